@@ -1,0 +1,28 @@
+#include "clicker/program_start.h"
+
+#include "clicker/globals.h"
+#include "clicker/runtime_access.h"
+
+namespace klv::clicker {
+namespace {
+
+void ExitRoutine() { ReleaseGlobals(); }
+
+// The program's own start routine has nothing to do.
+void StartRoutine() {}
+
+}  // namespace
+
+int ProgramStart(const SupportEntries* support) {
+  SetSupport(support);
+  Rt().CallRuntimeService(RuntimeService::kInitRuntime, 0, 0);
+  CreateGlobals();
+  Rt().CallRuntimeService(RuntimeService::kSetExitHook,
+                          static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&ExitRoutine)), 0);
+  StartRoutine();
+  Rt().LoadStartWindow(kMainWindowId);
+  Rt().RunMessageLoop();
+  return 0;
+}
+
+}  // namespace klv::clicker

@@ -1,0 +1,54 @@
+// The 21 commands of the core library, in table order. Every command shares
+// the one calling convention: (result record, argument count, arguments).
+#pragma once
+#include "runtime/command_values.h"
+
+namespace klv::core {
+
+enum CoreCommandNumber {
+  kGetRunDirectory = 0,
+  kWriteIniItem = 1,
+  kToText = 2,
+  kToInteger = 3,
+  kComboItemText = 4,
+  kPopupMenu = 5,
+  kFileExists = 6,
+  kReadIniItem = 7,
+  kSplitText = 8,
+  kShowMessageBox = 9,
+  kComboClear = 10,
+  kBitOr = 11,
+  kBitAnd = 12,
+  kComboAddItem = 13,
+  kCharText = 14,
+  kBlankText = 15,
+  kProcessPendingMessages = 16,
+  kGetWindowHandle = 17,
+  kTrimSpaces = 18,
+  kFindText = 19,
+  kTextAtAddress = 20,
+};
+
+void GetRunDirectory(CommandResult* result, int count, const CommandArgument* arguments);
+void WriteIniItem(CommandResult* result, int count, const CommandArgument* arguments);
+void ToText(CommandResult* result, int count, const CommandArgument* arguments);
+void ToInteger(CommandResult* result, int count, const CommandArgument* arguments);
+void ComboItemText(CommandResult* result, int count, const CommandArgument* arguments);
+void PopupMenu(CommandResult* result, int count, const CommandArgument* arguments);
+void FileExists(CommandResult* result, int count, const CommandArgument* arguments);
+void ReadIniItem(CommandResult* result, int count, const CommandArgument* arguments);
+void SplitText(CommandResult* result, int count, const CommandArgument* arguments);
+void ShowMessageBox(CommandResult* result, int count, const CommandArgument* arguments);
+void ComboClear(CommandResult* result, int count, const CommandArgument* arguments);
+void BitOr(CommandResult* result, int count, const CommandArgument* arguments);
+void BitAnd(CommandResult* result, int count, const CommandArgument* arguments);
+void ComboAddItem(CommandResult* result, int count, const CommandArgument* arguments);
+void CharText(CommandResult* result, int count, const CommandArgument* arguments);
+void BlankText(CommandResult* result, int count, const CommandArgument* arguments);
+void ProcessPendingMessages(CommandResult* result, int count, const CommandArgument* arguments);
+void GetWindowHandle(CommandResult* result, int count, const CommandArgument* arguments);
+void TrimSpaces(CommandResult* result, int count, const CommandArgument* arguments);
+void FindText(CommandResult* result, int count, const CommandArgument* arguments);
+void TextAtAddress(CommandResult* result, int count, const CommandArgument* arguments);
+
+}  // namespace klv::core

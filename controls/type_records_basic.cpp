@@ -1,0 +1,31 @@
+// Names, flags and property counts of the control types. None of them can be
+// created yet: they hand out no operations and describe no properties.
+#include "controls/type_records.h"
+
+namespace klv {
+namespace {
+
+DataTypeRecord BasicType(const char* displayName, const char* englishName, uint32_t flags,
+                         uint32_t propertyCount) {
+  DataTypeRecord record = {};
+  record.displayName = displayName;
+  record.englishName = englishName;
+  record.description = "";
+  record.typeFlags = flags;
+  record.propertyCount = propertyCount;
+  return record;
+}
+
+}  // namespace
+
+DataTypeRecord WindowTypeRecord() { return BasicType("窗口", "window", 0x104, 32); }
+DataTypeRecord MenuTypeRecord() { return BasicType("菜单", "menu", 0x04, 4); }
+DataTypeRecord EditBoxTypeRecord() { return BasicType("编辑框", "EditBox", 0x04, 29); }
+DataTypeRecord GroupBoxTypeRecord() { return BasicType("分组框", "GroupBox", 0x104, 13); }
+DataTypeRecord LabelTypeRecord() { return BasicType("标签", "Label", 0x04, 29); }
+DataTypeRecord ButtonTypeRecord() { return BasicType("按钮", "Button", 0x04, 14); }
+DataTypeRecord ComboBoxTypeRecord() { return BasicType("组合框", "ComboBox", 0x04, 25); }
+DataTypeRecord ReportListTypeRecord() { return BasicType("超级列表框", "ListView", 0x04, 39); }
+DataTypeRecord TrayIconTypeRecord() { return BasicType("托盘图标", "TrayIcon", 0x8004, 18); }
+
+}  // namespace klv

@@ -1,0 +1,62 @@
+// The program's literal pool: every text the program's code uses, in one
+// read-only block whose address range the runtime records. Texts from here
+// are never freed and are copied before they change.
+#pragma once
+
+namespace klv {
+
+struct ProgramConstants {
+  char settingsFileName[sizeof "\\Marrowfen.ini"];
+  char hotkeyCapture[sizeof "hqzb"];
+  char hotkeyQuit[sizeof "Quit"];
+  char hotkeyStart[sizeof "zxks"];
+  char hotkeyStop[sizeof "zxtz"];
+  char foregroundMode[sizeof "前台点击"];
+  char backgroundMode[sizeof "后台点击"];
+  char leftButton[sizeof "左键"];
+  char rightButton[sizeof "右键"];
+  char programManager[sizeof "Program Manager"];
+  char progmanClass[sizeof "Progman"];
+  char emptyPlanMessage[sizeof "一个坐标都没有怎么点击？"];
+  char noSettingsMessage[sizeof "你确定你之前有保存过配置？"];
+  char sectionConfiguration[sizeof "Configuration"];
+  char sectionCoordinate[sizeof "Coordinate"];
+  char keyClickMode[sizeof "前后台"];
+  char keyWindowTitle[sizeof "窗口标题"];
+  char keyRowCount[sizeof "坐标个数"];
+  char keyRowPrefix[sizeof "坐标"];
+  char rowSeparator[sizeof "|"];
+  char one[sizeof "1"];
+  char zero[sizeof "0"];
+  char reminderCaption[sizeof "友情提醒"];
+  char emptyIdentifierMessage[sizeof "【窗口_热键注册】命令第5个参数【标识文本】不能为空文本"];
+};
+
+inline constexpr ProgramConstants kConstants = {
+    "\\Marrowfen.ini",
+    "hqzb",
+    "Quit",
+    "zxks",
+    "zxtz",
+    "前台点击",
+    "后台点击",
+    "左键",
+    "右键",
+    "Program Manager",
+    "Progman",
+    "一个坐标都没有怎么点击？",
+    "你确定你之前有保存过配置？",
+    "Configuration",
+    "Coordinate",
+    "前后台",
+    "窗口标题",
+    "坐标个数",
+    "坐标",
+    "|",
+    "1",
+    "0",
+    "友情提醒",
+    "【窗口_热键注册】命令第5个参数【标识文本】不能为空文本",
+};
+
+}  // namespace klv

@@ -1,0 +1,64 @@
+// The application runtime's one state object and its start-up and shut-down.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "runtime/program_image.h"
+#include "runtime/support_entries.h"
+
+namespace klv {
+
+// Private message to the hidden message window: ExitProgram called on
+// another thread hands the shutdown to the main thread through it.
+constexpr UINT kExitRequestMessage = 0x83E7;
+
+struct IdleCallback {
+  HWND window;
+  void (*routine)(uint32_t argument);
+  uint32_t argument;
+};
+
+struct RuntimeState {
+  const ProgramImageHeader* image = nullptr;
+  uint32_t runMode = 0, keptWord2 = 0, keptWord3 = 0;
+  HANDLE heap = nullptr;
+  char* programDirectory = nullptr;  // without the trailing backslash
+  char* programFileName = nullptr;
+  HWND messageWindow = nullptr;
+  DWORD mainThreadId = 0;
+  std::vector<IdleCallback> idleCallbacks;
+  void (*exitHook)() = nullptr;
+  bool oleInitialized = false;
+  bool shuttingDown = false;
+  bool cleanupBegun = false;
+  bool lastWindowEndsLoop = false;
+};
+
+RuntimeState& Runtime();
+
+// The support table handed to the program's start routine.
+const SupportEntries& SupportTable();
+
+// Runs a program image from start to end; returns only in tests that stub
+// ExitProcess out, otherwise the process ends inside.
+int RunProgram(const ProgramImageHeader* image);
+
+// Support entries and services implemented by the start-up module.
+void InitRuntime();
+[[noreturn]] void ExitProgram(int exitCode);
+void RunMessageLoop();
+void LoadStartWindow(uint32_t windowId);
+uint32_t CallRuntimeService(int service, uint32_t first, uint32_t second);
+uint32_t HostNotify(int code, uint32_t first, uint32_t second);
+
+// Removes and dispatches the calling thread's queued messages until the queue
+// is empty or the next one is WM_QUIT, which stays queued.
+void ProcessPendingMessages();
+
+// Everything a test process needs to start the runtime without running the
+// message loop: heap, constants range, system-function tables, libraries.
+void InitRuntimeForImage(const ProgramImageHeader* image);
+
+}  // namespace klv

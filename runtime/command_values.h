@@ -1,0 +1,53 @@
+// The records library commands exchange: a 32-bit TypeCode tags every value,
+// a CommandArgument is the 8-byte value field followed by its TypeCode, and
+// every command of every library shares one calling convention:
+// (result record, argument count, arguments).
+#pragma once
+#include <cstdint>
+
+namespace klv {
+
+namespace TypeCode {
+constexpr uint32_t kOmitted = 0;
+constexpr uint32_t kByte = 0x80000101;
+constexpr uint32_t kShort = 0x80000201;
+constexpr uint32_t kInteger = 0x80000301;
+constexpr uint32_t kLong = 0x80000401;
+constexpr uint32_t kFloat = 0x80000501;
+constexpr uint32_t kDouble = 0x80000601;
+constexpr uint32_t kLogical = 0x80000002;
+constexpr uint32_t kDateTime = 0x80000003;
+constexpr uint32_t kText = 0x80000004;
+constexpr uint32_t kByteSet = 0x80000005;
+constexpr uint32_t kSubroutine = 0x80000006;
+constexpr uint32_t kArrayFlag = 0x20000000;
+
+// Controls: library number * 65536 + type number.
+constexpr uint32_t kWindow = 0x00010001;
+constexpr uint32_t kMenu = 0x00010003;
+constexpr uint32_t kEditBox = 0x00010005;
+constexpr uint32_t kGroupBox = 0x00010009;
+constexpr uint32_t kLabel = 0x0001000A;
+constexpr uint32_t kButton = 0x0001000B;
+constexpr uint32_t kComboBox = 0x0001000E;
+constexpr uint32_t kReportList = 0x00020004;
+constexpr uint32_t kTrayIcon = 0x00040001;
+
+// Numeric codes: top bit set, next bit clear, low byte 1.
+constexpr bool IsNumeric(uint32_t type) {
+  return (type & 0xC0000000u) == 0x80000000u && (type & 0xFFu) == 1;
+}
+}  // namespace TypeCode
+
+struct CommandArgument {
+  uint32_t low;
+  uint32_t high;
+  uint32_t type;
+};
+static_assert(sizeof(CommandArgument) == 12, "a command argument is 12 bytes");
+
+using CommandResult = CommandArgument;
+
+using CommandFunction = void (*)(CommandResult* result, int count, const CommandArgument* arguments);
+
+}  // namespace klv

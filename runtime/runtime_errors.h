@@ -1,0 +1,28 @@
+// Fatal runtime errors: one message box, then the program ends with -1.
+#pragma once
+#include <cstdint>
+
+namespace klv {
+
+// Messages of the numbered runtime errors 1..11; null for any other number.
+const char* RuntimeErrorMessage(int number);
+
+// The report text: a fresh heap text (never null).
+char* FormatErrorReport(const char* message, int code);
+
+// The optional hook shown every report first; a nonzero answer suppresses the
+// message box. The program installs none; tests do.
+using ErrorHook = int (*)(int code, const char* message);
+void SetErrorHook(ErrorHook hook);
+
+// While the count is not 0 no event is dispatched.
+int EventSuppressionCount();
+void RaiseEventSuppression();
+void LowerEventSuppression();
+
+[[noreturn]] void ReportRuntimeError(const char* message, int code);
+[[noreturn]] void RaiseRuntimeError(int number);
+// Formats "分配 %d 字节内存失败!" into a 100-byte buffer and reports it.
+[[noreturn]] void ReportOutOfMemory(uint32_t byteCount);
+
+}  // namespace klv

@@ -1,0 +1,127 @@
+#include "runtime/system_binding.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "runtime/app_runtime.h"
+#include "runtime/heap.h"
+#include "runtime/runtime_errors.h"
+#include "runtime/system_thunks.h"
+#include "runtime/text_value.h"
+
+namespace klv {
+
+const char* const kDefaultLibraryList[6] = {"Kernel32.dll", "Gdi32.dll",   "User32.dll",
+                                            "Advapi32.dll", "Mpr.dll",     "Shell32.dll"};
+
+namespace {
+
+struct SystemFunctionTables {
+  std::vector<const char*> libraryTexts;
+  std::vector<const char*> exportNames;
+  std::vector<void*> boundAddresses;    // written with one store each: 0 or the final address
+  std::vector<HMODULE> boundModules;
+};
+
+SystemFunctionTables g_tables;
+
+const char* LibraryText(int n) {
+  return n >= 0 && n < static_cast<int>(g_tables.libraryTexts.size()) ? g_tables.libraryTexts[n] : nullptr;
+}
+const char* ExportName(int n) {
+  return n >= 0 && n < static_cast<int>(g_tables.exportNames.size()) ? g_tables.exportNames[n] : nullptr;
+}
+bool CacheSlot(int n) { return n >= 0 && n < static_cast<int>(g_tables.boundAddresses.size()); }
+
+[[noreturn]] void ReportUnbindable(const char* library, const char* exportName) {
+  char message[600];
+  if (TextIsEmpty(library)) {
+    std::snprintf(message, sizeof message, "无法找到指定DLL库文件中的输出命令“%s”", exportName ? exportName : "");
+  } else {
+    std::snprintf(message, sizeof message, "无法找到指定DLL库文件“%s”中的输出命令“%s”", library,
+                  exportName ? exportName : "");
+  }
+  ReportRuntimeError(message, 0);
+}
+
+// Searches the default libraries; returns the module that exports the name.
+HMODULE SearchDefaultLibraries(const char* exportName, void** address) {
+  for (const char* name : kDefaultLibraryList) {
+    HMODULE module = LoadLibraryA(name);
+    if (module == nullptr) continue;
+    *address = reinterpret_cast<void*>(GetProcAddress(module, exportName));
+    if (*address != nullptr) return module;
+    FreeLibrary(module);
+  }
+  return nullptr;
+}
+
+// A name with a colon is a full path; any other is tried beside the program
+// first, then through the system's own search order.
+HMODULE LoadNamedLibrary(const char* library) {
+  if (std::strchr(library, ':') != nullptr) return LoadLibraryA(library);
+  char* besideProgram = ConcatTexts({Runtime().programDirectory, "\\", library});
+  HMODULE module = LoadLibraryA(besideProgram ? besideProgram : library);
+  FreeMemory(besideProgram);
+  if (module == nullptr) module = LoadLibraryA(library);
+  return module;
+}
+
+}  // namespace
+
+void InitSystemFunctionTables(const ProgramImageHeader* image) {
+  uint32_t count = image ? image->systemFunctionCount : 0;
+  g_tables.libraryTexts.assign(count, nullptr);
+  g_tables.exportNames.assign(count, nullptr);
+  g_tables.boundAddresses.assign(count, nullptr);
+  g_tables.boundModules.assign(count, nullptr);
+  for (uint32_t i = 0; i < count; ++i) {
+    g_tables.libraryTexts[i] = image->libraryNames[i];
+    g_tables.exportNames[i] = image->functionNames[i];
+  }
+}
+
+void* ResolveSystemFunction(int n) {
+  if (CacheSlot(n) && g_tables.boundAddresses[n] != nullptr) return g_tables.boundAddresses[n];
+  const char* library = LibraryText(n);
+  const char* exportName = ExportName(n);
+  void* address = nullptr;
+  HMODULE module = nullptr;
+  if (exportName == nullptr) ReportUnbindable(library, exportName);
+  if (TextIsEmpty(library)) {
+    module = SearchDefaultLibraries(exportName, &address);
+  } else {
+    module = LoadNamedLibrary(library);
+    if (module) address = reinterpret_cast<void*>(GetProcAddress(module, exportName));
+  }
+  if (address == nullptr) {
+    if (module) FreeLibrary(module);
+    ReportUnbindable(library, exportName);
+  }
+  if (CacheSlot(n)) {
+    g_tables.boundModules[n] = module;
+    g_tables.boundAddresses[n] = address;
+  }
+  return address;
+}
+
+uint32_t CallSystemFunction(int number, int argumentCount, const uint32_t* arguments) {
+  const SystemFunctionThunk* thunk = SystemFunctionThunkFor(number);
+  if (thunk == nullptr) ReportUnbindable(LibraryText(number), ExportName(number));
+  void* address = ResolveSystemFunction(number);
+  if (argumentCount != thunk->argumentCount) RaiseRuntimeError(6);
+  return thunk->invoke(address, arguments);
+}
+
+void ReleaseSystemFunctions() {
+  for (HMODULE module : g_tables.boundModules) {
+    if (module) FreeLibrary(module);
+  }
+  g_tables = SystemFunctionTables();
+}
+
+void* BoundSystemAddress(int number) { return CacheSlot(number) ? g_tables.boundAddresses[number] : nullptr; }
+HMODULE BoundSystemModule(int number) { return CacheSlot(number) ? g_tables.boundModules[number] : nullptr; }
+
+}  // namespace klv

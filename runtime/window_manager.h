@@ -1,0 +1,23 @@
+// The runtime's windows: the descriptions read from the template block, and
+// the live windows loaded from them.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+namespace klv {
+
+// Reads every window template; false when the block cannot be read.
+bool ReadWindowTemplates(const uint8_t* block, uint32_t length);
+// Creates and shows a window from its description; false when it fails.
+bool LoadWindowById(uint32_t windowId, bool modal, HWND parent);
+bool AnyLoadedWindowAlive();
+// Destroys every live window and forgets every description (clean-up).
+void DestroyAllWindowDescriptions();
+// Lets the live windows see input first (common events, accelerators);
+// true when the message was consumed.
+bool PreTranslateWindowMessage(MSG* message);
+// Raises the idle event of the live windows; true when one asks for more.
+bool RunWindowIdleProcessing(uint32_t idleMilliseconds);
+
+}  // namespace klv

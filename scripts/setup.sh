@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what building and testing need, only when something is missing.
+set -euo pipefail
+packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool googletest cmake
+          make g++ fonts-wqy-microhei imagemagick x11-apps)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then exit 0; fi
+sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

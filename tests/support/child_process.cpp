@@ -1,0 +1,121 @@
+#include "tests/support/child_process.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace klvtest {
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string s(path);
+  return s.substr(0, s.find_last_of('\\'));
+}
+
+std::string TempPath(const std::string& name) {
+  char folder[MAX_PATH] = "";
+  GetTempPathA(MAX_PATH, folder);
+  char unique[32];
+  std::snprintf(unique, sizeof unique, "klv%lu_", GetCurrentProcessId());
+  return std::string(folder) + unique + name;
+}
+
+ChildProcess::ChildProcess(const std::string& program, const std::string& arguments) {
+  std::string path = program.find('\\') == std::string::npos ? ProgramFolder() + "\\" + program : program;
+  std::string commandLine = "\"" + path + "\" " + arguments;
+  std::vector<char> buffer(commandLine.begin(), commandLine.end());
+  buffer.push_back('\0');
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  if (CreateProcessA(path.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+  }
+}
+
+ChildProcess::~ChildProcess() {
+  if (process_) {
+    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 99);
+    CloseHandle(process_);
+  }
+}
+
+DWORD ChildProcess::Wait(DWORD milliseconds) {
+  if (!process_) return STILL_ACTIVE;
+  if (WaitForSingleObject(process_, milliseconds) != WAIT_OBJECT_0) return STILL_ACTIVE;
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_, &code);
+  return code;
+}
+
+namespace {
+
+struct BoxSearch {
+  DWORD processId;
+  const std::string* caption;
+  HWND found;
+};
+
+BOOL CALLBACK MatchBox(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<BoxSearch*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char className[64] = "", title[256] = "";
+  GetClassNameA(window, className, sizeof className);
+  GetWindowTextA(window, title, sizeof title);
+  if (owner == search->processId && std::string(className) == "#32770" && *search->caption == title) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK LongestStatic(HWND child, LPARAM context) {
+  auto* text = reinterpret_cast<std::string*>(context);
+  char className[64] = "";
+  GetClassNameA(child, className, sizeof className);
+  if (lstrcmpiA(className, "Static") == 0) {
+    char buffer[4096] = "";
+    GetWindowTextA(child, buffer, sizeof buffer);
+    if (std::string(buffer).size() > text->size()) *text = buffer;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND WaitForMessageBox(DWORD processId, const std::string& caption, DWORD milliseconds) {
+  DWORD start = GetTickCount();
+  do {
+    BoxSearch search = {processId, &caption, nullptr};
+    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
+    if (search.found && IsWindowVisible(search.found)) return search.found;
+    Sleep(20);
+  } while (GetTickCount() - start < milliseconds);
+  return nullptr;
+}
+
+std::string MessageBoxText(HWND box) {
+  std::string text;
+  EnumChildWindows(box, LongestStatic, reinterpret_cast<LPARAM>(&text));
+  return text;
+}
+
+void DismissMessageBox(HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); }
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream all;
+  all << in.rdbuf();
+  return all.str();
+}
+
+void WriteWholeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+}  // namespace klvtest
