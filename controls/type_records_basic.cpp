@@ -18,8 +18,6 @@ DataTypeRecord BasicType(const char* displayName, const char* englishName, uint3
 
 }  // namespace
 
-DataTypeRecord WindowTypeRecord() { return BasicType("窗口", "window", 0x104, 32); }
-DataTypeRecord MenuTypeRecord() { return BasicType("菜单", "menu", 0x04, 4); }
 DataTypeRecord EditBoxTypeRecord() { return BasicType("编辑框", "EditBox", 0x04, 29); }
 DataTypeRecord GroupBoxTypeRecord() { return BasicType("分组框", "GroupBox", 0x104, 13); }
 DataTypeRecord LabelTypeRecord() { return BasicType("标签", "Label", 0x04, 29); }

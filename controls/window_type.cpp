@@ -1,0 +1,381 @@
+// The window type: the top-level form holding the controls. It turns system
+// messages into the window's events, routes control notifications to their
+// units, and carries the window's own properties.
+#include <windowsx.h>
+
+#include "controls/host.h"
+#include "controls/type_records.h"
+#include "controls/unit_settings.h"
+#include "runtime/events.h"
+#include "runtime/window_registry.h"
+
+namespace klv {
+namespace {
+
+const char kWindowClass[] = "KlikvaneForm";
+
+enum WindowProperty {  // type property k = property index - 8
+  kCaption = 0, kBorderStyle = 1, kBackgroundColour = 2, kBackgroundPicture = 3, kPictureMode = 4,
+  kBytes13 = 5, kSetting14 = 6, kControlBox = 7, kMaximizeBox = 8, kMinimizeBox = 9, kWindowState = 10,
+  kMovable = 11, kIcon = 12, kSetting21 = 13, kSetting22 = 14, kSetting23 = 15, kText24 = 16,
+  kSetting25 = 17, kSetting26 = 18, kSetting27 = 19, kSetting28 = 20, kAlwaysOnTop = 21, kSetting30 = 22,
+  kText31 = 23, kPropertyCount = 32,
+};
+
+const PropertyDescriptor kProperties[kPropertyCount] = {
+    {"标题", "Caption", "", 1016, 0},        {"边框", "Border", "", 1014, 0},
+    {"底色", "BackColor", "", 1001, 0},      {"底图", "Picture", "", 1010, 0},
+    {"底图方式", "PictureMode", "", 1014, 0}, {"", "Data13", "", 1009, 0},
+    {"", "Setting14", "", 1000, 0},         {"控制按钮", "ControlBox", "", 1003, 0},
+    {"最大化按钮", "MaxButton", "", 1003, 0}, {"最小化按钮", "MinButton", "", 1003, 0},
+    {"位置", "WindowState", "", 1014, 0},    {"可否移动", "Movable", "", 1003, 0},
+    {"图标", "Icon", "", 1012, 0},           {"", "Setting21", "", 1000, 0},
+    {"", "Setting22", "", 1000, 0},         {"", "Setting23", "", 1000, 0},
+    {"", "Text24", "", 1016, 0},            {"", "Setting25", "", 1000, 0},
+    {"", "Setting26", "", 1000, 0},         {"", "Setting27", "", 1000, 0},
+    {"", "Setting28", "", 1000, 0},         {"总在最前", "TopMost", "", 1003, 0},
+    {"", "Setting30", "", 1000, 0},         {"", "Text31", "", 1016, 0},
+    {"", "Reserved32", "", 1000, 0},        {"", "Reserved33", "", 1000, 0},
+    {"", "Reserved34", "", 1000, 0},        {"", "Reserved35", "", 1000, 0},
+    {"", "Reserved36", "", 1000, 0},        {"", "Reserved37", "", 1000, 0},
+    {"", "Reserved38", "", 1000, 0},        {"", "Reserved39", "", 1000, 0},
+};
+
+struct FrameStyle {
+  DWORD style;
+  DWORD extended;
+};
+
+FrameStyle FrameFor(const WindowSettings& s) {
+  FrameStyle frame = {WS_CLIPCHILDREN, 0};
+  switch (s.borderStyle) {
+    case 0: frame.style |= WS_POPUP; break;
+    case 1: frame.style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;
+    case 3: frame.style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; frame.extended |= WS_EX_TOOLWINDOW; break;
+    case 4: frame.style |= WS_OVERLAPPED | WS_CAPTION; frame.extended |= WS_EX_TOOLWINDOW; break;
+    case 5: frame.style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; frame.extended |= WS_EX_CLIENTEDGE; break;
+    case 6: frame.style |= WS_OVERLAPPED | WS_CAPTION; frame.extended |= WS_EX_CLIENTEDGE; break;
+    default: frame.style |= WS_OVERLAPPED | WS_CAPTION; break;
+  }
+  if (s.borderStyle != 0) {
+    if (s.controlBox) frame.style |= WS_SYSMENU;
+    if (s.minimizeBox) frame.style |= WS_MINIMIZEBOX;
+    if (s.maximizeBox) frame.style |= WS_MAXIMIZEBOX;
+  }
+  if (s.alwaysOnTop) frame.extended |= WS_EX_TOPMOST;
+  return frame;
+}
+
+class WindowUnit : public UnitObject {
+ public:
+  WindowUnit(const CreateRequest& request, const WindowSettings& settings)
+      : UnitObject(request.windowId, request.unitId), settings_(settings) {}
+  ~WindowUnit() override {
+    if (brush_) DeleteObject(brush_);
+    if (icon_) DestroyIcon(icon_);
+  }
+
+  bool Create(const CreateRequest& request) {
+    FrameStyle frame = FrameFor(settings_);
+    int left = request.left, top = request.top;
+    if (settings_.startPosition == 1) {
+      left = (GetSystemMetrics(SM_CXSCREEN) - request.width) / 2;
+      top = (GetSystemMetrics(SM_CYSCREEN) - request.height) / 2;
+    }
+    DWORD style = frame.style | (request.disabled ? WS_DISABLED : 0);
+    if (settings_.startPosition == 2) style |= WS_MINIMIZE;
+    if (settings_.startPosition == 3) style |= WS_MAXIMIZE;
+    HWND hwnd = CreateWindowExA(frame.extended, kWindowClass, settings_.caption.c_str(), style, left, top,
+                                request.width, request.height, nullptr, request.menu, GetModuleHandleA(nullptr), this);
+    if (!hwnd) return false;
+    AttachWindow(hwnd);
+    ApplyBackground();
+    ApplyIcon();
+    return true;
+  }
+
+  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
+  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // The system window is going away on its own: forget it without
+  // destroying it a second time.
+  void ReleaseWindowHandle() { DetachWindow(); }
+
+  HBRUSH brush() const { return brush_; }
+
+ private:
+  void ApplyBackground() {
+    if (brush_) DeleteObject(brush_);
+    brush_ = settings_.backgroundColour == kSystemColour ? nullptr : CreateSolidBrush(settings_.backgroundColour);
+    if (hwnd()) InvalidateRect(hwnd(), nullptr, TRUE);
+  }
+  void ApplyIcon();
+  void ApplyFrame() {
+    FrameStyle frame = FrameFor(settings_);
+    DWORD keep = GetWindowLongA(hwnd(), GWL_STYLE) & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE);
+    SetWindowLongA(hwnd(), GWL_STYLE, frame.style | keep);
+    SetWindowLongA(hwnd(), GWL_EXSTYLE, frame.extended & ~WS_EX_TOPMOST);
+    SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  }
+  uint32_t WindowState() const {
+    if (IsIconic(hwnd())) return 2;
+    if (IsZoomed(hwnd())) return 3;
+    return 0;
+  }
+  void WriteWindowState(uint32_t state);
+  void WriteAlwaysOnTop(bool on);
+  uint32_t* GenericSetting(int k);
+
+  WindowSettings settings_;
+  HBRUSH brush_ = nullptr;
+  HICON icon_ = nullptr;
+  uint32_t reserved_[8] = {};
+};
+
+void WindowUnit::ApplyIcon() {
+  if (icon_) DestroyIcon(icon_);
+  icon_ = nullptr;
+  const Bytes& ico = settings_.icon;
+  if (ico.size() > 22) {
+    int offset = LookupIconIdFromDirectoryEx(const_cast<uint8_t*>(ico.data()), TRUE, 32, 32, LR_DEFAULTCOLOR);
+    if (offset > 0 && static_cast<size_t>(offset) < ico.size()) {
+      icon_ = CreateIconFromResourceEx(const_cast<uint8_t*>(ico.data()) + offset,
+                                       static_cast<DWORD>(ico.size() - offset), TRUE, 0x30000, 32, 32, LR_DEFAULTCOLOR);
+    }
+  }
+  SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+}
+
+void WindowUnit::WriteWindowState(uint32_t state) {
+  if (!IsWindowVisible(hwnd())) return;
+  switch (state) {
+    case 0: ShowWindow(hwnd(), SW_SHOWNORMAL); break;
+    case 1: {
+      if (IsIconic(hwnd()) || IsZoomed(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+      RECT r;
+      GetWindowRect(hwnd(), &r);
+      int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+      int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+      SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    }
+    case 2: ShowWindow(hwnd(), SW_MINIMIZE); break;
+    default: ShowWindow(hwnd(), SW_MAXIMIZE); break;
+  }
+}
+
+void WindowUnit::WriteAlwaysOnTop(bool on) {
+  settings_.alwaysOnTop = on ? 1 : 0;
+  SetWindowPos(hwnd(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (on) return;
+  // Other windows of the program that want to stay on top go back above.
+  for (auto& window : AllWindowDescriptions()) {
+    UnitObject* other = window->units.empty() ? nullptr : window->units[0].object;
+    if (other == nullptr || other == this || !window->alive()) continue;
+    PropertyValue flag;
+    other->ReadTypeProperty(kAlwaysOnTop, -1, &flag);
+    if (flag.low) SetWindowPos(other->hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+uint32_t* WindowUnit::GenericSetting(int k) {
+  switch (k) {
+    case kPictureMode: return &settings_.pictureMode;
+    case kSetting14: return &settings_.settings14;
+    case kMovable: return &settings_.movable;
+    case kSetting21: return &settings_.settings21;
+    case kSetting22: return &settings_.settings22;
+    case kSetting23: return &settings_.settings23;
+    case kSetting25: return &settings_.settings25;
+    case kSetting26: return &settings_.setting26;
+    case kSetting27: return &settings_.setting27;
+    case kSetting28: return &settings_.setting28;
+    case kSetting30: return &settings_.setting30;
+    default: return k >= 24 && k < kPropertyCount ? &reserved_[k - 24] : nullptr;
+  }
+}
+
+bool WindowUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
+  switch (k) {
+    case kCaption: {
+      char text[1024] = "";
+      GetWindowTextA(hwnd(), text, sizeof text);
+      out->text = text;
+      return true;
+    }
+    case kBorderStyle: out->low = settings_.borderStyle; return true;
+    case kBackgroundColour: out->low = settings_.backgroundColour; return true;
+    case kBackgroundPicture: out->bytes = settings_.backgroundPicture; return true;
+    case kBytes13: out->bytes = settings_.bytes13; return true;
+    case kControlBox: out->low = settings_.controlBox; return true;
+    case kMaximizeBox: out->low = settings_.maximizeBox; return true;
+    case kMinimizeBox: out->low = settings_.minimizeBox; return true;
+    case kWindowState: out->low = WindowState(); return true;
+    case kIcon: out->bytes = settings_.icon; return true;
+    case kText24: out->text = settings_.text24; return true;
+    case kAlwaysOnTop: out->low = settings_.alwaysOnTop; return true;
+    case kText31: out->text = settings_.text31; return true;
+    default: {
+      uint32_t* setting = GenericSetting(k);
+      if (!setting) return false;
+      out->low = *setting;
+      return true;
+    }
+  }
+}
+
+int WindowUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
+  switch (k) {
+    case kCaption: settings_.caption = value.text; SetWindowTextA(hwnd(), value.text.c_str()); return 0;
+    case kBorderStyle: settings_.borderStyle = value.low > 6 ? 6 : value.low; ApplyFrame(); return 0;
+    case kBackgroundColour: settings_.backgroundColour = value.low; ApplyBackground(); return 0;
+    case kBackgroundPicture: settings_.backgroundPicture = value.bytes; InvalidateRect(hwnd(), nullptr, TRUE); return 0;
+    case kBytes13: settings_.bytes13 = value.bytes; return 0;
+    case kControlBox: settings_.controlBox = value.low; ApplyFrame(); return 0;
+    case kMaximizeBox: settings_.maximizeBox = value.low; ApplyFrame(); return 0;
+    case kMinimizeBox: settings_.minimizeBox = value.low; ApplyFrame(); return 0;
+    case kWindowState: WriteWindowState(value.low > 3 ? 3 : value.low); return 0;
+    case kIcon: settings_.icon = value.bytes; ApplyIcon(); return 0;
+    case kText24: settings_.text24 = value.text; return 0;
+    case kAlwaysOnTop: WriteAlwaysOnTop(value.low != 0); return 0;
+    case kText31: settings_.text31 = value.text; return 0;
+    default: {
+      uint32_t* setting = GenericSetting(k);
+      if (setting) *setting = value.low;
+      return 0;
+    }
+  }
+}
+
+LiveUnit* LiveUnitOf(const UnitObject* unit) {
+  LiveWindow* window = unit ? FindWindowDescription(unit->windowId()) : nullptr;
+  return window ? FindUnit(*window, unit->unitId()) : nullptr;
+}
+
+bool ApplyUnitCursorAt(HWND over) {
+  for (HWND at = over; at != nullptr; at = GetParent(at)) {
+    LiveUnit* unit = LiveUnitOf(UnitObject::FromWindow(at));
+    if (unit && unit->cursor) {
+      SetCursor(unit->cursor);
+      return true;
+    }
+    if (!(GetWindowLongA(at, GWL_STYLE) & WS_CHILD)) break;
+  }
+  return false;
+}
+
+LRESULT WindowUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT routed = 0;
+  switch (message) {
+    case WM_COMMAND:
+      if (lParam != 0) {
+        if (RouteParentNotification(message, wParam, lParam, &routed)) return routed;
+        break;
+      }
+      if (LiveWindow* window = FindWindowDescription(windowId())) RaiseMenuCommand(*window, LOWORD(wParam));
+      return 0;
+    case WM_NOTIFY:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_DRAWITEM:
+      if (RouteParentNotification(message, wParam, lParam, &routed)) return routed;
+      break;
+    case WM_ERASEBKGND:
+      if (brush_) {
+        RECT r;
+        GetClientRect(hwnd, &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, brush_);
+        return 1;
+      }
+      break;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT && ApplyUnitCursorAt(reinterpret_cast<HWND>(wParam))) return TRUE;
+      break;
+    case WM_MOVE: {
+      LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
+      RaiseEvent(3);
+      return result;
+    }
+    case WM_SIZE: {
+      LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
+      RaiseEvent(4);
+      return result;
+    }
+    case WM_SHOWWINDOW: RaiseEvent(wParam ? 10 : 11); break;
+    case WM_CLOSE:
+    case WM_QUERYENDSESSION: {
+      HandlerResult result = {false, 0};
+      bool keepOpen = RaiseEvent(1, {}, &result) && result.hasValue && result.value == 0;
+      if (message == WM_QUERYENDSESSION) return keepOpen ? FALSE : TRUE;
+      if (!keepOpen) DestroyWindow(hwnd);
+      return 0;
+    }
+    case WM_DESTROY: RaiseEvent(2); break;
+    case WM_NCLBUTTONDOWN:
+      if (wParam == HTCAPTION && !settings_.movable) return 0;
+      break;
+    default: break;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* unit = static_cast<WindowUnit*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(unit));
+  }
+  auto* unit = reinterpret_cast<WindowUnit*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
+    // The unit object is released by the runtime, which also ends the loop
+    // when this was the last loaded window.
+    if (unit) {
+      unit->ReleaseWindowHandle();
+      Host(HostNotifyCode::kUnitDestroyed, unit->windowId(), 0);
+    }
+    return result;
+  }
+  // Until creation returns the unit is not yet the window's owner: messages
+  // sent during creation raise no events.
+  if (unit == nullptr || unit->hwnd() != hwnd) return DefWindowProcA(hwnd, message, wParam, lParam);
+  return unit->Handle(hwnd, message, wParam, lParam);
+}
+
+void RegisterWindowClass() {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSA windowClass = {};
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kWindowClass;
+  registered = RegisterClassA(&windowClass) != 0;
+}
+
+UnitObject* CreateWindowUnit(const CreateRequest& request) {
+  WindowSettings settings;
+  if (!ParseSettings(request.record->settings, &settings)) return nullptr;
+  RegisterWindowClass();
+  auto* unit = new WindowUnit(request, settings);
+  if (!unit->Create(request)) {
+    delete unit;
+    return nullptr;
+  }
+  return unit;
+}
+
+}  // namespace
+
+DataTypeRecord WindowTypeRecord() {
+  return MakeTypeRecord("窗口", "window", TypeFlags::kEvents | TypeFlags::kContainer, kProperties, kPropertyCount,
+                        &TypeInterface<CreateWindowUnit>);
+}
+
+}  // namespace klv

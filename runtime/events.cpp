@@ -1,0 +1,65 @@
+// Event lookup: from an EventNotice to the handler bound in the template.
+#include "runtime/events.h"
+
+#include "runtime/runtime_errors.h"
+#include "runtime/window_registry.h"
+
+namespace klv {
+namespace {
+
+EventObserver g_observer = nullptr;
+EventSource g_source = {0, 0};
+
+// Copies made at run time share the handlers of the unit they copy; the
+// walk is bounded so that a cycle of origins cannot hang it.
+LiveUnit* FollowOrigins(LiveWindow& window, LiveUnit* unit) {
+  for (size_t steps = 0; steps < window.units.size() && !unit->isMenuEntry(); ++steps) {
+    uint32_t origin = unit->record().originUnit;
+    if (origin == 0) break;
+    LiveUnit* from = FindUnit(window, origin);
+    if (from == nullptr || from->isMenuEntry() || from->record().type != unit->record().type) break;
+    unit = from;
+  }
+  return unit;
+}
+
+EventHandler HandlerFor(LiveUnit& unit, int32_t event) {
+  if (unit.isMenuEntry()) return unit.menuHandler;
+  const std::vector<EventBinding>& bindings = unit.record().events;
+  for (size_t i = 0; i < bindings.size(); ++i) {
+    if (bindings[i].event == event) return unit.handlers[i];
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void SetEventObserver(EventObserver observer) { g_observer = observer; }
+EventSource CurrentEventSource() { return g_source; }
+
+bool DispatchEvent(EventNotice* notice) {
+  if (g_observer && g_observer(notice)) return true;
+  if (EventSuppressionCount() != 0) return false;
+  LiveWindow* window = FindWindowDescription(notice->windowId);
+  if (window == nullptr) ReportRuntimeError("未找到引发事件的窗口", 0);
+  LiveUnit* unit = FindUnit(*window, notice->unitId);
+  if (unit == nullptr) ReportRuntimeError("未找到引发事件的窗口组件", 0);
+  unit = FollowOrigins(*window, unit);
+  if (unit->type == nullptr || (unit->type->typeFlags & (TypeFlags::kEvents | TypeFlags::kEventsAlt)) == 0) {
+    ReportRuntimeError("引发事件的窗口组件无效", 0);
+  }
+  EventHandler handler = HandlerFor(*unit, notice->event);
+  if (handler == nullptr) return false;
+  EventSource previous = g_source;
+  g_source = {notice->windowId, notice->unitId ? notice->unitId : window->units[0].description.unitId};
+  HandlerResult result = handler(notice->arguments, static_cast<int>(notice->argumentCount > 5 ? 5 : notice->argumentCount));
+  if (result.hasValue) {
+    notice->hasResult = 1;
+    notice->result = result.value;
+  }
+  g_source = previous;
+  g_source.windowId = 0;
+  return true;
+}
+
+}  // namespace klv

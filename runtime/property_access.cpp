@@ -1,0 +1,223 @@
+// Numbered property access: the common properties 0 to 7 of every unit, the
+// four of menu entries, and type properties through the type's operations,
+// converted by the property's kind.
+#include "runtime/property_access.h"
+
+#include <cstring>
+
+#include "runtime/array_value.h"
+#include "runtime/heap.h"
+#include "runtime/runtime_errors.h"
+#include "runtime/text_value.h"
+#include "runtime/unit_conversions.h"
+#include "runtime/window_registry.h"
+
+namespace klv {
+namespace {
+
+constexpr int32_t kCoordinateLimit = 32627;
+
+int32_t ClampCoordinate(int32_t value) {
+  return value < -kCoordinateLimit ? -kCoordinateLimit : (value > kCoordinateLimit ? kCoordinateLimit : value);
+}
+int32_t ClampSize(int32_t value) { return value < 0 ? 0 : (value > kCoordinateLimit ? kCoordinateLimit : value); }
+
+uint64_t HeapPointer(void* block) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(block)); }
+
+struct Located {
+  LiveWindow* window;
+  LiveUnit* unit;
+};
+
+Located Locate(uint32_t windowId, uint32_t unitId) {
+  LiveWindow* window = FindWindowDescription(windowId);
+  if (window == nullptr || !window->everLoaded) ReportRuntimeError("未载入欲访问窗口组件所在的窗口", 0);
+  LiveUnit* unit = FindUnit(*window, unitId);
+  if (unit == nullptr) ReportRuntimeError("指定窗口或窗口组件不存在或尚未载入", 0);
+  return {window, unit};
+}
+
+HWND LiveHandle(const LiveUnit& unit) {
+  HWND hwnd = unit.object ? unit.object->hwnd() : nullptr;
+  return hwnd && IsWindow(hwnd) ? hwnd : nullptr;
+}
+
+RECT RectInParent(HWND hwnd) {
+  RECT rect;
+  GetWindowRect(hwnd, &rect);
+  if (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) {
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&rect), 2);
+  }
+  return rect;
+}
+
+uint64_t ReadCommon(LiveUnit& unit, int index) {
+  ControlRecord& record = unit.record();
+  HWND hwnd = LiveHandle(unit);
+  switch (index) {
+    case 0: return static_cast<uint32_t>(hwnd ? RectInParent(hwnd).left : record.left);
+    case 1: return static_cast<uint32_t>(hwnd ? RectInParent(hwnd).top : record.top);
+    case 2: {
+      if (!hwnd) return static_cast<uint32_t>(record.width);
+      RECT r = RectInParent(hwnd);
+      return static_cast<uint32_t>(r.right - r.left);
+    }
+    case 3: {
+      if (!hwnd) return static_cast<uint32_t>(record.height);
+      RECT r = RectInParent(hwnd);
+      return static_cast<uint32_t>(r.bottom - r.top);
+    }
+    case 4: return HeapPointer(CopyText(record.tag.c_str()));
+    case 5:
+      if (hwnd && !(unit.object && unit.object->IsWindowless())) return IsWindowVisible(hwnd) ? 1 : 0;
+      return (record.flags & UnitFlag::kVisible) ? 1 : 0;
+    case 6: return hwnd ? (IsWindowEnabled(hwnd) ? 0 : 1) : ((record.flags & UnitFlag::kDisabled) ? 1 : 0);
+    default: return HeapPointer(NewByteSet(record.mousePointer.data(), static_cast<uint32_t>(record.mousePointer.size())));
+  }
+}
+
+void MoveLive(LiveUnit& unit) {
+  HWND hwnd = LiveHandle(unit);
+  if (!hwnd) return;
+  ControlRecord& r = unit.record();
+  SetWindowPos(hwnd, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SetFlag(ControlRecord& record, uint32_t flag, bool on) {
+  record.flags = on ? (record.flags | flag) : (record.flags & ~flag);
+}
+
+void WriteCommon(LiveWindow& window, LiveUnit& unit, size_t unitIndex, int index, uint64_t value) {
+  ControlRecord& record = unit.record();
+  HWND hwnd = LiveHandle(unit);
+  int32_t number = static_cast<int32_t>(value);
+  if (hwnd && index <= 3) {
+    RECT r = RectInParent(hwnd);  // keep the live geometry for the parts not written
+    record.left = r.left, record.top = r.top, record.width = r.right - r.left, record.height = r.bottom - r.top;
+  }
+  switch (index) {
+    case 0: record.left = ClampCoordinate(number); MoveLive(unit); break;
+    case 1: record.top = ClampCoordinate(number); MoveLive(unit); break;
+    case 2: record.width = ClampSize(number); MoveLive(unit); break;
+    case 3: record.height = ClampSize(number); MoveLive(unit); break;
+    case 4: {
+      const char* text = reinterpret_cast<const char*>(static_cast<uintptr_t>(value));
+      record.tag = text ? text : "";
+      break;
+    }
+    case 5:
+      SetFlag(record, UnitFlag::kVisible, number != 0);
+      if (!hwnd || (unit.object && unit.object->IsWindowless())) break;
+      if (unitIndex == 0) ShowWindow(hwnd, number ? SW_SHOW : SW_HIDE);
+      else ShowWindow(hwnd, number && !unit.hiddenByPage ? SW_SHOWNA : SW_HIDE);
+      break;
+    case 6:
+      SetFlag(record, UnitFlag::kDisabled, number != 0);
+      if (hwnd) EnableWindow(hwnd, number ? FALSE : TRUE);
+      break;
+    default: {
+      const void* set = reinterpret_cast<const void*>(static_cast<uintptr_t>(value));
+      const uint8_t* bytes = ByteSetBytes(set);
+      record.mousePointer.assign(bytes, bytes + ByteSetLength(set));
+      ApplyUnitCursor(unit);
+      break;
+    }
+  }
+}
+
+uint64_t ReadMenuEntry(LiveUnit& unit, int index) {
+  const MenuRecord& menu = unit.description.menu;
+  switch (index) {
+    case 0: return HeapPointer(CopyText(menu.caption.c_str()));
+    case 1: return (menu.menuFlags & MenuFlag::kChecked) ? 1 : 0;
+    case 2: return (menu.menuFlags & MenuFlag::kDisabled) ? 1 : 0;
+    default: return (menu.menuFlags & MenuFlag::kHidden) ? 0 : 1;
+  }
+}
+
+void RebuildMenuBar(LiveWindow& window) {
+  HWND hwnd = window.hwnd();
+  if (!hwnd || !IsWindow(hwnd)) return;
+  HMENU old = GetMenu(hwnd);
+  window.menuBar = BuildMenuBar(window);
+  SetMenu(hwnd, window.menuBar);
+  if (old) DestroyMenu(old);
+  DrawMenuBar(hwnd);
+}
+
+void WriteMenuEntry(LiveWindow& window, LiveUnit& unit, int index, uint64_t value) {
+  MenuRecord& menu = unit.description.menu;
+  bool on = static_cast<uint32_t>(value) != 0;
+  uint32_t flags = menu.menuFlags;
+  switch (index) {
+    case 0: {
+      const char* text = reinterpret_cast<const char*>(static_cast<uintptr_t>(value));
+      std::string caption = text ? text : "";
+      if (caption == menu.caption) return;
+      menu.caption = caption;
+      RebuildMenuBar(window);
+      return;
+    }
+    case 1: flags = on ? (flags | MenuFlag::kChecked) : (flags & ~MenuFlag::kChecked); break;
+    case 2: flags = on ? (flags | MenuFlag::kDisabled) : (flags & ~MenuFlag::kDisabled); break;
+    default: flags = on ? (flags & ~MenuFlag::kHidden) : (flags | MenuFlag::kHidden); break;
+  }
+  if (flags == menu.menuFlags) return;
+  menu.menuFlags = flags;
+  RebuildMenuBar(window);
+}
+
+const PropertyDescriptor* Descriptor(const LiveUnit& unit, int k) {
+  if (unit.type == nullptr || k < 0 || static_cast<uint32_t>(k) >= unit.type->propertyCount ||
+      unit.type->properties == nullptr) {
+    return nullptr;
+  }
+  return &unit.type->properties[k];
+}
+
+UnitObject* RequireLive(LiveUnit& unit) {
+  if (unit.object == nullptr) ReportRuntimeError("指定窗口尚未载入", 0);
+  return unit.object;
+}
+
+}  // namespace
+
+uint64_t ReadProperty(uint32_t windowId, uint32_t unitId, int index, int element) {
+  Located at = Locate(windowId, unitId);
+  if (at.unit->isMenuEntry()) return ReadMenuEntry(*at.unit, index);
+  if (index >= 0 && index <= 7) return ReadCommon(*at.unit, index);
+  UnitObject* object = RequireLive(*at.unit);
+  const PropertyDescriptor* descriptor = Descriptor(*at.unit, index - 8);
+  if (descriptor == nullptr) RaiseRuntimeError(11);
+  auto read = reinterpret_cast<ReadPropertyOperation>(at.unit->type->interfaceFunction(TypeOperation::kReadProperty));
+  PropertyValue value;
+  int fontElement = (descriptor->kind & 0xFFFF) == PropertyKind::kFont ? -1 : element;
+  if (read) read(object, index - 8, fontElement, &value);
+  return PropertyValueToProgram(descriptor->kind, element, value);
+}
+
+void WriteProperty(uint32_t windowId, uint32_t unitId, int index, int element, uint64_t value) {
+  Located at = Locate(windowId, unitId);
+  size_t unitIndex = static_cast<size_t>(at.unit - at.window->units.data());
+  if (at.unit->isMenuEntry()) return WriteMenuEntry(*at.window, *at.unit, index, value);
+  if (index >= 0 && index <= 7) return WriteCommon(*at.window, *at.unit, unitIndex, index, value);
+  UnitObject* object = RequireLive(*at.unit);
+  const PropertyDescriptor* descriptor = Descriptor(*at.unit, index - 8);
+  if (descriptor == nullptr) RaiseRuntimeError(11);
+  auto fn = at.unit->type->interfaceFunction;
+  auto read = reinterpret_cast<ReadPropertyOperation>(fn(TypeOperation::kReadProperty));
+  auto write = reinterpret_cast<WritePropertyOperation>(fn(TypeOperation::kWriteProperty));
+  PropertyValue converted;
+  if ((descriptor->kind & 0xFFFF) == PropertyKind::kFont && element >= 0 && read) {
+    read(object, index - 8, -1, &converted);  // one field changes, the rest stays
+  }
+  ProgramValueToProperty(descriptor->kind, element, value, &converted);
+  int relayout = write ? write(object, index - 8, -1, converted) : 0;
+  if (relayout == 1 && at.window->alive() && at.unit->object) {
+    RaiseEventSuppression();
+    at.unit->object->Rebuild();
+    LowerEventSuppression();
+  }
+}
+
+}  // namespace klv

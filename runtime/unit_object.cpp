@@ -1,0 +1,121 @@
+#include "runtime/unit_object.h"
+
+#include "runtime/events.h"
+
+namespace klv {
+namespace {
+const char kUnitProperty[] = "KlikvaneUnit";
+}
+
+UnitObject::~UnitObject() { DestroyOwnWindow(); }
+
+void UnitObject::AttachWindow(HWND window) {
+  hwnd_ = window;
+  if (window) SetPropA(window, kUnitProperty, reinterpret_cast<HANDLE>(this));
+}
+
+void UnitObject::DestroyOwnWindow() {
+  if (hwnd_ == nullptr) return;
+  HWND window = hwnd_;
+  hwnd_ = nullptr;
+  RemovePropA(window, kUnitProperty);
+  if (IsWindow(window)) DestroyWindow(window);
+}
+
+void UnitObject::DetachWindow() {
+  if (hwnd_) RemovePropA(hwnd_, kUnitProperty);
+  hwnd_ = nullptr;
+}
+
+UnitObject* UnitObject::FromWindow(HWND window) {
+  return window ? reinterpret_cast<UnitObject*>(GetPropA(window, kUnitProperty)) : nullptr;
+}
+
+bool UnitObject::RaiseEvent(int event, std::initializer_list<uint32_t> arguments, HandlerResult* result) {
+  EventNotice notice = {};
+  notice.windowId = windowId_;
+  notice.unitId = unitId_;
+  notice.event = event;
+  for (uint32_t argument : arguments) {
+    if (notice.argumentCount == 5) break;
+    notice.arguments[notice.argumentCount++] = argument;
+  }
+  bool dispatched = DispatchEvent(&notice);
+  if (result) *result = {notice.hasResult != 0, notice.result};
+  return dispatched;
+}
+
+DWORD CommonChildStyle(const CreateRequest& request) {
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+  if (request.disabled) style |= WS_DISABLED;
+  if (request.tabStop) style |= WS_TABSTOP;
+  return style;
+}
+
+DataTypeRecord MakeTypeRecord(const char* displayName, const char* englishName, uint32_t flags,
+                              const PropertyDescriptor* properties, uint32_t propertyCount,
+                              TypeInterfaceFunction interfaceFunction) {
+  DataTypeRecord record = {};
+  record.displayName = displayName;
+  record.englishName = englishName;
+  record.description = "";
+  record.typeFlags = flags;
+  record.propertyCount = propertyCount;
+  record.properties = properties;
+  record.interfaceFunction = interfaceFunction;
+  return record;
+}
+
+namespace {
+
+int WriteOperation(UnitObject* unit, int k, int element, const PropertyValue& value) {
+  return unit ? unit->WriteTypeProperty(k, element, value) : 0;
+}
+bool ReadOperation(UnitObject* unit, int k, int element, PropertyValue* out) {
+  return unit ? unit->ReadTypeProperty(k, element, out) : false;
+}
+void DestroyOperation(UnitObject* unit) { delete unit; }
+void EnumerateTexts(const ControlRecord& record, void (*callback)(const std::string&, void*), void* context) {
+  if (!record.name.empty()) callback(record.name, context);
+  if (!record.tag.empty()) callback(record.tag, context);
+}
+
+}  // namespace
+
+void* CommonTypeOperation(int operation) {
+  switch (operation) {
+    case TypeOperation::kWriteProperty: return reinterpret_cast<void*>(&WriteOperation);
+    case TypeOperation::kReadProperty: return reinterpret_cast<void*>(&ReadOperation);
+    case TypeOperation::kShared: return reinterpret_cast<void*>(&DestroyOperation);
+    case TypeOperation::kEnumerateTexts: return reinterpret_cast<void*>(&EnumerateTexts);
+    default: return nullptr;
+  }
+}
+
+}  // namespace klv
+
+namespace klv {
+
+bool RouteParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  HWND child = nullptr;
+  switch (message) {
+    case WM_COMMAND: child = reinterpret_cast<HWND>(lParam); break;
+    case WM_NOTIFY: child = lParam ? reinterpret_cast<const NMHDR*>(lParam)->hwndFrom : nullptr; break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+      child = message == WM_DRAWITEM ? (lParam ? reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr)
+              : message == WM_MEASUREITEM ? nullptr
+                                          : reinterpret_cast<HWND>(lParam);
+      break;
+    default: return false;
+  }
+  UnitObject* unit = UnitObject::FromWindow(child);
+  return unit != nullptr && unit->HandleParentNotification(message, wParam, lParam, result);
+}
+
+}  // namespace klv
