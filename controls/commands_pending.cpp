@@ -4,27 +4,11 @@
 #include "controls/report_list_commands.h"
 
 namespace klv::core {
-void GetRunDirectory(CommandResult*, int, const CommandArgument*) {}
-void WriteIniItem(CommandResult*, int, const CommandArgument*) {}
-void ToText(CommandResult*, int, const CommandArgument*) {}
-void ToInteger(CommandResult*, int, const CommandArgument*) {}
 void ComboItemText(CommandResult*, int, const CommandArgument*) {}
 void PopupMenu(CommandResult*, int, const CommandArgument*) {}
-void FileExists(CommandResult*, int, const CommandArgument*) {}
-void ReadIniItem(CommandResult*, int, const CommandArgument*) {}
-void SplitText(CommandResult*, int, const CommandArgument*) {}
-void ShowMessageBox(CommandResult*, int, const CommandArgument*) {}
 void ComboClear(CommandResult*, int, const CommandArgument*) {}
-void BitOr(CommandResult*, int, const CommandArgument*) {}
-void BitAnd(CommandResult*, int, const CommandArgument*) {}
 void ComboAddItem(CommandResult*, int, const CommandArgument*) {}
-void CharText(CommandResult*, int, const CommandArgument*) {}
-void BlankText(CommandResult*, int, const CommandArgument*) {}
-void ProcessPendingMessages(CommandResult*, int, const CommandArgument*) {}
 void GetWindowHandle(CommandResult*, int, const CommandArgument*) {}
-void TrimSpaces(CommandResult*, int, const CommandArgument*) {}
-void FindText(CommandResult*, int, const CommandArgument*) {}
-void TextAtAddress(CommandResult*, int, const CommandArgument*) {}
 }  // namespace klv::core
 
 namespace klv::reportlist {
