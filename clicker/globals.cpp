@@ -10,11 +10,8 @@ ClickerGlobals g_globals;
 template <typename Record, typename FreeTexts>
 void FreeRecordArray(void*& array, FreeTexts freeTexts) {
   if (array == nullptr) return;
-  const uint32_t* words = static_cast<const uint32_t*>(array);
-  uint32_t count = words[1];
-  Record* const* records = reinterpret_cast<Record* const*>(words + 2);
-  for (uint32_t i = 0; i < count; ++i) {
-    if (records[i]) freeTexts(*records[i]);
+  for (uint32_t i = 0; i < PointerCount(array); ++i) {
+    if (auto* record = static_cast<Record*>(PointerAt(array, i))) freeTexts(*record);
   }
   FreePointerArrayDeep(array);
   array = nullptr;

@@ -1,17 +1,63 @@
 #include "clicker/runtime_access.h"
 
 #include <cstring>
+#include <vector>
+
+#include "clicker/units.h"
+#include "controls/core_commands.h"
+#include "image/program_image_data.h"
 
 namespace klv::clicker {
 namespace {
+
 const SupportEntries* g_support = nullptr;
+
+// The image lists the libraries in library-number order: the core library
+// first, the extended controls library (the report list) second.
+CommandFunction LibraryCommand(uint32_t library, int command) {
+  return kProgramImage.libraries[library]->commands[command];
 }
+
+uint32_t* Words(void* array) { return static_cast<uint32_t*>(array); }
+const uint32_t* Words(const void* array) { return static_cast<const uint32_t*>(array); }
+
+}  // namespace
 
 void SetSupport(const SupportEntries* support) { g_support = support; }
 const SupportEntries& Rt() { return *g_support; }
 
 void* Allocate(uint32_t bytes) { return Rt().AllocateMemory(bytes); }
 void Free(void* block) { Rt().FreeMemory(block); }
+
+HeapText& HeapText::operator=(HeapText&& other) noexcept {
+  if (this != &other) {
+    Free(text_);
+    text_ = other.text_;
+    other.text_ = nullptr;
+  }
+  return *this;
+}
+
+bool HeapText::Equals(const char* other) const { return TextsMatch(text_, other); }
+
+bool TextsMatch(const char* a, const char* b) { return std::strcmp(a ? a : "", b ? b : "") == 0; }
+
+char* CopyHeapText(const char* text) { return JoinTexts({text}); }
+
+char* JoinTexts(std::initializer_list<const char*> parts) {
+  size_t total = 0;
+  for (const char* part : parts) total += part ? std::strlen(part) : 0;
+  if (total == 0) return nullptr;
+  char* joined = static_cast<char*>(Allocate(static_cast<uint32_t>(total + 1)));
+  char* at = joined;
+  for (const char* part : parts) {
+    size_t n = part ? std::strlen(part) : 0;
+    std::memcpy(at, part ? part : "", n);
+    at += n;
+  }
+  *at = '\0';
+  return joined;
+}
 
 void* NewEmptyPointerArray() {
   uint32_t* array = static_cast<uint32_t*>(Allocate(8));
@@ -20,13 +66,75 @@ void* NewEmptyPointerArray() {
   return array;
 }
 
+uint32_t PointerCount(const void* array) { return array && Words(array)[0] == 1 ? Words(array)[1] : 0; }
+
+void* PointerAt(const void* array, uint32_t index) {
+  return reinterpret_cast<void* const*>(Words(array) + 2)[index];
+}
+
+void* AppendPointer(void* array, void* element) {
+  uint32_t count = PointerCount(array);
+  void* grown = Rt().ResizeMemory(array, 8 + (count + 1) * sizeof(void*));
+  Words(grown)[0] = 1;
+  Words(grown)[1] = count + 1;
+  reinterpret_cast<void**>(Words(grown) + 2)[count] = element;
+  return grown;
+}
+
 void FreePointerArrayDeep(void* array) {
   if (array == nullptr) return;
-  const uint32_t* words = static_cast<const uint32_t*>(array);
-  uint32_t count = words[0] == 1 ? words[1] : 0;
-  void* const* elements = reinterpret_cast<void* const*>(words + 2);
-  for (uint32_t i = 0; i < count; ++i) Free(elements[i]);
+  uint32_t count = PointerCount(array);
+  for (uint32_t i = 0; i < count; ++i) Free(PointerAt(array, i));
   Free(array);
+}
+
+CommandArgument TextArgument(const char* text) {
+  return {Word(text), 0, TypeCode::kText};
+}
+CommandArgument IntegerArgument(int32_t value) { return {static_cast<uint32_t>(value), 0, TypeCode::kInteger}; }
+CommandArgument OmittedArgument() { return {0, 0, TypeCode::kOmitted}; }
+CommandArgument UnitArgument(uint32_t unitId, uint32_t typeCode) { return {Unit::kMainWindow, unitId, typeCode}; }
+CommandArgument WindowArgument() { return {Unit::kMainWindow, 0, TypeCode::kWindow}; }
+
+CommandResult CallCore(int command, std::initializer_list<CommandArgument> arguments) {
+  std::vector<CommandArgument> list(arguments);
+  return Rt().CallCoreCommand(LibraryCommand(0, command), static_cast<int>(list.size()), list.data());
+}
+
+CommandResult CallReportList(int command, std::initializer_list<CommandArgument> arguments) {
+  std::vector<CommandArgument> list(arguments);
+  return Rt().CallLibraryCommand(1, LibraryCommand(1, command), static_cast<int>(list.size()), list.data());
+}
+
+uint32_t CallSystem(int number, std::initializer_list<uint32_t> arguments) {
+  std::vector<uint32_t> list(arguments);
+  return Rt().CallSystemFunction(number, static_cast<int>(list.size()), list.data());
+}
+
+HeapText ReadUnitText(uint32_t unitId, int index) {
+  uint64_t value = Rt().ReadProperty(Unit::kMainWindow, unitId, index, -1);
+  return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(static_cast<uint32_t>(value))));
+}
+
+void WriteUnitText(uint32_t unitId, int index, const char* text) {
+  Rt().WriteProperty(Unit::kMainWindow, unitId, index, -1, Word(text));
+}
+
+int32_t ReadUnitInteger(uint32_t unitId, int index) {
+  return static_cast<int32_t>(Rt().ReadProperty(Unit::kMainWindow, unitId, index, -1));
+}
+
+void WriteUnitInteger(uint32_t unitId, int index, int32_t value) {
+  Rt().WriteProperty(Unit::kMainWindow, unitId, index, -1, static_cast<uint32_t>(value));
+}
+
+int32_t TextToInteger(const char* text) {
+  return static_cast<int32_t>(CallCore(core::kToInteger, {TextArgument(text)}).low);
+}
+
+HeapText IntegerToText(int32_t value) {
+  CommandResult result = CallCore(core::kToText, {IntegerArgument(value)});
+  return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(result.low)));
 }
 
 }  // namespace klv::clicker

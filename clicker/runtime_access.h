@@ -2,6 +2,7 @@
 // at program start, and thin typed helpers around them.
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 
 #include "runtime/support_entries.h"
 
@@ -14,9 +15,69 @@ const SupportEntries& Rt();
 void* Allocate(uint32_t bytes);
 void Free(void* block);
 
+// A text received from the runtime, freed when it goes out of scope.
+class HeapText {
+ public:
+  explicit HeapText(char* text = nullptr) : text_(text) {}
+  ~HeapText() { Free(text_); }
+  HeapText(const HeapText&) = delete;
+  HeapText& operator=(const HeapText&) = delete;
+  HeapText(HeapText&& other) noexcept : text_(other.text_) { other.text_ = nullptr; }
+  HeapText& operator=(HeapText&& other) noexcept;
+  const char* get() const { return text_; }
+  // Null and the empty text are the same value.
+  bool empty() const { return text_ == nullptr || text_[0] == '\0'; }
+  bool Equals(const char* other) const;
+  char* release() {
+    char* text = text_;
+    text_ = nullptr;
+    return text;
+  }
+
+ private:
+  char* text_;
+};
+
+// Exact, case-sensitive byte comparison; null equals the empty text.
+bool TextsMatch(const char* a, const char* b);
+
+// Fresh heap texts.
+char* CopyHeapText(const char* text);
+char* JoinTexts(std::initializer_list<const char*> parts);
+
 // An empty one-dimensional array of pointers.
 void* NewEmptyPointerArray();
+// Appends one pointer to such an array (re-allocated one element larger).
+void* AppendPointer(void* array, void* element);
+uint32_t PointerCount(const void* array);
+void* PointerAt(const void* array, uint32_t index);
 // Frees every element of a pointer array, then the array.
 void FreePointerArrayDeep(void* array);
+
+// Library commands.
+CommandArgument TextArgument(const char* text);
+CommandArgument IntegerArgument(int32_t value);
+CommandArgument OmittedArgument();
+CommandArgument UnitArgument(uint32_t unitId, uint32_t typeCode);  // a control of the main window
+CommandArgument WindowArgument();                                  // the main window
+CommandResult CallCore(int command, std::initializer_list<CommandArgument> arguments);
+CommandResult CallReportList(int command, std::initializer_list<CommandArgument> arguments);
+
+// System functions by table number.
+uint32_t CallSystem(int number, std::initializer_list<uint32_t> arguments);
+template <typename T>
+uint32_t Word(T* pointer) {
+  return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(pointer));
+}
+
+// Properties of the main window's units.
+HeapText ReadUnitText(uint32_t unitId, int index);
+void WriteUnitText(uint32_t unitId, int index, const char* text);
+int32_t ReadUnitInteger(uint32_t unitId, int index);
+void WriteUnitInteger(uint32_t unitId, int index, int32_t value);
+
+// Frequent conversions through the core commands.
+int32_t TextToInteger(const char* text);
+HeapText IntegerToText(int32_t value);
 
 }  // namespace klv::clicker

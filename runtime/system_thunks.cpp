@@ -88,6 +88,7 @@ const SystemFunctionThunk kThunks[kSystemFunctionCount] = {
     Thunk<BOOL, HWND, LPRECT>(),                                       // 27 GetWindowRect
     {2, &InvokeWindowFromPoint},                                       // 28 WindowFromPoint
     Thunk<HWND>(),                                                     // 29 GetFocus
+    Thunk<DWORD, LPCSTR, LPCSTR, LPCSTR, LPSTR, DWORD, LPCSTR>(),      // 30 GetPrivateProfileStringA
 };
 
 }  // namespace

@@ -11,9 +11,9 @@ struct SystemFunctionThunk {
   uint32_t (*invoke)(void* address, const uint32_t* arguments);
 };
 
-constexpr int kSystemFunctionCount = 30;
+constexpr int kSystemFunctionCount = 31;
 
-// The thunk of entry number n, or null outside 0..29.
+// The thunk of entry number n, or null outside the table.
 const SystemFunctionThunk* SystemFunctionThunkFor(int number);
 
 }  // namespace klv

@@ -1,0 +1,90 @@
+#include "clicker/capture.h"
+
+#include <cmath>
+
+#include "clicker/delivery.h"
+#include "clicker/system_functions.h"
+#include "clicker/units.h"
+#include "image/program_constants.h"
+
+namespace klv::clicker {
+namespace {
+
+int32_t Difference(int32_t a, int32_t b) {
+  return static_cast<int32_t>(std::trunc(static_cast<double>(a) - static_cast<double>(b)));
+}
+
+int32_t* NewPoint(int32_t x, int32_t y) {
+  auto* point = static_cast<int32_t*>(Allocate(8));
+  point[0] = x;
+  point[1] = y;
+  return point;
+}
+
+// The window box: left, top, width, height; zeros when the rectangle
+// cannot be read.
+void WindowBox(uint32_t window, int32_t box[4]) {
+  int32_t rect[4] = {0, 0, 0, 0};
+  CallSystem(kGetWindowRect, {window, Word(rect)});
+  box[0] = rect[0];
+  box[1] = rect[1];
+  box[2] = rect[2] - rect[0];
+  box[3] = rect[3] - rect[1];
+}
+
+void ShowPair(uint32_t labelX, uint32_t labelY, const int32_t* point) {
+  WriteUnitText(labelX, Property::kLabelText, IntegerToText(point[0]).get());
+  WriteUnitText(labelY, Property::kLabelText, IntegerToText(point[1]).get());
+}
+
+}  // namespace
+
+uint32_t FindDesktopWindow() {
+  return CallSystem(kFindWindowA, {Word(kConstants.progmanClass), Word(kConstants.programManager)});
+}
+
+int32_t* CursorFromWindowCorner(uint32_t window) {
+  int32_t box[4];
+  WindowBox(window, box);
+  int32_t* cursor = ReadCursorPoint();
+  int32_t* point = NewPoint(Difference(cursor[0], box[0]), Difference(cursor[1], box[1]));
+  Free(cursor);
+  return point;
+}
+
+uint32_t WindowUnderCursor() {
+  int32_t* cursor = ReadCursorPoint();
+  uint32_t window = CallSystem(kWindowFromPoint, {static_cast<uint32_t>(cursor[0]), static_cast<uint32_t>(cursor[1])});
+  Free(cursor);
+  return window;
+}
+
+int32_t* ClientOriginOnScreen(uint32_t window) {
+  if (window == 0) window = CallSystem(kGetFocus, {});
+  int32_t* origin = NewPoint(0, 0);
+  CallSystem(kClientToScreen, {window, Word(origin)});
+  return origin;
+}
+
+int32_t* CursorFromClientOrigin(uint32_t window) {
+  int32_t* origin = window != 0 ? ClientOriginOnScreen(window) : NewPoint(0, 0);
+  int32_t* cursor = ReadCursorPoint();
+  int32_t* point = NewPoint(Difference(cursor[0], origin[0]), Difference(cursor[1], origin[1]));
+  Free(cursor);
+  Free(origin);
+  return point;
+}
+
+void CaptureCoordinates() {
+  int32_t* screen = CursorFromWindowCorner(FindDesktopWindow());
+  ShowPair(Unit::kLabelScreenX, Unit::kLabelScreenY, screen);
+  int32_t* inWindow = CursorFromClientOrigin(WindowUnderCursor());
+  ShowPair(Unit::kLabelWindowX, Unit::kLabelWindowY, inWindow);
+  const int32_t* chosen = ForegroundModeChosen() ? screen : inWindow;
+  WriteUnitText(Unit::kEditX, Property::kEditText, IntegerToText(chosen[0]).get());
+  WriteUnitText(Unit::kEditY, Property::kEditText, IntegerToText(chosen[1]).get());
+  Free(screen);
+  Free(inWindow);
+}
+
+}  // namespace klv::clicker

@@ -1,0 +1,63 @@
+#include "clicker/click_messages.h"
+
+#include <cmath>
+
+namespace klv::clicker {
+namespace {
+
+constexpr uint32_t kMouseMove = 0x0200;
+constexpr uint32_t kMouseWheel = 0x020A;
+constexpr uint32_t kContextMenu = 0x007B;
+constexpr uint32_t kWheelForward = 0x00780010;  // delta 120, middle-button flag
+constexpr uint32_t kWheelBackward = 0xFF880010; // delta -120, middle-button flag
+constexpr uint32_t kRightButtonHeld = 2;
+
+struct ButtonMessages {
+  uint32_t down, downW, up, upW, doubleClick;
+};
+
+constexpr ButtonMessages kLeft = {0x0201, 1, 0x0202, 0, 0x0203};
+constexpr ButtonMessages kRight = {0x0204, 2, 0x0205, 2, 0x0206};
+constexpr ButtonMessages kMiddle = {0x0207, 0x10, 0x0208, 0, 0x0209};
+
+const ButtonMessages* MessagesFor(int32_t button) {
+  switch (button) {
+    case 0:
+    case 1: return &kLeft;
+    case 2: return &kRight;
+    case 3: return &kMiddle;
+    default: return nullptr;
+  }
+}
+
+void AppendAction(std::vector<PostedMessage>& out, const ButtonMessages& b, int32_t action, uint32_t point) {
+  bool click = action == 0 || action == 1;
+  if (click || action == 2 || action == 3) out.push_back({b.down, b.downW, point});
+  if (click || action == 2 || action == 4) out.push_back({b.up, b.upW, point});
+  if (action == 2) out.push_back({b.doubleClick, 0, point});
+}
+
+}  // namespace
+
+uint32_t PackPoint(int32_t x, int32_t y) {
+  double packed = std::trunc(static_cast<double>(y) * 65536.0 + static_cast<double>(x));
+  return static_cast<uint32_t>(static_cast<int64_t>(packed));
+}
+
+std::vector<PostedMessage> BackgroundClickMessages(int32_t x, int32_t y, int32_t button, int32_t action) {
+  uint32_t point = PackPoint(x, y);
+  if (button == 4) return {{kMouseWheel, kWheelForward, point + kScreenOffset}};
+  if (button == 5) return {{kMouseWheel, kWheelBackward, point + kScreenOffset}};
+  std::vector<PostedMessage> out = {{kMouseMove, kRightButtonHeld, point}};
+  if (const ButtonMessages* messages = MessagesFor(button)) AppendAction(out, *messages, action, point);
+  if (button == 2) out.push_back({kContextMenu, kContextMenuParameter, point + kScreenOffset});
+  return out;
+}
+
+uint32_t ForegroundClickFlags(int32_t button) {
+  if (button == kLeftButton) return 0x0006;   // left down and up
+  if (button == kRightButton) return 0x0018;  // right down and up
+  return 0;
+}
+
+}  // namespace klv::clicker

@@ -1,0 +1,36 @@
+// The mouse messages one background click posts, and the flags of one
+// synthesised foreground click. Pure logic: no system calls.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+namespace klv::clicker {
+
+struct PostedMessage {
+  uint32_t message;
+  uint32_t wParam;
+  uint32_t lParam;
+};
+
+// Buttons: 0 or 1 left, 2 right, 3 middle, 4 wheel forward, 5 wheel back.
+// Actions: 0 or 1 click, 2 double click, 3 press only, 4 release only.
+constexpr int32_t kLeftButton = 1;
+constexpr int32_t kRightButton = 2;
+constexpr int32_t kClickAction = 1;
+
+// Added to the packed point of the messages that carry screen coordinates
+// (wheel and context menu).
+constexpr uint32_t kScreenOffset = 25100873;  // 0x17F0249
+// First parameter of the context-menu message after a right click.
+constexpr uint32_t kContextMenuParameter = 0x206AE;
+
+// (y * 65536 + x) in double precision, truncated toward zero, modulo 2^32.
+uint32_t PackPoint(int32_t x, int32_t y);
+
+std::vector<PostedMessage> BackgroundClickMessages(int32_t x, int32_t y, int32_t button, int32_t action);
+
+// mouse_event flags for a foreground click: down and up of the button, no
+// move flag; 0 for a button that foreground clicks do not support.
+uint32_t ForegroundClickFlags(int32_t button);
+
+}  // namespace klv::clicker

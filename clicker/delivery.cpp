@@ -1,0 +1,86 @@
+#include "clicker/delivery.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "clicker/click_messages.h"
+#include "clicker/system_functions.h"
+#include "clicker/units.h"
+#include "image/program_constants.h"
+
+namespace klv::clicker {
+namespace {
+
+int32_t* NewPoint() {
+  auto* point = static_cast<int32_t*>(Allocate(8));
+  point[0] = point[1] = 0;  // a failed system call leaves zeros
+  return point;
+}
+
+int32_t SumTruncated(int32_t a, int32_t b) {
+  return static_cast<int32_t>(std::trunc(static_cast<double>(a) + static_cast<double>(b)));
+}
+
+int32_t ChosenButton() {
+  HeapText text = ReadUnitText(Unit::kComboMouseButton, Property::kComboText);
+  return text.Equals(kConstants.leftButton) ? kLeftButton : kRightButton;
+}
+
+}  // namespace
+
+bool ForegroundModeChosen() {
+  return ReadUnitText(Unit::kComboClickMode, Property::kComboText).Equals(kConstants.foregroundMode);
+}
+
+void DeliverClick(int32_t x, int32_t y, uint32_t targetWindow) {
+  if (ForegroundModeChosen()) {
+    ForegroundClick(x, y, ChosenButton());
+    return;
+  }
+  if (static_cast<int32_t>(targetWindow) <= 0) return;
+  BackgroundClick(targetWindow, x, y, ChosenButton(), kClickAction);
+}
+
+uint32_t FindTargetWindow(const char* title) {
+  if (title == nullptr || title[0] == '\0') return 0;
+  return CallSystem(kFindWindowExA, {0, 0, 0, Word(title)});
+}
+
+void BackgroundClick(uint32_t window, int32_t x, int32_t y, int32_t button, int32_t action) {
+  if (window == 0) window = CallSystem(kGetDesktopWindow, {});
+  for (const PostedMessage& m : BackgroundClickMessages(x, y, button, action)) {
+    PostMouseMessage(window, m.message, m.wParam, m.lParam);
+  }
+}
+
+void ForegroundClick(int32_t x, int32_t y, int32_t button) {
+  uint32_t flags = ForegroundClickFlags(button);
+  if (flags == 0) return;
+  int32_t* saved = ReadCursorPoint();
+  MoveCursorTo(0, x, y);
+  // No move flag: x and y cause no motion; the press and release happen
+  // where the cursor now is.
+  CallSystem(kMouseEvent, {flags, static_cast<uint32_t>(x), static_cast<uint32_t>(y), 0, 0});
+  MoveCursorTo(0, saved[0], saved[1]);
+  Free(saved);
+}
+
+void MoveCursorTo(uint32_t window, int32_t x, int32_t y) {
+  int32_t* origin = NewPoint();
+  if (window != 0) CallSystem(kClientToScreen, {window, Word(origin)});
+  CallSystem(kSetCursorPos, {static_cast<uint32_t>(SumTruncated(origin[0], x)),
+                             static_cast<uint32_t>(SumTruncated(origin[1], y))});
+  Free(origin);
+}
+
+int32_t* ReadCursorPoint() {
+  int32_t* point = NewPoint();
+  CallSystem(kGetCursorPos, {Word(point)});
+  return point;
+}
+
+void PostMouseMessage(uint32_t window, uint32_t message, uint32_t wParam, uint32_t lParam) {
+  CallSystem(kPostMessageA, {window, message, wParam, lParam});
+}
+
+}  // namespace klv::clicker

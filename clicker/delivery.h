@@ -1,0 +1,27 @@
+// Click delivery: one point of the plan becomes one mouse click, posted to
+// the target window (background mode) or synthesised with the real cursor
+// (foreground mode). Mode and button are read from their combo boxes at the
+// moment of each click.
+#pragma once
+#include <cstdint>
+
+namespace klv::clicker {
+
+void DeliverClick(int32_t x, int32_t y, uint32_t targetWindow);
+// The first top-level window with exactly that title; 0 for none, and 0 for
+// an empty title, so that clicks never go to a window nobody chose.
+uint32_t FindTargetWindow(const char* title);
+void BackgroundClick(uint32_t window, int32_t x, int32_t y, int32_t button, int32_t action);
+void ForegroundClick(int32_t x, int32_t y, int32_t button);
+// Places the cursor at (x, y) relative to the window's client origin, or at
+// the screen point when window is 0.
+void MoveCursorTo(uint32_t window, int32_t x, int32_t y);
+// A fresh 8-byte point block (X then Y) filled by GetCursorPos; the caller
+// frees it.
+int32_t* ReadCursorPoint();
+void PostMouseMessage(uint32_t window, uint32_t message, uint32_t wParam, uint32_t lParam);
+
+// True when the click mode combo box shows the foreground mode.
+bool ForegroundModeChosen();
+
+}  // namespace klv::clicker

@@ -1,0 +1,32 @@
+// System-wide hotkeys that call an ordinary routine: registered for a window
+// under an identifier text; the window's procedure is replaced on the first
+// success so that WM_HOTKEY reaches the routine registered under that text.
+#pragma once
+#include <cstdint>
+
+namespace klv::clicker {
+
+// A hotkey routine has the shape of a window procedure (the hotkey
+// procedure calls it through CallWindowProcA) and ignores its arguments.
+using HotkeyRoutine = long(__stdcall*)(void* window, unsigned message, unsigned wParam, long lParam);
+
+// window and modifiers may be 0 (omitted). Returns true when the hotkey was
+// registered and recorded.
+bool RegisterWindowHotkey(uint32_t window, uint32_t modifiers, uint32_t key, HotkeyRoutine callback,
+                          const char* identifier);
+// 1-based position of the first record with that identifier; 0 for none.
+uint32_t FindHotkeyRecord(const char* identifier);
+// Fills *list (freed first) with one WindowInfo per top-level window.
+uint32_t SnapshotTopLevelWindows(void** list);
+// The first visible window of the process whose title and class contain the
+// texts given (case-insensitively); 0 for none.
+uint32_t FindProcessWindow(uint32_t processId, const char* title, const char* className);
+// A message box with defaults: owner = the process's first visible window,
+// caption "友情提醒", style 0x40; returns the system's answer minus 1.
+int32_t ShowReminderBox(const char* text, const uint32_t* style = nullptr, const char* caption = nullptr,
+                        const uint32_t* owner = nullptr);
+
+// The procedure installed on the first registration's window.
+long __stdcall HotkeyWindowProc(void* window, unsigned message, unsigned wParam, long lParam);
+
+}  // namespace klv::clicker

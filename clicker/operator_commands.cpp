@@ -1,0 +1,102 @@
+#include "clicker/operator_commands.h"
+
+#include "clicker/runtime_access.h"
+#include "clicker/units.h"
+#include "controls/core_commands.h"
+#include "controls/report_list_commands.h"
+#include "image/program_constants.h"
+
+namespace klv::clicker {
+namespace {
+
+constexpr int32_t kNoRow = -1;
+constexpr int32_t kMinimised = 2;
+
+CommandArgument PlanList() { return UnitArgument(Unit::kPlanList, TypeCode::kReportList); }
+
+int32_t SelectedRow() { return ReadUnitInteger(Unit::kPlanList, Property::kListSelection); }
+
+void SetCell(int32_t row, int32_t column, const char* text) {
+  CallReportList(reportlist::kListSetCellText,
+                 {PlanList(), IntegerArgument(row), IntegerArgument(column), TextArgument(text)});
+}
+
+HeapText Cell(int32_t row, int32_t column) {
+  CommandResult cell = CallReportList(reportlist::kListCellText, {PlanList(), IntegerArgument(row), IntegerArgument(column)});
+  return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(cell.low)));
+}
+
+// The four editing fields go into the row's four cells, verbatim.
+void WriteFieldsToRow(int32_t row) {
+  SetCell(row, 0, ReadUnitText(Unit::kEditX, Property::kEditText).get());
+  SetCell(row, 1, ReadUnitText(Unit::kEditY, Property::kEditText).get());
+  SetCell(row, 2, ReadUnitText(Unit::kEditDelay, Property::kEditText).get());
+  SetCell(row, 3, ReadUnitText(Unit::kComboMouseButton, Property::kComboText).get());
+}
+
+bool MainWindowVisible() { return ReadUnitInteger(Unit::kMainWindowOwn, Property::kVisible) != 0; }
+
+// Writing always-on-top on and at once off again raises the window above
+// all others without leaving it topmost.
+void ShowRaised() {
+  WriteUnitInteger(Unit::kMainWindowOwn, Property::kVisible, 1);
+  WriteUnitInteger(Unit::kMainWindowOwn, Property::kAlwaysOnTop, 1);
+  WriteUnitInteger(Unit::kMainWindowOwn, Property::kAlwaysOnTop, 0);
+}
+
+}  // namespace
+
+void AddStep() {
+  int32_t row = static_cast<int32_t>(CallReportList(reportlist::kListInsertRow, {PlanList()}).low);
+  WriteFieldsToRow(row);
+}
+
+void EditStep() {
+  int32_t row = SelectedRow();
+  if (row == kNoRow) return;
+  WriteFieldsToRow(row);
+}
+
+void DeleteStep() {
+  int32_t row = SelectedRow();
+  if (row == kNoRow) return;
+  CallReportList(reportlist::kListDeleteRow, {PlanList(), IntegerArgument(row)});
+}
+
+void PickStep() {
+  int32_t row = SelectedRow();
+  if (row == kNoRow) return;
+  WriteUnitText(Unit::kEditX, Property::kEditText, Cell(row, 0).get());
+  WriteUnitText(Unit::kEditY, Property::kEditText, Cell(row, 1).get());
+  WriteUnitText(Unit::kEditDelay, Property::kEditText, Cell(row, 2).get());
+  bool left = Cell(row, 3).Equals(kConstants.leftButton);
+  WriteUnitInteger(Unit::kComboMouseButton, Property::kComboSelection, left ? 0 : 1);
+}
+
+void ShowStepMenu() {
+  if (SelectedRow() == kNoRow) return;
+  CallCore(core::kPopupMenu, {WindowArgument(), {Unit::kMainWindow, Unit::kMenuOperations, TypeCode::kMenu}});
+}
+
+void ApplyClickMode() {
+  bool foreground = ReadUnitText(Unit::kComboClickMode, Property::kComboText).Equals(kConstants.foregroundMode);
+  WriteUnitInteger(Unit::kComboWindowTitle, Property::kDisabled, foreground ? 1 : 0);
+}
+
+void ToggleMainWindow() {
+  if (MainWindowVisible()) {
+    WriteUnitInteger(Unit::kMainWindowOwn, Property::kVisible, 0);
+    return;
+  }
+  ShowRaised();
+}
+
+void ShowMainWindow() { ShowRaised(); }
+
+void HideWhenMinimised() {
+  if (ReadUnitInteger(Unit::kMainWindowOwn, Property::kWindowState) == kMinimised) {
+    WriteUnitInteger(Unit::kMainWindowOwn, Property::kVisible, 0);
+  }
+}
+
+}  // namespace klv::clicker

@@ -1,0 +1,137 @@
+#include "clicker/runner.h"
+
+#include "clicker/delivery.h"
+#include "clicker/globals.h"
+#include "clicker/precise_wait.h"
+#include "clicker/system_functions.h"
+#include "clicker/units.h"
+#include "controls/core_commands.h"
+#include "controls/report_list_commands.h"
+#include "image/program_constants.h"
+
+namespace klv::clicker {
+namespace {
+
+// The runner is stopped cooperatively: it waits on its step timer and on this
+// signal together and checks the signal before each step, so it always ends
+// at a point where it holds nothing the user-interface thread needs. The
+// signal is a manual-reset waitable timer set to fire at once.
+uint32_t g_stopSignal = 0;
+bool g_running = false;
+bool g_stopping = false;
+// How long a pass that finds no rows rests before it reads the count again.
+constexpr int32_t kEmptyPlanRestMs = 5;
+
+CommandArgument PlanListArgument() { return UnitArgument(Unit::kPlanList, TypeCode::kReportList); }
+
+int32_t RowCount() { return static_cast<int32_t>(CallReportList(reportlist::kListRowCount, {PlanListArgument()}).low); }
+
+int32_t CellInteger(int32_t row, int32_t column) {
+  CommandResult cell =
+      CallReportList(reportlist::kListCellText, {PlanListArgument(), IntegerArgument(row), IntegerArgument(column)});
+  HeapText text(reinterpret_cast<char*>(static_cast<uintptr_t>(cell.low)));
+  return TextToInteger(text.get());
+}
+
+bool StopRequested() { return IsSignalled(g_stopSignal); }
+
+void SetRunningButtons(bool running) {
+  WriteUnitInteger(Unit::kButtonStart, Property::kDisabled, running ? 1 : 0);
+  WriteUnitInteger(Unit::kButtonStop, Property::kDisabled, running ? 0 : 1);
+}
+
+// Returns false when the run was stopped before the click.
+bool RunStep(int32_t row) {
+  int32_t x = CellInteger(row, 0);
+  int32_t y = CellInteger(row, 1);
+  int32_t delay = CellInteger(row, 2);
+  uint32_t target = 0;
+  if (!ForegroundModeChosen()) {
+    HeapText title = ReadUnitText(Unit::kComboWindowTitle, Property::kComboText);
+    target = FindTargetWindow(title.get());
+  }
+  if (StopRequested()) return false;
+  DeliverClick(x, y, target);
+  return PreciseWait(delay, 0, g_stopSignal) != WaitEnd::kStopped;
+}
+
+unsigned long __stdcall RunnerEntry(void*) {
+  RunLoop();
+  return 0;
+}
+
+// Waits for the runner thread to end while this (the user-interface) thread
+// keeps serving what the runner asks of the controls.
+void JoinRunner(uint32_t thread) {
+  uint32_t handles[1] = {thread};
+  for (;;) {
+    uint32_t result = CallSystem(kMsgWaitForMultipleObjects, {1, Word(handles), 0, kInfinite, kAllInputButRaw});
+    if (result != kWaitObject0 + 1) return;  // ended, or the wait failed
+    CallCore(core::kProcessPendingMessages, {});
+  }
+}
+
+}  // namespace
+
+bool RunActive() { return g_running; }
+
+void StartRun() {
+  if (g_running) return;
+  if (RowCount() == 0) {
+    CallCore(core::kShowMessageBox, {TextArgument(kConstants.emptyPlanMessage), IntegerArgument(0x1040)});
+    return;
+  }
+  SetRunningButtons(true);
+  g_stopSignal = CallSystem(kCreateWaitableTimerA, {0, 1, 0});
+  uint32_t threadId = 0;
+  Globals().runnerThread = CallSystem(kCreateThread, {0, 0, Word(&RunnerEntry), 0, 0, Word(&threadId)});
+  // A thread that could not be created leaves the buttons as a run shows
+  // them; the stop command sets them back.
+  g_running = Globals().runnerThread != 0;
+  if (!g_running && g_stopSignal) {
+    CallSystem(kCloseHandle, {g_stopSignal});
+    g_stopSignal = 0;
+  }
+}
+
+void StopRun() {
+  SetRunningButtons(false);
+  if (!g_running || g_stopping) return;
+  g_stopping = true;
+  int64_t now = 0;
+  CallSystem(kSetWaitableTimer, {g_stopSignal, Word(&now), 0, 0, 0, 0});
+  JoinRunner(Globals().runnerThread);
+  CallSystem(kCloseHandle, {Globals().runnerThread});
+  CallSystem(kCloseHandle, {g_stopSignal});
+  Globals().runnerThread = 0;
+  g_stopSignal = 0;
+  g_running = false;
+  g_stopping = false;
+}
+
+void RunLoop() {
+  while (!StopRequested()) {
+    int32_t count = RowCount();
+    if (count <= 0) {
+      if (PreciseWait(kEmptyPlanRestMs, 0, g_stopSignal) == WaitEnd::kStopped) return;
+      continue;
+    }
+    for (int32_t row = 0; row < count; ++row) {
+      if (StopRequested() || !RunStep(row)) return;
+    }
+  }
+}
+
+void SingleStep() {
+  int32_t row = ReadUnitInteger(Unit::kPlanList, Property::kListSelection);
+  if (row == -1) return;
+  int32_t x = CellInteger(row, 0);
+  int32_t y = CellInteger(row, 1);
+  int32_t selected = ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection);
+  CommandResult item = CallCore(core::kComboItemText, {UnitArgument(Unit::kComboWindowTitle, TypeCode::kComboBox),
+                                                       IntegerArgument(selected)});
+  HeapText title(reinterpret_cast<char*>(static_cast<uintptr_t>(item.low)));
+  DeliverClick(x, y, FindTargetWindow(title.get()));
+}
+
+}  // namespace klv::clicker

@@ -1,0 +1,16 @@
+// The click runner: plays the plan over and over on a worker thread until it
+// is stopped, and fires single steps on the user-interface thread.
+#pragma once
+
+namespace klv::clicker {
+
+void StartRun();
+void StopRun();
+void SingleStep();
+// The runner thread's body; returns only when the run is stopped.
+void RunLoop();
+
+// True while a runner thread exists.
+bool RunActive();
+
+}  // namespace klv::clicker
