@@ -75,8 +75,14 @@ void GetRunDirectory(CommandResult* result, int, const CommandArgument*) {
 
 void WriteIniItem(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  // An omitted key removes the whole section, an omitted value the key.
-  BOOL written = WritePrivateProfileStringA(args.Text(1), args.Text(2), args.Text(3), args.Text(0));
+  // An omitted key removes the whole section, an omitted value the key; a
+  // given but empty text is written as the empty text, never as a removal.
+  auto given = [&args](int i) -> const char* {
+    if (args.Omitted(i)) return nullptr;
+    const char* text = args.Text(i);
+    return text ? text : "";
+  };
+  BOOL written = WritePrivateProfileStringA(args.Text(1), given(2), given(3), args.Text(0));
   SetLogicalResult(result, written != FALSE);
 }
 

@@ -45,6 +45,13 @@ TEST_F(IniFile, WritesGbkNamesAndReadsThemBack) {
   EXPECT_EQ("值 2", ReadItem("设置", "key"));
 }
 
+TEST_F(IniFile, AnEmptyTextValueIsWrittenNotRemoved) {
+  Write("[设置]\r\n名称=数值\r\n");
+  EXPECT_TRUE(WriteItem({Text("设置"), Text("名称"), Text(nullptr)}));
+  EXPECT_TRUE(WriteItem({Text("设置"), Text("新"), Text("")}));
+  EXPECT_EQ(Escaped("[设置]\r\n名称=\r\n新=\r\n"), Escaped(Bytes()));
+}
+
 TEST_F(IniFile, MissingItemsGiveTheDefaultOrNothing) {
   Write("[设置]\r\n名称=数值\r\n空=\r\n");
   EXPECT_EQ("缺省", ReadItem("设置", "没有", Text("缺省")));
