@@ -1,0 +1,94 @@
+// The message sequence of one background click and the flags of one
+// foreground click, for every button code and action.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "clicker/click_messages.h"
+#include "clicker/precise_wait.h"
+
+namespace klv::clicker {
+
+bool operator==(const PostedMessage& a, const PostedMessage& b) {
+  return a.message == b.message && a.wParam == b.wParam && a.lParam == b.lParam;
+}
+void PrintTo(const PostedMessage& m, std::ostream* out) {
+  *out << std::hex << "{" << m.message << ", " << m.wParam << ", " << m.lParam << "}";
+}
+
+namespace {
+
+constexpr uint32_t P = 0xC80064;          // (100, 200)
+constexpr uint32_t S = 0xC80064 + 0x17F0249;  // with the screen offset
+using Sequence = std::vector<PostedMessage>;
+
+TEST(PackPoint, PacksYHighAndXLowModulo2To32) {
+  EXPECT_EQ(0xC80064u, PackPoint(100, 200));
+  EXPECT_EQ(0u, PackPoint(0, 0));
+  EXPECT_EQ(0xFFFFu, PackPoint(-1, 1));          // a negative X borrows from the high half
+  EXPECT_EQ(0x80000000u, PackPoint(0, 32768));   // Y of 32768 sets the top bit
+  EXPECT_EQ(0xFFFFFFFFu, PackPoint(-1, 0));
+  EXPECT_EQ(0xFFFF0000u, PackPoint(0, -1));
+  EXPECT_EQ(0x7FFF7FFFu, PackPoint(32767, 32767));
+}
+
+TEST(BackgroundClick, LeftAndRightClicksOfTheProgram) {
+  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x201, 1, P}, {0x202, 0, P}}), BackgroundClickMessages(100, 200, 1, 1));
+  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x204, 2, P}, {0x205, 2, P}, {0x7B, 0x206AE, 0x24702AD}}),
+            BackgroundClickMessages(100, 200, 2, 1));
+  EXPECT_EQ((Sequence{{0x200, 2, 0xFFFF}, {0x201, 1, 0xFFFF}, {0x202, 0, 0xFFFF}}),
+            BackgroundClickMessages(-1, 1, 1, 1));
+}
+
+TEST(BackgroundClick, EveryActionOfEveryButton) {
+  // Button 0 is the left button like 1; action 0 is a click like 1.
+  EXPECT_EQ(BackgroundClickMessages(100, 200, 1, 1), BackgroundClickMessages(100, 200, 0, 0));
+  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x201, 1, P}, {0x202, 0, P}, {0x203, 0, P}}),
+            BackgroundClickMessages(100, 200, 1, 2));
+  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x201, 1, P}}), BackgroundClickMessages(100, 200, 1, 3));
+  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x202, 0, P}}), BackgroundClickMessages(100, 200, 1, 4));
+  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x204, 2, P}, {0x205, 2, P}, {0x206, 0, P}, {0x7B, 0x206AE, S}}),
+            BackgroundClickMessages(100, 200, 2, 2));
+  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x204, 2, P}, {0x7B, 0x206AE, S}}), BackgroundClickMessages(100, 200, 2, 3));
+  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x205, 2, P}, {0x7B, 0x206AE, S}}), BackgroundClickMessages(100, 200, 2, 4));
+  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x207, 0x10, P}, {0x208, 0, P}}), BackgroundClickMessages(100, 200, 3, 1));
+  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x207, 0x10, P}, {0x208, 0, P}, {0x209, 0, P}}),
+            BackgroundClickMessages(100, 200, 3, 2));
+  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x207, 0x10, P}}), BackgroundClickMessages(100, 200, 3, 3));
+  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x208, 0, P}}), BackgroundClickMessages(100, 200, 3, 4));
+}
+
+TEST(BackgroundClick, WheelsAndUnknownCodes) {
+  EXPECT_EQ((Sequence{{0x20A, 0x780010, S}}), BackgroundClickMessages(100, 200, 4, 1));
+  EXPECT_EQ((Sequence{{0x20A, 0xFF880010, S}}), BackgroundClickMessages(100, 200, 5, 3));
+  // Unknown actions post only the move (the right button still its menu).
+  EXPECT_EQ((Sequence{{0x200, 2, P}}), BackgroundClickMessages(100, 200, 1, 5));
+  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x7B, 0x206AE, S}}), BackgroundClickMessages(100, 200, 2, -1));
+  // Unknown buttons post only the move.
+  EXPECT_EQ((Sequence{{0x200, 2, P}}), BackgroundClickMessages(100, 200, 6, 1));
+  EXPECT_EQ((Sequence{{0x200, 2, P}}), BackgroundClickMessages(100, 200, -1, 1));
+  // The screen offset wraps modulo 2^32 as well.
+  EXPECT_EQ((Sequence{{0x20A, 0x780010, 0xFFFFFFFFu + 0x17F0249u + 1u - 1u}}),
+            BackgroundClickMessages(-1, 0, 4, 1));
+}
+
+TEST(ForegroundClick, FlagsAreDownAndUpWithoutMove) {
+  EXPECT_EQ(0x0006u, ForegroundClickFlags(1));
+  EXPECT_EQ(0x0018u, ForegroundClickFlags(2));
+  EXPECT_EQ(0u, ForegroundClickFlags(0));
+  EXPECT_EQ(0u, ForegroundClickFlags(3));
+}
+
+TEST(DueTime, UnitsAndTruncation) {
+  EXPECT_EQ(-15000000, DueTime(1500, 0));
+  EXPECT_EQ(-1200000000LL, DueTime(2, 2));
+  EXPECT_EQ(-10000000LL, DueTime(1, 1));
+  EXPECT_EQ(-36000000000LL, DueTime(1, 3));
+  EXPECT_EQ(-70000, DueTime(1, 7));       // any other unit is itself the factor
+  EXPECT_EQ(0, DueTime(0, 0));
+  EXPECT_EQ(50000, DueTime(-5, 0));       // negative: an absolute time long past
+  EXPECT_EQ(INT64_MIN, DueTime(2147483647, 2147483647));  // kept within 64 bits
+}
+
+}  // namespace
+}  // namespace klv::clicker

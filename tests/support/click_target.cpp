@@ -1,0 +1,101 @@
+#include "tests/support/click_target.h"
+
+#include <cstdio>
+#include <sstream>
+
+namespace klvtest {
+namespace {
+
+std::string Hex(const std::string& bytes) {
+  std::string out;
+  char pair[3];
+  for (unsigned char c : bytes) {
+    std::snprintf(pair, sizeof pair, "%02X", c);
+    out += pair;
+  }
+  return out;
+}
+
+void PumpBriefly() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  Sleep(10);
+}
+
+}  // namespace
+
+std::string Describe(const std::vector<ReceivedMessage>& messages) {
+  std::ostringstream out;
+  char line[64];
+  for (const ReceivedMessage& m : messages) {
+    std::snprintf(line, sizeof line, "  %04X w=%08lX l=%08lX\n", m.message, m.wParam, m.lParam);
+    out << line;
+  }
+  return out.str();
+}
+
+ClickTarget::ClickTarget(const std::string& title, int left, int top, int width, int height, bool withChild) {
+  static int serial = 0;
+  log_ = TempPath("target" + std::to_string(++serial) + ".log");
+  DeleteFileA(log_.c_str());
+  DeleteFileA((log_ + ".ready").c_str());
+  std::string arguments = "\"" + log_ + "\" " + Hex(title) + " " + std::to_string(left) + " " + std::to_string(top) +
+                          " " + std::to_string(width) + " " + std::to_string(height) + (withChild ? " child" : "");
+  process_ = std::make_unique<ChildProcess>("click_target.exe", arguments);
+  for (int i = 0; i < 1000 && process_->started(); ++i) {
+    std::string ready = ReadWholeFile(log_ + ".ready");
+    unsigned long window = 0, child = 0;
+    long x = 0, y = 0;
+    if (!ready.empty() && std::sscanf(ready.c_str(), "%lu %ld %ld %lu", &window, &x, &y, &child) == 4) {
+      window_ = reinterpret_cast<HWND>(static_cast<uintptr_t>(window));
+      child_ = reinterpret_cast<HWND>(static_cast<uintptr_t>(child));
+      origin_ = {x, y};
+      break;
+    }
+    PumpBriefly();
+  }
+}
+
+ClickTarget::~ClickTarget() {
+  if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
+  if (process_) process_->Wait(5000);
+  DeleteFileA(log_.c_str());
+  DeleteFileA((log_ + ".ready").c_str());
+}
+
+std::vector<ReceivedMessage> ClickTarget::Received() const {
+  std::vector<ReceivedMessage> messages;
+  std::istringstream in(ReadWholeFile(log_));
+  std::string line;
+  while (std::getline(in, line)) {
+    unsigned message = 0;
+    unsigned long w = 0, l = 0;
+    if (std::sscanf(line.c_str(), "%x %lx %lx", &message, &w, &l) == 3) messages.push_back({message, w, l});
+  }
+  return messages;
+}
+
+std::vector<ReceivedMessage> ClickTarget::WaitFor(size_t count, DWORD milliseconds) const {
+  DWORD start = GetTickCount();
+  std::vector<ReceivedMessage> messages = Received();
+  while (messages.size() < count && GetTickCount() - start < milliseconds) {
+    PumpBriefly();
+    messages = Received();
+  }
+  return messages;
+}
+
+std::vector<ReceivedMessage> ClickTarget::Only(const std::vector<ReceivedMessage>& all, std::vector<unsigned> kinds) {
+  std::vector<ReceivedMessage> kept;
+  for (const ReceivedMessage& m : all) {
+    for (unsigned kind : kinds) {
+      if (m.message == kind) kept.push_back(m);
+    }
+  }
+  return kept;
+}
+
+}  // namespace klvtest

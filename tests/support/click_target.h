@@ -1,0 +1,51 @@
+// A recording target window in another process (tests/tools/click_target).
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/support/child_process.h"
+
+namespace klvtest {
+
+struct ReceivedMessage {
+  unsigned message;
+  unsigned long wParam;
+  unsigned long lParam;
+  bool operator==(const ReceivedMessage& o) const {
+    return message == o.message && wParam == o.wParam && lParam == o.lParam;
+  }
+};
+std::string Describe(const std::vector<ReceivedMessage>& messages);
+
+class ClickTarget {
+ public:
+  // title: GBK bytes; the window is placed at (left, top) with that size.
+  ClickTarget(const std::string& title, int left = 200, int top = 150, int width = 320, int height = 240,
+              bool withChild = false);
+  ~ClickTarget();
+  ClickTarget(const ClickTarget&) = delete;
+  ClickTarget& operator=(const ClickTarget&) = delete;
+
+  bool ready() const { return window_ != nullptr; }
+  HWND window() const { return window_; }
+  HWND child() const { return child_; }
+  POINT clientOrigin() const { return origin_; }
+  // Everything recorded so far, in order.
+  std::vector<ReceivedMessage> Received() const;
+  // Waits (pumping this thread's messages) until at least count are there.
+  std::vector<ReceivedMessage> WaitFor(size_t count, DWORD milliseconds = 5000) const;
+  // Only the messages of the given kinds.
+  static std::vector<ReceivedMessage> Only(const std::vector<ReceivedMessage>& all, std::vector<unsigned> kinds);
+
+ private:
+  std::string log_;
+  std::unique_ptr<ChildProcess> process_;
+  HWND window_ = nullptr;
+  HWND child_ = nullptr;
+  POINT origin_ = {0, 0};
+};
+
+}  // namespace klvtest

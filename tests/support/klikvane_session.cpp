@@ -1,0 +1,192 @@
+#include "tests/support/klikvane_session.h"
+
+#include <cstdio>
+#include <mutex>
+
+#include "clicker/globals.h"
+#include "clicker/runtime_access.h"
+#include "image/program_image_data.h"
+#include "runtime/app_runtime.h"
+#include "runtime/heap.h"
+#include "runtime/runtime_errors.h"
+#include "runtime/window_registry.h"
+
+namespace klvtest {
+namespace {
+
+constexpr uint32_t kMainWindow = 0x52010001;
+
+int PrintRuntimeError(int code, const char* message) {
+  std::fprintf(stderr, "runtime error %d: %s\n", code, message ? message : "");
+  std::fflush(stderr);
+  return 1;
+}
+
+std::mutex g_logMutex;
+std::vector<EventLog::Entry> g_entries;
+bool g_logging = false;
+
+bool Observe(klv::EventNotice* notice) {
+  if (g_logging) {
+    std::lock_guard<std::mutex> lock(g_logMutex);
+    EventLog::Entry entry = {notice->unitId, notice->event, {}};
+    for (uint32_t i = 0; i < notice->argumentCount && i < 5; ++i) entry.arguments.push_back(notice->arguments[i]);
+    g_entries.push_back(entry);
+  }
+  return false;  // the handler still runs
+}
+
+void SendMouse(DWORD flags) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+void StartKlikvaneInProcess() {
+  static bool started = false;
+  if (started) return;
+  started = true;
+  klv::SetErrorHook(PrintRuntimeError);
+  klv::Runtime().image = &klv::kProgramImage;
+  klv::InitRuntime();
+  klv::clicker::SetSupport(&klv::SupportTable());
+  klv::clicker::CreateGlobals();
+  klv::SetEventObserver(Observe);
+  klv::LoadStartWindow(kMainWindow);
+  Pump(200);
+}
+
+void Pump(DWORD milliseconds) {
+  DWORD start = GetTickCount();
+  do {
+    klv::ProcessPendingMessages();
+    MSG quit;
+    if (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) break;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  } while (GetTickCount() - start < milliseconds);
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+  DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start >= milliseconds) return false;
+    klv::ProcessPendingMessages();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  return true;
+}
+
+HWND MainWindowHandle() { return UnitHandle(0x06010000); }
+
+HWND UnitHandle(uint32_t unitId) {
+  klv::LiveWindow* window = klv::FindWindowDescription(kMainWindow);
+  klv::LiveUnit* unit = window ? klv::FindUnit(*window, unitId) : nullptr;
+  return unit && unit->object ? unit->object->hwnd() : nullptr;
+}
+
+uint64_t ReadUnit(uint32_t unitId, int index, int element) {
+  return klv::SupportTable().ReadProperty(kMainWindow, unitId, index, element);
+}
+
+void WriteUnit(uint32_t unitId, int index, uint64_t value, int element) {
+  klv::SupportTable().WriteProperty(kMainWindow, unitId, index, element, value);
+}
+
+std::string ReadUnitText(uint32_t unitId, int index) {
+  char* text = reinterpret_cast<char*>(static_cast<uintptr_t>(static_cast<uint32_t>(ReadUnit(unitId, index))));
+  std::string copy = text ? text : "";
+  klv::FreeMemory(text);
+  return copy;
+}
+
+void WriteUnitText(uint32_t unitId, int index, const std::string& text) {
+  WriteUnit(unitId, index, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(text.c_str())));
+}
+
+void MoveCursor(int x, int y) {
+  SetCursorPos(x, y);
+  Pump(30);
+}
+
+void ClickAt(int x, int y, bool right) {
+  MoveCursor(x, y);
+  SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+  Pump(30);
+  SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+  Pump(60);
+}
+
+void DoubleClickAt(int x, int y) {
+  MoveCursor(x, y);
+  for (int i = 0; i < 2; ++i) {
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+  }
+  Pump(100);
+}
+
+void PressKey(WORD key, bool control) {
+  INPUT inputs[4] = {};
+  int n = 0;
+  auto add = [&](WORD vk, DWORD flags) {
+    inputs[n].type = INPUT_KEYBOARD;
+    inputs[n].ki.wVk = vk;
+    inputs[n].ki.dwFlags = flags;
+    ++n;
+  };
+  if (control) add(VK_CONTROL, 0);
+  add(key, 0);
+  add(key, KEYEVENTF_KEYUP);
+  if (control) add(VK_CONTROL, KEYEVENTF_KEYUP);
+  SendInput(n, inputs, sizeof(INPUT));
+  Pump(60);
+}
+
+POINT ScreenPointOf(uint32_t unitId, int x, int y) {
+  POINT point = {x, y};
+  ClientToScreen(unitId == 0x06010000 ? MainWindowHandle() : UnitHandle(unitId), &point);
+  return point;
+}
+
+void BringMainWindowToFront() {
+  HWND window = MainWindowHandle();
+  ShowWindow(window, SW_SHOWNORMAL);
+  SetForegroundWindow(window);
+  SetActiveWindow(window);
+  Pump(100);
+}
+
+EventLog::EventLog() {
+  std::lock_guard<std::mutex> lock(g_logMutex);
+  g_entries.clear();
+  g_logging = true;
+}
+
+EventLog::~EventLog() {
+  std::lock_guard<std::mutex> lock(g_logMutex);
+  g_logging = false;
+  g_entries.clear();
+}
+
+std::vector<EventLog::Entry> EventLog::entries() const {
+  std::lock_guard<std::mutex> lock(g_logMutex);
+  return g_entries;
+}
+
+std::vector<int32_t> EventLog::EventsOf(uint32_t unitId) const {
+  std::vector<int32_t> events;
+  for (const Entry& entry : entries()) {
+    if (entry.unitId == unitId) events.push_back(entry.event);
+  }
+  return events;
+}
+
+void EventLog::Clear() {
+  std::lock_guard<std::mutex> lock(g_logMutex);
+  g_entries.clear();
+}
+
+}  // namespace klvtest

@@ -1,0 +1,63 @@
+// Klikvane's runtime and main window, started inside the test process: the
+// real program image, the real template, the real handlers. Tests drive the
+// window with real input and read it through the runtime's property access.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "runtime/events.h"
+
+namespace klvtest {
+
+// Starts the runtime and loads the main window once per process (the
+// creation handler runs, as in the program). Runtime errors are printed and
+// fail the process.
+void StartKlikvaneInProcess();
+
+// Pumps this thread's messages through the runtime (with its pre-translation
+// of input) for the given time.
+void Pump(DWORD milliseconds);
+// Pumps until the condition holds; false on time-out.
+bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 5000);
+
+HWND MainWindowHandle();
+HWND UnitHandle(uint32_t unitId);
+
+uint64_t ReadUnit(uint32_t unitId, int index, int element = -1);
+void WriteUnit(uint32_t unitId, int index, uint64_t value, int element = -1);
+std::string ReadUnitText(uint32_t unitId, int index);  // frees the runtime's text
+void WriteUnitText(uint32_t unitId, int index, const std::string& text);
+
+// Real input, through the system's input queue.
+void MoveCursor(int x, int y);
+void ClickAt(int x, int y, bool right = false);
+void DoubleClickAt(int x, int y);
+void PressKey(WORD key, bool control = false);
+// The screen point at (x, y) of a unit's client area.
+POINT ScreenPointOf(uint32_t unitId, int x, int y);
+// Brings the main window to the front so that input reaches it.
+void BringMainWindowToFront();
+
+// Records every event notice raised (observer installed while it lives).
+class EventLog {
+ public:
+  EventLog();
+  ~EventLog();
+  EventLog(const EventLog&) = delete;
+  EventLog& operator=(const EventLog&) = delete;
+  struct Entry {
+    uint32_t unitId;
+    int32_t event;
+    std::vector<uint32_t> arguments;
+  };
+  std::vector<Entry> entries() const;
+  // The event numbers raised by one unit, in order.
+  std::vector<int32_t> EventsOf(uint32_t unitId) const;
+  void Clear();
+};
+
+}  // namespace klvtest

@@ -1,0 +1,86 @@
+// A target window in its own process that records every mouse message it
+// receives, for tests of click delivery.
+//   click_target.exe <log file> <title as hex bytes> [left top width height] [child]
+// Each message is appended to the log as "message wParam lParam" in hex, one
+// line each, flushed at once. When the window exists, "<log>.ready" gets
+// "hwnd clientOriginX clientOriginY childHwnd". With "child", a button child
+// control covers the client area's top-left 100x50 pixels.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+FILE* g_log = nullptr;
+
+bool Recorded(UINT message) {
+  return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_CONTEXTMENU ||
+         message == WM_MOUSEWHEEL;
+}
+
+void Record(UINT message, WPARAM wParam, LPARAM lParam) {
+  std::fprintf(g_log, "%04X %08lX %08lX\n", message, static_cast<unsigned long>(wParam),
+               static_cast<unsigned long>(lParam));
+  std::fflush(g_log);
+}
+
+LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (Recorded(message)) Record(message, wParam, lParam);
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+std::string FromHex(const char* hex) {
+  std::string bytes;
+  for (size_t i = 0; hex[i] && hex[i + 1]; i += 2) {
+    char pair[3] = {hex[i], hex[i + 1], 0};
+    bytes.push_back(static_cast<char>(std::strtoul(pair, nullptr, 16)));
+  }
+  return bytes;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) return 2;
+  std::string logPath = argv[1];
+  g_log = std::fopen(logPath.c_str(), "wb");
+  if (!g_log) return 3;
+  std::string title = FromHex(argv[2]);
+  int left = argc > 6 ? std::atoi(argv[3]) : 200, top = argc > 6 ? std::atoi(argv[4]) : 150;
+  int width = argc > 6 ? std::atoi(argv[5]) : 320, height = argc > 6 ? std::atoi(argv[6]) : 240;
+  bool child = std::string(argv[argc - 1]) == "child";
+
+  WNDCLASSA windowClass = {};
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = TargetProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = "KlikvaneClickTarget";
+  RegisterClassA(&windowClass);
+  HWND window = CreateWindowExA(0, windowClass.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, left,
+                                top, width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
+  HWND button = child ? CreateWindowExA(0, "BUTTON", "child", WS_CHILD | WS_VISIBLE, 0, 0, 100, 50, window, nullptr,
+                                        windowClass.hInstance, nullptr)
+                      : nullptr;
+  UpdateWindow(window);
+  POINT origin = {0, 0};
+  ClientToScreen(window, &origin);
+  std::string readyPath = logPath + ".ready";
+  if (FILE* ready = std::fopen((readyPath + ".tmp").c_str(), "wb")) {
+    std::fprintf(ready, "%lu %ld %ld %lu\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)),
+                 origin.x, origin.y, static_cast<unsigned long>(reinterpret_cast<uintptr_t>(button)));
+    std::fclose(ready);
+    MoveFileA((readyPath + ".tmp").c_str(), readyPath.c_str());
+  }
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  std::fclose(g_log);
+  return 0;
+}
