@@ -1,0 +1,428 @@
+// The MainWindow template built into the image, read back with the template
+// reader and checked unit by unit against the window's definition.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "controls/unit_settings.h"
+#include "image/handler_ids.h"
+#include "image/window_template_data.h"
+#include "runtime/window_template.h"
+#include "template_layout.h"
+
+using namespace klv;
+
+namespace {
+
+constexpr uint32_t kWindowT = 0x00010001, kEditT = 0x00010005, kGroupT = 0x00010009, kLabelT = 0x0001000A,
+                   kButtonT = 0x0001000B, kComboT = 0x0001000E, kListT = 0x00020004, kTrayT = 0x00040001;
+constexpr uint32_t kGroup1 = 0x16011a46, kGroup2 = 0x16011a47, kGroup3 = 0x160135a7;
+constexpr uint32_t V = 1, D = 2, T = 4;
+
+struct Expected {
+  const char* name;
+  uint32_t unitId;
+  uint32_t type;
+  uint32_t parent;
+  int32_t left, top, width, height;
+  uint32_t flags;
+  std::vector<EventBinding> events;
+};
+
+EventBinding On(int32_t event, HandlerId handler) { return {event, static_cast<int32_t>(handler)}; }
+
+// The controls in template order, as the window's definition lists them.
+const std::vector<Expected>& ExpectedControls() {
+  static const std::vector<Expected> controls = {
+      {"标签9", 0x16015009, kLabelT, kGroup3, 0, 48, 256, 32, V, {On(0, HandlerId::Label9Feedback)}},
+      {"标签2", 0x16015008, kLabelT, 0, 64, -24, 136, 16, V, {}},
+      {"标签1", 0x16015007, kLabelT, 0, 72, -24, 80, 24, V, {}},
+      {"托盘图标", 0x160135aa, kTrayT, 0, 8, 8, 26, 26, 0, {On(0, HandlerId::ToggleMainWindow)}},
+      {"编辑框_记事本", 0x160135a8, kEditT, kGroup3, -18, 16, 276, 76, V | T, {}},
+      {"分组框3", kGroup3, kGroupT, 0, 8, 280, 268, 100, V, {}},
+      {"按钮_添加", 0x160134d3, kButtonT, 0, 226, 66, 48, 24, V | T, {On(0, HandlerId::AddStep)}},
+      {"组合框_按键左右", 0x160134d2, kComboT, 0, 167, 70, 48, 20, V | T, {}},
+      {"编辑框_延时", 0x160134cb, kEditT, 0, 113, 70, 40, 20, V | T, {}},
+      {"编辑框_Y坐标", 0x160134c9, kEditT, 0, 61, 70, 40, 20, V | T, {}},
+      {"编辑框_X坐标", 0x160134c8, kEditT, 0, 9, 70, 40, 20, V | T, {}},
+      {"组合框_窗口标题", 0x160134a7, kComboT, 0, 85, 42, 190, 20, V | D | T, {On(2, HandlerId::RefreshWindowTitles)}},
+      {"标签_窗X", 0x1601349f, kLabelT, kGroup2, 24, 12, 24, 18, V, {}},
+      {"标签_窗Y", 0x160134a0, kLabelT, kGroup2, 24, 29, 24, 18, V, {}},
+      {"标签_屏X", 0x1601349d, kLabelT, kGroup1, 24, 12, 24, 18, V, {}},
+      {"标签_屏Y", 0x1601349e, kLabelT, kGroup1, 24, 29, 24, 18, V, {}},
+      {"标签7", 0x1601349b, kLabelT, kGroup2, 2, 12, 24, 18, V, {}},
+      {"标签8", 0x1601349c, kLabelT, kGroup2, 2, 29, 24, 18, V, {}},
+      {"标签5", 0x16013499, kLabelT, kGroup1, 2, 12, 24, 18, V, {}},
+      {"标签6", 0x1601349a, kLabelT, kGroup1, 2, 29, 24, 18, V, {}},
+      {"分组框2", kGroup2, kGroupT, 0, 220, 227, 56, 52, V, {}},
+      {"分组框1", kGroup1, kGroupT, 0, 220, 173, 56, 52, V, {}},
+      {"标签4", 0x16011a45, kLabelT, 0, 260, 120, 16, 12, V, {}},
+      {"标签3", 0x16011a44, kLabelT, 0, 224, 96, 48, 80, V, {}},
+      {"超级列表框", 0x16011a43, kListT, 0, 10, 99, 204, 180, V | T,
+       {On(-4, HandlerId::ShowStepMenu), On(-3, HandlerId::PickStep)}},
+      {"组合框_点击模式", 0x16011a42, kComboT, 0, 9, 42, 72, 20, V | T, {On(0, HandlerId::ApplyClickMode)}},
+      {"按钮_保存", 0x16011a41, kButtonT, 0, 233, 8, 40, 24, V | T, {On(0, HandlerId::SaveSettings)}},
+      {"按钮_读取", 0x16011a40, kButtonT, 0, 185, 8, 40, 24, V | T, {On(0, HandlerId::LoadSettings)}},
+      {"按钮_调试", 0x16011a3f, kButtonT, 0, 122, 8, 56, 24, V | T, {On(0, HandlerId::SingleStep)}},
+      {"按钮_停止", 0x16011a3e, kButtonT, 0, 65, 8, 50, 24, V | D | T, {On(0, HandlerId::StopRun)}},
+      {"按钮_开始", 0x16011a3d, kButtonT, 0, 8, 8, 50, 24, V | T, {On(0, HandlerId::StartRun)}},
+  };
+  return controls;
+}
+
+struct ExpectedMenu {
+  uint32_t unitId;
+  uint32_t level;
+  const char* caption;
+  uint32_t flags;
+  int32_t handler;
+};
+
+const ExpectedMenu kMenus[] = {
+    {0x26013508, 0, "操作", 1, -1},
+    {0x26013509, 1, "删除", 0, static_cast<int32_t>(HandlerId::DeleteStep)},
+    {0x2601350a, 1, "编辑", 0, static_cast<int32_t>(HandlerId::EditStep)},
+    {0x2601350b, 1, "执行", 0, static_cast<int32_t>(HandlerId::SingleStep)},
+    {0x260135ae, 0, "功能", 1, -1},
+    {0x260135af, 1, "显示", 0, static_cast<int32_t>(HandlerId::ShowMainWindow)},
+    {0x260135b0, 1, "退出", 0, static_cast<int32_t>(HandlerId::QuitProgram)},
+};
+constexpr size_t kFirstMenuIndex = 7;  // right after Group3, the sixth control
+
+std::vector<uint8_t> Block() { return {kMainWindowTemplate, kMainWindowTemplate + kMainWindowTemplateLength}; }
+
+class MainWindowTemplate : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::vector<WindowDescription> windows;
+    ASSERT_TRUE(ReadTemplateBlock(kMainWindowTemplate, kMainWindowTemplateLength, &windows));
+    ASSERT_EQ(1u, windows.size());
+    window_ = windows[0];
+    ASSERT_EQ(39u, window_.units.size());
+  }
+
+  // The units in template order without the menu entries: the window, then the controls.
+  std::vector<const UnitDescription*> WindowAndControls() const {
+    std::vector<const UnitDescription*> units;
+    for (const UnitDescription& unit : window_.units) {
+      if (!unit.isMenuEntry) units.push_back(&unit);
+    }
+    return units;
+  }
+
+  const ControlRecord& Control(uint32_t unitId) const {
+    for (const UnitDescription& unit : window_.units) {
+      if (unit.unitId == unitId && !unit.isMenuEntry) return unit.control;
+    }
+    throw std::runtime_error("no such control");
+  }
+
+  template <class Settings>
+  Settings SettingsOf(uint32_t unitId) const {
+    Settings settings;
+    EXPECT_TRUE(ParseSettings(Control(unitId).settings, &settings)) << std::hex << unitId;
+    return settings;
+  }
+
+  WindowDescription window_;
+};
+
+TEST_F(MainWindowTemplate, WindowRecordAndOwnUnit) {
+  EXPECT_EQ(0x52010001u, window_.windowId);
+  EXPECT_EQ(0x027CA060u, window_.headWords[0]);
+  EXPECT_EQ(0x19010002u, window_.headWords[1]);
+  EXPECT_EQ("", window_.firstText);
+  EXPECT_EQ("", window_.secondText);
+
+  const UnitDescription& own = window_.units[0];
+  EXPECT_EQ(0x06010000u, own.unitId);
+  ASSERT_FALSE(own.isMenuEntry);
+  EXPECT_EQ(kWindowT, own.control.type);
+  EXPECT_EQ("", own.control.name);
+  EXPECT_EQ(290, own.control.width);
+  EXPECT_EQ(412, own.control.height);
+  EXPECT_EQ(V, own.control.flags);
+  ASSERT_EQ(2u, own.control.events.size());
+  EXPECT_EQ(0, own.control.events[0].event);
+  EXPECT_EQ(static_cast<int32_t>(HandlerId::OnMainWindowCreated), own.control.events[0].handlerRef);
+  EXPECT_EQ(3, own.control.events[1].event);
+  EXPECT_EQ(static_cast<int32_t>(HandlerId::HideWhenMinimised), own.control.events[1].handlerRef);
+
+  WindowSettings settings;
+  ASSERT_TRUE(ParseSettings(own.control.settings, &settings));
+  EXPECT_EQ(6u, settings.version);
+  EXPECT_EQ("Klikvane", settings.caption);
+  EXPECT_EQ(2u, settings.borderStyle);
+  EXPECT_EQ(1u, settings.minimizeBox);
+  EXPECT_EQ(0u, settings.maximizeBox);
+  EXPECT_EQ(1u, settings.controlBox);
+  EXPECT_EQ(1u, settings.startPosition);
+  EXPECT_EQ(1u, settings.movable);
+  EXPECT_EQ(0u, settings.alwaysOnTop);
+  EXPECT_EQ(0xFF000000u, settings.backgroundColour);
+  EXPECT_TRUE(settings.icon.empty());
+  EXPECT_TRUE(settings.backgroundPicture.empty());
+}
+
+TEST_F(MainWindowTemplate, ControlsInTemplateOrderWithTheirRecords) {
+  std::vector<const UnitDescription*> units = WindowAndControls();
+  const std::vector<Expected>& expected = ExpectedControls();
+  ASSERT_EQ(expected.size() + 1, units.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    const Expected& want = expected[i];
+    const UnitDescription& unit = *units[i + 1];
+    const ControlRecord& got = unit.control;
+    SCOPED_TRACE(want.name);
+    EXPECT_EQ(want.unitId, unit.unitId);
+    EXPECT_EQ(std::string(want.name), got.name);
+    EXPECT_EQ(want.type, got.type);
+    EXPECT_EQ(want.parent, got.parent);
+    EXPECT_EQ(want.left, got.left);
+    EXPECT_EQ(want.top, got.top);
+    EXPECT_EQ(want.width, got.width);
+    EXPECT_EQ(want.height, got.height);
+    EXPECT_EQ(want.flags, got.flags);
+    ASSERT_EQ(want.events.size(), got.events.size());
+    for (size_t e = 0; e < want.events.size(); ++e) {
+      EXPECT_EQ(want.events[e].event, got.events[e].event);
+      EXPECT_EQ(want.events[e].handlerRef, got.events[e].handlerRef);
+    }
+    EXPECT_EQ(0u, got.originUnit);
+    EXPECT_EQ(0u, got.objectSlot);
+    EXPECT_EQ(0u, got.cursorSlot);
+    EXPECT_EQ("", got.comment);
+    EXPECT_EQ("", got.tag);
+    EXPECT_EQ((std::vector<uint8_t>{0, 0, 0, 0}), got.mousePointer);
+  }
+}
+
+TEST_F(MainWindowTemplate, GroupBoxesListTheirChildrenInTemplateOrder) {
+  EXPECT_EQ((std::vector<uint32_t>{0x16015009, 0x160135a8}), Control(kGroup3).children);
+  EXPECT_EQ((std::vector<uint32_t>{0x1601349f, 0x160134a0, 0x1601349b, 0x1601349c}), Control(kGroup2).children);
+  EXPECT_EQ((std::vector<uint32_t>{0x1601349d, 0x1601349e, 0x16013499, 0x1601349a}), Control(kGroup1).children);
+  size_t withChildren = 0;
+  for (const UnitDescription& unit : window_.units) {
+    if (!unit.isMenuEntry && !unit.control.children.empty()) ++withChildren;
+  }
+  EXPECT_EQ(3u, withChildren);
+}
+
+TEST_F(MainWindowTemplate, MenuEntriesFollowGroup3) {
+  EXPECT_EQ(kGroup3, window_.units[kFirstMenuIndex - 1].unitId);
+  for (size_t i = 0; i < 7; ++i) {
+    const UnitDescription& unit = window_.units[kFirstMenuIndex + i];
+    SCOPED_TRACE(kMenus[i].caption);
+    EXPECT_EQ(kMenus[i].unitId, unit.unitId);
+    ASSERT_TRUE(unit.isMenuEntry);
+    EXPECT_EQ(kMenus[i].level, unit.menu.level);
+    EXPECT_EQ(std::string(kMenus[i].caption), unit.menu.caption);
+    EXPECT_EQ(kMenus[i].flags, unit.menu.menuFlags);
+    EXPECT_EQ(kMenus[i].handler, unit.menu.handlerRef);
+    EXPECT_EQ(0u, unit.menu.shortcut);
+    EXPECT_EQ("", unit.menu.name);
+  }
+}
+
+TEST_F(MainWindowTemplate, LabelSettings) {
+  struct Want {
+    uint32_t unitId;
+    const char* text;
+    uint32_t horizontal, vertical, colour, wrap;
+  };
+  const Want labels[] = {
+      {0x16015009, "此软件为免费软件 禁止任何人出售", 0, 1, 0, 0},
+      {0x1601349f, "", 1, 1, 0xFF0090, 0},
+      {0x160134a0, "", 1, 1, 0xFF0090, 0},
+      {0x1601349d, "", 1, 1, 0xFF8800, 0},
+      {0x1601349e, "", 1, 1, 0xFF8800, 0},
+      {0x1601349b, "X:", 1, 1, 0, 0},
+      {0x1601349c, "Y:", 1, 1, 0, 0},
+      {0x16013499, "X:", 1, 1, 0, 0},
+      {0x1601349a, "Y:", 1, 1, 0, 0},
+      {0x16011a45, "F1", 0, 1, 0x0000FF, 0},
+      {0x16011a44, "在你需要点击的地方按下  按键即可获取对应的坐标", 0, 1, 0, 1},
+  };
+  for (const Want& want : labels) {
+    SCOPED_TRACE(want.text);
+    LabelSettings got = SettingsOf<LabelSettings>(want.unitId);
+    EXPECT_EQ(2u, got.version);
+    EXPECT_EQ(std::string(want.text), got.text);
+    EXPECT_EQ(want.horizontal, got.horizontalAlignment);
+    EXPECT_EQ(want.vertical, got.verticalAlignment);
+    EXPECT_EQ(want.colour, got.textColour);
+    EXPECT_EQ(want.wrap, got.wordWrap);
+    EXPECT_EQ(0xFF000000u, got.backgroundColour);
+    EXPECT_EQ(0u, got.border);
+    EXPECT_EQ(0u, got.effect);
+    EXPECT_TRUE(got.picture.empty());
+  }
+  // Label1 and Label2 store nothing and take every default.
+  for (uint32_t unitId : {0x16015008u, 0x16015007u}) {
+    EXPECT_TRUE(Control(unitId).settings.empty());
+    EXPECT_EQ("标签", SettingsOf<LabelSettings>(unitId).text);
+  }
+}
+
+TEST_F(MainWindowTemplate, EditBoxSettings) {
+  struct Want {
+    uint32_t unitId;
+    const char* content;
+    uint32_t alignment, multiLine;
+  };
+  const Want edits[] = {
+      {0x160135a8, "", 0, 1}, {0x160134cb, "1000", 1, 0}, {0x160134c9, "", 1, 0}, {0x160134c8, "", 1, 0}};
+  for (const Want& want : edits) {
+    SCOPED_TRACE(want.unitId);
+    EditBoxSettings got = SettingsOf<EditBoxSettings>(want.unitId);
+    EXPECT_EQ(2u, got.version);
+    EXPECT_EQ(std::string(want.content), got.content);
+    EXPECT_EQ(want.alignment, got.alignment);
+    EXPECT_EQ(want.multiLine, got.multiLine);
+    EXPECT_EQ(0u, got.scrollBars);
+    EXPECT_EQ(0xFFFFFFu, got.backgroundColour);
+    EXPECT_EQ(0u, got.maximumLength);
+    EXPECT_EQ(0u, got.inputMode);
+  }
+}
+
+TEST_F(MainWindowTemplate, GroupBoxAndButtonSettings) {
+  EXPECT_EQ("记事本", SettingsOf<GroupBoxSettings>(kGroup3).caption);
+  EXPECT_EQ("窗口", SettingsOf<GroupBoxSettings>(kGroup2).caption);
+  EXPECT_EQ("屏幕", SettingsOf<GroupBoxSettings>(kGroup1).caption);
+  struct Want {
+    uint32_t unitId;
+    const char* caption;
+  };
+  const Want buttons[] = {{0x160134d3, "添加"},     {0x16011a41, "保存"},    {0x16011a40, "读取"},
+                          {0x16011a3f, "单步调试"}, {0x16011a3e, "停止/F7"}, {0x16011a3d, "开始/F6"}};
+  for (const Want& want : buttons) {
+    ButtonSettings got = SettingsOf<ButtonSettings>(want.unitId);
+    EXPECT_EQ(std::string(want.caption), got.caption);
+    EXPECT_EQ(0u, got.buttonType);
+    EXPECT_EQ(1u, got.horizontalAlignment);
+    EXPECT_EQ(1u, got.verticalAlignment);
+  }
+}
+
+TEST_F(MainWindowTemplate, ComboBoxesAreWhiteDropDownLists) {
+  struct Want {
+    uint32_t unitId;
+    std::vector<std::string> items;
+    int32_t selected;
+  };
+  const Want combos[] = {{0x160134d2, {"左键", "右键"}, 0},
+                         {0x160134a7, {}, -1},
+                         {0x16011a42, {"前台点击", "后台点击"}, 0}};
+  for (const Want& want : combos) {
+    SCOPED_TRACE(want.unitId);
+    ComboBoxSettings got = SettingsOf<ComboBoxSettings>(want.unitId);
+    EXPECT_EQ(3u, got.version);
+    EXPECT_EQ(2u, got.style);
+    EXPECT_EQ(want.items, got.items);
+    EXPECT_EQ(want.selected, got.selectedItem);
+    EXPECT_EQ(1u, got.extraItemHeight);
+    EXPECT_EQ(0xFFFFFFu, got.backgroundColour);
+    EXPECT_EQ(0u, got.textColour);
+    EXPECT_EQ(0u, got.maximumLength);
+    EXPECT_EQ(0u, got.sorted);
+  }
+}
+
+TEST_F(MainWindowTemplate, PlanListIsAReportWithFourColumns) {
+  ReportListSettings got = SettingsOf<ReportListSettings>(0x16011a43);
+  EXPECT_EQ(1u, got.borderStyle);
+  EXPECT_EQ(0u, got.textColour);
+  EXPECT_EQ(0xFFFFFFu, got.textBackgroundColour);
+  EXPECT_EQ(0xFFFFFFu, got.backgroundColour);
+  EXPECT_EQ(3u, got.view);
+  EXPECT_EQ(0u, got.noColumnHeader);
+  EXPECT_EQ(1u, got.headerClickable);
+  EXPECT_EQ(1u, got.fullRowSelect);
+  EXPECT_EQ(1u, got.gridLines);
+  EXPECT_EQ(1u, got.singleSelection);
+  EXPECT_EQ(1u, got.showSelectionAlways);
+  EXPECT_EQ(-1, got.selectedRow);
+  for (uint32_t off : {got.hotTracking, got.editLabels, got.sortOrder, got.checkBoxes, got.headerDragDrop,
+                       got.flatScrollBars}) {
+    EXPECT_EQ(0u, off);
+  }
+  EXPECT_TRUE(got.rows.empty());
+  EXPECT_TRUE(got.headerImages.empty() && got.viewImages.empty() && got.stateImages.empty());
+  const char* titles[] = {"坐标X", "坐标Y", "延迟", "模式"};
+  ASSERT_EQ(4u, got.columns.size());
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(std::string(titles[i]), got.columns[i].title);
+    EXPECT_EQ(50, got.columns[i].width);
+    EXPECT_EQ(0u, got.columns[i].alignment);
+    EXPECT_EQ(-1, got.columns[i].imageIndex);
+    EXPECT_EQ(0, got.columns[i].imageOnRight);
+  }
+}
+
+TEST_F(MainWindowTemplate, TrayCarriesA32PixelIcon) {
+  TrayIconSettings got = SettingsOf<TrayIconSettings>(0x160135aa);
+  EXPECT_EQ("Marrowfen", got.tooltip);
+  EXPECT_EQ(1u, got.shown);
+  const std::vector<uint8_t>& icon = got.icon;
+  ASSERT_EQ(3262u, icon.size());
+  EXPECT_EQ(0x00010000u, WordAt(icon, 0));  // reserved 0, type 1 (icon)
+  EXPECT_EQ(1, icon[4] | (icon[5] << 8));    // one image
+  EXPECT_EQ(32, icon[6]);                    // width
+  EXPECT_EQ(32, icon[7]);                    // height
+  uint32_t size = WordAt(icon, 14), offset = WordAt(icon, 18);
+  EXPECT_EQ(icon.size(), static_cast<size_t>(size) + offset);
+  EXPECT_EQ(40u, WordAt(icon, offset));      // bitmap header size
+  EXPECT_EQ(32u, WordAt(icon, offset + 4));  // width
+  EXPECT_EQ(64u, WordAt(icon, offset + 8));  // colour rows plus mask rows
+  // Not blank: some pixels are opaque and some transparent.
+  size_t maskAt = offset + 40 + 32 * 32 * 3;
+  size_t transparentBits = 0;
+  for (size_t i = maskAt; i < icon.size(); ++i) {
+    for (int bit = 0; bit < 8; ++bit) transparentBits += (icon[i] >> bit) & 1;
+  }
+  EXPECT_GT(transparentBits, 100u);
+  EXPECT_LT(transparentBits, 1000u);
+}
+
+// The stored record of ButtonStart, byte for byte: 155 bytes.
+TEST(MainWindowTemplateBytes, ButtonStartRecordIsExact) {
+  std::vector<uint8_t> want;
+  auto words = [&](std::initializer_list<uint32_t> values) {
+    for (uint32_t value : values) AppendWord(&want, value);
+  };
+  auto bytes = [&](std::initializer_list<uint8_t> values) { want.insert(want.end(), values); };
+  words({0x0001000B, 0, 0, 0, 0, 0});                       // type, 20 zero bytes
+  bytes({0xB0, 0xB4, 0xC5, 0xA5, 0x5F, 0xBF, 0xAA, 0xCA, 0xBC, 0});  // "按钮_开始" in GBK
+  bytes({0});                                               // comment
+  words({0, 8, 8, 50, 24, 0, 0, 0});                        // object, geometry, cursor, parent, children
+  words({4, 0});                                            // default mouse pointer
+  bytes({0});                                               // tag
+  words({0, 5, 0});                                         // flags: visible, tab stop
+  words({1, 0, 13});                                        // clicked -> StartRun, handler number 13
+  words({0, 0, 0, 0, 0});
+  words({1, 0, 1, 1, 0, 0, 7});                             // button settings, empty pictures
+  bytes({0xBF, 0xAA, 0xCA, 0xBC, 0x2F, 0x46, 0x36});        // "开始/F6" in GBK
+  ASSERT_EQ(155u, want.size());
+
+  std::vector<uint8_t> block = Block();
+  BlockLayout layout = LayoutOf(block);
+  ASSERT_EQ(39u, layout.unitIds.size());
+  ASSERT_EQ(0x16011a3du, layout.unitIds.back());
+  const RecordLayout& record = layout.records.back();
+  ASSERT_EQ(155u, record.length);
+  EXPECT_EQ(want, std::vector<uint8_t>(block.begin() + record.start, block.begin() + record.start + 155));
+}
+
+TEST(MainWindowTemplateBytes, BlockHeadIsOneWindow) {
+  std::vector<uint8_t> block = Block();
+  EXPECT_EQ(8u, WordAt(block, 0));
+  EXPECT_EQ(0x52010001u, WordAt(block, 4));
+  BlockLayout layout = LayoutOf(block);
+  EXPECT_EQ(39u, layout.unitCount);
+  EXPECT_EQ(block.size(), layout.areaStart + layout.areaLength);
+  EXPECT_EQ(0x06010000u, layout.unitIds[0]);
+}
+
+}  // namespace
