@@ -33,8 +33,8 @@ bool WithinRadius(int x, int y, int radius) { return DistanceSquared(x, y) <= 4 
 struct Point {
   int x, y;
 };
-constexpr Point kArrow[] = {{0, 0}, {0, 15}, {4, 11}, {7, 17}, {9, 16}, {6, 10}, {11, 10}};
-constexpr Point kArrowTip = {15, 15};
+constexpr Point kArrow[] = {{0, 0}, {0, 14}, {3, 11}, {6, 17}, {10, 15}, {7, 10}, {11, 10}};
+constexpr Point kArrowTip = {14, 13};
 
 // Even-odd test of a pixel's centre against the arrow, in half pixels.
 bool InsideArrow(int x, int y) {
