@@ -6,15 +6,15 @@
 
 namespace klv {
 
-const char* const kSystemLibraryNames[30] = {
+const char* const kSystemLibraryNames[kSystemFunctionEntries] = {
     "",           "user32",     "user32.dll", "user32",     "user32.dll", "user32.dll", "user32",
     "",           "user32",     "",           "",           "",           "",           "",
     "",           "kernel32",   "user32.dll", "user32.dll", "",           "kernel32.dll",
     "",           "user32.dll", "user32.dll", "",           "user32.dll", "user32.dll", "user32.dll",
-    "",           "user32",     "user32.dll",
+    "",           "user32",     "user32.dll", "kernel32",
 };
 
-const char* const kSystemFunctionNames[30] = {
+const char* const kSystemFunctionNames[kSystemFunctionEntries] = {
     "TerminateThread",      "FindWindowExA",    "mouse_event",         "GetCursorPos",
     "ClientToScreen",       "SetCursorPos",     "GetDesktopWindow",    "PostMessageA",
     "GetWindowLongA",       "GetWindowTextA",   "GetParent",           "CreateThread",
@@ -23,6 +23,7 @@ const char* const kSystemFunctionNames[30] = {
     "GetCurrentProcessId",  "EnumWindows",      "GetWindowThreadProcessId",
     "GetClassNameA",        "IsWindowVisible",  "MessageBoxA",         "CallWindowProcA",
     "FindWindowA",          "GetWindowRect",    "WindowFromPoint",     "GetFocus",
+    "GetPrivateProfileStringA",
 };
 
 const LibraryRecord* const kProgramLibraries[4] = {&kCoreLibrary, &kExtendedControlsLibrary,
@@ -39,7 +40,7 @@ const ProgramImageHeader kProgramImage = {
     kMainWindowTemplateLength,
     4,
     kProgramLibraries,
-    30,
+    kSystemFunctionEntries,
     kSystemLibraryNames,
     kSystemFunctionNames,
 };

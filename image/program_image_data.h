@@ -8,8 +8,10 @@ extern const ProgramImageHeader kProgramImage;
 extern const ProgramCode kProgramCode;
 
 // The system-function table: library texts and export names by entry number.
-extern const char* const kSystemLibraryNames[30];
-extern const char* const kSystemFunctionNames[30];
+// Entry 30 lists a settings section's key names for the settings load.
+constexpr uint32_t kSystemFunctionEntries = 31;
+extern const char* const kSystemLibraryNames[kSystemFunctionEntries];
+extern const char* const kSystemFunctionNames[kSystemFunctionEntries];
 
 // The four libraries, in library-number order.
 extern const LibraryRecord* const kProgramLibraries[4];

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks under the headless Wine session, each side by
+# side with its baseline in the same run. Usage: scripts/bench.sh [startup|...]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export KLIKVANE_BUILD="${KLIKVANE_BUILD:-$root/build}"
+bash "$root/scripts/setup.sh"
+bash "$root/scripts/build.sh" >/dev/null
+bash "$root/scripts/wine-session.sh" start
+trap 'bash "$root/scripts/wine-session.sh" stop' EXIT
+run() { "$root/scripts/wine-run.sh" "$@"; }
+bin="$KLIKVANE_BUILD/bin"
+which="${1:-all}"
+if [ "$which" = all ] || [ "$which" = startup ]; then
+  echo "== Start-up: process start to main window shown"
+  run "$bin/bench_startup.exe" "$KLIKVANE_BUILD/Klikvane.exe" "$bin/bench_plain_window.exe" 10
+fi
