@@ -25,6 +25,10 @@ start() {
     wineboot -i >>"$log" 2>&1 </dev/null
   fi
   wineserver -p >>"$log" 2>&1 </dev/null
+  # The first Wine process of a server starts Wine's own services, which
+  # inherit its output: start them here, writing to the log, so that no
+  # later test's output pipe is held open by them.
+  wine cmd.exe /c exit >>"$log" 2>&1 </dev/null || true
 }
 
 stop() {

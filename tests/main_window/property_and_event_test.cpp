@@ -1,0 +1,155 @@
+// Property access and events against the real loaded main window.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "clicker/units.h"
+#include "controls/core_commands.h"
+#include "controls/libraries.h"
+#include "runtime/app_runtime.h"
+#include "runtime/events.h"
+#include "runtime/runtime_errors.h"
+#include "tests/support/klikvane_session.h"
+
+namespace klvtest {
+namespace {
+
+using namespace klv::clicker;
+
+constexpr uint32_t kLabel1 = 0x16015007;
+
+int32_t Signed(uint64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(value)); }
+
+TEST(CommonProperties, GeometryWritesAreClampedAndMoveTheLiveControl) {
+  WriteUnit(kLabel1, 2, 40000);
+  EXPECT_EQ(32627, Signed(ReadUnit(kLabel1, 2)));
+  WriteUnit(kLabel1, 3, static_cast<uint32_t>(-5));
+  EXPECT_EQ(0, Signed(ReadUnit(kLabel1, 3)));
+  WriteUnit(kLabel1, 0, static_cast<uint32_t>(-40000));
+  EXPECT_EQ(-32627, Signed(ReadUnit(kLabel1, 0)));
+  WriteUnit(kLabel1, 0, 72);
+  WriteUnit(kLabel1, 1, static_cast<uint32_t>(-24));
+  WriteUnit(kLabel1, 2, 80);
+  WriteUnit(kLabel1, 3, 24);
+  RECT rect;
+  GetWindowRect(UnitHandle(kLabel1), &rect);
+  MapWindowPoints(HWND_DESKTOP, MainWindowHandle(), reinterpret_cast<POINT*>(&rect), 2);
+  EXPECT_EQ(72, rect.left);
+  EXPECT_EQ(-24, rect.top);
+  EXPECT_EQ(80, rect.right - rect.left);
+  EXPECT_EQ(24, rect.bottom - rect.top);
+}
+
+TEST(CommonProperties, TagVisibleAndDisabled) {
+  EXPECT_EQ("", ReadUnitText(kLabel1, 4));
+  WriteUnitText(kLabel1, 4, "标记");
+  EXPECT_EQ("标记", ReadUnitText(kLabel1, 4));
+  WriteUnit(kLabel1, 5, 0);
+  EXPECT_EQ(0u, ReadUnit(kLabel1, 5));
+  EXPECT_FALSE(IsWindowVisible(UnitHandle(kLabel1)));
+  WriteUnit(kLabel1, 5, 1);
+  EXPECT_EQ(1u, ReadUnit(kLabel1, 5));
+  WriteUnit(Unit::kButtonDebug, 6, 1);
+  EXPECT_FALSE(IsWindowEnabled(UnitHandle(Unit::kButtonDebug)));
+  EXPECT_EQ(1u, ReadUnit(Unit::kButtonDebug, 6));
+  WriteUnit(Unit::kButtonDebug, 6, 0);
+  EXPECT_TRUE(IsWindowEnabled(UnitHandle(Unit::kButtonDebug)));
+}
+
+TEST(MenuProperties, CaptionAndFlagsOfAnEntry) {
+  constexpr uint32_t kMenuEdit = 0x2601350a;
+  EXPECT_EQ("编辑", ReadUnitText(kMenuEdit, 0));
+  EXPECT_EQ(1u, ReadUnit(kMenuEdit, 3));                     // visible
+  EXPECT_EQ(0u, ReadUnit(Unit::kMenuOperations, 3));         // the top-level entry is hidden
+  WriteUnit(kMenuEdit, 1, 1);
+  EXPECT_EQ(1u, ReadUnit(kMenuEdit, 1));
+  WriteUnit(kMenuEdit, 1, 0);
+  EXPECT_EQ(0u, ReadUnit(kMenuEdit, 1));
+  EXPECT_EQ(nullptr, GetMenu(MainWindowHandle()));  // still no menu bar
+}
+
+TEST(Events, AnEventWithoutHandlerIsNotDispatched) {
+  klv::EventNotice notice = {0x52010001, kLabel1, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
+  EXPECT_FALSE(klv::DispatchEvent(&notice));
+  notice.unitId = Unit::kButtonAdd;
+  notice.event = -3;  // a double click on a button has no handler
+  EXPECT_FALSE(klv::DispatchEvent(&notice));
+  EXPECT_EQ(0u, notice.hasResult);
+}
+
+TEST(Events, NoHandlerRunsWhileEventsAreSuppressed) {
+  // A runtime error raises the suppression count before its box shows; while
+  // it is raised no handler runs (here: Add would append a row).
+  klv::RaiseEventSuppression();
+  klv::EventNotice notice = {0x52010001, Unit::kButtonAdd, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
+  EXPECT_FALSE(klv::DispatchEvent(&notice));
+  klv::LowerEventSuppression();
+}
+
+TEST(WindowProperties, MinimisingRaisesPositionChangedAndTheHandlerHides) {
+  BringMainWindowToFront();
+  EventLog log;
+  ShowWindow(MainWindowHandle(), SW_MINIMIZE);
+  ASSERT_TRUE(PumpUntil([] { return !IsWindowVisible(MainWindowHandle()); }));
+  std::vector<int32_t> events = log.EventsOf(Unit::kMainWindowOwn);
+  EXPECT_NE(events.end(), std::find(events.begin(), events.end(), 3));
+  // Shown again through the visible property, raised and not left on top.
+  WriteUnit(Unit::kMainWindowOwn, 5, 1);
+  ShowWindow(MainWindowHandle(), SW_RESTORE);
+  Pump(100);
+  EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
+  EXPECT_EQ(0u, ReadUnit(Unit::kMainWindowOwn, 18));
+}
+
+TEST(WindowProperties, AlwaysOnTopOnThenOffLeavesTheWindowNotTopmost) {
+  WriteUnit(Unit::kMainWindowOwn, 29, 1);
+  EXPECT_TRUE(GetWindowLongA(MainWindowHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  WriteUnit(Unit::kMainWindowOwn, 29, 0);
+  EXPECT_FALSE(GetWindowLongA(MainWindowHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(0u, ReadUnit(Unit::kMainWindowOwn, 29));
+}
+
+TEST(WindowProperties, WindowStateWritesClampAndAct) {
+  BringMainWindowToFront();
+  WriteUnit(Unit::kMainWindowOwn, 18, 2);  // minimise: the program then hides the window
+  ASSERT_TRUE(PumpUntil([] { return !IsWindowVisible(MainWindowHandle()); }));
+  ShowWindow(MainWindowHandle(), SW_RESTORE);
+  Pump(100);
+  WriteUnit(Unit::kMainWindowOwn, 18, 1);  // restore and centre
+  RECT rect;
+  GetWindowRect(MainWindowHandle(), &rect);
+  EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - 290) / 2, rect.left);
+  EXPECT_EQ(0u, ReadUnit(Unit::kMainWindowOwn, 18));
+}
+
+// Chooses the n-th entry of the pop-up menu that opens, with real keys.
+void ChooseFromPopupLater(int downPresses) {
+  std::thread([downPresses] {
+    for (int i = 0; i < 200 && !FindWindowA("#32768", nullptr); ++i) Sleep(10);
+    Sleep(100);
+    for (int i = 0; i < downPresses; ++i) {
+      keybd_event(VK_DOWN, 0, 0, 0);
+      keybd_event(VK_DOWN, 0, KEYEVENTF_KEYUP, 0);
+      Sleep(30);
+    }
+    keybd_event(VK_RETURN, 0, 0, 0);
+    keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
+  }).detach();
+}
+
+TEST(PopupMenu, ShowsTheChildrenOfOperationsAndChoosingOneRaisesItsEventOnce) {
+  BringMainWindowToFront();
+  EventLog log;
+  ChooseFromPopupLater(2);  // 删除, 编辑: the second entry
+  klv::CommandArgument arguments[2] = {{0x52010001, 0, 0x00010001}, {0x52010001, Unit::kMenuOperations, 0x00010003}};
+  klv::SupportTable().CallCoreCommand(klv::kCoreCommands[klv::core::kPopupMenu], 2, arguments);
+  Pump(200);
+  EXPECT_EQ((std::vector<int32_t>{0}), log.EventsOf(0x2601350a));  // 编辑
+  EXPECT_TRUE(log.EventsOf(0x26013509).empty());
+  EXPECT_TRUE(log.EventsOf(0x2601350b).empty());
+}
+
+}  // namespace
+}  // namespace klvtest
