@@ -1,0 +1,97 @@
+// Property access and event lookup on windows and units that are not there,
+// with Klikvane's own image. Writes what it sees to a report file: lines of
+// values, and a runtime error as "error <code> <message as hex>".
+//   window_error_child.exe <report file> <case>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "clicker/globals.h"
+#include "clicker/runtime_access.h"
+#include "image/program_image_data.h"
+#include "runtime/app_runtime.h"
+#include "runtime/events.h"
+#include "runtime/property_access.h"
+#include "runtime/runtime_errors.h"
+#include "runtime/window_registry.h"
+
+namespace {
+
+constexpr uint32_t kMainWindow = 0x52010001;
+constexpr uint32_t kButtonAdd = 0x160134d3;
+FILE* g_report = nullptr;
+
+int ReportError(int code, const char* message) {
+  std::fprintf(g_report, "error %d ", code);
+  for (const char* p = message; p && *p; ++p) std::fprintf(g_report, "%02X", static_cast<unsigned char>(*p));
+  std::fprintf(g_report, "\n");
+  std::fflush(g_report);
+  return 1;  // no box
+}
+
+void Line(const char* name, uint64_t value) {
+  std::fprintf(g_report, "%s %ld\n", name, static_cast<long>(static_cast<int32_t>(value)));
+  std::fflush(g_report);
+}
+
+void DestroyMainWindow() {
+  klv::LiveWindow* window = klv::FindWindowDescription(kMainWindow);
+  DestroyWindow(window->hwnd());
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+void Dispatch(uint32_t windowId, uint32_t unitId) {
+  klv::EventNotice notice = {windowId, unitId, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
+  Line("dispatched", klv::DispatchEvent(&notice));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) return 2;
+  g_report = std::fopen(argv[1], "wb");
+  std::string which = argv[2];
+  klv::SetErrorHook(ReportError);
+  klv::Runtime().image = &klv::kProgramImage;
+  klv::InitRuntime();
+  klv::clicker::SetSupport(&klv::SupportTable());
+  klv::clicker::CreateGlobals();
+  if (which == "never-loaded") {
+    Line("width", klv::ReadProperty(kMainWindow, kButtonAdd, 2, -1));
+  } else if (which == "destroyed") {
+    klv::LoadStartWindow(kMainWindow);
+    klv::WriteProperty(kMainWindow, kButtonAdd, 2, -1, 60);
+    DestroyMainWindow();
+    Line("width", klv::ReadProperty(kMainWindow, kButtonAdd, 2, -1));   // the stored record
+    Line("left", klv::ReadProperty(kMainWindow, kButtonAdd, 0, -1));
+    Line("caption", klv::ReadProperty(kMainWindow, kButtonAdd, 10, -1)); // a type property: not loaded
+  } else if (which == "event-window") {
+    klv::LoadStartWindow(kMainWindow);
+    Dispatch(0x52019999, 0);
+  } else if (which == "event-unit") {
+    klv::LoadStartWindow(kMainWindow);
+    Dispatch(kMainWindow, 0x16019999);
+  } else if (which == "load-twice") {
+    klv::LoadStartWindow(kMainWindow);
+    HWND first = klv::FindWindowDescription(kMainWindow)->hwnd();
+    ShowWindow(first, SW_MINIMIZE);
+    klv::LoadStartWindow(kMainWindow);
+    HWND second = klv::FindWindowDescription(kMainWindow)->hwnd();
+    Line("same", first == second);
+    Line("iconic", IsIconic(second));
+    Line("forms", [] {
+      int count = 0;
+      for (HWND w = FindWindowExA(nullptr, nullptr, "KlikvaneForm", nullptr); w;
+           w = FindWindowExA(nullptr, w, "KlikvaneForm", nullptr)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == GetCurrentProcessId()) ++count;
+      }
+      return count;
+    }());
+  }
+  std::fclose(g_report);
+  return 0;
+}
