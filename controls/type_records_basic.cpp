@@ -18,12 +18,7 @@ DataTypeRecord BasicType(const char* displayName, const char* englishName, uint3
 
 }  // namespace
 
-DataTypeRecord EditBoxTypeRecord() { return BasicType("编辑框", "EditBox", 0x04, 29); }
-DataTypeRecord GroupBoxTypeRecord() { return BasicType("分组框", "GroupBox", 0x104, 13); }
-DataTypeRecord LabelTypeRecord() { return BasicType("标签", "Label", 0x04, 29); }
-DataTypeRecord ButtonTypeRecord() { return BasicType("按钮", "Button", 0x04, 14); }
 DataTypeRecord ComboBoxTypeRecord() { return BasicType("组合框", "ComboBox", 0x04, 25); }
 DataTypeRecord ReportListTypeRecord() { return BasicType("超级列表框", "ListView", 0x04, 39); }
-DataTypeRecord TrayIconTypeRecord() { return BasicType("托盘图标", "TrayIcon", 0x8004, 18); }
 
 }  // namespace klv

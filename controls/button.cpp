@@ -1,0 +1,149 @@
+// The push button: a system button with a multi-line caption aligned both
+// ways, optionally the default button, optionally showing a picture (an
+// icon or a bitmap file) instead of its caption. A click is its event 0.
+#include "controls/child_window.h"
+#include "controls/control_font.h"
+#include "controls/picture_file.h"
+#include "controls/picture_handles.h"
+#include "controls/type_records.h"
+#include "controls/unit_creation.h"
+#include "controls/unit_settings.h"
+#include "controls/word_properties.h"
+
+namespace klv {
+namespace {
+
+enum ButtonProperty {  // type property k = property index - 8
+  kPicture = 0, kButtonType = 1, kCaption = 2, kHorizontalAlignment = 3, kVerticalAlignment = 4, kFont = 5,
+  kFirstSpare = 6, kPropertyCount = 14,
+};
+
+const PropertyDescriptor kProperties[kPropertyCount] = {
+    {"图片", "Picture", "", 1010, 0},           {"类型", "Type", "", 1014, 0},
+    {"标题", "Caption", "", 1016, 0},           {"横向对齐方式", "Alignment", "", 1014, 0},
+    {"纵向对齐方式", "VAlignment", "", 1014, 0}, {"字体", "Font", "", 1013, 0},
+    {"", "Spare14", "", 1000, 0},               {"", "Spare15", "", 1000, 0},
+    {"", "Spare16", "", 1000, 0},               {"", "Spare17", "", 1000, 0},
+    {"", "Spare18", "", 1000, 0},               {"", "Spare19", "", 1000, 0},
+    {"", "Spare20", "", 1000, 0},               {"", "Spare21", "", 1000, 0},
+};
+
+const WordRange kRanges[] = {{kButtonType, 0, 1}, {kHorizontalAlignment, 0, 2}, {kVerticalAlignment, 0, 2}};
+
+constexpr DWORD kAlignmentBits = BS_CENTER | BS_VCENTER;
+
+DWORD AlignmentStyle(const ButtonSettings& s) {
+  DWORD horizontal = s.horizontalAlignment == 0 ? BS_LEFT : s.horizontalAlignment == 2 ? BS_RIGHT : BS_CENTER;
+  DWORD vertical = s.verticalAlignment == 0 ? BS_TOP : s.verticalAlignment == 2 ? BS_BOTTOM : BS_VCENTER;
+  return horizontal | vertical;
+}
+
+DWORD KindStyle(const ButtonSettings& s) { return s.buttonType == 1 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
+
+class ButtonUnit : public UnitObject {
+ public:
+  ButtonUnit(const CreateRequest& request, const ButtonSettings& settings)
+      : UnitObject(request.windowId, request.unitId), settings_(settings), spare_(kFirstSpare) {
+    font_.LoadStored(settings.font);
+  }
+
+  bool Create(const CreateRequest& request) {
+    return Build(request.parent, request.childId, RequestedRect(request), CommonChildStyle(request));
+  }
+
+  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
+  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  void Rebuild() override;
+  bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+    if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
+    RaiseEvent(0);
+    *result = 0;
+    return true;
+  }
+  void HandleLoadNotice(UINT notice) override { font_.ReapplyOnLoadNotice(notice, hwnd()); }
+
+ private:
+  bool Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle);
+  void MakePicture();
+  DWORD PictureStyle() const { return icon_ ? BS_ICON : bitmap_ ? BS_BITMAP : 0; }
+  void ApplyStyleBits(DWORD mask, DWORD bits) {
+    DWORD style = (static_cast<DWORD>(GetWindowLongA(hwnd(), GWL_STYLE)) & ~mask) | bits;
+    SetWindowLongA(hwnd(), GWL_STYLE, static_cast<LONG>(style));
+    InvalidateRect(hwnd(), nullptr, TRUE);
+  }
+
+  ButtonSettings settings_;
+  ControlFont font_;
+  IconHandle icon_;
+  BitmapHandle bitmap_;
+  SpareProperties<kPropertyCount - kFirstSpare> spare_;
+};
+
+void ButtonUnit::MakePicture() {
+  icon_.Reset();
+  bitmap_.Reset();
+  if (LooksLikeIconFile(settings_.picture)) icon_ = MakeIconFromFile(settings_.picture);
+  else bitmap_ = MakeBitmapFromFile(settings_.picture);
+}
+
+bool ButtonUnit::Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle) {
+  MakePicture();
+  DWORD style = commonStyle | KindStyle(settings_) | BS_MULTILINE | AlignmentStyle(settings_) | PictureStyle();
+  HWND hwnd = CreateWindowExA(0, "BUTTON", settings_.caption.c_str(), style, rect.left, rect.top,
+                              rect.right - rect.left, rect.bottom - rect.top, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleA(nullptr),
+                              nullptr);
+  if (!hwnd) return false;
+  AttachWindow(hwnd);
+  font_.ApplyTo(hwnd, false);
+  if (icon_) SendMessageA(hwnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_.get()));
+  if (bitmap_) SendMessageA(hwnd, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.get()));
+  return true;
+}
+
+void ButtonUnit::Rebuild() {
+  if (hwnd() == nullptr) return;
+  ChildPlacement placement = CapturePlacement(hwnd());
+  DestroyOwnWindow();
+  if (Build(placement.parent, placement.childId, placement.rect, placement.commonStyle)) TakePlacement(hwnd(), placement);
+}
+
+bool ButtonUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
+  switch (k) {
+    case kPicture: out->bytes = settings_.picture; return true;
+    case kButtonType: out->low = settings_.buttonType; return true;
+    case kCaption: out->text = WindowText(hwnd()); return true;
+    case kHorizontalAlignment: out->low = settings_.horizontalAlignment; return true;
+    case kVerticalAlignment: out->low = settings_.verticalAlignment; return true;
+    case kFont: out->font = font_.Value(); return true;
+    default: out->low = spare_.Read(k); return spare_.Holds(k);
+  }
+}
+
+int ButtonUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
+  uint32_t word = ClampWord(kRanges, k, value.low);
+  switch (k) {
+    case kPicture: settings_.picture = value.bytes; return 1;  // the picture style needs a new window
+    case kButtonType:
+      settings_.buttonType = word;
+      SendMessageA(hwnd(), BM_SETSTYLE, KindStyle(settings_), TRUE);
+      return 0;
+    case kCaption: settings_.caption = value.text; SetWindowTextA(hwnd(), value.text.c_str()); return 0;
+    case kHorizontalAlignment:
+    case kVerticalAlignment:
+      (k == kHorizontalAlignment ? settings_.horizontalAlignment : settings_.verticalAlignment) = word;
+      ApplyStyleBits(kAlignmentBits, AlignmentStyle(settings_));
+      return 0;
+    case kFont: font_.Set(value.font); font_.ApplyTo(hwnd(), true); return 0;
+    default: spare_.Write(k, value.low); return 0;
+  }
+}
+
+}  // namespace
+
+DataTypeRecord ButtonTypeRecord() {
+  return MakeTypeRecord("按钮", "Button", TypeFlags::kEvents, kProperties, kPropertyCount,
+                        &TypeInterface<CreateFromSettings<ButtonUnit, ButtonSettings>>);
+}
+
+}  // namespace klv

@@ -1,0 +1,90 @@
+#include "controls/child_window.h"
+
+#include <vector>
+
+namespace klv {
+namespace {
+const char kPreviousProcedure[] = "KlikvanePreviousProc";
+}
+
+ChildPlacement CapturePlacement(HWND window) {
+  ChildPlacement placement;
+  placement.parent = GetParent(window);
+  placement.childId = GetDlgCtrlID(window);
+  GetWindowRect(window, &placement.rect);
+  MapWindowPoints(nullptr, placement.parent, reinterpret_cast<POINT*>(&placement.rect), 2);
+  placement.previous = GetWindow(window, GW_HWNDPREV);
+  DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+  placement.commonStyle = style & (WS_CHILD | WS_CLIPSIBLINGS | WS_DISABLED | WS_TABSTOP);
+  placement.visible = (style & WS_VISIBLE) != 0;
+  placement.focused = GetFocus() == window;
+  return placement;
+}
+
+void TakePlacement(HWND fresh, const ChildPlacement& placement) {
+  HWND after = placement.previous ? placement.previous : HWND_TOP;
+  UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (placement.visible ? SWP_SHOWWINDOW : 0);
+  SetWindowPos(fresh, after, 0, 0, 0, 0, flags);
+  if (placement.focused) SetFocus(fresh);
+}
+
+BorderStyle BorderFor(uint32_t border) {
+  switch (border) {
+    case 1: return {0, WS_EX_CLIENTEDGE};
+    case 2: return {0, WS_EX_DLGMODALFRAME};
+    case 3: return {0, WS_EX_STATICEDGE};
+    case 4: return {0, WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME};
+    case 5: return {WS_BORDER, 0};
+    default: return {0, 0};
+  }
+}
+
+void ApplyBorder(HWND window, uint32_t border) {
+  const DWORD allExtended = WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE;
+  BorderStyle wanted = BorderFor(border);
+  DWORD style = (GetWindowLongA(window, GWL_STYLE) & ~WS_BORDER) | wanted.style;
+  DWORD extended = (GetWindowLongA(window, GWL_EXSTYLE) & ~allExtended) | wanted.extended;
+  SetWindowLongA(window, GWL_STYLE, style);
+  SetWindowLongA(window, GWL_EXSTYLE, extended);
+  SetWindowPos(window, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  InvalidateRect(window, nullptr, TRUE);
+}
+
+void SubclassWindow(HWND window, WNDPROC replacement) {
+  LONG_PTR previous = GetWindowLongPtrA(window, GWLP_WNDPROC);
+  SetPropA(window, kPreviousProcedure, reinterpret_cast<HANDLE>(previous));
+  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replacement));
+}
+
+LRESULT CallPreviousProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, kPreviousProcedure));
+  if (previous == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    RemovePropA(window, kPreviousProcedure);
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+  }
+  return CallWindowProcA(previous, window, message, wParam, lParam);
+}
+
+bool RegisterControlClass(const char* name, WNDPROC procedure, UINT style) {
+  WNDCLASSA windowClass = {};
+  if (GetClassInfoA(GetModuleHandleA(nullptr), name, &windowClass)) return true;
+  windowClass.style = style;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = nullptr;
+  windowClass.lpszClassName = name;
+  return RegisterClassA(&windowClass) != 0;
+}
+
+std::string WindowText(HWND window) {
+  int length = GetWindowTextLengthA(window);
+  if (length <= 0) return std::string();
+  std::vector<char> buffer(static_cast<size_t>(length) + 1);
+  int copied = GetWindowTextA(window, buffer.data(), length + 1);
+  return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
+}  // namespace klv

@@ -1,0 +1,59 @@
+// Helpers for the system windows of controls: where a child window sits (so
+// that a rebuilt window takes the old one's place), border styles, and
+// subclassing a system window class.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace klv {
+
+// Parent, child identifier, rectangle in the parent's client coordinates,
+// the sibling above it in the z-order, the common styles (child, clip
+// siblings, disabled, tab stop), visibility and focus.
+struct ChildPlacement {
+  HWND parent = nullptr;
+  int childId = 0;
+  RECT rect = {};
+  HWND previous = nullptr;  // null: it was on top
+  DWORD commonStyle = 0;
+  bool visible = false;
+  bool focused = false;
+  int width() const { return rect.right - rect.left; }
+  int height() const { return rect.bottom - rect.top; }
+};
+
+ChildPlacement CapturePlacement(HWND window);
+// Puts a freshly made window (made with the placement's parent, identifier,
+// rectangle and common styles) where the old one was in the z-order, shows
+// it without activating when the old one was shown, and gives it the focus
+// when the old one had it.
+void TakePlacement(HWND fresh, const ChildPlacement& placement);
+
+// Border styles shared by the control types: 0 none, 1 sunken client edge,
+// 2 modal frame, 3 static edge, 4 client edge plus modal frame, 5 thin line.
+constexpr uint32_t kLastBorderStyle = 5;
+struct BorderStyle {
+  DWORD style;
+  DWORD extended;
+};
+BorderStyle BorderFor(uint32_t border);
+// Changes a live window's border and has its frame drawn again.
+void ApplyBorder(HWND window, uint32_t border);
+
+// Replaces a window's procedure; the replacement hands everything it does
+// not answer to CallPreviousProcedure, which also undoes the replacement
+// when the window is finally destroyed.
+void SubclassWindow(HWND window, WNDPROC replacement);
+LRESULT CallPreviousProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Registers (once) a window class of the runtime's own controls: the arrow
+// cursor and no background brush, the control paints all of itself. True
+// when the class exists.
+bool RegisterControlClass(const char* name, WNDPROC procedure, UINT style);
+
+// The window text as the program sees it (GBK bytes).
+std::string WindowText(HWND window);
+
+}  // namespace klv

@@ -1,0 +1,123 @@
+#include "controls/control_font.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "runtime/byte_reader.h"
+
+namespace klv {
+namespace {
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+HFONT DefaultFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+FontValue FromLogFont(const LOGFONTA& font) {
+  FontValue value;
+  value.angle = font.lfEscapement % 3600;
+  value.bold = font.lfWeight >= FW_BOLD ? 1 : 0;
+  value.italic = font.lfItalic ? 1 : 0;
+  value.strikeOut = font.lfStrikeOut ? 1 : 0;
+  value.underline = font.lfUnderline ? 1 : 0;
+  value.size = MulDiv(std::abs(font.lfHeight), 72, ScreenDpi());
+  value.face.assign(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE));
+  return value;
+}
+
+LOGFONTA ToLogFont(const FontValue& value) {
+  LOGFONTA font = {};
+  GetObjectA(DefaultFont(), sizeof font, &font);  // the default face and character set
+  font.lfHeight = -MulDiv(value.size, ScreenDpi(), 72);
+  font.lfWidth = 0;
+  font.lfEscapement = font.lfOrientation = value.angle;
+  font.lfWeight = value.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = value.italic ? 1 : 0;
+  font.lfStrikeOut = value.strikeOut ? 1 : 0;
+  font.lfUnderline = value.underline ? 1 : 0;
+  if (!value.face.empty() && value.face.size() < LF_FACESIZE) {
+    std::memcpy(font.lfFaceName, value.face.c_str(), value.face.size() + 1);
+    font.lfCharSet = DEFAULT_CHARSET;
+  }
+  return font;
+}
+
+// A stored font is the bytes of a LOGFONTA: five 32-bit words, eight bytes,
+// then the face name in 32 bytes.
+bool ReadStoredLogFont(const Bytes& block, LOGFONTA* font) {
+  ByteReader reader(block.data(), block.size());
+  int32_t words[5];
+  for (int32_t& word : words) reader.ReadI32(&word);
+  uint8_t flags[8];
+  for (uint8_t& flag : flags) reader.ReadU8(&flag);
+  const uint8_t* face = nullptr;
+  if (!reader.Skip(LF_FACESIZE, &face)) return false;
+  *font = {};
+  font->lfHeight = words[0];
+  font->lfEscapement = words[2];
+  font->lfWeight = words[4];
+  font->lfItalic = flags[0];
+  font->lfUnderline = flags[1];
+  font->lfStrikeOut = flags[2];
+  std::memcpy(font->lfFaceName, face, LF_FACESIZE);
+  font->lfFaceName[LF_FACESIZE - 1] = '\0';
+  return true;
+}
+
+}  // namespace
+
+void ControlFont::Release() {
+  if (own_) DeleteObject(own_);
+  own_ = nullptr;
+}
+
+void ControlFont::LoadStored(const Bytes& block) {
+  LOGFONTA font;
+  if (!block.empty() && ReadStoredLogFont(block, &font)) Set(FromLogFont(font));
+}
+
+void ControlFont::Set(const FontValue& value) {
+  LOGFONTA font = ToLogFont(value);
+  HFONT made = CreateFontIndirectA(&font);
+  Release();
+  own_ = made;
+  value_ = value;
+}
+
+FontValue ControlFont::Value() const {
+  if (own_) return value_;
+  LOGFONTA font = {};
+  GetObjectA(DefaultFont(), sizeof font, &font);
+  return FromLogFont(font);
+}
+
+HFONT ControlFont::handle() const { return own_ ? own_ : DefaultFont(); }
+
+void ControlFont::ApplyTo(HWND window, bool redraw) const {
+  if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(handle()), redraw ? TRUE : FALSE);
+}
+
+bool ControlFont::ReapplyOnLoadNotice(UINT notice, HWND window) {
+  constexpr UINT kApplyFontNotice = 0x806F;
+  if (notice != kApplyFontNotice || !NamesFace()) return false;
+  Refresh();
+  ApplyTo(window, true);
+  return true;
+}
+
+int ControlFont::TextHeight() const {
+  HDC screen = GetDC(nullptr);
+  if (!screen) return 0;
+  HGDIOBJ old = SelectObject(screen, handle());
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(screen, &metrics);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  return metrics.tmHeight;
+}
+
+}  // namespace klv

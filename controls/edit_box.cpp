@@ -1,0 +1,399 @@
+// The edit box: a system edit control with the runtime's colours and font,
+// single- or multi-line, optionally with spin buttons beside it. Its text
+// changes, focus changes and the program's writes of its content become its
+// events. The system window is made as a wide window so that selection
+// positions count characters on every system.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "controls/child_window.h"
+#include "controls/control_font.h"
+#include "controls/control_paint.h"
+#include "controls/type_records.h"
+#include "controls/unit_creation.h"
+#include "controls/unit_settings.h"
+#include "controls/word_properties.h"
+#include "runtime/events.h"
+
+namespace klv {
+namespace {
+
+enum EditProperty {  // type property k = property index - 8
+  kContent = 0, kBorder = 1, kTextColour = 2, kBackgroundColour = 3, kFont = 4, kHideSelection = 5,
+  kMaximumLength = 6, kMultiLine = 7, kScrollBars = 8, kAlignment = 9, kInputMode = 10, kPasswordCharacter = 11,
+  kCaseConversion = 12, kSpinButtons = 13, kSpinLower = 14, kSpinUpper = 15, kSelectionStart = 16,
+  kSelectionLength = 17, kSelectedText = 18, kText27 = 19, kText28 = 20, kFirstSpare = 21, kPropertyCount = 29,
+};
+
+const PropertyDescriptor kProperties[kPropertyCount] = {
+    {"内容", "Content", "", 1016, 0},            {"边框", "Border", "", 1014, 0},
+    {"文本颜色", "TextColor", "", 1001, 0},       {"背景颜色", "BackColor", "", 1001, 0},
+    {"字体", "Font", "", 1013, 0},               {"隐藏选择", "HideSelection", "", 1003, 0},
+    {"最大允许长度", "MaxLength", "", 1006, 0},   {"是否允许多行", "MultiLine", "", 1003, 0},
+    {"滚动条", "ScrollBars", "", 1014, 0},        {"对齐方式", "Alignment", "", 1014, 0},
+    {"输入方式", "InputMode", "", 1014, 0},       {"密码遮盖字符", "PasswordChar", "", 1016, 0},
+    {"转换方式", "CaseConversion", "", 1014, 0},  {"调节器方式", "SpinButtons", "", 1014, 0},
+    {"调节器底限值", "SpinLower", "", 1000, 0},   {"调节器上限值", "SpinUpper", "", 1000, 0},
+    {"起始选择位置", "SelStart", "", 1006, 0},    {"被选择字符数", "SelLength", "", 1006, 0},
+    {"被选择文本", "SelText", "", 1016, 0},       {"", "Text27", "", 1016, 0},
+    {"", "Text28", "", 1016, 0},                 {"", "Spare29", "", 1000, 0},
+    {"", "Spare30", "", 1000, 0},                {"", "Spare31", "", 1000, 0},
+    {"", "Spare32", "", 1000, 0},                {"", "Spare33", "", 1000, 0},
+    {"", "Spare34", "", 1000, 0},                {"", "Spare35", "", 1000, 0},
+    {"", "Spare36", "", 1000, 0},
+};
+
+const WordRange kRanges[] = {
+    {kBorder, 0, static_cast<int32_t>(kLastBorderStyle)},
+    {kMaximumLength, 0, INT32_MAX},
+    {kScrollBars, 0, 3},
+    {kAlignment, 0, 2},
+    {kInputMode, 0, INT32_MAX},
+    {kCaseConversion, 0, 2},
+    {kSelectionStart, 0, INT32_MAX},
+    {kSelectionLength, 0, INT32_MAX},
+};
+
+// Properties whose change needs a new system window: they are styles the
+// edit control reads only when it is made.
+bool ChangesStyle(int k) {
+  switch (k) {
+    case kHideSelection: case kMultiLine: case kScrollBars: case kAlignment: case kInputMode:
+    case kCaseConversion: case kSpinButtons:
+      return true;
+    default:
+      return false;
+  }
+}
+
+constexpr uint32_t kReadOnlyInput = 1;
+constexpr uint32_t kPasswordInput = 2;
+
+DWORD EditStyle(const EditBoxSettings& s) {
+  DWORD style = BorderFor(s.borderStyle).style;
+  if (s.multiLine) {
+    style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    if (s.scrollBars & 1) style |= WS_HSCROLL | ES_AUTOHSCROLL;
+    if (s.scrollBars & 2) style |= WS_VSCROLL;
+  } else {
+    style |= ES_AUTOHSCROLL;
+  }
+  if (s.alignment == 1) style |= ES_CENTER;
+  if (s.alignment == 2) style |= ES_RIGHT;
+  if (s.inputMode == kReadOnlyInput) style |= ES_READONLY;
+  if (s.inputMode == kPasswordInput) style |= ES_PASSWORD;
+  if (s.caseConversion == 1) style |= ES_LOWERCASE;
+  if (s.caseConversion == 2) style |= ES_UPPERCASE;
+  if (!s.hideSelection) style |= ES_NOHIDESEL;
+  return style;
+}
+
+std::wstring Widen(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+  return wide;
+}
+
+std::string Narrow(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                   nullptr);
+  std::string narrow(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &narrow[0], length, nullptr, nullptr);
+  return narrow;
+}
+
+std::wstring WideWindowText(HWND window) {
+  int length = GetWindowTextLengthW(window);
+  if (length <= 0) return std::wstring();
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  int copied = GetWindowTextW(window, &text[0], length + 1);
+  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+  return text;
+}
+
+struct Selection {
+  DWORD start = 0, end = 0;
+};
+
+Selection CurrentSelection(HWND edit) {
+  Selection selection;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
+               reinterpret_cast<LPARAM>(&selection.end));
+  return selection;
+}
+
+class EditBoxUnit : public UnitObject {
+ public:
+  EditBoxUnit(const CreateRequest& request, const EditBoxSettings& settings)
+      : UnitObject(request.windowId, request.unitId),
+        settings_(settings),
+        background_(settings.backgroundColour),
+        spare_(kFirstSpare) {
+    font_.LoadStored(settings.font);
+  }
+  ~EditBoxUnit() override { DestroySpin(); }
+
+  bool Create(const CreateRequest& request) {
+    return Build(request.parent, request.childId, RequestedRect(request), CommonChildStyle(request));
+  }
+
+  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
+  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  void Rebuild() override;
+  bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  void HandleLoadNotice(UINT notice) override { font_.ReapplyOnLoadNotice(notice, hwnd()); }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  bool Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle);
+  void FitSingleLineHeight();
+  void ApplyPasswordCharacter();
+  void CreateSpin();
+  void ApplySpinRange();
+  void FollowWithSpin();
+  void DestroySpin() {
+    if (spin_ && IsWindow(spin_)) DestroyWindow(spin_);
+    spin_ = nullptr;
+  }
+  void Select(DWORD start, DWORD length) {
+    SendMessageW(hwnd(), EM_SETSEL, start, start + length);
+    SendMessageW(hwnd(), EM_SCROLLCARET, 0, 0);
+  }
+  void WriteContent(const std::string& text);
+  void WriteWord(int k, uint32_t value);
+  uint32_t* Word(int k);
+
+  EditBoxSettings settings_;
+  ControlFont font_;
+  ColourBrush background_;
+  SpareProperties<kPropertyCount - kFirstSpare> spare_;
+  HWND spin_ = nullptr;
+  bool quiet_ = false;  // true while the runtime, not the user, changes the text
+};
+
+bool EditBoxUnit::Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle) {
+  DWORD style = commonStyle | EditStyle(settings_);
+  std::wstring content = Widen(settings_.content);
+  HWND hwnd = CreateWindowExW(BorderFor(settings_.borderStyle).extended, L"EDIT", content.c_str(), style, rect.left,
+                              rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleA(nullptr),
+                              nullptr);
+  if (!hwnd) return false;
+  AttachWindow(hwnd);
+  SubclassWindow(hwnd, &EditBoxUnit::Procedure);
+  font_.ApplyTo(hwnd, false);
+  FitSingleLineHeight();
+  SendMessageW(hwnd, EM_LIMITTEXT, settings_.maximumLength, 0);
+  ApplyPasswordCharacter();
+  if (!settings_.multiLine && settings_.spinButtons) CreateSpin();
+  Select(settings_.selectionStart, settings_.selectionLength);
+  return true;
+}
+
+void EditBoxUnit::FitSingleLineHeight() {
+  if (settings_.multiLine) return;
+  RECT rect;
+  GetWindowRect(hwnd(), &rect);
+  int wanted = font_.TextHeight() + 2 * GetSystemMetrics(SM_CYEDGE);
+  if (rect.bottom - rect.top >= wanted) return;
+  SetWindowPos(hwnd(), nullptr, 0, 0, rect.right - rect.left, wanted,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void EditBoxUnit::ApplyPasswordCharacter() {
+  if (settings_.inputMode != kPasswordInput) return;
+  SendMessageA(hwnd(), EM_SETPASSWORDCHAR, settings_.passwordCharacter & 0xFF, 0);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+// The spin buttons sit right beside the edit box in the same parent, follow
+// it when it moves, is shown or hidden, or changes parent, and share its
+// enabled state.
+void EditBoxUnit::CreateSpin() {
+  static const bool registered = [] {
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_UPDOWN_CLASS};
+    return InitCommonControlsEx(&classes) != FALSE;
+  }();
+  if (!registered) return;
+  DWORD style = WS_CHILD | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+  if (!IsWindowEnabled(hwnd())) style |= WS_DISABLED;
+  spin_ = CreateWindowExA(0, "msctls_updown32", "", style, 0, 0, 0, 0, GetParent(hwnd()), nullptr,
+                          GetModuleHandleA(nullptr), nullptr);
+  if (!spin_) return;
+  SendMessageA(spin_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd()), 0);
+  ApplySpinRange();
+  FollowWithSpin();
+}
+
+void EditBoxUnit::ApplySpinRange() {
+  if (!spin_) return;
+  int32_t low = std::min(settings_.spinMinimum, settings_.spinMaximum);
+  int32_t high = std::max(settings_.spinMinimum, settings_.spinMaximum);
+  SendMessageA(spin_, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
+}
+
+void EditBoxUnit::FollowWithSpin() {
+  if (!spin_ || !hwnd()) return;
+  HWND parent = GetParent(hwnd());
+  if (GetParent(spin_) != parent) SetParent(spin_, parent);
+  RECT rect;
+  GetWindowRect(hwnd(), &rect);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  bool visible = (GetWindowLongA(hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
+  SetWindowPos(spin_, hwnd(), rect.right, rect.top, GetSystemMetrics(SM_CXVSCROLL), rect.bottom - rect.top,
+               SWP_NOACTIVATE | (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+LRESULT CALLBACK EditBoxUnit::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = CallPreviousProcedure(hwnd, message, wParam, lParam);
+  auto* unit = static_cast<EditBoxUnit*>(UnitObject::FromWindow(hwnd));
+  if (unit && unit->spin_) {
+    if (message == WM_WINDOWPOSCHANGED) unit->FollowWithSpin();
+    if (message == WM_ENABLE) EnableWindow(unit->spin_, wParam ? TRUE : FALSE);
+  }
+  return result;
+}
+
+void EditBoxUnit::Rebuild() {
+  if (hwnd() == nullptr) return;
+  ChildPlacement placement = CapturePlacement(hwnd());
+  Selection selection = CurrentSelection(hwnd());
+  settings_.content = Narrow(WideWindowText(hwnd()));
+  settings_.selectionStart = selection.start;
+  settings_.selectionLength = selection.end - selection.start;
+  quiet_ = true;  // focus and text notifications of the old and new window are not the user's
+  DestroySpin();
+  DestroyOwnWindow();
+  if (Build(placement.parent, placement.childId, placement.rect, placement.commonStyle)) {
+    TakePlacement(hwnd(), placement);
+  }
+  quiet_ = false;
+}
+
+bool EditBoxUnit::HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  *result = 0;
+  switch (message) {
+    case WM_COMMAND:
+      if (quiet_) return true;
+      switch (HIWORD(wParam)) {
+        case EN_CHANGE: RaiseEvent(0); return true;
+        case EN_SETFOCUS: RaiseEvent(CommonEvent::kGotFocus); return true;
+        case EN_KILLFOCUS: RaiseEvent(CommonEvent::kLostFocus); return true;
+        default: return false;
+      }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:  // read-only and disabled edit boxes ask with this one
+      *result = AnswerControlColour(wParam, settings_.setting, background_);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The text is set without the control's own change notice becoming an
+// event; the write then counts as exactly one change.
+void EditBoxUnit::WriteContent(const std::string& text) {
+  settings_.content = text;
+  quiet_ = true;
+  SetWindowTextA(hwnd(), text.c_str());
+  quiet_ = false;
+  RaiseEvent(0);
+}
+
+uint32_t* EditBoxUnit::Word(int k) {
+  EditBoxSettings& s = settings_;
+  switch (k) {
+    case kBorder: return &s.borderStyle;
+    case kTextColour: return &s.setting;
+    case kBackgroundColour: return &s.backgroundColour;
+    case kHideSelection: return &s.hideSelection;
+    case kMaximumLength: return &s.maximumLength;
+    case kMultiLine: return &s.multiLine;
+    case kScrollBars: return &s.scrollBars;
+    case kAlignment: return &s.alignment;
+    case kInputMode: return &s.inputMode;
+    case kCaseConversion: return &s.caseConversion;
+    case kSpinButtons: return &s.spinButtons;
+    case kSpinLower: return reinterpret_cast<uint32_t*>(&s.spinMinimum);
+    case kSpinUpper: return reinterpret_cast<uint32_t*>(&s.spinMaximum);
+    default: return nullptr;
+  }
+}
+
+bool EditBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
+  Selection selection = CurrentSelection(hwnd());
+  switch (k) {
+    case kContent: out->text = WindowText(hwnd()); return true;
+    case kFont: out->font = font_.Value(); return true;
+    case kPasswordCharacter: {
+      char first = static_cast<char>(settings_.passwordCharacter & 0xFF);
+      out->text = first ? std::string(1, first) : std::string();
+      return true;
+    }
+    case kSelectionStart: out->low = selection.start; return true;
+    case kSelectionLength: out->low = selection.end - selection.start; return true;
+    case kSelectedText: {
+      std::wstring text = WideWindowText(hwnd());
+      DWORD end = std::min<DWORD>(selection.end, static_cast<DWORD>(text.size()));
+      DWORD start = std::min(selection.start, end);
+      out->text = Narrow(text.substr(start, end - start));
+      return true;
+    }
+    case kText27: out->text = settings_.text2a; return true;
+    case kText28: out->text = settings_.text2b; return true;
+    default: break;
+  }
+  return ReadWordOrSpare(Word(k), spare_, k, &out->low);
+}
+
+void EditBoxUnit::WriteWord(int k, uint32_t value) {
+  *Word(k) = value;
+  switch (k) {
+    case kBorder: ApplyBorder(hwnd(), value); break;
+    case kBackgroundColour: background_.Set(value); InvalidateRect(hwnd(), nullptr, TRUE); break;
+    case kTextColour: InvalidateRect(hwnd(), nullptr, TRUE); break;
+    case kMaximumLength: SendMessageW(hwnd(), EM_LIMITTEXT, value, 0); break;
+    case kSpinLower: case kSpinUpper: ApplySpinRange(); break;
+    default: break;
+  }
+}
+
+int EditBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
+  uint32_t word = ClampWord(kRanges, k, value.low);
+  Selection selection = CurrentSelection(hwnd());
+  switch (k) {
+    case kContent: WriteContent(value.text); return 0;
+    case kFont: font_.Set(value.font); font_.ApplyTo(hwnd(), true); return 0;
+    case kPasswordCharacter:
+      settings_.passwordCharacter = static_cast<uint8_t>(value.text.empty() ? 0 : value.text[0]);
+      ApplyPasswordCharacter();
+      return 0;
+    case kSelectionStart: Select(word, selection.end - selection.start); return 0;
+    case kSelectionLength: Select(selection.start, word); return 0;
+    case kSelectedText: SendMessageA(hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(value.text.c_str())); return 0;
+    case kText27: settings_.text2a = value.text; return 0;
+    case kText28: settings_.text2b = value.text; return 0;
+    default: break;
+  }
+  if (Word(k) == nullptr) {
+    spare_.Write(k, value.low);
+    return 0;
+  }
+  WriteWord(k, word);
+  return ChangesStyle(k) ? 1 : 0;
+}
+
+}  // namespace
+
+DataTypeRecord EditBoxTypeRecord() {
+  return MakeTypeRecord("编辑框", "EditBox", TypeFlags::kEvents, kProperties, kPropertyCount,
+                        &TypeInterface<CreateFromSettings<EditBoxUnit, EditBoxSettings>>);
+}
+
+}  // namespace klv

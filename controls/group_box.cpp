@@ -1,0 +1,134 @@
+// The group box: a system group-box button that frames other controls. It
+// is their parent, so the system sends their notifications to it; it hands
+// them on to the units that own them, as the window does for its own
+// children. It fills its background with its colour and draws its caption
+// in its text colour.
+#include "controls/child_window.h"
+#include "controls/control_font.h"
+#include "controls/control_paint.h"
+#include "controls/type_records.h"
+#include "controls/unit_creation.h"
+#include "controls/unit_settings.h"
+#include "controls/word_properties.h"
+
+namespace klv {
+namespace {
+
+enum GroupBoxProperty {  // type property k = property index - 8
+  kCaption = 0, kCaptionAlignment = 1, kTextColour = 2, kBackgroundColour = 3, kFont = 4, kFirstSpare = 5,
+  kPropertyCount = 13,
+};
+
+const PropertyDescriptor kProperties[kPropertyCount] = {
+    {"标题", "Caption", "", 1016, 0},       {"标题对齐方式", "Alignment", "", 1014, 0},
+    {"文本颜色", "TextColor", "", 1001, 0},  {"背景颜色", "BackColor", "", 1001, 0},
+    {"字体", "Font", "", 1013, 0},          {"", "Spare13", "", 1000, 0},
+    {"", "Spare14", "", 1000, 0},           {"", "Spare15", "", 1000, 0},
+    {"", "Spare16", "", 1000, 0},           {"", "Spare17", "", 1000, 0},
+    {"", "Spare18", "", 1000, 0},           {"", "Spare19", "", 1000, 0},
+    {"", "Spare20", "", 1000, 0},
+};
+
+const WordRange kRanges[] = {{kCaptionAlignment, 0, 2}};
+
+DWORD CaptionAlignmentStyle(uint32_t alignment) {
+  return alignment == 1 ? BS_CENTER : alignment == 2 ? BS_RIGHT : BS_LEFT;
+}
+
+class GroupBoxUnit : public UnitObject {
+ public:
+  GroupBoxUnit(const CreateRequest& request, const GroupBoxSettings& settings)
+      : UnitObject(request.windowId, request.unitId),
+        settings_(settings),
+        background_(settings.backgroundColour),
+        spare_(kFirstSpare) {
+    font_.LoadStored(settings.font);
+  }
+
+  bool Create(const CreateRequest& request) {
+    DWORD style = CommonChildStyle(request) | WS_CLIPCHILDREN | BS_GROUPBOX |
+                  CaptionAlignmentStyle(settings_.captionAlignment);
+    HWND hwnd = CreateWindowExA(0, "BUTTON", settings_.caption.c_str(), style, request.left, request.top,
+                                request.width, request.height, request.parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(request.childId)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd) return false;
+    AttachWindow(hwnd);
+    SubclassWindow(hwnd, &GroupBoxUnit::Procedure);
+    font_.ApplyTo(hwnd, false);
+    return true;
+  }
+
+  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
+  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+    if (message != WM_CTLCOLORSTATIC && message != WM_CTLCOLORBTN) return false;
+    *result = AnswerControlColour(wParam, settings_.textColour, background_);
+    return true;
+  }
+  void HandleLoadNotice(UINT notice) override { font_.ReapplyOnLoadNotice(notice, hwnd()); }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void Redraw() { InvalidateRect(hwnd(), nullptr, TRUE); }
+  void SetAlignment(uint32_t alignment);
+
+  GroupBoxSettings settings_;
+  ControlFont font_;
+  ColourBrush background_;
+  SpareProperties<kPropertyCount - kFirstSpare> spare_;
+};
+
+LRESULT CALLBACK GroupBoxUnit::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT routed = 0;
+  // Notifications of the controls inside go to their own units, as the
+  // window does for its direct children (other messages are not routed).
+  if (RouteParentNotification(message, wParam, lParam, &routed)) return routed;
+  auto* unit = static_cast<GroupBoxUnit*>(UnitObject::FromWindow(hwnd));
+  if (message == WM_ERASEBKGND && unit) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillRect(reinterpret_cast<HDC>(wParam), &client, unit->background_.handle());
+    return 1;
+  }
+  return CallPreviousProcedure(hwnd, message, wParam, lParam);
+}
+
+void GroupBoxUnit::SetAlignment(uint32_t alignment) {
+  settings_.captionAlignment = alignment;
+  DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd(), GWL_STYLE)) & ~static_cast<DWORD>(BS_CENTER);
+  SetWindowLongA(hwnd(), GWL_STYLE, static_cast<LONG>(style | CaptionAlignmentStyle(alignment)));
+}
+
+bool GroupBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
+  switch (k) {
+    case kCaption: out->text = WindowText(hwnd()); return true;
+    case kCaptionAlignment: out->low = settings_.captionAlignment; return true;
+    case kTextColour: out->low = settings_.textColour; return true;
+    case kBackgroundColour: out->low = settings_.backgroundColour; return true;
+    case kFont: out->font = font_.Value(); return true;
+    default: out->low = spare_.Read(k); return spare_.Holds(k);
+  }
+}
+
+int GroupBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
+  switch (k) {
+    case kCaption: settings_.caption = value.text; SetWindowTextA(hwnd(), value.text.c_str()); break;
+    case kCaptionAlignment: SetAlignment(ClampWord(kRanges, k, value.low)); break;
+    case kTextColour: settings_.textColour = value.low; break;
+    case kBackgroundColour: settings_.backgroundColour = value.low; background_.Set(value.low); break;
+    case kFont: font_.Set(value.font); font_.ApplyTo(hwnd(), false); break;
+    default: spare_.Write(k, value.low); return 0;
+  }
+  Redraw();
+  return 0;
+}
+
+}  // namespace
+
+DataTypeRecord GroupBoxTypeRecord() {
+  return MakeTypeRecord("分组框", "GroupBox", TypeFlags::kEvents | TypeFlags::kContainer, kProperties, kPropertyCount,
+                        &TypeInterface<CreateFromSettings<GroupBoxUnit, GroupBoxSettings>>);
+}
+
+}  // namespace klv

@@ -1,0 +1,217 @@
+// The label: a window of the runtime's own class that paints its text itself
+// in its text colour on its background colour, aligned both ways, wrapped
+// at words when asked. Other units talk to it through a private message,
+// which becomes the label's feedback event.
+#include "controls/child_window.h"
+#include "controls/control_font.h"
+#include "controls/control_paint.h"
+#include "controls/type_records.h"
+#include "controls/unit_creation.h"
+#include "controls/unit_settings.h"
+#include "controls/word_properties.h"
+#include "runtime/events.h"
+
+namespace klv {
+namespace {
+
+const char kLabelClass[] = "KlikvaneLabel";
+constexpr UINT kFeedbackMessage = WM_APP + 0x75;
+
+enum LabelProperty {  // type property k = property index - 8
+  kText = 0, kEffect = 1, kBorder = 2, kSetting11 = 3, kFrameColour1 = 4, kFrameColour2 = 5, kFrameColour3 = 6,
+  kFont = 7, kTextColour = 8, kBackgroundColour = 9, kBackgroundPicture = 10, kSetting19 = 11, kSetting20 = 12,
+  kMoreColour1 = 13, kMoreColour2 = 14, kMoreColour3 = 15, kHorizontalAlignment = 16, kWordWrap = 17,
+  kVerticalAlignment = 18, kText27 = 19, kText28 = 20, kFirstSpare = 21, kPropertyCount = 29,
+};
+
+const PropertyDescriptor kProperties[kPropertyCount] = {
+    {"标题", "Caption", "", 1016, 0},          {"效果", "Effect", "", 1014, 0},
+    {"边框", "Border", "", 1014, 0},           {"", "Setting11", "", 1000, 0},
+    {"", "FrameColour1", "", 1001, 0},         {"", "FrameColour2", "", 1001, 0},
+    {"", "FrameColour3", "", 1001, 0},         {"字体", "Font", "", 1013, 0},
+    {"文本颜色", "TextColor", "", 1001, 0},     {"背景颜色", "BackColor", "", 1001, 0},
+    {"底图", "Picture", "", 1010, 0},          {"", "Setting19", "", 1014, 0},
+    {"", "Setting20", "", 1014, 0},            {"", "MoreColour1", "", 1001, 0},
+    {"", "MoreColour2", "", 1001, 0},          {"", "MoreColour3", "", 1001, 0},
+    {"横向对齐方式", "Alignment", "", 1014, 0}, {"是否自动折行", "WordWrap", "", 1003, 0},
+    {"纵向对齐方式", "VAlignment", "", 1014, 0}, {"", "Text27", "", 1016, 0},
+    {"", "Text28", "", 1016, 0},               {"", "Spare29", "", 1000, 0},
+    {"", "Spare30", "", 1000, 0},              {"", "Spare31", "", 1000, 0},
+    {"", "Spare32", "", 1000, 0},              {"", "Spare33", "", 1000, 0},
+    {"", "Spare34", "", 1000, 0},              {"", "Spare35", "", 1000, 0},
+    {"", "Spare36", "", 1000, 0},
+};
+
+const WordRange kRanges[] = {
+    {kEffect, 0, 3},          {kBorder, 0, static_cast<int32_t>(kLastBorderStyle)},
+    {kSetting11, 5, INT32_MAX}, {kSetting19, 0, 2},
+    {kSetting20, 0, 8},       {kHorizontalAlignment, 0, 2},
+    {kVerticalAlignment, 0, 2},
+};
+
+UINT HorizontalFormat(uint32_t alignment) {
+  return alignment == 1 ? DT_CENTER : alignment == 2 ? DT_RIGHT : DT_LEFT;
+}
+
+// Top of a text block of the given height in the client rectangle.
+LONG AlignedTop(const RECT& client, LONG height, uint32_t alignment) {
+  LONG room = (client.bottom - client.top) - height;
+  if (alignment == 1) return client.top + room / 2;
+  if (alignment == 2) return client.top + room;
+  return client.top;
+}
+
+bool RegisterLabelClass();
+
+class LabelUnit : public UnitObject {
+ public:
+  LabelUnit(const CreateRequest& request, const LabelSettings& settings)
+      : UnitObject(request.windowId, request.unitId),
+        settings_(settings),
+        background_(settings.backgroundColour),
+        spare_(kFirstSpare) {
+    font_.LoadStored(settings.picture);  // the first stored blob is the label's font
+  }
+
+  bool Create(const CreateRequest& request) {
+    if (!RegisterLabelClass()) return false;
+    BorderStyle border = BorderFor(settings_.border);
+    HWND hwnd = CreateWindowExA(border.extended, kLabelClass, settings_.text.c_str(),
+                                CommonChildStyle(request) | border.style, request.left, request.top, request.width,
+                                request.height, request.parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(request.childId)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd) return false;
+    AttachWindow(hwnd);
+    return true;
+  }
+
+  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
+  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  void HandleLoadNotice(UINT notice) override {
+    if (font_.ReapplyOnLoadNotice(notice, hwnd())) Redraw();
+  }
+  LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  uint32_t* Word(int k);
+  void Redraw() { InvalidateRect(hwnd(), nullptr, TRUE); }
+  void Paint();
+  LRESULT Feedback(WPARAM wParam, LPARAM lParam) {
+    HandlerResult result = {false, 0};
+    RaiseEvent(0, {static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam)}, &result);
+    return result.hasValue ? static_cast<LRESULT>(result.value) : 0;
+  }
+
+  LabelSettings settings_;
+  ControlFont font_;
+  ColourBrush background_;
+  SpareProperties<kPropertyCount - kFirstSpare> spare_;
+};
+
+uint32_t* LabelUnit::Word(int k) {
+  LabelSettings& s = settings_;
+  switch (k) {
+    case kEffect: return &s.effect;
+    case kBorder: return &s.border;
+    case kSetting11: return &s.setting11;
+    case kFrameColour1: case kFrameColour2: case kFrameColour3: return &s.frameColours[k - kFrameColour1];
+    case kTextColour: return &s.textColour;
+    case kBackgroundColour: return &s.backgroundColour;
+    case kSetting19: return &s.setting19;
+    case kSetting20: return &s.setting20;
+    case kMoreColour1: case kMoreColour2: case kMoreColour3: return &s.moreColours[k - kMoreColour1];
+    case kHorizontalAlignment: return &s.horizontalAlignment;
+    case kWordWrap: return &s.wordWrap;
+    case kVerticalAlignment: return &s.verticalAlignment;
+    default: return nullptr;
+  }
+}
+
+bool LabelUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
+  switch (k) {
+    case kText: out->text = settings_.text; return true;
+    case kFont: out->font = font_.Value(); return true;
+    case kBackgroundPicture: out->bytes = settings_.bytes18; return true;
+    case kText27: out->text = settings_.text27; return true;
+    case kText28: out->text = settings_.text28; return true;
+    default: break;
+  }
+  return ReadWordOrSpare(Word(k), spare_, k, &out->low);
+}
+
+int LabelUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
+  switch (k) {
+    case kText:
+      settings_.text = value.text;
+      SetWindowTextA(hwnd(), value.text.c_str());
+      Redraw();
+      return 0;
+    case kFont: font_.Set(value.font); Redraw(); return 0;
+    case kBackgroundPicture: settings_.bytes18 = value.bytes; Redraw(); return 0;
+    case kText27: settings_.text27 = value.text; return 0;
+    case kText28: settings_.text28 = value.text; return 0;
+    default: break;
+  }
+  uint32_t* word = Word(k);
+  if (word == nullptr) {
+    spare_.Write(k, value.low);
+    return 0;
+  }
+  *word = ClampWord(kRanges, k, value.low);
+  if (k == kBorder) ApplyBorder(hwnd(), settings_.border);
+  if (k == kBackgroundColour) background_.Set(settings_.backgroundColour);
+  Redraw();
+  return 0;
+}
+
+// The text block is measured first (wrapped at words when asked) and then
+// placed by the vertical alignment, so one path serves single and multiple
+// lines alike.
+void LabelUnit::Paint() {
+  PaintScope paint(hwnd());
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  FillRect(paint.dc(), &client, background_.handle());
+  if (settings_.text.empty()) return;
+  SelectScope font(paint.dc(), font_.handle());
+  SetTextColor(paint.dc(), ResolveColour(settings_.textColour));
+  SetBkMode(paint.dc(), TRANSPARENT);
+  UINT format = DT_NOPREFIX | DT_EXPANDTABS | HorizontalFormat(settings_.horizontalAlignment) |
+                (settings_.wordWrap ? DT_WORDBREAK : 0);
+  RECT measured = client;
+  DrawTextA(paint.dc(), settings_.text.c_str(), -1, &measured, format | DT_CALCRECT);
+  RECT target = client;
+  target.top = AlignedTop(client, measured.bottom - measured.top, settings_.verticalAlignment);
+  target.bottom = target.top + (measured.bottom - measured.top);
+  DrawTextA(paint.dc(), settings_.text.c_str(), -1, &target, format);
+}
+
+LRESULT LabelUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND: return 1;  // painted whole in WM_PAINT
+    case WM_PAINT: Paint(); return 0;
+    case kFeedbackMessage: return Feedback(wParam, lParam);
+    default: return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Every window of this class belongs to a label unit once it is attached.
+  auto* unit = static_cast<LabelUnit*>(UnitObject::FromWindow(hwnd));
+  if (unit == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  return unit->Handle(hwnd, message, wParam, lParam);
+}
+
+bool RegisterLabelClass() {
+  return RegisterControlClass(kLabelClass, LabelProc, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
+}
+
+}  // namespace
+
+DataTypeRecord LabelTypeRecord() {
+  return MakeTypeRecord("标签", "Label", TypeFlags::kEvents, kProperties, kPropertyCount,
+                        &TypeInterface<CreateFromSettings<LabelUnit, LabelSettings>>);
+}
+
+}  // namespace klv

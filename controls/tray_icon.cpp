@@ -1,0 +1,308 @@
+// The tray icon: puts an icon with a tooltip into the taskbar's notification
+// area and turns the mouse activity the shell reports on it into events. Its
+// own small child window receives those reports and is never shown. When the
+// taskbar is made anew (the shell restarted) every tray icon adds itself
+// again: the first one replaces its top-level window's procedure to hear the
+// shell's broadcast, the last one to go puts the procedure back.
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
+#include "controls/child_window.h"
+#include "controls/control_paint.h"
+#include "controls/picture_file.h"
+#include "controls/picture_handles.h"
+#include "controls/shell_notify_seam.h"
+#include "controls/type_records.h"
+#include "controls/unit_creation.h"
+#include "controls/unit_settings.h"
+#include "controls/word_properties.h"
+#include "runtime/unit_object.h"
+
+namespace klv {
+namespace {
+
+const char kTrayClass[] = "KlikvaneTrayIcon";
+constexpr UINT kTrayCallback = WM_APP + 100;
+// The record the shell is given is the full second version of the ANSI
+// record, whatever newer fields the headers know.
+constexpr DWORD kRecordSize = 488;
+constexpr size_t kTooltipBytes = sizeof(NOTIFYICONDATAA::szTip) - 1;
+static_assert(offsetof(NOTIFYICONDATAA, szTip) == 24 && sizeof(NOTIFYICONDATAA::szTip) == 128, "A record layout");
+static_assert(offsetof(NOTIFYICONDATAA, dwInfoFlags) + sizeof(DWORD) == kRecordSize, "version 2 ends at 488");
+static_assert(sizeof(NOTIFYICONDATAA) >= kRecordSize, "the record holds at least version 2");
+
+enum TrayProperty {  // type property k = property index - 8
+  kIcon = 0, kTooltip = 1, kShown = 2, kFirstSpare = 3, kPositionX = 8, kPositionY = 9, kPropertyCount = 18,
+};
+
+const PropertyDescriptor kProperties[kPropertyCount] = {
+    {"图标", "Icon", "", 1012, 0},     {"提示文本", "Tip", "", 1016, 0}, {"是否显示", "Visible", "", 1003, 0},
+    {"", "Spare11", "", 1000, 0},      {"", "Spare12", "", 1000, 0},   {"", "Spare13", "", 1000, 0},
+    {"", "Spare14", "", 1000, 0},      {"", "Spare15", "", 1000, 0},   {"图标横坐标", "IconX", "", 1000, 0},
+    {"图标纵坐标", "IconY", "", 1000, 0}, {"", "Spare18", "", 1000, 0},   {"", "Spare19", "", 1000, 0},
+    {"", "Spare20", "", 1000, 0},      {"", "Spare21", "", 1000, 0},   {"", "Spare22", "", 1000, 0},
+    {"", "Spare23", "", 1000, 0},      {"", "Spare24", "", 1000, 0},   {"", "Spare25", "", 1000, 0},
+};
+
+BOOL SystemShellNotify(DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); }
+ShellNotifyFunction g_shellNotify = &SystemShellNotify;
+
+class TrayIconUnit;
+
+// Every live tray icon of the process, and the top-level window whose
+// procedure was replaced to hear the taskbar being made anew.
+struct TrayList {
+  std::vector<TrayIconUnit*> units;
+  HWND hooked = nullptr;
+  WNDPROC previous = nullptr;
+  UINT taskbarCreated = 0;
+};
+
+TrayList& Trays() {
+  static TrayList list;
+  return list;
+}
+
+LRESULT CALLBACK TopLevelProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+bool RegisterTrayClass();
+
+// The middle of the taskbar's notification area, or of a 40 x 20 area in the
+// screen's bottom-right corner when there is no taskbar.
+POINT NotificationAreaCentre() {
+  RECT area = {0, 0, 0, 0};
+  HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+  HWND notify = taskbar ? FindWindowExA(taskbar, nullptr, "TrayNotifyWnd", nullptr) : nullptr;
+  if (!notify || !GetWindowRect(notify, &area)) {
+    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    area = {width - 40, height - 20, width, height};
+  }
+  return POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+}
+
+IconHandle ProgramIcon() {
+  char path[MAX_PATH] = "";
+  if (GetModuleFileNameA(nullptr, path, sizeof path) == 0) return IconHandle();
+  HICON icon = ExtractIconA(GetModuleHandleA(nullptr), path, 0);
+  return IconHandle(reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr);  // 1: not a file with icons
+}
+
+class TrayIconUnit : public UnitObject {
+ public:
+  TrayIconUnit(const CreateRequest& request, const TrayIconSettings& settings)
+      : UnitObject(request.windowId, request.unitId), settings_(settings), spare_(kFirstSpare) {
+    settings_.tooltip = CutAtCharacterBoundary(settings_.tooltip, kTooltipBytes);
+    // A tray icon stored without an image shows the program's own icon.
+    icon_ = settings_.icon.empty() ? ProgramIcon() : MakeIconFromFile(settings_.icon);
+  }
+  ~TrayIconUnit() override {
+    Remove();
+    icon_.Reset();
+    LeaveList();
+  }
+
+  bool Create(const CreateRequest& request);
+  bool IsWindowless() const override { return true; }
+  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
+  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // The shell lost every icon (the taskbar was made anew).
+  void AddAgain() {
+    added_ = false;
+    Add();
+  }
+
+ private:
+  NOTIFYICONDATAA FreshRecord() const;
+  void Add();
+  void Update();
+  void Remove();
+  void WriteIcon(const Bytes& file);
+  void JoinList();
+  void LeaveList();
+  void Paint();
+  void RaiseMouseEvent(UINT mouseMessage);
+
+  TrayIconSettings settings_;
+  IconHandle icon_;
+  NOTIFYICONDATAA record_ = {};  // the record last added, kept for modify and delete
+  bool added_ = false;
+  SpareProperties<kPropertyCount - kFirstSpare> spare_;
+};
+
+NOTIFYICONDATAA TrayIconUnit::FreshRecord() const {
+  NOTIFYICONDATAA record = {};
+  record.cbSize = kRecordSize;
+  record.hWnd = hwnd();
+  record.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(hwnd()));
+  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record.uCallbackMessage = kTrayCallback;
+  record.hIcon = icon_.get();
+  std::memcpy(record.szTip, settings_.tooltip.c_str(), settings_.tooltip.size() + 1);
+  return record;
+}
+
+void TrayIconUnit::Add() {
+  if (!icon_ || !settings_.shown) return;
+  NOTIFYICONDATAA record = FreshRecord();
+  if (!g_shellNotify(NIM_ADD, &record)) return;  // the next update tries again
+  record_ = record;
+  added_ = true;
+}
+
+void TrayIconUnit::Update() {
+  if (!added_) return Add();
+  record_.hIcon = icon_.get();
+  std::memcpy(record_.szTip, settings_.tooltip.c_str(), settings_.tooltip.size() + 1);
+  g_shellNotify(NIM_MODIFY, &record_);
+}
+
+void TrayIconUnit::Remove() {
+  if (!added_) return;
+  if (g_shellNotify(NIM_DELETE, &record_)) added_ = false;
+}
+
+void TrayIconUnit::WriteIcon(const Bytes& file) {
+  settings_.icon = file;
+  if (file.empty()) {
+    Remove();
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    icon_.Reset();
+    return;
+  }
+  IconHandle made = MakeIconFromFile(file);
+  if (!made) return Remove();
+  icon_ = std::move(made);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+  Update();
+}
+
+void TrayIconUnit::JoinList() {
+  TrayList& trays = Trays();
+  trays.units.push_back(this);
+  if (trays.units.size() != 1) return;
+  trays.hooked = GetAncestor(hwnd(), GA_ROOT);
+  trays.previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongA(trays.hooked, GWL_WNDPROC, reinterpret_cast<LONG>(&TopLevelProcedure)));
+}
+
+void TrayIconUnit::LeaveList() {
+  TrayList& trays = Trays();
+  auto at = std::find(trays.units.begin(), trays.units.end(), this);
+  if (at == trays.units.end()) return;
+  trays.units.erase(at);
+  if (!trays.units.empty()) return;
+  if (trays.hooked && IsWindow(trays.hooked)) {
+    SetWindowLongA(trays.hooked, GWL_WNDPROC, reinterpret_cast<LONG>(trays.previous));
+  }
+  trays.hooked = nullptr;
+  trays.previous = nullptr;
+}
+
+bool TrayIconUnit::Create(const CreateRequest& request) {
+  if (!RegisterTrayClass()) return false;
+  HWND hwnd = CreateWindowExA(0, kTrayClass, "", WS_CHILD | WS_CLIPSIBLINGS, request.left, request.top,
+                              request.width, request.height, request.parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(request.childId)),
+                              GetModuleHandleA(nullptr), nullptr);
+  if (!hwnd) return false;
+  AttachWindow(hwnd);
+  Trays().taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+  JoinList();
+  Add();
+  return true;
+}
+
+bool TrayIconUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
+  switch (k) {
+    case kIcon: out->bytes = settings_.icon; return true;
+    case kTooltip: out->text = settings_.tooltip; return true;
+    case kShown: out->low = settings_.shown; return true;
+    case kPositionX: out->low = static_cast<uint32_t>(NotificationAreaCentre().x); return true;
+    case kPositionY: out->low = static_cast<uint32_t>(NotificationAreaCentre().y); return true;
+    default: out->low = spare_.Read(k); return spare_.Holds(k);
+  }
+}
+
+int TrayIconUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
+  switch (k) {
+    case kIcon: WriteIcon(value.bytes); return 0;
+    case kTooltip:
+      settings_.tooltip = CutAtCharacterBoundary(value.text, kTooltipBytes);
+      Update();
+      return 0;
+    case kShown:
+      settings_.shown = value.low ? 1 : 0;
+      if (settings_.shown) Update();
+      else Remove();
+      return 0;
+    case kPositionX: case kPositionY: return 0;  // read-only
+    default: spare_.Write(k, value.low); return 0;
+  }
+}
+
+void TrayIconUnit::Paint() {
+  PaintScope paint(hwnd());
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  if (icon_) DrawIconEx(paint.dc(), 0, 0, icon_.get(), client.right, client.bottom, 0, nullptr, DI_NORMAL);
+}
+
+void TrayIconUnit::RaiseMouseEvent(UINT mouseMessage) {
+  switch (mouseMessage) {
+    case WM_LBUTTONUP: RaiseEvent(0); break;
+    case WM_LBUTTONDBLCLK: RaiseEvent(1); break;
+    case WM_RBUTTONUP: RaiseEvent(2); break;
+    case WM_MOUSEMOVE: {
+      POINT cursor = {0, 0};
+      GetCursorPos(&cursor);
+      RaiseEvent(3, {static_cast<uint32_t>(cursor.x), static_cast<uint32_t>(cursor.y)});
+      break;
+    }
+    default: break;
+  }
+}
+
+LRESULT TrayIconUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case kTrayCallback: RaiseMouseEvent(static_cast<UINT>(lParam)); return 0;
+    case WM_PAINT: Paint(); return 0;
+    case WM_DESTROY: Remove(); return 0;  // the shell keeps no icon of a window that is gone
+    default: return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK TrayProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* unit = static_cast<TrayIconUnit*>(UnitObject::FromWindow(hwnd));
+  if (unit == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  return unit->Handle(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK TopLevelProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  TrayList& trays = Trays();
+  WNDPROC previous = trays.previous;
+  if (message == trays.taskbarCreated && trays.taskbarCreated != 0) {
+    std::vector<TrayIconUnit*> units = trays.units;
+    for (TrayIconUnit* unit : units) unit->AddAgain();
+  }
+  return previous ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
+                  : DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+bool RegisterTrayClass() { return RegisterControlClass(kTrayClass, TrayProcedure, 0); }
+
+}  // namespace
+
+ShellNotifyFunction SetShellNotifyFunction(ShellNotifyFunction function) {
+  ShellNotifyFunction previous = g_shellNotify;
+  g_shellNotify = function ? function : &SystemShellNotify;
+  return previous == &SystemShellNotify ? nullptr : previous;
+}
+
+DataTypeRecord TrayIconTypeRecord() {
+  return MakeTypeRecord("托盘图标", "TrayIcon", TypeFlags::kWindowless | TypeFlags::kEvents, kProperties,
+                        kPropertyCount, &TypeInterface<CreateFromSettings<TrayIconUnit, TrayIconSettings>>);
+}
+
+}  // namespace klv

@@ -1,0 +1,20 @@
+// Icon and bitmap files built in memory for the tests: every image is one
+// solid colour, so a test can tell which image the system made.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+namespace basictest {
+
+struct IconImageSpec {
+  int width;
+  uint32_t colour;  // 0x00RRGGBB
+};
+
+// An .ico file with one 32-bit image (and an all-opaque mask) per spec, in order.
+std::vector<uint8_t> MakeIconFile(const std::vector<IconImageSpec>& images);
+
+// A 24-bit .bmp file of one colour.
+std::vector<uint8_t> MakeBitmapFile(int width, int height, uint32_t colour);
+
+}  // namespace basictest
