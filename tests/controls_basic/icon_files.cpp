@@ -25,13 +25,13 @@ void WriteInfoHeader(klv::ByteWriter& out, int width, int storedHeight, uint16_t
 
 }  // namespace
 
-std::vector<uint8_t> MakeIconFile(const std::vector<IconImageSpec>& images) {
+std::vector<uint8_t> MakeIconFile(const std::vector<IconImagePlan>& images) {
   klv::ByteWriter out;
   out.U16(0);
   out.U16(1);
   out.U16(static_cast<uint16_t>(images.size()));
   uint32_t offset = static_cast<uint32_t>(6 + 16 * images.size());
-  for (const IconImageSpec& image : images) {
+  for (const IconImagePlan& image : images) {
     out.U8(static_cast<uint8_t>(image.width));
     out.U8(static_cast<uint8_t>(image.width));
     out.U8(0);
@@ -42,7 +42,7 @@ std::vector<uint8_t> MakeIconFile(const std::vector<IconImageSpec>& images) {
     out.U32(offset);
     offset += static_cast<uint32_t>(ImageBytes(image.width));
   }
-  for (const IconImageSpec& image : images) {
+  for (const IconImagePlan& image : images) {
     size_t pixels = static_cast<size_t>(image.width) * image.width;
     WriteInfoHeader(out, image.width, image.width * 2, 32, static_cast<uint32_t>(ImageBytes(image.width) - 40));
     for (size_t i = 0; i < pixels; ++i) out.U32(0xFF000000u | image.colour);

@@ -6,13 +6,13 @@
 
 namespace basictest {
 
-struct IconImageSpec {
+struct IconImagePlan {
   int width;
   uint32_t colour;  // 0x00RRGGBB
 };
 
-// An .ico file with one 32-bit image (and an all-opaque mask) per spec, in order.
-std::vector<uint8_t> MakeIconFile(const std::vector<IconImageSpec>& images);
+// An .ico file with one 32-bit image (and an all-opaque mask) per plan, in order.
+std::vector<uint8_t> MakeIconFile(const std::vector<IconImagePlan>& images);
 
 // A 24-bit .bmp file of one colour.
 std::vector<uint8_t> MakeBitmapFile(int width, int height, uint32_t colour);
