@@ -124,25 +124,10 @@ TEST(WindowProperties, WindowStateWritesClampAndAct) {
   EXPECT_EQ(0u, ReadUnit(Unit::kMainWindowOwn, 18));
 }
 
-// Chooses the n-th entry of the pop-up menu that opens, with real keys.
-void ChooseFromPopupLater(int downPresses) {
-  std::thread([downPresses] {
-    for (int i = 0; i < 200 && !FindWindowA("#32768", nullptr); ++i) Sleep(10);
-    Sleep(100);
-    for (int i = 0; i < downPresses; ++i) {
-      keybd_event(VK_DOWN, 0, 0, 0);
-      keybd_event(VK_DOWN, 0, KEYEVENTF_KEYUP, 0);
-      Sleep(30);
-    }
-    keybd_event(VK_RETURN, 0, 0, 0);
-    keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
-  }).detach();
-}
-
 TEST(PopupMenu, ShowsTheChildrenOfOperationsAndChoosingOneRaisesItsEventOnce) {
   BringMainWindowToFront();
   EventLog log;
-  ChooseFromPopupLater(2);  // 删除, 编辑: the second entry
+  ChoosePopupEntryLater(2);  // 删除, 编辑: the second entry
   klv::CommandArgument arguments[2] = {{0x52010001, 0, 0x00010001}, {0x52010001, Unit::kMenuOperations, 0x00010003}};
   klv::SupportTable().CallCoreCommand(klv::kCoreCommands[klv::core::kPopupMenu], 2, arguments);
   Pump(200);

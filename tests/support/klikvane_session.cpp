@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <mutex>
+#include <thread>
 
 #include "clicker/globals.h"
 #include "clicker/runtime_access.h"
@@ -111,12 +112,14 @@ void MoveCursor(int x, int y) {
   Pump(30);
 }
 
+// Press and release are queued together: controls that track a press in a
+// modal loop of their own (list views, menus) then find the release waiting
+// instead of waiting for it on the very thread that would send it.
 void ClickAt(int x, int y, bool right) {
   MoveCursor(x, y);
   SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
-  Pump(30);
   SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
-  Pump(60);
+  Pump(90);
 }
 
 void DoubleClickAt(int x, int y) {
@@ -187,6 +190,50 @@ std::vector<int32_t> EventLog::EventsOf(uint32_t unitId) const {
 void EventLog::Clear() {
   std::lock_guard<std::mutex> lock(g_logMutex);
   g_entries.clear();
+}
+
+}  // namespace klvtest
+
+namespace klvtest {
+namespace {
+
+BOOL CALLBACK FindVisibleMenu(HWND window, LPARAM context) {
+  char name[16] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) == "#32768" && IsWindowVisible(window)) {
+    *reinterpret_cast<HWND*>(context) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void TapKey(WORD key) {
+  keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+  keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+  Sleep(40);
+}
+
+}  // namespace
+
+HWND VisiblePopupMenu() {
+  HWND found = nullptr;
+  EnumWindows(FindVisibleMenu, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+void ChoosePopupEntryLater(int entry) {
+  std::thread([entry] {
+    for (int i = 0; i < 500 && !VisiblePopupMenu(); ++i) Sleep(10);
+    Sleep(150);
+    mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+    Sleep(100);
+    for (int i = 0; i < entry; ++i) TapKey(VK_DOWN);
+    TapKey(VK_RETURN);
+    // The control under the press may itself wait for the release once the
+    // menu is gone; the pressing thread is inside that wait, so release here.
+    Sleep(150);
+    mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+  }).detach();
 }
 
 }  // namespace klvtest

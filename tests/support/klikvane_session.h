@@ -61,3 +61,14 @@ class EventLog {
 };
 
 }  // namespace klvtest
+
+namespace klvtest {
+
+// A visible pop-up menu window (class "#32768") of any thread, or null.
+HWND VisiblePopupMenu();
+// From another thread: waits for a pop-up menu to show, releases the right
+// button (menus opened by a right press track it), and chooses the n-th
+// entry (1-based) with real Down and Enter key presses.
+void ChoosePopupEntryLater(int entry);
+
+}  // namespace klvtest
