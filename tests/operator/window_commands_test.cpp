@@ -1,0 +1,79 @@
+// Hiding and showing the main window: minimise hides it, the tray icon's
+// left click toggles it, and a shown window comes out on top, not topmost.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "clicker/units.h"
+#include "runtime/events.h"
+#include "tests/support/click_target.h"
+#include "tests/support/klikvane_session.h"
+
+namespace klvtest {
+namespace {
+
+using namespace klv::clicker;
+
+constexpr UINT kTrayCallback = 0x8064;
+
+// What the shell sends the tray control's window for a left click on the icon.
+void LeftClickOnTrayIcon() {
+  PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, WM_LBUTTONUP);
+  Pump(150);
+}
+
+bool Topmost() { return (GetWindowLongA(MainWindowHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+// True when no visible, non-topmost top-level window lies above the main window.
+bool OnTopOfTheNormalWindows() {
+  for (HWND w = GetWindow(MainWindowHandle(), GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV)) {
+    if (IsWindowVisible(w) && !(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST)) return false;
+  }
+  return true;
+}
+
+TEST(WindowCommands, MinimisingHidesAndTheTrayBringsTheWindowBackOnTop) {
+  BringMainWindowToFront();
+  ShowWindow(MainWindowHandle(), SW_MINIMIZE);
+  ASSERT_TRUE(PumpUntil([] { return !IsWindowVisible(MainWindowHandle()); }));
+  ShowWindow(MainWindowHandle(), SW_RESTORE);  // restored while hidden: it stays hidden
+  ShowWindow(MainWindowHandle(), SW_HIDE);
+  Pump(100);
+  ClickTarget other("在上面的窗口", 300, 200, 300, 200);
+  ASSERT_TRUE(other.ready());
+  Pump(200);
+  LeftClickOnTrayIcon();
+  ASSERT_TRUE(PumpUntil([] { return IsWindowVisible(MainWindowHandle()) != FALSE; }));
+  EXPECT_FALSE(Topmost());
+  EXPECT_TRUE(OnTopOfTheNormalWindows());
+}
+
+TEST(WindowCommands, TheTrayToggleHidesAShownWindowMinimisedOrNot) {
+  BringMainWindowToFront();
+  LeftClickOnTrayIcon();
+  EXPECT_FALSE(IsWindowVisible(MainWindowHandle()));
+  LeftClickOnTrayIcon();
+  EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
+  EXPECT_FALSE(Topmost());
+  // Other mouse messages on the icon do nothing to the window.
+  PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, WM_RBUTTONUP);
+  PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, WM_MOUSEMOVE);
+  PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, 0x12345);
+  Pump(150);
+  EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
+}
+
+TEST(WindowCommands, TheHiddenShowEntryShowsAndRaisesButNeverHides) {
+  BringMainWindowToFront();
+  constexpr uint32_t kMenuShow = 0x260135af;
+  klv::EventNotice notice = {0x52010001, kMenuShow, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
+  ASSERT_TRUE(klv::DispatchEvent(&notice));
+  EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
+  WriteUnit(Unit::kMainWindowOwn, Property::kVisible, 0);
+  notice = {0x52010001, kMenuShow, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
+  ASSERT_TRUE(klv::DispatchEvent(&notice));
+  EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
+  EXPECT_FALSE(Topmost());
+}
+
+}  // namespace
+}  // namespace klvtest
