@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test through Wine under a
-# private headless display. Ends with CTest's summary.
+# private headless display, then the native sanitizer and fuzz run
+# (scripts/fuzz.sh). Ends with CTest's summary and then fuzz.sh's line.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export KLIKVANE_BUILD="${KLIKVANE_BUILD:-$root/build}"
@@ -9,4 +10,8 @@ bash "$root/scripts/build.sh"
 bash "$root/scripts/wine-session.sh" start
 trap 'bash "$root/scripts/wine-session.sh" stop' EXIT
 cd "$KLIKVANE_BUILD"
-ctest --output-on-failure --timeout 600 "$@"
+status=0
+ctest --output-on-failure --timeout 600 "$@" || status=$?
+# The pure logic natively under sanitizers, and each fuzzer for a while.
+KLIKVANE_FUZZ_SECONDS="${KLIKVANE_FUZZ_SECONDS:-60}" bash "$root/scripts/fuzz.sh" || status=1
+exit "$status"
