@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "clicker/globals.h"
@@ -10,6 +11,7 @@
 #include "controls/core_commands.h"
 #include "controls/report_list_commands.h"
 #include "image/program_constants.h"
+#include "runtime/byte_reader.h"
 
 namespace klv::clicker {
 namespace {
@@ -44,26 +46,61 @@ HeapText RowKey(int32_t number) {
   return HeapText(JoinTexts({kConstants.keyRowPrefix, IntegerToText(number).get()}));
 }
 
-// The row numbers i for which the "Coordinate" section holds the key
-// "坐标" + i (decimal, no leading zeros), in ascending order, up to limit.
-// The section's key names are read once, so a damaged row count costs
-// nothing more than the keys the file really has.
-std::vector<int32_t> PresentRowNumbers(int32_t limit) {
-  std::vector<char> names(4096);
-  for (;;) {
-    uint32_t got = CallSystem(kGetPrivateProfileStringA,
-                              {Word(kConstants.sectionCoordinate), 0, Word(""), Word(names.data()),
-                               static_cast<uint32_t>(names.size()), Word(Globals().settingsPath)});
-    if (got + 2 < names.size() || names.size() >= (64u << 20)) break;
-    names.assign(names.size() * 2, '\0');
+constexpr uint32_t kFirstNamesRoom = 4096;
+constexpr uint32_t kLargestNamesRoom = 64u << 20;
+constexpr char kEmptyKeyName[] = "";
+
+uint32_t ReadRowSection(const char* key, const char* fallback, char* buffer, uint32_t room) {
+  return CallSystem(kGetPrivateProfileStringA, {Word(kConstants.sectionCoordinate), Word(key), Word(fallback),
+                                                Word(buffer), room, Word(Globals().settingsPath)});
+}
+
+// True when the "Coordinate" section holds a key whose name is empty (a line
+// "=value"): asked with two different defaults, a missing key answers each.
+bool RowSectionHasEmptyKeyName() {
+  char answers[2][4];
+  ReadRowSection(kEmptyKeyName, kConstants.zero, answers[0], sizeof answers[0]);
+  ReadRowSection(kEmptyKeyName, kConstants.one, answers[1], sizeof answers[1]);
+  return !TextsMatch(answers[0], kConstants.zero) || !TextsMatch(answers[1], kConstants.one);
+}
+
+// The key names of the "Coordinate" section, each ending with a zero byte,
+// as one list. False when the system cannot hand over the whole list: it
+// grew past the largest room, or the first name is empty, in which case the
+// system answers the default as if the section held no key at all.
+bool ReadRowKeyNames(std::vector<char>* names) {
+  for (uint32_t room = kFirstNamesRoom; room <= kLargestNamesRoom; room *= 2) {
+    names->assign(room, '\0');
+    uint32_t length = ReadRowSection(nullptr, nullptr, names->data(), room);
+    // A list that fills the room (room - 2, or room - 1 when converting the
+    // names to GBK overflowed) may have been cut: ask again with more.
+    if (length + 2 < room) {
+      names->resize(length);
+      return length > 0 || !RowSectionHasEmptyKeyName();
+    }
   }
-  std::vector<int32_t> numbers;
+  return false;
+}
+
+// The row number a key name stands for: i when the name is "坐标" followed
+// by the decimal text of i with no leading zeros, else 0.
+int32_t RowNumberOf(const std::string& name) {
   size_t prefix = std::strlen(kConstants.keyRowPrefix);
-  for (const char* name = names.data(); *name; name += std::strlen(name) + 1) {
-    if (std::strncmp(name, kConstants.keyRowPrefix, prefix) != 0) continue;
-    int32_t number = TextToInteger(name + prefix);
-    if (number < 1 || number > limit || !RowKey(number).Equals(name)) continue;
-    numbers.push_back(number);
+  if (name.compare(0, prefix, kConstants.keyRowPrefix) != 0) return 0;
+  int32_t number = TextToInteger(name.c_str() + prefix);
+  return RowKey(number).Equals(name.c_str()) ? number : 0;
+}
+
+// The numbers 1..limit, ascending, whose row keys the list names. An empty
+// name inside the list is a name like any other, so the list is walked by
+// its length rather than up to a double zero byte.
+std::vector<int32_t> RowNumbersListed(const std::vector<char>& names, int32_t limit) {
+  ByteReader reader(reinterpret_cast<const uint8_t*>(names.data()), names.size());
+  std::vector<int32_t> numbers;
+  std::string name;
+  while (!reader.atEnd() && reader.ReadString(&name)) {
+    int32_t number = RowNumberOf(name);
+    if (number >= 1 && number <= limit) numbers.push_back(number);
   }
   std::sort(numbers.begin(), numbers.end());
   numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
@@ -89,6 +126,27 @@ void AppendRow(const HeapText& value) {
     }
   }
   FreePointerArrayDeep(parts);
+}
+
+void AppendRowOfKey(int32_t number) {
+  AppendRow(ReadItem(kConstants.sectionCoordinate, RowKey(number).get(), nullptr));
+}
+
+// Appends the rows of the keys "坐标" + i for i from 1 to the count, in that
+// order. Only the keys the section holds are read: the plan is the same as
+// reading every i, but a damaged count costs nothing more than the keys the
+// file really has. When the names cannot be listed, every i is read.
+void AppendRowsUpTo(int32_t count) {
+  if (count < 1) return;
+  std::vector<char> names;
+  if (ReadRowKeyNames(&names)) {
+    for (int32_t number : RowNumbersListed(names, count)) AppendRowOfKey(number);
+    return;
+  }
+  for (int32_t number = 1;; ++number) {
+    AppendRowOfKey(number);
+    if (number == count) break;  // stops before the number could wrap
+  }
 }
 
 }  // namespace
@@ -130,9 +188,7 @@ void LoadSettings() {
   ApplyClickModeFromFile(mode);
   WriteUnitText(Unit::kComboWindowTitle, Property::kComboText, title.get());
   CallReportList(reportlist::kListDeleteAllRows, {PlanList()});
-  for (int32_t number : PresentRowNumbers(rows)) {
-    AppendRow(ReadItem(kConstants.sectionCoordinate, RowKey(number).get(), nullptr));
-  }
+  AppendRowsUpTo(rows);
 }
 
 }  // namespace klv::clicker
