@@ -1,0 +1,152 @@
+#include "tests/settings/settings_harness.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <utility>
+
+#include "clicker/runtime_access.h"
+#include "clicker/units.h"
+#include "controls/report_list_commands.h"
+#include "runtime/events.h"
+#include "tests/support/child_process.h"
+#include "tests/support/klikvane_session.h"
+
+namespace klvtest {
+namespace {
+
+namespace Unit = klv::clicker::Unit;
+
+constexpr int kTextRoom = 65536;
+constexpr int kComboStyle = 8;
+constexpr int kComboText = 9;
+constexpr int kComboSelection = 19;
+
+std::string CellInList(HWND list, int row, int column) {
+  std::vector<char> text(kTextRoom, '\0');
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.pszText = text.data();
+  item.cchTextMax = kTextRoom;
+  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+  return text.data();
+}
+
+klv::CommandArgument PlanListArgument() {
+  return klv::clicker::UnitArgument(Unit::kPlanList, klv::TypeCode::kReportList);
+}
+
+void RaiseClick(uint32_t button) {
+  klv::EventNotice notice = {Unit::kMainWindow, button, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
+  ASSERT_TRUE(klv::DispatchEvent(&notice)) << "no handler bound to the button's click";
+}
+
+}  // namespace
+
+bool PlanRow::operator==(const PlanRow& other) const {
+  return x == other.x && y == other.y && delay == other.delay && button == other.button;
+}
+
+void PrintTo(const PlanRow& row, std::ostream* out) {
+  *out << "{" << Shown(row.x) << " | " << Shown(row.y) << " | " << Shown(row.delay) << " | " << Shown(row.button)
+       << "}";
+}
+
+KeptFile::KeptFile(std::string path) : path_(std::move(path)), existed_(FileThere(path_)) {
+  if (existed_) bytes_ = ReadWholeFile(path_);
+  DeleteFileA(path_.c_str());
+}
+
+KeptFile::~KeptFile() {
+  if (existed_) {
+    WriteWholeFile(path_, bytes_);
+  } else {
+    DeleteFileA(path_.c_str());
+  }
+}
+
+bool FileThere(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string SettingsPathHere() { return ProgramFolder() + "\\Marrowfen.ini"; }
+
+Plan PlanInList(HWND list) {
+  Plan plan;
+  int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < count; ++row) {
+    plan.push_back({CellInList(list, row, 0), CellInList(list, row, 1), CellInList(list, row, 2),
+                    CellInList(list, row, 3)});
+  }
+  return plan;
+}
+
+Plan CurrentPlan() { return PlanInList(UnitHandle(Unit::kPlanList)); }
+
+void PutPlan(const Plan& plan) {
+  using namespace klv::reportlist;
+  using klv::clicker::CallReportList;
+  using klv::clicker::IntegerArgument;
+  CallReportList(kListDeleteAllRows, {PlanListArgument()});
+  for (const PlanRow& row : plan) {
+    int32_t at = static_cast<int32_t>(CallReportList(kListInsertRow, {PlanListArgument()}).low);
+    const std::string* cells[4] = {&row.x, &row.y, &row.delay, &row.button};
+    for (int32_t column = 0; column < 4; ++column) {
+      CallReportList(kListSetCellText, {PlanListArgument(), IntegerArgument(at), IntegerArgument(column),
+                                        klv::clicker::TextArgument(cells[column]->c_str())});
+    }
+  }
+}
+
+void PressSave() { RaiseClick(Unit::kButtonSave); }
+void PressLoad() { RaiseClick(Unit::kButtonLoad); }
+
+std::string Shown(const std::string& bytes) {
+  std::string shown;
+  for (unsigned char byte : bytes) {
+    if (byte == '\r' || byte == '\n') {
+      shown += byte == '\r' ? "\\r" : "\\n";
+    } else if (byte < 0x20 || byte >= 0x7F) {
+      char hex[5];
+      std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+      shown += hex;
+    } else {
+      shown += static_cast<char>(byte);
+    }
+  }
+  return shown;
+}
+
+std::string FreshFile(const std::string& mode, const std::string& title, const Plan& plan) {
+  std::string bytes = "[Configuration]\r\n前后台=" + mode + "\r\n窗口标题=" + title + "\r\n坐标个数=" +
+                      std::to_string(plan.size()) + "\r\n";
+  if (plan.empty()) return bytes;
+  bytes += "[Coordinate]\r\n";
+  for (size_t i = 0; i < plan.size(); ++i) {
+    const PlanRow& row = plan[i];
+    bytes += "坐标" + std::to_string(i + 1) + "=" + row.x + "|" + row.y + "|" + row.delay + "|" + row.button + "\r\n";
+  }
+  return bytes;
+}
+
+void SettingsFileTest::SetUp() {
+  kept_ = std::make_unique<KeptFile>(SettingsPathHere());
+  PutPlan({});
+  SelectMode(0);
+  SetTitle("");
+}
+
+void SettingsFileTest::TearDown() { kept_.reset(); }
+
+std::string SettingsFileTest::FileBytes() const { return ReadWholeFile(SettingsPathHere()); }
+void SettingsFileTest::WriteFile(const std::string& bytes) const { WriteWholeFile(SettingsPathHere(), bytes); }
+
+std::string SettingsFileTest::ModeText() const { return ReadUnitText(Unit::kComboClickMode, kComboText); }
+std::string SettingsFileTest::TitleText() const { return ReadUnitText(Unit::kComboWindowTitle, kComboText); }
+
+void SettingsFileTest::SetTitle(const std::string& title) const {
+  WriteUnit(Unit::kComboWindowTitle, kComboStyle, 1);  // an editable field holds any text
+  WriteUnitText(Unit::kComboWindowTitle, kComboText, title);
+}
+
+void SettingsFileTest::SelectMode(int item) const { WriteUnit(Unit::kComboClickMode, kComboSelection, item); }
+
+}  // namespace klvtest

@@ -1,0 +1,82 @@
+// Shared by the settings tests: the settings file beside the test program,
+// kept aside and removed around each test; the plan as the real list view
+// holds it; and saving and loading through the buttons' bound click events.
+#pragma once
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace klvtest {
+
+struct PlanRow {
+  std::string x, y, delay, button;
+  bool operator==(const PlanRow& other) const;
+};
+using Plan = std::vector<PlanRow>;
+void PrintTo(const PlanRow& row, std::ostream* out);
+
+// Keeps a file's bytes aside while it lives and removes the file; at the end
+// the bytes are put back, or the file removed again when there was none.
+class KeptFile {
+ public:
+  explicit KeptFile(std::string path);
+  ~KeptFile();
+  KeptFile(const KeptFile&) = delete;
+  KeptFile& operator=(const KeptFile&) = delete;
+
+ private:
+  std::string path_;
+  bool existed_;
+  std::string bytes_;
+};
+
+bool FileThere(const std::string& path);
+
+// The settings file of the program running in this process: beside the
+// test program, where the creation handler put it.
+std::string SettingsPathHere();
+
+// The rows of a list view, read with list-view messages (this process).
+Plan PlanInList(HWND list);
+Plan CurrentPlan();
+// Replaces the plan through the report list's commands, cell by cell, so
+// that any text (an empty cell, a separator) can stand in it.
+void PutPlan(const Plan& plan);
+
+// Raises the click event of ButtonSave or ButtonLoad as the button does.
+void PressSave();
+void PressLoad();
+
+// Bytes as a readable literal in failure messages: line ends shown as \r
+// and \n, other bytes outside printable ASCII as \xHH.
+std::string Shown(const std::string& bytes);
+
+// The expected file of a plan saved into a fresh file: the two sections in
+// the order the program writes its keys.
+std::string FreshFile(const std::string& mode, const std::string& title, const Plan& plan);
+
+// Each test starts with no settings file, an empty plan, the click mode
+// "前台点击" and an empty, editable title field; the file that was there
+// before comes back afterwards.
+class SettingsFileTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  std::string FileBytes() const;
+  void WriteFile(const std::string& bytes) const;
+  std::string ModeText() const;
+  std::string TitleText() const;
+  // Makes the title field editable and puts the text in it.
+  void SetTitle(const std::string& title) const;
+  void SelectMode(int item) const;
+
+ private:
+  std::unique_ptr<KeptFile> kept_;
+};
+
+}  // namespace klvtest
