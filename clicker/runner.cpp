@@ -82,13 +82,15 @@ void StartRun() {
     return;
   }
   SetRunningButtons(true);
+  // A runner without its stop signal could never be stopped, so none starts
+  // then. Like a thread that could not be created, this leaves the buttons as
+  // a run shows them; the stop command sets them back.
   g_stopSignal = CallSystem(kCreateWaitableTimerA, {0, 1, 0});
+  if (g_stopSignal == 0) return;
   uint32_t threadId = 0;
   Globals().runnerThread = CallSystem(kCreateThread, {0, 0, Word(&RunnerEntry), 0, 0, Word(&threadId)});
-  // A thread that could not be created leaves the buttons as a run shows
-  // them; the stop command sets them back.
   g_running = Globals().runnerThread != 0;
-  if (!g_running && g_stopSignal) {
+  if (!g_running) {
     CallSystem(kCloseHandle, {g_stopSignal});
     g_stopSignal = 0;
   }

@@ -53,20 +53,22 @@ DWORD ChildProcess::Wait(DWORD milliseconds) {
 
 namespace {
 
-struct BoxSearch {
+struct WindowSearch {
   DWORD processId;
-  const std::string* caption;
+  const std::string* title;
+  const std::string* className;
   HWND found;
 };
 
-BOOL CALLBACK MatchBox(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<BoxSearch*>(context);
+BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<WindowSearch*>(context);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   char className[64] = "", title[256] = "";
   GetClassNameA(window, className, sizeof className);
   GetWindowTextA(window, title, sizeof title);
-  if (owner == search->processId && std::string(className) == "#32770" && *search->caption == title) {
+  bool classMatches = search->className->empty() || *search->className == className;
+  if (owner == search->processId && classMatches && *search->title == title && IsWindowVisible(window)) {
     search->found = window;
     return FALSE;
   }
@@ -87,15 +89,20 @@ BOOL CALLBACK LongestStatic(HWND child, LPARAM context) {
 
 }  // namespace
 
-HWND WaitForMessageBox(DWORD processId, const std::string& caption, DWORD milliseconds) {
+HWND WaitForShownWindow(DWORD processId, const std::string& title, const std::string& className,
+                        DWORD milliseconds) {
   DWORD start = GetTickCount();
   do {
-    BoxSearch search = {processId, &caption, nullptr};
-    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
-    if (search.found && IsWindowVisible(search.found)) return search.found;
+    WindowSearch search = {processId, &title, &className, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
     Sleep(20);
   } while (GetTickCount() - start < milliseconds);
   return nullptr;
+}
+
+HWND WaitForMessageBox(DWORD processId, const std::string& caption, DWORD milliseconds) {
+  return WaitForShownWindow(processId, caption, "#32770", milliseconds);
 }
 
 std::string MessageBoxText(HWND box) {

@@ -29,8 +29,12 @@ class ChildProcess {
   DWORD processId_ = 0;
 };
 
-// A message box of the given process (class "#32770") with that caption,
-// waited for up to the time given; null when none shows.
+// A shown top-level window of the given process with that title (and that
+// class, when one is given), waited for up to the time given; null when none
+// shows.
+HWND WaitForShownWindow(DWORD processId, const std::string& title, const std::string& className = "",
+                        DWORD milliseconds = 15000);
+// A message box of the given process (class "#32770") with that caption.
 HWND WaitForMessageBox(DWORD processId, const std::string& caption, DWORD milliseconds = 15000);
 // The message text of a message box.
 std::string MessageBoxText(HWND box);

@@ -73,7 +73,11 @@ std::vector<ReceivedMessage> ClickTarget::Received() const {
   while (std::getline(in, line)) {
     unsigned message = 0;
     unsigned long w = 0, l = 0;
-    if (std::sscanf(line.c_str(), "%x %lx %lx", &message, &w, &l) == 3) messages.push_back({message, w, l});
+    char how = 'Q';
+    unsigned long long time = 0;
+    if (std::sscanf(line.c_str(), "%x %lx %lx %c %llu", &message, &w, &l, &how, &time) >= 3) {
+      messages.push_back({message, w, l, how != 'S', time});
+    }
   }
   return messages;
 }
@@ -94,6 +98,14 @@ std::vector<ReceivedMessage> ClickTarget::Only(const std::vector<ReceivedMessage
     for (unsigned kind : kinds) {
       if (m.message == kind) kept.push_back(m);
     }
+  }
+  return kept;
+}
+
+std::vector<ReceivedMessage> ClickTarget::Queued(const std::vector<ReceivedMessage>& all) {
+  std::vector<ReceivedMessage> kept;
+  for (const ReceivedMessage& m : all) {
+    if (m.queued) kept.push_back(m);
   }
   return kept;
 }

@@ -14,6 +14,10 @@ struct ReceivedMessage {
   unsigned message;
   unsigned long wParam;
   unsigned long lParam;
+  // Taken from the target's queue (posted, or real input), not sent to it.
+  bool queued = true;
+  // When the target handled it, on its QueryPerformanceCounter clock.
+  unsigned long long microseconds = 0;
   bool operator==(const ReceivedMessage& o) const {
     return message == o.message && wParam == o.wParam && lParam == o.lParam;
   }
@@ -39,6 +43,8 @@ class ClickTarget {
   std::vector<ReceivedMessage> WaitFor(size_t count, DWORD milliseconds = 5000) const;
   // Only the messages of the given kinds.
   static std::vector<ReceivedMessage> Only(const std::vector<ReceivedMessage>& all, std::vector<unsigned> kinds);
+  // Only the messages taken from the target's queue.
+  static std::vector<ReceivedMessage> Queued(const std::vector<ReceivedMessage>& all);
 
  private:
   std::string log_;

@@ -2,7 +2,10 @@
 // receives, for tests of click delivery.
 //   click_target.exe <log file> <title as hex bytes> [left top width height] [child]
 // Each message is appended to the log as "message wParam lParam" in hex, one
-// line each, flushed at once. When the window exists, "<log>.ready" gets
+// line each, flushed at once, followed by how it came ("Q" taken from the
+// queue, "S" sent or called while another message was handled, such as the
+// context menu that the default handling of a right-button release sends)
+// and when it was handled (QueryPerformanceCounter, in microseconds). When the window exists, "<log>.ready" gets
 // "hwnd clientOriginX clientOriginY childHwnd". With "child", a button child
 // control covers the client area's top-left 100x50 pixels.
 #include <windows.h>
@@ -14,22 +17,43 @@
 namespace {
 
 FILE* g_log = nullptr;
+// The message the loop is dispatching, and how deep the window procedure is.
+const MSG* g_dispatching = nullptr;
+int g_depth = 0;
+LARGE_INTEGER g_frequency;
 
 bool Recorded(UINT message) {
   return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_CONTEXTMENU ||
          message == WM_MOUSEWHEEL;
 }
 
-void Record(UINT message, WPARAM wParam, LPARAM lParam) {
-  std::fprintf(g_log, "%04X %08lX %08lX\n", message, static_cast<unsigned long>(wParam),
-               static_cast<unsigned long>(lParam));
+unsigned long long Microseconds() {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<unsigned long long>(now.QuadPart / g_frequency.QuadPart) * 1000000ull +
+         static_cast<unsigned long long>(now.QuadPart % g_frequency.QuadPart) * 1000000ull /
+             static_cast<unsigned long long>(g_frequency.QuadPart);
+}
+
+bool FromQueue(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const MSG* m = g_dispatching;
+  return g_depth == 1 && m && m->hwnd == window && m->message == message && m->wParam == wParam && m->lParam == lParam;
+}
+
+void Record(UINT message, WPARAM wParam, LPARAM lParam, bool queued) {
+  unsigned long long time = Microseconds();
+  std::fprintf(g_log, "%04X %08lX %08lX %c %llu\n", message, static_cast<unsigned long>(wParam),
+               static_cast<unsigned long>(lParam), queued ? 'Q' : 'S', time);
   std::fflush(g_log);
 }
 
 LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (Recorded(message)) Record(message, wParam, lParam);
+  ++g_depth;
+  if (Recorded(message)) Record(message, wParam, lParam, FromQueue(window, message, wParam, lParam));
   if (message == WM_DESTROY) PostQuitMessage(0);
-  return DefWindowProcA(window, message, wParam, lParam);
+  LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+  --g_depth;
+  return result;
 }
 
 std::string FromHex(const char* hex) {
@@ -48,6 +72,7 @@ int main(int argc, char** argv) {
   std::string logPath = argv[1];
   g_log = std::fopen(logPath.c_str(), "wb");
   if (!g_log) return 3;
+  QueryPerformanceFrequency(&g_frequency);
   std::string title = FromHex(argv[2]);
   int left = argc > 6 ? std::atoi(argv[3]) : 200, top = argc > 6 ? std::atoi(argv[4]) : 150;
   int width = argc > 6 ? std::atoi(argv[5]) : 320, height = argc > 6 ? std::atoi(argv[6]) : 240;
@@ -79,7 +104,9 @@ int main(int argc, char** argv) {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
+    g_dispatching = &message;
     DispatchMessageA(&message);
+    g_dispatching = nullptr;
   }
   std::fclose(g_log);
   return 0;

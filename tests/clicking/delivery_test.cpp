@@ -1,0 +1,159 @@
+// Click delivery seen from the target, a window of another process: the
+// single-step command driven with real clicks, the background sequences for
+// every button and action, and the foreground click with the real cursor.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "clicker/click_messages.h"
+#include "clicker/delivery.h"
+#include "tests/clicking/clicking_fixture.h"
+#include "tests/support/click_target.h"
+
+namespace klvtest {
+namespace {
+
+using namespace klv::clicker;
+using Messages = std::vector<ReceivedMessage>;
+
+constexpr int kComboSelection = 19;
+
+POINT ButtonCentre(uint32_t unitId) {
+  RECT rect;
+  GetWindowRect(UnitHandle(unitId), &rect);
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+bool SamePoint(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
+
+// One real click on "单步调试"; the messages it made the target take from
+// its queue, bracketed by markers. The cursor must stay on the button.
+Messages SingleStepAtTarget() {
+  size_t before = MarkTarget();
+  PressButton(Unit::kButtonDebug);
+  POINT button = ButtonCentre(Unit::kButtonDebug);
+  EXPECT_TRUE(SamePoint(button, CursorNow())) << "the cursor moved to " << CursorNow().x << "," << CursorNow().y;
+  size_t after = MarkTarget();
+  return QueuedBetween(before, after);
+}
+
+// The target on top of every window, hidden ones included, while it lives.
+class TargetFirstInZOrder {
+ public:
+  TargetFirstInZOrder() { Place(HWND_TOPMOST); }
+  ~TargetFirstInZOrder() { Place(HWND_NOTOPMOST); }
+  TargetFirstInZOrder(const TargetFirstInZOrder&) = delete;
+  TargetFirstInZOrder& operator=(const TargetFirstInZOrder&) = delete;
+
+ private:
+  static void Place(HWND where) {
+    SetWindowPos(Target().window(), where, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Pump(50);
+  }
+};
+
+class Delivery : public Clicking {};
+
+TEST_F(Delivery, SingleStepInBackgroundPostsTheExactLeftAndRightClick) {
+  ASSERT_TRUE(ChooseBackgroundTarget(kTargetTitle));
+  AddPlanRow(100, 200, 1000);
+  SelectPlanRow(0);
+  Messages left = SingleStepAtTarget();
+  EXPECT_EQ((Messages{{0x0200, 2, 0xC80064}, {0x0201, 1, 0xC80064}, {0x0202, 0, 0xC80064}}), left) << Describe(left);
+
+  ASSERT_TRUE(PickComboItem(Unit::kComboMouseButton, "右键"));
+  Messages right = SingleStepAtTarget();
+  EXPECT_EQ((Messages{{0x0200, 2, 0xC80064}, {0x0204, 2, 0xC80064}, {0x0205, 2, 0xC80064}, {0x007B, 0x206AE, 0x24702AD}}),
+            right)
+      << Describe(right);
+}
+
+TEST_F(Delivery, ANegativeXBorrowsFromTheHighHalf) {
+  ASSERT_TRUE(ChooseBackgroundTarget(kTargetTitle));
+  AddPlanRow(-1, 1, 1000);
+  SelectPlanRow(0);
+  Messages click = SingleStepAtTarget();
+  EXPECT_EQ((Messages{{0x0200, 2, 0xFFFF}, {0x0201, 1, 0xFFFF}, {0x0202, 0, 0xFFFF}}), click) << Describe(click);
+}
+
+TEST_F(Delivery, EveryButtonAndActionArrivesInOrderInTheOtherProcess) {
+  Messages expected;
+  size_t before = MarkTarget();
+  for (int32_t button = 0; button <= 5; ++button) {
+    for (int32_t action = 0; action <= 4; ++action) {
+      BackgroundClick(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(Target().window())), 100, 200, button, action);
+      for (const PostedMessage& m : BackgroundClickMessages(100, 200, button, action)) {
+        expected.push_back({m.message, m.wParam, m.lParam});
+      }
+    }
+  }
+  Messages arrived = QueuedBetween(before, MarkTarget());
+  EXPECT_EQ(expected, arrived) << "expected\n" << Describe(expected) << "arrived\n" << Describe(arrived);
+}
+
+TEST_F(Delivery, AnEmptyTitleFindsNoWindowEvenWhenTheTargetIsTopmost) {
+  ASSERT_TRUE(ChooseBackgroundTarget(kTargetTitle));
+  AddPlanRow(100, 200, 1000);
+  SelectPlanRow(0);
+  WriteUnit(Unit::kComboWindowTitle, kComboSelection, static_cast<uint32_t>(-1));
+  ASSERT_EQ("", ReadUnitText(Unit::kComboWindowTitle, 9));
+  // Looked up without a title the target would be the first window found.
+  TargetFirstInZOrder first;
+  ASSERT_EQ(Target().window(), FindWindowExA(nullptr, nullptr, nullptr, nullptr));
+  EXPECT_EQ(0u, FindTargetWindow(""));
+  EXPECT_EQ(0u, FindTargetWindow(nullptr));
+  Messages none = SingleStepAtTarget();
+  EXPECT_TRUE(none.empty()) << Describe(none);
+}
+
+TEST_F(Delivery, ATitleWhoseWindowClosedPostsNothing) {
+  {
+    ClickTarget leaving("即将关闭的窗口", 40, 300, 200, 150);
+    ASSERT_TRUE(leaving.ready());
+    ASSERT_TRUE(ChooseBackgroundTarget("即将关闭的窗口"));
+  }
+  ASSERT_EQ(nullptr, FindWindowA(nullptr, "即将关闭的窗口"));
+  AddPlanRow(100, 200, 1000);
+  SelectPlanRow(0);
+  TargetFirstInZOrder first;
+  Messages none = SingleStepAtTarget();
+  EXPECT_TRUE(none.empty()) << Describe(none);
+}
+
+// The click happens at the screen point, so the window under it gets real
+// button messages at the matching client point; the cursor comes back.
+void ExpectForegroundClick(bool right) {
+  POINT origin = Target().clientOrigin();
+  AddPlanRow(origin.x + 60, origin.y + 70, 1000);
+  SelectPlanRow(0);
+  size_t before = MarkTarget();
+  PressButton(Unit::kButtonDebug);
+  unsigned up = right ? 0x0205 : 0x0202;
+  Messages arrived = WaitForQueued(before, [up](const Messages& m) { return CountOf(m, up) > 0; });
+  Messages buttons = ClickTarget::Only(arrived, {0x0201, 0x0202, 0x0204, 0x0205});
+  uint32_t point = Packed(60, 70);
+  Messages expected = right ? Messages{{0x0204, MK_RBUTTON, point}, {0x0205, 0, point}}
+                            : Messages{{0x0201, MK_LBUTTON, point}, {0x0202, 0, point}};
+  EXPECT_EQ(expected, buttons) << Describe(arrived);
+  // Under Wine the cursor may show the click point for a moment after it
+  // was put back, while the display catches up with the two moves.
+  POINT button = ButtonCentre(Unit::kButtonDebug);
+  EXPECT_TRUE(PumpUntil([button] { return SamePoint(button, CursorNow()); }))
+      << "the cursor ended at " << CursorNow().x << "," << CursorNow().y;
+}
+
+TEST_F(Delivery, ForegroundLeftClickHappensAtTheScreenPointAndTheCursorReturns) {
+  ChooseForegroundMode();
+  // No target window chosen: foreground clicks need none.
+  WriteUnit(Unit::kComboWindowTitle, kComboSelection, static_cast<uint32_t>(-1));
+  ExpectForegroundClick(false);
+}
+
+TEST_F(Delivery, ForegroundRightClickHappensAtTheScreenPointAndTheCursorReturns) {
+  ChooseForegroundMode();
+  ASSERT_TRUE(PickComboItem(Unit::kComboMouseButton, "右键"));
+  ExpectForegroundClick(true);
+}
+
+}  // namespace
+}  // namespace klvtest

@@ -1,0 +1,44 @@
+// The real program ended while a run is going: closing the main window ends
+// the process cleanly, with no runtime error from the runner.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "tests/support/child_process.h"
+
+namespace klvtest {
+namespace {
+
+// A plan of one row with no delay, in background mode, aimed at a title no
+// window has: the runner reads the controls as fast as it can.
+const char kSettings[] =
+    "[Configuration]\r\n前后台=1\r\n窗口标题=没有这个窗口\r\n坐标个数=1\r\n"
+    "[Coordinate]\r\n坐标1=10|10|0|左键\r\n";
+
+TEST(ExitDuringRun, ClosingTheWindowWhileRunningEndsTheProgramWithCodeZero) {
+  std::string folder = ProgramFolder() + "\\..";
+  std::string settings = folder + "\\Marrowfen.ini";
+  WriteWholeFile(settings, kSettings);
+  for (int round = 0; round < 3; ++round) {
+    ChildProcess program(folder + "\\Klikvane.exe", "");
+    HWND window = WaitForShownWindow(program.id(), "Klikvane");
+    ASSERT_NE(nullptr, window);
+    SendMessageA(FindWindowExA(window, nullptr, "Button", "读取"), BM_CLICK, 0, 0);
+    SendMessageA(FindWindowExA(window, nullptr, "Button", "开始/F6"), BM_CLICK, 0, 0);
+    ASSERT_FALSE(IsWindowEnabled(FindWindowExA(window, nullptr, "Button", "开始/F6")));
+    Sleep(300 + 50 * round);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    DWORD code = program.Wait(15000);
+    if (HWND error = WaitForMessageBox(program.id(), "错误", 0)) {
+      ADD_FAILURE() << "runtime error: " << MessageBoxText(error);
+      DismissMessageBox(error);
+      code = program.Wait(15000);
+    }
+    EXPECT_EQ(0u, code) << "round " << round;
+  }
+  DeleteFileA(settings.c_str());
+}
+
+}  // namespace
+}  // namespace klvtest

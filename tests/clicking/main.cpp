@@ -1,0 +1,14 @@
+// The clicking tests share one process-wide Klikvane runtime with its main
+// window loaded, as the program loads it, and one recording target window in
+// another process.
+#include <gtest/gtest.h>
+
+#include "tests/clicking/target_log.h"
+#include "tests/support/klikvane_session.h"
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  klvtest::StartKlikvaneInProcess();
+  klvtest::Target();
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,173 @@
+#include "tests/clicking/operator_actions.h"
+
+#include <commctrl.h>
+
+#include "clicker/globals.h"
+#include "clicker/runtime_access.h"
+#include "clicker/units.h"
+#include "controls/report_list_commands.h"
+#include "runtime/events.h"
+#include "tests/support/klikvane_session.h"
+
+namespace klvtest {
+namespace {
+
+using klv::clicker::Unit::kButtonAdd;
+using klv::clicker::Unit::kButtonStart;
+using klv::clicker::Unit::kButtonStop;
+using klv::clicker::Unit::kComboClickMode;
+using klv::clicker::Unit::kComboWindowTitle;
+using klv::clicker::Unit::kEditDelay;
+using klv::clicker::Unit::kEditX;
+using klv::clicker::Unit::kEditY;
+using klv::clicker::Unit::kPlanList;
+
+constexpr int kDisabled = 6;
+constexpr int kEditText = 8;
+constexpr int kComboText = 9;
+constexpr int kListSelection = 35;
+
+POINT Centre(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+HWND DroppedList(HWND combo) {
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  return GetComboBoxInfo(combo, &info) ? info.hwndList : nullptr;
+}
+
+// The closed combo box: its own field, not the 160 pixels it is created with.
+POINT ComboFieldCentre(HWND combo) {
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  GetComboBoxInfo(combo, &info);
+  POINT point = {(info.rcItem.left + info.rcItem.right) / 2, (info.rcItem.top + info.rcItem.bottom) / 2};
+  ClientToScreen(combo, &point);
+  return point;
+}
+
+int32_t Signed(uint64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(value)); }
+
+HWND g_countedWindow = nullptr;
+UINT g_countedMessage = 0;
+WNDPROC g_previousProc = nullptr;
+volatile long g_sentCount = 0;
+
+LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == g_countedMessage && InSendMessage()) InterlockedIncrement(&g_sentCount);
+  return CallWindowProcA(g_previousProc, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void PressButton(uint32_t unitId) {
+  POINT point = Centre(UnitHandle(unitId));
+  ClickAt(point.x, point.y);
+}
+
+bool PickComboItem(uint32_t unitId, const std::string& itemText) {
+  HWND combo = UnitHandle(unitId);
+  POINT field = ComboFieldCentre(combo);
+  ClickAt(field.x, field.y);
+  HWND list = DroppedList(combo);
+  if (!list || !PumpUntil([list] { return IsWindowVisible(list) != FALSE; })) return false;
+  int index = static_cast<int>(SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                            reinterpret_cast<LPARAM>(itemText.c_str())));
+  if (index < 0) {
+    PressKey(VK_ESCAPE);
+    return false;
+  }
+  SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+  RECT item;
+  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  POINT point = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+  ClientToScreen(list, &point);
+  ClickAt(point.x, point.y);
+  bool picked = PumpUntil([&] { return ReadUnitText(unitId, kComboText) == itemText && !IsWindowVisible(list); });
+  // The selection event arrives through a message the combo box posts itself.
+  Pump(50);
+  return picked;
+}
+
+bool EnsureComboShows(uint32_t unitId, const std::string& itemText) {
+  return ReadUnitText(unitId, kComboText) == itemText || PickComboItem(unitId, itemText);
+}
+
+bool ChooseBackgroundTarget(const std::string& title) {
+  if (!EnsureComboShows(kComboClickMode, "后台点击")) return false;
+  if (!PumpUntil([] { return ReadUnit(kComboWindowTitle, kDisabled) == 0; })) return false;
+  return PickComboItem(kComboWindowTitle, title);
+}
+
+void ChooseForegroundMode() { EnsureComboShows(kComboClickMode, "前台点击"); }
+
+void AddPlanRow(int x, int y, int delay) {
+  int before = PlanRowCount();
+  WriteUnitText(kEditX, kEditText, std::to_string(x));
+  WriteUnitText(kEditY, kEditText, std::to_string(y));
+  WriteUnitText(kEditDelay, kEditText, std::to_string(delay));
+  PressButton(kButtonAdd);
+  PumpUntil([before] { return PlanRowCount() == before + 1; });
+}
+
+void SelectPlanRow(int row) {
+  HWND list = UnitHandle(kPlanList);
+  RECT rect = {};
+  rect.left = LVIR_BOUNDS;
+  SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+  POINT point = {rect.left + 12, (rect.top + rect.bottom) / 2};
+  ClientToScreen(list, &point);
+  ClickAt(point.x, point.y);
+  PumpUntil([row] { return Signed(ReadUnit(kPlanList, kListSelection)) == row; });
+}
+
+int PlanRowCount() { return static_cast<int>(SendMessageA(UnitHandle(kPlanList), LVM_GETITEMCOUNT, 0, 0)); }
+
+void ClearPlan() {
+  klv::clicker::CallReportList(klv::reportlist::kListDeleteAllRows,
+                               {klv::clicker::UnitArgument(kPlanList, klv::TypeCode::kReportList)});
+}
+
+void RaiseClickedEvent(uint32_t unitId) {
+  klv::EventNotice notice = {0x52010001, unitId, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
+  klv::DispatchEvent(&notice);
+}
+
+POINT ParkCursor() {
+  POINT parked = {1010, 750};
+  MoveCursor(parked.x, parked.y);
+  return parked;
+}
+
+POINT CursorNow() {
+  POINT point = {};
+  GetCursorPos(&point);
+  return point;
+}
+
+bool ShowsIdle() {
+  return ReadUnit(kButtonStart, kDisabled) == 0 && ReadUnit(kButtonStop, kDisabled) == 1 &&
+         klv::clicker::Globals().runnerThread == 0;
+}
+
+bool ShowsRunning() { return ReadUnit(kButtonStart, kDisabled) == 1 && ReadUnit(kButtonStop, kDisabled) == 0; }
+
+SentMessageCounter::SentMessageCounter(HWND window, UINT message) {
+  g_countedWindow = window;
+  g_countedMessage = message;
+  g_sentCount = 0;
+  g_previousProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc)));
+}
+
+SentMessageCounter::~SentMessageCounter() {
+  SetWindowLongPtrA(g_countedWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_previousProc));
+  g_countedWindow = nullptr;
+}
+
+long SentMessageCounter::count() const { return g_sentCount; }
+
+}  // namespace klvtest

@@ -1,0 +1,59 @@
+// What an operator does with the loaded main window, done with real input
+// (clicks through the system's input queue), plus the few set-up steps that
+// have no operator equivalent. Everything runs on the test's (the window's)
+// thread.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace klvtest {
+
+// A real click on the middle of a control.
+void PressButton(uint32_t unitId);
+// Opens a combo box's list with a real click (a refresh handler runs then)
+// and clicks the item with exactly that text; false when it is not listed.
+bool PickComboItem(uint32_t unitId, const std::string& itemText);
+// Picks the item only when another one is shown.
+bool EnsureComboShows(uint32_t unitId, const std::string& itemText);
+
+// "后台点击" picked in the mode box, then the title picked in the freshly
+// refreshed title box; false when the title is not listed.
+bool ChooseBackgroundTarget(const std::string& title);
+// "前台点击" picked in the mode box.
+void ChooseForegroundMode();
+
+// X, Y and the delay typed into their fields, then a real click on "添加".
+void AddPlanRow(int x, int y, int delay);
+// A real click on the row.
+void SelectPlanRow(int row);
+int PlanRowCount();
+// Set-up only: every row removed through the list command.
+void ClearPlan();
+
+// The button's clicked event, raised through the runtime's dispatch as the
+// button raises it, without input.
+void RaiseClickedEvent(uint32_t unitId);
+
+// The cursor put on a spot far from the target and from the main window.
+POINT ParkCursor();
+POINT CursorNow();
+
+// Buttons as an idle window shows them, and no runner thread.
+bool ShowsIdle();
+// Buttons as a running window shows them.
+bool ShowsRunning();
+
+// Counts one message that another thread sends to a control's window (the
+// runner reads the controls that way) while it lives.
+class SentMessageCounter {
+ public:
+  SentMessageCounter(HWND window, UINT message);
+  ~SentMessageCounter();
+  SentMessageCounter(const SentMessageCounter&) = delete;
+  SentMessageCounter& operator=(const SentMessageCounter&) = delete;
+  long count() const;
+};
+
+}  // namespace klvtest

@@ -1,0 +1,87 @@
+#include "tests/clicking/target_log.h"
+
+#include <memory>
+
+#include "tests/support/klikvane_session.h"
+
+namespace klvtest {
+namespace {
+
+// A recorded message the program never posts, carrying a serial number.
+constexpr unsigned kMarker = 0x020D;  // WM_XBUTTONDBLCLK
+constexpr unsigned long kMarkerTag = 0x4B4C56;
+
+bool IsMarker(const ReceivedMessage& m) { return m.message == kMarker && m.wParam == kMarkerTag; }
+
+}  // namespace
+
+const char kTargetTitle[] = "点击目标窗口";
+
+ClickTarget& Target() {
+  static std::unique_ptr<ClickTarget> target = std::make_unique<ClickTarget>(kTargetTitle, 20, 20, 320, 240);
+  return *target;
+}
+
+size_t MarkTarget() {
+  static unsigned long serial = 0;
+  unsigned long mine = ++serial;
+  PostMessageA(Target().window(), kMarker, kMarkerTag, static_cast<LPARAM>(mine));
+  size_t position = 0;
+  PumpUntil([&] {
+    std::vector<ReceivedMessage> all = Target().Received();
+    for (size_t i = all.size(); i-- > 0;) {
+      if (IsMarker(all[i]) && all[i].lParam == mine) {
+        position = i + 1;
+        return true;
+      }
+    }
+    return false;
+  }, 15000);
+  return position;
+}
+
+std::vector<ReceivedMessage> QueuedBetween(size_t from, size_t to) {
+  std::vector<ReceivedMessage> all = Target().Received();
+  std::vector<ReceivedMessage> kept;
+  for (size_t i = from; i < all.size() && i < to; ++i) {
+    if (all[i].queued && !IsMarker(all[i])) kept.push_back(all[i]);
+  }
+  return kept;
+}
+
+std::vector<ReceivedMessage> WaitForQueued(size_t from,
+                                           const std::function<bool(const std::vector<ReceivedMessage>&)>& enough,
+                                           unsigned long milliseconds) {
+  std::vector<ReceivedMessage> messages;
+  PumpUntil([&] {
+    messages = QueuedBetween(from);
+    return enough(messages);
+  }, milliseconds);
+  return messages;
+}
+
+uint32_t Packed(int x, int y) { return static_cast<uint32_t>(y) * 65536u + static_cast<uint32_t>(x); }
+
+std::vector<ReceivedMessage> LeftClickAt(int x, int y) {
+  unsigned long p = Packed(x, y);
+  return {{0x0200, 2, p}, {0x0201, 1, p}, {0x0202, 0, p}};
+}
+
+std::vector<ReceivedMessage> RightClickAt(int x, int y) {
+  unsigned long p = Packed(x, y);
+  return {{0x0200, 2, p}, {0x0204, 2, p}, {0x0205, 2, p}, {0x007B, 0x206AE, p + 0x17F0249ul}};
+}
+
+size_t CountOf(const std::vector<ReceivedMessage>& messages, unsigned kind) {
+  size_t n = 0;
+  for (const ReceivedMessage& m : messages) n += m.message == kind;
+  return n;
+}
+
+size_t CountAt(const std::vector<ReceivedMessage>& messages, unsigned kind, uint32_t point) {
+  size_t n = 0;
+  for (const ReceivedMessage& m : messages) n += m.message == kind && m.lParam == point;
+  return n;
+}
+
+}  // namespace klvtest

@@ -1,0 +1,39 @@
+// The recording target the clicking tests share, and markers in its log
+// that split it into before and after.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "tests/support/click_target.h"
+
+namespace klvtest {
+
+// GBK title of the shared target (unique on the desktop).
+extern const char kTargetTitle[];
+// Started on first use: 320 x 240 at (20, 20), left of the main window.
+ClickTarget& Target();
+
+// Posts a marker to the target and waits until the target has handled it.
+// Returns the log position just after it: whatever was posted to the target
+// before the marker (from any thread) lies before that position.
+size_t MarkTarget();
+// The messages taken from the target's queue from one log position to the
+// next (or to the end), markers left out.
+std::vector<ReceivedMessage> QueuedBetween(size_t from, size_t to = SIZE_MAX);
+// Pumps until the queued messages from the position on satisfy the
+// condition; they are returned either way.
+std::vector<ReceivedMessage> WaitForQueued(size_t from,
+                                           const std::function<bool(const std::vector<ReceivedMessage>&)>& enough,
+                                           unsigned long milliseconds = 15000);
+
+// The left and right click of the program at (x, y), as posted.
+std::vector<ReceivedMessage> LeftClickAt(int x, int y);
+std::vector<ReceivedMessage> RightClickAt(int x, int y);
+uint32_t Packed(int x, int y);
+// How many messages of the kind, and with that point when point is given.
+size_t CountOf(const std::vector<ReceivedMessage>& messages, unsigned kind);
+size_t CountAt(const std::vector<ReceivedMessage>& messages, unsigned kind, uint32_t point);
+
+}  // namespace klvtest
