@@ -1,0 +1,520 @@
+// The combo box: a system "COMBOBOX" with the control's stored items, item
+// data, colours and font, its events, and the three core commands that work
+// on it (item text, add item, clear). Items added by the commands live only in
+// the system control, so a rebuild of the system window loses them.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "controls/child_window.h"
+#include "controls/command_arguments.h"
+#include "controls/control_font.h"
+#include "controls/control_paint.h"
+#include "controls/core_commands.h"
+#include "controls/host.h"
+#include "controls/type_records.h"
+#include "controls/unit_creation.h"
+#include "controls/unit_procedure.h"
+#include "controls/unit_settings.h"
+#include "controls/word_properties.h"
+#include "runtime/text_value.h"
+
+namespace klv {
+namespace {
+
+// Posted to itself when the user picks an item: by the time it arrives the
+// combo box shows the new selection and text.
+constexpr UINT kItemPickedMessage = 0xA711;
+constexpr UINT kApplyFontNotice = 0x806F;
+constexpr int kMinimumDropDownHeight = 160;
+constexpr int32_t kLongestLimit = 32767;
+constexpr uint32_t kDropDownBackground = 0xFFFFFF;
+
+enum ComboStyle : uint32_t { kSimple = 0, kDropDown = 1, kDropDownList = 2 };
+
+enum ComboProperty {  // type property k = property index - 8
+  kStyle = 0, kContent = 1, kMaximumLength = 2, kSelectionStart = 3, kSelectionLength = 4, kSelectedText = 5,
+  kSorted = 6, kRowSpacing = 7, kTextColour = 8, kBackgroundColour = 9, kFont = 10, kCurrentItem = 11,
+  kItemTexts = 12, kItemData = 13, kBindingText1 = 14, kBindingText2 = 15, kBindingSetting = 16,
+  kPropertyCount = 25,
+};
+
+const PropertyDescriptor kProperties[kPropertyCount] = {
+    {"类型", "Style", "", 1014, 0},           {"内容", "Text", "", 1016, 0},
+    {"最大文本长度", "MaxLength", "", 1006, 0}, {"起始选择位置", "SelStart", "", 1000, 0},
+    {"被选择文本长度", "SelLength", "", 1000, 0}, {"被选择文本", "SelText", "", 1016, 0},
+    {"自动排序", "Sorted", "", 1003, 0},       {"行间距", "RowSpacing", "", 1006, 0},
+    {"文本颜色", "TextColor", "", 1001, 0},    {"背景颜色", "BackColor", "", 1001, 0},
+    {"字体", "Font", "", 1013, 0},             {"现行选中项", "CurrentItem", "", 1000, 0},
+    {"列表项目", "Items", "", 1018, 0},         {"项目数值", "ItemData", "", 1009, 0},
+    {"", "BindingText1", "", 1016, 0},        {"", "BindingText2", "", 1016, 0},
+    {"", "BindingSetting", "", 1000, 0},      {"", "Reserved25", "", 1000, 0},
+    {"", "Reserved26", "", 1000, 0},          {"", "Reserved27", "", 1000, 0},
+    {"", "Reserved28", "", 1000, 0},          {"", "Reserved29", "", 1000, 0},
+    {"", "Reserved30", "", 1000, 0},          {"", "Reserved31", "", 1000, 0},
+    {"", "Reserved32", "", 1000, 0},
+};
+
+// The item list travels to and from the program as one text, one item per
+// line.
+const char kItemSeparator[] = "\r\n";
+
+std::string JoinItems(const std::vector<std::string>& items) {
+  std::string joined;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i) joined += kItemSeparator;
+    joined += items[i];
+  }
+  return joined;
+}
+
+std::vector<std::string> SplitItems(const std::string& text) {
+  std::vector<std::string> items;
+  if (text.empty()) return items;
+  size_t from = 0;
+  for (size_t at; (at = text.find(kItemSeparator, from)) != std::string::npos; from = at + 2) {
+    items.push_back(text.substr(from, at - from));
+  }
+  items.push_back(text.substr(from));
+  return items;
+}
+
+uint32_t DefaultBackground(uint32_t style) { return style == kSimple ? kSystemColour : kDropDownBackground; }
+
+DWORD StyleBits(uint32_t style) {
+  switch (style) {
+    case kSimple: return CBS_SIMPLE;
+    case kDropDown: return CBS_DROPDOWN;
+    default: return CBS_DROPDOWNLIST;
+  }
+}
+
+bool IsDropDownListWindow(HWND combo) {
+  return (static_cast<DWORD>(GetWindowLongA(combo, GWL_STYLE)) & 3) == CBS_DROPDOWNLIST;
+}
+
+int32_t Clamp(int32_t value, int32_t low, int32_t high) { return std::max(low, std::min(value, high)); }
+
+// The text of item index, asked of the system control (any thread).
+std::string ItemText(HWND combo, int index) {
+  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  if (index < 0 || index >= count) return std::string();
+  LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == CB_ERR || length <= 0) return std::string();
+  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+  LRESULT copied = SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+  if (copied == CB_ERR || copied <= 0) return std::string();
+  return std::string(buffer.data(), strnlen(buffer.data(), buffer.size()));
+}
+
+// The edit field's text in characters: the system counts selection
+// positions in characters, whatever the code page.
+std::wstring WideText(HWND window) {
+  int length = static_cast<int>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
+  if (length <= 0) return std::wstring();
+  std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+  return std::wstring(buffer.data());
+}
+
+std::string ToProgramText(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(std::max(size, 0)), '\0');
+  if (size > 0) WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &bytes[0], size, nullptr, nullptr);
+  return bytes;
+}
+
+struct EditSelection {
+  int32_t start = 0;
+  int32_t end = 0;
+};
+
+EditSelection ReadEditSelection(HWND combo) {
+  DWORD start = 0, end = 0;
+  SendMessageA(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {static_cast<int32_t>(start), static_cast<int32_t>(end)};
+}
+
+class ComboBoxUnit : public UnitObject {
+ public:
+  ComboBoxUnit(const CreateRequest& request, const ComboBoxSettings& settings)
+      : UnitObject(request.windowId, request.unitId),
+        record_(request.record),
+        settings_(settings),
+        background_(settings.backgroundColour) {
+    font_.LoadStored(settings.font);
+    settings_.style = std::min<uint32_t>(settings_.style, kDropDownList);
+  }
+
+  bool Create(const CreateRequest& request) {
+    return Build(request.parent, request.childId, RequestedRect(request), CommonChildStyle(request)) != nullptr;
+  }
+
+  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
+  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  void Rebuild() override;
+  bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  void HandleLoadNotice(UINT notice) override {
+    if (notice != kApplyFontNotice || !font_.NamesFace()) return;
+    font_.Refresh();
+    ApplyFont(true);
+  }
+  LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  HWND Build(HWND parent, int childId, RECT rect, DWORD commonStyle);
+  void FillItems(HWND combo);
+  void ApplyFont(bool redraw);
+  void ApplyItemHeight() { SendMessageA(hwnd(), CB_SETITEMHEIGHT, 0, baseItemHeight_ + settings_.extraItemHeight); }
+  void ApplyEditSelection(HWND combo) const {
+    int32_t end = settings_.selectionStart + settings_.selectionLength;
+    SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(settings_.selectionStart, end));
+  }
+  bool HasEditField() const { return settings_.style != kDropDownList; }
+  void KeepLiveState();
+  void WriteStyle(int32_t requested);
+  void WriteSelectionStart(int32_t start);
+  void WriteSelectionLength(int32_t length);
+  void ReplaceSelection(const std::string& text);
+  void WriteCurrentItem(int32_t index);
+  void Redraw() { RedrawWindow(hwnd(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME); }
+
+  const ControlRecord* record_;  // the stored geometry, kept by the runtime
+  ComboBoxSettings settings_;
+  ControlFont font_;
+  ColourBrush background_;
+  int baseItemHeight_ = 0;
+  SpareProperties<kPropertyCount - kBindingSetting - 1> spare_{kBindingSetting + 1};  // held, without effect
+};
+
+// Creation: style, window, font, item height, text limit, items with their
+// data, current item, and for the types with an edit field its text and
+// selection. The window is tagged only when all of this is done, so the
+// steps raise no events.
+HWND ComboBoxUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyle) {
+  DWORD style = commonStyle | WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | CBS_AUTOHSCROLL | StyleBits(settings_.style);
+  if (settings_.sorted) style |= CBS_SORT;
+  int height = rect.bottom - rect.top;
+  if (settings_.style != kSimple) height = std::max(height, kMinimumDropDownHeight);
+  HWND combo = CreateWindowExA(0, "COMBOBOX", settings_.content.c_str(), style, rect.left, rect.top,
+                               rect.right - rect.left, height, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleA(nullptr), nullptr);
+  if (!combo) return nullptr;
+  font_.ApplyTo(combo, false);
+  baseItemHeight_ = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
+  SendMessageA(combo, CB_SETITEMHEIGHT, 0, baseItemHeight_ + settings_.extraItemHeight);
+  if (HasEditField()) SendMessageA(combo, CB_LIMITTEXT, settings_.maximumLength, 0);
+  FillItems(combo);
+  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  settings_.selectedItem = Clamp(settings_.selectedItem, -1, count - 1);
+  SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(settings_.selectedItem), 0);
+  if (HasEditField()) {
+    SetWindowTextA(combo, settings_.content.c_str());
+    ApplyEditSelection(combo);
+  }
+  AttachWindow(combo);
+  SubclassWindow(combo, &UnitProcedure<ComboBoxUnit>);
+  return combo;
+}
+
+void ComboBoxUnit::FillItems(HWND combo) {
+  const size_t dataCount = settings_.itemData.size() / 4;
+  for (size_t i = 0; i < settings_.items.size(); ++i) {
+    LRESULT at = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(settings_.items[i].c_str()));
+    if (at < 0 || i >= dataCount) continue;
+    uint32_t data;
+    std::memcpy(&data, settings_.itemData.data() + i * 4, 4);
+    SendMessageA(combo, CB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(data));
+  }
+}
+
+void ComboBoxUnit::ApplyFont(bool redraw) {
+  font_.ApplyTo(hwnd(), redraw);
+  // A new font gives the items their natural height again; the row spacing
+  // is added on top of that.
+  baseItemHeight_ = static_cast<int>(SendMessageA(hwnd(), CB_GETITEMHEIGHT, 0, 0));
+  ApplyItemHeight();
+}
+
+// What the program sees of the old window is what the new one starts with:
+// its text and selection, and its current item among the stored items.
+void ComboBoxUnit::KeepLiveState() {
+  if (!IsDropDownListWindow(hwnd())) {
+    settings_.content = WindowText(hwnd());
+    EditSelection selection = ReadEditSelection(hwnd());
+    settings_.selectionStart = selection.start;
+    settings_.selectionLength = selection.end - selection.start;
+  }
+  settings_.selectedItem = static_cast<int32_t>(SendMessageA(hwnd(), CB_GETCURSEL, 0, 0));
+}
+
+void ComboBoxUnit::Rebuild() {
+  HWND old = hwnd();
+  if (old == nullptr) return;
+  KeepLiveState();
+  ChildPlacement placement = CapturePlacement(old);
+  if ((GetWindowLongA(old, GWL_STYLE) & 3) != CBS_SIMPLE && record_ != nullptr) {
+    // A drop-down's window rectangle is only its closed part: the height it
+    // was made with (its list included) is the stored one.
+    placement.rect.bottom = placement.rect.top + std::max(placement.height(), record_->height);
+  }
+  if (settings_.style != kSimple) {
+    placement.rect.bottom = placement.rect.top + std::max(placement.height(), kMinimumDropDownHeight);
+  }
+  HWND focus = GetFocus();
+  bool hadFocus = focus == old || IsChild(old, focus);
+  DWORD common = static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE)) & (WS_DISABLED | WS_TABSTOP);
+  DestroyOwnWindow();
+  HWND fresh = Build(placement.parent, placement.childId, placement.rect, common);
+  if (fresh == nullptr) return;
+  TakePlacement(fresh, placement);
+  if (hadFocus) SetFocus(fresh);
+}
+
+bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
+  switch (k) {
+    case kStyle: out->low = settings_.style; return true;
+    case kContent:
+      if (!IsDropDownListWindow(hwnd())) {
+        out->text = WindowText(hwnd());
+      } else {
+        out->text = ItemText(hwnd(), static_cast<int>(SendMessageA(hwnd(), CB_GETCURSEL, 0, 0)));
+      }
+      return true;
+    case kMaximumLength: out->low = settings_.maximumLength; return true;
+    case kSelectionStart:
+    case kSelectionLength: {
+      EditSelection live = {settings_.selectionStart, settings_.selectionStart + settings_.selectionLength};
+      if (HasEditField()) live = ReadEditSelection(hwnd());
+      out->low = static_cast<uint32_t>(k == kSelectionStart ? live.start : live.end - live.start);
+      return true;
+    }
+    case kSelectedText: {
+      if (!HasEditField()) return true;
+      EditSelection live = ReadEditSelection(hwnd());
+      std::wstring text = WideText(hwnd());
+      size_t start = std::min<size_t>(static_cast<size_t>(std::max(live.start, 0)), text.size());
+      size_t end = std::min<size_t>(static_cast<size_t>(std::max(live.end, live.start)), text.size());
+      out->text = ToProgramText(text.substr(start, end - start));
+      return true;
+    }
+    case kSorted: out->low = settings_.sorted; return true;
+    case kRowSpacing: out->low = settings_.extraItemHeight; return true;
+    case kTextColour: out->low = settings_.textColour; return true;
+    case kBackgroundColour: out->low = settings_.backgroundColour; return true;
+    case kFont: out->font = font_.Value(); return true;
+    case kCurrentItem: out->low = static_cast<uint32_t>(SendMessageA(hwnd(), CB_GETCURSEL, 0, 0)); return true;
+    case kItemTexts: out->text = JoinItems(settings_.items); return true;
+    case kItemData: out->bytes = settings_.itemData; return true;
+    case kBindingText1: out->text = settings_.text2a; return true;
+    case kBindingText2: out->text = settings_.text2b; return true;
+    case kBindingSetting: out->low = settings_.setting3; return true;
+    default: out->low = spare_.Read(k); return spare_.Holds(k);
+  }
+}
+
+void ComboBoxUnit::WriteStyle(int32_t requested) {
+  uint32_t style = static_cast<uint32_t>(Clamp(requested, kSimple, kDropDownList));
+  if (settings_.backgroundColour == DefaultBackground(settings_.style)) {
+    settings_.backgroundColour = DefaultBackground(style);
+    background_.Set(settings_.backgroundColour);
+  }
+  settings_.style = style;
+}
+
+void ComboBoxUnit::WriteSelectionStart(int32_t start) {
+  if (!HasEditField()) {
+    settings_.selectionStart = std::max(start, -1);
+    return;
+  }
+  int32_t length = static_cast<int32_t>(WideText(hwnd()).size());
+  EditSelection live = ReadEditSelection(hwnd());
+  if (start == -1) {
+    settings_.selectionStart = length;
+    settings_.selectionLength = 0;
+  } else {
+    settings_.selectionStart = Clamp(start, 0, length);
+    settings_.selectionLength = std::min(live.end - live.start, length - settings_.selectionStart);
+  }
+  ApplyEditSelection(hwnd());
+}
+
+void ComboBoxUnit::WriteSelectionLength(int32_t length) {
+  if (!HasEditField()) {
+    settings_.selectionLength = std::max(length, -1);
+    return;
+  }
+  int32_t textLength = static_cast<int32_t>(WideText(hwnd()).size());
+  settings_.selectionStart = Clamp(ReadEditSelection(hwnd()).start, 0, textLength);
+  int32_t rest = textLength - settings_.selectionStart;
+  settings_.selectionLength = length == -1 ? rest : Clamp(length, 0, rest);
+  ApplyEditSelection(hwnd());
+}
+
+void ComboBoxUnit::ReplaceSelection(const std::string& text) {
+  if (!HasEditField()) return;
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetComboBoxInfo(hwnd(), &info) || info.hwndItem == nullptr) return;
+  // The edit field puts the caret after the inserted text.
+  SendMessageA(info.hwndItem, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// Selecting through the property raises no event: CB_SETCURSEL sends no
+// notification, and nothing is posted.
+void ComboBoxUnit::WriteCurrentItem(int32_t index) {
+  int count = static_cast<int>(SendMessageA(hwnd(), CB_GETCOUNT, 0, 0));
+  settings_.selectedItem = Clamp(index, -1, count - 1);
+  SendMessageA(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(settings_.selectedItem), 0);
+}
+
+int ComboBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
+  const int32_t number = static_cast<int32_t>(value.low);
+  switch (k) {
+    case kStyle: {
+      uint32_t before = settings_.style;
+      WriteStyle(number);
+      return settings_.style != before ? 1 : 0;
+    }
+    case kContent:
+      settings_.content = value.text;
+      if (HasEditField()) SetWindowTextA(hwnd(), value.text.c_str());
+      return 0;
+    case kMaximumLength:
+      settings_.maximumLength = static_cast<uint32_t>(Clamp(number, 0, kLongestLimit));
+      if (HasEditField()) SendMessageA(hwnd(), CB_LIMITTEXT, settings_.maximumLength, 0);
+      return 0;
+    case kSelectionStart: WriteSelectionStart(number); return 0;
+    case kSelectionLength: WriteSelectionLength(number); return 0;
+    case kSelectedText: ReplaceSelection(value.text); return 0;
+    case kSorted: {
+      uint32_t sorted = value.low ? 1 : 0;
+      if (sorted == settings_.sorted) return 0;
+      settings_.sorted = sorted;
+      return 1;
+    }
+    case kRowSpacing:
+      settings_.extraItemHeight = static_cast<uint32_t>(Clamp(number, 0, kLongestLimit));
+      ApplyItemHeight();
+      return 0;
+    case kTextColour: settings_.textColour = value.low; Redraw(); return 0;
+    case kBackgroundColour:
+      settings_.backgroundColour = value.low;
+      background_.Set(value.low);
+      Redraw();
+      return 0;
+    case kFont: font_.Set(value.font); ApplyFont(true); return 0;
+    case kCurrentItem: WriteCurrentItem(number); return 0;
+    case kItemTexts: settings_.items = SplitItems(value.text); return 1;
+    case kItemData: settings_.itemData = value.bytes; return 1;
+    case kBindingText1: settings_.text2a = value.text; return 0;
+    case kBindingText2: settings_.text2b = value.text; return 0;
+    case kBindingSetting: settings_.setting3 = value.low; return 0;
+    default: spare_.Write(k, value.low); return 0;
+  }
+}
+
+int EventForNotification(WORD code) {
+  switch (code) {
+    case CBN_EDITCHANGE: return 1;
+    case CBN_DROPDOWN: return 2;
+    case CBN_CLOSEUP: return 3;
+    case CBN_DBLCLK: return 4;
+    case CBN_SETFOCUS: return -7;
+    case CBN_KILLFOCUS: return -8;
+    default: return 0;
+  }
+}
+
+bool ComboBoxUnit::HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (message == WM_COMMAND) {
+    WORD code = HIWORD(wParam);
+    if (code == CBN_SELENDOK) {
+      PostMessageA(hwnd(), kItemPickedMessage, 0, 0);
+    } else if (int event = EventForNotification(code)) {
+      RaiseEvent(event);
+    } else {
+      return false;
+    }
+    *result = 0;
+    return true;
+  }
+  // A drop-down list paints its closed face with the colours its parent
+  // answers for it.
+  if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX || message == WM_CTLCOLORSTATIC) {
+    *result = AnswerControlColour(wParam, settings_.textColour, background_);
+    return true;
+  }
+  return false;
+}
+
+// The combo box's own procedure in front of the system's: the posted pick
+// notice, and the colours of its edit field and list, which ask the combo box
+// itself.
+LRESULT ComboBoxUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case kItemPickedMessage: RaiseEvent(0); return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC: return AnswerControlColour(wParam, settings_.textColour, background_);
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(hwnd, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, background_.handle());
+      return 1;
+    }
+    default: return CallPreviousProcedure(hwnd, message, wParam, lParam);
+  }
+}
+
+// The combo box named by a command's first argument; the lookup raises the
+// runtime error when the unit is missing. Null for a unit of another type.
+HWND ComboWindow(const CommandArguments& arguments) {
+  const CommandArgument& combo = arguments.At(0);
+  auto* unit = reinterpret_cast<UnitObject*>(
+      static_cast<uintptr_t>(Host(HostNotifyCode::kRequireUnitObject, combo.low, combo.high)));
+  auto* comboUnit = dynamic_cast<ComboBoxUnit*>(unit);
+  return comboUnit ? comboUnit->hwnd() : nullptr;
+}
+
+}  // namespace
+
+DataTypeRecord ComboBoxTypeRecord() {
+  return MakeTypeRecord("组合框", "ComboBox", TypeFlags::kEvents, kProperties, kPropertyCount,
+                        &TypeInterface<CreateFromSettings<ComboBoxUnit, ComboBoxSettings>>);
+}
+
+// The commands reach the combo box only through messages to its system
+// window, so they work from any thread.
+namespace core {
+
+void ComboItemText(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  HWND combo = ComboWindow(args);
+  std::string text = combo ? ItemText(combo, args.Integer(1, -1)) : std::string();
+  SetTextResult(result, CopyText(text.c_str()));
+}
+
+void ComboAddItem(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  HWND combo = ComboWindow(args);
+  const char* text = args.Text(1, "");
+  LRESULT at = combo ? SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text ? text : "")) : CB_ERR;
+  if (at < 0) {
+    SetIntegerResult(result, -1);
+    return;
+  }
+  SendMessageA(combo, CB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(args.Integer(2, 0)));
+  SetIntegerResult(result, static_cast<int32_t>(at));
+}
+
+void ComboClear(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  if (HWND combo = ComboWindow(args)) SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+}
+
+}  // namespace core
+}  // namespace klv

@@ -1,0 +1,581 @@
+// The report list: a system list view ("SysListView32") built from the
+// control's stored settings: view, styles, colours, font, image lists,
+// columns and initial rows. Rows added at run time live only in the system
+// control; a rebuild of the system window starts again from the stored rows.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "controls/child_window.h"
+#include "controls/control_font.h"
+#include "controls/control_paint.h"
+#include "controls/host.h"
+#include "controls/image_list_blob.h"
+#include "controls/picture_file.h"
+#include "controls/picture_handles.h"
+#include "controls/report_list_window.h"
+#include "controls/type_records.h"
+#include "controls/unit_creation.h"
+#include "controls/unit_procedure.h"
+#include "controls/unit_settings.h"
+#include "controls/word_properties.h"
+
+namespace klv {
+namespace {
+
+// Posted to itself with the row index when a click or the space key may have
+// toggled a check box: when it arrives the system control has toggled it.
+constexpr UINT kCheckBoxClickedMessage = WM_USER + 1;
+constexpr UINT kApplyFontNotice = 0x806F;
+
+enum View : uint32_t { kLargeIcons = 0, kSmallIcons = 1, kListView = 2, kReportView = 3 };
+
+enum ListProperty {  // type property k = property index - 8
+  kBorder = 0, kTextColour = 1, kTextBackground = 2, kBackground = 3, kFont = 4, kView = 5, kIconAlignment = 6,
+  kAutoArrange = 7, kLabelWrap = 8, kColumns = 9, kNoColumnHeader = 10, kHeaderImages = 11, kHeaderClickable = 12,
+  kFullRowSelect = 13, kGridLines = 14, kHeaderDragDrop = 15, kViewImages = 16, kStateImages = 17,
+  kHotTracking = 18, kHandCursor = 19, kUnderlineCold = 20, kUnderlineHot = 21, kEditLabels = 22, kSortOrder = 23,
+  kCheckBoxes = 24, kFlatScrollBars = 25, kSingleSelection = 26, kCurrentRow = 27, kShowSelectionAlways = 28,
+  kRows = 29, kFirstReserved = 30, kPropertyCount = 39,
+};
+
+const PropertyDescriptor kProperties[kPropertyCount] = {
+    {"边框", "Border", "", 1014, 0},            {"文本颜色", "TextColor", "", 1001, 0},
+    {"文本背景颜色", "TextBackColor", "", 1001, 0}, {"背景颜色", "BackColor", "", 1001, 0},
+    {"字体", "Font", "", 1013, 0},              {"类型", "View", "", 1014, 0},
+    {"对齐方式", "IconAlign", "", 1014, 0},      {"自动排列", "AutoArrange", "", 1003, 0},
+    {"标签自动换行", "LabelWrap", "", 1003, 0},   {"列", "Columns", "", 1023, 0},
+    {"隐藏列头", "NoColumnHeader", "", 1003, 0}, {"列头图片组", "HeaderImages", "", 1024, 0},
+    {"列头可点击", "HeaderButtons", "", 1003, 0}, {"整行选择", "FullRowSelect", "", 1003, 0},
+    {"表格线", "GridLines", "", 1003, 0},        {"列头可拖动", "HeaderDragDrop", "", 1003, 0},
+    {"图片组", "Images", "", 1024, 0},           {"状态图片组", "StateImages", "", 1024, 0},
+    {"热点跟踪", "HotTracking", "", 1003, 0},    {"手形热点", "HandCursor", "", 1003, 0},
+    {"冷点下划线", "UnderlineCold", "", 1003, 0}, {"热点下划线", "UnderlineHot", "", 1003, 0},
+    {"允许编辑", "EditLabels", "", 1003, 0},      {"排序方式", "SortOrder", "", 1014, 0},
+    {"检查框", "CheckBoxes", "", 1003, 0},       {"平面滚动条", "FlatScrollBars", "", 1003, 0},
+    {"单一选择", "SingleSelection", "", 1003, 0}, {"现行选中项", "CurrentRow", "", 1000, 0},
+    {"始终显示选择", "ShowSelectionAlways", "", 1003, 0}, {"初始项目", "Rows", "", 1023, 0},
+    {"", "Reserved38", "", 1000, 0},            {"", "Reserved39", "", 1000, 0},
+    {"", "Reserved40", "", 1000, 0},            {"", "Reserved41", "", 1000, 0},
+    {"", "Reserved42", "", 1000, 0},            {"", "Reserved43", "", 1000, 0},
+    {"", "Reserved44", "", 1000, 0},            {"", "Reserved45", "", 1000, 0},
+    {"", "Reserved46", "", 1000, 0},
+};
+
+// The settings that are plain numbers with a top value, and what a change of
+// one does to the system window.
+enum class Effect { kRebuild, kStyleInPlace };
+enum class Applies { kAlways, kInIconViews, kInReportView, kWithHotTracking };
+struct SettingRule {
+  int property;
+  uint32_t ReportListSettings::*field;
+  uint32_t highest;
+  Effect effect;
+  Applies when;
+};
+
+const SettingRule kSettingRules[] = {
+    {kView, &ReportListSettings::view, kReportView, Effect::kRebuild, Applies::kAlways},
+    {kIconAlignment, &ReportListSettings::iconAlignLeft, 1, Effect::kRebuild, Applies::kInIconViews},
+    {kAutoArrange, &ReportListSettings::autoArrange, 1, Effect::kRebuild, Applies::kInIconViews},
+    {kLabelWrap, &ReportListSettings::labelWrap, 1, Effect::kStyleInPlace, Applies::kAlways},
+    {kNoColumnHeader, &ReportListSettings::noColumnHeader, 1, Effect::kStyleInPlace, Applies::kAlways},
+    {kHeaderClickable, &ReportListSettings::headerClickable, 1, Effect::kRebuild, Applies::kInReportView},
+    {kFullRowSelect, &ReportListSettings::fullRowSelect, 1, Effect::kRebuild, Applies::kInReportView},
+    {kGridLines, &ReportListSettings::gridLines, 1, Effect::kRebuild, Applies::kInReportView},
+    {kHeaderDragDrop, &ReportListSettings::headerDragDrop, 1, Effect::kRebuild, Applies::kInReportView},
+    {kHotTracking, &ReportListSettings::hotTracking, 1, Effect::kRebuild, Applies::kAlways},
+    {kHandCursor, &ReportListSettings::handCursor, 1, Effect::kRebuild, Applies::kWithHotTracking},
+    {kUnderlineCold, &ReportListSettings::underlineCold, 1, Effect::kRebuild, Applies::kWithHotTracking},
+    {kUnderlineHot, &ReportListSettings::underlineHot, 1, Effect::kRebuild, Applies::kWithHotTracking},
+    {kEditLabels, &ReportListSettings::editLabels, 1, Effect::kRebuild, Applies::kAlways},
+    {kSortOrder, &ReportListSettings::sortOrder, 2, Effect::kRebuild, Applies::kAlways},
+    {kCheckBoxes, &ReportListSettings::checkBoxes, 1, Effect::kRebuild, Applies::kAlways},
+    {kFlatScrollBars, &ReportListSettings::flatScrollBars, 1, Effect::kRebuild, Applies::kAlways},
+    {kSingleSelection, &ReportListSettings::singleSelection, 1, Effect::kRebuild, Applies::kAlways},
+    {kShowSelectionAlways, &ReportListSettings::showSelectionAlways, 1, Effect::kRebuild, Applies::kAlways},
+};
+
+const SettingRule* RuleFor(int k) {
+  for (const SettingRule& rule : kSettingRules) {
+    if (rule.property == k) return &rule;
+  }
+  return nullptr;
+}
+
+uint32_t ClampSetting(uint32_t value, uint32_t highest) {
+  int32_t number = static_cast<int32_t>(value);
+  return number < 0 ? 0 : std::min(static_cast<uint32_t>(number), highest);
+}
+
+bool InIconView(const ReportListSettings& s) { return s.view == kLargeIcons || s.view == kSmallIcons; }
+
+bool RuleApplies(Applies when, const ReportListSettings& s) {
+  switch (when) {
+    case Applies::kInIconViews: return InIconView(s);
+    case Applies::kInReportView: return s.view == kReportView;
+    case Applies::kWithHotTracking: return s.hotTracking != 0;
+    default: return true;
+  }
+}
+
+// The list-view style bits of the settings (the low sixteen bits of the
+// window style).
+DWORD ListStyle(const ReportListSettings& s) {
+  static const DWORD kViewBits[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
+  DWORD style = kViewBits[std::min<uint32_t>(s.view, kReportView)];
+  if (InIconView(s)) {
+    if (s.iconAlignLeft) style |= LVS_ALIGNLEFT;
+    if (s.autoArrange) style |= LVS_AUTOARRANGE;
+    if (!s.labelWrap) style |= LVS_NOLABELWRAP;
+  }
+  if (s.view == kReportView) {
+    if (s.noColumnHeader) style |= LVS_NOCOLUMNHEADER;
+    if (!s.headerClickable) style |= LVS_NOSORTHEADER;
+  }
+  if (s.editLabels) style |= LVS_EDITLABELS;
+  if (s.sortOrder == 1) style |= LVS_SORTASCENDING;
+  if (s.sortOrder == 2) style |= LVS_SORTDESCENDING;
+  if (s.singleSelection) style |= LVS_SINGLESEL;
+  if (s.showSelectionAlways) style |= LVS_SHOWSELALWAYS;
+  return style;
+}
+
+DWORD ExtendedListStyle(const ReportListSettings& s) {
+  DWORD style = LVS_EX_SUBITEMIMAGES | LVS_EX_INFOTIP;
+  if (s.view == kReportView) {
+    if (s.fullRowSelect) style |= LVS_EX_FULLROWSELECT;
+    if (s.gridLines) style |= LVS_EX_GRIDLINES;
+    if (s.headerDragDrop) style |= LVS_EX_HEADERDRAGDROP;
+  }
+  if (s.hotTracking) {
+    style |= LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE;
+    if (s.underlineCold) style |= LVS_EX_UNDERLINECOLD;
+    if (s.underlineHot) style |= LVS_EX_UNDERLINEHOT;
+  }
+  if (s.checkBoxes) style |= LVS_EX_CHECKBOXES;
+  if (s.flatScrollBars) style |= LVS_EX_FLATSB;
+  return style;
+}
+
+void RegisterListViewClass() {
+  static bool registered = false;
+  if (registered) return;
+  INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
+  registered = InitCommonControlsEx(&classes) != FALSE;
+}
+
+HCURSOR HandCursor() {
+  if (HCURSOR hand = LoadCursorA(nullptr, IDC_HAND)) return hand;
+  if (HCURSOR own = LoadCursorA(GetModuleHandleA(nullptr), "HAND")) return own;
+  return LoadCursorA(nullptr, IDC_ARROW);
+}
+
+int ColumnFormat(const ColumnRecord& column) {
+  static const int kAlignments[] = {LVCFMT_LEFT, LVCFMT_CENTER, LVCFMT_RIGHT};
+  int format = kAlignments[std::min<uint32_t>(column.alignment, 2)];
+  if (column.imageIndex >= 0) {
+    format |= LVCFMT_IMAGE;
+    if (column.imageOnRight) format |= LVCFMT_BITMAP_ON_RIGHT;
+  }
+  return format;
+}
+
+void InsertColumns(HWND list, const std::vector<ColumnRecord>& columns) {
+  for (size_t i = 0; i < columns.size(); ++i) {
+    LVCOLUMNA column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = ColumnFormat(columns[i]);
+    column.cx = columns[i].width;
+    column.pszText = const_cast<char*>(columns[i].title.c_str());
+    column.iSubItem = static_cast<int>(i);
+    if (columns[i].imageIndex >= 0) {
+      column.mask |= LVCF_IMAGE;
+      column.iImage = columns[i].imageIndex;
+    }
+    SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+  }
+}
+
+HIMAGELIST ListImages(HWND list, int which) {
+  return reinterpret_cast<HIMAGELIST>(SendMessageA(list, LVM_GETIMAGELIST, static_cast<WPARAM>(which), 0));
+}
+
+class ReportListUnit : public UnitObject {
+ public:
+  ReportListUnit(const CreateRequest& request, const ReportListSettings& settings)
+      : UnitObject(request.windowId, request.unitId), settings_(settings) {
+    font_.LoadStored(settings.font);
+  }
+
+  bool Create(const CreateRequest& request) {
+    return Build(request.parent, request.childId, RequestedRect(request), CommonChildStyle(request)) != nullptr;
+  }
+
+  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
+  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  void Rebuild() override;
+  bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  void HandleLoadNotice(UINT notice) override {
+    if (notice != kApplyFontNotice || !font_.NamesFace()) return;
+    font_.Refresh();
+    font_.ApplyTo(hwnd(), true);
+  }
+  LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  HWND Build(HWND parent, int childId, RECT rect, DWORD commonStyle);
+  void ApplyColours(HWND list) const;
+  void ApplyViewImages(HWND list) const;
+  void ApplyStateImages(HWND list) const;
+  void ApplyHeaderImages(HWND list);
+  void InsertRows(HWND list) const;
+  void ApplyCurrentRow(HWND list) const;
+  void ApplyStyleInPlace() {
+    DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd(), GWL_STYLE));
+    SetWindowLongA(hwnd(), GWL_STYLE, static_cast<LONG>((style & 0xFFFF0000u) | ListStyle(settings_)));
+    SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+  }
+  int WriteRuledSetting(const SettingRule& rule, uint32_t value);
+  void NoteCheckBoxClick(HWND hwnd, LPARAM position);
+  bool AnswerInfoTip(const NMHDR* header);
+  const RowCellRecord* RowRecord(int row) const;
+
+  ReportListSettings settings_;
+  ControlFont font_;
+  OwnedHandle<HIMAGELIST, ImageList_Destroy> headerImages_;  // the header never frees its list
+  SpareProperties<kPropertyCount - kFirstReserved> spare_{kFirstReserved};  // held, without effect
+};
+
+// Creation: window and list-view styles, font, image lists, colours, hot
+// cursor, columns, rows and the current row. The window is tagged only at
+// the end, so none of these steps raises an event.
+HWND ReportListUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyle) {
+  RegisterListViewClass();
+  BorderStyle border = BorderFor(settings_.borderStyle);
+  DWORD style = commonStyle | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | border.style | ListStyle(settings_);
+  HWND list = CreateWindowExA(border.extended, WC_LISTVIEWA, "", style, rect.left, rect.top, rect.right - rect.left,
+                              rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)),
+                              GetModuleHandleA(nullptr), nullptr);
+  if (!list) return nullptr;
+  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(ExtendedListStyle(settings_)));
+  font_.ApplyTo(list, false);
+  ApplyViewImages(list);
+  ApplyStateImages(list);
+  ApplyHeaderImages(list);
+  ApplyColours(list);
+  if (settings_.hotTracking && settings_.handCursor) {
+    SendMessageA(list, LVM_SETHOTCURSOR, 0, reinterpret_cast<LPARAM>(HandCursor()));
+  }
+  if (settings_.view == kReportView) InsertColumns(list, settings_.columns);
+  InsertRows(list);
+  ApplyCurrentRow(list);
+  AttachWindow(list);
+  SubclassWindow(list, &UnitProcedure<ReportListUnit>);
+  return list;
+}
+
+void ReportListUnit::ApplyColours(HWND list) const {
+  // The text colour goes to the system as stored; the others may name the
+  // system's button-face colour.
+  SendMessageA(list, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(settings_.textColour));
+  SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(ResolveColour(settings_.textBackgroundColour)));
+  SendMessageA(list, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(ResolveColour(settings_.backgroundColour)));
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+// The list view owns the image lists it is given and frees them with its
+// window; one it hands back when replaced is freed here.
+void SetOwnedImageList(HWND list, int which, HIMAGELIST images) {
+  if (images == nullptr && ListImages(list, which) == nullptr) return;
+  HIMAGELIST previous = reinterpret_cast<HIMAGELIST>(
+      SendMessageA(list, LVM_SETIMAGELIST, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(images)));
+  if (previous && previous != images) ImageList_Destroy(previous);
+}
+
+void ReportListUnit::ApplyViewImages(HWND list) const {
+  HIMAGELIST images = MakeImageList(settings_.viewImages);
+  SetOwnedImageList(list, settings_.view == kLargeIcons ? LVSIL_NORMAL : LVSIL_SMALL, images);
+}
+
+void ReportListUnit::ApplyStateImages(HWND list) const {
+  // With check boxes and no list of its own the control keeps the system's
+  // check-box images.
+  HIMAGELIST images = MakeImageList(settings_.stateImages);
+  if (images == nullptr && settings_.checkBoxes) return;
+  SetOwnedImageList(list, LVSIL_STATE, images);
+}
+
+void ReportListUnit::ApplyHeaderImages(HWND list) {
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  HIMAGELIST images = settings_.view == kReportView ? MakeImageList(settings_.headerImages) : nullptr;
+  if (images) ImageList_SetBkColor(images, ResolveColour(settings_.backgroundColour));
+  if (header) SendMessageA(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+  headerImages_.Reset(images);
+}
+
+// An image index the list's images do not have counts as none.
+int ValidImage(HWND list, int which, int32_t index) {
+  return index >= 0 && index < ImageCount(ListImages(list, which)) ? index : -1;
+}
+
+void ReportListUnit::InsertRows(HWND list) const {
+  SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  const int which = settings_.view == kLargeIcons ? LVSIL_NORMAL : LVSIL_SMALL;
+  int row = -1, column = 0;
+  for (const RowCellRecord& cell : settings_.rows) {
+    LVITEMA item = {};
+    item.pszText = const_cast<char*>(cell.text.c_str());
+    item.iImage = ValidImage(list, which, cell.imageIndex);
+    if (cell.nextColumn == 0) {
+      item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+      item.iItem = row + 1;
+      item.lParam = static_cast<LPARAM>(cell.rowData);
+      if (ValidImage(list, LVSIL_STATE, cell.stateImageIndex) >= 0) {
+        item.mask |= LVIF_STATE;
+        item.state = INDEXTOSTATEIMAGEMASK(cell.stateImageIndex + 1);
+        item.stateMask = LVIS_STATEIMAGEMASK;
+      }
+      if (settings_.view == kReportView) {
+        item.mask |= LVIF_INDENT;
+        item.iIndent = std::max(cell.indent, 0);
+      }
+      int inserted = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+      if (inserted >= 0) row = inserted;
+      column = 0;
+    } else if (row >= 0) {
+      item.mask = LVIF_TEXT | LVIF_IMAGE;
+      item.iItem = row;
+      item.iSubItem = ++column;
+      SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+  }
+}
+
+void SetRowStates(HWND list, int row, UINT states) {
+  LVITEMA item = {};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = states;
+  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+int SelectedRow(HWND list) {
+  return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
+}
+
+// Only a single-selection list shows the stored current row.
+void ReportListUnit::ApplyCurrentRow(HWND list) const {
+  if (!settings_.singleSelection) return;
+  if (settings_.selectedRow >= 0) {
+    SetRowStates(list, settings_.selectedRow, LVIS_SELECTED | LVIS_FOCUSED);
+  } else if (int selected = SelectedRow(list); selected >= 0) {
+    SetRowStates(list, selected, 0);
+  }
+}
+
+void ReportListUnit::Rebuild() {
+  HWND old = hwnd();
+  if (old == nullptr) return;
+  ChildPlacement placement = CapturePlacement(old);
+  HWND focus = GetFocus();
+  bool hadFocus = focus == old || IsChild(old, focus);
+  DWORD common = static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE)) & (WS_DISABLED | WS_TABSTOP);
+  headerImages_.Reset();
+  DestroyOwnWindow();
+  HWND fresh = Build(placement.parent, placement.childId, placement.rect, common);
+  if (fresh == nullptr) return;
+  TakePlacement(fresh, placement);
+  if (hadFocus) SetFocus(fresh);
+}
+
+bool ReportListUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
+  if (const SettingRule* rule = RuleFor(k)) {
+    out->low = settings_.*(rule->field);
+    return true;
+  }
+  switch (k) {
+    case kBorder: out->low = settings_.borderStyle; return true;
+    case kTextColour: out->low = settings_.textColour; return true;
+    case kTextBackground: out->low = settings_.textBackgroundColour; return true;
+    case kBackground: out->low = settings_.backgroundColour; return true;
+    case kFont: out->font = font_.Value(); return true;
+    case kColumns: out->bytes = WriteColumnList(settings_.columns); return true;
+    case kHeaderImages: out->bytes = settings_.headerImages; return true;
+    case kViewImages: out->bytes = settings_.viewImages; return true;
+    case kStateImages: out->bytes = settings_.stateImages; return true;
+    case kCurrentRow: out->low = static_cast<uint32_t>(SelectedRow(hwnd())); return true;
+    case kRows: out->bytes = WriteRowList(settings_.rows); return true;
+    default: out->low = spare_.Read(k); return spare_.Holds(k);
+  }
+}
+
+// A change is a different value; what it does depends on the rule and, for
+// some settings, on the view or on hot tracking.
+int ReportListUnit::WriteRuledSetting(const SettingRule& rule, uint32_t value) {
+  uint32_t wanted = ClampSetting(value, rule.highest);
+  uint32_t& field = settings_.*(rule.field);
+  if (field == wanted) return 0;
+  bool appliedBefore = RuleApplies(rule.when, settings_);
+  field = wanted;
+  if (!appliedBefore && !RuleApplies(rule.when, settings_)) return 0;
+  if (rule.effect == Effect::kRebuild) return 1;
+  ApplyStyleInPlace();
+  return 0;
+}
+
+int ReportListUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
+  if (const SettingRule* rule = RuleFor(k)) return WriteRuledSetting(*rule, value.low);
+  switch (k) {
+    case kBorder:
+      settings_.borderStyle = ClampSetting(value.low, kLastBorderStyle);
+      ApplyBorder(hwnd(), settings_.borderStyle);
+      return 0;
+    case kTextColour: settings_.textColour = value.low; ApplyColours(hwnd()); return 0;
+    case kTextBackground: settings_.textBackgroundColour = value.low; ApplyColours(hwnd()); return 0;
+    case kBackground: settings_.backgroundColour = value.low; ApplyColours(hwnd()); return 0;
+    case kFont: font_.Set(value.font); font_.ApplyTo(hwnd(), true); return 0;
+    case kColumns: {
+      std::vector<ColumnRecord> columns;
+      if (!ParseColumnList(value.bytes, &columns) || WriteColumnList(columns) == WriteColumnList(settings_.columns)) {
+        return 0;
+      }
+      settings_.columns = std::move(columns);
+      return settings_.view == kReportView ? 1 : 0;
+    }
+    case kHeaderImages: settings_.headerImages = value.bytes; ApplyHeaderImages(hwnd()); return 0;
+    case kViewImages: settings_.viewImages = value.bytes; ApplyViewImages(hwnd()); return 0;
+    case kStateImages: settings_.stateImages = value.bytes; ApplyStateImages(hwnd()); return 0;
+    case kCurrentRow:
+      settings_.selectedRow = std::max(static_cast<int32_t>(value.low), -1);
+      ApplyCurrentRow(hwnd());
+      return 0;
+    case kRows: {
+      std::vector<RowCellRecord> rows;
+      if (!ParseRowList(value.bytes, &rows)) return 0;
+      settings_.rows = std::move(rows);
+      InsertRows(hwnd());
+      return 0;
+    }
+    default: spare_.Write(k, value.low); return 0;
+  }
+}
+
+const RowCellRecord* ReportListUnit::RowRecord(int row) const {
+  int at = -1;
+  for (const RowCellRecord& cell : settings_.rows) {
+    if (cell.nextColumn == 0 && ++at == row) return &cell;
+  }
+  return nullptr;
+}
+
+// The tip of a row is the tip text of its first cell record, cut to the
+// buffer the system offers.
+bool ReportListUnit::AnswerInfoTip(const NMHDR* header) {
+  if (header->code == LVN_GETINFOTIPA) {
+    auto* tip = reinterpret_cast<const NMLVGETINFOTIPA*>(header);
+    const RowCellRecord* row = RowRecord(tip->iItem);
+    if (row == nullptr || row->tip.empty() || tip->pszText == nullptr || tip->cchTextMax <= 0) return true;
+    std::string cut = CutAtCharacterBoundary(row->tip, static_cast<size_t>(tip->cchTextMax - 1));
+    std::memcpy(tip->pszText, cut.c_str(), cut.size() + 1);
+    return true;
+  }
+  auto* tip = reinterpret_cast<const NMLVGETINFOTIPW*>(header);
+  const RowCellRecord* row = RowRecord(tip->iItem);
+  if (row == nullptr || row->tip.empty() || tip->pszText == nullptr || tip->cchTextMax <= 0) return true;
+  int written = MultiByteToWideChar(CP_ACP, 0, row->tip.c_str(), -1, tip->pszText, tip->cchTextMax);
+  if (written == 0) tip->pszText[tip->cchTextMax - 1] = L'\0';
+  return true;
+}
+
+bool Refused(bool dispatched, const HandlerResult& result) {
+  return dispatched && result.hasValue && result.value == 0;
+}
+
+bool ReportListUnit::HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (message != WM_NOTIFY) return false;
+  const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+  const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+  const auto* label = reinterpret_cast<const NMLVDISPINFOA*>(lParam);  // the row index sits alike in A and W
+  HandlerResult answer = {false, 0};
+  *result = 0;
+  switch (header->code) {
+    case LVN_ITEMCHANGED:
+      if ((change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_FOCUSED) && !(change->uOldState & LVIS_FOCUSED)) {
+        RaiseEvent(0);
+      }
+      return true;
+    case LVN_ITEMACTIVATE: RaiseEvent(1); return true;
+    case LVN_COLUMNCLICK: RaiseEvent(2, {static_cast<uint32_t>(change->iSubItem)}); return true;
+    case LVN_HOTTRACK: RaiseEvent(3, {static_cast<uint32_t>(change->iItem)}); return true;
+    case NM_CLICK: RaiseEvent(4); return true;
+    case NM_RCLICK: RaiseEvent(5); return true;
+    case LVN_BEGINLABELEDITA:
+    case LVN_BEGINLABELEDITW:
+      *result = Refused(RaiseEvent(6, {static_cast<uint32_t>(label->item.iItem)}, &answer), answer) ? TRUE : FALSE;
+      return true;
+    case LVN_ENDLABELEDITA:
+    case LVN_ENDLABELEDITW:
+      *result = Refused(RaiseEvent(7, {static_cast<uint32_t>(label->item.iItem)}, &answer), answer) ? FALSE : TRUE;
+      return true;
+    case LVN_GETINFOTIPA:
+    case LVN_GETINFOTIPW: return AnswerInfoTip(header);
+    case NM_SETFOCUS: RaiseEvent(-7); return true;
+    case NM_KILLFOCUS: RaiseEvent(-8); return true;
+    default: return false;
+  }
+}
+
+void ReportListUnit::NoteCheckBoxClick(HWND hwnd, LPARAM position) {
+  if (!settings_.checkBoxes) return;
+  LVHITTESTINFO hit = {};
+  // Signed client coordinates (the system's windowsx.h macros would clash
+  // with names of the control helpers).
+  hit.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+  int row = static_cast<int>(SendMessageA(hwnd, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  if (row >= 0 && (hit.flags & LVHT_ONITEMSTATEICON)) PostMessageA(hwnd, kCheckBoxClickedMessage, static_cast<WPARAM>(row), 0);
+}
+
+// The list view's own procedure in front of the system's: it notes clicks
+// and the space key that toggle a check box, and raises the check-box event
+// once the toggle is done.
+LRESULT ReportListUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN: NoteCheckBoxClick(hwnd, lParam); break;
+    case WM_KEYDOWN:
+      if (wParam == VK_SPACE && settings_.checkBoxes) {
+        int row = static_cast<int>(SendMessageA(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0)));
+        if (row >= 0) PostMessageA(hwnd, kCheckBoxClickedMessage, static_cast<WPARAM>(row), 0);
+      }
+      break;
+    case kCheckBoxClickedMessage: {
+      UINT state = static_cast<UINT>(SendMessageA(hwnd, LVM_GETITEMSTATE, wParam, LVIS_STATEIMAGEMASK));
+      RaiseEvent(8, {static_cast<uint32_t>(wParam), static_cast<uint32_t>((state >> 12) - 1)});
+      return 0;
+    }
+    default: break;
+  }
+  return CallPreviousProcedure(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+DataTypeRecord ReportListTypeRecord() {
+  return MakeTypeRecord("超级列表框", "ListView", TypeFlags::kEvents, kProperties, kPropertyCount,
+                        &TypeInterface<CreateFromSettings<ReportListUnit, ReportListSettings>>);
+}
+
+HWND ReportListWindow(uint32_t windowId, uint32_t unitId) {
+  auto* unit = reinterpret_cast<UnitObject*>(
+      static_cast<uintptr_t>(Host(HostNotifyCode::kRequireUnitObject, windowId, unitId)));
+  auto* list = dynamic_cast<ReportListUnit*>(unit);
+  return list ? list->hwnd() : nullptr;
+}
+
+}  // namespace klv

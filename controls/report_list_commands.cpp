@@ -1,0 +1,108 @@
+// The six report-list commands. The click runner calls some of them from its
+// own thread while the user-interface thread owns the list, so they reach
+// the list only through messages sent to its system window, which the system
+// hands to the owning thread; they read nothing the control object keeps.
+#include "controls/report_list_commands.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "controls/command_arguments.h"
+#include "controls/report_list_window.h"
+#include "runtime/text_value.h"
+
+namespace klv::reportlist {
+namespace {
+
+constexpr size_t kFirstTextBuffer = 512;
+// Beyond any cell the list view keeps; stops the doubling should the system
+// ever answer nonsense.
+constexpr size_t kLargestTextBuffer = size_t{1} << 26;
+
+HWND ListOf(const CommandArguments& args) {
+  const CommandArgument& list = args.At(0);
+  return ReportListWindow(list.low, list.high);
+}
+
+// The cell's text through a buffer that doubles while the text fills it:
+// an answer one byte short of the buffer may have been cut. A double-byte
+// character that does not fit whole is left out, so a cut text may also end
+// two bytes short.
+std::string CellText(HWND list, int row, int column) {
+  for (size_t size = kFirstTextBuffer;; size *= 2) {
+    std::vector<char> buffer(size, '\0');
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(size);
+    LRESULT length = SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    buffer[size - 1] = '\0';
+    if (length < static_cast<LRESULT>(size) - 2 || size >= kLargestTextBuffer) {
+      return std::string(buffer.data(), strnlen(buffer.data(), size));
+    }
+  }
+}
+
+}  // namespace
+
+void ListRowCount(CommandResult* result, int count, const CommandArgument* arguments) {
+  HWND list = ListOf(CommandArguments(count, arguments));
+  SetIntegerResult(result, list ? static_cast<int32_t>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) : 0);
+}
+
+void ListCellText(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  HWND list = ListOf(args);
+  std::string text = list ? CellText(list, args.Integer(1, 0), args.Integer(2, 0)) : std::string();
+  SetTextResult(result, CopyText(text.c_str()));
+}
+
+void ListDeleteRow(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  HWND list = ListOf(args);
+  SetLogicalResult(result, list && SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(args.Integer(1, 0)), 0));
+}
+
+void ListSetCellText(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  HWND list = ListOf(args);
+  const char* text = args.Text(3, "");
+  LVITEMA item = {};
+  item.iSubItem = args.Integer(2, 0);
+  item.pszText = const_cast<char*>(text ? text : "");
+  SetLogicalResult(result, list && SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(args.Integer(1, 0)),
+                                                reinterpret_cast<LPARAM>(&item)));
+}
+
+// Omitted or negative position: after the last row (the list view appends an
+// index past its end). The state image goes into the state with a zero state
+// mask.
+void ListInsertRow(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  HWND list = ListOf(args);
+  const char* text = args.Text(2, "");
+  int32_t position = args.Integer(1, -1);
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE | LVIF_INDENT;
+  item.iItem = position < 0 ? INT_MAX : position;
+  item.pszText = const_cast<char*>(text ? text : "");
+  item.iImage = std::max(args.Integer(3, -1), -1);
+  item.state = static_cast<UINT>(std::max(args.Integer(4, -1) + 1, 0)) << 12;
+  item.stateMask = 0;
+  item.iIndent = std::max(args.Integer(5, 0), 0);
+  item.lParam = static_cast<LPARAM>(args.Integer(6, 0));
+  LRESULT inserted = list ? SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)) : -1;
+  SetIntegerResult(result, static_cast<int32_t>(inserted));
+}
+
+void ListDeleteAllRows(CommandResult* result, int count, const CommandArgument* arguments) {
+  if (HWND list = ListOf(CommandArguments(count, arguments))) SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+}
+
+}  // namespace klv::reportlist
