@@ -14,28 +14,17 @@ constexpr int32_t kWindowProcedureSlot = -4;
 constexpr uint32_t kReminderStyle = 0x40;
 
 // Each registration gets a small system identifier of its own, within the
-// range applications may use; a WM_HOTKEY is mapped back to the identifier
-// text through the records, never by reading memory at a foreign number.
+// range applications may use: the one derived from the position its record
+// takes in the table. Records are only ever appended, so the identifier stays
+// unique to its record; a refused registration leaves no record, and the next
+// attempt may take the same identifier. A WM_HOTKEY is mapped back to the
+// identifier text through the records, never by reading memory at a number.
 constexpr uint32_t kFirstSystemId = 0x0100;
 constexpr uint32_t kLastSystemId = 0xBFFF;
-uint32_t g_nextSystemId = kFirstSystemId;
 
-struct Registration {  // what the hotkey table holds per record
-  HotkeyRecord record;
-  uint32_t systemId;
-};
+HotkeyRecord* RecordAt(uint32_t index) { return static_cast<HotkeyRecord*>(PointerAt(Globals().hotkeyTable, index)); }
 
-Registration* RegistrationAt(uint32_t index) {
-  return static_cast<Registration*>(PointerAt(Globals().hotkeyTable, index));
-}
-
-uint32_t RegistrationCount() { return PointerCount(Globals().hotkeyTable); }
-
-uint32_t NextSystemId() {
-  uint32_t id = g_nextSystemId;
-  g_nextSystemId = g_nextSystemId == kLastSystemId ? kFirstSystemId : g_nextSystemId + 1;
-  return id;
-}
+uint32_t RecordCount() { return PointerCount(Globals().hotkeyTable); }
 
 bool IdentifierIsBlank(const char* identifier) {
   CommandResult trimmed = CallCore(core::kTrimSpaces, {TextArgument(identifier)});
@@ -44,19 +33,17 @@ bool IdentifierIsBlank(const char* identifier) {
 }
 
 void WithdrawEqualRegistrations(const char* identifier) {
-  for (uint32_t i = 0; i < RegistrationCount(); ++i) {
-    Registration* r = RegistrationAt(i);
-    if (TextsMatch(r->record.identifier, identifier)) {
-      CallSystem(kUnregisterHotKey, {r->record.window, r->systemId});
-    }
+  for (uint32_t i = 0; i < RecordCount(); ++i) {
+    HotkeyRecord* record = RecordAt(i);
+    if (TextsMatch(record->identifier, identifier)) CallSystem(kUnregisterHotKey, {record->window, HotkeySystemId(i)});
   }
 }
 
+// The identifier text registered under a system identifier this module
+// issued; null for any other number.
 const char* IdentifierForSystemId(uint32_t systemId) {
-  for (uint32_t i = 0; i < RegistrationCount(); ++i) {
-    if (RegistrationAt(i)->systemId == systemId) return RegistrationAt(i)->record.identifier;
-  }
-  return nullptr;
+  if (systemId < kFirstSystemId || systemId - kFirstSystemId >= RecordCount()) return nullptr;
+  return RecordAt(systemId - kFirstSystemId)->identifier;
 }
 
 void FreeSnapshot(void* list) {
@@ -94,9 +81,11 @@ bool Contains(const char* text, const char* wanted) {
 
 }  // namespace
 
+uint32_t HotkeySystemId(uint32_t position) { return kFirstSystemId + position; }
+
 uint32_t FindHotkeyRecord(const char* identifier) {
-  for (uint32_t i = 0; i < RegistrationCount(); ++i) {
-    if (TextsMatch(RegistrationAt(i)->record.identifier, identifier)) return i + 1;
+  for (uint32_t i = 0; i < RecordCount(); ++i) {
+    if (TextsMatch(RecordAt(i)->identifier, identifier)) return i + 1;
   }
   return 0;
 }
@@ -109,13 +98,13 @@ bool RegisterWindowHotkey(uint32_t window, uint32_t modifiers, uint32_t key, Hot
     ShowReminderBox(kConstants.emptyIdentifierMessage);
     return false;
   }
-  uint32_t systemId = NextSystemId();
+  uint32_t systemId = HotkeySystemId(RecordCount());
+  if (systemId > kLastSystemId) return false;  // every identifier of the range is taken
   if (CallSystem(kRegisterHotKey, {window, systemId, modifiers, key}) == 0) return false;
-  auto* registration = static_cast<Registration*>(Allocate(sizeof(Registration)));
-  registration->record = {window, CopyHeapText(identifier), Word(reinterpret_cast<void*>(callback))};
-  registration->systemId = systemId;
-  Globals().hotkeyTable = AppendPointer(Globals().hotkeyTable, registration);
-  if (RegistrationCount() == 1) {
+  auto* record = static_cast<HotkeyRecord*>(Allocate(sizeof(HotkeyRecord)));
+  *record = {window, CopyHeapText(identifier), Word(reinterpret_cast<void*>(callback))};
+  Globals().hotkeyTable = AppendPointer(Globals().hotkeyTable, record);
+  if (RecordCount() == 1) {
     Globals().previousWindowProc =
         CallSystem(kSetWindowLongA, {window, static_cast<uint32_t>(kWindowProcedureSlot),
                                      Word(reinterpret_cast<void*>(&HotkeyWindowProc))});
@@ -123,17 +112,20 @@ bool RegisterWindowHotkey(uint32_t window, uint32_t modifiers, uint32_t key, Hot
   return true;
 }
 
+// WM_HOTKEY stops here and runs the routine of the first record whose
+// identifier text equals the one the message's number was issued for; a
+// number this module never issued runs nothing. Every other message goes on
+// to the procedure that was replaced.
 long __stdcall HotkeyWindowProc(void* window, unsigned message, unsigned wParam, long lParam) {
-  uint32_t args[5] = {0, Word(window), message, wParam, static_cast<uint32_t>(lParam)};
-  if (message != kHotkeyMessage) {
-    args[0] = Globals().previousWindowProc;
-    return static_cast<long>(CallSystem(kCallWindowProcA, {args[0], args[1], args[2], args[3], args[4]}));
+  uint32_t routine = Globals().previousWindowProc;
+  if (message == kHotkeyMessage) {
+    const char* identifier = IdentifierForSystemId(wParam);
+    uint32_t position = identifier ? FindHotkeyRecord(identifier) : 0;
+    if (position == 0) return 0;
+    routine = RecordAt(position - 1)->callback;
   }
-  const char* identifier = IdentifierForSystemId(wParam);
-  uint32_t position = identifier ? FindHotkeyRecord(identifier) : 0;
-  if (position == 0) return 0;  // not one of ours: nothing runs
-  args[0] = RegistrationAt(position - 1)->record.callback;
-  return static_cast<long>(CallSystem(kCallWindowProcA, {args[0], args[1], args[2], args[3], args[4]}));
+  return static_cast<long>(
+      CallSystem(kCallWindowProcA, {routine, Word(window), message, wParam, static_cast<uint32_t>(lParam)}));
 }
 
 uint32_t SnapshotTopLevelWindows(void** list) {

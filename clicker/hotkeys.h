@@ -16,6 +16,9 @@ bool RegisterWindowHotkey(uint32_t window, uint32_t modifiers, uint32_t key, Hot
                           const char* identifier);
 // 1-based position of the first record with that identifier; 0 for none.
 uint32_t FindHotkeyRecord(const char* identifier);
+// The system hotkey identifier of the record at a 0-based table position
+// (0x0100 and up); WM_HOTKEY carries it back.
+uint32_t HotkeySystemId(uint32_t position);
 // Fills *list (freed first) with one WindowInfo per top-level window.
 uint32_t SnapshotTopLevelWindows(void** list);
 // The first visible window of the process whose title and class contain the
