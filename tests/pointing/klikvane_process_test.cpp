@@ -1,0 +1,144 @@
+// The real Klikvane.exe as a child process (a copy in a folder of its own):
+// Control+Q ends it with code 0 through its exit routine; with F6 taken by
+// another program first, only F6 is dead and no box shows; a fresh start
+// shows an empty plan, and the settings file lies beside the program
+// whatever the current directory was.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+#include "tests/pointing/debugged_klikvane.h"
+#include "tests/pointing/helper_process.h"
+#include "tests/pointing/pointing_support.h"
+#include "tests/support/child_process.h"
+#include "tests/support/klikvane_session.h"
+
+namespace klvtest {
+namespace {
+
+// A plan of one row in background mode with no target title: a run that
+// clicks nothing.
+constexpr char kHarmlessSettings[] =
+    "[Configuration]\r\n前后台=1\r\n窗口标题=\r\n坐标个数=1\r\n[Coordinate]\r\n坐标1=5|5|40|左键\r\n";
+
+// Units of a Klikvane main window in another process, found where the
+// window template places them in the main window's client area.
+class OtherKlikvane {
+ public:
+  explicit OtherKlikvane(HWND main) : main_(main) {}
+  HWND main() const { return main_; }
+  HWND startButton() const { return At({33, 20}); }
+  HWND loadButton() const { return At({205, 20}); }
+  HWND saveButton() const { return At({253, 20}); }
+  HWND screenXLabel() const { return At({256, 194}); }  // group box 屏幕 at (220, 173)
+  HWND screenYLabel() const { return At({256, 211}); }
+  int planRows() const {
+    return static_cast<int>(SendMessageA(FindChildOfClass(main_, "SysListView32"), LVM_GETITEMCOUNT, 0, 0));
+  }
+  // Activates the window with a real click on an empty part of the plan.
+  void ClickInto() const { Click(At({100, 240})); }
+  void Click(HWND unit) const {
+    RECT rect;
+    GetWindowRect(unit, &rect);
+    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  }
+
+ private:
+  HWND At(POINT clientPoint) const { return DeepestChildAt(main_, clientPoint); }
+  HWND main_;
+};
+
+bool Enabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
+
+class KlikvaneProcess : public testing::Test {
+ protected:
+  // Starts a copy of Klikvane.exe in a folder of that name, with these
+  // settings beside it (none when empty), from currentFolder (the program's
+  // folder when empty); returns its main window once shown.
+  HWND Start(const std::string& folderName, const std::string& settings, const std::string& currentFolder = "") {
+    app_ = std::make_unique<ProgramFolderCopy>(folderName);
+    if (!settings.empty()) WriteWholeFile(app_->settingsFile(), settings);
+    klikvane_ =
+        std::make_unique<DebuggedKlikvane>(app_->program(), currentFolder.empty() ? app_->folder() : currentFolder);
+    return klikvane_->WaitForMainWindow();
+  }
+
+  ProgramHotkeysSetAside setAside_;  // the child takes the four keys
+  std::unique_ptr<ProgramFolderCopy> app_;
+  std::unique_ptr<DebuggedKlikvane> klikvane_;
+};
+
+TEST_F(KlikvaneProcess, ControlQEndsTheProgramWithCodeZeroThroughItsExitRoutine) {
+  HWND main = Start("pointing_quit", "");
+  ASSERT_TRUE(klikvane_->started());
+  ASSERT_TRUE(klikvane_->exitRoutineMarked()) << klikvane_->problem();
+  ASSERT_NE(nullptr, main);
+  OtherKlikvane(main).ClickInto();
+  PressKey('Q', true);
+  EXPECT_EQ(0u, klikvane_->WaitForExit());
+  EXPECT_EQ(1, klikvane_->exitRoutineEntries());
+  EXPECT_TRUE(klikvane_->exitRoutineOnMainThread());
+}
+
+TEST_F(KlikvaneProcess, WithFSixTakenBeforeStartOnlyFSixIsDeadAndNoBoxShows) {
+  std::unique_ptr<HelperProcess> holder = HelperProcess::HoldHotkey(0, VK_F6);
+  ASSERT_TRUE(holder->holdsHotkey());
+  HWND main = Start("pointing_f6", kHarmlessSettings);
+  ASSERT_NE(nullptr, main);
+  OtherKlikvane other(main);
+  ASSERT_EQ("开始/F6", TextOf(other.startButton()));
+  ASSERT_EQ("读取", TextOf(other.loadButton()));
+
+  other.Click(other.loadButton());
+  ASSERT_TRUE(PumpUntil([&] { return other.planRows() == 1; }));
+  PressKey(VK_F6);  // reaches the other program, not Klikvane
+  ASSERT_TRUE(PumpUntil([&] { return holder->HotkeysReceived() == 1; }));
+  Pump(300);
+  EXPECT_TRUE(Enabled(other.startButton()));
+
+  other.Click(other.startButton());  // the button still starts the run
+  ASSERT_TRUE(PumpUntil([&] { return !Enabled(other.startButton()); }));
+  PressKey(VK_F7);
+  EXPECT_TRUE(PumpUntil([&] { return Enabled(other.startButton()); }));
+
+  MoveCursor(700, 650);
+  PressKey('1', true);
+  EXPECT_TRUE(PumpUntil([&] { return TextOf(other.screenYLabel()) != ""; }));
+  const POINT corner = DesktopCorner();
+  EXPECT_EQ(std::to_string(700 - corner.x), TextOf(other.screenXLabel()));
+  EXPECT_EQ(std::to_string(650 - corner.y), TextOf(other.screenYLabel()));
+
+  EXPECT_FALSE(MessageBoxShown(klikvane_->id()));
+  PressKey('Q', true);
+  EXPECT_EQ(0u, klikvane_->WaitForExit());
+  EXPECT_EQ(1, klikvane_->exitRoutineEntries());
+  EXPECT_EQ(1, holder->HotkeysReceived());
+}
+
+TEST_F(KlikvaneProcess, AFreshStartShowsAnEmptyPlanAndTheSettingsFileLiesBesideTheProgram) {
+  ProgramFolderCopy elsewhere("pointing_elsewhere", false);  // the current directory at start
+  const std::string decoy =
+      "[Configuration]\r\n前后台=0\r\n窗口标题=\r\n坐标个数=2\r\n[Coordinate]\r\n坐标1=1|1|1|右键\r\n坐标2=2|2|2|右键\r\n";
+  WriteWholeFile(elsewhere.settingsFile(), decoy);
+  HWND main = Start("pointing_app", kHarmlessSettings, elsewhere.folder());
+  ASSERT_NE(nullptr, main);
+  OtherKlikvane other(main);
+  ASSERT_EQ("保存", TextOf(other.saveButton()));
+  Pump(300);
+  EXPECT_EQ(0, other.planRows());
+
+  other.Click(other.loadButton());
+  ASSERT_TRUE(PumpUntil([&] { return other.planRows() == 1; }));
+  DeleteFileA(app_->settingsFile().c_str());
+  other.Click(other.saveButton());
+  ASSERT_TRUE(PumpUntil([&] { return ReadWholeFile(app_->settingsFile()).size() >= sizeof kHarmlessSettings - 1; }));
+  Pump(300);
+  EXPECT_EQ(kHarmlessSettings, ReadWholeFile(app_->settingsFile()));
+  EXPECT_EQ(decoy, ReadWholeFile(elsewhere.settingsFile()));
+  EXPECT_FALSE(MessageBoxShown(klikvane_->id()));
+}
+
+}  // namespace
+}  // namespace klvtest

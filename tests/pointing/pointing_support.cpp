@@ -1,0 +1,191 @@
+#include "tests/pointing/pointing_support.h"
+
+#include <map>
+#include <sstream>
+
+#include "clicker/globals.h"
+#include "clicker/hotkeys.h"
+#include "clicker/runtime_access.h"
+#include "tests/support/klikvane_session.h"
+
+namespace klvtest {
+namespace {
+
+constexpr char kProbeClass[] = "KlikvanePointingProbe";
+std::vector<ComboItem> g_creationTimeTitles;
+HelperProcess* g_captureKeyHolder = nullptr;
+std::map<HWND, int> g_hotkeysReceived;
+
+LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_HOTKEY) ++g_hotkeysReceived[window];
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void RegisterProbeClass() {
+  WNDCLASSA windowClass = {};
+  if (GetClassInfoA(GetModuleHandleA(nullptr), kProbeClass, &windowClass)) return;
+  windowClass.lpfnWndProc = ProbeProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = kProbeClass;
+  RegisterClassA(&windowClass);
+}
+
+struct ProgramKey {
+  UINT modifiers;
+  UINT key;
+};
+
+// The program's four hotkeys by identifier text.
+const std::map<std::string, ProgramKey>& ProgramKeys() {
+  static const std::map<std::string, ProgramKey> keys = {
+      {"hqzb", {MOD_CONTROL, '1'}}, {"Quit", {MOD_CONTROL, 'Q'}}, {"zxks", {0, VK_F6}}, {"zxtz", {0, VK_F7}}};
+  return keys;
+}
+
+template <typename Action>
+void ForEachProgramRecord(Action action) {
+  void* table = klv::clicker::Globals().hotkeyTable;
+  for (uint32_t i = 0; i < klv::clicker::PointerCount(table); ++i) {
+    auto* record = static_cast<klv::clicker::HotkeyRecord*>(klv::clicker::PointerAt(table, i));
+    auto key = ProgramKeys().find(record->identifier ? record->identifier : "");
+    if (key == ProgramKeys().end()) continue;
+    action(reinterpret_cast<HWND>(static_cast<uintptr_t>(record->window)), klv::clicker::HotkeySystemId(i),
+           key->second);
+  }
+}
+
+struct TopLevelSearch {
+  DWORD processId;
+  const std::function<bool(HWND)>* matches;
+  HWND found;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<TopLevelSearch*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || !(*search->matches)(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+struct ClassSearch {
+  const std::string* className;
+  HWND found;
+};
+
+BOOL CALLBACK FindClass(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<ClassSearch*>(context);
+  char className[64] = "";
+  GetClassNameA(window, className, sizeof className);
+  if (*search->className == className) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+void SetCaptureKeyHolder(HelperProcess* holder) { g_captureKeyHolder = holder; }
+HelperProcess* CaptureKeyHolder() { return g_captureKeyHolder; }
+
+std::vector<ComboItem> ComboItems(HWND combo) {
+  std::vector<ComboItem> items;
+  LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::string text(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
+    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(text.find('\0'));
+    items.push_back({text, static_cast<uintptr_t>(SendMessageA(combo, CB_GETITEMDATA, i, 0))});
+  }
+  return items;
+}
+
+std::string Describe(const std::vector<ComboItem>& items) {
+  std::ostringstream out;
+  for (const ComboItem& item : items) out << "  \"" << item.text << "\" " << std::hex << item.data << std::dec << "\n";
+  return out.str();
+}
+
+int ItemsFor(const std::vector<ComboItem>& items, HWND window) {
+  int count = 0;
+  for (const ComboItem& item : items) count += item.data == reinterpret_cast<uintptr_t>(window) ? 1 : 0;
+  return count;
+}
+
+void RecordCreationTimeTitles() { g_creationTimeTitles = ComboItems(UnitHandle(0x160134a7)); }
+const std::vector<ComboItem>& CreationTimeTitles() { return g_creationTimeTitles; }
+
+ProbeWindow::ProbeWindow(const std::string& title, DWORD style, const RECT& place, HWND owner) {
+  RegisterProbeClass();
+  window_ = CreateWindowExA(0, kProbeClass, title.empty() ? nullptr : title.c_str(), style, place.left, place.top,
+                            place.right, place.bottom, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+  Pump(50);
+}
+
+ProbeWindow::~ProbeWindow() {
+  g_hotkeysReceived.erase(window_);
+  DestroyWindow(window_);
+  Pump(30);
+}
+
+int ProbeWindow::hotkeysReceived() const {
+  auto found = g_hotkeysReceived.find(window_);
+  return found == g_hotkeysReceived.end() ? 0 : found->second;
+}
+
+ProgramHotkeysSetAside::ProgramHotkeysSetAside() {
+  ForEachProgramRecord([](HWND window, uint32_t id, ProgramKey) { UnregisterHotKey(window, static_cast<int>(id)); });
+}
+
+ProgramHotkeysSetAside::~ProgramHotkeysSetAside() {
+  ForEachProgramRecord([](HWND window, uint32_t id, ProgramKey key) {
+    RegisterHotKey(window, static_cast<int>(id), key.modifiers, key.key);
+  });
+}
+
+POINT DesktopCorner() {
+  RECT rect = {0, 0, 0, 0};
+  if (HWND desktop = FindWindowA("Progman", "Program Manager")) GetWindowRect(desktop, &rect);
+  return {rect.left, rect.top};
+}
+
+HWND DeepestChildAt(HWND window, POINT clientPoint) {
+  for (;;) {
+    HWND child = ChildWindowFromPointEx(window, clientPoint, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (child == nullptr || child == window) return window;
+    MapWindowPoints(window, child, &clientPoint, 1);
+    window = child;
+  }
+}
+
+std::string TextOf(HWND window) {
+  char text[512] = "";
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+HWND FindChildOfClass(HWND parent, const std::string& className) {
+  ClassSearch search = {&className, nullptr};
+  EnumChildWindows(parent, FindClass, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindTopLevelWindow(DWORD processId, const std::function<bool(HWND)>& matches) {
+  TopLevelSearch search = {processId, &matches, nullptr};
+  EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool MessageBoxShown(DWORD processId) {
+  return FindTopLevelWindow(processId, [](HWND window) {
+           char className[16] = "";
+           GetClassNameA(window, className, sizeof className);
+           return std::string(className) == "#32770" && IsWindowVisible(window);
+         }) != nullptr;
+}
+
+}  // namespace klvtest
