@@ -97,6 +97,15 @@ bool IsDropDownListWindow(HWND combo) {
 
 int32_t Clamp(int32_t value, int32_t low, int32_t high) { return std::max(low, std::min(value, high)); }
 
+// Stores a stored list that the system window is built from: 1 (build the
+// window anew) when it changed.
+template <class List>
+int Replace(List* stored, const List& wanted) {
+  if (*stored == wanted) return 0;
+  *stored = wanted;
+  return 1;
+}
+
 // The text of item index, asked of the system control (any thread).
 std::string ItemText(HWND combo, int index) {
   int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
@@ -408,8 +417,8 @@ int ComboBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& val
       return 0;
     case kFont: font_.Set(value.font); ApplyFont(true); return 0;
     case kCurrentItem: WriteCurrentItem(number); return 0;
-    case kItemTexts: settings_.items = SplitItems(value.text); return 1;
-    case kItemData: settings_.itemData = value.bytes; return 1;
+    case kItemTexts: return Replace(&settings_.items, SplitItems(value.text));
+    case kItemData: return Replace(&settings_.itemData, value.bytes);
     case kBindingText1: settings_.text2a = value.text; return 0;
     case kBindingText2: settings_.text2b = value.text; return 0;
     case kBindingSetting: settings_.setting3 = value.low; return 0;

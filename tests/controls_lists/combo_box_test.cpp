@@ -236,6 +236,21 @@ TEST_F(ComboBoxTest, StyleChangeRebuildsFromStoredItemsAndKeepsThePlace) {
   EXPECT_EQ(0x00336699, combo->ReadNumber(kBackgroundColour));
 }
 
+// A drop-down's window shows only its closed part; a rebuild gives it the
+// stored height again, list included.
+TEST_F(ComboBoxTest, TallDropDownKeepsItsStoredHeightWhenRebuilt) {
+  klv::ComboBoxSettings settings = ClickModeSettings();
+  auto combo = Make(settings, {20, 20, 180, 260});
+  RECT closed;
+  GetWindowRect(combo->hwnd(), &closed);
+  EXPECT_LT(closed.bottom - closed.top, 240);
+  CreationSpy created;
+  EXPECT_EQ(1, combo->WriteNumber(kSorted, 1));
+  ASSERT_EQ(1u, created.OfClass("ComboBox").size());
+  EXPECT_EQ(240, created.OfClass("ComboBox")[0].height);
+  EXPECT_TRUE(created.OfClass("ComboBox")[0].style & CBS_SORT);
+}
+
 TEST_F(ComboBoxTest, ContentOfTheEditableTypesIsTheWindowText) {
   klv::ComboBoxSettings settings = ClickModeSettings();
   settings.content = "stored";
@@ -314,6 +329,7 @@ TEST_F(ComboBoxTest, ColoursAnswerTheEditFieldsColourRequest) {
 TEST_F(ComboBoxTest, ItemListAndDataPropertiesRebuild) {
   auto combo = Make(ClickModeSettings());
   EXPECT_EQ("前台点击\r\n后台点击", combo->ReadText(kItemTexts));
+  EXPECT_EQ(0, combo->WriteText(kItemTexts, "前台点击\r\n后台点击"));  // no change
   EXPECT_EQ(1, combo->WriteText(kItemTexts, "左键\r\n右键\r\n中键"));
   EXPECT_EQ(3, Count(*combo));
   EXPECT_EQ("中键", ItemText(*combo, 2));

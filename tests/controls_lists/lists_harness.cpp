@@ -274,6 +274,10 @@ bool EventLog::Observe(klv::EventNotice* notice) {
   if (g_log == nullptr || klv::EventSuppressionCount() != 0) return true;
   Event event{notice->unitId, notice->event, std::vector<uint32_t>(notice->arguments, notice->arguments + notice->argumentCount)};
   if (g_log->probe_) g_log->probe_(event);
+  if (g_log->answering_ && notice->event == g_log->answerEvent_) {
+    notice->hasResult = 1;
+    notice->result = g_log->answer_;
+  }
   g_log->events_.push_back(std::move(event));
   return true;
 }

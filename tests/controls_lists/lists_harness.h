@@ -140,11 +140,20 @@ class EventLog {
   std::vector<Event> Take();
   // Called at each notice, before the handler would run.
   void OnEvent(std::function<void(const Event&)> probe) { probe_ = std::move(probe); }
+  // Notices of this event number come back with this handler result.
+  void Answer(int event, uint32_t value) {
+    answerEvent_ = event;
+    answer_ = value;
+    answering_ = true;
+  }
 
  private:
   static bool Observe(klv::EventNotice* notice);
   std::vector<Event> events_;
   std::function<void(const Event&)> probe_;
+  bool answering_ = false;
+  int answerEvent_ = 0;
+  uint32_t answer_ = 0;
 };
 
 // Dispatches the thread's messages as the runtime's loop does (input goes

@@ -27,7 +27,7 @@ const klv::DataTypeRecord& ListType() {
 enum ListIndex {
   kBorder = 8, kTextColour = 9, kBackground = 11, kView = 13, kLabelWrap = 16, kColumns = 17, kNoColumnHeader = 18,
   kGridLines = 22, kViewImages = 24, kHotTracking = 26, kHandCursor = 27, kSortOrder = 31, kCheckBoxes = 32,
-  kSingleSelection = 34, kCurrentRow = 35, kRows = 37,
+  kEditLabels = 30, kSingleSelection = 34, kCurrentRow = 35, kRows = 37,
 };
 
 constexpr uint32_t kListUnit = 0x16011A43;
@@ -382,6 +382,38 @@ TEST_F(ReportListTest, RowsPropertyReplacesAllRowsAndBorderIsChangedInPlace) {
   EXPECT_EQ(static_cast<LRESULT>(GetSysColor(COLOR_BTNFACE)), SendMessageA(list->hwnd(), LVM_GETBKCOLOR, 0, 0));
   EXPECT_EQ(0, list->WriteNumber(kTextColour, 0x123456));
   EXPECT_EQ(0x123456, SendMessageA(list->hwnd(), LVM_GETTEXTCOLOR, 0, 0));
+}
+
+// A handler's false refuses a label edit (event 6) or its new text (event 7).
+TEST_F(ReportListTest, LabelEditEventsFollowTheHandlersAnswer) {
+  klv::ReportListSettings settings = PlanSettings();
+  settings.editLabels = 1;
+  settings.rows = {RowCell(0, "old")};
+  auto list = Make(settings);
+  EXPECT_TRUE(GetWindowLongA(list->hwnd(), GWL_STYLE) & LVS_EDITLABELS);
+  SetFocus(list->hwnd());
+  PumpUntilQuiet();
+  EventLog log;
+  log.Answer(6, 0);
+  EXPECT_EQ(nullptr, reinterpret_cast<HWND>(SendMessageA(list->hwnd(), LVM_EDITLABELA, 0, 0)));
+  EXPECT_EQ("0 6(0) ", Describe(log.Take()));  // the list focuses the row it is asked to edit
+
+  auto editTo = [&](const char* text) {
+    HWND edit = reinterpret_cast<HWND>(SendMessageA(list->hwnd(), LVM_EDITLABELA, 0, 0));
+    if (edit == nullptr) return false;
+    SetWindowTextA(edit, text);
+    SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+    PumpUntilQuiet();
+    return true;
+  };
+  log.Answer(7, 0);
+  ASSERT_TRUE(editTo("rejected"));
+  EXPECT_EQ("old", Cell(*list, 0));
+  log.Answer(7, 1);
+  ASSERT_TRUE(editTo("new"));
+  EXPECT_EQ("new", Cell(*list, 0));
+  // The edit field takes the focus from the list while it is open.
+  EXPECT_EQ("6(0) -8 7(0) -7 6(0) -8 7(0) -7 ", Describe(log.Take()));
 }
 
 // A bitmap strip of three 16-pixel squares.
