@@ -76,11 +76,16 @@ uint64_t ReadCommon(LiveUnit& unit, int index) {
   }
 }
 
-void MoveLive(LiveUnit& unit) {
+// A position write moves the live window and keeps its size; a size write
+// resizes it and keeps its place. Only what was written changes, so a
+// control whose system window is larger than its visible part (an open
+// drop-down list's room) keeps that room when it is merely moved.
+void MoveLive(LiveUnit& unit, bool size) {
   HWND hwnd = LiveHandle(unit);
   if (!hwnd) return;
   ControlRecord& r = unit.record();
-  SetWindowPos(hwnd, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (size ? SWP_NOMOVE : SWP_NOSIZE);
+  SetWindowPos(hwnd, nullptr, r.left, r.top, r.width, r.height, flags);
 }
 
 void SetFlag(ControlRecord& record, uint32_t flag, bool on) {
@@ -96,10 +101,10 @@ void WriteCommon(LiveWindow& window, LiveUnit& unit, size_t unitIndex, int index
     record.left = r.left, record.top = r.top, record.width = r.right - r.left, record.height = r.bottom - r.top;
   }
   switch (index) {
-    case 0: record.left = ClampCoordinate(number); MoveLive(unit); break;
-    case 1: record.top = ClampCoordinate(number); MoveLive(unit); break;
-    case 2: record.width = ClampSize(number); MoveLive(unit); break;
-    case 3: record.height = ClampSize(number); MoveLive(unit); break;
+    case 0: record.left = ClampCoordinate(number); MoveLive(unit, false); break;
+    case 1: record.top = ClampCoordinate(number); MoveLive(unit, false); break;
+    case 2: record.width = ClampSize(number); MoveLive(unit, true); break;
+    case 3: record.height = ClampSize(number); MoveLive(unit, true); break;
     case 4: {
       const char* text = reinterpret_cast<const char*>(static_cast<uintptr_t>(value));
       record.tag = text ? text : "";

@@ -42,6 +42,17 @@ TEST(CommonProperties, GeometryWritesAreClampedAndMoveTheLiveControl) {
   EXPECT_EQ(24, rect.bottom - rect.top);
 }
 
+TEST(CommonProperties, MovingADropDownListKeepsItsRoom) {
+  HWND combo = UnitHandle(Unit::kComboClickMode);
+  RECT before, after;
+  SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&before));
+  WriteUnit(Unit::kComboClickMode, 0, 12);
+  WriteUnit(Unit::kComboClickMode, 0, 9);
+  SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&after));
+  EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
+  EXPECT_EQ(9, Signed(ReadUnit(Unit::kComboClickMode, 0)));
+}
+
 TEST(CommonProperties, TagVisibleAndDisabled) {
   EXPECT_EQ("", ReadUnitText(kLabel1, 4));
   WriteUnitText(kLabel1, 4, "标记");
