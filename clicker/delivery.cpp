@@ -33,7 +33,11 @@ bool ForegroundModeChosen() {
 }
 
 void DeliverClick(int32_t x, int32_t y, uint32_t targetWindow) {
-  if (ForegroundModeChosen()) {
+  DeliverClickInMode(ForegroundModeChosen(), x, y, targetWindow);
+}
+
+void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWindow) {
+  if (foreground) {
     ForegroundClick(x, y, ChosenButton());
     return;
   }

@@ -8,6 +8,9 @@
 namespace klv::clicker {
 
 void DeliverClick(int32_t x, int32_t y, uint32_t targetWindow);
+// The same, in the mode the caller has just read for this click (the runner
+// reads it once per step, for the lookup and the click together).
+void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWindow);
 // The first top-level window with exactly that title; 0 for none, and 0 for
 // an empty title, so that clicks never go to a window nobody chose.
 uint32_t FindTargetWindow(const char* title);

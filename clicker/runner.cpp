@@ -40,18 +40,21 @@ void SetRunningButtons(bool running) {
   WriteUnitInteger(Unit::kButtonStop, Property::kDisabled, running ? 0 : 1);
 }
 
-// Returns false when the run was stopped before the click.
+// One row: read, click, wait. Returns false when the run was stopped before
+// the click or during the wait. Every read is a message to the user-interface
+// thread, so the mode is read once for the lookup and the click together.
 bool RunStep(int32_t row) {
   int32_t x = CellInteger(row, 0);
   int32_t y = CellInteger(row, 1);
   int32_t delay = CellInteger(row, 2);
+  bool foreground = ForegroundModeChosen();
   uint32_t target = 0;
-  if (!ForegroundModeChosen()) {
+  if (!foreground) {
     HeapText title = ReadUnitText(Unit::kComboWindowTitle, Property::kComboText);
     target = FindTargetWindow(title.get());
   }
   if (StopRequested()) return false;
-  DeliverClick(x, y, target);
+  DeliverClickInMode(foreground, x, y, target);
   return PreciseWait(delay, 0, g_stopSignal) != WaitEnd::kStopped;
 }
 
@@ -119,7 +122,7 @@ void RunLoop() {
       continue;
     }
     for (int32_t row = 0; row < count; ++row) {
-      if (StopRequested() || !RunStep(row)) return;
+      if (!RunStep(row)) return;
     }
   }
 }

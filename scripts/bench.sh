@@ -19,3 +19,7 @@ if [ "$which" = all ] || [ "$which" = settings ]; then
   echo "== Settings file: save and load of plans of 100, 1,000 and 10,000 rows (about ten minutes)"
   run "$bin/bench_settings.exe" 10000 1000
 fi
+if [ "$which" = all ] || [ "$which" = clicking ]; then
+  echo "== Clicking: timing, processor use, throughput; Klikvane against a bare post-and-wait loop"
+  run "$bin/bench_clicking.exe" all "${KLIKVANE_BENCH_SCALE:-1}"
+fi

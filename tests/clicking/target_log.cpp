@@ -22,7 +22,7 @@ ClickTarget& Target() {
   return *target;
 }
 
-size_t MarkTarget() {
+size_t MarkTarget(unsigned long milliseconds) {
   static unsigned long serial = 0;
   unsigned long mine = ++serial;
   PostMessageA(Target().window(), kMarker, kMarkerTag, static_cast<LPARAM>(mine));
@@ -36,7 +36,7 @@ size_t MarkTarget() {
       }
     }
     return false;
-  }, 15000);
+  }, milliseconds);
   return position;
 }
 

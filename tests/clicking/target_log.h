@@ -18,7 +18,7 @@ ClickTarget& Target();
 // Posts a marker to the target and waits until the target has handled it.
 // Returns the log position just after it: whatever was posted to the target
 // before the marker (from any thread) lies before that position.
-size_t MarkTarget();
+size_t MarkTarget(unsigned long milliseconds = 15000);
 // The messages taken from the target's queue from one log position to the
 // next (or to the end), markers left out.
 std::vector<ReceivedMessage> QueuedBetween(size_t from, size_t to = SIZE_MAX);

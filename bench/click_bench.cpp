@@ -1,0 +1,289 @@
+// Clicking benchmarks: the real Klikvane.exe (its runner, its own message
+// loop serving the runner's reads of the controls) against a bare loop in
+// this process that only posts a click and waits on a waitable timer. Both
+// click a recording target in a third process that stamps each message with
+// QueryPerformanceCounter.
+//   bench_clicking.exe [timing|cpu|throughput|all] [scale]
+// Klikvane.exe is the one built beside the bin folder; scale (default 1)
+// multiplies the number of samples and the run times.
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "bench/bare_click_loop.h"
+#include "bench/klikvane_program.h"
+#include "bench/linux_cpu.h"
+#include "clicker/globals.h"
+#include "clicker/units.h"
+#include "runtime/app_runtime.h"
+#include "tests/clicking/operator_actions.h"
+#include "tests/clicking/target_log.h"
+#include "tests/support/child_process.h"
+#include "tests/support/klikvane_session.h"
+
+namespace klvbench {
+namespace {
+
+using klvtest::ReceivedMessage;
+
+double NowMs() {
+  LARGE_INTEGER frequency, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&now);
+  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Spread {
+  double median, p99;
+  size_t samples;
+};
+
+Spread SpreadOf(std::vector<double> values) {
+  if (values.empty()) return {NAN, NAN, 0};
+  std::sort(values.begin(), values.end());
+  size_t rank99 = static_cast<size_t>(std::ceil(0.99 * static_cast<double>(values.size()))) - 1;
+  return {values[values.size() / 2], values[rank99], values.size()};
+}
+
+// Interval minus delay between consecutive button-down messages, in ms.
+std::vector<double> Overshoots(const std::vector<ReceivedMessage>& messages, int delay, size_t count) {
+  std::vector<double> out;
+  const ReceivedMessage* previous = nullptr;
+  for (const ReceivedMessage& m : messages) {
+    if (m.message != WM_LBUTTONDOWN) continue;
+    if (previous && out.size() < count) {
+      out.push_back(static_cast<double>(m.microseconds - previous->microseconds) / 1000.0 - delay);
+    }
+    previous = &m;
+  }
+  return out;
+}
+
+size_t Downs(const std::vector<ReceivedMessage>& messages) {
+  return static_cast<size_t>(std::count_if(messages.begin(), messages.end(),
+                                           [](const ReceivedMessage& m) { return m.message == WM_LBUTTONDOWN; }));
+}
+
+// --- timing -----------------------------------------------------------------
+
+// Waits (sleeping, reading the target's log now and then) until the target
+// has handled that many button-downs from the position on.
+void AwaitDowns(size_t from, size_t count, double firstSleepMs) {
+  Sleep(static_cast<DWORD>(firstSleepMs));
+  for (int i = 0; i < 600 && Downs(klvtest::QueuedBetween(from)) < count; ++i) Sleep(100);
+}
+
+std::vector<double> KlikvaneOvershoots(KlikvaneProgram& klikvane, int delay, size_t samples) {
+  klikvane.LoadPlan(klvtest::kTargetTitle, 1, delay);
+  size_t from = klvtest::MarkTarget();
+  klikvane.Start();
+  AwaitDowns(from, samples + 1, static_cast<double>(samples + 1) * (delay + 2.0) + 100);
+  klikvane.Stop();
+  return Overshoots(klvtest::QueuedBetween(from, klvtest::MarkTarget(60000)), delay, samples);
+}
+
+std::vector<double> BareOvershoots(int delay, size_t samples) {
+  size_t from = klvtest::MarkTarget();
+  {
+    BareClickLoop loop(klvtest::Target().window(), 100, 200, delay, static_cast<long>(samples) + 1);
+    loop.Join();
+  }
+  return Overshoots(klvtest::QueuedBetween(from, klvtest::MarkTarget(60000)), delay, samples);
+}
+
+void TimingSection(KlikvaneProgram& program, double scale) {
+  struct Row {
+    int delay;
+    size_t samples;
+  };
+  const Row rows[] = {{1, 400}, {10, 200}, {100, 60}, {1000, 20}};
+  std::printf("Click timing: observed interval between button-downs at the target minus the delay (ms)\n");
+  std::printf("delay ms  samples   Klikvane median   p99     bare loop median   p99\n");
+  for (const Row& row : rows) {
+    size_t samples = std::max<size_t>(5, static_cast<size_t>(static_cast<double>(row.samples) * scale));
+    Spread klikvane = SpreadOf(KlikvaneOvershoots(program, row.delay, samples));
+    Spread bare = SpreadOf(BareOvershoots(row.delay, samples));
+    std::printf("%8d  %7u   %15.2f %7.2f   %16.2f %7.2f\n", row.delay, static_cast<unsigned>(klikvane.samples),
+                klikvane.median, klikvane.p99, bare.median, bare.p99);
+    std::fflush(stdout);
+  }
+}
+
+// --- processor use ------------------------------------------------------------
+
+// Serves this thread's messages, the runner's reads of the controls among
+// them, as they come, for that long.
+void Serve(double milliseconds) {
+  double end = NowMs() + milliseconds;
+  for (double left = milliseconds; left > 0; left = end - NowMs()) {
+    klv::ProcessPendingMessages();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left) + 1, QS_ALLINPUT);
+  }
+}
+
+struct CpuUse {
+  double process, server;  // percent of one core
+};
+
+// Over the given time: this process and the Wine server, which every Wine
+// process of the session (the target's among them) keeps busy.
+class CpuMeter {
+ public:
+  CpuMeter() : own_(LinuxProcessDirectory("bench_clicking.exe")), server_(WineServerDirectory()) {}
+  bool ready() const { return !own_.empty(); }
+  CpuUse Measure(double seconds) const {
+    double process = LinuxCpuMs(own_), server = LinuxCpuMs(server_), wall = NowMs();
+    Serve(seconds * 1000);
+    wall = NowMs() - wall;
+    return {100 * (LinuxCpuMs(own_) - process) / wall, 100 * (LinuxCpuMs(server_) - server) / wall};
+  }
+
+ private:
+  std::string own_, server_;
+};
+
+// Klikvane loaded in this process: the runner, and this thread serving its
+// reads of the controls as the program's message loop would.
+CpuUse KlikvaneCpu(const CpuMeter& meter, double seconds, bool run) {
+  klvtest::ClearPlan();
+  klvtest::AddPlanRow(10, 20, 1000);
+  if (run) klvtest::RaiseClickedEvent(klv::clicker::Unit::kButtonStart);
+  CpuUse use = meter.Measure(seconds);
+  if (run) klvtest::RaiseClickedEvent(klv::clicker::Unit::kButtonStop);
+  return use;
+}
+
+CpuUse BareCpu(const CpuMeter& meter, double seconds) {
+  BareClickLoop loop(klvtest::Target().window(), 10, 20, 1000, -1);
+  return meter.Measure(seconds);
+}
+
+void CpuSection(double scale) {
+  CpuMeter meter;
+  if (!meter.ready()) {
+    std::printf("\nProcessor use: this process was not found under Z:\\proc\n");
+    return;
+  }
+  double seconds = 10 * std::max(scale, 0.1);
+  CpuUse running = KlikvaneCpu(meter, seconds, true);
+  CpuUse idle = KlikvaneCpu(meter, seconds, false);
+  CpuUse bare = BareCpu(meter, seconds);
+  klvtest::MarkTarget();
+  std::printf("\nProcessor use over %.0f s, percent of one core (Linux's count, every thread)\n", seconds);
+  std::printf("                                            this process   Wine server\n");
+  std::printf("Klikvane, one-row plan with delay 1000 ms   %12.3f   %11.3f\n", running.process, running.server);
+  std::printf("Klikvane loaded, not running                %12.3f   %11.3f\n", idle.process, idle.server);
+  std::printf("bare loop clicking once per 1000 ms         %12.3f   %11.3f\n", bare.process, bare.server);
+  std::fflush(stdout);
+}
+
+// --- throughput and the stop button meanwhile -----------------------------------
+
+double KlikvaneStepsPerSecond(KlikvaneProgram& klikvane, double seconds) {
+  klikvane.LoadPlan(klvtest::kTargetTitle, 10, 0);
+  size_t from = klvtest::MarkTarget();
+  double start = NowMs();
+  klikvane.Start();
+  Sleep(static_cast<DWORD>(seconds * 1000));
+  klikvane.Stop();
+  double took = NowMs() - start;
+  return static_cast<double>(Downs(klvtest::QueuedBetween(from, klvtest::MarkTarget(120000)))) * 1000 / took;
+}
+
+double BareStepsPerSecond(long steps) {
+  double start = NowMs();
+  {
+    BareClickLoop loop(klvtest::Target().window(), 10, 20, 0, steps);
+    loop.Join();
+  }
+  double took = NowMs() - start;
+  klvtest::MarkTarget(120000);  // let the target work off its queue first
+  return static_cast<double>(steps) * 1000 / took;
+}
+
+// A real click on the stop button while a run goes on: from the release to
+// the buttons showing the idle state again.
+double StopClickAnswerMs(const KlikvaneProgram& klikvane) {
+  RECT rect;
+  GetWindowRect(klikvane.stopButton(), &rect);
+  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  Sleep(50);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+  double start = NowMs();
+  while (klikvane.Running()) {
+    if (NowMs() - start > 10000) return NAN;
+    Sleep(1);
+  }
+  return NowMs() - start;
+}
+
+Spread StopAnswers(KlikvaneProgram& klikvane, int delay, int rounds) {
+  klikvane.LoadPlan(klvtest::kTargetTitle, 10, delay);
+  std::vector<double> answers;
+  for (int i = 0; i < rounds; ++i) {
+    klikvane.Start();
+    Sleep(300);
+    double ms = StopClickAnswerMs(klikvane);
+    if (!std::isnan(ms)) answers.push_back(ms);
+    if (klikvane.Running()) klikvane.Stop();
+    klvtest::MarkTarget(120000);
+  }
+  return SpreadOf(answers);
+}
+
+void ThroughputSection(KlikvaneProgram& program, double scale) {
+  double seconds = 3 * std::max(scale, 0.1);
+  double klikvane = KlikvaneStepsPerSecond(program, seconds);
+  double bare = BareStepsPerSecond(static_cast<long>(20000 * std::max(scale, 0.1)));
+  int rounds = std::max(3, static_cast<int>(10 * scale));
+  Spread busy = StopAnswers(program, 0, rounds);
+  Spread resting = StopAnswers(program, 1000, rounds);
+  std::printf("\nThroughput, ten-row plan with delay 0 (steps per second, one click each)\n");
+  std::printf("Klikvane runner      %10.0f\n", klikvane);
+  std::printf("bare post loop       %10.0f\n", bare);
+  std::printf("\nAnswer to a real click on the stop button, release to idle buttons (ms, %d rounds)\n", rounds);
+  std::printf("                           median      max\n");
+  std::printf("during a delay-0 run     %8.1f %8.1f\n", busy.median, busy.p99);
+  std::printf("during a delay-1000 run  %8.1f %8.1f\n", resting.median, resting.p99);
+  std::fflush(stdout);
+}
+
+}  // namespace
+}  // namespace klvbench
+
+int main(int argc, char** argv) {
+  std::string which = argc > 1 ? argv[1] : "all";
+  double scale = argc > 2 ? std::atof(argv[2]) : 1.0;
+  if (!klvtest::Target().ready()) {
+    std::fprintf(stderr, "the recording target did not come up\n");
+    return 1;
+  }
+  SetCursorPos(1010, 750);  // away from every window
+  if (which != "cpu") {
+    klvbench::KlikvaneProgram program(klvtest::ProgramFolder() + "\\..\\Klikvane.exe");
+    if (!program.ready()) {
+      std::fprintf(stderr, "Klikvane did not come up\n");
+      return 1;
+    }
+    if (which == "all" || which == "timing") klvbench::TimingSection(program, scale);
+    if (which == "all" || which == "throughput") klvbench::ThroughputSection(program, scale);
+  }
+  if (which == "all" || which == "cpu") {
+    klvtest::StartKlikvaneInProcess();
+    if (!klvtest::ChooseBackgroundTarget(klvtest::kTargetTitle)) {
+      std::fprintf(stderr, "the recording target could not be chosen\n");
+      return 1;
+    }
+    klvbench::CpuSection(scale);
+  }
+  return 0;
+}

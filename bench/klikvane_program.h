@@ -1,0 +1,39 @@
+// The real Klikvane.exe as a child process, driven the way the benchmarks
+// need: a plan loaded through its settings file and its "读取" button, runs
+// started and stopped with its buttons.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "tests/support/child_process.h"
+
+namespace klvbench {
+
+class KlikvaneProgram {
+ public:
+  // program: the path of Klikvane.exe; its settings file lies beside it.
+  explicit KlikvaneProgram(const std::string& program);
+  ~KlikvaneProgram();
+  KlikvaneProgram(const KlikvaneProgram&) = delete;
+  KlikvaneProgram& operator=(const KlikvaneProgram&) = delete;
+
+  bool ready() const { return window_ != nullptr; }
+  // Background mode aimed at the title (GBK), rows rows at (10 + row, 20)
+  // with the delay, loaded through the settings file.
+  void LoadPlan(const std::string& title, int rows, int delayMilliseconds);
+  // The buttons' own click handling (BM_CLICK); each returns when the
+  // program has handled the click.
+  void Start();
+  void Stop();
+  bool Running() const { return !IsWindowEnabled(start_); }
+  HWND stopButton() const { return stop_; }
+
+ private:
+  std::string settings_;
+  std::unique_ptr<klvtest::ChildProcess> process_;
+  HWND window_ = nullptr, start_ = nullptr, stop_ = nullptr, load_ = nullptr;
+};
+
+}  // namespace klvbench
