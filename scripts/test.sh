@@ -12,6 +12,9 @@ trap 'bash "$root/scripts/wine-session.sh" stop' EXIT
 cd "$KLIKVANE_BUILD"
 status=0
 ctest --output-on-failure --timeout 600 "$@" || status=$?
+# Wine is done: stop it now, so that fuzz.sh's summary stays the last line.
+trap - EXIT
+bash "$root/scripts/wine-session.sh" stop || true
 # The pure logic natively under sanitizers, and each fuzzer for a while.
 KLIKVANE_FUZZ_SECONDS="${KLIKVANE_FUZZ_SECONDS:-60}" bash "$root/scripts/fuzz.sh" || status=1
 exit "$status"
