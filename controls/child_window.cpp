@@ -80,6 +80,11 @@ bool RegisterControlClass(const char* name, WNDPROC procedure, UINT style) {
 }
 
 std::string WindowText(HWND window) {
+  // Most texts fit a small buffer: one message instead of two, which counts
+  // when another thread asks (each is a round trip to the owning thread).
+  char small[256];
+  int got = GetWindowTextA(window, small, sizeof small);
+  if (got >= 0 && got < static_cast<int>(sizeof small) - 2) return std::string(small, static_cast<size_t>(got));
   int length = GetWindowTextLengthA(window);
   if (length <= 0) return std::string();
   std::vector<char> buffer(static_cast<size_t>(length) + 1);

@@ -287,11 +287,10 @@ bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
   switch (k) {
     case kStyle: out->low = settings_.style; return true;
     case kContent:
-      if (!IsDropDownListWindow(hwnd())) {
-        out->text = WindowText(hwnd());
-      } else {
-        out->text = ItemText(hwnd(), static_cast<int>(SendMessageA(hwnd(), CB_GETCURSEL, 0, 0)));
-      }
+      // A drop-down list answers its window text with the selected item's
+      // text (empty when none is selected): one message, which matters to
+      // the click runner that reads the mode and the button at every step.
+      out->text = WindowText(hwnd());
       return true;
     case kMaximumLength: out->low = settings_.maximumLength; return true;
     case kSelectionStart:
