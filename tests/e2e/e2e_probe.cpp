@@ -1,0 +1,394 @@
+// Looks at a running Klikvane from outside, as another program on the same
+// desktop can, for the end-to-end driver (run_e2e.sh). It never clicks or
+// types: the driver does that with real input. The only messages it posts
+// are the foreign ones of "foreign". Output is "key=value" lines; texts are
+// given as the hex of their GBK bytes, so the shell compares bytes.
+//   e2e_probe.exe window              where the main window is and how it shows
+//   e2e_probe.exe state               the main window's controls: plan rows, combo
+//                                     texts and items, edit texts, enabled states
+//   e2e_probe.exe tray                the taskbar's rectangle and its buttons
+//   e2e_probe.exe menu                the open pop-up menu's rectangle, if any
+//   e2e_probe.exe foreign             posts messages Klikvane never issued itself
+//                                     to its windows (see PostToWindow)
+//   e2e_probe.exe tree                every child window of the main window
+// The main window is the top-level window titled "Klikvane". Exit code 0 when
+// the windows asked about were found, 1 when not, 2 on bad use.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kMainTitle[] = "Klikvane";
+constexpr UINT kTrayCallback = WM_APP + 100;
+constexpr UINT kExitRequest = 0x83E7;
+constexpr DWORD kSendTimeoutMs = 5000;
+
+std::string Hex(const std::string& bytes) {
+  static const char digits[] = "0123456789abcdef";
+  std::string hex;
+  for (unsigned char c : bytes) {
+    hex.push_back(digits[c >> 4]);
+    hex.push_back(digits[c & 15]);
+  }
+  return hex;
+}
+
+unsigned long Handle(HWND window) { return static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)); }
+
+void Print(const char* key, const std::string& value) { std::printf("%s=%s\n", key, value.c_str()); }
+void Print(const char* key, long value) { std::printf("%s=%ld\n", key, value); }
+void PrintPoint(const char* key, POINT p) { std::printf("%s=%ld,%ld\n", key, p.x, p.y); }
+void PrintRect(const char* key, RECT r) { std::printf("%s=%ld,%ld,%ld,%ld\n", key, r.left, r.top, r.right, r.bottom); }
+
+// A message sent to another process's window, never waiting for ever on a
+// window that hangs.
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+  return static_cast<LRESULT>(result);
+}
+
+LRESULT SendW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+  return static_cast<LRESULT>(result);
+}
+
+// Texts are asked for in UTF-16 and turned into the ANSI code page here:
+// Wine hands the ANSI form of some messages (CB_GETLBTEXT) across processes
+// in UTF-16 bytes.
+std::string Narrow(const wchar_t* text, LRESULT length) {
+  if (length <= 0) return "";
+  char bytes[4096];
+  int size = WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), bytes, sizeof bytes, nullptr, nullptr);
+  return std::string(bytes, size > 0 ? static_cast<size_t>(size) : 0);
+}
+
+std::string WindowText(HWND window) {
+  wchar_t text[1024] = L"";
+  LRESULT length = SendW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+  return Narrow(text, length);
+}
+
+std::string ComboItemText(HWND combo, int index) {
+  if (SendW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) >= 1024) return "?";
+  wchar_t text[1024] = L"";
+  LRESULT length = SendW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+  return Narrow(text, length);
+}
+
+std::string ClassOf(HWND window) {
+  char name[128] = "";
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+// The first point (stepping from `from` by `step`) where the window's
+// non-client hit test answers `wanted`, moved to the middle of that run.
+bool FindHitArea(HWND window, POINT from, POINT step, int steps, LRESULT wanted, POINT* found) {
+  int first = -1, last = -1;
+  for (int i = 0; i < steps; ++i) {
+    POINT p = {from.x + step.x * i, from.y + step.y * i};
+    bool hit = Send(window, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y)) == wanted;
+    if (hit && first < 0) first = i;
+    if (hit) last = i;
+    if (!hit && first >= 0) break;
+  }
+  if (first < 0) return false;
+  int middle = (first + last) / 2;
+  *found = {from.x + step.x * middle, from.y + step.y * middle};
+  return true;
+}
+
+// True when no visible window that is not always-on-top lies above it.
+bool OnTopOfTheNormalWindows(HWND window) {
+  for (HWND w = GetWindow(window, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV)) {
+    if (IsWindowVisible(w) && !(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST)) return false;
+  }
+  return true;
+}
+
+int DescribeWindow() {
+  HWND window = FindWindowA(nullptr, kMainTitle);
+  Print("found", window ? 1 : 0);
+  if (!window) return 1;
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  Print("hwnd", static_cast<long>(Handle(window)));
+  Print("pid", static_cast<long>(processId));
+  Print("visible", IsWindowVisible(window) ? 1 : 0);
+  Print("iconic", IsIconic(window) ? 1 : 0);
+  Print("topmost", (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+  Print("ontop", OnTopOfTheNormalWindows(window) ? 1 : 0);
+  Print("foreground", GetForegroundWindow() == window ? 1 : 0);
+  RECT rect;
+  GetWindowRect(window, &rect);
+  PrintRect("rect", rect);
+  POINT origin = {0, 0};
+  ClientToScreen(window, &origin);
+  PrintPoint("client", origin);
+  // The caption: straight down from the top edge a third of the way across;
+  // the minimise box: leftwards along the caption from the right edge.
+  POINT caption;
+  if (FindHitArea(window, {rect.left + (rect.right - rect.left) / 3, rect.top}, {0, 1}, 60, HTCAPTION, &caption)) {
+    PrintPoint("caption", caption);
+    POINT minimise;
+    if (FindHitArea(window, {rect.right - 1, caption.y}, {-1, 0}, 120, HTMINBUTTON, &minimise)) {
+      PrintPoint("minbox", minimise);
+    }
+  }
+  return 0;
+}
+
+// The main window's controls, told apart by where the window template puts
+// them (client coordinates of their top-left corner) and by their class.
+struct ControlPlace {
+  const char* name;
+  const char* className;
+  POINT corner;
+};
+
+const ControlPlace kControls[] = {
+    {"start", "Button", {8, 8}},         {"stop", "Button", {65, 8}},       {"mode", "ComboBox", {9, 42}},
+    {"title", "ComboBox", {85, 42}},     {"button", "ComboBox", {167, 70}}, {"x", "Edit", {9, 70}},
+    {"y", "Edit", {61, 70}},             {"delay", "Edit", {113, 70}},      {"plan", "SysListView32", {10, 99}},
+};
+
+POINT CornerInParent(HWND child, HWND parent) {
+  RECT rect;
+  GetWindowRect(child, &rect);
+  POINT corner = {rect.left, rect.top};
+  ScreenToClient(parent, &corner);
+  return corner;
+}
+
+HWND FindControl(HWND main, const ControlPlace& place) {
+  for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    POINT corner = CornerInParent(child, main);
+    if (corner.x == place.corner.x && corner.y == place.corner.y && lstrcmpiA(ClassOf(child).c_str(), place.className) == 0) {
+      return child;
+    }
+  }
+  return nullptr;
+}
+
+// Memory inside another process, for messages whose parameters point to
+// memory the receiver writes (list view cell texts).
+class RemoteBlock {
+ public:
+  RemoteBlock(HANDLE process, SIZE_T size)
+      : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
+  ~RemoteBlock() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+  }
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+  char* address() const { return static_cast<char*>(address_); }
+
+ private:
+  HANDLE process_;
+  void* address_;
+};
+
+class ProcessHandle {
+ public:
+  explicit ProcessHandle(DWORD id)
+      : handle_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id)) {}
+  ~ProcessHandle() {
+    if (handle_) CloseHandle(handle_);
+  }
+  ProcessHandle(const ProcessHandle&) = delete;
+  ProcessHandle& operator=(const ProcessHandle&) = delete;
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+std::string ListCellText(HWND list, HANDLE process, int row, int column) {
+  constexpr int kTextBytes = 1024;
+  RemoteBlock block(process, sizeof(LVITEMA) + kTextBytes);
+  if (!block.address()) return "?";
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.pszText = block.address() + sizeof(LVITEMA);
+  item.cchTextMax = kTextBytes;
+  WriteProcessMemory(process, block.address(), &item, sizeof item, nullptr);
+  LRESULT length = Send(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(block.address()));
+  std::vector<char> text(kTextBytes, 0);
+  ReadProcessMemory(process, item.pszText, text.data(), kTextBytes, nullptr);
+  return std::string(text.data(), length > 0 && length < kTextBytes ? static_cast<size_t>(length) : 0);
+}
+
+void DescribePlan(HWND list) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(list, &processId);
+  ProcessHandle process(processId);
+  int rows = static_cast<int>(Send(list, LVM_GETITEMCOUNT, 0, 0));
+  Print("rows", rows);
+  for (int row = 0; row < rows; ++row) {
+    std::string cells;
+    for (int column = 0; column < 4; ++column) {
+      if (column) cells += "|";
+      cells += process.get() ? Hex(ListCellText(list, process.get(), row, column)) : "?";
+    }
+    Print(("row" + std::to_string(row)).c_str(), cells);
+  }
+}
+
+void DescribeCombo(const std::string& name, HWND combo) {
+  Print(name.c_str(), Hex(WindowText(combo)));
+  Print((name + "_selected").c_str(), static_cast<long>(Send(combo, CB_GETCURSEL, 0, 0)));
+  Print((name + "_dropped").c_str(), Send(combo, CB_GETDROPPEDSTATE, 0, 0) ? 1 : 0);
+  Print((name + "_editable").c_str(), (GetWindowLongA(combo, GWL_STYLE) & 3) == CBS_DROPDOWN ? 1 : 0);
+  int count = static_cast<int>(Send(combo, CB_GETCOUNT, 0, 0));
+  Print((name + "_items").c_str(), count);
+  for (int i = 0; i < count; ++i) Print((name + "_item" + std::to_string(i)).c_str(), Hex(ComboItemText(combo, i)));
+}
+
+int DescribeState() {
+  HWND main = FindWindowA(nullptr, kMainTitle);
+  Print("found", main ? 1 : 0);
+  if (!main) return 1;
+  for (const ControlPlace& place : kControls) {
+    HWND control = FindControl(main, place);
+    std::string name = place.name;
+    Print((name + "_found").c_str(), control ? 1 : 0);
+    if (!control) continue;
+    Print((name + "_enabled").c_str(), IsWindowEnabled(control) ? 1 : 0);
+    if (name == "plan") {
+      DescribePlan(control);
+    } else if (lstrcmpiA(place.className, "ComboBox") == 0) {
+      DescribeCombo(name, control);
+    } else {
+      Print(name.c_str(), Hex(WindowText(control)));
+    }
+  }
+  return 0;
+}
+
+int DescribeTray() {
+  HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
+  Print("found", tray ? 1 : 0);
+  if (!tray) return 1;
+  RECT rect;
+  GetWindowRect(tray, &rect);
+  PrintRect("tray", rect);
+  // The taskbar's buttons, one per shown top-level window; Wine's taskbar
+  // gives each the handle of its window as control identifier.
+  for (HWND child = GetWindow(tray, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    GetWindowRect(child, &rect);
+    PrintRect(("button_" + std::to_string(static_cast<unsigned long>(GetDlgCtrlID(child)))).c_str(), rect);
+  }
+  return 0;
+}
+
+int DescribeMenu() {
+  HWND menu = FindWindowA("#32768", nullptr);
+  bool shown = menu && IsWindowVisible(menu);
+  Print("found", shown ? 1 : 0);
+  if (!shown) return 1;
+  RECT rect;
+  GetWindowRect(menu, &rect);
+  PrintRect("menu", rect);
+  return 0;
+}
+
+void Post(const char* what, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  BOOL posted = PostMessageA(window, message, wParam, lParam);
+  std::printf("posted=%s %04X %08lX %08lX %d\n", what, message, static_cast<unsigned long>(wParam),
+              static_cast<unsigned long>(lParam), posted ? 1 : 0);
+}
+
+// The runtime's hidden message window of Klikvane's own process.
+HWND FindRuntimeWindow(DWORD processId) {
+  for (HWND w = FindWindowExA(HWND_MESSAGE, nullptr, "KlikvaneRuntimeMessages", nullptr); w;
+       w = FindWindowExA(HWND_MESSAGE, w, "KlikvaneRuntimeMessages", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == processId) return w;
+  }
+  for (HWND w = FindWindowExA(nullptr, nullptr, "KlikvaneRuntimeMessages", nullptr); w;
+       w = FindWindowExA(nullptr, w, "KlikvaneRuntimeMessages", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == processId) return w;
+  }
+  return nullptr;
+}
+
+// Messages that no one but Klikvane itself should send it, with values it
+// never issued: hotkeys by identifiers it did not register (below, at and
+// above the range it uses, and numbers that look like addresses), the tray
+// icon's callback with mouse messages other than the left button's release,
+// and the runtime's private exit request without its secret. Klikvane
+// should neither end nor do anything it does for the real thing.
+void PostToWindow(const char* what, HWND window) {
+  const WPARAM hotkeyIds[] = {0, 1, 0x2A, 0xFF, 0x104, 0x1FF, 0xBFFF, 0xC000, 0x00401000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF};
+  for (WPARAM id : hotkeyIds) Post(what, window, WM_HOTKEY, id, MAKELPARAM(MOD_CONTROL, 0x31));
+  const LPARAM trayEvents[] = {0, WM_MOUSEMOVE, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONUP, 0x12345, -1};
+  for (LPARAM event : trayEvents) Post(what, window, kTrayCallback, 0xFFFFFFFF, event);
+  const WPARAM exitCodes[] = {0, 1, 0xFFFFFFFF};
+  for (WPARAM code : exitCodes) {
+    Post(what, window, kExitRequest, code, 0);
+    Post(what, window, kExitRequest, code, 0x83E7);
+    Post(what, window, kExitRequest, code, -1);
+  }
+}
+
+int PostForeignMessages() {
+  HWND main = FindWindowA(nullptr, kMainTitle);
+  Print("found", main ? 1 : 0);
+  if (!main) return 1;
+  DWORD processId = 0;
+  GetWindowThreadProcessId(main, &processId);
+  HWND runtime = FindRuntimeWindow(processId);
+  Print("runtime_window", static_cast<long>(Handle(runtime)));
+  HWND tray = FindWindowExA(main, nullptr, "KlikvaneTrayIcon", nullptr);
+  Print("tray_window", static_cast<long>(Handle(tray)));
+  PostToWindow("main", main);
+  if (runtime) PostToWindow("runtime", runtime);
+  if (tray) PostToWindow("tray", tray);
+  return runtime && tray ? 0 : 1;
+}
+
+void DumpChildren(HWND parent, int depth) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    POINT corner = CornerInParent(child, parent);
+    std::printf("%*s%s at %ld,%ld (screen %ld,%ld,%ld,%ld) visible=%d enabled=%d text=%s\n", depth * 2, "",
+                ClassOf(child).c_str(), corner.x, corner.y, rect.left, rect.top, rect.right, rect.bottom,
+                IsWindowVisible(child) ? 1 : 0, IsWindowEnabled(child) ? 1 : 0, Hex(WindowText(child)).c_str());
+    DumpChildren(child, depth + 1);
+  }
+}
+
+int DumpTree() {
+  HWND main = FindWindowA(nullptr, kMainTitle);
+  Print("found", main ? 1 : 0);
+  if (!main) return 1;
+  DumpChildren(main, 0);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string command = argc > 1 ? argv[1] : "";
+  int status = 2;
+  if (command == "window") status = DescribeWindow();
+  if (command == "state") status = DescribeState();
+  if (command == "tray") status = DescribeTray();
+  if (command == "menu") status = DescribeMenu();
+  if (command == "foreign") status = PostForeignMessages();
+  if (command == "tree") status = DumpTree();
+  std::fflush(stdout);
+  return status;
+}
