@@ -23,3 +23,7 @@ if [ "$which" = all ] || [ "$which" = clicking ]; then
   echo "== Clicking: timing, processor use, throughput; Klikvane against a bare post-and-wait loop"
   run "$bin/bench_clicking.exe" all "${KLIKVANE_BENCH_SCALE:-1}"
 fi
+if [ "$which" = soak ]; then
+  echo "== Soak: ten-row delay-0 plan, started and stopped every 3 s and edited, for ${KLIKVANE_SOAK_SECONDS:-600} s"
+  run "$bin/bench_soak.exe" "${KLIKVANE_SOAK_SECONDS:-600}"
+fi
