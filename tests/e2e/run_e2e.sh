@@ -335,6 +335,7 @@ background_plan() {
   wait_for 10 state_is mode "$(gbk_hex 后台点击)"
   check "the click mode reads 后台点击" "$(gbk_hex 后台点击)" "$(value mode)" hex_text
   check "the title list is enabled in background mode" 1 "$(value title_enabled)"
+  # Dropping the list down rebuilds it: the target is in it now.
   choose_in_combo title "$(gbk_hex "$target_title")"
   wait_for 10 state_is title "$(gbk_hex "$target_title")"
   check "the target's title is chosen from the title list" "$(gbk_hex "$target_title")" "$(value title)" hex_text
@@ -483,14 +484,26 @@ foreign_input() {
 # Stops the run after a stage that later stages cannot do without.
 needed() { "$@" || { [ "$failed" -gt 0 ] || fail "$*"; return 1; }; }
 
+# Whether the title list holds the target's title.
+title_list_has_target() {
+  local i wanted="$(gbk_hex "$target_title")" count="$(value title_items)"
+  for ((i = 0; i < ${count:-0}; i++)); do
+    [ "$(value "title_item$i")" = "$wanted" ] && { echo yes; return; }
+  done
+  echo no
+}
+
 main() {
   needed start_session || return
-  needed start_target || return
   needed start_klikvane first || return
+  # The target starts after Klikvane, so only a title list rebuilt when it
+  # drops down can offer it.
+  needed start_target || return
   shot started
   probe tree >"$work/klikvane-windows.txt"
   read_state
   check "Klikvane starts with an empty plan" 0 "$(value rows)"
+  check "the title list made at start-up does not hold the later target" no "$(title_list_has_target)"
   foreground_plan
   background_plan
   needed save_quit_restart_load || return
