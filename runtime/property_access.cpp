@@ -113,7 +113,9 @@ void WriteCommon(LiveWindow& window, LiveUnit& unit, size_t unitIndex, int index
     case 5:
       SetFlag(record, UnitFlag::kVisible, number != 0);
       if (!hwnd || (unit.object && unit.object->IsWindowless())) break;
-      if (unitIndex == 0) ShowWindow(hwnd, number ? SW_SHOW : SW_HIDE);
+      // A window hidden while minimised comes back as the operator left it
+      // before minimising, not as a button on the taskbar.
+      if (unitIndex == 0) ShowWindow(hwnd, number ? (IsIconic(hwnd) ? SW_RESTORE : SW_SHOW) : SW_HIDE);
       else ShowWindow(hwnd, number && !unit.hiddenByPage ? SW_SHOWNA : SW_HIDE);
       break;
     case 6:

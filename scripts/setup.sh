@@ -2,7 +2,7 @@
 # Installs what building and testing need, only when something is missing.
 set -euo pipefail
 packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool googletest cmake
-          make g++ fonts-wqy-microhei imagemagick x11-apps clang libclang-rt-14-dev)
+          make g++ fonts-wqy-microhei imagemagick x11-apps x11-utils clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -17,7 +17,7 @@ log="$KLIKVANE_BUILD/wine-session.log"
 start() {
   if [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile")" 2>/dev/null; then :; else
     rm -f "/tmp/.X${DISPLAY#:}-lock" "/tmp/.X11-unix/X${DISPLAY#:}"
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >>"$log" 2>&1 </dev/null &
+    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >>"$log" 2>&1 </dev/null &
     echo $! > "$pidfile"
     for _ in $(seq 100); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
   fi

@@ -35,14 +35,12 @@ TEST(WindowCommands, MinimisingHidesAndTheTrayBringsTheWindowBackOnTop) {
   BringMainWindowToFront();
   ShowWindow(MainWindowHandle(), SW_MINIMIZE);
   ASSERT_TRUE(PumpUntil([] { return !IsWindowVisible(MainWindowHandle()); }));
-  ShowWindow(MainWindowHandle(), SW_RESTORE);  // restored while hidden: it stays hidden
-  ShowWindow(MainWindowHandle(), SW_HIDE);
-  Pump(100);
   ClickTarget other("在上面的窗口", 300, 200, 300, 200);
   ASSERT_TRUE(other.ready());
   Pump(200);
   LeftClickOnTrayIcon();
   ASSERT_TRUE(PumpUntil([] { return IsWindowVisible(MainWindowHandle()) != FALSE; }));
+  EXPECT_FALSE(IsIconic(MainWindowHandle()));  // back as it was, not a taskbar button
   EXPECT_FALSE(Topmost());
   EXPECT_TRUE(OnTopOfTheNormalWindows());
 }
