@@ -13,6 +13,7 @@
 #include "tests/clicking/operator_actions.h"
 #include "tests/support/click_target.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/process_footprint.h"
 
 namespace {
 
@@ -24,29 +25,8 @@ struct Footprint {
   double processorMs;
 };
 
-// Wine answers GetProcessHandleCount with 0: ask about each handle value.
-DWORD OpenHandles() {
-  DWORD count = 0;
-  for (uintptr_t value = 4; value < 0x40000; value += 4) {
-    DWORD flags;
-    count += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) ? 1 : 0;
-  }
-  return count;
-}
-
-double PrivateCommittedMiB() {
-  size_t bytes = 0;
-  MEMORY_BASIC_INFORMATION region;
-  for (const char* at = nullptr; VirtualQuery(at, &region, sizeof region) == sizeof region;
-       at = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
-    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) bytes += region.RegionSize;
-    if (static_cast<const char*>(region.BaseAddress) + region.RegionSize < at) break;
-  }
-  return bytes / 1048576.0;
-}
-
 Footprint Measure(const std::string& self) {
-  return {OpenHandles(), PrivateCommittedMiB(), klvbench::LinuxCpuMs(self)};
+  return {klvtest::OpenHandles(), klvtest::PrivateCommittedBytes() / 1048576.0, klvbench::LinuxCpuMs(self)};
 }
 
 void Print(const char* when, int seconds, const Footprint& f, long clicks) {

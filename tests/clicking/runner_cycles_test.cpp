@@ -10,6 +10,7 @@
 #include "runtime/heap.h"
 #include "tests/clicking/clicking_fixture.h"
 #include "tests/clicking/runner_watch.h"
+#include "tests/support/process_footprint.h"
 
 namespace klvtest {
 namespace {
@@ -63,28 +64,6 @@ size_t ProcessHeapBytes() {
   }
   HeapUnlock(heap);
   return bytes;
-}
-
-size_t PrivateCommittedBytes() {
-  size_t bytes = 0;
-  MEMORY_BASIC_INFORMATION region;
-  for (const char* at = nullptr; VirtualQuery(at, &region, sizeof region) == sizeof region;
-       at = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
-    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) bytes += region.RegionSize;
-    if (static_cast<const char*>(region.BaseAddress) + region.RegionSize < at) break;  // wrapped
-  }
-  return bytes;
-}
-
-// Wine answers GetProcessHandleCount with 0, so the open handles are
-// counted by asking about each possible value (multiples of 4).
-DWORD OpenHandles() {
-  DWORD count = 0;
-  for (uintptr_t value = 4; value < 0x40000; value += 4) {
-    DWORD flags;
-    count += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) ? 1 : 0;
-  }
-  return count;
 }
 
 Footprint Measure() {

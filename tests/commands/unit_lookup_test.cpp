@@ -10,16 +10,6 @@
 namespace klvtest {
 namespace {
 
-std::string Hex(const std::string& bytes) {
-  std::string out;
-  char pair[3];
-  for (unsigned char c : bytes) {
-    std::snprintf(pair, sizeof pair, "%02X", c);
-    out += pair;
-  }
-  return out;
-}
-
 std::string RunLookupChild(const char* mode) {
   std::string report = TempPath(std::string("lookup_") + mode + ".txt");
   DeleteFileA(report.c_str());
@@ -32,11 +22,11 @@ std::string RunLookupChild(const char* mode) {
 }
 
 TEST(UnitLookup, ACommandOnAnUnloadedWindowIsTheLookupError) {
-  EXPECT_EQ("0 " + Hex("指定窗口或窗口组件不存在或尚未载入"), RunLookupChild("unloaded"));
+  EXPECT_EQ("0 " + HexBytes("指定窗口或窗口组件不存在或尚未载入"), RunLookupChild("unloaded"));
 }
 
 TEST(UnitLookup, ACommandOnAUnitTheWindowDoesNotHaveIsTheLookupError) {
-  EXPECT_EQ("0 " + Hex("指定窗口或窗口组件不存在或尚未载入"), RunLookupChild("missing-unit"));
+  EXPECT_EQ("0 " + HexBytes("指定窗口或窗口组件不存在或尚未载入"), RunLookupChild("missing-unit"));
 }
 
 }  // namespace

@@ -10,16 +10,6 @@
 namespace klvtest {
 namespace {
 
-std::string Hex(const std::string& bytes) {
-  std::string out;
-  char pair[3];
-  for (unsigned char c : bytes) {
-    std::snprintf(pair, sizeof pair, "%02X", c);
-    out += pair;
-  }
-  return out;
-}
-
 struct Outcome {
   DWORD exitCode;
   std::string report;
@@ -38,22 +28,22 @@ Outcome RunCase(const char* which) {
 TEST(WindowErrors, ReadingFromAWindowNeverLoaded) {
   Outcome o = RunCase("never-loaded");
   EXPECT_EQ(0xFFFFFFFFu, o.exitCode);
-  EXPECT_EQ("error 0 " + Hex("未载入欲访问窗口组件所在的窗口") + "\n", o.report);
+  EXPECT_EQ("error 0 " + HexBytes("未载入欲访问窗口组件所在的窗口") + "\n", o.report);
 }
 
 TEST(WindowErrors, AfterTheWindowIsDestroyedCommonPropertiesComeFromTheStoredRecord) {
   Outcome o = RunCase("destroyed");
   EXPECT_EQ(0xFFFFFFFFu, o.exitCode);
-  EXPECT_EQ("width 60\nleft 226\nerror 0 " + Hex("指定窗口尚未载入") + "\n", o.report);
+  EXPECT_EQ("width 60\nleft 226\nerror 0 " + HexBytes("指定窗口尚未载入") + "\n", o.report);
 }
 
 TEST(WindowErrors, AnEventOfAnUnknownWindowOrUnit) {
   Outcome window = RunCase("event-window");
   EXPECT_EQ(0xFFFFFFFFu, window.exitCode);
-  EXPECT_EQ("error 0 " + Hex("未找到引发事件的窗口") + "\n", window.report);
+  EXPECT_EQ("error 0 " + HexBytes("未找到引发事件的窗口") + "\n", window.report);
   Outcome unit = RunCase("event-unit");
   EXPECT_EQ(0xFFFFFFFFu, unit.exitCode);
-  EXPECT_EQ("error 0 " + Hex("未找到引发事件的窗口组件") + "\n", unit.report);
+  EXPECT_EQ("error 0 " + HexBytes("未找到引发事件的窗口组件") + "\n", unit.report);
 }
 
 TEST(WindowErrors, LoadingALoadedMinimisedWindowRestoresIt) {

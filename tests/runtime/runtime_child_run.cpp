@@ -45,15 +45,7 @@ ChildRun RunRuntimeChild(const std::string& mode, const std::string& action, con
   return run;
 }
 
-std::string Hex(const std::string& bytes) {
-  std::string hex;
-  char pair[3];
-  for (unsigned char c : bytes) {
-    std::snprintf(pair, sizeof pair, "%02X", c);
-    hex += pair;
-  }
-  return hex;
-}
+std::string Hex(const std::string& bytes) { return HexBytes(bytes); }
 
 std::string ErrorHookLine(const std::string& thread, int code, int suppression, const std::string& message,
                           const std::string& report) {

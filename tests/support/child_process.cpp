@@ -113,6 +113,16 @@ std::string MessageBoxText(HWND box) {
 
 void DismissMessageBox(HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); }
 
+std::string HexBytes(const std::string& bytes) {
+  std::string out;
+  char pair[3];
+  for (unsigned char c : bytes) {
+    std::snprintf(pair, sizeof pair, "%02X", c);
+    out += pair;
+  }
+  return out;
+}
+
 std::string ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream all;

@@ -41,6 +41,10 @@ std::string MessageBoxText(HWND box);
 // Presses the box's first button.
 void DismissMessageBox(HWND box);
 
+// Bytes as upper-case hex pairs (GBK texts travel this way through command
+// lines and report files).
+std::string HexBytes(const std::string& bytes);
+
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
 

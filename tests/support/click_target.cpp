@@ -6,16 +6,6 @@
 namespace klvtest {
 namespace {
 
-std::string Hex(const std::string& bytes) {
-  std::string out;
-  char pair[3];
-  for (unsigned char c : bytes) {
-    std::snprintf(pair, sizeof pair, "%02X", c);
-    out += pair;
-  }
-  return out;
-}
-
 void PumpBriefly() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -42,7 +32,7 @@ ClickTarget::ClickTarget(const std::string& title, int left, int top, int width,
   log_ = TempPath("target" + std::to_string(++serial) + ".log");
   DeleteFileA(log_.c_str());
   DeleteFileA((log_ + ".ready").c_str());
-  std::string arguments = "\"" + log_ + "\" " + Hex(title) + " " + std::to_string(left) + " " + std::to_string(top) +
+  std::string arguments = "\"" + log_ + "\" " + HexBytes(title) + " " + std::to_string(left) + " " + std::to_string(top) +
                           " " + std::to_string(width) + " " + std::to_string(height) + (withChild ? " child" : "");
   process_ = std::make_unique<ChildProcess>("click_target.exe", arguments);
   for (int i = 0; i < 1000 && process_->started(); ++i) {

@@ -1,5 +1,5 @@
-// The special functions library: listed by the program, with no data types
-// and no commands of its own.
+// The special functions library (library number 3): listed by the program,
+// with no data types and no commands of its own.
 #include "controls/host.h"
 #include "controls/libraries.h"
 
