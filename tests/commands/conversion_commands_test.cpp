@@ -7,7 +7,7 @@
 
 #include "controls/core_commands.h"
 #include "runtime/command_values.h"
-#include "tests/commands/command_call.h"
+#include "tests/support/command_call.h"
 
 namespace klvtest {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "controls/core_commands.h"
-#include "tests/commands/command_call.h"
+#include "tests/support/command_call.h"
 #include "tests/support/child_process.h"
 
 namespace klvtest {

@@ -10,7 +10,7 @@
 #include "controls/core_commands.h"
 #include "controls/message_box_seam.h"
 #include "runtime/app_runtime.h"
-#include "tests/commands/command_call.h"
+#include "tests/support/command_call.h"
 #include "tests/support/child_process.h"
 
 namespace klvtest {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "controls/core_commands.h"
-#include "tests/commands/command_call.h"
+#include "tests/support/command_call.h"
 
 namespace klvtest {
 namespace {

@@ -1,9 +1,14 @@
 #include "tests/controls_basic/basic_harness.h"
 
+#include "tests/support/real_input.h"
+
 #include <algorithm>
 #include <sstream>
 
 namespace basictest {
+using klvtest::SendKey;
+using klvtest::SendMouse;
+
 namespace {
 
 const char kParentClass[] = "KlvBasicTestParent";
@@ -28,21 +33,6 @@ void RegisterParentClass() {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kParentClass;
   registered = RegisterClassA(&windowClass) != 0;
-}
-
-void SendMouse(DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
-}
-
-void SendKey(WORD key, DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
 }
 
 }  // namespace

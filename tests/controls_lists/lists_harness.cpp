@@ -13,8 +13,12 @@
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/window_manager.h"
+#include "tests/support/real_input.h"
 
 namespace listtest {
+using klvtest::SendKey;
+using klvtest::SendMouse;
+
 namespace {
 
 std::map<std::pair<uint32_t, uint32_t>, klv::UnitObject*>& LiveUnits() {
@@ -55,22 +59,6 @@ const char* ParentClass() {
     registered = RegisterClassA(&windowClass) != 0;
   }
   return "KlikvaneListsTestForm";
-}
-
-void SendMouse(DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
-}
-
-void SendKey(WORD key, DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, 0));
-  input.ki.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
 }
 
 }  // namespace
@@ -355,59 +343,12 @@ void PressKey(WORD virtualKey) {
   PumpUntilQuiet();
 }
 
-klv::CommandArgument Integer(int32_t value) {
-  return klv::CommandArgument{static_cast<uint32_t>(value), 0, klv::TypeCode::kInteger};
-}
-
-klv::CommandArgument Text(const char* text) {
-  klv::CommandArgument argument = {0, 0, klv::TypeCode::kText};
-  klv::StorePointer(&argument, text);
-  return argument;
-}
-
-klv::CommandArgument Omitted() { return klv::CommandArgument{0, 0, klv::TypeCode::kOmitted}; }
-
 klv::CommandResult CallCore(klv::CommandFunction command, const std::vector<klv::CommandArgument>& arguments) {
   return klv::SupportTable().CallCoreCommand(command, static_cast<int>(arguments.size()), arguments.data());
 }
 
 klv::CommandResult CallList(klv::CommandFunction command, const std::vector<klv::CommandArgument>& arguments) {
   return klv::SupportTable().CallLibraryCommand(1, command, static_cast<int>(arguments.size()), arguments.data());
-}
-
-std::string TakeText(const klv::CommandResult& result) {
-  EXPECT_EQ(klv::TypeCode::kText, result.type);
-  char* text = static_cast<char*>(const_cast<void*>(klv::LoadPointer(result)));
-  if (text == nullptr) return std::string();
-  std::string bytes(text);
-  EXPECT_FALSE(bytes.empty()) << "an empty text must be null, not a zero-length block";
-  klv::FreeMemory(text);
-  return bytes;
-}
-
-int32_t IntegerOf(const klv::CommandResult& result) {
-  EXPECT_EQ(klv::TypeCode::kInteger, result.type);
-  return static_cast<int32_t>(result.low);
-}
-
-bool LogicalOf(const klv::CommandResult& result) {
-  EXPECT_EQ(klv::TypeCode::kLogical, result.type);
-  EXPECT_LE(result.low, 1u);
-  return result.low != 0;
-}
-
-std::string Escaped(const std::string& bytes) {
-  std::string shown;
-  for (unsigned char c : bytes) {
-    if (c >= 0x20 && c < 0x7F) {
-      shown += static_cast<char>(c);
-      continue;
-    }
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "\\x%02X", c);
-    shown += hex;
-  }
-  return shown;
 }
 
 }  // namespace listtest

@@ -16,6 +16,7 @@
 #include "runtime/program_image.h"
 #include "runtime/unit_object.h"
 #include "runtime/window_template.h"
+#include "tests/support/command_call.h"
 
 namespace listtest {
 
@@ -169,19 +170,17 @@ void Click(POINT at, bool right = false);
 void DoubleClick(POINT at);
 void PressKey(WORD virtualKey);
 
+// Argument makers and result checks shared with the command tests.
+using klvtest::Escaped;
+using klvtest::Integer;
+using klvtest::IntegerOf;
+using klvtest::LogicalOf;
+using klvtest::Omitted;
+using klvtest::TakeText;
+using klvtest::Text;
+
 // Commands through the support table (the result record starts zeroed).
-klv::CommandArgument Integer(int32_t value);
-klv::CommandArgument Text(const char* text);
-klv::CommandArgument Omitted();
 klv::CommandResult CallCore(klv::CommandFunction command, const std::vector<klv::CommandArgument>& arguments);
 klv::CommandResult CallList(klv::CommandFunction command, const std::vector<klv::CommandArgument>& arguments);
-// A text result's bytes, after which it is freed; records a failure for a
-// zero-length block (empty texts are null).
-std::string TakeText(const klv::CommandResult& result);
-int32_t IntegerOf(const klv::CommandResult& result);
-bool LogicalOf(const klv::CommandResult& result);
-
-// Shows bytes readably in failure messages: non-ASCII as \xHH.
-std::string Escaped(const std::string& bytes);
 
 }  // namespace listtest

@@ -11,6 +11,7 @@
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/window_registry.h"
+#include "tests/support/real_input.h"
 
 namespace klvtest {
 namespace {
@@ -35,13 +36,6 @@ bool Observe(klv::EventNotice* notice) {
     g_entries.push_back(entry);
   }
   return false;  // the handler still runs
-}
-
-void SendMouse(DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
 }
 
 }  // namespace

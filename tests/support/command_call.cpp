@@ -1,4 +1,4 @@
-#include "tests/commands/command_call.h"
+#include "tests/support/command_call.h"
 
 #include <gtest/gtest.h>
 
