@@ -14,7 +14,7 @@ size_t SubtreeEnd(const std::vector<LiveUnit*>& entries, size_t i, size_t end) {
   return j;
 }
 
-void AppendRange(HMENU menu, const std::vector<LiveUnit*>& entries, size_t begin, size_t end, bool menuBar) {
+void AppendRange(HMENU menu, const std::vector<LiveUnit*>& entries, size_t begin, size_t end) {
   for (size_t i = begin; i < end;) {
     const MenuRecord& entry = entries[i]->description.menu;
     size_t next = SubtreeEnd(entries, i, end);
@@ -23,7 +23,7 @@ void AppendRange(HMENU menu, const std::vector<LiveUnit*>& entries, size_t begin
     if (next > i + 1) {
       if (!hidden) {
         HMENU sub = CreatePopupMenu();
-        AppendRange(sub, entries, i + 1, next, false);
+        AppendRange(sub, entries, i + 1, next);
         AppendMenuA(menu, MF_POPUP | MF_STRING | greyed, reinterpret_cast<UINT_PTR>(sub), entry.caption.c_str());
       }
     } else if (!hidden) {
@@ -35,7 +35,6 @@ void AppendRange(HMENU menu, const std::vector<LiveUnit*>& entries, size_t begin
         AppendMenuA(menu, MF_STRING | greyed | checked, id, entry.caption.c_str());
       }
     }
-    (void)menuBar;
     i = next;
   }
 }
@@ -54,7 +53,7 @@ HMENU BuildMenuBar(LiveWindow& window) {
   std::vector<LiveUnit*> entries = MenuEntries(window);
   if (entries.empty()) return nullptr;
   HMENU bar = CreateMenu();
-  AppendRange(bar, entries, 0, entries.size(), true);
+  AppendRange(bar, entries, 0, entries.size());
   if (GetMenuItemCount(bar) == 0) {
     DestroyMenu(bar);
     return nullptr;
@@ -68,7 +67,7 @@ HMENU BuildPopupMenu(LiveWindow& window, size_t menuIndex) {
   size_t end = SubtreeEnd(entries, menuIndex, entries.size());
   if (end == menuIndex + 1) return nullptr;
   HMENU popup = CreatePopupMenu();
-  AppendRange(popup, entries, menuIndex + 1, end, false);
+  AppendRange(popup, entries, menuIndex + 1, end);
   return popup;
 }
 
