@@ -39,6 +39,10 @@ enum SystemFunction {
   kWindowFromPoint = 28,
   kGetFocus = 29,
   kGetPrivateProfileStringA = 30,
+  kChildWindowFromPointEx = 31,
+  kMapWindowPoints = 32,
+  kGetAncestor = 33,
+  kGetWindow = 34,
 };
 
 constexpr uint32_t kWaitObject0 = 0;

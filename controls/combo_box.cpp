@@ -524,5 +524,16 @@ void ComboClear(CommandResult* result, int count, const CommandArgument* argumen
   if (HWND combo = ComboWindow(args)) SendMessageA(combo, CB_RESETCONTENT, 0, 0);
 }
 
+void ComboItemData(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  HWND combo = ComboWindow(args);
+  int32_t item = args.Integer(1, -1);
+  LRESULT data = combo && item >= 0 ? SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(item), 0) : 0;
+  // The runner asks for this on every step from its own thread: the count
+  // costs a second message, so it is asked only when the answer is unclear.
+  if (data == CB_ERR && item >= SendMessageA(combo, CB_GETCOUNT, 0, 0)) data = 0;
+  SetIntegerResult(result, static_cast<int32_t>(data));
+}
+
 }  // namespace core
 }  // namespace klv

@@ -1,4 +1,4 @@
-// The 21 commands of the core library, in table order. Every command shares
+// The 22 commands of the core library, in table order. Every command shares
 // the one calling convention: (result record, argument count, arguments).
 #pragma once
 #include "runtime/command_values.h"
@@ -27,6 +27,7 @@ enum CoreCommandNumber {
   kTrimSpaces = 18,
   kFindText = 19,
   kTextAtAddress = 20,
+  kComboItemData = 21,
 };
 
 void GetRunDirectory(CommandResult* result, int count, const CommandArgument* arguments);
@@ -50,5 +51,7 @@ void GetWindowHandle(CommandResult* result, int count, const CommandArgument* ar
 void TrimSpaces(CommandResult* result, int count, const CommandArgument* arguments);
 void FindText(CommandResult* result, int count, const CommandArgument* arguments);
 void TextAtAddress(CommandResult* result, int count, const CommandArgument* arguments);
+// combo box, item index -> the item's 32-bit data; 0 outside the items.
+void ComboItemData(CommandResult* result, int count, const CommandArgument* arguments);
 
 }  // namespace klv::core

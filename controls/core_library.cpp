@@ -1,5 +1,5 @@
 // The core library: 51 data type slots (seven filled: window, menu, edit box,
-// group box, label, button, combo box) and 21 commands.
+// group box, label, button, combo box) and 22 commands.
 #include "controls/core_commands.h"
 #include "controls/host.h"
 #include "controls/libraries.h"
@@ -7,13 +7,13 @@
 
 namespace klv {
 
-const CommandFunction kCoreCommands[21] = {
+const CommandFunction kCoreCommands[22] = {
     core::GetRunDirectory, core::WriteIniItem,  core::ToText,        core::ToInteger,
     core::ComboItemText,   core::PopupMenu,     core::FileExists,    core::ReadIniItem,
     core::SplitText,       core::ShowMessageBox, core::ComboClear,   core::BitOr,
     core::BitAnd,          core::ComboAddItem,  core::CharText,      core::BlankText,
     core::ProcessPendingMessages, core::GetWindowHandle, core::TrimSpaces, core::FindText,
-    core::TextAtAddress,
+    core::TextAtAddress,   core::ComboItemData,
 };
 
 namespace {
@@ -40,7 +40,7 @@ const CoreTypeTable kCoreTypes;
 
 const LibraryRecord kCoreLibrary = {
     kLibraryFormatWord, "CoreLibrary", 5, 0, 0, 5, 0, 5, 0, "核心支持库", 1, 0, 0,
-    {"", "", "", "", "", "", "", ""}, 51, kCoreTypes.types, 0, 0, 21, 0, kCoreCommands, 0, 0,
+    {"", "", "", "", "", "", "", ""}, 51, kCoreTypes.types, 0, 0, 22, 0, kCoreCommands, 0, 0,
     ProcessNotifyLibrary, {0, 0, 0, 0, 0},
 };
 

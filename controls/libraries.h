@@ -10,7 +10,7 @@ extern const LibraryRecord kSpecialFunctionsLibrary;   // 3
 extern const LibraryRecord kTrayIconLibrary;           // 4
 
 // Command tables, in table order.
-extern const CommandFunction kCoreCommands[21];
+extern const CommandFunction kCoreCommands[22];
 extern const CommandFunction kReportListCommands[6];
 
 }  // namespace klv

@@ -55,6 +55,14 @@ uint32_t InvokeWindowFromPoint(void* address, const uint32_t* arguments) {
   return ToWord(function(point));
 }
 
+// ChildWindowFromPointEx takes its POINT by value between the parent and the
+// flags: the caller passes parent, X, Y, flags.
+uint32_t InvokeChildWindowFromPointEx(void* address, const uint32_t* arguments) {
+  auto function = reinterpret_cast<HWND(WINAPI*)(HWND, POINT, UINT)>(address);
+  POINT point = {static_cast<LONG>(arguments[1]), static_cast<LONG>(arguments[2])};
+  return ToWord(function(FromWord<HWND>(arguments[0]), point, arguments[3]));
+}
+
 const SystemFunctionThunk kThunks[kSystemFunctionCount] = {
     Thunk<BOOL, HANDLE, DWORD>(),                                      // 0 TerminateThread
     Thunk<HWND, HWND, HWND, LPCSTR, LPCSTR>(),                         // 1 FindWindowExA
@@ -89,6 +97,10 @@ const SystemFunctionThunk kThunks[kSystemFunctionCount] = {
     {2, &InvokeWindowFromPoint},                                       // 28 WindowFromPoint
     Thunk<HWND>(),                                                     // 29 GetFocus
     Thunk<DWORD, LPCSTR, LPCSTR, LPCSTR, LPSTR, DWORD, LPCSTR>(),      // 30 GetPrivateProfileStringA
+    {4, &InvokeChildWindowFromPointEx},                                // 31 ChildWindowFromPointEx
+    Thunk<int, HWND, HWND, LPPOINT, UINT>(),                           // 32 MapWindowPoints
+    Thunk<HWND, HWND, UINT>(),                                         // 33 GetAncestor
+    Thunk<HWND, HWND, UINT>(),                                         // 34 GetWindow
 };
 
 }  // namespace
