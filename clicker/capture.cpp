@@ -10,6 +10,8 @@
 namespace klv::clicker {
 namespace {
 
+constexpr uint32_t kRootAncestor = 2;  // GA_ROOT: the top-level window above a child
+
 int32_t Difference(int32_t a, int32_t b) {
   return static_cast<int32_t>(std::trunc(static_cast<double>(a) - static_cast<double>(b)));
 }
@@ -52,6 +54,11 @@ int32_t* CursorFromWindowCorner(uint32_t window) {
   return point;
 }
 
+uint32_t TopLevelWindowUnderCursor() {
+  uint32_t window = WindowUnderCursor();
+  return window != 0 ? CallSystem(kGetAncestor, {window, kRootAncestor}) : 0;
+}
+
 uint32_t WindowUnderCursor() {
   int32_t* cursor = ReadCursorPoint();
   uint32_t window = CallSystem(kWindowFromPoint, {static_cast<uint32_t>(cursor[0]), static_cast<uint32_t>(cursor[1])});
@@ -78,7 +85,9 @@ int32_t* CursorFromClientOrigin(uint32_t window) {
 void CaptureCoordinates() {
   int32_t* screen = CursorFromWindowCorner(FindDesktopWindow());
   ShowPair(Unit::kLabelScreenX, Unit::kLabelScreenY, screen);
-  int32_t* inWindow = CursorFromClientOrigin(WindowUnderCursor());
+  // Relative to the top-level window, whose title names the target, not to
+  // the child under the cursor: delivery finds that child again.
+  int32_t* inWindow = CursorFromClientOrigin(TopLevelWindowUnderCursor());
   ShowPair(Unit::kLabelWindowX, Unit::kLabelWindowY, inWindow);
   const int32_t* chosen = ForegroundModeChosen() ? screen : inWindow;
   WriteUnitText(Unit::kEditX, Property::kEditText, IntegerToText(chosen[0]).get());

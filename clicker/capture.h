@@ -1,5 +1,6 @@
 // Coordinate capture: where the cursor is, on the screen and inside the
-// window under it, copied into the X and Y fields for the current mode.
+// top-level window under it, copied into the X and Y fields for the current
+// mode.
 #pragma once
 #include <cstdint>
 
@@ -10,6 +11,8 @@ uint32_t FindDesktopWindow();
 // Fresh 8-byte points the caller frees.
 int32_t* CursorFromWindowCorner(uint32_t window);
 uint32_t WindowUnderCursor();
+// The top-level window that contains the window under the cursor; 0 for none.
+uint32_t TopLevelWindowUnderCursor();
 int32_t* CursorFromClientOrigin(uint32_t window);
 int32_t* ClientOriginOnScreen(uint32_t window);
 

@@ -4,8 +4,10 @@
 #include <cstring>
 
 #include "clicker/click_messages.h"
+#include "clicker/reached_window.h"
 #include "clicker/system_functions.h"
 #include "clicker/units.h"
+#include "controls/core_commands.h"
 #include "image/program_constants.h"
 
 namespace klv::clicker {
@@ -19,6 +21,18 @@ int32_t* NewPoint() {
 
 int32_t SumTruncated(int32_t a, int32_t b) {
   return static_cast<int32_t>(std::trunc(static_cast<double>(a) + static_cast<double>(b)));
+}
+
+constexpr int kTitleRoom = 256;
+
+bool HasTitle(uint32_t window, const char* title) {
+  char text[kTitleRoom] = "";
+  CallSystem(kGetWindowTextA, {window, Word(text), kTitleRoom});
+  return TextsMatch(text, title);
+}
+
+uint32_t ItemData(uint32_t combo, int32_t item) {
+  return CallCore(core::kComboItemData, {UnitArgument(combo, TypeCode::kComboBox), IntegerArgument(item)}).low;
 }
 
 int32_t ChosenButton() {
@@ -42,7 +56,20 @@ void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWi
     return;
   }
   if (static_cast<int32_t>(targetWindow) <= 0) return;
-  BackgroundClick(targetWindow, x, y, ChosenButton(), kClickAction);
+  // Posted to the top-level window, a click never reaches the control the
+  // operator pointed at: its default handling passes nothing on to children.
+  WindowPoint reached = WindowReachedAt(targetWindow, x, y);
+  BackgroundClick(reached.window, reached.x, reached.y, ChosenButton(), kClickAction);
+}
+
+uint32_t ChosenTargetWindow(const char* title, int32_t selectedItem) {
+  if (title == nullptr || title[0] == '\0') return 0;
+  if (selectedItem >= 0) {
+    uint32_t picked = ItemData(Unit::kComboWindowTitle, selectedItem);
+    // A closed window has no title any more, so one call tells both.
+    if (picked != 0 && HasTitle(picked, title)) return picked;
+  }
+  return FindTargetWindow(title);
 }
 
 uint32_t FindTargetWindow(const char* title) {

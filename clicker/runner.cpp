@@ -51,7 +51,9 @@ bool RunStep(int32_t row) {
   uint32_t target = 0;
   if (!foreground) {
     HeapText title = ReadUnitText(Unit::kComboWindowTitle, Property::kComboText);
-    target = FindTargetWindow(title.get());
+    if (!title.empty()) {
+      target = ChosenTargetWindow(title.get(), ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection));
+    }
   }
   if (StopRequested()) return false;
   DeliverClickInMode(foreground, x, y, target);
@@ -136,7 +138,7 @@ void SingleStep() {
   CommandResult item = CallCore(core::kComboItemText, {UnitArgument(Unit::kComboWindowTitle, TypeCode::kComboBox),
                                                        IntegerArgument(selected)});
   HeapText title(reinterpret_cast<char*>(static_cast<uintptr_t>(item.low)));
-  DeliverClick(x, y, FindTargetWindow(title.get()));
+  DeliverClick(x, y, ChosenTargetWindow(title.get(), selected));
 }
 
 }  // namespace klv::clicker

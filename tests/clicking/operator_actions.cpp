@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <functional>
+
 #include "clicker/globals.h"
 #include "clicker/runtime_access.h"
 #include "clicker/units.h"
@@ -51,6 +53,12 @@ POINT ComboFieldCentre(HWND combo) {
 
 int32_t Signed(uint64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(value)); }
 
+std::string ComboItemTextOf(HWND combo, int index) {
+  std::string text(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0)) + 1, '\0');
+  SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
+  return text.c_str();
+}
+
 HWND g_countedWindow = nullptr;
 UINT g_countedMessage = 0;
 WNDPROC g_previousProc = nullptr;
@@ -68,18 +76,22 @@ void PressButton(uint32_t unitId) {
   ClickAt(point.x, point.y);
 }
 
-bool PickComboItem(uint32_t unitId, const std::string& itemText) {
+namespace {
+
+// Opens the list with a real click and clicks the item that the finder
+// names once the list is refreshed; false when it names none.
+bool PickItemFound(uint32_t unitId, const std::function<int(HWND combo)>& find) {
   HWND combo = UnitHandle(unitId);
   POINT field = ComboFieldCentre(combo);
   ClickAt(field.x, field.y);
   HWND list = DroppedList(combo);
   if (!list || !PumpUntil([list] { return IsWindowVisible(list) != FALSE; })) return false;
-  int index = static_cast<int>(SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                            reinterpret_cast<LPARAM>(itemText.c_str())));
+  int index = find(combo);
   if (index < 0) {
     PressKey(VK_ESCAPE);
     return false;
   }
+  std::string itemText = ComboItemTextOf(combo, index);
   SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
   RECT item;
   SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
@@ -90,6 +102,27 @@ bool PickComboItem(uint32_t unitId, const std::string& itemText) {
   // The selection event arrives through a message the combo box posts itself.
   Pump(50);
   return picked;
+}
+
+}  // namespace
+
+bool PickComboItem(uint32_t unitId, const std::string& itemText) {
+  return PickItemFound(unitId, [&itemText](HWND combo) {
+    return static_cast<int>(SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(itemText.c_str())));
+  });
+}
+
+bool ChooseBackgroundWindow(HWND window) {
+  if (!EnsureComboShows(kComboClickMode, "后台点击")) return false;
+  if (!PumpUntil([] { return ReadUnit(kComboWindowTitle, kDisabled) == 0; })) return false;
+  return PickItemFound(kComboWindowTitle, [window](HWND combo) {
+    int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      if (SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0) == reinterpret_cast<LRESULT>(window)) return i;
+    }
+    return -1;
+  });
 }
 
 bool EnsureComboShows(uint32_t unitId, const std::string& itemText) {

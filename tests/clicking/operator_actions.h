@@ -21,6 +21,9 @@ bool EnsureComboShows(uint32_t unitId, const std::string& itemText);
 // "后台点击" picked in the mode box, then the title picked in the freshly
 // refreshed title box; false when the title is not listed.
 bool ChooseBackgroundTarget(const std::string& title);
+// The same, with the item whose item data is that window picked, so that
+// one of two windows with one title can be chosen.
+bool ChooseBackgroundWindow(HWND window);
 // "前台点击" picked in the mode box.
 void ChooseForegroundMode();
 

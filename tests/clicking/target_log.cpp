@@ -22,13 +22,15 @@ ClickTarget& Target() {
   return *target;
 }
 
-size_t MarkTarget(unsigned long milliseconds) {
+size_t MarkTarget(unsigned long milliseconds) { return MarkTarget(Target(), milliseconds); }
+
+size_t MarkTarget(const ClickTarget& target, unsigned long milliseconds) {
   static unsigned long serial = 0;
   unsigned long mine = ++serial;
-  PostMessageA(Target().window(), kMarker, kMarkerTag, static_cast<LPARAM>(mine));
+  PostMessageA(target.window(), kMarker, kMarkerTag, static_cast<LPARAM>(mine));
   size_t position = 0;
   PumpUntil([&] {
-    std::vector<ReceivedMessage> all = Target().Received();
+    std::vector<ReceivedMessage> all = target.Received();
     for (size_t i = all.size(); i-- > 0;) {
       if (IsMarker(all[i]) && all[i].lParam == mine) {
         position = i + 1;
@@ -40,11 +42,17 @@ size_t MarkTarget(unsigned long milliseconds) {
   return position;
 }
 
-std::vector<ReceivedMessage> QueuedBetween(size_t from, size_t to) {
-  std::vector<ReceivedMessage> all = Target().Received();
+std::vector<ReceivedMessage> QueuedBetween(size_t from, size_t to) { return QueuedBetween(Target(), from, to); }
+
+std::vector<ReceivedMessage> QueuedBetween(const ClickTarget& target, size_t from, size_t to) {
+  return ClickTarget::Queued(AllBetween(target, from, to));
+}
+
+std::vector<ReceivedMessage> AllBetween(const ClickTarget& target, size_t from, size_t to) {
+  std::vector<ReceivedMessage> all = target.Received();
   std::vector<ReceivedMessage> kept;
   for (size_t i = from; i < all.size() && i < to; ++i) {
-    if (all[i].queued && !IsMarker(all[i])) kept.push_back(all[i]);
+    if (!IsMarker(all[i])) kept.push_back(all[i]);
   }
   return kept;
 }
@@ -62,14 +70,17 @@ std::vector<ReceivedMessage> WaitForQueued(size_t from,
 
 uint32_t Packed(int x, int y) { return static_cast<uint32_t>(y) * 65536u + static_cast<uint32_t>(x); }
 
-std::vector<ReceivedMessage> LeftClickAt(int x, int y) {
+std::vector<ReceivedMessage> LeftClickAt(int x, int y, const std::string& window) {
   unsigned long p = Packed(x, y);
-  return {{0x0200, 2, p}, {0x0201, 1, p}, {0x0202, 0, p}};
+  return {{0x0200, 2, p, true, 0, window}, {0x0201, 1, p, true, 0, window}, {0x0202, 0, p, true, 0, window}};
 }
 
-std::vector<ReceivedMessage> RightClickAt(int x, int y) {
+std::vector<ReceivedMessage> RightClickAt(int x, int y, const std::string& window) {
   unsigned long p = Packed(x, y);
-  return {{0x0200, 2, p}, {0x0204, 2, p}, {0x0205, 2, p}, {0x007B, 0x206AE, p + 0x17F0249ul}};
+  return {{0x0200, 2, p, true, 0, window},
+          {0x0204, 2, p, true, 0, window},
+          {0x0205, 2, p, true, 0, window},
+          {0x007B, 0x206AE, static_cast<unsigned long>(p + 0x17F0249ul), true, 0, window}};
 }
 
 size_t CountOf(const std::vector<ReceivedMessage>& messages, unsigned kind) {

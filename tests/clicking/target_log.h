@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "tests/support/click_target.h"
@@ -19,18 +20,23 @@ ClickTarget& Target();
 // Returns the log position just after it: whatever was posted to the target
 // before the marker (from any thread) lies before that position.
 size_t MarkTarget(unsigned long milliseconds = 15000);
+size_t MarkTarget(const ClickTarget& target, unsigned long milliseconds = 15000);
 // The messages taken from the target's queue from one log position to the
-// next (or to the end), markers left out.
+// next (or to the end), markers left out; the target's children included.
 std::vector<ReceivedMessage> QueuedBetween(size_t from, size_t to = SIZE_MAX);
+std::vector<ReceivedMessage> QueuedBetween(const ClickTarget& target, size_t from, size_t to = SIZE_MAX);
+// The same with the messages sent to the target's windows as well.
+std::vector<ReceivedMessage> AllBetween(const ClickTarget& target, size_t from, size_t to = SIZE_MAX);
 // Pumps until the queued messages from the position on satisfy the
 // condition; they are returned either way.
 std::vector<ReceivedMessage> WaitForQueued(size_t from,
                                            const std::function<bool(const std::vector<ReceivedMessage>&)>& enough,
                                            unsigned long milliseconds = 15000);
 
-// The left and right click of the program at (x, y), as posted.
-std::vector<ReceivedMessage> LeftClickAt(int x, int y);
-std::vector<ReceivedMessage> RightClickAt(int x, int y);
+// The left and right click of the program at (x, y), as posted to the
+// target's top-level window or to its child of that name.
+std::vector<ReceivedMessage> LeftClickAt(int x, int y, const std::string& window = "");
+std::vector<ReceivedMessage> RightClickAt(int x, int y, const std::string& window = "");
 uint32_t Packed(int x, int y);
 // How many messages of the kind, and with that point when point is given.
 size_t CountOf(const std::vector<ReceivedMessage>& messages, unsigned kind);

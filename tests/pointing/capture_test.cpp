@@ -1,7 +1,8 @@
 // Coordinate capture through the real Control+1, with the cursor over a
 // window of another program whose client origin is known: the screen pair,
-// the pair inside the window under the cursor (a child control's own client
-// area, negative over the title bar) and the pair copied for each mode.
+// the pair inside the top-level window under the cursor (also over any of
+// its child windows, negative over the title bar) and the pair copied for
+// each mode.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -11,6 +12,7 @@
 #include "tests/pointing/helper_process.h"
 #include "tests/pointing/klikvane_state.h"
 #include "tests/pointing/pointing_support.h"
+#include "tests/support/click_target.h"
 #include "tests/support/klikvane_session.h"
 
 namespace klvtest {
@@ -33,6 +35,7 @@ std::string CaptureAt(POINT cursor, HWND expectedUnder, int mode) {
   BringMainWindowToFront();
   MoveCursor(cursor.x, cursor.y);
   EXPECT_EQ(expectedUnder, WindowFromPoint(cursor));
+  EXPECT_NE(nullptr, expectedUnder);
   ClearCaptureFields();
   PressKey('1', true);
   EXPECT_TRUE(PumpUntil(CaptureShown));
@@ -73,10 +76,35 @@ TEST_F(Capture, OverTheClientAreaTheWindowPairIsFromItsClientOrigin) {
   ExpectCapture({origin.x + 200, origin.y + 150}, target_->window(), {200, 150});
 }
 
-TEST_F(Capture, OverAChildControlTheWindowPairIsFromThatControlsClientOrigin) {
+TEST_F(Capture, OverAChildControlTheWindowPairIsStillFromTheTopLevelWindowsClientOrigin) {
+  const POINT origin = target_->clientOrigin();
   const POINT childOrigin = target_->childClientOrigin();
-  ASSERT_NE(target_->clientOrigin().x, childOrigin.x);  // the two frames differ
-  ExpectCapture({childOrigin.x + 10, childOrigin.y + 7}, target_->child(), {10, 7});
+  ASSERT_NE(origin.x, childOrigin.x);  // the two frames differ
+  const POINT cursor = {childOrigin.x + 10, childOrigin.y + 7};
+  ExpectCapture(cursor, target_->child(), {cursor.x - origin.x, cursor.y - origin.y});
+}
+
+// Over every kind of child of a target in another process: the pair a
+// background click replays to reach that same spot.
+TEST_F(Capture, OverEachKindOfChildWindowThePairIsFromTheTopLevelWindow) {
+  ClickTarget parent("捕获用的带子窗口目标", 20, 0, 460, 295, true);
+  ASSERT_TRUE(parent.ready());
+  const POINT origin = parent.clientOrigin();
+  struct Spot {
+    const char* child;
+    POINT at;  // in the top-level window's client area
+    bool childUnder;  // the system's own hit test finds the child there
+  };
+  const Spot spots[] = {{"offset", {50, 100}, true},      {"nested", {75, 56}, true},
+                        {"hidden", {210, 30}, false},     {"disabled", {300, 30}, false},
+                        {"transparent", {205, 95}, true}, {"edit", {260, 190}, true}};
+  for (const Spot& spot : spots) {
+    SCOPED_TRACE(spot.child);
+    const POINT cursor = {origin.x + spot.at.x, origin.y + spot.at.y};
+    HWND under = WindowFromPoint(cursor);
+    EXPECT_EQ(spot.childUnder ? parent.child(spot.child) : parent.window(), under);
+    ExpectCapture(cursor, under, spot.at);
+  }
 }
 
 TEST_F(Capture, OverTheTitleBarTheWindowPairIsNegative) {

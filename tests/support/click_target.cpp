@@ -17,31 +17,57 @@ void PumpBriefly() {
 
 }  // namespace
 
+void PrintTo(const ReceivedMessage& m, std::ostream* out) {
+  char line[64];
+  std::snprintf(line, sizeof line, "%04X w=%08lX l=%08lX", m.message, m.wParam, m.lParam);
+  *out << line << (m.window.empty() ? "" : " at ") << m.window;
+}
+
 std::string Describe(const std::vector<ReceivedMessage>& messages) {
   std::ostringstream out;
-  char line[64];
   for (const ReceivedMessage& m : messages) {
-    std::snprintf(line, sizeof line, "  %04X w=%08lX l=%08lX\n", m.message, m.wParam, m.lParam);
-    out << line;
+    out << "  ";
+    PrintTo(m, &out);
+    out << "\n";
   }
   return out.str();
 }
 
-ClickTarget::ClickTarget(const std::string& title, int left, int top, int width, int height, bool withChild) {
+namespace {
+
+// The "name hwnd" lines after the first line of the ready file.
+std::vector<std::pair<std::string, HWND>> ChildrenIn(const std::string& ready) {
+  std::vector<std::pair<std::string, HWND>> children;
+  std::istringstream in(ready);
+  std::string line;
+  std::getline(in, line);
+  char name[32];
+  unsigned long handle = 0;
+  while (std::getline(in, line)) {
+    if (std::sscanf(line.c_str(), "%31s %lu", name, &handle) == 2) {
+      children.emplace_back(name, reinterpret_cast<HWND>(static_cast<uintptr_t>(handle)));
+    }
+  }
+  return children;
+}
+
+}  // namespace
+
+ClickTarget::ClickTarget(const std::string& title, int left, int top, int width, int height, bool withChildren) {
   static int serial = 0;
   log_ = TempPath("target" + std::to_string(++serial) + ".log");
   DeleteFileA(log_.c_str());
   DeleteFileA((log_ + ".ready").c_str());
   std::string arguments = "\"" + log_ + "\" " + HexBytes(title) + " " + std::to_string(left) + " " + std::to_string(top) +
-                          " " + std::to_string(width) + " " + std::to_string(height) + (withChild ? " child" : "");
+                          " " + std::to_string(width) + " " + std::to_string(height) + (withChildren ? " children" : "");
   process_ = std::make_unique<ChildProcess>("click_target.exe", arguments);
   for (int i = 0; i < 1000 && process_->started(); ++i) {
     std::string ready = ReadWholeFile(log_ + ".ready");
-    unsigned long window = 0, child = 0;
+    unsigned long window = 0, unused = 0;
     long x = 0, y = 0;
-    if (!ready.empty() && std::sscanf(ready.c_str(), "%lu %ld %ld %lu", &window, &x, &y, &child) == 4) {
+    if (!ready.empty() && std::sscanf(ready.c_str(), "%lu %ld %ld %lu", &window, &x, &y, &unused) == 4) {
       window_ = reinterpret_cast<HWND>(static_cast<uintptr_t>(window));
-      child_ = reinterpret_cast<HWND>(static_cast<uintptr_t>(child));
+      children_ = ChildrenIn(ready);
       origin_ = {x, y};
       break;
     }
@@ -56,6 +82,13 @@ ClickTarget::~ClickTarget() {
   DeleteFileA((log_ + ".ready").c_str());
 }
 
+HWND ClickTarget::child(const std::string& name) const {
+  for (const auto& child : children_) {
+    if (child.first == name) return child.second;
+  }
+  return nullptr;
+}
+
 std::vector<ReceivedMessage> ClickTarget::Received() const {
   std::vector<ReceivedMessage> messages;
   std::istringstream in(ReadWholeFile(log_));
@@ -65,8 +98,9 @@ std::vector<ReceivedMessage> ClickTarget::Received() const {
     unsigned long w = 0, l = 0;
     char how = 'Q';
     unsigned long long time = 0;
-    if (std::sscanf(line.c_str(), "%x %lx %lx %c %llu", &message, &w, &l, &how, &time) >= 3) {
-      messages.push_back({message, w, l, how != 'S', time});
+    char child[32] = "";
+    if (std::sscanf(line.c_str(), "%x %lx %lx %c %llu %31s", &message, &w, &l, &how, &time, child) >= 3) {
+      messages.push_back({message, w, l, how != 'S', time, child});
     }
   }
   return messages;

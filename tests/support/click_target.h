@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/child_process.h"
@@ -18,24 +20,30 @@ struct ReceivedMessage {
   bool queued = true;
   // When the target handled it, on its QueryPerformanceCounter clock.
   unsigned long long microseconds = 0;
+  // The child window's name in the target's layout; empty for the top-level window.
+  std::string window;
   bool operator==(const ReceivedMessage& o) const {
-    return message == o.message && wParam == o.wParam && lParam == o.lParam;
+    return message == o.message && wParam == o.wParam && lParam == o.lParam && window == o.window;
   }
 };
 std::string Describe(const std::vector<ReceivedMessage>& messages);
+// For GoogleTest's failure messages.
+void PrintTo(const ReceivedMessage& message, std::ostream* out);
 
 class ClickTarget {
  public:
-  // title: GBK bytes; the window is placed at (left, top) with that size.
+  // title: GBK bytes; the window is placed at (left, top) with that size,
+  // with the children of tests/support/target_children.h when asked.
   ClickTarget(const std::string& title, int left = 200, int top = 150, int width = 320, int height = 240,
-              bool withChild = false);
+              bool withChildren = false);
   ~ClickTarget();
   ClickTarget(const ClickTarget&) = delete;
   ClickTarget& operator=(const ClickTarget&) = delete;
 
   bool ready() const { return window_ != nullptr; }
   HWND window() const { return window_; }
-  HWND child() const { return child_; }
+  // The child of that name in the layout; null when there is none.
+  HWND child(const std::string& name) const;
   POINT clientOrigin() const { return origin_; }
   // Everything recorded so far, in order.
   std::vector<ReceivedMessage> Received() const;
@@ -50,7 +58,7 @@ class ClickTarget {
   std::string log_;
   std::unique_ptr<ChildProcess> process_;
   HWND window_ = nullptr;
-  HWND child_ = nullptr;
+  std::vector<std::pair<std::string, HWND>> children_;
   POINT origin_ = {0, 0};
 };
 

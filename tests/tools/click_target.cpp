@@ -1,18 +1,23 @@
 // A target window in its own process that records every mouse message it
 // receives, for tests of click delivery.
-//   click_target.exe <log file> <title as hex bytes> [left top width height] [child]
+//   click_target.exe <log file> <title as hex bytes> [left top width height] [children]
 // Each message is appended to the log as "message wParam lParam" in hex, one
 // line each, flushed at once, followed by how it came ("Q" taken from the
 // queue, "S" sent or called while another message was handled, such as the
 // context menu that the default handling of a right-button release sends)
-// and when it was handled (QueryPerformanceCounter, in microseconds). When the window exists, "<log>.ready" gets
-// "hwnd clientOriginX clientOriginY childHwnd". With "child", a button child
-// control covers the client area's top-left 100x50 pixels.
+// and when it was handled (QueryPerformanceCounter, in microseconds); a child
+// window's line ends with the child's name. When the window exists,
+// "<log>.ready" gets "hwnd clientOriginX clientOriginY 0", then with
+// "children" one line "name hwnd" per child of tests/support/target_children.h,
+// which records its messages as the top-level window does. The parent's
+// WM_COMMAND is recorded too, so a pressed push button shows.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "tests/support/target_children.h"
 
 namespace {
 
@@ -24,7 +29,23 @@ LARGE_INTEGER g_frequency;
 
 bool Recorded(UINT message) {
   return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_CONTEXTMENU ||
-         message == WM_MOUSEWHEEL;
+         message == WM_MOUSEWHEEL || message == WM_COMMAND;
+}
+
+// Every recording child: its name and the procedure its class gave it.
+struct ChildRecord {
+  HWND window;
+  const char* name;
+  WNDPROC classProc;
+};
+ChildRecord g_children[sizeof klvtest::kTargetChildren / sizeof klvtest::kTargetChildren[0]];
+size_t g_childCount = 0;
+
+const ChildRecord* ChildOf(HWND window) {
+  for (size_t i = 0; i < g_childCount; ++i) {
+    if (g_children[i].window == window) return &g_children[i];
+  }
+  return nullptr;
 }
 
 unsigned long long Microseconds() {
@@ -40,20 +61,72 @@ bool FromQueue(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return g_depth == 1 && m && m->hwnd == window && m->message == message && m->wParam == wParam && m->lParam == lParam;
 }
 
-void Record(UINT message, WPARAM wParam, LPARAM lParam, bool queued) {
+void Record(UINT message, WPARAM wParam, LPARAM lParam, bool queued, const char* child) {
   unsigned long long time = Microseconds();
-  std::fprintf(g_log, "%04X %08lX %08lX %c %llu\n", message, static_cast<unsigned long>(wParam),
-               static_cast<unsigned long>(lParam), queued ? 'Q' : 'S', time);
+  std::fprintf(g_log, "%04X %08lX %08lX %c %llu%s%s\n", message, static_cast<unsigned long>(wParam),
+               static_cast<unsigned long>(lParam), queued ? 'Q' : 'S', time, child ? " " : "", child ? child : "");
   std::fflush(g_log);
 }
 
 LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   ++g_depth;
-  if (Recorded(message)) Record(message, wParam, lParam, FromQueue(window, message, wParam, lParam));
+  if (Recorded(message)) Record(message, wParam, lParam, FromQueue(window, message, wParam, lParam), nullptr);
   if (message == WM_DESTROY) PostQuitMessage(0);
   LRESULT result = DefWindowProcA(window, message, wParam, lParam);
   --g_depth;
   return result;
+}
+
+// Records a child's messages, then lets its class handle them.
+LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const ChildRecord* child = ChildOf(window);
+  if (!child) return DefWindowProcA(window, message, wParam, lParam);
+  ++g_depth;
+  if (Recorded(message)) Record(message, wParam, lParam, FromQueue(window, message, wParam, lParam), child->name);
+  LRESULT result = CallWindowProcA(child->classProc, window, message, wParam, lParam);
+  --g_depth;
+  return result;
+}
+
+HWND ChildNamed(HWND top, const char* name) {
+  if (!name) return top;
+  for (size_t i = 0; i < g_childCount; ++i) {
+    if (std::string(g_children[i].name) == name) return g_children[i].window;
+  }
+  return top;
+}
+
+HMENU IdentifierOf(const char* name) {
+  int id = std::string(name) == "button" ? klvtest::kTargetButtonId : 0;
+  return reinterpret_cast<HMENU>(static_cast<uintptr_t>(id));
+}
+
+const char* RegisterWindowClass(const char* name, WNDPROC procedure, int colour) {
+  WNDCLASSA windowClass = {};
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(colour + 1));
+  windowClass.lpszClassName = name;
+  RegisterClassA(&windowClass);
+  return name;
+}
+
+// The children of the layout, each recording, stacked in table order.
+void CreateChildren(HWND top) {
+  const char* ownClass = RegisterWindowClass("KlikvaneClickChild", DefWindowProcA, COLOR_BTNFACE);
+  for (const klvtest::TargetChild& spec : klvtest::kTargetChildren) {
+    const char* className = spec.className ? spec.className : ownClass;
+    HMENU id = IdentifierOf(spec.name);
+    HWND child = CreateWindowExA(spec.extendedStyle, className, spec.text, WS_CHILD | spec.style, spec.place.left,
+                                 spec.place.top, spec.place.right, spec.place.bottom, ChildNamed(top, spec.parent), id,
+                                 GetModuleHandleA(nullptr), nullptr);
+    g_children[g_childCount] = {child, spec.name, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(child, GWLP_WNDPROC))};
+    ++g_childCount;
+    SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChildProc));
+    SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
 }
 
 std::string FromHex(const char* hex) {
@@ -76,28 +149,23 @@ int main(int argc, char** argv) {
   std::string title = FromHex(argv[2]);
   int left = argc > 6 ? std::atoi(argv[3]) : 200, top = argc > 6 ? std::atoi(argv[4]) : 150;
   int width = argc > 6 ? std::atoi(argv[5]) : 320, height = argc > 6 ? std::atoi(argv[6]) : 240;
-  bool child = std::string(argv[argc - 1]) == "child";
+  bool children = std::string(argv[argc - 1]) == "children";
 
-  WNDCLASSA windowClass = {};
-  windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = TargetProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = "KlikvaneClickTarget";
-  RegisterClassA(&windowClass);
-  HWND window = CreateWindowExA(0, windowClass.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, left,
-                                top, width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
-  HWND button = child ? CreateWindowExA(0, "BUTTON", "child", WS_CHILD | WS_VISIBLE, 0, 0, 100, 50, window, nullptr,
-                                        windowClass.hInstance, nullptr)
-                      : nullptr;
+  const char* className = RegisterWindowClass("KlikvaneClickTarget", TargetProc, COLOR_WINDOW);
+  HWND window = CreateWindowExA(0, className, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, left, top, width, height,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (children) CreateChildren(window);
   UpdateWindow(window);
   POINT origin = {0, 0};
   ClientToScreen(window, &origin);
   std::string readyPath = logPath + ".ready";
   if (FILE* ready = std::fopen((readyPath + ".tmp").c_str(), "wb")) {
-    std::fprintf(ready, "%lu %ld %ld %lu\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)),
-                 origin.x, origin.y, static_cast<unsigned long>(reinterpret_cast<uintptr_t>(button)));
+    std::fprintf(ready, "%lu %ld %ld 0\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)), origin.x,
+                 origin.y);
+    for (size_t i = 0; i < g_childCount; ++i) {
+      std::fprintf(ready, "%s %lu\n", g_children[i].name,
+                   static_cast<unsigned long>(reinterpret_cast<uintptr_t>(g_children[i].window)));
+    }
     std::fclose(ready);
     MoveFileA((readyPath + ".tmp").c_str(), readyPath.c_str());
   }
