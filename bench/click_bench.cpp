@@ -4,8 +4,12 @@
 // click a recording target in a third process that stamps each message with
 // QueryPerformanceCounter.
 //   bench_clicking.exe [timing|cpu|throughput|all] [scale]
+//   bench_clicking.exe background <scale> <baseline Klikvane.exe>
 // Klikvane.exe is the one built beside the bin folder; scale (default 1)
-// multiplies the number of samples and the run times.
+// multiplies the number of samples and the run times. "background" sets the
+// steps per second of background runs against another build of the program,
+// on a window without children (title loaded, title picked from the list)
+// and on a nested child of a target with children.
 #include <windows.h>
 
 #include <algorithm>
@@ -257,6 +261,65 @@ void ThroughputSection(KlikvaneProgram& program, double scale) {
   std::fflush(stdout);
 }
 
+// --- background clicking against a baseline program -------------------------
+
+// Steps per second of a ten-row delay-0 run against that target.
+double StepsPerSecondAt(KlikvaneProgram& klikvane, const klvtest::ClickTarget& target, double seconds) {
+  size_t from = klvtest::MarkTarget(target);
+  double start = NowMs();
+  klikvane.Start();
+  Sleep(static_cast<DWORD>(seconds * 1000));
+  klikvane.Stop();
+  double took = NowMs() - start;
+  return static_cast<double>(Downs(klvtest::QueuedBetween(target, from, klvtest::MarkTarget(target, 120000)))) * 1000 /
+         took;
+}
+
+// One way of aiming the plan: which target, where, and whether the title is
+// picked from the list or only loaded from the file.
+struct Aim {
+  const char* what;
+  const klvtest::ClickTarget* target;
+  const char* title;
+  POINT at;
+  bool picked;
+};
+
+double AimedStepsPerSecond(KlikvaneProgram& klikvane, const Aim& aim, double seconds) {
+  klikvane.LoadPlan(aim.title, 10, 0, aim.at.x, aim.at.y);
+  if (aim.picked && !klikvane.PickListedWindow(aim.target->window())) return NAN;
+  return StepsPerSecondAt(klikvane, *aim.target, seconds);
+}
+
+// The program built here against another build (the baseline), taking
+// turns, each aim measured in two rounds.
+void BackgroundSection(KlikvaneProgram& program, const std::string& baselinePath, double scale) {
+  static const char kChildrenTitle[] = "带子窗口的目标";
+  klvtest::ClickTarget children(kChildrenTitle, 400, 300, 460, 330, true);
+  KlikvaneProgram baseline(baselinePath);
+  if (!children.ready() || !baseline.ready()) {
+    std::printf("\nBackground clicking: the baseline program or the target with children did not come up\n");
+    return;
+  }
+  const Aim aims[] = {
+      {"window without children, title loaded", &klvtest::Target(), klvtest::kTargetTitle, {10, 20}, false},
+      {"window without children, title picked", &klvtest::Target(), klvtest::kTargetTitle, {10, 20}, true},
+      {"nested child (two levels), title loaded", &children, kChildrenTitle, {75, 56}, false},
+  };
+  double seconds = 3 * std::max(scale, 0.1);
+  std::printf("\nBackground clicking, ten-row plan with delay 0 (steps per second; two rounds each, in turns)\n");
+  std::printf("%-42s %10s %10s\n", "", "baseline", "this build");
+  for (const Aim& aim : aims) {
+    double base = 0, mine = 0;
+    for (int round = 0; round < 2; ++round) {
+      base += AimedStepsPerSecond(baseline, aim, seconds) / 2;
+      mine += AimedStepsPerSecond(program, aim, seconds) / 2;
+    }
+    std::printf("%-42s %10.0f %10.0f\n", aim.what, base, mine);
+    std::fflush(stdout);
+  }
+}
+
 }  // namespace
 }  // namespace klvbench
 
@@ -276,6 +339,7 @@ int main(int argc, char** argv) {
     }
     if (which == "all" || which == "timing") klvbench::TimingSection(program, scale);
     if (which == "all" || which == "throughput") klvbench::ThroughputSection(program, scale);
+    if (which == "background" && argc > 3) klvbench::BackgroundSection(program, argv[3], scale);
   }
   if (which == "all" || which == "cpu") {
     klvtest::StartKlikvaneInProcess();

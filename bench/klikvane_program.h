@@ -20,9 +20,13 @@ class KlikvaneProgram {
   KlikvaneProgram& operator=(const KlikvaneProgram&) = delete;
 
   bool ready() const { return window_ != nullptr; }
-  // Background mode aimed at the title (GBK), rows rows at (10 + row, 20)
+  // Background mode aimed at the title (GBK), rows rows at (x + row, y)
   // with the delay, loaded through the settings file.
-  void LoadPlan(const std::string& title, int rows, int delayMilliseconds);
+  void LoadPlan(const std::string& title, int rows, int delayMilliseconds, int x = 10, int y = 20);
+  // After a load: drops the title list down (the program refills it) and
+  // selects the item of that window, as the operator picks it; false when
+  // the window is not listed.
+  bool PickListedWindow(HWND window);
   // The buttons' own click handling (BM_CLICK); each returns when the
   // program has handled the click.
   void Start();
@@ -34,6 +38,7 @@ class KlikvaneProgram {
   std::string settings_;
   std::unique_ptr<klvtest::ChildProcess> process_;
   HWND window_ = nullptr, start_ = nullptr, stop_ = nullptr, load_ = nullptr;
+  HWND TitleCombo() const;
 };
 
 }  // namespace klvbench
