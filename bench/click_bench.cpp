@@ -5,25 +5,32 @@
 // QueryPerformanceCounter.
 //   bench_clicking.exe [timing|cpu|throughput|all] [scale]
 //   bench_clicking.exe background <scale> <baseline Klikvane.exe>
+//   bench_clicking.exe lookups [scale]
 // Klikvane.exe is the one built beside the bin folder; scale (default 1)
 // multiplies the number of samples and the run times. "background" sets the
 // steps per second of background runs against another build of the program,
 // on a window without children (title loaded, title picked from the list)
-// and on a nested child of a target with children.
+// and on a nested child of a target with children. "lookups" times each
+// lookup of a background step by itself, in this process.
 #include <windows.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "bench/bare_click_loop.h"
 #include "bench/klikvane_program.h"
 #include "bench/linux_cpu.h"
+#include "clicker/delivery.h"
 #include "clicker/globals.h"
+#include "clicker/reached_window.h"
+#include "clicker/runtime_access.h"
 #include "clicker/units.h"
+#include "controls/core_commands.h"
 #include "runtime/app_runtime.h"
 #include "tests/clicking/operator_actions.h"
 #include "tests/clicking/target_log.h"
@@ -320,6 +327,77 @@ void BackgroundSection(KlikvaneProgram& program, const std::string& baselinePath
   }
 }
 
+// --- what one background step's lookups cost, call by call ------------------
+
+// One lookup a background step makes, timed on a thread of its own while
+// this thread serves the window, as the runner's thread and the
+// user-interface thread do.
+struct Lookup {
+  const char* what;
+  std::function<void()> call;
+};
+
+struct LookupTimes {
+  const std::vector<Lookup>* lookups;
+  int rounds;
+  std::vector<std::vector<double>> microseconds;  // per lookup, one per round
+  volatile bool done = false;
+};
+
+unsigned long __stdcall TimeLookups(void* parameter) {
+  auto* times = static_cast<LookupTimes*>(parameter);
+  const int perRound = 50;
+  for (int round = 0; round < times->rounds; ++round) {
+    for (size_t i = 0; i < times->lookups->size(); ++i) {
+      double start = NowMs();
+      for (int n = 0; n < perRound; ++n) (*times->lookups)[i].call();
+      times->microseconds[i].push_back((NowMs() - start) * 1000 / perRound);
+    }
+  }
+  times->done = true;
+  return 0;
+}
+
+void LookupSection(double scale) {
+  using namespace klv::clicker;
+  static const char kChildrenTitle[] = "带子窗口的目标";
+  klvtest::ClickTarget children(kChildrenTitle, 400, 300, 460, 330, true);
+  if (!children.ready() || !klvtest::ChooseBackgroundTarget(klvtest::kTargetTitle)) {
+    std::printf("\nLookups: the targets could not be chosen\n");
+    return;
+  }
+  const uint32_t target = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(klvtest::Target().window()));
+  const uint32_t parent = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(children.window()));
+  const int32_t selected = ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection);
+  const std::vector<Lookup> lookups = {
+      {"title text read (as before)", [] { ReadUnitText(Unit::kComboWindowTitle, Property::kComboText); }},
+      {"FindTargetWindow by title (as before)", [] { FindTargetWindow(klvtest::kTargetTitle); }},
+      {"selection read (new, every step)",
+       [] { ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection); }},
+      {"picked item's data (new, picked title)",
+       [selected] {
+         CallCore(klv::core::kComboItemData, {UnitArgument(Unit::kComboWindowTitle, klv::TypeCode::kComboBox),
+                                              IntegerArgument(selected)});
+       }},
+      {"ChosenTargetWindow, picked (both above)", [selected] { ChosenTargetWindow(klvtest::kTargetTitle, selected); }},
+      {"child at the point, window without children", [target] { WindowReachedAt(target, 10, 20); }},
+      {"child at the point, nested in 10 children", [parent] { WindowReachedAt(parent, 75, 56); }},
+  };
+  LookupTimes times = {&lookups, std::max(3, static_cast<int>(10 * scale)), {}};
+  times.microseconds.resize(lookups.size());
+  DWORD id = 0;
+  HANDLE thread = CreateThread(nullptr, 0, &TimeLookups, &times, 0, &id);
+  while (!times.done) Serve(20);
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
+  std::printf("\nOne background step's lookups from a thread of their own (microseconds per call, median of %d "
+              "rounds of 50)\n", times.rounds);
+  for (size_t i = 0; i < lookups.size(); ++i) {
+    std::printf("%-46s %9.1f\n", lookups[i].what, SpreadOf(times.microseconds[i]).median);
+  }
+  std::fflush(stdout);
+}
+
 }  // namespace
 }  // namespace klvbench
 
@@ -331,7 +409,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   SetCursorPos(1010, 750);  // away from every window
-  if (which != "cpu") {
+  if (which != "cpu" && which != "lookups") {
     klvbench::KlikvaneProgram program(klvtest::ProgramFolder() + "\\..\\Klikvane.exe");
     if (!program.ready()) {
       std::fprintf(stderr, "Klikvane did not come up\n");
@@ -340,6 +418,10 @@ int main(int argc, char** argv) {
     if (which == "all" || which == "timing") klvbench::TimingSection(program, scale);
     if (which == "all" || which == "throughput") klvbench::ThroughputSection(program, scale);
     if (which == "background" && argc > 3) klvbench::BackgroundSection(program, argv[3], scale);
+  }
+  if (which == "lookups") {
+    klvtest::StartKlikvaneInProcess();
+    klvbench::LookupSection(scale);
   }
   if (which == "all" || which == "cpu") {
     klvtest::StartKlikvaneInProcess();
