@@ -6,6 +6,10 @@
 namespace klv::clicker {
 namespace {
 
+// ChildWindowFromPointEx with all three skips rather than
+// RealChildWindowFromPoint: the latter keeps disabled children, which real
+// clicks pass by, and its handling of group boxes is not the same on every
+// system, so group boxes and plain statics are recognised here by class.
 constexpr uint32_t kSkipHiddenDisabledTransparent = 0x0007;  // CWP_SKIPINVISIBLE | CWP_SKIPDISABLED | CWP_SKIPTRANSPARENT
 constexpr uint32_t kNextSibling = 2;                         // GW_HWNDNEXT: the sibling beneath
 constexpr int32_t kStyleSlot = -16;                          // GWL_STYLE

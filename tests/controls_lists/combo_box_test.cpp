@@ -186,6 +186,20 @@ TEST_F(ComboBoxTest, AddItemAfterClearStartsAtZeroAndStoresItsData) {
   EXPECT_EQ(3, Count(*combo));
 }
 
+TEST_F(ComboBoxTest, ItemDataReadsEachItemsDataAndZeroOutsideTheItems) {
+  auto combo = Make(ClickModeSettings());
+  CallCore(klv::core::ComboClear, {combo->Argument()});
+  CallCore(klv::core::ComboAddItem, {combo->Argument(), Text("记事本"), Integer(0x1234)});
+  CallCore(klv::core::ComboAddItem, {combo->Argument(), Text("终端"), Integer(-1)});
+  auto data = [&](int index) {
+    return IntegerOf(CallCore(klv::core::ComboItemData, {combo->Argument(), Integer(index)}));
+  };
+  EXPECT_EQ(0x1234, data(0));
+  EXPECT_EQ(-1, data(1));  // the data itself, though the system's failure value looks the same
+  EXPECT_EQ(0, data(2));
+  EXPECT_EQ(0, data(-1));
+}
+
 TEST_F(ComboBoxTest, StyleChangeRebuildsFromStoredItemsAndKeepsThePlace) {
   klv::ComboBoxSettings settings = ClickModeSettings();
   settings.content = "窗口标题";
