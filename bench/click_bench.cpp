@@ -299,7 +299,8 @@ double AimedStepsPerSecond(KlikvaneProgram& klikvane, const Aim& aim, double sec
 }
 
 // The program built here against another build (the baseline), taking
-// turns, each aim measured in two rounds.
+// turns, the order swapped every round so that a drift of the machine's load
+// falls on both alike.
 void BackgroundSection(KlikvaneProgram& program, const std::string& baselinePath, double scale) {
   static const char kChildrenTitle[] = "带子窗口的目标";
   klvtest::ClickTarget children(kChildrenTitle, 400, 300, 460, 330, true);
@@ -313,16 +314,21 @@ void BackgroundSection(KlikvaneProgram& program, const std::string& baselinePath
       {"window without children, title picked", &klvtest::Target(), klvtest::kTargetTitle, {10, 20}, true},
       {"nested child (two levels), title loaded", &children, kChildrenTitle, {75, 56}, false},
   };
-  double seconds = 3 * std::max(scale, 0.1);
-  std::printf("\nBackground clicking, ten-row plan with delay 0 (steps per second; two rounds each, in turns)\n");
+  double seconds = 2 * std::max(scale, 0.1);
+  const int rounds = std::max(4, static_cast<int>(4 * scale));
+  std::printf("\nBackground clicking, ten-row plan with delay 0 (steps per second, median of %d rounds taken in "
+              "turns, the order swapped every round)\n", rounds);
   std::printf("%-42s %10s %10s\n", "", "baseline", "this build");
   for (const Aim& aim : aims) {
-    double base = 0, mine = 0;
-    for (int round = 0; round < 2; ++round) {
-      base += AimedStepsPerSecond(baseline, aim, seconds) / 2;
-      mine += AimedStepsPerSecond(program, aim, seconds) / 2;
+    std::vector<double> base, mine;
+    for (int round = 0; round < rounds; ++round) {
+      KlikvaneProgram& first = round % 2 == 0 ? baseline : program;
+      KlikvaneProgram& second = round % 2 == 0 ? program : baseline;
+      double a = AimedStepsPerSecond(first, aim, seconds), b = AimedStepsPerSecond(second, aim, seconds);
+      base.push_back(round % 2 == 0 ? a : b);
+      mine.push_back(round % 2 == 0 ? b : a);
     }
-    std::printf("%-42s %10.0f %10.0f\n", aim.what, base, mine);
+    std::printf("%-42s %10.0f %10.0f\n", aim.what, SpreadOf(base).median, SpreadOf(mine).median);
     std::fflush(stdout);
   }
 }
