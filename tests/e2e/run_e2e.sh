@@ -8,6 +8,7 @@
 # Screenshots of every stage and the logs stay in <build dir>/e2e/. The Wine
 # prefix <build dir>/e2e-prefix (made once) has a Wine server of its own.
 # Ends with "N passed, M failed"; the exit code is non-zero on any failure.
+# No "set -e": a failed check is counted and the run goes on to the next one.
 set -uo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 [ $# -ge 1 ] && [ -d "$1" ] || { echo "usage: $0 <build dir>" >&2; exit 2; }
@@ -26,8 +27,12 @@ done
 # this run's alone.
 cp "$build/Klikvane.exe" "$app/"
 
-export WINEPREFIX="$build/e2e-prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The project's Wine environment (scripts/wine-env.sh, which also gives
+# run_wine), with a prefix of this run's own; DISPLAY is set once a display
+# of its own answers.
+export WINEPREFIX="$build/e2e-prefix"
 unset WINESERVER LC_ALL
+KLIKVANE_BUILD="$build" source "$here/../../scripts/wine-env.sh"
 source "$here/e2e_lib.sh"
 
 # --- The session: display, prefix, Wine server; all ended on the way out.
@@ -122,6 +127,7 @@ start_session() {
   start_display || { fail "an Xvfb display starts"; return 1; }
   echo "display $DISPLAY, prefix $WINEPREFIX"
   prepare_prefix || { fail "the Wine prefix is made"; return 1; }
+  add_symbol_font
   # A persistent server: each Wine process then starts in a fraction of a second.
   wineserver -p >>"$work/wine.log" 2>&1 </dev/null || true
 }
