@@ -472,6 +472,24 @@ foreign_input() {
   shot after-foreign
 }
 
+# --- Stage: the tray icon control against the real notification area.
+# tests/controls_basic/tray_shell_test.cpp needs a taskbar, which only a
+# desktop like this one has; elsewhere it skips itself. Here it must run and
+# pass: a skip counts as a failure. It goes first, while its icon is the
+# only one in the notification area.
+tray_shell_test() {
+  local out="$work/tray-shell.out" code
+  run_wine "$bin/test_controls_basic.exe" --gtest_filter='TrayShell*' >"$out" 2>&1 </dev/null
+  code=$?
+  tr -d '\r' <"$out" >"$out.txt"
+  if [ "$code" = 0 ] && grep -q '^\[  PASSED  \] 1 test' "$out.txt" && ! grep -q '^\[  SKIPPED \]' "$out.txt"; then
+    pass "the tray icon control's shell test runs and passes in a desktop with a taskbar"
+  else
+    lines_of "$(tail -n 30 "$out.txt")"
+    fail "the tray icon control's shell test runs and passes in a desktop with a taskbar (exit code $code)" "${lines[@]}"
+  fi
+}
+
 # --- The run.
 # Stops the run after a stage that later stages cannot do without.
 needed() { "$@" || { [ "$failed" -gt 0 ] || fail "$*"; return 1; }; }
@@ -487,6 +505,7 @@ title_list_has_target() {
 
 main() {
   needed start_session || return
+  tray_shell_test
   needed start_klikvane first || return
   # The target starts after Klikvane, so only a title list rebuilt when it
   # drops down can offer it.
