@@ -6,26 +6,6 @@
 
 namespace klv {
 
-const char* const kSystemLibraryNames[kSystemFunctionEntries] = {
-    "",           "user32",     "user32.dll", "user32",     "user32.dll", "user32.dll", "user32",
-    "",           "user32",     "",           "",           "",           "",           "",
-    "",           "kernel32",   "user32.dll", "user32.dll", "",           "kernel32.dll",
-    "",           "user32.dll", "user32.dll", "",           "user32.dll", "user32.dll", "user32.dll",
-    "",           "user32",     "user32.dll", "kernel32",
-};
-
-const char* const kSystemFunctionNames[kSystemFunctionEntries] = {
-    "TerminateThread",      "FindWindowExA",    "mouse_event",         "GetCursorPos",
-    "ClientToScreen",       "SetCursorPos",     "GetDesktopWindow",    "PostMessageA",
-    "GetWindowLongA",       "GetWindowTextA",   "GetParent",           "CreateThread",
-    "CreateWaitableTimerA", "SetWaitableTimer", "MsgWaitForMultipleObjects",
-    "CloseHandle",          "UnregisterHotKey", "RegisterHotKey",      "SetWindowLongA",
-    "GetCurrentProcessId",  "EnumWindows",      "GetWindowThreadProcessId",
-    "GetClassNameA",        "IsWindowVisible",  "MessageBoxA",         "CallWindowProcA",
-    "FindWindowA",          "GetWindowRect",    "WindowFromPoint",     "GetFocus",
-    "GetPrivateProfileStringA",
-};
-
 const LibraryRecord* const kProgramLibraries[4] = {&kCoreLibrary, &kExtendedControlsLibrary,
                                                    &kSpecialFunctionsLibrary, &kTrayIconLibrary};
 
@@ -41,8 +21,8 @@ const ProgramImageHeader kProgramImage = {
     4,
     kProgramLibraries,
     kSystemFunctionEntries,
-    kSystemLibraryNames,
-    kSystemFunctionNames,
+    kSystemLibraryNames.data(),
+    kSystemFunctionNames.data(),
 };
 
 }  // namespace klv

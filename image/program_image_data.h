@@ -1,17 +1,12 @@
 // The program image of Klikvane.
 #pragma once
+#include "image/system_function_table.h"
 #include "runtime/program_image.h"
 
 namespace klv {
 
 extern const ProgramImageHeader kProgramImage;
 extern const ProgramCode kProgramCode;
-
-// The system-function table: library texts and export names by entry number.
-// Entry 30 lists a settings section's key names for the settings load.
-constexpr uint32_t kSystemFunctionEntries = 31;
-extern const char* const kSystemLibraryNames[kSystemFunctionEntries];
-extern const char* const kSystemFunctionNames[kSystemFunctionEntries];
 
 // The four libraries, in library-number order.
 extern const LibraryRecord* const kProgramLibraries[4];

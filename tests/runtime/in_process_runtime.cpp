@@ -53,8 +53,8 @@ klv::ProgramImageHeader MakeImage() {
   image.constants = reinterpret_cast<const uint8_t*>(&kConstantsAndBeyond.constants);
   image.constantsLength = sizeof(TestConstants);
   image.systemFunctionCount = klv::kProgramImage.systemFunctionCount;
-  image.libraryNames = klv::kSystemLibraryNames;
-  image.functionNames = klv::kSystemFunctionNames;
+  image.libraryNames = klv::kSystemLibraryNames.data();
+  image.functionNames = klv::kSystemFunctionNames.data();
   return image;
 }
 
