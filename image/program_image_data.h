@@ -1,12 +1,10 @@
-// The program image of Klikvane.
+// The program image's data that is not the window template or the
+// constants: the library list and the system-function table.
 #pragma once
 #include "image/system_function_table.h"
 #include "runtime/program_image.h"
 
 namespace klv {
-
-extern const ProgramImageHeader kProgramImage;
-extern const ProgramCode kProgramCode;
 
 // The four libraries, in library-number order.
 extern const LibraryRecord* const kProgramLibraries[4];
