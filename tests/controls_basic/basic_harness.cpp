@@ -66,12 +66,6 @@ std::vector<UINT>& TestParent::receivedMessages() {
   return messages;
 }
 
-void PrintTo(const SeenEvent& event, std::ostream* out) {
-  *out << "[unit " << std::hex << event.unitId << std::dec << " event " << event.event;
-  for (uint32_t argument : event.arguments) *out << ' ' << argument;
-  *out << ']';
-}
-
 std::string Describe(const std::vector<SeenEvent>& events) {
   std::ostringstream out;
   for (const SeenEvent& event : events) {
@@ -79,35 +73,6 @@ std::string Describe(const std::vector<SeenEvent>& events) {
     out << ' ';
   }
   return out.str();
-}
-
-EventLog* EventLog::current_ = nullptr;
-
-EventLog::EventLog() {
-  current_ = this;
-  klv::SetEventObserver(&EventLog::Observe);
-}
-
-EventLog::~EventLog() {
-  klv::SetEventObserver(nullptr);
-  current_ = nullptr;
-}
-
-bool EventLog::Observe(klv::EventNotice* notice) {
-  if (current_ == nullptr) return false;
-  std::vector<uint32_t> arguments(notice->arguments, notice->arguments + std::min<uint32_t>(notice->argumentCount, 5));
-  current_->seen_.push_back({notice->unitId, notice->event, arguments});
-  if (current_->supply_) {
-    notice->hasResult = 1;
-    notice->result = current_->result_;
-  }
-  return true;
-}
-
-std::vector<SeenEvent> EventLog::Take() {
-  std::vector<SeenEvent> taken;
-  taken.swap(seen_);
-  return taken;
 }
 
 LiveControl::LiveControl(const klv::DataTypeRecord& type, uint32_t unitId, HWND parent,

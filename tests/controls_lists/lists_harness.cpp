@@ -26,8 +26,6 @@ std::map<std::pair<uint32_t, uint32_t>, klv::UnitObject*>& LiveUnits() {
   return units;
 }
 
-EventLog* g_log = nullptr;
-
 // Hands control notifications to the unit that owns the control, as the
 // window type does.
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -215,8 +213,8 @@ LRESULT CALLBACK CreationSpy::Hook(int code, WPARAM wParam, LPARAM lParam) {
 std::string Describe(const std::vector<Event>& events, uint32_t unit) {
   std::string text;
   for (const Event& event : events) {
-    if ((unit != 0 && event.unit != unit) || event.number == klv::CommonEvent::kMouseMove) continue;
-    text += std::to_string(event.number);
+    if ((unit != 0 && event.unitId != unit) || event.event == klv::CommonEvent::kMouseMove) continue;
+    text += std::to_string(event.event);
     if (!event.arguments.empty()) {
       text += "(";
       for (size_t i = 0; i < event.arguments.size(); ++i) {
@@ -243,31 +241,6 @@ int PrintRuntimeError(int code, const char* message) {
 void InstallTestRuntimeHooks() {
   klv::SetEventObserver(&DropEvent);
   klv::SetErrorHook(&PrintRuntimeError);
-}
-
-EventLog::EventLog() {
-  g_log = this;
-  klv::SetEventObserver(&EventLog::Observe);
-}
-
-EventLog::~EventLog() {
-  klv::SetEventObserver(&DropEvent);
-  g_log = nullptr;
-}
-
-std::vector<Event> EventLog::Take() { return std::exchange(events_, {}); }
-
-bool EventLog::Observe(klv::EventNotice* notice) {
-  // The runtime dispatches nothing while events are suppressed.
-  if (g_log == nullptr || klv::EventSuppressionCount() != 0) return true;
-  Event event{notice->unitId, notice->event, std::vector<uint32_t>(notice->arguments, notice->arguments + notice->argumentCount)};
-  if (g_log->probe_) g_log->probe_(event);
-  if (g_log->answering_ && notice->event == g_log->answerEvent_) {
-    notice->hasResult = 1;
-    notice->result = g_log->answer_;
-  }
-  g_log->events_.push_back(std::move(event));
-  return true;
 }
 
 namespace {
