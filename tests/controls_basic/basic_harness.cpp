@@ -1,6 +1,7 @@
 #include "tests/controls_basic/basic_harness.h"
 
 #include "tests/support/real_input.h"
+#include "tests/support/test_window_class.h"
 
 #include <algorithm>
 #include <sstream>
@@ -23,22 +24,10 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-void RegisterParentClass() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = ParentProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kParentClass;
-  registered = RegisterClassA(&windowClass) != 0;
-}
-
 }  // namespace
 
 TestParent::TestParent(int width, int height) {
-  RegisterParentClass();
+  klvtest::RegisterTestWindowClass(kParentClass, ParentProc, 0, COLOR_BTNFACE);
   hwnd_ = CreateWindowExA(0, kParentClass, "controls", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height,
                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   BringToFront(hwnd_);

@@ -14,6 +14,7 @@
 #include "runtime/runtime_errors.h"
 #include "runtime/window_manager.h"
 #include "tests/support/real_input.h"
+#include "tests/support/test_window_class.h"
 
 namespace listtest {
 using klvtest::SendKey;
@@ -45,18 +46,7 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 const char* ParentClass() {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = ParentProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = "KlikvaneListsTestForm";
-    registered = RegisterClassA(&windowClass) != 0;
-  }
-  return "KlikvaneListsTestForm";
+  return klvtest::RegisterTestWindowClass("KlikvaneListsTestForm", ParentProc, CS_DBLCLKS, COLOR_BTNFACE);
 }
 
 }  // namespace
