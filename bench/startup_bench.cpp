@@ -40,7 +40,8 @@ BOOL CALLBACK FindShown(HWND window, LPARAM context) {
 bool RunOnce(const std::string& program, Sample* sample) {
   LARGE_INTEGER frequency, start, now;
   QueryPerformanceFrequency(&frequency);
-  STARTUPINFOA startup = {sizeof startup};
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
   std::string commandLine = "\"" + program + "\"";
   QueryPerformanceCounter(&start);
@@ -54,7 +55,8 @@ bool RunOnce(const std::string& program, Sample* sample) {
   }
   QueryPerformanceCounter(&now);
   Sleep(300);  // let it settle before reading the peak
-  PROCESS_MEMORY_COUNTERS counters = {sizeof counters};
+  PROCESS_MEMORY_COUNTERS counters = {};
+  counters.cb = sizeof counters;
   GetProcessMemoryInfo(info.hProcess, &counters, sizeof counters);
   sample->milliseconds = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart;
   sample->peakKiB = counters.PeakWorkingSetSize / 1024.0;

@@ -5,18 +5,15 @@
 
 #include "clicker/units.h"
 #include "controls/core_commands.h"
-#include "image/program_image_data.h"
+#include "controls/libraries.h"
 
 namespace klv::clicker {
 namespace {
 
 const SupportEntries* g_support = nullptr;
 
-// The image lists the libraries in library-number order: the core library
-// first, the extended controls library (the report list) second.
-CommandFunction LibraryCommand(uint32_t library, int command) {
-  return kProgramImage.libraries[library]->commands[command];
-}
+// The report list's library is the second in the image's library list.
+constexpr int kReportListLibraryPosition = 1;
 
 uint32_t* Words(void* array) { return static_cast<uint32_t*>(array); }
 const uint32_t* Words(const void* array) { return static_cast<const uint32_t*>(array); }
@@ -98,12 +95,13 @@ CommandArgument WindowArgument() { return {Unit::kMainWindow, 0, TypeCode::kWind
 
 CommandResult CallCore(int command, std::initializer_list<CommandArgument> arguments) {
   std::vector<CommandArgument> list(arguments);
-  return Rt().CallCoreCommand(LibraryCommand(0, command), static_cast<int>(list.size()), list.data());
+  return Rt().CallCoreCommand(kCoreCommands[command], static_cast<int>(list.size()), list.data());
 }
 
 CommandResult CallReportList(int command, std::initializer_list<CommandArgument> arguments) {
   std::vector<CommandArgument> list(arguments);
-  return Rt().CallLibraryCommand(1, LibraryCommand(1, command), static_cast<int>(list.size()), list.data());
+  return Rt().CallLibraryCommand(kReportListLibraryPosition, kReportListCommands[command], static_cast<int>(list.size()),
+                                 list.data());
 }
 
 uint32_t CallSystem(int number, std::initializer_list<uint32_t> arguments) {

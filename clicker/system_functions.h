@@ -1,49 +1,14 @@
-// Entry numbers of the image's system-function table, and typed wrappers
-// the clicker uses. Every call goes through the runtime's CallSystemFunction.
+// The system functions the clicker calls, and typed wrappers around them.
+// Every call goes through the runtime's CallSystemFunction.
 #pragma once
 #include <cstdint>
 
 #include "clicker/runtime_access.h"
+#include "runtime/system_function_numbers.h"
 
 namespace klv::clicker {
 
-enum SystemFunction {
-  kTerminateThread = 0,
-  kFindWindowExA = 1,
-  kMouseEvent = 2,
-  kGetCursorPos = 3,
-  kClientToScreen = 4,
-  kSetCursorPos = 5,
-  kGetDesktopWindow = 6,
-  kPostMessageA = 7,
-  kGetWindowLongA = 8,
-  kGetWindowTextA = 9,
-  kGetParent = 10,
-  kCreateThread = 11,
-  kCreateWaitableTimerA = 12,
-  kSetWaitableTimer = 13,
-  kMsgWaitForMultipleObjects = 14,
-  kCloseHandle = 15,
-  kUnregisterHotKey = 16,
-  kRegisterHotKey = 17,
-  kSetWindowLongA = 18,
-  kGetCurrentProcessId = 19,
-  kEnumWindows = 20,
-  kGetWindowThreadProcessId = 21,
-  kGetClassNameA = 22,
-  kIsWindowVisible = 23,
-  kMessageBoxA = 24,
-  kCallWindowProcA = 25,
-  kFindWindowA = 26,
-  kGetWindowRect = 27,
-  kWindowFromPoint = 28,
-  kGetFocus = 29,
-  kGetPrivateProfileStringA = 30,
-  kChildWindowFromPointEx = 31,
-  kMapWindowPoints = 32,
-  kGetAncestor = 33,
-  kGetWindow = 34,
-};
+// The entry numbers (kPostMessageA, ...) are klv::SystemFunction's.
 
 constexpr uint32_t kWaitObject0 = 0;
 constexpr uint32_t kWaitFailed = 0xFFFFFFFF;

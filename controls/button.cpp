@@ -19,13 +19,20 @@ enum ButtonProperty {  // type property k = property index - 8
 };
 
 const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"图片", "Picture", "", 1010, 0},           {"类型", "Type", "", 1014, 0},
-    {"标题", "Caption", "", 1016, 0},           {"横向对齐方式", "Alignment", "", 1014, 0},
-    {"纵向对齐方式", "VAlignment", "", 1014, 0}, {"字体", "Font", "", 1013, 0},
-    {"", "Spare14", "", 1000, 0},               {"", "Spare15", "", 1000, 0},
-    {"", "Spare16", "", 1000, 0},               {"", "Spare17", "", 1000, 0},
-    {"", "Spare18", "", 1000, 0},               {"", "Spare19", "", 1000, 0},
-    {"", "Spare20", "", 1000, 0},               {"", "Spare21", "", 1000, 0},
+    {"图片", "Picture", "", PropertyKind::kPicture, 0},
+    {"类型", "Type", "", PropertyKind::kChoice, 0},
+    {"标题", "Caption", "", PropertyKind::kText, 0},
+    {"横向对齐方式", "Alignment", "", PropertyKind::kChoice, 0},
+    {"纵向对齐方式", "VAlignment", "", PropertyKind::kChoice, 0},
+    {"字体", "Font", "", PropertyKind::kFont, 0},
+    {"", "Spare14", "", PropertyKind::kInteger, 0},
+    {"", "Spare15", "", PropertyKind::kInteger, 0},
+    {"", "Spare16", "", PropertyKind::kInteger, 0},
+    {"", "Spare17", "", PropertyKind::kInteger, 0},
+    {"", "Spare18", "", PropertyKind::kInteger, 0},
+    {"", "Spare19", "", PropertyKind::kInteger, 0},
+    {"", "Spare20", "", PropertyKind::kInteger, 0},
+    {"", "Spare21", "", PropertyKind::kInteger, 0},
 };
 
 const WordRange kRanges[] = {{kButtonType, 0, 1}, {kHorizontalAlignment, 0, 2}, {kVerticalAlignment, 0, 2}};

@@ -102,8 +102,7 @@ void ControlFont::ApplyTo(HWND window, bool redraw) const {
 }
 
 bool ControlFont::ReapplyOnLoadNotice(UINT notice, HWND window) {
-  constexpr UINT kApplyFontNotice = 0x806F;
-  if (notice != kApplyFontNotice || !NamesFace()) return false;
+  if (notice != LoadNotice::kApplyFont || !NamesFace()) return false;
   Refresh();
   ApplyTo(window, true);
   return true;

@@ -1,5 +1,7 @@
-// The 22 commands of the core library, in table order. Every command shares
-// the one calling convention: (result record, argument count, arguments).
+// The commands of the core library by number. The command table
+// (core_library.cpp) names each row's number, and the build fails when a row
+// is out of place; the table is append-only. Every command shares the one
+// calling convention: (result record, argument count, arguments).
 #pragma once
 #include "runtime/command_values.h"
 
@@ -28,6 +30,7 @@ enum CoreCommandNumber {
   kFindText = 19,
   kTextAtAddress = 20,
   kComboItemData = 21,
+  kCoreCommandCount  // not a command: the number of commands
 };
 
 void GetRunDirectory(CommandResult* result, int count, const CommandArgument* arguments);

@@ -1,20 +1,60 @@
 // The core library: 51 data type slots (seven filled: window, menu, edit box,
 // group box, label, button, combo box) and 22 commands.
+#include <iterator>
+
 #include "controls/core_commands.h"
-#include "controls/host.h"
 #include "controls/libraries.h"
+#include "controls/library_record.h"
 #include "controls/type_records.h"
+#include "runtime/numbered_table.h"
 
 namespace klv {
 
-const CommandFunction kCoreCommands[22] = {
-    core::GetRunDirectory, core::WriteIniItem,  core::ToText,        core::ToInteger,
-    core::ComboItemText,   core::PopupMenu,     core::FileExists,    core::ReadIniItem,
-    core::SplitText,       core::ShowMessageBox, core::ComboClear,   core::BitOr,
-    core::BitAnd,          core::ComboAddItem,  core::CharText,      core::BlankText,
-    core::ProcessPendingMessages, core::GetWindowHandle, core::TrimSpaces, core::FindText,
-    core::TextAtAddress,   core::ComboItemData,
+namespace {
+
+using CoreCommandRow = CommandRow<core::CoreCommandNumber>;
+
+constexpr CoreCommandRow kCoreCommandRows[] = {
+    // Files and ini items.
+    {core::kGetRunDirectory, core::GetRunDirectory},
+    {core::kWriteIniItem, core::WriteIniItem},
+    // Conversions.
+    {core::kToText, core::ToText},
+    {core::kToInteger, core::ToInteger},
+    // Combo box and pop-up menu.
+    {core::kComboItemText, core::ComboItemText},
+    {core::kPopupMenu, core::PopupMenu},
+    // Files, ini items and texts.
+    {core::kFileExists, core::FileExists},
+    {core::kReadIniItem, core::ReadIniItem},
+    {core::kSplitText, core::SplitText},
+    // Message box; combo box.
+    {core::kShowMessageBox, core::ShowMessageBox},
+    {core::kComboClear, core::ComboClear},
+    // Bit operations.
+    {core::kBitOr, core::BitOr},
+    {core::kBitAnd, core::BitAnd},
+    // Combo box; texts.
+    {core::kComboAddItem, core::ComboAddItem},
+    {core::kCharText, core::CharText},
+    {core::kBlankText, core::BlankText},
+    // Messages and windows.
+    {core::kProcessPendingMessages, core::ProcessPendingMessages},
+    {core::kGetWindowHandle, core::GetWindowHandle},
+    // Texts.
+    {core::kTrimSpaces, core::TrimSpaces},
+    {core::kFindText, core::FindText},
+    {core::kTextAtAddress, core::TextAtAddress},
+    // Combo box: an item's data.
+    {core::kComboItemData, core::ComboItemData},
 };
+static_assert(std::size(kCoreCommandRows) == core::kCoreCommandCount, "one row per core command");
+static_assert(RowsInNumberOrder(kCoreCommandRows), "core commands out of command-number order");
+
+}  // namespace
+
+const std::array<CommandFunction, core::kCoreCommandCount> kCoreCommands =
+    ColumnOf(kCoreCommandRows, &CoreCommandRow::command);
 
 namespace {
 
@@ -38,10 +78,13 @@ const CoreTypeTable kCoreTypes;
 
 }  // namespace
 
-const LibraryRecord kCoreLibrary = {
-    kLibraryFormatWord, "CoreLibrary", 5, 0, 0, 5, 0, 5, 0, "核心支持库", 1, 0, 0,
-    {"", "", "", "", "", "", "", ""}, 51, kCoreTypes.types, 0, 0, 22, 0, kCoreCommands, 0, 0,
-    ProcessNotifyLibrary, {0, 0, 0, 0, 0},
-};
+const LibraryRecord kCoreLibrary = [] {
+  LibraryRecord record = LibraryRecordNamed("CoreLibrary", "核心支持库", 5, 0);
+  record.dataTypeCount = std::size(kCoreTypes.types);
+  record.dataTypes = kCoreTypes.types;
+  record.commandCount = kCoreCommands.size();
+  record.commands = kCoreCommands.data();
+  return record;
+}();
 
 }  // namespace klv

@@ -20,13 +20,19 @@ enum GroupBoxProperty {  // type property k = property index - 8
 };
 
 const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"标题", "Caption", "", 1016, 0},       {"标题对齐方式", "Alignment", "", 1014, 0},
-    {"文本颜色", "TextColor", "", 1001, 0},  {"背景颜色", "BackColor", "", 1001, 0},
-    {"字体", "Font", "", 1013, 0},          {"", "Spare13", "", 1000, 0},
-    {"", "Spare14", "", 1000, 0},           {"", "Spare15", "", 1000, 0},
-    {"", "Spare16", "", 1000, 0},           {"", "Spare17", "", 1000, 0},
-    {"", "Spare18", "", 1000, 0},           {"", "Spare19", "", 1000, 0},
-    {"", "Spare20", "", 1000, 0},
+    {"标题", "Caption", "", PropertyKind::kText, 0},
+    {"标题对齐方式", "Alignment", "", PropertyKind::kChoice, 0},
+    {"文本颜色", "TextColor", "", PropertyKind::kColour, 0},
+    {"背景颜色", "BackColor", "", PropertyKind::kColour, 0},
+    {"字体", "Font", "", PropertyKind::kFont, 0},
+    {"", "Spare13", "", PropertyKind::kInteger, 0},
+    {"", "Spare14", "", PropertyKind::kInteger, 0},
+    {"", "Spare15", "", PropertyKind::kInteger, 0},
+    {"", "Spare16", "", PropertyKind::kInteger, 0},
+    {"", "Spare17", "", PropertyKind::kInteger, 0},
+    {"", "Spare18", "", PropertyKind::kInteger, 0},
+    {"", "Spare19", "", PropertyKind::kInteger, 0},
+    {"", "Spare20", "", PropertyKind::kInteger, 0},
 };
 
 const WordRange kRanges[] = {{kCaptionAlignment, 0, 2}};

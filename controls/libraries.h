@@ -1,5 +1,8 @@
 // The four libraries the program image lists, in library-number order.
 #pragma once
+#include <array>
+
+#include "controls/core_commands.h"
 #include "runtime/program_image.h"
 
 namespace klv {
@@ -9,8 +12,16 @@ extern const LibraryRecord kExtendedControlsLibrary;   // 2
 extern const LibraryRecord kSpecialFunctionsLibrary;   // 3
 extern const LibraryRecord kTrayIconLibrary;           // 4
 
-// Command tables, in table order.
-extern const CommandFunction kCoreCommands[22];
-extern const CommandFunction kReportListCommands[6];
+// A command table's row: the command and the number it answers to.
+template <typename Number>
+struct CommandRow {
+  Number number;
+  CommandFunction command;
+};
+
+// Command tables, in command-number order.
+extern const std::array<CommandFunction, core::kCoreCommandCount> kCoreCommands;
+constexpr int kReportListCommandCount = 6;
+extern const std::array<CommandFunction, kReportListCommandCount> kReportListCommands;
 
 }  // namespace klv

@@ -11,10 +11,10 @@ namespace klv {
 namespace {
 
 const PropertyDescriptor kMenuProperties[4] = {
-    {"标题", "Caption", "", 1016, 0},
-    {"选中", "Checked", "", 1003, 0},
-    {"禁止", "Disabled", "", 1003, 0},
-    {"可视", "Visible", "", 1003, 0},
+    {"标题", "Caption", "", PropertyKind::kText, 0},
+    {"选中", "Checked", "", PropertyKind::kLogical, 0},
+    {"禁止", "Disabled", "", PropertyKind::kLogical, 0},
+    {"可视", "Visible", "", PropertyKind::kLogical, 0},
 };
 
 // Menu entries are never created as units of their own.

@@ -38,12 +38,24 @@ enum TrayProperty {  // type property k = property index - 8
 };
 
 const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"图标", "Icon", "", 1012, 0},     {"提示文本", "Tip", "", 1016, 0}, {"是否显示", "Visible", "", 1003, 0},
-    {"", "Spare11", "", 1000, 0},      {"", "Spare12", "", 1000, 0},   {"", "Spare13", "", 1000, 0},
-    {"", "Spare14", "", 1000, 0},      {"", "Spare15", "", 1000, 0},   {"图标横坐标", "IconX", "", 1000, 0},
-    {"图标纵坐标", "IconY", "", 1000, 0}, {"", "Spare18", "", 1000, 0},   {"", "Spare19", "", 1000, 0},
-    {"", "Spare20", "", 1000, 0},      {"", "Spare21", "", 1000, 0},   {"", "Spare22", "", 1000, 0},
-    {"", "Spare23", "", 1000, 0},      {"", "Spare24", "", 1000, 0},   {"", "Spare25", "", 1000, 0},
+    {"图标", "Icon", "", PropertyKind::kIcon, 0},
+    {"提示文本", "Tip", "", PropertyKind::kText, 0},
+    {"是否显示", "Visible", "", PropertyKind::kLogical, 0},
+    {"", "Spare11", "", PropertyKind::kInteger, 0},
+    {"", "Spare12", "", PropertyKind::kInteger, 0},
+    {"", "Spare13", "", PropertyKind::kInteger, 0},
+    {"", "Spare14", "", PropertyKind::kInteger, 0},
+    {"", "Spare15", "", PropertyKind::kInteger, 0},
+    {"图标横坐标", "IconX", "", PropertyKind::kInteger, 0},
+    {"图标纵坐标", "IconY", "", PropertyKind::kInteger, 0},
+    {"", "Spare18", "", PropertyKind::kInteger, 0},
+    {"", "Spare19", "", PropertyKind::kInteger, 0},
+    {"", "Spare20", "", PropertyKind::kInteger, 0},
+    {"", "Spare21", "", PropertyKind::kInteger, 0},
+    {"", "Spare22", "", PropertyKind::kInteger, 0},
+    {"", "Spare23", "", PropertyKind::kInteger, 0},
+    {"", "Spare24", "", PropertyKind::kInteger, 0},
+    {"", "Spare25", "", PropertyKind::kInteger, 0},
 };
 
 BOOL SystemShellNotify(DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); }

@@ -1,6 +1,8 @@
 // The tray icon library: one data type, no commands.
-#include "controls/host.h"
+#include <iterator>
+
 #include "controls/libraries.h"
+#include "controls/library_record.h"
 #include "controls/type_records.h"
 
 namespace klv {
@@ -13,10 +15,11 @@ struct TrayTypeTable {
 const TrayTypeTable kTrayTypes;
 }  // namespace
 
-const LibraryRecord kTrayIconLibrary = {
-    kLibraryFormatWord, "TrayIconLibrary", 2, 0, 0, 5, 0, 5, 0, "托盘图标支持库", 1, 0, 0,
-    {"", "", "", "", "", "", "", ""}, 1, kTrayTypes.types, 0, 0, 0, 0, nullptr, 0, 0,
-    ProcessNotifyLibrary, {0, 0, 0, 0, 0},
-};
+const LibraryRecord kTrayIconLibrary = [] {
+  LibraryRecord record = LibraryRecordNamed("TrayIconLibrary", "托盘图标支持库", 2, 0);
+  record.dataTypeCount = std::size(kTrayTypes.types);
+  record.dataTypes = kTrayTypes.types;
+  return record;
+}();
 
 }  // namespace klv

@@ -1,19 +1,10 @@
-// The program image of Klikvane.
+// The program image's data that is not the window template or the
+// constants: the library list and the system-function table.
 #pragma once
+#include "image/system_function_table.h"
 #include "runtime/program_image.h"
 
 namespace klv {
-
-extern const ProgramImageHeader kProgramImage;
-extern const ProgramCode kProgramCode;
-
-// The system-function table: library texts and export names by entry number.
-// Entry 30 lists a settings section's key names for the settings load;
-// entries 31 to 34 find the child window a background click reaches and the
-// top-level window a captured point belongs to.
-constexpr uint32_t kSystemFunctionEntries = 35;
-extern const char* const kSystemLibraryNames[kSystemFunctionEntries];
-extern const char* const kSystemFunctionNames[kSystemFunctionEntries];
 
 // The four libraries, in library-number order.
 extern const LibraryRecord* const kProgramLibraries[4];

@@ -1,6 +1,8 @@
 // Event lookup: from an EventNotice to the handler bound in the template.
 #include "runtime/events.h"
 
+#include <utility>
+
 #include "runtime/runtime_errors.h"
 #include "runtime/window_registry.h"
 
@@ -34,7 +36,7 @@ EventHandler HandlerFor(LiveUnit& unit, int32_t event) {
 
 }  // namespace
 
-void SetEventObserver(EventObserver observer) { g_observer = observer; }
+EventObserver SetEventObserver(EventObserver observer) { return std::exchange(g_observer, observer); }
 EventSource CurrentEventSource() { return g_source; }
 
 bool DispatchEvent(EventNotice* notice) {

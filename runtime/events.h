@@ -51,6 +51,7 @@ namespace klv {
 // handler is looked up; when it answers true the notice counts as handled
 // and no lookup takes place.
 using EventObserver = bool (*)(EventNotice* notice);
-void SetEventObserver(EventObserver observer);
+// Returns the observer it replaces.
+EventObserver SetEventObserver(EventObserver observer);
 
 }  // namespace klv

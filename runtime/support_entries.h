@@ -29,6 +29,9 @@ struct SupportEntries {
   uint32_t (*CallRuntimeService)(int service, uint32_t first, uint32_t second);
 };
 
+// The table is fixed: thirteen entries, in the order above.
+static_assert(sizeof(SupportEntries) == 13 * sizeof(void*), "thirteen support entries");
+
 // Runtime services by number (CallRuntimeService).
 namespace RuntimeService {
 constexpr int kFileSearchStep = 0;     // (const FileSearchRequest*, 0) -> 1 found, 0 none

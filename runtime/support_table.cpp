@@ -23,11 +23,32 @@ CommandResult CallLibraryCommandEntry(int libraryPosition, CommandFunction comma
 void RaiseRuntimeErrorEntry(int number) { RaiseRuntimeError(number); }
 void ExitProgramEntry(int exitCode) { ExitProgram(exitCode); }
 
-const SupportEntries kSupportEntries = {
-    RaiseRuntimeErrorEntry, CallSystemFunction, CallLibraryCommandEntry, CallCommand, ReadProperty,
-    WriteProperty,          AllocateMemory,     ResizeMemory,            FreeMemory,  ExitProgramEntry,
-    RunMessageLoop,         LoadStartWindow,    CallRuntimeService,
-};
+// Filled by name, so that no entry can land in another's place; the order
+// of the entries is the struct's (runtime/support_entries.h).
+constexpr SupportEntries MakeSupportEntries() {
+  SupportEntries entries = {};
+  // Errors and system functions.
+  entries.RaiseRuntimeError = RaiseRuntimeErrorEntry;
+  entries.CallSystemFunction = CallSystemFunction;
+  // Library commands.
+  entries.CallLibraryCommand = CallLibraryCommandEntry;
+  entries.CallCoreCommand = CallCommand;
+  // Numbered properties of a window's units.
+  entries.ReadProperty = ReadProperty;
+  entries.WriteProperty = WriteProperty;
+  // The runtime heap.
+  entries.AllocateMemory = AllocateMemory;
+  entries.ResizeMemory = ResizeMemory;
+  entries.FreeMemory = FreeMemory;
+  // Program flow.
+  entries.ExitProgram = ExitProgramEntry;
+  entries.RunMessageLoop = RunMessageLoop;
+  entries.LoadStartWindow = LoadStartWindow;
+  entries.CallRuntimeService = CallRuntimeService;
+  return entries;
+}
+
+constexpr SupportEntries kSupportEntries = MakeSupportEntries();
 
 }  // namespace
 

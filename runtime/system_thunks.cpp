@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <iterator>
 #include <type_traits>
 #include <utility>
+
+#include "runtime/numbered_table.h"
 
 namespace klv {
 namespace {
@@ -63,45 +66,63 @@ uint32_t InvokeChildWindowFromPointEx(void* address, const uint32_t* arguments) 
   return ToWord(function(FromWord<HWND>(arguments[0]), point, arguments[3]));
 }
 
-const SystemFunctionThunk kThunks[kSystemFunctionCount] = {
-    Thunk<BOOL, HANDLE, DWORD>(),                                      // 0 TerminateThread
-    Thunk<HWND, HWND, HWND, LPCSTR, LPCSTR>(),                         // 1 FindWindowExA
-    Thunk<void, DWORD, DWORD, DWORD, DWORD, ULONG_PTR>(),              // 2 mouse_event
-    Thunk<BOOL, LPPOINT>(),                                            // 3 GetCursorPos
-    Thunk<BOOL, HWND, LPPOINT>(),                                      // 4 ClientToScreen
-    Thunk<BOOL, int, int>(),                                           // 5 SetCursorPos
-    Thunk<HWND>(),                                                     // 6 GetDesktopWindow
-    Thunk<BOOL, HWND, UINT, WPARAM, LPARAM>(),                         // 7 PostMessageA
-    Thunk<LONG, HWND, int>(),                                          // 8 GetWindowLongA
-    Thunk<int, HWND, LPSTR, int>(),                                    // 9 GetWindowTextA
-    Thunk<HWND, HWND>(),                                               // 10 GetParent
-    Thunk<HANDLE, LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD,
-          LPDWORD>(),                                                  // 11 CreateThread
-    Thunk<HANDLE, LPSECURITY_ATTRIBUTES, BOOL, LPCSTR>(),              // 12 CreateWaitableTimerA
-    Thunk<BOOL, HANDLE, const LARGE_INTEGER*, LONG, PTIMERAPCROUTINE, LPVOID,
-          BOOL>(),                                                     // 13 SetWaitableTimer
-    Thunk<DWORD, DWORD, const HANDLE*, BOOL, DWORD, DWORD>(),          // 14 MsgWaitForMultipleObjects
-    Thunk<BOOL, HANDLE>(),                                             // 15 CloseHandle
-    Thunk<BOOL, HWND, int>(),                                          // 16 UnregisterHotKey
-    Thunk<BOOL, HWND, int, UINT, UINT>(),                              // 17 RegisterHotKey
-    Thunk<LONG, HWND, int, LONG>(),                                    // 18 SetWindowLongA
-    Thunk<DWORD>(),                                                    // 19 GetCurrentProcessId
-    Thunk<BOOL, WNDENUMPROC, LPARAM>(),                                // 20 EnumWindows
-    Thunk<DWORD, HWND, LPDWORD>(),                                     // 21 GetWindowThreadProcessId
-    Thunk<int, HWND, LPSTR, int>(),                                    // 22 GetClassNameA
-    Thunk<BOOL, HWND>(),                                               // 23 IsWindowVisible
-    Thunk<int, HWND, LPCSTR, LPCSTR, UINT>(),                          // 24 MessageBoxA
-    Thunk<LRESULT, WNDPROC, HWND, UINT, WPARAM, LPARAM>(),             // 25 CallWindowProcA
-    Thunk<HWND, LPCSTR, LPCSTR>(),                                     // 26 FindWindowA
-    Thunk<BOOL, HWND, LPRECT>(),                                       // 27 GetWindowRect
-    {2, &InvokeWindowFromPoint},                                       // 28 WindowFromPoint
-    Thunk<HWND>(),                                                     // 29 GetFocus
-    Thunk<DWORD, LPCSTR, LPCSTR, LPCSTR, LPSTR, DWORD, LPCSTR>(),      // 30 GetPrivateProfileStringA
-    {4, &InvokeChildWindowFromPointEx},                                // 31 ChildWindowFromPointEx
-    Thunk<int, HWND, HWND, LPPOINT, UINT>(),                           // 32 MapWindowPoints
-    Thunk<HWND, HWND, UINT>(),                                         // 33 GetAncestor
-    Thunk<HWND, HWND, UINT>(),                                         // 34 GetWindow
+// One row per entry, in entry-number order (runtime/system_function_numbers.h).
+struct ThunkRow {
+  SystemFunction number;
+  SystemFunctionThunk thunk;
 };
+
+constexpr ThunkRow kThunkRows[] = {
+    // Stopping a thread.
+    {kTerminateThread, Thunk<BOOL, HANDLE, DWORD>()},
+    // Clicking: the target window, the cursor and the mouse messages.
+    {kFindWindowExA, Thunk<HWND, HWND, HWND, LPCSTR, LPCSTR>()},
+    {kMouseEvent, Thunk<void, DWORD, DWORD, DWORD, DWORD, ULONG_PTR>()},
+    {kGetCursorPos, Thunk<BOOL, LPPOINT>()},
+    {kClientToScreen, Thunk<BOOL, HWND, LPPOINT>()},
+    {kSetCursorPos, Thunk<BOOL, int, int>()},
+    {kGetDesktopWindow, Thunk<HWND>()},
+    {kPostMessageA, Thunk<BOOL, HWND, UINT, WPARAM, LPARAM>()},
+    // Looking at a window.
+    {kGetWindowLongA, Thunk<LONG, HWND, int>()},
+    {kGetWindowTextA, Thunk<int, HWND, LPSTR, int>()},
+    {kGetParent, Thunk<HWND, HWND>()},
+    // The runner thread and its waits.
+    {kCreateThread, Thunk<HANDLE, LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD, LPDWORD>()},
+    {kCreateWaitableTimerA, Thunk<HANDLE, LPSECURITY_ATTRIBUTES, BOOL, LPCSTR>()},
+    {kSetWaitableTimer, Thunk<BOOL, HANDLE, const LARGE_INTEGER*, LONG, PTIMERAPCROUTINE, LPVOID, BOOL>()},
+    {kMsgWaitForMultipleObjects, Thunk<DWORD, DWORD, const HANDLE*, BOOL, DWORD, DWORD>()},
+    {kCloseHandle, Thunk<BOOL, HANDLE>()},
+    // Hotkeys and the replaced window procedure.
+    {kUnregisterHotKey, Thunk<BOOL, HWND, int>()},
+    {kRegisterHotKey, Thunk<BOOL, HWND, int, UINT, UINT>()},
+    {kSetWindowLongA, Thunk<LONG, HWND, int, LONG>()},
+    // Listing the top-level windows.
+    {kGetCurrentProcessId, Thunk<DWORD>()},
+    {kEnumWindows, Thunk<BOOL, WNDENUMPROC, LPARAM>()},
+    {kGetWindowThreadProcessId, Thunk<DWORD, HWND, LPDWORD>()},
+    {kGetClassNameA, Thunk<int, HWND, LPSTR, int>()},
+    {kIsWindowVisible, Thunk<BOOL, HWND>()},
+    // Telling the operator; passing messages on.
+    {kMessageBoxA, Thunk<int, HWND, LPCSTR, LPCSTR, UINT>()},
+    {kCallWindowProcA, Thunk<LRESULT, WNDPROC, HWND, UINT, WPARAM, LPARAM>()},
+    // Capturing a point: the window under the cursor.
+    {kFindWindowA, Thunk<HWND, LPCSTR, LPCSTR>()},
+    {kGetWindowRect, Thunk<BOOL, HWND, LPRECT>()},
+    {kWindowFromPoint, {2, &InvokeWindowFromPoint}},
+    {kGetFocus, Thunk<HWND>()},
+    // The settings file.
+    {kGetPrivateProfileStringA, Thunk<DWORD, LPCSTR, LPCSTR, LPCSTR, LPSTR, DWORD, LPCSTR>()},
+    // The window a background click reaches; the top-level window of a captured point.
+    {kChildWindowFromPointEx, {4, &InvokeChildWindowFromPointEx}},
+    {kMapWindowPoints, Thunk<int, HWND, HWND, LPPOINT, UINT>()},
+    {kGetAncestor, Thunk<HWND, HWND, UINT>()},
+    {kGetWindow, Thunk<HWND, HWND, UINT>()},
+};
+static_assert(std::size(kThunkRows) == kSystemFunctionCount, "one prototype per system function");
+static_assert(RowsInNumberOrder(kThunkRows), "prototypes out of entry-number order");
+
+constexpr std::array<SystemFunctionThunk, kSystemFunctionCount> kThunks = ColumnOf(kThunkRows, &ThunkRow::thunk);
 
 }  // namespace
 

@@ -4,14 +4,14 @@
 #pragma once
 #include <cstdint>
 
+#include "runtime/system_function_numbers.h"
+
 namespace klv {
 
 struct SystemFunctionThunk {
   int argumentCount;  // in 32-bit words, as the caller passes them
   uint32_t (*invoke)(void* address, const uint32_t* arguments);
 };
-
-constexpr int kSystemFunctionCount = 35;
 
 // The thunk of entry number n, or null outside the table.
 const SystemFunctionThunk* SystemFunctionThunkFor(int number);

@@ -20,11 +20,27 @@ enum class Shape { kWord, kPair, kLogical, kBytes, kFont, kText };
 
 Shape ShapeOf(uint32_t kind) {
   switch (kind & 0xFFFF) {
-    case 1000: case 1001: case 1006: case 1014: case 1015: case 1017: return Shape::kWord;
-    case 1002: case 1004: return Shape::kPair;
-    case 1003: return Shape::kLogical;
-    case 1009: case 1010: case 1011: case 1012: case 1023: case 1024: return Shape::kBytes;
-    case 1013: return Shape::kFont;
+    case PropertyKind::kInteger:
+    case PropertyKind::kColour:
+    case PropertyKind::kNonNegative:
+    case PropertyKind::kChoice:
+    case PropertyKind::kChoice2:
+    case PropertyKind::kInteger2:
+      return Shape::kWord;
+    case PropertyKind::kPair:
+    case PropertyKind::kPair2:
+      return Shape::kPair;
+    case PropertyKind::kLogical:
+      return Shape::kLogical;
+    case PropertyKind::kBytes:
+    case PropertyKind::kPicture:
+    case PropertyKind::kPointer:
+    case PropertyKind::kIcon:
+    case PropertyKind::kBlob:
+    case PropertyKind::kBlob2:
+      return Shape::kBytes;
+    case PropertyKind::kFont:
+      return Shape::kFont;
     default: return Shape::kText;
   }
 }
@@ -86,7 +102,7 @@ void ProgramValueToProperty(uint32_t kind, int element, uint64_t value, Property
   switch (ShapeOf(kind)) {
     case Shape::kWord: {
       int32_t word = static_cast<int32_t>(value);
-      out->low = ((kind & 0xFFFF) == 1006 && word < 0) ? 0 : static_cast<uint32_t>(word);
+      out->low = ((kind & 0xFFFF) == PropertyKind::kNonNegative && word < 0) ? 0 : static_cast<uint32_t>(word);
       break;
     }
     case Shape::kPair:

@@ -63,6 +63,13 @@ constexpr uint32_t kBlob2 = 1024;
 }  // namespace PropertyKind
 
 // What a type's create operation gets.
+// The runtime's private notices of a window load (UnitObject::HandleLoadNotice).
+namespace LoadNotice {
+constexpr UINT kApplyFont = 0x806F;     // to every control, once all exist and are placed
+constexpr UINT kWindowLoaded = 0x8004;  // to the window's own unit, right after kApplyFont
+constexpr UINT kLoadFinished = 0x8076;  // to every control, once the window is shown
+}  // namespace LoadNotice
+
 struct CreateRequest {
   HWND parent;           // the window, the temporary parent of every control
   uint32_t windowId;     // UnitIds of the window and of the unit
@@ -102,7 +109,7 @@ class UnitObject {
   virtual bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     return false;
   }
-  // The runtime's private notices of a load (0x806F, 0x8076).
+  // The runtime's private notices of a load (LoadNotice::kApplyFont, kLoadFinished).
   virtual void HandleLoadNotice(UINT notice) {}
   // True for types whose own window is never shown as a child window.
   virtual bool IsWindowless() const { return false; }

@@ -12,9 +12,6 @@
 namespace klv {
 namespace {
 
-constexpr UINT kNoticeApplyFont = 0x806F;
-constexpr UINT kNoticeWindowLoaded = 0x8004;
-constexpr UINT kNoticeLoadFinished = 0x8076;
 constexpr int kFirstChildId = 100;
 constexpr int kChildIdStep = 10;
 
@@ -165,8 +162,8 @@ bool LoadWindowById(uint32_t windowId, bool modal, HWND parent) {
   for (LiveUnit& unit : window.units) {
     if (!unit.isMenuEntry()) ApplyUnitCursor(unit);
   }
-  SendNotice(window, kNoticeApplyFont);
-  window.units[0].object->HandleLoadNotice(kNoticeWindowLoaded);
+  SendNotice(window, LoadNotice::kApplyFont);
+  window.units[0].object->HandleLoadNotice(LoadNotice::kWindowLoaded);
   ShowControls(window);
   g_loadingWindow = 0;
   RaiseWindowEvent(window, 0);
@@ -178,7 +175,7 @@ bool LoadWindowById(uint32_t windowId, bool modal, HWND parent) {
   }
   if (!window.alive()) return false;
   if (modal) DisableOthersForModal(window);
-  SendNotice(window, kNoticeLoadFinished);
+  SendNotice(window, LoadNotice::kLoadFinished);
   HWND focus = GetFocus();
   if (focus && IsChild(window.hwnd(), focus)) SetFocus(focus);
   window.loaded = true;

@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under the headless Wine session, each side by
-# side with its baseline in the same run. Usage: scripts/bench.sh [startup|...]
+# side with its baseline in the same run.
+#   scripts/bench.sh [all|startup|settings|clicking|soak]
+# "all" (the default) runs every one but the soak run.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+which="${1:-all}"
+case "$which" in
+  all | startup | settings | clicking | soak) ;;
+  *) echo "bench.sh: no benchmark named \"$which\"; use all, startup, settings, clicking or soak" >&2; exit 2 ;;
+esac
 export KLIKVANE_BUILD="${KLIKVANE_BUILD:-$root/build}"
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh" >/dev/null
@@ -10,7 +17,6 @@ bash "$root/scripts/wine-session.sh" start
 trap 'bash "$root/scripts/wine-session.sh" stop' EXIT
 run() { "$root/scripts/wine-run.sh" "$@"; }
 bin="$KLIKVANE_BUILD/bin"
-which="${1:-all}"
 if [ "$which" = all ] || [ "$which" = startup ]; then
   echo "== Start-up: process start to main window shown"
   run "$bin/bench_startup.exe" "$KLIKVANE_BUILD/Klikvane.exe" "$bin/bench_plain_window.exe" 10

@@ -5,6 +5,8 @@
 # of its committed corpus. Any crash, leak, timeout or sanitizer report
 # fails. The last line is "N passed, M failed" (the test program counts as
 # one). Build folder: ${KLIKVANE_BUILD:-build}-native.
+# No "set -e": every target runs and is counted even when one before it
+# fails, and the summary line is always printed.
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${KLIKVANE_BUILD:-$root/build}-native"
@@ -13,19 +15,6 @@ fuzzers=(split_text to_integer find_text trim_spaces template_reader)
 started=$SECONDS
 passed=0
 failed=0
-
-install_missing() {
-  local packages=(clang libclang-rt-14-dev cmake make googletest) missing=() p
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  echo "fuzz.sh: installing ${missing[*]}"
-  $sudo apt-get update -q > /dev/null &&
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" > /dev/null
-}
 
 finish() {
   echo "fuzz.sh: $((SECONDS - started)) s in all"
@@ -56,7 +45,7 @@ record() {  # name, log, exit code, summary
   fi
 }
 
-if ! install_missing; then
+if ! bash "$root/scripts/setup.sh" clang libclang-rt-14-dev cmake make googletest; then
   echo "fuzz.sh: cannot install clang and libclang-rt-14-dev"
   failed=$((${#fuzzers[@]} + 1))
   finish

@@ -18,15 +18,20 @@ bash "$root/scripts/wine-session.sh" start
 trap 'bash "$root/scripts/wine-session.sh" stop' EXIT
 source "$root/scripts/wine-env.sh"
 shot="$KLIKVANE_BUILD/klikvane-screenshot.png"
-wine explorer /desktop=klikvane,1024x768 "$exe" >"$KLIKVANE_BUILD/run.log" 2>&1 </dev/null &
-# Wait until the window (or whatever it shows first) has been drawn.
+rm -f "$shot"
+run_wine explorer /desktop=klikvane,1024x768 "$exe" >"$KLIKVANE_BUILD/run.log" 2>&1 </dev/null &
+# Wait until the window (or the error box it shows instead) has appeared.
+shown() { xdotool search --name "$1" >/dev/null 2>&1; }
+appeared=""
 for _ in $(seq 150); do
-  if xdotool search --name '^Klikvane$' >/dev/null 2>&1 || xdotool search --name '^错误$' >/dev/null 2>&1; then
-    break
-  fi
+  if shown '^Klikvane$' || shown '^错误$'; then appeared=yes; break; fi
   sleep 0.2
 done
-sleep 1
-import -display "$DISPLAY" -window root "$shot"
 echo "No display found: Klikvane ran in a headless Wine desktop."
+if [ -z "$appeared" ]; then
+  echo "No Klikvane window appeared within 30 s, so no screenshot was taken; see $KLIKVANE_BUILD/run.log" >&2
+  exit 1
+fi
+sleep 1  # let it finish drawing
+import -display "$DISPLAY" -window root "$shot"
 echo "Screenshot: $shot"

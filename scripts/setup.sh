@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, only when something is missing.
+#   setup.sh [package...]   (without arguments: everything the project uses)
+# fonts-wine holds Marlett, the symbol font Wine draws the caption buttons
+# with; without it they show as letters.
 set -euo pipefail
 packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool googletest cmake
-          make g++ fonts-wqy-microhei imagemagick x11-apps x11-utils clang libclang-rt-14-dev)
+          make g++ fonts-wqy-microhei fonts-wine imagemagick x11-apps x11-utils zip
+          clang libclang-rt-14-dev)
+[ $# -gt 0 ] && packages=("$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -eq 0 ]; then exit 0; fi
+echo "setup.sh: installing ${missing[*]}"
 sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386

@@ -4,6 +4,8 @@
 # Wine process starts in a fraction of a second. Every daemon's output goes to
 # a file, never to the caller's pipe, and "stop" ends all of them.
 #   wine-session.sh start | stop
+# No "set -e": a step that fails here (a server already gone, a display
+# still starting) must not stop the rest of the start or the stop.
 set -uo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 export KLIKVANE_BUILD="${KLIKVANE_BUILD:-$here/../build}"
@@ -22,13 +24,14 @@ start() {
     for _ in $(seq 100); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
   fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >>"$log" 2>&1 </dev/null
+    with_wine_locale wineboot -i >>"$log" 2>&1 </dev/null
   fi
-  wineserver -p >>"$log" 2>&1 </dev/null
+  add_symbol_font
+  with_wine_locale wineserver -p >>"$log" 2>&1 </dev/null
   # The first Wine process of a server starts Wine's own services, which
   # inherit its output: start them here, writing to the log, so that no
   # later test's output pipe is held open by them.
-  wine cmd.exe /c exit >>"$log" 2>&1 </dev/null || true
+  run_wine cmd.exe /c exit >>"$log" 2>&1 </dev/null || true
 }
 
 stop() {

@@ -12,6 +12,7 @@
 #include "runtime/app_runtime.h"
 #include "tests/support/command_call.h"
 #include "tests/support/child_process.h"
+#include "tests/support/test_window_class.h"
 
 namespace klvtest {
 namespace {
@@ -141,13 +142,8 @@ TEST(ShowMessageBox, ShowsARealBoxWithTheDefaultCaption) {
 class LoggingWindow {
  public:
   LoggingWindow() {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "KlvCommandsTestLog";
-    RegisterClassA(&windowClass);
-    window_ = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                              windowClass.hInstance, nullptr);
+    window_ = CreateWindowExA(0, klvtest::RegisterTestWindowClass("KlvCommandsTestLog", Procedure), "", WS_POPUP, 0, 0,
+                              10, 10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     log().clear();
   }
   ~LoggingWindow() { DestroyWindow(window_); }

@@ -1,6 +1,7 @@
 #include "tests/controls_basic/basic_harness.h"
 
 #include "tests/support/real_input.h"
+#include "tests/support/test_window_class.h"
 
 #include <algorithm>
 #include <sstream>
@@ -23,22 +24,10 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-void RegisterParentClass() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = ParentProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kParentClass;
-  registered = RegisterClassA(&windowClass) != 0;
-}
-
 }  // namespace
 
 TestParent::TestParent(int width, int height) {
-  RegisterParentClass();
+  klvtest::RegisterTestWindowClass(kParentClass, ParentProc, 0, COLOR_BTNFACE);
   hwnd_ = CreateWindowExA(0, kParentClass, "controls", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height,
                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   BringToFront(hwnd_);
@@ -66,12 +55,6 @@ std::vector<UINT>& TestParent::receivedMessages() {
   return messages;
 }
 
-void PrintTo(const SeenEvent& event, std::ostream* out) {
-  *out << "[unit " << std::hex << event.unitId << std::dec << " event " << event.event;
-  for (uint32_t argument : event.arguments) *out << ' ' << argument;
-  *out << ']';
-}
-
 std::string Describe(const std::vector<SeenEvent>& events) {
   std::ostringstream out;
   for (const SeenEvent& event : events) {
@@ -79,35 +62,6 @@ std::string Describe(const std::vector<SeenEvent>& events) {
     out << ' ';
   }
   return out.str();
-}
-
-EventLog* EventLog::current_ = nullptr;
-
-EventLog::EventLog() {
-  current_ = this;
-  klv::SetEventObserver(&EventLog::Observe);
-}
-
-EventLog::~EventLog() {
-  klv::SetEventObserver(nullptr);
-  current_ = nullptr;
-}
-
-bool EventLog::Observe(klv::EventNotice* notice) {
-  if (current_ == nullptr) return false;
-  std::vector<uint32_t> arguments(notice->arguments, notice->arguments + std::min<uint32_t>(notice->argumentCount, 5));
-  current_->seen_.push_back({notice->unitId, notice->event, arguments});
-  if (current_->supply_) {
-    notice->hasResult = 1;
-    notice->result = current_->result_;
-  }
-  return true;
-}
-
-std::vector<SeenEvent> EventLog::Take() {
-  std::vector<SeenEvent> taken;
-  taken.swap(seen_);
-  return taken;
 }
 
 LiveControl::LiveControl(const klv::DataTypeRecord& type, uint32_t unitId, HWND parent,

@@ -14,6 +14,7 @@
 #include "runtime/events.h"
 #include "runtime/program_image.h"
 #include "runtime/unit_object.h"
+#include "tests/support/event_log.h"
 
 namespace basictest {
 
@@ -40,36 +41,14 @@ class TestParent {
 TestParent& SharedParent();
 
 // One event as the observer saw it.
-struct SeenEvent {
-  uint32_t unitId;
-  int32_t event;
-  std::vector<uint32_t> arguments;
-  bool operator==(const SeenEvent& o) const {
-    return unitId == o.unitId && event == o.event && arguments == o.arguments;
-  }
-};
+using SeenEvent = klvtest::LoggedEvent;
 std::string Describe(const std::vector<SeenEvent>& events);
-void PrintTo(const SeenEvent& event, std::ostream* out);
 
 // Installs the observer for its lifetime: every notice is logged and counts
-// as handled; when a result is given, every handler "returns" it.
-class EventLog {
+// as handled; when a result is given (SupplyResult), every handler "returns" it.
+class EventLog : public klvtest::EventLog {
  public:
-  EventLog();
-  ~EventLog();
-  EventLog(const EventLog&) = delete;
-  EventLog& operator=(const EventLog&) = delete;
-
-  void SupplyResult(uint32_t value) { supply_ = true; result_ = value; }
-  // The events seen since the last Take, cleared.
-  std::vector<SeenEvent> Take();
-
- private:
-  static bool Observe(klv::EventNotice* notice);
-  static EventLog* current_;
-  std::vector<SeenEvent> seen_;
-  bool supply_ = false;
-  uint32_t result_ = 0;
+  EventLog() : klvtest::EventLog(Options{true, true}) {}
 };
 
 // A control made through its type record's create operation, destroyed

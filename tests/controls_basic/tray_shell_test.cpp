@@ -1,7 +1,8 @@
 // The tray icon against a real notification area. It runs only where the
 // shell shows a taskbar, for example inside Wine's virtual desktop:
-//   wine explorer /desktop=name,1024x768 test_controls_basic.exe --gtest_filter=TrayShell*
-// and is skipped elsewhere.
+//   wine explorer /desktop=shell,1024x768 test_controls_basic.exe --gtest_filter=TrayShell*
+// and is skipped elsewhere. The end-to-end run (tests/e2e/run_e2e.sh) runs it
+// in its desktop, where a skip counts as a failure.
 #include <gtest/gtest.h>
 
 #include <vector>

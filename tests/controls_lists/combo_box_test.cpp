@@ -365,7 +365,7 @@ TEST_F(ComboBoxTest, PickingAnItemRaisesEventZeroAfterTheSelectionChanged) {
   int seenItem = -2;
   std::string seenText = "?";
   log.OnEvent([&](const Event& event) {
-    if (event.number != 0) return;
+    if (event.event != 0) return;
     seenItem = combo->ReadNumber(kCurrentItem);
     seenText = combo->ReadText(kContent);
   });

@@ -14,6 +14,7 @@
 #include "runtime/runtime_errors.h"
 #include "runtime/window_manager.h"
 #include "tests/support/real_input.h"
+#include "tests/support/test_window_class.h"
 
 namespace listtest {
 using klvtest::SendKey;
@@ -25,8 +26,6 @@ std::map<std::pair<uint32_t, uint32_t>, klv::UnitObject*>& LiveUnits() {
   static std::map<std::pair<uint32_t, uint32_t>, klv::UnitObject*> units;
   return units;
 }
-
-EventLog* g_log = nullptr;
 
 // Hands control notifications to the unit that owns the control, as the
 // window type does.
@@ -47,18 +46,7 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 const char* ParentClass() {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = ParentProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = "KlikvaneListsTestForm";
-    registered = RegisterClassA(&windowClass) != 0;
-  }
-  return "KlikvaneListsTestForm";
+  return klvtest::RegisterTestWindowClass("KlikvaneListsTestForm", ParentProc, CS_DBLCLKS, COLOR_BTNFACE);
 }
 
 }  // namespace
@@ -215,8 +203,8 @@ LRESULT CALLBACK CreationSpy::Hook(int code, WPARAM wParam, LPARAM lParam) {
 std::string Describe(const std::vector<Event>& events, uint32_t unit) {
   std::string text;
   for (const Event& event : events) {
-    if ((unit != 0 && event.unit != unit) || event.number == klv::CommonEvent::kMouseMove) continue;
-    text += std::to_string(event.number);
+    if ((unit != 0 && event.unitId != unit) || event.event == klv::CommonEvent::kMouseMove) continue;
+    text += std::to_string(event.event);
     if (!event.arguments.empty()) {
       text += "(";
       for (size_t i = 0; i < event.arguments.size(); ++i) {
@@ -243,31 +231,6 @@ int PrintRuntimeError(int code, const char* message) {
 void InstallTestRuntimeHooks() {
   klv::SetEventObserver(&DropEvent);
   klv::SetErrorHook(&PrintRuntimeError);
-}
-
-EventLog::EventLog() {
-  g_log = this;
-  klv::SetEventObserver(&EventLog::Observe);
-}
-
-EventLog::~EventLog() {
-  klv::SetEventObserver(&DropEvent);
-  g_log = nullptr;
-}
-
-std::vector<Event> EventLog::Take() { return std::exchange(events_, {}); }
-
-bool EventLog::Observe(klv::EventNotice* notice) {
-  // The runtime dispatches nothing while events are suppressed.
-  if (g_log == nullptr || klv::EventSuppressionCount() != 0) return true;
-  Event event{notice->unitId, notice->event, std::vector<uint32_t>(notice->arguments, notice->arguments + notice->argumentCount)};
-  if (g_log->probe_) g_log->probe_(event);
-  if (g_log->answering_ && notice->event == g_log->answerEvent_) {
-    notice->hasResult = 1;
-    notice->result = g_log->answer_;
-  }
-  g_log->events_.push_back(std::move(event));
-  return true;
 }
 
 namespace {

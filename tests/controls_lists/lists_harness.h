@@ -17,6 +17,7 @@
 #include "runtime/unit_object.h"
 #include "runtime/window_template.h"
 #include "tests/support/command_call.h"
+#include "tests/support/event_log.h"
 
 namespace listtest {
 
@@ -122,39 +123,15 @@ class CreationSpy {
 };
 
 // Every event notice raised while a log lives, outside event suppression.
-struct Event {
-  uint32_t unit;
-  int number;
-  std::vector<uint32_t> arguments;
-};
+using Event = klvtest::LoggedEvent;
 // "number(arguments) " per event; only the events of one unit when given.
 // Mouse moves (-6) are left out: they depend on where the pointer was.
 std::string Describe(const std::vector<Event>& events, uint32_t unit = 0);
 
-class EventLog {
+// Notices count as handled; Answer gives the result for one event number.
+class EventLog : public klvtest::EventLog {
  public:
-  EventLog();
-  ~EventLog();
-  EventLog(const EventLog&) = delete;
-  EventLog& operator=(const EventLog&) = delete;
-  // The events so far, which are then forgotten.
-  std::vector<Event> Take();
-  // Called at each notice, before the handler would run.
-  void OnEvent(std::function<void(const Event&)> probe) { probe_ = std::move(probe); }
-  // Notices of this event number come back with this handler result.
-  void Answer(int event, uint32_t value) {
-    answerEvent_ = event;
-    answer_ = value;
-    answering_ = true;
-  }
-
- private:
-  static bool Observe(klv::EventNotice* notice);
-  std::vector<Event> events_;
-  std::function<void(const Event&)> probe_;
-  bool answering_ = false;
-  int answerEvent_ = 0;
-  uint32_t answer_ = 0;
+  EventLog() : klvtest::EventLog(Options{true, false}) {}
 };
 
 // Dispatches the thread's messages as the runtime's loop does (input goes

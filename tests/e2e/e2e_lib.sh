@@ -1,6 +1,6 @@
 # Sourced by run_e2e.sh: results, waiting, texts, real input, and looking at
 # Klikvane through e2e_probe.exe. Expects $work (artefacts), $bin (helpers),
-# DISPLAY and the Wine variables to be set.
+# DISPLAY and scripts/wine-env.sh to be sourced.
 
 passed=0
 failed=0
@@ -61,9 +61,9 @@ row_hex() {
   printf '%s' "${out%|}"
 }
 
-# --- Wine processes: every output goes to a file, never to a pipe that
-# Wine's daemons could inherit and hold open.
-run_wine() { LC_ALL=zh_CN.UTF-8 wine "$@"; }
+# --- Wine processes (started with run_wine from scripts/wine-env.sh): every
+# output goes to a file, never to a pipe that Wine's daemons could inherit
+# and hold open.
 
 # probe <arguments>: e2e_probe.exe's output.
 probe() {

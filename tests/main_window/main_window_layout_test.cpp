@@ -104,7 +104,9 @@ TEST(MainWindowLayout, EveryControlInItsPlace) {
     SCOPED_TRACE(testing::Message() << std::hex << "unit 0x" << c.unitId);
     HWND window = UnitHandle(c.unitId);
     ASSERT_NE(nullptr, window);
-    if (c.className) EXPECT_EQ(c.className, ClassOf(window));
+    if (c.className) {
+      EXPECT_EQ(c.className, ClassOf(window));
+    }
     RECT rect = RectInParent(window);
     EXPECT_EQ(c.left, rect.left);
     EXPECT_EQ(c.top, rect.top);
@@ -123,7 +125,9 @@ TEST(MainWindowLayout, EveryControlInItsPlace) {
     } else {
       EXPECT_GE(rect.bottom - rect.top, 20);  // a single-line edit at least as high as its font needs
     }
-    if (c.text) EXPECT_EQ(c.text, TextOf(window));
+    if (c.text) {
+      EXPECT_EQ(c.text, TextOf(window));
+    }
     EXPECT_EQ(c.enabled, IsWindowEnabled(window) != FALSE);
     EXPECT_EQ(c.visible, (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0);
   }

@@ -7,6 +7,7 @@
 #include "clicker/hotkeys.h"
 #include "clicker/runtime_access.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/test_window_class.h"
 
 namespace klvtest {
 namespace {
@@ -22,14 +23,7 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void RegisterProbeClass() {
-  WNDCLASSA windowClass = {};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), kProbeClass, &windowClass)) return;
-  windowClass.lpfnWndProc = ProbeProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = kProbeClass;
-  RegisterClassA(&windowClass);
+  klvtest::RegisterTestWindowClass(kProbeClass, ProbeProc, 0, COLOR_WINDOW);
 }
 
 struct ProgramKey {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "app/program_image.h"
 #include "image/program_image_data.h"
 #include "runtime/app_runtime.h"
 #include "runtime/heap.h"
@@ -53,8 +54,8 @@ klv::ProgramImageHeader MakeImage() {
   image.constants = reinterpret_cast<const uint8_t*>(&kConstantsAndBeyond.constants);
   image.constantsLength = sizeof(TestConstants);
   image.systemFunctionCount = klv::kProgramImage.systemFunctionCount;
-  image.libraryNames = klv::kSystemLibraryNames;
-  image.functionNames = klv::kSystemFunctionNames;
+  image.libraryNames = klv::kSystemLibraryNames.data();
+  image.functionNames = klv::kSystemFunctionNames.data();
   return image;
 }
 

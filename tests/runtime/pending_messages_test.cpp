@@ -9,6 +9,7 @@
 
 #include "runtime/app_runtime.h"
 #include "tests/runtime/in_process_runtime.h"
+#include "tests/support/test_window_class.h"
 
 namespace {
 
@@ -23,13 +24,8 @@ class PendingMessages : public ::testing::Test {
  protected:
   void SetUp() override {
     klvtest::StartInProcessRuntime();
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = LoggingWindowProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "KlvPendingMessagesTest";
-    RegisterClassA(&windowClass);
-    window_ = CreateWindowExA(0, "KlvPendingMessagesTest", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              windowClass.hInstance, nullptr);
+    window_ = CreateWindowExA(0, klvtest::RegisterTestWindowClass("KlvPendingMessagesTest", LoggingWindowProc), "", 0,
+                              0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr), nullptr);
     g_dispatched.clear();
   }
   void TearDown() override {

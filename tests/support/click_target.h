@@ -21,7 +21,7 @@ struct ReceivedMessage {
   // When the target handled it, on its QueryPerformanceCounter clock.
   unsigned long long microseconds = 0;
   // The child window's name in the target's layout; empty for the top-level window.
-  std::string window;
+  std::string window = {};
   bool operator==(const ReceivedMessage& o) const {
     return message == o.message && wParam == o.wParam && lParam == o.lParam && window == o.window;
   }

@@ -1,12 +1,11 @@
 #include "tests/support/klikvane_session.h"
 
 #include <cstdio>
-#include <mutex>
 #include <thread>
 
 #include "clicker/globals.h"
 #include "clicker/runtime_access.h"
-#include "image/program_image_data.h"
+#include "app/program_image.h"
 #include "runtime/app_runtime.h"
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
@@ -24,20 +23,6 @@ int PrintRuntimeError(int code, const char* message) {
   return 1;
 }
 
-std::mutex g_logMutex;
-std::vector<EventLog::Entry> g_entries;
-bool g_logging = false;
-
-bool Observe(klv::EventNotice* notice) {
-  if (g_logging) {
-    std::lock_guard<std::mutex> lock(g_logMutex);
-    EventLog::Entry entry = {notice->unitId, notice->event, {}};
-    for (uint32_t i = 0; i < notice->argumentCount && i < 5; ++i) entry.arguments.push_back(notice->arguments[i]);
-    g_entries.push_back(entry);
-  }
-  return false;  // the handler still runs
-}
-
 }  // namespace
 
 void StartKlikvaneInProcess() {
@@ -49,7 +34,6 @@ void StartKlikvaneInProcess() {
   klv::InitRuntime();
   klv::clicker::SetSupport(&klv::SupportTable());
   klv::clicker::CreateGlobals();
-  klv::SetEventObserver(Observe);
   klv::LoadStartWindow(kMainWindow);
   Pump(200);
 }
@@ -156,35 +140,6 @@ void BringMainWindowToFront() {
   Pump(100);
 }
 
-EventLog::EventLog() {
-  std::lock_guard<std::mutex> lock(g_logMutex);
-  g_entries.clear();
-  g_logging = true;
-}
-
-EventLog::~EventLog() {
-  std::lock_guard<std::mutex> lock(g_logMutex);
-  g_logging = false;
-  g_entries.clear();
-}
-
-std::vector<EventLog::Entry> EventLog::entries() const {
-  std::lock_guard<std::mutex> lock(g_logMutex);
-  return g_entries;
-}
-
-std::vector<int32_t> EventLog::EventsOf(uint32_t unitId) const {
-  std::vector<int32_t> events;
-  for (const Entry& entry : entries()) {
-    if (entry.unitId == unitId) events.push_back(entry.event);
-  }
-  return events;
-}
-
-void EventLog::Clear() {
-  std::lock_guard<std::mutex> lock(g_logMutex);
-  g_entries.clear();
-}
 
 }  // namespace klvtest
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "runtime/events.h"
+#include "tests/support/event_log.h"
 
 namespace klvtest {
 
@@ -41,24 +42,6 @@ void PressKey(WORD key, bool control = false);
 POINT ScreenPointOf(uint32_t unitId, int x, int y);
 // Brings the main window to the front so that input reaches it.
 void BringMainWindowToFront();
-
-// Records every event notice raised (observer installed while it lives).
-class EventLog {
- public:
-  EventLog();
-  ~EventLog();
-  EventLog(const EventLog&) = delete;
-  EventLog& operator=(const EventLog&) = delete;
-  struct Entry {
-    uint32_t unitId;
-    int32_t event;
-    std::vector<uint32_t> arguments;
-  };
-  std::vector<Entry> entries() const;
-  // The event numbers raised by one unit, in order.
-  std::vector<int32_t> EventsOf(uint32_t unitId) const;
-  void Clear();
-};
 
 }  // namespace klvtest
 

@@ -10,7 +10,7 @@
 #include "clicker/runtime_access.h"
 #include "controls/core_commands.h"
 #include "controls/libraries.h"
-#include "image/program_image_data.h"
+#include "app/program_image.h"
 #include "runtime/app_runtime.h"
 #include "runtime/runtime_errors.h"
 

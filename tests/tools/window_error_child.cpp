@@ -9,7 +9,7 @@
 
 #include "clicker/globals.h"
 #include "clicker/runtime_access.h"
-#include "image/program_image_data.h"
+#include "app/program_image.h"
 #include "runtime/app_runtime.h"
 #include "runtime/events.h"
 #include "runtime/property_access.h"

@@ -1,8 +1,7 @@
-// The image's code base: the program's start routine and the table through
-// which the window template's handler references are resolved.
+#include "clicker/program_code.h"
+
 #include "clicker/event_handlers.h"
 #include "clicker/program_start.h"
-#include "image/program_image_data.h"
 
 namespace klv {
 

@@ -1,0 +1,10 @@
+// The program image of Klikvane: the header that joins the image's data
+// (image/) and the program's code (clicker/).
+#pragma once
+#include "runtime/program_image.h"
+
+namespace klv {
+
+extern const ProgramImageHeader kProgramImage;
+
+}  // namespace klv

@@ -1,0 +1,10 @@
+// The program's code as the image refers to it: the start routine and the
+// table through which the window template's handler references resolve.
+#pragma once
+#include "runtime/program_image.h"
+
+namespace klv {
+
+extern const ProgramCode kProgramCode;
+
+}  // namespace klv

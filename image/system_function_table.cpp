@@ -1,0 +1,75 @@
+// The system-function table, one row per entry in entry-number order. An
+// empty library text means the default libraries are searched; the spelling
+// of each text ("user32", "user32.dll", "kernel32") is the image's own.
+#include "image/system_function_table.h"
+
+#include <iterator>
+
+#include "runtime/numbered_table.h"
+
+namespace klv {
+namespace {
+
+struct SystemFunctionRow {
+  SystemFunction number;
+  const char* library;
+  const char* exportName;
+};
+
+constexpr SystemFunctionRow kRows[] = {
+    // Stopping a thread.
+    {kTerminateThread, "", "TerminateThread"},
+    // Clicking: the target window, the cursor and the mouse messages.
+    {kFindWindowExA, "user32", "FindWindowExA"},
+    {kMouseEvent, "user32.dll", "mouse_event"},
+    {kGetCursorPos, "user32", "GetCursorPos"},
+    {kClientToScreen, "user32.dll", "ClientToScreen"},
+    {kSetCursorPos, "user32.dll", "SetCursorPos"},
+    {kGetDesktopWindow, "user32", "GetDesktopWindow"},
+    {kPostMessageA, "", "PostMessageA"},
+    // Looking at a window.
+    {kGetWindowLongA, "user32", "GetWindowLongA"},
+    {kGetWindowTextA, "", "GetWindowTextA"},
+    {kGetParent, "", "GetParent"},
+    // The runner thread and its waits.
+    {kCreateThread, "", "CreateThread"},
+    {kCreateWaitableTimerA, "", "CreateWaitableTimerA"},
+    {kSetWaitableTimer, "", "SetWaitableTimer"},
+    {kMsgWaitForMultipleObjects, "", "MsgWaitForMultipleObjects"},
+    {kCloseHandle, "kernel32", "CloseHandle"},
+    // Hotkeys and the replaced window procedure.
+    {kUnregisterHotKey, "user32.dll", "UnregisterHotKey"},
+    {kRegisterHotKey, "user32.dll", "RegisterHotKey"},
+    {kSetWindowLongA, "", "SetWindowLongA"},
+    // Listing the top-level windows.
+    {kGetCurrentProcessId, "kernel32.dll", "GetCurrentProcessId"},
+    {kEnumWindows, "", "EnumWindows"},
+    {kGetWindowThreadProcessId, "user32.dll", "GetWindowThreadProcessId"},
+    {kGetClassNameA, "user32.dll", "GetClassNameA"},
+    {kIsWindowVisible, "", "IsWindowVisible"},
+    // Telling the operator; passing messages on.
+    {kMessageBoxA, "user32.dll", "MessageBoxA"},
+    {kCallWindowProcA, "user32.dll", "CallWindowProcA"},
+    // Capturing a point: the window under the cursor.
+    {kFindWindowA, "user32.dll", "FindWindowA"},
+    {kGetWindowRect, "", "GetWindowRect"},
+    {kWindowFromPoint, "user32", "WindowFromPoint"},
+    {kGetFocus, "user32.dll", "GetFocus"},
+    // The settings file.
+    {kGetPrivateProfileStringA, "kernel32", "GetPrivateProfileStringA"},
+    // The window a background click reaches; the top-level window of a captured point.
+    {kChildWindowFromPointEx, "user32.dll", "ChildWindowFromPointEx"},
+    {kMapWindowPoints, "user32.dll", "MapWindowPoints"},
+    {kGetAncestor, "user32.dll", "GetAncestor"},
+    {kGetWindow, "user32.dll", "GetWindow"},
+};
+static_assert(std::size(kRows) == kSystemFunctionEntries, "one row per system function");
+static_assert(RowsInNumberOrder(kRows), "system functions out of entry-number order");
+
+}  // namespace
+
+const std::array<const char*, kSystemFunctionEntries> kSystemLibraryNames = ColumnOf(kRows, &SystemFunctionRow::library);
+const std::array<const char*, kSystemFunctionEntries> kSystemFunctionNames =
+    ColumnOf(kRows, &SystemFunctionRow::exportName);
+
+}  // namespace klv

@@ -1,0 +1,51 @@
+// The entry numbers of the program's system-function table. Two tables are
+// kept in this order, one row per entry, each row naming its number so that
+// the build fails when a row is out of place: the runtime's prototypes
+// (runtime/system_thunks.cpp) and the image's library and export names
+// (image/system_function_table.cpp). The table is append-only: a new entry
+// takes the next number, just above kSystemFunctionCount.
+#pragma once
+
+namespace klv {
+
+enum SystemFunction : int {
+  kTerminateThread = 0,
+  kFindWindowExA = 1,
+  kMouseEvent = 2,
+  kGetCursorPos = 3,
+  kClientToScreen = 4,
+  kSetCursorPos = 5,
+  kGetDesktopWindow = 6,
+  kPostMessageA = 7,
+  kGetWindowLongA = 8,
+  kGetWindowTextA = 9,
+  kGetParent = 10,
+  kCreateThread = 11,
+  kCreateWaitableTimerA = 12,
+  kSetWaitableTimer = 13,
+  kMsgWaitForMultipleObjects = 14,
+  kCloseHandle = 15,
+  kUnregisterHotKey = 16,
+  kRegisterHotKey = 17,
+  kSetWindowLongA = 18,
+  kGetCurrentProcessId = 19,
+  kEnumWindows = 20,
+  kGetWindowThreadProcessId = 21,
+  kGetClassNameA = 22,
+  kIsWindowVisible = 23,
+  kMessageBoxA = 24,
+  kCallWindowProcA = 25,
+  kFindWindowA = 26,
+  kGetWindowRect = 27,
+  kWindowFromPoint = 28,
+  kGetFocus = 29,
+  kGetPrivateProfileStringA = 30,  // lists a settings section's key names for the settings load
+  // The window a background click reaches; the top-level window of a captured point.
+  kChildWindowFromPointEx = 31,
+  kMapWindowPoints = 32,
+  kGetAncestor = 33,
+  kGetWindow = 34,
+  kSystemFunctionCount             // not an entry: the number of entries
+};
+
+}  // namespace klv
