@@ -11,7 +11,7 @@ const char* const kSystemLibraryNames[kSystemFunctionEntries] = {
     "",           "user32",     "",           "",           "",           "",           "",
     "",           "kernel32",   "user32.dll", "user32.dll", "",           "kernel32.dll",
     "",           "user32.dll", "user32.dll", "",           "user32.dll", "user32.dll", "user32.dll",
-    "",           "user32",     "user32.dll", "kernel32",
+    "",           "user32",     "user32.dll", "kernel32",   "winmm.dll",  "winmm.dll",  "kernel32",
 };
 
 const char* const kSystemFunctionNames[kSystemFunctionEntries] = {
@@ -23,7 +23,7 @@ const char* const kSystemFunctionNames[kSystemFunctionEntries] = {
     "GetCurrentProcessId",  "EnumWindows",      "GetWindowThreadProcessId",
     "GetClassNameA",        "IsWindowVisible",  "MessageBoxA",         "CallWindowProcA",
     "FindWindowA",          "GetWindowRect",    "WindowFromPoint",     "GetFocus",
-    "GetPrivateProfileStringA",
+    "GetPrivateProfileStringA", "timeBeginPeriod", "timeEndPeriod",   "CreateWaitableTimerExW",
 };
 
 const LibraryRecord* const kProgramLibraries[4] = {&kCoreLibrary, &kExtendedControlsLibrary,

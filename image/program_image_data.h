@@ -9,7 +9,7 @@ extern const ProgramCode kProgramCode;
 
 // The system-function table: library texts and export names by entry number.
 // Entry 30 lists a settings section's key names for the settings load.
-constexpr uint32_t kSystemFunctionEntries = 31;
+constexpr uint32_t kSystemFunctionEntries = 34;
 extern const char* const kSystemLibraryNames[kSystemFunctionEntries];
 extern const char* const kSystemFunctionNames[kSystemFunctionEntries];
 

@@ -89,6 +89,9 @@ const SystemFunctionThunk kThunks[kSystemFunctionCount] = {
     {2, &InvokeWindowFromPoint},                                       // 28 WindowFromPoint
     Thunk<HWND>(),                                                     // 29 GetFocus
     Thunk<DWORD, LPCSTR, LPCSTR, LPCSTR, LPSTR, DWORD, LPCSTR>(),      // 30 GetPrivateProfileStringA
+    Thunk<UINT, UINT>(),                                               // 31 timeBeginPeriod
+    Thunk<UINT, UINT>(),                                               // 32 timeEndPeriod
+    Thunk<HANDLE, LPSECURITY_ATTRIBUTES, LPCWSTR, DWORD, DWORD>(),     // 33 CreateWaitableTimerExW
 };
 
 }  // namespace

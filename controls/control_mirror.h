@@ -1,0 +1,72 @@
+// Mirrors of what other threads read of a control. The thread that owns a
+// control's system window keeps a copy of its content up to date on every
+// path that changes it; any other thread reads the copy under a lock instead
+// of sending a message to the owner and waiting for it to answer. One thread
+// writes (the owner), any number read; every read returns the state of one
+// moment, never a mix of two.
+//
+// Pure code (no system headers): built natively under ThreadSanitizer too.
+#pragma once
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace klv {
+
+// The rows of a report list and their cell texts, and the selected row.
+class ListMirror {
+ public:
+  using Row = std::vector<std::string>;  // cell texts, column 0 first
+
+  // Writers, on the owner thread. A row index outside the rows is ignored,
+  // except that InsertRow appends at any index past the end.
+  void Reset(std::vector<Row> rows, int32_t selected);
+  void InsertRow(int32_t at, Row row);
+  void ReplaceRow(int32_t at, Row row);
+  void ReplaceCell(int32_t row, int32_t column, std::string text);
+  void EraseRow(int32_t at);
+  void SetSelected(int32_t row);
+
+  // Readers, on any thread. A missing row or column reads as the empty text.
+  int32_t RowCount() const;
+  std::string Cell(int32_t row, int32_t column) const;
+  Row RowAt(int32_t row) const;  // the cells of one state together
+  int32_t Selected() const;
+  std::vector<Row> Rows() const;
+
+ private:
+  mutable std::mutex lock_;
+  std::vector<Row> rows_;
+  int32_t selected_ = -1;
+};
+
+// The shown text, the selected item and the item texts of a combo box.
+class ComboMirror {
+ public:
+  struct State {
+    std::string text;
+    int32_t selected = -1;
+    std::vector<std::string> items;
+    bool operator==(const State& o) const { return text == o.text && selected == o.selected && items == o.items; }
+  };
+
+  // Writer, on the owner thread: the whole state at once. Returns whether
+  // it differed from the one held.
+  bool Set(const State& state);
+  // Writer: the shown text and selection, the items kept. Same answer.
+  bool SetShown(const std::string& text, int32_t selected);
+
+  // Readers, on any thread.
+  State Snapshot() const;
+  std::string Text() const;
+  int32_t Selected() const;
+  // The item's text; the empty text for an index outside the items.
+  std::string Item(int32_t index) const;
+
+ private:
+  mutable std::mutex lock_;
+  State state_;
+};
+
+}  // namespace klv
