@@ -57,7 +57,7 @@ void SetRunningButtons(bool running) {
 // One row: read, click, wait. Returns false when the run was stopped before
 // the click or during the wait. The mode is read once for the lookup and the
 // click together.
-bool RunStep(int32_t row) {
+bool RunStep(int32_t row, const WaitTimer& stepTimer) {
   int32_t x = CellInteger(row, 0);
   int32_t y = CellInteger(row, 1);
   int32_t delay = CellInteger(row, 2);
@@ -69,7 +69,7 @@ bool RunStep(int32_t row) {
   }
   if (StopRequested()) return false;
   DeliverClickInMode(foreground, x, y, target);
-  return PreciseWait(delay, 0, g_stopSignal) != WaitEnd::kStopped;
+  return PreciseWait(delay, 0, g_stopSignal, &stepTimer) != WaitEnd::kStopped;
 }
 
 unsigned long __stdcall RunnerEntry(void*) {
@@ -139,15 +139,18 @@ void RestoreTimerResolution() {
   g_resolutionRaised = false;
 }
 
+// One timer serves every wait of the run: made and closed once, not at
+// every step.
 void RunLoop() {
+  WaitTimer stepTimer;
   while (!StopRequested()) {
     int32_t count = RowCount();
     if (count <= 0) {
-      if (PreciseWait(kEmptyPlanRestMs, 0, g_stopSignal) == WaitEnd::kStopped) return;
+      if (PreciseWait(kEmptyPlanRestMs, 0, g_stopSignal, &stepTimer) == WaitEnd::kStopped) return;
       continue;
     }
     for (int32_t row = 0; row < count; ++row) {
-      if (!RunStep(row)) return;
+      if (!RunStep(row, stepTimer)) return;
     }
   }
 }
