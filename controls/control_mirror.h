@@ -5,14 +5,84 @@
 // writes (the owner), any number read; every read returns the state of one
 // moment, never a mix of two.
 //
+// An operator action changes a control in several steps (adding a plan row
+// inserts the row, then fills its cells one by one). While the owner thread
+// runs an event handler a batch is open: the changes go to a draft and are
+// published together when the outermost batch closes, so another thread
+// never sees half an action. Outside a batch each change is published before
+// the call that made it returns.
+//
 // Pure code (no system headers): built natively under ThreadSanitizer too.
 #pragma once
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace klv {
+
+class MirrorBatch {
+ public:
+  // On the owner thread, around an event handler; batches nest.
+  static void Open();
+  static void Close();
+  static bool IsOpen();
+
+  // A mirror with a draft of its own to publish when the batch closes.
+  class Member {
+   public:
+    virtual void Publish() = 0;
+
+   protected:
+    ~Member();
+    void Join();  // once per batch, at the first drafted change
+  };
+};
+
+// A state guarded by a lock: written by one thread, read by any.
+template <class State>
+class GuardedState : public MirrorBatch::Member {
+ public:
+  // Writer (the owner thread): applies change to the draft while a batch is
+  // open, else to the published state under the lock.
+  template <class Change>
+  void Write(Change change) {
+    if (MirrorBatch::IsOpen()) {
+      if (!drafting_) {
+        draft_ = state_;  // only this thread writes the state: no lock to read it
+        drafting_ = true;
+        Join();
+      }
+      change(draft_);
+      return;
+    }
+    std::lock_guard<std::mutex> guard(lock_);
+    change(state_);
+  }
+  // The writer's view: its draft when there is one.
+  const State& Current() const { return drafting_ ? draft_ : state_; }
+  // Reader (any thread): the published state, under the lock.
+  template <class Look>
+  auto Read(Look look) const {
+    std::lock_guard<std::mutex> guard(lock_);
+    return look(state_);
+  }
+  void Publish() override {
+    {
+      std::lock_guard<std::mutex> guard(lock_);
+      std::swap(state_, draft_);
+    }
+    draft_ = State();
+    drafting_ = false;
+  }
+
+ private:
+  mutable std::mutex lock_;
+  State state_;
+  State draft_;
+  bool drafting_ = false;
+};
 
 // The rows of a report list and their cell texts, and the selected row.
 class ListMirror {
@@ -36,9 +106,11 @@ class ListMirror {
   std::vector<Row> Rows() const;
 
  private:
-  mutable std::mutex lock_;
-  std::vector<Row> rows_;
-  int32_t selected_ = -1;
+  struct State {
+    std::vector<Row> rows;
+    int32_t selected = -1;
+  };
+  GuardedState<State> state_;
 };
 
 // The shown text, the selected item and the item texts of a combo box.
@@ -65,8 +137,7 @@ class ComboMirror {
   std::string Item(int32_t index) const;
 
  private:
-  mutable std::mutex lock_;
-  State state_;
+  GuardedState<State> state_;
 };
 
 }  // namespace klv

@@ -1,7 +1,7 @@
 // The control mirrors under one writer and several readers at once, built
 // with ThreadSanitizer: no data race, and every read is a state the writer
-// wrote, whole (never a mix of two writes), and never older than one read
-// before it on the same thread.
+// wrote, whole (never a mix of two writes, nor part of a batch), and never
+// older than one read before it on the same thread.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -104,7 +104,15 @@ TEST(MirrorStress, EveryListRowReadIsOneWrittenRowWhileRowsComeAndGo) {
     int32_t count = mirror.RowCount();
     switch (n % 5) {
       case 0: mirror.EraseRow(count / 2); break;
-      case 1: mirror.InsertRow(count, ListRow(n, count)); break;
+      case 1:
+        // An operator action in steps, inside a batch: the row shows only
+        // once it is filled.
+        klv::MirrorBatch::Open();
+        mirror.InsertRow(count, {"", "", "", ""});
+        mirror.ReplaceCell(count, 0, std::to_string(n) + ":" + std::to_string(count));
+        mirror.ReplaceRow(count, ListRow(n, count));
+        klv::MirrorBatch::Close();
+        break;
       case 2: mirror.InsertRow(0, ListRow(n, 0)); break;
       case 3: if (count > 0) mirror.ReplaceRow(n % count, ListRow(n, n % count)); break;
       default:
