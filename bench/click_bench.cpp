@@ -3,9 +3,10 @@
 // this process that only posts a click and waits on a waitable timer. Both
 // click a recording target in a third process that stamps each message with
 // QueryPerformanceCounter.
-//   bench_clicking.exe [timing|cpu|throughput|all] [scale]
+//   bench_clicking.exe [timing|busy|cpu|throughput|all|step] [scale]
 //   bench_clicking.exe background <scale> <baseline Klikvane.exe>
 //   bench_clicking.exe lookups [scale]
+// "step" and "lookups" (not part of all) time each part of a runner step in this process.
 // Klikvane.exe is the one built beside the bin folder; scale (default 1)
 // multiplies the number of samples and the run times. "background" sets the
 // steps per second of background runs against another build of the program,
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -27,10 +29,12 @@
 #include "bench/linux_cpu.h"
 #include "clicker/delivery.h"
 #include "clicker/globals.h"
+#include "clicker/precise_wait.h"
 #include "clicker/reached_window.h"
 #include "clicker/runtime_access.h"
 #include "clicker/units.h"
 #include "controls/core_commands.h"
+#include "controls/report_list_commands.h"
 #include "runtime/app_runtime.h"
 #include "tests/clicking/operator_actions.h"
 #include "tests/clicking/target_log.h"
@@ -125,6 +129,42 @@ void TimingSection(KlikvaneProgram& program, double scale) {
   }
 }
 
+// --- timing while the window is busy -----------------------------------------------
+
+// A one-row run at 10 ms while the window loads a plan of that many rows (it
+// fills its list row by row and serves nothing else meanwhile), against the
+// same run with the window idle. The loaded rows have the same delay; a row
+// read while the loader has inserted it but not yet filled its cells waits
+// no delay, which shows as an interval shorter than the delay.
+void BusySection(KlikvaneProgram& klikvane, double scale) {
+  constexpr int kDelay = 10;
+  int rows = std::max(100, static_cast<int>(1000 * scale));
+  Spread idle = SpreadOf(KlikvaneOvershoots(klikvane, kDelay, 200));
+  klikvane.LoadPlan(klvtest::kTargetTitle, 1, kDelay);
+  size_t from = klvtest::MarkTarget();
+  klikvane.Start();
+  Sleep(300);
+  size_t loadFrom = klvtest::MarkTarget();
+  double start = NowMs();
+  klikvane.LoadPlan(klvtest::kTargetTitle, rows, kDelay);  // returns once the window has loaded it
+  double loading = NowMs() - start;
+  size_t loadTo = klvtest::MarkTarget(60000);
+  klikvane.Stop();
+  std::vector<ReceivedMessage> during = klvtest::QueuedBetween(loadFrom, loadTo);
+  std::vector<double> overshoots = Overshoots(during, kDelay, SIZE_MAX);
+  size_t early = static_cast<size_t>(std::count_if(overshoots.begin(), overshoots.end(),
+                                                   [](double o) { return o < -kDelay / 2.0; }));
+  Spread busy = SpreadOf(overshoots);
+  klvtest::QueuedBetween(from, klvtest::MarkTarget(60000));
+  std::printf("\nClick timing at %d ms while the window loads a %d-row plan (%.0f ms of loading)\n", kDelay, rows,
+              loading);
+  std::printf("                      samples   median     p99\n");
+  std::printf("window idle           %7u  %7.2f %7.2f\n", static_cast<unsigned>(idle.samples), idle.median, idle.p99);
+  std::printf("window loading        %7u  %7.2f %7.2f   (%u clicks of half-loaded rows came early)\n",
+              static_cast<unsigned>(busy.samples), busy.median, busy.p99, static_cast<unsigned>(early));
+  std::fflush(stdout);
+}
+
 // --- processor use ------------------------------------------------------------
 
 // Serves this thread's messages, the runner's reads of the controls among
@@ -190,6 +230,71 @@ void CpuSection(double scale) {
   std::printf("Klikvane, one-row plan with delay 1000 ms   %12.3f   %11.3f\n", running.process, running.server);
   std::printf("Klikvane loaded, not running                %12.3f   %11.3f\n", idle.process, idle.server);
   std::printf("bare loop clicking once per 1000 ms         %12.3f   %11.3f\n", bare.process, bare.server);
+  std::fflush(stdout);
+}
+
+// --- what a step costs ---------------------------------------------------------------
+
+// Each part of a runner step, timed over many calls on a thread of its own
+// while this (the window's) thread serves messages, as the runner runs.
+struct StepPart {
+  const char* name;
+  void (*once)();
+};
+
+using namespace klv::clicker;
+
+klv::CommandArgument PlanList() { return UnitArgument(Unit::kPlanList, klv::TypeCode::kReportList); }
+
+const StepPart kStepParts[] = {
+    {"row count (list command)", [] { CallReportList(klv::reportlist::kListRowCount, {PlanList()}); }},
+    {"one cell as an integer (list command, ToInteger)",
+     [] {
+       klv::CommandResult cell = CallReportList(klv::reportlist::kListCellText,
+                                                {PlanList(), IntegerArgument(0), IntegerArgument(2)});
+       HeapText text(reinterpret_cast<char*>(static_cast<uintptr_t>(cell.low)));
+       TextToInteger(text.get());
+     }},
+    {"a combo box's text (property read)", [] { ReadUnitText(Unit::kComboMouseButton, Property::kComboText); }},
+    {"target lookup by title (FindWindowExA)",
+     [] {
+       HeapText title = ReadUnitText(Unit::kComboWindowTitle, Property::kComboText);
+       FindTargetWindow(title.get());
+     }},
+    {"three posted messages (one click)",
+     [] { BackgroundClick(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(klvtest::Target().window())), 10, 20, 1, 1); }},
+    {"a wait of 0 ms (timer made, set, waited, closed)", [] { PreciseWait(0); }},
+};
+
+struct StepTimes {
+  int calls;
+  double microseconds[sizeof kStepParts / sizeof kStepParts[0]];
+};
+
+DWORD WINAPI TimeStepParts(void* context) {
+  auto* times = static_cast<StepTimes*>(context);
+  for (size_t part = 0; part < sizeof kStepParts / sizeof kStepParts[0]; ++part) {
+    double start = NowMs();
+    for (int i = 0; i < times->calls; ++i) kStepParts[part].once();
+    times->microseconds[part] = 1000 * (NowMs() - start) / times->calls;
+  }
+  return 0;
+}
+
+void StepSection(double scale) {
+  klvtest::ClearPlan();
+  klvtest::AddPlanRow(10, 20, 0);
+  StepTimes times = {std::max(100, static_cast<int>(2000 * scale)), {}};
+  HANDLE thread = CreateThread(nullptr, 0, &TimeStepParts, &times, 0, nullptr);
+  while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+    klv::ProcessPendingMessages();
+  }
+  CloseHandle(thread);
+  klvtest::MarkTarget(120000);
+  std::printf("\nWhat a step's parts cost on the runner's thread (microseconds per call, %d calls each)\n", times.calls);
+  for (size_t part = 0; part < sizeof kStepParts / sizeof kStepParts[0]; ++part) {
+    std::printf("%-52s %8.1f\n", kStepParts[part].name, times.microseconds[part]);
+  }
   std::fflush(stdout);
 }
 
@@ -415,13 +520,14 @@ int main(int argc, char** argv) {
     return 1;
   }
   SetCursorPos(1010, 750);  // away from every window
-  if (which != "cpu" && which != "lookups") {
+  if (which != "cpu" && which != "lookups" && which != "step") {
     klvbench::KlikvaneProgram program(klvtest::ProgramFolder() + "\\..\\Klikvane.exe");
     if (!program.ready()) {
       std::fprintf(stderr, "Klikvane did not come up\n");
       return 1;
     }
     if (which == "all" || which == "timing") klvbench::TimingSection(program, scale);
+    if (which == "all" || which == "busy") klvbench::BusySection(program, scale);
     if (which == "all" || which == "throughput") klvbench::ThroughputSection(program, scale);
     if (which == "background" && argc > 3) klvbench::BackgroundSection(program, argv[3], scale);
   }
@@ -436,6 +542,11 @@ int main(int argc, char** argv) {
       return 1;
     }
     klvbench::CpuSection(scale);
+  }
+  if (which == "step") {
+    klvtest::StartKlikvaneInProcess();
+    if (!klvtest::ChooseBackgroundTarget(klvtest::kTargetTitle)) return 1;
+    klvbench::StepSection(scale);
   }
   return 0;
 }

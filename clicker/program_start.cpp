@@ -1,12 +1,16 @@
 #include "clicker/program_start.h"
 
 #include "clicker/globals.h"
+#include "clicker/runner.h"
 #include "clicker/runtime_access.h"
 
 namespace klv::clicker {
 namespace {
 
-void ExitRoutine() { ReleaseGlobals(); }
+void ExitRoutine() {
+  RestoreTimerResolution();
+  ReleaseGlobals();
+}
 
 // The program's own start routine has nothing to do.
 void StartRoutine() {}

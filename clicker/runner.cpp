@@ -1,5 +1,7 @@
 #include "clicker/runner.h"
 
+#include <atomic>
+
 #include "clicker/delivery.h"
 #include "clicker/globals.h"
 #include "clicker/precise_wait.h"
@@ -15,8 +17,14 @@ namespace {
 // The runner is stopped cooperatively: it waits on its step timer and on this
 // signal together and checks the signal before each step, so it always ends
 // at a point where it holds nothing the user-interface thread needs. The
-// signal is a manual-reset waitable timer set to fire at once.
+// signal is a manual-reset waitable timer set to fire at once; the flag set
+// with it is what the runner tests between steps (a kernel object would cost
+// a call to the system at every step).
 uint32_t g_stopSignal = 0;
+std::atomic<bool> g_stopRequested{false};
+// Whether this run raised the system's timer resolution (and owes the one
+// call that restores it).
+bool g_resolutionRaised = false;
 bool g_running = false;
 bool g_stopping = false;
 // How long a pass that finds no rows rests before it reads the count again.
@@ -33,7 +41,13 @@ int32_t CellInteger(int32_t row, int32_t column) {
   return TextToInteger(text.get());
 }
 
-bool StopRequested() { return IsSignalled(g_stopSignal); }
+bool StopRequested() { return g_stopRequested.load(std::memory_order_acquire); }
+
+// For the length of a run the system clock ticks every millisecond, so that
+// the step timer fires on time where the system's default tick is 15.6 ms.
+void RaiseTimerResolution() {
+  if (!g_resolutionRaised) g_resolutionRaised = CallSystem(kTimeBeginPeriod, {1}) == 0;  // TIMERR_NOERROR
+}
 
 void SetRunningButtons(bool running) {
   WriteUnitInteger(Unit::kButtonStart, Property::kDisabled, running ? 1 : 0);
@@ -41,9 +55,9 @@ void SetRunningButtons(bool running) {
 }
 
 // One row: read, click, wait. Returns false when the run was stopped before
-// the click or during the wait. Every read is a message to the user-interface
-// thread, so the mode is read once for the lookup and the click together.
-bool RunStep(int32_t row) {
+// the click or during the wait. The mode is read once for the lookup and the
+// click together.
+bool RunStep(int32_t row, const WaitTimer& stepTimer) {
   int32_t x = CellInteger(row, 0);
   int32_t y = CellInteger(row, 1);
   int32_t delay = CellInteger(row, 2);
@@ -57,7 +71,7 @@ bool RunStep(int32_t row) {
   }
   if (StopRequested()) return false;
   DeliverClickInMode(foreground, x, y, target);
-  return PreciseWait(delay, 0, g_stopSignal) != WaitEnd::kStopped;
+  return PreciseWait(delay, 0, g_stopSignal, &stepTimer) != WaitEnd::kStopped;
 }
 
 unsigned long __stdcall RunnerEntry(void*) {
@@ -92,10 +106,13 @@ void StartRun() {
   // a run shows them; the stop command sets them back.
   g_stopSignal = CallSystem(kCreateWaitableTimerA, {0, 1, 0});
   if (g_stopSignal == 0) return;
+  g_stopRequested.store(false, std::memory_order_release);
+  RaiseTimerResolution();
   uint32_t threadId = 0;
   Globals().runnerThread = CallSystem(kCreateThread, {0, 0, Word(&RunnerEntry), 0, 0, Word(&threadId)});
   g_running = Globals().runnerThread != 0;
   if (!g_running) {
+    RestoreTimerResolution();
     CallSystem(kCloseHandle, {g_stopSignal});
     g_stopSignal = 0;
   }
@@ -105,9 +122,11 @@ void StopRun() {
   SetRunningButtons(false);
   if (!g_running || g_stopping) return;
   g_stopping = true;
+  g_stopRequested.store(true, std::memory_order_release);
   int64_t now = 0;
   CallSystem(kSetWaitableTimer, {g_stopSignal, Word(&now), 0, 0, 0, 0});
   JoinRunner(Globals().runnerThread);
+  RestoreTimerResolution();
   CallSystem(kCloseHandle, {Globals().runnerThread});
   CallSystem(kCloseHandle, {g_stopSignal});
   Globals().runnerThread = 0;
@@ -116,15 +135,24 @@ void StopRun() {
   g_stopping = false;
 }
 
+void RestoreTimerResolution() {
+  if (!g_resolutionRaised) return;
+  CallSystem(kTimeEndPeriod, {1});
+  g_resolutionRaised = false;
+}
+
+// One timer serves every wait of the run: made and closed once, not at
+// every step.
 void RunLoop() {
+  WaitTimer stepTimer;
   while (!StopRequested()) {
     int32_t count = RowCount();
     if (count <= 0) {
-      if (PreciseWait(kEmptyPlanRestMs, 0, g_stopSignal) == WaitEnd::kStopped) return;
+      if (PreciseWait(kEmptyPlanRestMs, 0, g_stopSignal, &stepTimer) == WaitEnd::kStopped) return;
       continue;
     }
     for (int32_t row = 0; row < count; ++row) {
-      if (!RunStep(row)) return;
+      if (!RunStep(row, stepTimer)) return;
     }
   }
 }

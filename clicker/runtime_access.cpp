@@ -1,7 +1,6 @@
 #include "clicker/runtime_access.h"
 
 #include <cstring>
-#include <vector>
 
 #include "clicker/units.h"
 #include "controls/core_commands.h"
@@ -93,20 +92,20 @@ CommandArgument OmittedArgument() { return {0, 0, TypeCode::kOmitted}; }
 CommandArgument UnitArgument(uint32_t unitId, uint32_t typeCode) { return {Unit::kMainWindow, unitId, typeCode}; }
 CommandArgument WindowArgument() { return {Unit::kMainWindow, 0, TypeCode::kWindow}; }
 
+// The arguments of an initializer list lie in one array already: they are
+// handed on in place, with no copy on the heap (the runner calls these at
+// every step).
 CommandResult CallCore(int command, std::initializer_list<CommandArgument> arguments) {
-  std::vector<CommandArgument> list(arguments);
-  return Rt().CallCoreCommand(kCoreCommands[command], static_cast<int>(list.size()), list.data());
+  return Rt().CallCoreCommand(kCoreCommands[command], static_cast<int>(arguments.size()), arguments.begin());
 }
 
 CommandResult CallReportList(int command, std::initializer_list<CommandArgument> arguments) {
-  std::vector<CommandArgument> list(arguments);
-  return Rt().CallLibraryCommand(kReportListLibraryPosition, kReportListCommands[command], static_cast<int>(list.size()),
-                                 list.data());
+  return Rt().CallLibraryCommand(kReportListLibraryPosition, kReportListCommands[command],
+                                 static_cast<int>(arguments.size()), arguments.begin());
 }
 
 uint32_t CallSystem(int number, std::initializer_list<uint32_t> arguments) {
-  std::vector<uint32_t> list(arguments);
-  return Rt().CallSystemFunction(number, static_cast<int>(list.size()), list.data());
+  return Rt().CallSystemFunction(number, static_cast<int>(arguments.size()), arguments.begin());
 }
 
 HeapText ReadUnitText(uint32_t unitId, int index) {

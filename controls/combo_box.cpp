@@ -2,6 +2,11 @@
 // data, colours and font, its events, and the three core commands that work
 // on it (item text, add item, clear). Items added by the commands live only in
 // the system control, so a rebuild of the system window loses them.
+// The control keeps a mirror of its shown text, selected item and item texts
+// for other threads. The combo box and its edit field each get a procedure
+// in front of the system's that brings the mirror up to date after every
+// message that may have changed them (commands, property writes, the user's
+// picks and typing, texts set by other programs), before the message returns.
 #include <windows.h>
 
 #include <algorithm>
@@ -10,6 +15,7 @@
 
 #include "controls/child_window.h"
 #include "controls/command_arguments.h"
+#include "runtime/control_mirror.h"
 #include "controls/control_font.h"
 #include "controls/control_paint.h"
 #include "controls/core_commands.h"
@@ -106,16 +112,58 @@ int Replace(List* stored, const List& wanted) {
   return 1;
 }
 
-// The text of item index, asked of the system control (any thread).
-std::string ItemText(HWND combo, int index) {
-  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+// Asks the combo box's window something: by a sent message, or, with the
+// system's procedure given, by calling it in place (the owner thread only,
+// so that the mirror's own questions do not pass the mirroring procedure).
+struct ComboAsker {
+  HWND combo;
+  WNDPROC direct = nullptr;
+  LRESULT operator()(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return direct ? CallWindowProcA(direct, combo, message, wParam, lParam) : SendMessageA(combo, message, wParam, lParam);
+  }
+};
+
+// The text of item index, asked of the system control.
+std::string ItemText(const ComboAsker& ask, int index) {
+  int count = static_cast<int>(ask(CB_GETCOUNT, 0, 0));
   if (index < 0 || index >= count) return std::string();
-  LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  LRESULT length = ask(CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length == CB_ERR || length <= 0) return std::string();
   std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-  LRESULT copied = SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+  LRESULT copied = ask(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
   if (copied == CB_ERR || copied <= 0) return std::string();
   return std::string(buffer.data(), strnlen(buffer.data(), buffer.size()));
+}
+
+std::string ShownText(const ComboAsker& ask) {
+  char small[256];
+  LRESULT got = ask(WM_GETTEXT, sizeof small, reinterpret_cast<LPARAM>(small));
+  if (got >= 0 && got < static_cast<LRESULT>(sizeof small) - 2) return std::string(small, static_cast<size_t>(got));
+  LRESULT length = ask(WM_GETTEXTLENGTH, 0, 0);
+  if (length <= 0) return std::string();
+  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+  got = ask(WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+  return std::string(buffer.data(), got > 0 ? strnlen(buffer.data(), buffer.size()) : 0);
+}
+
+// Messages after which the combo box and its edit field are surely as they
+// were: paints, hit tests and questions. After any other the mirror is
+// compared with the control.
+bool LeavesContentAlone(UINT message) {
+  switch (message) {
+    case WM_PAINT: case WM_NCPAINT: case WM_ERASEBKGND: case WM_NCHITTEST: case WM_SETCURSOR:
+    case WM_NCMOUSEMOVE: case WM_GETTEXT: case WM_GETTEXTLENGTH: case WM_GETDLGCODE: case WM_GETFONT:
+    case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORSTATIC: case WM_TIMER:
+    case WM_DESTROY: case WM_NCDESTROY: case CB_GETCOUNT: case CB_GETCURSEL: case CB_GETLBTEXT:
+    case CB_GETLBTEXTLEN: case CB_GETEDITSEL: case CB_GETDROPPEDSTATE: case CB_GETITEMDATA: case CB_GETITEMHEIGHT:
+    case EM_GETSEL: return true;
+    default: return false;
+  }
+}
+
+bool ChangesItems(UINT message) {
+  return message == CB_ADDSTRING || message == CB_INSERTSTRING || message == CB_DELETESTRING ||
+         message == CB_RESETCONTENT || message == CB_DIR || message == CB_SETITEMDATA;
 }
 
 // The edit field's text in characters: the system counts selection
@@ -147,6 +195,8 @@ EditSelection ReadEditSelection(HWND combo) {
   return {static_cast<int32_t>(start), static_cast<int32_t>(end)};
 }
 
+LRESULT CALLBACK EditFieldProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+
 class ComboBoxUnit : public UnitObject {
  public:
   ComboBoxUnit(const CreateRequest& request, const ComboBoxSettings& settings)
@@ -172,9 +222,15 @@ class ComboBoxUnit : public UnitObject {
     ApplyFont(true);
   }
   LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // What other threads read of the combo box instead of asking its window.
+  const ComboMirror& mirror() const { return mirror_; }
+  // Brings the mirror up to date: the shown text and selection, and with
+  // items the item texts too. Owner thread.
+  void MirrorControl(bool items);
 
  private:
   HWND Build(HWND parent, int childId, RECT rect, DWORD commonStyle);
+  ComboAsker Direct() const { return {hwnd(), comboProcedure_}; }
   void FillItems(HWND combo);
   void ApplyFont(bool redraw);
   void ApplyItemHeight() { SendMessageA(hwnd(), CB_SETITEMHEIGHT, 0, baseItemHeight_ + settings_.extraItemHeight); }
@@ -196,6 +252,8 @@ class ComboBoxUnit : public UnitObject {
   ControlFont font_;
   ColourBrush background_;
   int baseItemHeight_ = 0;
+  ComboMirror mirror_;
+  WNDPROC comboProcedure_ = nullptr;  // the system's, in place of a sent message
   SpareProperties<kPropertyCount - kBindingSetting - 1> spare_{kBindingSetting + 1};  // held, without effect
 };
 
@@ -225,8 +283,32 @@ HWND ComboBoxUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyle)
     ApplyEditSelection(combo);
   }
   AttachWindow(combo);
+  comboProcedure_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(combo, GWLP_WNDPROC));
   SubclassWindow(combo, &UnitProcedure<ComboBoxUnit>);
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  if (GetComboBoxInfo(combo, &info) && info.hwndItem && info.hwndItem != combo) {
+    SubclassWindow(info.hwndItem, &EditFieldProcedure);
+  }
+  MirrorControl(true);
   return combo;
+}
+
+void ComboBoxUnit::MirrorControl(bool items) {
+  ComboAsker ask = Direct();
+  std::string text = ShownText(ask);
+  int32_t selected = static_cast<int32_t>(ask(CB_GETCURSEL, 0, 0));
+  if (!items) {
+    mirror_.SetShown(text, selected);
+    return;
+  }
+  ComboMirror::State state{std::move(text), selected, {}, {}};
+  int count = static_cast<int>(ask(CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    state.items.push_back(ItemText(ask, i));
+    state.itemData.push_back(static_cast<uint32_t>(ask(CB_GETITEMDATA, static_cast<WPARAM>(i), 0)));
+  }
+  mirror_.Set(state);
 }
 
 void ComboBoxUnit::FillItems(HWND combo) {
@@ -288,9 +370,8 @@ bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kStyle: out->low = settings_.style; return true;
     case kContent:
       // A drop-down list answers its window text with the selected item's
-      // text (empty when none is selected): one message, which matters to
-      // the click runner that reads the mode and the button at every step.
-      out->text = WindowText(hwnd());
+      // text (empty when none is selected).
+      out->text = OnOwnerThread() ? WindowText(hwnd()) : mirror_.Text();
       return true;
     case kMaximumLength: out->low = settings_.maximumLength; return true;
     case kSelectionStart:
@@ -314,7 +395,9 @@ bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kTextColour: out->low = settings_.textColour; return true;
     case kBackgroundColour: out->low = settings_.backgroundColour; return true;
     case kFont: out->font = font_.Value(); return true;
-    case kCurrentItem: out->low = static_cast<uint32_t>(SendMessageA(hwnd(), CB_GETCURSEL, 0, 0)); return true;
+    case kCurrentItem:
+      out->low = static_cast<uint32_t>(OnOwnerThread() ? SendMessageA(hwnd(), CB_GETCURSEL, 0, 0) : mirror_.Selected());
+      return true;
     case kItemTexts: out->text = JoinItems(settings_.items); return true;
     case kItemData: out->bytes = settings_.itemData; return true;
     case kBindingText1: out->text = settings_.text2a; return true;
@@ -474,18 +557,38 @@ LRESULT ComboBoxUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, L
       FillRect(reinterpret_cast<HDC>(wParam), &client, background_.handle());
       return 1;
     }
-    default: return CallPreviousProcedure(hwnd, message, wParam, lParam);
+    default: {
+      LRESULT result = CallPreviousProcedure(hwnd, message, wParam, lParam);
+      if (!LeavesContentAlone(message)) MirrorControl(ChangesItems(message));
+      return result;
+    }
   }
+}
+
+// The edit field's procedure in front of the system's: typing, pasting and
+// texts set from outside change the combo box's shown text.
+LRESULT CALLBACK EditFieldProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = CallPreviousProcedure(edit, message, wParam, lParam);
+  if (LeavesContentAlone(message)) return result;
+  HWND combo = GetParent(edit);
+  auto* unit = dynamic_cast<ComboBoxUnit*>(UnitObject::FromWindow(combo));
+  if (unit && unit->hwnd() == combo) unit->MirrorControl(false);
+  return result;
 }
 
 // The combo box named by a command's first argument; the lookup raises the
 // runtime error when the unit is missing. Null for a unit of another type.
-HWND ComboWindow(const CommandArguments& arguments) {
+ComboBoxUnit* ComboUnit(const CommandArguments& arguments) {
   const CommandArgument& combo = arguments.At(0);
   auto* unit = reinterpret_cast<UnitObject*>(
       static_cast<uintptr_t>(Host(HostNotifyCode::kRequireUnitObject, combo.low, combo.high)));
   auto* comboUnit = dynamic_cast<ComboBoxUnit*>(unit);
-  return comboUnit ? comboUnit->hwnd() : nullptr;
+  return comboUnit && comboUnit->hwnd() ? comboUnit : nullptr;
+}
+
+HWND ComboWindow(const CommandArguments& arguments) {
+  ComboBoxUnit* unit = ComboUnit(arguments);
+  return unit ? unit->hwnd() : nullptr;
 }
 
 }  // namespace
@@ -495,14 +598,17 @@ DataTypeRecord ComboBoxTypeRecord() {
                         &TypeInterface<CreateFromSettings<ComboBoxUnit, ComboBoxSettings>>);
 }
 
-// The commands reach the combo box only through messages to its system
-// window, so they work from any thread.
+// The commands reach the combo box through messages to its system window,
+// so they work from any thread; another thread reads item texts from the
+// mirror and does not wait for the owner.
 namespace core {
 
 void ComboItemText(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  HWND combo = ComboWindow(args);
-  std::string text = combo ? ItemText(combo, args.Integer(1, -1)) : std::string();
+  ComboBoxUnit* combo = ComboUnit(args);
+  int32_t index = args.Integer(1, -1);
+  std::string text;
+  if (combo) text = combo->OnOwnerThread() ? ItemText({combo->hwnd()}, index) : combo->mirror().Item(index);
   SetTextResult(result, CopyText(text.c_str()));
 }
 
@@ -526,12 +632,14 @@ void ComboClear(CommandResult* result, int count, const CommandArgument* argumen
 
 void ComboItemData(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  HWND combo = ComboWindow(args);
+  ComboBoxUnit* combo = ComboUnit(args);
   int32_t item = args.Integer(1, -1);
-  LRESULT data = combo && item >= 0 ? SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(item), 0) : 0;
-  // The runner asks for this on every step from its own thread: the count
-  // costs a second message, so it is asked only when the answer is unclear.
-  if (data == CB_ERR && item >= SendMessageA(combo, CB_GETCOUNT, 0, 0)) data = 0;
+  uint32_t data = 0;
+  if (combo && !combo->OnOwnerThread()) {
+    data = combo->mirror().ItemData(item);  // the runner asks at every step
+  } else if (combo && item >= 0 && item < SendMessageA(combo->hwnd(), CB_GETCOUNT, 0, 0)) {
+    data = static_cast<uint32_t>(SendMessageA(combo->hwnd(), CB_GETITEMDATA, static_cast<WPARAM>(item), 0));
+  }
   SetIntegerResult(result, static_cast<int32_t>(data));
 }
 

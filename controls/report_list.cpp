@@ -2,6 +2,10 @@
 // control's stored settings: view, styles, colours, font, image lists,
 // columns and initial rows. Rows added at run time live only in the system
 // control; a rebuild of the system window starts again from the stored rows.
+// The control keeps a mirror of the rows' texts and of the selected row for
+// other threads: every message that changes the content passes through the
+// control's own procedure, which brings the mirror up to date before it
+// returns; label edits by the user are taken from their end notification.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -226,6 +230,8 @@ class ReportListUnit : public UnitObject {
     font_.ApplyTo(hwnd(), true);
   }
   LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // What other threads read of the list instead of asking its window.
+  const ListMirror& mirror() const { return mirror_; }
 
  private:
   HWND Build(HWND parent, int childId, RECT rect, DWORD commonStyle);
@@ -245,8 +251,23 @@ class ReportListUnit : public UnitObject {
   void NoteCheckBoxClick(HWND hwnd, LPARAM position);
   bool AnswerInfoTip(const NMHDR* header);
   const RowCellRecord* RowRecord(int row) const;
+  // The mirror's side: the list view asked directly, past this control's
+  // own procedure (the owner thread only).
+  LRESULT AskListView(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return CallWindowProcA(listViewProcedure_, hwnd(), message, wParam, lParam);
+  }
+  ListMirror::Row RowOfListView(int row) const;
+  void MirrorEverything();
+  void MirrorCell(int row, int column) {
+    mirror_.ReplaceCell(row, column, ListViewCellText(hwnd(), row, column, listViewProcedure_));
+  }
+  void MirrorSelection();
+  void MirrorChange(UINT message, WPARAM wParam, LPARAM lParam, LRESULT result);
+  void MirrorLabelEdit(const NMHDR* header);
 
   ReportListSettings settings_;
+  ListMirror mirror_;
+  WNDPROC listViewProcedure_ = nullptr;
   ControlFont font_;
   OwnedHandle<HIMAGELIST, ImageList_Destroy> headerImages_;  // the header never frees its list
   SpareProperties<kPropertyCount - kFirstReserved> spare_{kFirstReserved};  // held, without effect
@@ -276,8 +297,84 @@ HWND ReportListUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyl
   InsertRows(list);
   ApplyCurrentRow(list);
   AttachWindow(list);
+  listViewProcedure_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(list, GWLP_WNDPROC));
   SubclassWindow(list, &UnitProcedure<ReportListUnit>);
+  MirrorEverything();
   return list;
+}
+
+ListMirror::Row ReportListUnit::RowOfListView(int row) const {
+  HWND header = reinterpret_cast<HWND>(AskListView(LVM_GETHEADER, 0, 0));
+  int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  ListMirror::Row cells;
+  for (int column = 0; column < std::max(columns, 1); ++column) {
+    cells.push_back(ListViewCellText(hwnd(), row, column, listViewProcedure_));
+  }
+  return cells;
+}
+
+void ReportListUnit::MirrorSelection() {
+  mirror_.SetSelected(static_cast<int32_t>(
+      AskListView(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0))));
+}
+
+void ReportListUnit::MirrorEverything() {
+  int count = static_cast<int>(AskListView(LVM_GETITEMCOUNT, 0, 0));
+  std::vector<ListMirror::Row> rows;
+  rows.reserve(static_cast<size_t>(std::max(count, 0)));
+  for (int row = 0; row < count; ++row) rows.push_back(RowOfListView(row));
+  mirror_.Reset(std::move(rows), -1);
+  MirrorSelection();
+}
+
+// After the list view has handled a message: what it changed of the rows,
+// and the selected row, which inserting and deleting rows move.
+void ReportListUnit::MirrorChange(UINT message, WPARAM wParam, LPARAM lParam, LRESULT result) {
+  const auto* item = reinterpret_cast<const LVITEMA*>(lParam);  // iItem and iSubItem sit alike in A and W
+  switch (message) {
+    case LVM_INSERTITEMA:
+    case LVM_INSERTITEMW:
+      if (result >= 0) mirror_.InsertRow(static_cast<int32_t>(result), RowOfListView(static_cast<int>(result)));
+      break;
+    case LVM_SETITEMA:
+    case LVM_SETITEMW:
+      if (result && item && (item->mask & LVIF_TEXT)) MirrorCell(item->iItem, item->iSubItem);
+      break;
+    case LVM_SETITEMTEXTA:
+    case LVM_SETITEMTEXTW:
+      if (result && item) MirrorCell(static_cast<int>(wParam), item->iSubItem);
+      break;
+    case LVM_DELETEITEM:
+      if (result) mirror_.EraseRow(static_cast<int32_t>(wParam));
+      break;
+    case LVM_DELETEALLITEMS:
+      if (result) mirror_.Reset({}, -1);
+      break;
+    case LVM_SORTITEMS:
+    case LVM_SORTITEMSEX:
+    case LVM_INSERTCOLUMNA:
+    case LVM_INSERTCOLUMNW:
+    case LVM_DELETECOLUMN: MirrorEverything(); return;
+    default: return;
+  }
+  MirrorSelection();
+}
+
+// An accepted label edit: the list view stores the new text of column 0
+// once the notification has returned, without a message of its own.
+void ReportListUnit::MirrorLabelEdit(const NMHDR* header) {
+  const auto* label = reinterpret_cast<const NMLVDISPINFOA*>(header);
+  if (label->item.pszText == nullptr) return;  // the edit was cancelled
+  if (header->code == LVN_ENDLABELEDITA) {
+    mirror_.ReplaceCell(label->item.iItem, 0, label->item.pszText);
+    return;
+  }
+  const auto* wide = reinterpret_cast<const NMLVDISPINFOW*>(header);
+  int size = WideCharToMultiByte(CP_ACP, 0, wide->item.pszText, -1, nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<size_t>(std::max(size, 1)), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide->item.pszText, -1, &text[0], size, nullptr, nullptr);
+  text.resize(std::strlen(text.c_str()));
+  mirror_.ReplaceCell(wide->item.iItem, 0, text);
 }
 
 void ReportListUnit::ApplyColours(HWND list) const {
@@ -408,7 +505,9 @@ bool ReportListUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kHeaderImages: out->bytes = settings_.headerImages; return true;
     case kViewImages: out->bytes = settings_.viewImages; return true;
     case kStateImages: out->bytes = settings_.stateImages; return true;
-    case kCurrentRow: out->low = static_cast<uint32_t>(SelectedRow(hwnd())); return true;
+    case kCurrentRow:
+      out->low = static_cast<uint32_t>(OnOwnerThread() ? SelectedRow(hwnd()) : mirror_.Selected());
+      return true;
     case kRows: out->bytes = WriteRowList(settings_.rows); return true;
     default: out->low = spare_.Read(k); return spare_.Holds(k);
   }
@@ -505,6 +604,7 @@ bool ReportListUnit::HandleParentNotification(UINT message, WPARAM wParam, LPARA
   *result = 0;
   switch (header->code) {
     case LVN_ITEMCHANGED:
+      if (change->uChanged & LVIF_STATE) MirrorSelection();
       if ((change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_FOCUSED) && !(change->uOldState & LVIS_FOCUSED)) {
         RaiseEvent(0);
       }
@@ -521,6 +621,7 @@ bool ReportListUnit::HandleParentNotification(UINT message, WPARAM wParam, LPARA
     case LVN_ENDLABELEDITA:
     case LVN_ENDLABELEDITW:
       *result = Refused(RaiseEvent(7, {static_cast<uint32_t>(label->item.iItem)}, &answer), answer) ? FALSE : TRUE;
+      if (*result) MirrorLabelEdit(header);
       return true;
     case LVN_GETINFOTIPA:
     case LVN_GETINFOTIPW: return AnswerInfoTip(header);
@@ -561,7 +662,9 @@ LRESULT ReportListUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam,
     }
     default: break;
   }
-  return CallPreviousProcedure(hwnd, message, wParam, lParam);
+  LRESULT result = CallPreviousProcedure(hwnd, message, wParam, lParam);
+  MirrorChange(message, wParam, lParam, result);
+  return result;
 }
 
 }  // namespace
@@ -571,11 +674,12 @@ DataTypeRecord ReportListTypeRecord() {
                         &TypeInterface<CreateFromSettings<ReportListUnit, ReportListSettings>>);
 }
 
-HWND ReportListWindow(uint32_t windowId, uint32_t unitId) {
+ReportListAccess FindReportList(uint32_t windowId, uint32_t unitId) {
   auto* unit = reinterpret_cast<UnitObject*>(
       static_cast<uintptr_t>(Host(HostNotifyCode::kRequireUnitObject, windowId, unitId)));
   auto* list = dynamic_cast<ReportListUnit*>(unit);
-  return list ? list->hwnd() : nullptr;
+  if (list == nullptr || list->hwnd() == nullptr) return {};
+  return {list->hwnd(), &list->mirror(), list->OnOwnerThread()};
 }
 
 }  // namespace klv

@@ -1,7 +1,9 @@
-// The six report-list commands. The click runner calls some of them from its
-// own thread while the user-interface thread owns the list, so they reach
-// the list only through messages sent to its system window, which the system
-// hands to the owning thread; they read nothing the control object keeps.
+// The six report-list commands. The click runner reads the plan from its own
+// thread while the user-interface thread owns the list: the two reading
+// commands answer another thread from the list's mirror, so it never waits
+// for the owner; on the owner thread they ask the list view itself. The
+// changing commands reach the list through messages to its system window,
+// which the system hands to the owning thread, whose list keeps its mirror.
 #include "controls/report_list_commands.h"
 
 #include <windows.h>
@@ -17,7 +19,7 @@
 #include "controls/report_list_window.h"
 #include "runtime/text_value.h"
 
-namespace klv::reportlist {
+namespace klv {
 namespace {
 
 constexpr size_t kFirstTextBuffer = 512;
@@ -25,23 +27,29 @@ constexpr size_t kFirstTextBuffer = 512;
 // ever answer nonsense.
 constexpr size_t kLargestTextBuffer = size_t{1} << 26;
 
-HWND ListOf(const CommandArguments& args) {
+ReportListAccess AccessOf(const CommandArguments& args) {
   const CommandArgument& list = args.At(0);
-  return ReportListWindow(list.low, list.high);
+  return FindReportList(list.low, list.high);
 }
+
+HWND ListOf(const CommandArguments& args) { return AccessOf(args).window; }
+
+}  // namespace
 
 // The cell's text through a buffer that doubles while the text fills it:
 // an answer one byte short of the buffer may have been cut. A double-byte
 // character that does not fit whole is left out, so a cut text may also end
 // two bytes short.
-std::string CellText(HWND list, int row, int column) {
+std::string ListViewCellText(HWND list, int row, int column, WNDPROC direct) {
   for (size_t size = kFirstTextBuffer;; size *= 2) {
     std::vector<char> buffer(size, '\0');
     LVITEMA item = {};
     item.iSubItem = column;
     item.pszText = buffer.data();
     item.cchTextMax = static_cast<int>(size);
-    LRESULT length = SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    LRESULT length = direct ? CallWindowProcA(direct, list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                                              reinterpret_cast<LPARAM>(&item))
+                            : SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     buffer[size - 1] = '\0';
     if (length < static_cast<LRESULT>(size) - 2 || size >= kLargestTextBuffer) {
       return std::string(buffer.data(), strnlen(buffer.data(), size));
@@ -49,17 +57,26 @@ std::string CellText(HWND list, int row, int column) {
   }
 }
 
-}  // namespace
+namespace reportlist {
 
 void ListRowCount(CommandResult* result, int count, const CommandArgument* arguments) {
-  HWND list = ListOf(CommandArguments(count, arguments));
-  SetIntegerResult(result, list ? static_cast<int32_t>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) : 0);
+  ReportListAccess list = AccessOf(CommandArguments(count, arguments));
+  int32_t rows = 0;
+  if (list.window) {
+    rows = list.onOwnerThread ? static_cast<int32_t>(SendMessageA(list.window, LVM_GETITEMCOUNT, 0, 0))
+                              : list.mirror->RowCount();
+  }
+  SetIntegerResult(result, rows);
 }
 
 void ListCellText(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  HWND list = ListOf(args);
-  std::string text = list ? CellText(list, args.Integer(1, 0), args.Integer(2, 0)) : std::string();
+  ReportListAccess list = AccessOf(args);
+  int32_t row = args.Integer(1, 0), column = args.Integer(2, 0);
+  std::string text;
+  if (list.window) {
+    text = list.onOwnerThread ? ListViewCellText(list.window, row, column) : list.mirror->Cell(row, column);
+  }
   SetTextResult(result, CopyText(text.c_str()));
 }
 
@@ -105,4 +122,5 @@ void ListDeleteAllRows(CommandResult* result, int count, const CommandArgument* 
   if (HWND list = ListOf(CommandArguments(count, arguments))) SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
 }
 
-}  // namespace klv::reportlist
+}  // namespace reportlist
+}  // namespace klv

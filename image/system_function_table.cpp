@@ -62,6 +62,10 @@ constexpr SystemFunctionRow kRows[] = {
     {kMapWindowPoints, "user32.dll", "MapWindowPoints"},
     {kGetAncestor, "user32.dll", "GetAncestor"},
     {kGetWindow, "user32.dll", "GetWindow"},
+    // A run's timer resolution and its high-resolution step timer.
+    {kTimeBeginPeriod, "winmm.dll", "timeBeginPeriod"},
+    {kTimeEndPeriod, "winmm.dll", "timeEndPeriod"},
+    {kCreateWaitableTimerExW, "kernel32", "CreateWaitableTimerExW"},
 };
 static_assert(std::size(kRows) == kSystemFunctionEntries, "one row per system function");
 static_assert(RowsInNumberOrder(kRows), "system functions out of entry-number order");

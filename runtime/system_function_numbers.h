@@ -45,6 +45,10 @@ enum SystemFunction : int {
   kMapWindowPoints = 32,
   kGetAncestor = 33,
   kGetWindow = 34,
+  // A run's timer resolution and its high-resolution step timer.
+  kTimeBeginPeriod = 35,
+  kTimeEndPeriod = 36,
+  kCreateWaitableTimerExW = 37,
   kSystemFunctionCount             // not an entry: the number of entries
 };
 

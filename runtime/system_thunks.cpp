@@ -118,6 +118,10 @@ constexpr ThunkRow kThunkRows[] = {
     {kMapWindowPoints, Thunk<int, HWND, HWND, LPPOINT, UINT>()},
     {kGetAncestor, Thunk<HWND, HWND, UINT>()},
     {kGetWindow, Thunk<HWND, HWND, UINT>()},
+    // A run's timer resolution and its high-resolution step timer.
+    {kTimeBeginPeriod, Thunk<UINT, UINT>()},
+    {kTimeEndPeriod, Thunk<UINT, UINT>()},
+    {kCreateWaitableTimerExW, Thunk<HANDLE, LPSECURITY_ATTRIBUTES, LPCWSTR, DWORD, DWORD>()},
 };
 static_assert(std::size(kThunkRows) == kSystemFunctionCount, "one prototype per system function");
 static_assert(RowsInNumberOrder(kThunkRows), "prototypes out of entry-number order");

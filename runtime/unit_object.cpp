@@ -11,7 +11,10 @@ UnitObject::~UnitObject() { DestroyOwnWindow(); }
 
 void UnitObject::AttachWindow(HWND window) {
   hwnd_ = window;
-  if (window) SetPropA(window, kUnitProperty, reinterpret_cast<HANDLE>(this));
+  if (window) {
+    ownerThread_ = GetWindowThreadProcessId(window, nullptr);
+    SetPropA(window, kUnitProperty, reinterpret_cast<HANDLE>(this));
+  }
 }
 
 void UnitObject::DestroyOwnWindow() {

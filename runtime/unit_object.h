@@ -94,6 +94,9 @@ class UnitObject {
   uint32_t unitId() const { return unitId_; }
   // The unit's system window (a windowless type still has its own helper window).
   HWND hwnd() const { return hwnd_; }
+  // True on the thread that owns the system window. Any other thread that
+  // asks the window something waits until this one answers.
+  bool OnOwnerThread() const { return GetCurrentThreadId() == ownerThread_; }
 
   // Type property k (the property index minus 8). Reading fills *out;
   // writing returns 1 when the unit must be laid out again (its system window
@@ -132,6 +135,7 @@ class UnitObject {
   uint32_t windowId_;
   uint32_t unitId_;
   HWND hwnd_ = nullptr;
+  DWORD ownerThread_ = 0;
 };
 
 // Operations handed out by a type's interface function.

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the pure logic natively with clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer (tests/fuzz), runs its test program, then runs
+# UndefinedBehaviorSanitizer (tests/fuzz), runs its test program and the
+# control mirrors' stress test under ThreadSanitizer, then runs
 # each libFuzzer target for KLIKVANE_FUZZ_SECONDS (default 60) from a copy
 # of its committed corpus. Any crash, leak, timeout or sanitizer report
-# fails. The last line is "N passed, M failed" (the test program counts as
+# fails. The last line is "N passed, M failed" (each test program counts as
 # one). Build folder: ${KLIKVANE_BUILD:-build}-native.
 # No "set -e": every target runs and is counted even when one before it
 # fails, and the summary line is always printed.
@@ -24,7 +25,7 @@ finish() {
 }
 
 # A sanitizer or property report in a log, even if the exit code hid it.
-reports='ERROR: (AddressSanitizer|LeakSanitizer|UndefinedBehaviorSanitizer|libFuzzer)|runtime error:|property violated'
+reports='ERROR: (AddressSanitizer|LeakSanitizer|UndefinedBehaviorSanitizer|libFuzzer)|WARNING: ThreadSanitizer|runtime error:|property violated'
 has_report() { grep -qE "$reports" "$1"; }
 
 # The start of the first report and the summary lines; else the log's end.
@@ -47,7 +48,7 @@ record() {  # name, log, exit code, summary
 
 if ! bash "$root/scripts/setup.sh" clang libclang-rt-14-dev cmake make googletest; then
   echo "fuzz.sh: cannot install clang and libclang-rt-14-dev"
-  failed=$((${#fuzzers[@]} + 1))
+  failed=$((${#fuzzers[@]} + 2))
   finish
 fi
 
@@ -56,7 +57,7 @@ if ! cmake -S "$root/tests/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ > "$bu
    ! cmake --build "$build" -j"$(nproc)" > "$build/build.log" 2>&1; then
   echo "fuzz.sh: the native build failed:"
   tail -n 40 "$build/configure.log" "$build/build.log" 2>/dev/null
-  failed=$((${#fuzzers[@]} + 1))
+  failed=$((${#fuzzers[@]} + 2))
   finish
 fi
 
@@ -66,6 +67,10 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:${UBSAN_OPTIONS:-}"
 log="$build/native_test.log"
 "$build/native_test" > "$log" 2>&1
 record native_test "$log" $? "$(grep -oE '[0-9]+ tests? from [0-9]+ test suites? ran' "$log")"
+
+log="$build/mirror_stress_test.log"
+TSAN_OPTIONS="halt_on_error=1:${TSAN_OPTIONS:-}" "$build/mirror_stress_test" > "$log" 2>&1
+record mirror_stress_test "$log" $? "$(grep -oE '[0-9]+ tests? from [0-9]+ test suites? ran' "$log")"
 
 for name in "${fuzzers[@]}"; do
   corpus="$build/fuzz/corpus/$name"

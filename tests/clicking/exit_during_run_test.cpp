@@ -40,5 +40,28 @@ TEST(ExitDuringRun, ClosingTheWindowWhileRunningEndsTheProgramWithCodeZero) {
   DeleteFileA(settings.c_str());
 }
 
+// The same program with its timer calls logged: a quit while a run goes on
+// gives back the timer resolution the run raised, exactly once.
+TEST(ExitDuringRun, QuittingWhileRunningRestoresTheTimerResolutionOnce) {
+  std::string settings = ProgramFolder() + "\\Marrowfen.ini";
+  std::string log = ProgramFolder() + "\\timer_calls.log";
+  WriteWholeFile(settings, kSettings);
+  DeleteFileA(log.c_str());
+  {
+    ChildProcess program(ProgramFolder() + "\\watched_klikvane.exe", "\"" + log + "\"");
+    HWND window = WaitForShownWindow(program.id(), "Klikvane");
+    ASSERT_NE(nullptr, window);
+    SendMessageA(FindWindowExA(window, nullptr, "Button", "读取"), BM_CLICK, 0, 0);
+    SendMessageA(FindWindowExA(window, nullptr, "Button", "开始/F6"), BM_CLICK, 0, 0);
+    ASSERT_FALSE(IsWindowEnabled(FindWindowExA(window, nullptr, "Button", "开始/F6")));
+    Sleep(300);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, program.Wait(15000));
+  }
+  EXPECT_EQ("timeBeginPeriod 1\ntimeEndPeriod 1\n", ReadWholeFile(log));
+  DeleteFileA(settings.c_str());
+  DeleteFileA(log.c_str());
+}
+
 }  // namespace
 }  // namespace klvtest

@@ -59,14 +59,20 @@ std::string ComboItemTextOf(HWND combo, int index) {
   return text.c_str();
 }
 
-HWND g_countedWindow = nullptr;
-UINT g_countedMessage = 0;
-WNDPROC g_previousProc = nullptr;
-volatile long g_sentCount = 0;
 
-LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == g_countedMessage && InSendMessage()) InterlockedIncrement(&g_sentCount);
-  return CallWindowProcA(g_previousProc, window, message, wParam, lParam);
+// The runner's calls of the plan's row-count command: the clicker's support
+// table is replaced by a copy whose library-command entry counts them.
+klv::SupportEntries g_countingSupport;
+const klv::SupportEntries* g_realSupport = nullptr;
+DWORD g_countingThread = 0;
+volatile long g_rowCountReads = 0;
+
+klv::CommandResult CountingLibraryCommand(int library, klv::CommandFunction command, int count,
+                                          const klv::CommandArgument* arguments) {
+  if (command == &klv::reportlist::ListRowCount && GetCurrentThreadId() != g_countingThread) {
+    InterlockedIncrement(&g_rowCountReads);
+  }
+  return g_realSupport->CallLibraryCommand(library, command, count, arguments);
 }
 
 }  // namespace
@@ -188,19 +194,17 @@ bool ShowsIdle() {
 
 bool ShowsRunning() { return ReadUnit(kButtonStart, kDisabled) == 1 && ReadUnit(kButtonStop, kDisabled) == 0; }
 
-SentMessageCounter::SentMessageCounter(HWND window, UINT message) {
-  g_countedWindow = window;
-  g_countedMessage = message;
-  g_sentCount = 0;
-  g_previousProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc)));
+RowCountReads::RowCountReads() {
+  g_rowCountReads = 0;
+  g_countingThread = GetCurrentThreadId();
+  g_realSupport = &klv::clicker::Rt();
+  g_countingSupport = *g_realSupport;
+  g_countingSupport.CallLibraryCommand = &CountingLibraryCommand;
+  klv::clicker::SetSupport(&g_countingSupport);
 }
 
-SentMessageCounter::~SentMessageCounter() {
-  SetWindowLongPtrA(g_countedWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_previousProc));
-  g_countedWindow = nullptr;
-}
+RowCountReads::~RowCountReads() { klv::clicker::SetSupport(g_realSupport); }
 
-long SentMessageCounter::count() const { return g_sentCount; }
+long RowCountReads::count() const { return g_rowCountReads; }
 
 }  // namespace klvtest

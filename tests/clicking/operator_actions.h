@@ -48,14 +48,14 @@ bool ShowsIdle();
 // Buttons as a running window shows them.
 bool ShowsRunning();
 
-// Counts one message that another thread sends to a control's window (the
-// runner reads the controls that way) while it lives.
-class SentMessageCounter {
+// Counts the plan's row-count reads that another thread (the runner, once
+// per pass) makes while it lives. Made and ended while no run goes on.
+class RowCountReads {
  public:
-  SentMessageCounter(HWND window, UINT message);
-  ~SentMessageCounter();
-  SentMessageCounter(const SentMessageCounter&) = delete;
-  SentMessageCounter& operator=(const SentMessageCounter&) = delete;
+  RowCountReads();
+  ~RowCountReads();
+  RowCountReads(const RowCountReads&) = delete;
+  RowCountReads& operator=(const RowCountReads&) = delete;
   long count() const;
 };
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "clicker/precise_wait.h"
+#include "tests/support/timer_call_watch.h"
 
 namespace klvtest {
 namespace {
@@ -125,6 +126,26 @@ TEST(PreciseWait, TheStopSignalEndsAWaitInProgressOrOneNotYetBegun) {
   stopper.join();
   EXPECT_EQ(WaitEnd::kStopped, PreciseWait(600000, 0, stop.word()));
   EXPECT_FALSE(minute.fired());
+}
+
+TEST(PreciseWait, ASystemRefusingHighResolutionTimersGivesAPlainTimerThatStillWaits) {
+  klvtest::TimerCalls before = klvtest::CountedTimerCalls();
+  klvtest::RefuseHighResolutionTimers(true);
+  ReferenceTimer sameDueTime(300), minute(60000);
+  WaitEnd end = PreciseWait(300);
+  klvtest::RefuseHighResolutionTimers(false);
+  EXPECT_EQ(WaitEnd::kElapsed, end);
+  EXPECT_TRUE(sameDueTime.fired());
+  EXPECT_FALSE(minute.fired());
+  klvtest::TimerCalls refused = klvtest::CountedTimerCalls();
+  EXPECT_EQ(1, refused.refused - before.refused);
+  EXPECT_EQ(1, refused.plainTimers - before.plainTimers);
+  EXPECT_EQ(0, refused.highResolution - before.highResolution);
+  // Where the system offers it, the wait's timer is a high-resolution one.
+  EXPECT_EQ(WaitEnd::kElapsed, PreciseWait(1));
+  klvtest::TimerCalls offered = klvtest::CountedTimerCalls();
+  EXPECT_EQ(1, offered.highResolution - refused.highResolution);
+  EXPECT_EQ(0, offered.plainTimers - refused.plainTimers);
 }
 
 TEST(PreciseWait, AWaitThatFailsEndsInsteadOfSpinning) {

@@ -11,6 +11,7 @@
 #include "tests/clicking/clicking_fixture.h"
 #include "tests/clicking/runner_watch.h"
 #include "tests/support/process_footprint.h"
+#include "tests/support/timer_call_watch.h"
 
 namespace klvtest {
 namespace {
@@ -92,7 +93,7 @@ bool ServeUntil(Condition condition) {
 // or, with passes given, once the runner has begun its second pass; true
 // when the runner had ended by the time the stop returned and the buttons
 // are idle.
-bool StartAndStop(const SentMessageCounter* passes) {
+bool StartAndStop(const RowCountReads* passes) {
   long before = passes ? passes->count() : 0;
   RaiseClickedEvent(kButtonStart);
   RunnerWatch runner;
@@ -106,21 +107,30 @@ class RunnerCycles : public Clicking {};
 TEST_F(RunnerCycles, QuickStartsAndStopsLeaveNoThreadHandleOrMemoryBehind) {
   ASSERT_TRUE(ChooseBackgroundTarget(kTargetTitle));
   AddPlanRow(100, 200, 0);
-  SentMessageCounter passes(UnitHandle(klv::clicker::Unit::kPlanList), LVM_GETITEMCOUNT);
+  RowCountReads passes;
   CountingRuntimeHeap runtimeHeap;
   for (int i = 0; i < kWarmUpCycles; ++i) ASSERT_TRUE(StartAndStop(i % 2 ? &passes : nullptr)) << "cycle " << i;
   Footprint before = Measure();
+  TimerCalls timersBefore = CountedTimerCalls();
   DWORD begin = GetTickCount();
   int failed = 0;
   for (int i = 0; i < kCycles; ++i) failed += StartAndStop(i % kStepEvery ? nullptr : &passes) ? 0 : 1;
   DWORD took = GetTickCount() - begin;
   Footprint after = Measure();
+  TimerCalls timers = CountedTimerCalls();
   std::printf("%d start/stop cycles took %lu ms; runtime blocks %ld -> %ld, handles %lu -> %lu, "
               "heap %u -> %u bytes, private %u -> %u KiB\n",
               kCycles, took, before.runtimeBlocks, after.runtimeBlocks, before.handles, after.handles,
               static_cast<unsigned>(before.heapBytes), static_cast<unsigned>(after.heapBytes),
               static_cast<unsigned>(before.privateBytes / 1024), static_cast<unsigned>(after.privateBytes / 1024));
   EXPECT_EQ(0, failed);
+  // Each run raised the system timer resolution to 1 ms once and gave it
+  // back once, and its steps waited on high-resolution timers.
+  EXPECT_EQ(kCycles, timers.beginPeriod - timersBefore.beginPeriod);
+  EXPECT_EQ(kCycles, timers.endPeriod - timersBefore.endPeriod);
+  EXPECT_EQ(0, timers.otherPeriods);
+  EXPECT_GE(timers.highResolution - timersBefore.highResolution, kCycles / kStepEvery);
+  EXPECT_EQ(0, timers.refused);
   // A runtime block kept per stepping run would show as a thousand, a
   // handle per run as ten thousand, a thread stack per run as 40 MiB.
   EXPECT_LE(after.runtimeBlocks, before.runtimeBlocks + 8);

@@ -1,0 +1,148 @@
+// Mirrors of what other threads read of a control. The thread that owns a
+// control's system window keeps a copy of its content up to date on every
+// path that changes it; any other thread reads the copy under a lock instead
+// of sending a message to the owner and waiting for it to answer. One thread
+// writes (the owner), any number read; every read returns the state of one
+// moment, never a mix of two.
+//
+// An operator action changes a control in several steps (adding a plan row
+// inserts the row, then fills its cells one by one). While the owner thread
+// runs an event handler a batch is open: the changes go to a draft and are
+// published together when the outermost batch closes, so another thread
+// never sees half an action. Outside a batch each change is published before
+// the call that made it returns.
+//
+// Pure code (no system headers): built natively under ThreadSanitizer too.
+#pragma once
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace klv {
+
+class MirrorBatch {
+ public:
+  // On the owner thread, around an event handler; batches nest.
+  static void Open();
+  static void Close();
+  static bool IsOpen();
+
+  // A mirror with a draft of its own to publish when the batch closes.
+  class Member {
+   public:
+    virtual void Publish() = 0;
+
+   protected:
+    ~Member();
+    void Join();  // once per batch, at the first drafted change
+  };
+};
+
+// A state guarded by a lock: written by one thread, read by any.
+template <class State>
+class GuardedState : public MirrorBatch::Member {
+ public:
+  // Writer (the owner thread): applies change to the draft while a batch is
+  // open, else to the published state under the lock.
+  template <class Change>
+  void Write(Change change) {
+    if (MirrorBatch::IsOpen()) {
+      if (!drafting_) {
+        draft_ = state_;  // only this thread writes the state: no lock to read it
+        drafting_ = true;
+        Join();
+      }
+      change(draft_);
+      return;
+    }
+    std::lock_guard<std::mutex> guard(lock_);
+    change(state_);
+  }
+  // The writer's view: its draft when there is one.
+  const State& Current() const { return drafting_ ? draft_ : state_; }
+  // Reader (any thread): the published state, under the lock.
+  template <class Look>
+  auto Read(Look look) const {
+    std::lock_guard<std::mutex> guard(lock_);
+    return look(state_);
+  }
+  void Publish() override {
+    {
+      std::lock_guard<std::mutex> guard(lock_);
+      std::swap(state_, draft_);
+    }
+    draft_ = State();
+    drafting_ = false;
+  }
+
+ private:
+  mutable std::mutex lock_;
+  State state_;
+  State draft_;
+  bool drafting_ = false;
+};
+
+// The rows of a report list and their cell texts, and the selected row.
+class ListMirror {
+ public:
+  using Row = std::vector<std::string>;  // cell texts, column 0 first
+
+  // Writers, on the owner thread. A row index outside the rows is ignored,
+  // except that InsertRow appends at any index past the end.
+  void Reset(std::vector<Row> rows, int32_t selected);
+  void InsertRow(int32_t at, Row row);
+  void ReplaceRow(int32_t at, Row row);
+  void ReplaceCell(int32_t row, int32_t column, std::string text);
+  void EraseRow(int32_t at);
+  void SetSelected(int32_t row);
+
+  // Readers, on any thread. A missing row or column reads as the empty text.
+  int32_t RowCount() const;
+  std::string Cell(int32_t row, int32_t column) const;
+  Row RowAt(int32_t row) const;  // the cells of one state together
+  int32_t Selected() const;
+  std::vector<Row> Rows() const;
+
+ private:
+  struct State {
+    std::vector<Row> rows;
+    int32_t selected = -1;
+  };
+  GuardedState<State> state_;
+};
+
+// The shown text, the selected item and the item texts of a combo box.
+class ComboMirror {
+ public:
+  struct State {
+    std::string text;
+    int32_t selected = -1;
+    std::vector<std::string> items;
+    std::vector<uint32_t> itemData;  // one word per item, beside its text
+    bool operator==(const State& o) const {
+      return text == o.text && selected == o.selected && items == o.items && itemData == o.itemData;
+    }
+  };
+
+  // Writer, on the owner thread: the whole state at once. Returns whether
+  // it differed from the one held.
+  bool Set(const State& state);
+  // Writer: the shown text and selection, the items kept. Same answer.
+  bool SetShown(const std::string& text, int32_t selected);
+
+  // Readers, on any thread.
+  State Snapshot() const;
+  std::string Text() const;
+  int32_t Selected() const;
+  // The item's text; the empty text for an index outside the items.
+  std::string Item(int32_t index) const;
+  // The item's data word; 0 for an index outside the items.
+  uint32_t ItemData(int32_t index) const;
+
+ private:
+  GuardedState<State> state_;
+};
+
+}  // namespace klv

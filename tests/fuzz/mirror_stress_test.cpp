@@ -1,0 +1,150 @@
+// The control mirrors under one writer and several readers at once, built
+// with ThreadSanitizer: no data race, and every read is a state the writer
+// wrote, whole (never a mix of two writes, nor part of a batch), and never
+// older than one read before it on the same thread.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "runtime/control_mirror.h"
+
+namespace {
+
+using klv::ComboMirror;
+using klv::ListMirror;
+
+constexpr int kWrites = 20000;
+constexpr int kReaders = 3;
+
+// State number n of the combo: text, selection and items all say n.
+ComboMirror::State ComboState(int n) {
+  std::string mark = std::to_string(n);
+  return {"text " + mark, n, {mark, mark + " second", std::string(40, 'x') + mark}};
+}
+
+// The number a combo state was written under; -1 when it is not one. An
+// even state changed only the shown part: its items are those of the state
+// before.
+int ComboNumber(const ComboMirror::State& state) {
+  if (state.text == "" && state.selected == -1 && state.items.empty()) return 0;  // before the first write
+  int n = state.selected;
+  if (state.text != "text " + std::to_string(n)) return -1;
+  if (state.items == ComboState(n).items || (n % 2 == 0 && state.items == ComboState(n - 1).items)) return n;
+  return -1;
+}
+
+TEST(MirrorStress, EveryComboReadIsOneWrittenStateAndNeverGoesBack) {
+  ComboMirror mirror;
+  std::atomic<bool> done{false};
+  std::atomic<int> torn{0}, backwards{0}, reads{0};
+  std::vector<std::thread> readers;
+  for (int r = 0; r < kReaders; ++r) {
+    readers.emplace_back([&] {
+      int last = 0;
+      while (!done.load()) {
+        ComboMirror::State seen = mirror.Snapshot();
+        int n = ComboNumber(seen);
+        if (n < 0) ++torn;
+        if (n < last) ++backwards;
+        last = std::max(last, n);
+        // The single-field reads each give a field of some written state.
+        int selected = mirror.Selected();
+        if (selected < last && selected != -1) ++backwards;
+        std::string item = mirror.Item(1);
+        if (!item.empty() && item.find(" second") == std::string::npos) ++torn;
+        ++reads;
+      }
+    });
+  }
+  for (int n = 1; n <= kWrites; ++n) {
+    if (n % 2) {
+      mirror.Set(ComboState(n));
+    } else {
+      mirror.SetShown("text " + std::to_string(n), n);
+    }
+  }
+  done = true;
+  for (std::thread& reader : readers) reader.join();
+  EXPECT_EQ(0, torn.load());
+  EXPECT_EQ(0, backwards.load());
+  EXPECT_GT(reads.load(), 0);
+  EXPECT_EQ(kWrites, ComboNumber(mirror.Snapshot()));
+}
+
+// Row r of list state n: every cell says "n:r".
+ListMirror::Row ListRow(int n, int r) {
+  std::string mark = std::to_string(n) + ":" + std::to_string(r);
+  return {mark, mark, mark, mark + " 左键"};
+}
+
+TEST(MirrorStress, EveryListRowReadIsOneWrittenRowWhileRowsComeAndGo) {
+  ListMirror mirror;
+  std::atomic<bool> done{false};
+  std::atomic<int> torn{0}, reads{0};
+  std::vector<std::thread> readers;
+  for (int r = 0; r < kReaders; ++r) {
+    readers.emplace_back([&, r] {
+      while (!done.load()) {
+        int32_t count = mirror.RowCount();
+        int32_t row = count > 0 ? (r * 7 + reads.load()) % count : 0;
+        ListMirror::Row cells = mirror.RowAt(row);
+        // A row that vanished meanwhile reads as no cells; any other read is
+        // one row as written, all four cells from the same write.
+        if (!cells.empty() && (cells.size() != 4 || cells[1] != cells[0] || cells[3] != cells[0] + " 左键")) ++torn;
+        std::string cell = mirror.Cell(row, 2);
+        if (!cell.empty() && cell.find(':') == std::string::npos) ++torn;
+        ++reads;
+      }
+    });
+  }
+  for (int n = 1; n <= kWrites; ++n) {
+    int32_t count = mirror.RowCount();
+    switch (n % 5) {
+      case 0: mirror.EraseRow(count / 2); break;
+      case 1:
+        // An operator action in steps, inside a batch: the row shows only
+        // once it is filled.
+        klv::MirrorBatch::Open();
+        mirror.InsertRow(count, {"", "", "", ""});
+        mirror.ReplaceCell(count, 0, std::to_string(n) + ":" + std::to_string(count));
+        mirror.ReplaceRow(count, ListRow(n, count));
+        klv::MirrorBatch::Close();
+        break;
+      case 2: mirror.InsertRow(0, ListRow(n, 0)); break;
+      case 3: if (count > 0) mirror.ReplaceRow(n % count, ListRow(n, n % count)); break;
+      default:
+        if (n % 1000 == 4) mirror.Reset({ListRow(n, 0), ListRow(n, 1)}, 1);
+        mirror.SetSelected(n % 3 - 1);
+        break;
+    }
+  }
+  done = true;
+  for (std::thread& reader : readers) reader.join();
+  EXPECT_EQ(0, torn.load());
+  EXPECT_GT(reads.load(), 0);
+}
+
+TEST(MirrorStress, MissingRowsColumnsAndItemsReadEmpty) {
+  ListMirror list;
+  list.InsertRow(5, {"a"});  // past the end: appended
+  list.ReplaceCell(0, 2, "c");
+  EXPECT_EQ(1, list.RowCount());
+  EXPECT_EQ((ListMirror::Row{"a", "", "c"}), list.RowAt(0));
+  EXPECT_EQ("", list.Cell(0, 3));
+  EXPECT_EQ("", list.Cell(1, 0));
+  EXPECT_EQ("", list.Cell(-1, 0));
+  list.EraseRow(1);
+  list.ReplaceRow(-1, {"x"});
+  EXPECT_EQ(1, list.RowCount());
+  ComboMirror combo;
+  EXPECT_TRUE(combo.Set({"t", 0, {"t"}}));
+  EXPECT_FALSE(combo.Set({"t", 0, {"t"}}));
+  EXPECT_EQ("", combo.Item(1));
+  EXPECT_EQ("", combo.Item(-1));
+  EXPECT_EQ("t", combo.Item(0));
+}
+
+}  // namespace
