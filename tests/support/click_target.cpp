@@ -27,13 +27,16 @@ std::string Describe(const std::vector<ReceivedMessage>& messages) {
   return out.str();
 }
 
-ClickTarget::ClickTarget(const std::string& title, int left, int top, int width, int height, bool withChild) {
+ClickTarget::ClickTarget(const std::string& title, int left, int top, int width, int height, bool withChild,
+                         bool hung)
+    : hung_(hung) {
   static int serial = 0;
   log_ = TempPath("target" + std::to_string(++serial) + ".log");
   DeleteFileA(log_.c_str());
   DeleteFileA((log_ + ".ready").c_str());
   std::string arguments = "\"" + log_ + "\" " + HexBytes(title) + " " + std::to_string(left) + " " + std::to_string(top) +
-                          " " + std::to_string(width) + " " + std::to_string(height) + (withChild ? " child" : "");
+                          " " + std::to_string(width) + " " + std::to_string(height) + (withChild ? " child" : "") +
+                          (hung ? " hang" : "");
   process_ = std::make_unique<ChildProcess>("click_target.exe", arguments);
   for (int i = 0; i < 1000 && process_->started(); ++i) {
     std::string ready = ReadWholeFile(log_ + ".ready");
@@ -51,9 +54,15 @@ ClickTarget::ClickTarget(const std::string& title, int left, int top, int width,
 
 ClickTarget::~ClickTarget() {
   if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
-  if (process_) process_->Wait(5000);
+  if (process_) process_->Wait(hung_ ? 0 : 5000);  // a hung target is ended
   DeleteFileA(log_.c_str());
   DeleteFileA((log_ + ".ready").c_str());
+}
+
+unsigned long long ClickTarget::LogBytes() const {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(log_.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 std::vector<ReceivedMessage> ClickTarget::Received() const {

@@ -27,8 +27,9 @@ std::string Describe(const std::vector<ReceivedMessage>& messages);
 class ClickTarget {
  public:
   // title: GBK bytes; the window is placed at (left, top) with that size.
+  // hung: once shown, the target's thread never takes a message again.
   ClickTarget(const std::string& title, int left = 200, int top = 150, int width = 320, int height = 240,
-              bool withChild = false);
+              bool withChild = false, bool hung = false);
   ~ClickTarget();
   ClickTarget(const ClickTarget&) = delete;
   ClickTarget& operator=(const ClickTarget&) = delete;
@@ -37,6 +38,8 @@ class ClickTarget {
   HWND window() const { return window_; }
   HWND child() const { return child_; }
   POINT clientOrigin() const { return origin_; }
+  // The size of the log so far, without reading it.
+  unsigned long long LogBytes() const;
   // Everything recorded so far, in order.
   std::vector<ReceivedMessage> Received() const;
   // Waits (pumping this thread's messages) until at least count are there.
@@ -48,6 +51,7 @@ class ClickTarget {
 
  private:
   std::string log_;
+  bool hung_;
   std::unique_ptr<ChildProcess> process_;
   HWND window_ = nullptr;
   HWND child_ = nullptr;

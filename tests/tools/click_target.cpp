@@ -1,13 +1,15 @@
 // A target window in its own process that records every mouse message it
 // receives, for tests of click delivery.
-//   click_target.exe <log file> <title as hex bytes> [left top width height] [child]
+//   click_target.exe <log file> <title as hex bytes> [left top width height] [child] [hang]
 // Each message is appended to the log as "message wParam lParam" in hex, one
 // line each, flushed at once, followed by how it came ("Q" taken from the
 // queue, "S" sent or called while another message was handled, such as the
 // context menu that the default handling of a right-button release sends)
 // and when it was handled (QueryPerformanceCounter, in microseconds). When the window exists, "<log>.ready" gets
 // "hwnd clientOriginX clientOriginY childHwnd". With "child", a button child
-// control covers the client area's top-left 100x50 pixels.
+// control covers the client area's top-left 100x50 pixels. With "hang", the
+// window is shown and painted, and then its thread stops taking messages for
+// good: a program that no longer answers.
 #include <windows.h>
 
 #include <cstdio>
@@ -65,6 +67,16 @@ std::string FromHex(const char* hex) {
   return bytes;
 }
 
+// Handles what showing the window queued (painting, activation), so that it
+// stands on the screen as a window that worked until now.
+void TakeWaitingMessages() {
+  MSG message;
+  for (int round = 0; round < 20; ++round) {
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    Sleep(10);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -76,7 +88,11 @@ int main(int argc, char** argv) {
   std::string title = FromHex(argv[2]);
   int left = argc > 6 ? std::atoi(argv[3]) : 200, top = argc > 6 ? std::atoi(argv[4]) : 150;
   int width = argc > 6 ? std::atoi(argv[5]) : 320, height = argc > 6 ? std::atoi(argv[6]) : 240;
-  bool child = std::string(argv[argc - 1]) == "child";
+  bool child = false, hang = false;
+  for (int i = 3; i < argc; ++i) {
+    child = child || std::string(argv[i]) == "child";
+    hang = hang || std::string(argv[i]) == "hang";
+  }
 
   WNDCLASSA windowClass = {};
   windowClass.style = CS_DBLCLKS;
@@ -92,6 +108,7 @@ int main(int argc, char** argv) {
                                         windowClass.hInstance, nullptr)
                       : nullptr;
   UpdateWindow(window);
+  if (hang) TakeWaitingMessages();
   POINT origin = {0, 0};
   ClientToScreen(window, &origin);
   std::string readyPath = logPath + ".ready";
@@ -101,6 +118,7 @@ int main(int argc, char** argv) {
     std::fclose(ready);
     MoveFileA((readyPath + ".tmp").c_str(), readyPath.c_str());
   }
+  if (hang) Sleep(INFINITE);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
