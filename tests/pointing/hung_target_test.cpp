@@ -7,6 +7,7 @@
 // scripts/bench.sh, read against the 100 ms goal.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <thread>
@@ -30,8 +31,14 @@ double NowMs() {
   return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+// What Klikvane is doing while the probe asks.
+enum Phase { kListing, kCapturing, kLoading, kClickingBackground, kClickingForeground, kStopping, kPhaseCount };
+const char* const kPhaseNames[kPhaseCount] = {"list titles", "capture", "load plan", "background clicks",
+                                              "foreground clicks", "stop"};
+
 // Asks the window to answer a message that does nothing, again and again
-// from a thread of its own, and keeps the longest wait for the answer.
+// from a thread of its own, and keeps the longest wait for the answer, per
+// phase of the scenario.
 class AnswerProbe {
  public:
   explicit AnswerProbe(HWND window) : window_(window), thread_([this] { Run(); }) {}
@@ -41,7 +48,13 @@ class AnswerProbe {
   }
   AnswerProbe(const AnswerProbe&) = delete;
   AnswerProbe& operator=(const AnswerProbe&) = delete;
-  double longestMs() const { return longestMicro_ / 1000.0; }
+  void Enter(Phase phase) { phase_ = phase; }
+  double longestMs() const {
+    long long longest = 0;
+    for (const auto& micro : longestMicro_) longest = std::max(longest, micro.load());
+    return longest / 1000.0;
+  }
+  double longestMs(Phase phase) const { return longestMicro_[phase] / 1000.0; }
   bool everUnanswered() const { return unanswered_; }
   long probes() const { return probes_; }
 
@@ -52,14 +65,16 @@ class AnswerProbe {
       DWORD_PTR result = 0;
       if (!SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerBoundMs, &result)) unanswered_ = true;
       auto micro = static_cast<long long>((NowMs() - start) * 1000.0);
-      if (micro > longestMicro_) longestMicro_ = micro;
+      std::atomic<long long>& longest = longestMicro_[phase_];
+      if (micro > longest) longest = micro;
       ++probes_;
       Sleep(2);
     }
   }
   HWND window_;
   std::atomic<bool> stop_{false}, unanswered_{false};
-  std::atomic<long long> longestMicro_{0};
+  std::atomic<int> phase_{kListing};
+  std::atomic<long long> longestMicro_[kPhaseCount] = {};
   std::atomic<long> probes_{0};
   std::thread thread_;
 };
@@ -124,15 +139,18 @@ class HungTargetTest : public testing::Test {
   }
 
   // A delay-0 run in the mode for the time given, stopped with F7.
-  void ClickFor(bool foreground, DWORD milliseconds) {
+  void ClickFor(AnswerProbe& probe, bool foreground, DWORD milliseconds) {
+    probe.Enter(kLoading);
     POINT first = target_.clientOrigin();
     if (!foreground) first = {20, 20};
     else first = {first.x + 20, first.y + 20};
     WriteWholeFile(folder_.settingsFile(), Settings(foreground, first));
     SendMessageA(FindWindowExA(main_, nullptr, "Button", "读取"), BM_CLICK, 0, 0);
+    probe.Enter(foreground ? kClickingForeground : kClickingBackground);
     SendMessageA(StartButton(), BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowEnabled(StartButton())) << "the run did not start";
     Sleep(milliseconds);
+    probe.Enter(kStopping);
     PressKey(VK_F7);
     EXPECT_TRUE(PumpUntil([&] { return IsWindowEnabled(StartButton()) != FALSE; }));
   }
@@ -142,12 +160,18 @@ class HungTargetTest : public testing::Test {
     AnswerProbe probe(main_);
     ClickClient({150, 260});  // activates Klikvane, so that its hotkeys fire
     ListTitles();
+    probe.Enter(kCapturing);
     CaptureOverTarget();
-    ClickFor(false, clickMilliseconds);
-    ClickFor(true, clickMilliseconds);
+    ClickFor(probe, false, clickMilliseconds);
+    ClickFor(probe, true, clickMilliseconds);
     EXPECT_FALSE(probe.everUnanswered()) << "Klikvane's window did not answer within " << kAnswerBoundMs << " ms";
     EXPECT_GT(probe.probes(), 10);
-    std::printf("hung target: %ld probes, longest answer %.1f ms (goal 100 ms)\n", probe.probes(), probe.longestMs());
+    std::printf("hung target: %ld probes, longest answer %.1f ms (goal 100 ms); per phase:", probe.probes(),
+                probe.longestMs());
+    for (int phase = 0; phase < kPhaseCount; ++phase) {
+      std::printf(" %s %.1f ms%s", kPhaseNames[phase], probe.longestMs(static_cast<Phase>(phase)),
+                  phase + 1 < kPhaseCount ? "," : "\n");
+    }
     return probe.longestMs();
   }
 
