@@ -20,7 +20,7 @@ constexpr int kRows = 3;
 // once after the process has ended. Plan clicks between the two came late.
 constexpr LPARAM kGoneMarker = MAKELPARAM(901, 901);
 constexpr LPARAM kEndMarker = MAKELPARAM(902, 902);
-constexpr DWORD kEndBoundMs = 2000;
+constexpr DWORD kEndBoundMs = 5000;
 constexpr UINT kMenuQuitCommand = 20006;  // 20000 + the menu index of "退出"
 
 std::string Settings() {
@@ -118,9 +118,10 @@ void Quit(WayOut way, HWND main, DebuggedKlikvane& program, QuitOutcome& outcome
   }
 }
 
-// Posts the first marker the moment the main window is gone.
-void MarkWindowGone(HWND main, HWND target, DWORD quitAt) {
-  while (IsWindow(main) && GetTickCount() - quitAt < kEndBoundMs) Sleep(1);
+// Posts the first marker the moment the main window is gone (or the
+// process, should its window be seen a little longer).
+void MarkWindowGone(HWND main, DebuggedKlikvane& program, HWND target, DWORD quitAt) {
+  while (IsWindow(main) && program.WaitForExit(0) == STILL_ACTIVE && GetTickCount() - quitAt < kEndBoundMs) Sleep(1);
   PostMessageA(target, WM_MOUSEMOVE, 0, kGoneMarker);
 }
 
@@ -136,7 +137,8 @@ std::string Describe(const QuitOutcome& o) {
   std::ostringstream out;
   out << "started " << o.started << ", exit code " << o.exitCode << ", exit routine " << o.exitRoutineEntries
       << (o.exitRoutineOnMainThread ? " (main thread)" : " (other thread)") << ", session end refused "
-      << o.sessionEndRefused << ", error box \"" << o.errorBox << "\", ended after " << o.endMs << " ms, late clicks "
+      << o.sessionEndRefused << ", error box \"" << o.errorBox << "\", " << (o.endedInTime ? "ended after " : "not ended after ")
+      << o.endMs << " ms, late clicks "
       << o.lateClicks;
   return out.str();
 }
@@ -157,17 +159,20 @@ QuitOutcome QuitDuringRun(WayOut way, DWORD pauseMs) {
 
   DWORD quitAt = GetTickCount();
   Quit(way, main, program, outcome);
-  MarkWindowGone(main, target.window(), quitAt);
+  MarkWindowGone(main, program, target.window(), quitAt);
   DWORD left = kEndBoundMs - std::min(kEndBoundMs, GetTickCount() - quitAt);
   outcome.exitCode = program.WaitForExit(left);
   outcome.endMs = GetTickCount() - quitAt;
+  outcome.endedInTime = outcome.exitCode != STILL_ACTIVE;
   if (HWND box = WaitForMessageBox(program.id(), "错误", 0)) {
     outcome.errorBox = MessageBoxText(box);
     DismissMessageBox(box);
   } else if (outcome.exitCode == STILL_ACTIVE && MessageBoxShown(program.id())) {
     outcome.errorBox = "(a message box)";
   }
-  if (outcome.exitCode == STILL_ACTIVE) outcome.exitCode = program.WaitForExit(10000);  // for the report
+  // The end code of a program that took too long, for the report; endMs
+  // stays the time the bound ran out.
+  if (outcome.exitCode == STILL_ACTIVE) outcome.exitCode = program.WaitForExit(10000);
   outcome.exitRoutineEntries = program.exitRoutineEntries();
   outcome.exitRoutineOnMainThread = program.exitRoutineOnMainThread();
   PostMessageA(target.window(), WM_MOUSEMOVE, 0, kEndMarker);

@@ -27,8 +27,9 @@ struct QuitOutcome {
   bool exitRoutineOnMainThread = false;
   bool sessionEndRefused = false;  // a window answered WM_QUERYENDSESSION with FALSE
   std::string errorBox;            // the text of a box that showed, empty when none did
-  DWORD endMs = 0;                 // from the quit until the process had ended
-  size_t lateClicks = 0;           // plan clicks the target took after the main window was gone
+  DWORD endMs = 0;                 // from the quit until the process had ended, or the bound ran out
+  bool endedInTime = false;        // within the bound
+  size_t lateClicks = 0;           // plan messages (3 per click) the target took after the main window was gone
 };
 std::string Describe(const QuitOutcome& outcome);
 
