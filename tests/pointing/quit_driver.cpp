@@ -20,6 +20,9 @@ constexpr int kRows = 3;
 // once after the process has ended. Plan clicks between the two came late.
 constexpr LPARAM kGoneMarker = MAKELPARAM(901, 901);
 constexpr LPARAM kEndMarker = MAKELPARAM(902, 902);
+// A bound on a hang, not a timing: on a display without a window manager
+// Wine waits 2 s for the withdrawn main window to be confirmed, whatever the
+// program does.
 constexpr DWORD kEndBoundMs = 5000;
 constexpr UINT kMenuQuitCommand = 20006;  // 20000 + the menu index of "退出"
 
