@@ -33,6 +33,8 @@ class KlikvaneProgram {
   void Stop();
   bool Running() const { return !IsWindowEnabled(start_); }
   HWND stopButton() const { return stop_; }
+  HWND window() const { return window_; }
+  DWORD processId() const { return process_->id(); }
 
  private:
   std::string settings_;

@@ -1,79 +1,108 @@
-// Soak run: a ten-row delay-0 background plan against the recording target,
-// started and stopped every few seconds while rows are added and deleted,
-// for the given time (default ten minutes). Prints handles, memory and
-// processor time at the start and at the end, and every minute between.
-//   bench_soak.exe [seconds]
+// Soak run of the real Klikvane.exe, started as the operator starts it, with
+// what it holds read from outside its process: open handles (each value that
+// can be duplicated out of it), committed private memory (its address space
+// walked) and processor time (its Linux process, every thread). Nothing of
+// this program's own bookkeeping is counted.
+//   bench_soak.exe cycle [seconds]: a ten-row delay-0 plan, started and
+//       stopped every 3 s;
+//   bench_soak.exe large [seconds]: a 1,000-row delay-0 plan, one run.
+// Prints a line at the start and at every whole minute (default ten minutes),
+// then the growth after the first minute.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "bench/klikvane_program.h"
 #include "bench/linux_cpu.h"
-#include "clicker/units.h"
-#include "tests/clicking/operator_actions.h"
+#include "tests/support/child_process.h"
 #include "tests/support/click_target.h"
-#include "tests/support/klikvane_session.h"
 #include "tests/support/process_footprint.h"
 
 namespace {
 
-using namespace klv::clicker;
+const char kTargetTitle[] = "Klikvane soak target";
 
 struct Footprint {
   DWORD handles;
   double privateMiB;
-  double processorMs;
+  double processorS;
 };
 
-Footprint Measure(const std::string& self) {
-  return {klvtest::OpenHandles(), klvtest::PrivateCommittedBytes() / 1048576.0, klvbench::LinuxCpuMs(self)};
-}
+class Watched {
+ public:
+  // program: the path the program was started with, which its Linux
+  // process's command line carries (and no other program's does, also on a
+  // machine where others run Klikvane too).
+  Watched(DWORD processId, const std::string& program)
+      : process_(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_DUP_HANDLE, FALSE, processId)),
+        linux_(klvbench::LinuxProcessDirectory(program)) {}
+  ~Watched() {
+    if (process_) CloseHandle(process_);
+  }
+  Watched(const Watched&) = delete;
+  Watched& operator=(const Watched&) = delete;
+  bool ready() const { return process_ != nullptr && !linux_.empty(); }
+  Footprint Measure() const {
+    return {klvtest::OpenHandles(process_), klvtest::PrivateCommittedBytes(process_) / 1048576.0,
+            klvbench::LinuxCpuMs(linux_) / 1000.0};
+  }
 
-void Print(const char* when, int seconds, const Footprint& f, long clicks) {
-  std::printf("%-6s %5d s  handles %5lu  private %7.1f MiB  processor %9.0f ms  clicks %ld\n", when, seconds,
-              f.handles, f.privateMiB, f.processorMs, clicks);
+ private:
+  HANDLE process_;
+  std::string linux_;
+};
+
+void Print(int minute, const Footprint& f, const klvtest::ClickTarget& target) {
+  std::printf("| %2d min | %5lu | %7.1f MiB | %8.1f s | %8.1f MiB |\n", minute, f.handles, f.privateMiB, f.processorS,
+              static_cast<double>(target.LogBytes()) / 1048576.0);
   std::fflush(stdout);
 }
+
+DWORD Elapsed(DWORD began) { return GetTickCount() - began; }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  int seconds = argc > 1 ? std::atoi(argv[1]) : 600;
-  klvtest::ClickTarget target("Klikvane soak target", 520, 380, 300, 200);
-  if (!target.ready()) return 1;
-  klvtest::StartKlikvaneInProcess();
-  klvtest::BringMainWindowToFront();
-  if (!klvtest::ChooseBackgroundTarget("Klikvane soak target")) return 1;
-  klvtest::ClearPlan();
-  for (int row = 0; row < 10; ++row) klvtest::AddPlanRow(10 + row * 5, 20 + row * 3, 0);
-  klvtest::ParkCursor();
-  std::string self = klvbench::LinuxProcessDirectory("bench_soak");
-  Footprint start = Measure(self);
-  Print("start", 0, start, 0);
+  std::string mode = argc > 1 ? argv[1] : "cycle";
+  int seconds = argc > 2 ? std::atoi(argv[2]) : 600;
+  bool cycling = mode == "cycle";
+  klvtest::ClickTarget target(kTargetTitle, 520, 380, 300, 200);
+  const std::string program = klvtest::ProgramFolder() + "\\..\\Klikvane.exe";
+  klvbench::KlikvaneProgram klikvane(program);
+  if (!target.ready() || !klikvane.ready()) return 1;
+  klikvane.LoadPlan(kTargetTitle, cycling ? 10 : 1000, 0);
+  Watched watched(klikvane.processId(), program);
+  if (!watched.ready()) return 1;
+  std::printf("%s: Klikvane.exe (process %lu), %d s\n",
+              cycling ? "ten-row delay-0 plan, started and stopped every 3 s" : "1,000-row delay-0 plan, one run",
+              klikvane.processId(), seconds);
+  std::printf("| time   | handles | private memory | processor | target log |\n");
+  std::printf("|---|---|---|---|---|\n");
+  Footprint start = watched.Measure(), atOneMinute = start, last = start;
+  Print(0, start, target);
   DWORD began = GetTickCount();
-  int cycle = 0;
-  int lastReport = 0;
-  while (static_cast<int>((GetTickCount() - began) / 1000) < seconds) {
-    klvtest::RaiseClickedEvent(Unit::kButtonStart);
-    klvtest::Pump(2500);
-    // Edit the plan while it runs: one row added, the first one deleted.
-    klvtest::AddPlanRow(1, 1, 0);
-    klvtest::SelectPlanRow(0);
-    klv::EventNotice remove = {0x52010001, 0x26013509, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
-    klv::DispatchEvent(&remove);
-    klvtest::Pump(500);
-    klvtest::RaiseClickedEvent(Unit::kButtonStop);
-    klvtest::Pump(200);
-    ++cycle;
-    int elapsed = static_cast<int>((GetTickCount() - began) / 1000);
-    if (elapsed - lastReport >= 60) {
-      lastReport = elapsed;
-      Print("during", elapsed, Measure(self), static_cast<long>(target.Received().size()));
+  int minute = 0;
+  if (!cycling) klikvane.Start();
+  while (Elapsed(began) < static_cast<DWORD>(seconds) * 1000) {
+    if (cycling) {
+      klikvane.Start();
+      Sleep(2800);
+      klikvane.Stop();
+    }
+    Sleep(200);
+    if (static_cast<int>(Elapsed(began) / 60000) > minute) {
+      minute = static_cast<int>(Elapsed(began) / 60000);
+      last = watched.Measure();
+      if (minute == 1) atOneMinute = last;
+      Print(minute, last, target);
     }
   }
-  Footprint end = Measure(self);
-  Print("end", static_cast<int>((GetTickCount() - began) / 1000), end, static_cast<long>(target.Received().size()));
-  std::printf("%d start/stop cycles; growth: handles %+ld, private memory %+.1f MiB\n", cycle,
-              static_cast<long>(end.handles) - static_cast<long>(start.handles), end.privateMiB - start.privateMiB);
+  if (!cycling) klikvane.Stop();
+  if (minute == 0) last = atOneMinute = watched.Measure();
+  std::printf("after the first minute: handles %+ld, private memory %+.1f MiB\n",
+              static_cast<long>(last.handles) - static_cast<long>(atOneMinute.handles),
+              last.privateMiB - atOneMinute.privateMiB);
   return 0;
 }

@@ -23,6 +23,8 @@ int ProgramStart(const SupportEntries* support) {
   CreateGlobals();
   Rt().CallRuntimeService(RuntimeService::kSetExitHook,
                           static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&ExitRoutine)), 0);
+  Rt().CallRuntimeService(RuntimeService::kSetEndingHook,
+                          static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&StopRunForExit)), 0);
   StartRoutine();
   Rt().LoadStartWindow(kMainWindowId);
   Rt().RunMessageLoop();

@@ -27,6 +27,8 @@ std::atomic<bool> g_stopRequested{false};
 bool g_resolutionRaised = false;
 bool g_running = false;
 bool g_stopping = false;
+// The program is ending: no run starts any more.
+bool g_ending = false;
 // How long a pass that finds no rows rests before it reads the count again.
 constexpr int32_t kEmptyPlanRestMs = 5;
 
@@ -90,12 +92,34 @@ void JoinRunner(uint32_t thread) {
   }
 }
 
+// Signals the runner and waits for it. A stop arriving while another one
+// waits returns at once, unless the program is ending: then it waits too,
+// because clean-up follows as soon as it returns.
+void EndRunner() {
+  if (!g_running || (g_stopping && !g_ending)) return;
+  if (!g_stopping) {
+    g_stopping = true;
+    g_stopRequested.store(true, std::memory_order_release);
+    int64_t now = 0;
+    CallSystem(kSetWaitableTimer, {g_stopSignal, Word(&now), 0, 0, 0, 0});
+  }
+  JoinRunner(Globals().runnerThread);
+  if (!g_running) return;  // a stop nested in the wait has finished the run
+  RestoreTimerResolution();
+  CallSystem(kCloseHandle, {Globals().runnerThread});
+  CallSystem(kCloseHandle, {g_stopSignal});
+  Globals().runnerThread = 0;
+  g_stopSignal = 0;
+  g_running = false;
+  g_stopping = false;
+}
+
 }  // namespace
 
 bool RunActive() { return g_running; }
 
 void StartRun() {
-  if (g_running) return;
+  if (g_running || g_ending) return;
   if (RowCount() == 0) {
     CallCore(core::kShowMessageBox, {TextArgument(kConstants.emptyPlanMessage), IntegerArgument(0x1040)});
     return;
@@ -120,19 +144,12 @@ void StartRun() {
 
 void StopRun() {
   SetRunningButtons(false);
-  if (!g_running || g_stopping) return;
-  g_stopping = true;
-  g_stopRequested.store(true, std::memory_order_release);
-  int64_t now = 0;
-  CallSystem(kSetWaitableTimer, {g_stopSignal, Word(&now), 0, 0, 0, 0});
-  JoinRunner(Globals().runnerThread);
-  RestoreTimerResolution();
-  CallSystem(kCloseHandle, {Globals().runnerThread});
-  CallSystem(kCloseHandle, {g_stopSignal});
-  Globals().runnerThread = 0;
-  g_stopSignal = 0;
-  g_running = false;
-  g_stopping = false;
+  EndRunner();
+}
+
+void StopRunForExit() {
+  g_ending = true;
+  EndRunner();
 }
 
 void RestoreTimerResolution() {

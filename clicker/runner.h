@@ -6,6 +6,10 @@ namespace klv::clicker {
 
 void StartRun();
 void StopRun();
+// The runtime's ending hook: every way out of the program runs it before
+// anything is torn down. No run starts afterwards, and a live runner is
+// stopped as StopRun stops it and waited for; the buttons stay as they are.
+void StopRunForExit();
 void SingleStep();
 // The runner thread's body; returns only when the run is stopped.
 void RunLoop();

@@ -311,10 +311,17 @@ LRESULT WindowUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       HandlerResult result = {false, 0};
       bool keepOpen = RaiseEvent(1, {}, &result) && result.hasValue && result.value == 0;
       if (message == WM_QUERYENDSESSION) return keepOpen ? FALSE : TRUE;
-      if (!keepOpen) DestroyWindow(hwnd);
+      if (!keepOpen) {
+        Host(HostNotifyCode::kWindowClosing, windowId());
+        DestroyWindow(hwnd);
+      }
       return 0;
     }
-    case WM_DESTROY: RaiseEvent(2); break;
+    case WM_DESTROY:
+      // Any other way of destroying the window tells the runtime here.
+      Host(HostNotifyCode::kWindowClosing, windowId());
+      RaiseEvent(2);
+      break;
     case WM_NCLBUTTONDOWN:
       if (wParam == HTCAPTION && !settings_.movable) return 0;
       break;

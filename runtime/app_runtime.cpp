@@ -36,8 +36,14 @@ void NotifyLibraries(int code, uint32_t argument) {
 LRESULT CALLBACK MessageWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kExitRequestMessage && static_cast<uint32_t>(lParam) == g_exitCookie &&
       GetCurrentThreadId() == g_state.mainThreadId) {
+    // Release the sender at once: it parks itself, and the ending hook may
+    // have to wait for that very thread to end.
+    g_state.exitHandedOver = true;
+    ReplyMessage(0);
     ExitProgram(static_cast<int>(wParam));
   }
+  // The session ends (log-off or shut-down): end as a quit does.
+  if (message == WM_ENDSESSION && wParam != FALSE) ExitProgram(0);
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -148,11 +154,23 @@ void ExitProgram(int exitCode) {
     if (g_state.messageWindow) {
       SendMessageA(g_state.messageWindow, kExitRequestMessage, static_cast<WPARAM>(exitCode), g_exitCookie);
     }
-    if (!g_state.cleanupBegun) ExitProcess(static_cast<UINT>(exitCode));
+    if (!g_state.cleanupBegun && !g_state.exitHandedOver) ExitProcess(static_cast<UINT>(exitCode));
     ExitThread(0);  // the main thread is ending the process
   }
-  if (!g_state.cleanupBegun) CleanUp();
+  if (!g_state.cleanupBegun) {
+    RunEndingHook();
+    CleanUp();
+  }
   ExitProcess(static_cast<UINT>(exitCode));
+}
+
+void RunEndingHook() {
+  void (*hook)() = g_state.endingHook;
+  if (hook == nullptr || g_state.cleanupBegun || g_state.endingHookDepth >= 2) return;
+  if (g_state.mainThreadId != 0 && GetCurrentThreadId() != g_state.mainThreadId) return;
+  ++g_state.endingHookDepth;
+  hook();
+  --g_state.endingHookDepth;
 }
 
 void RunMessageLoop() {

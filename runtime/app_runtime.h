@@ -30,6 +30,10 @@ struct RuntimeState {
   DWORD mainThreadId = 0;
   std::vector<IdleCallback> idleCallbacks;
   void (*exitHook)() = nullptr;
+  void (*endingHook)() = nullptr;
+  int endingHookDepth = 0;
+  // The main thread has taken over an ExitProgram called on another thread.
+  volatile bool exitHandedOver = false;
   bool oleInitialized = false;
   bool shuttingDown = false;
   bool cleanupBegun = false;
@@ -52,6 +56,12 @@ void RunMessageLoop();
 void LoadStartWindow(uint32_t windowId);
 uint32_t CallRuntimeService(int service, uint32_t first, uint32_t second);
 uint32_t HostNotify(int code, uint32_t first, uint32_t second);
+
+// Runs the program's ending hook on the main thread, before clean-up has
+// begun. A second ending that arrives while the hook waits (a quit while a
+// window closes) runs it once more, so that it too finds the program's
+// threads stopped; deeper nesting does not run it again.
+void RunEndingHook();
 
 // Removes and dispatches the calling thread's queued messages until the queue
 // is empty or the next one is WM_QUIT, which stays queued.

@@ -30,6 +30,9 @@ constexpr int kRequireUnitObject = 2007;
 constexpr int kRaiseEvent = 2008;
 constexpr int kWindowLoadBegins = 2009;
 constexpr int kWindowLoadEnded = 2010;
+// A loaded window is about to go (it closes or is being destroyed); when it
+// is the last one, the program begins to end.
+constexpr int kWindowClosing = 2011;
 constexpr int kProcessPendingMessages = 2018;
 constexpr int kAllocate = 2024;
 }  // namespace HostNotifyCode

@@ -87,6 +87,9 @@ uint32_t CallRuntimeService(int service, uint32_t first, uint32_t second) {
     case RuntimeService::kInitRuntime:
       InitRuntime();
       return 0;
+    case RuntimeService::kSetEndingHook:
+      Runtime().endingHook = reinterpret_cast<void (*)()>(first);
+      return 0;
     default:
       // Properties of non-window objects: no such object exists in this program.
       ReportRuntimeError(RuntimeErrorMessage(11), 11);

@@ -41,6 +41,10 @@ constexpr int kSetExitHook = 3;        // (void (*)(), 0)
 constexpr int kReadObjectProperty = 4;
 constexpr int kWriteObjectProperty = 5;
 constexpr int kInitRuntime = 6;
+// (void (*)(), 0): the routine run on the main thread whenever the program
+// begins to end (quit, last window closing, session end, runtime error),
+// before the runtime tears anything down; the place to stop worker threads.
+constexpr int kSetEndingHook = 7;
 }  // namespace RuntimeService
 
 // Event handlers take their arguments as 32-bit values in order and may

@@ -208,6 +208,9 @@ uint32_t WindowHostNotify(int code, uint32_t first, uint32_t second) {
     case HostNotifyCode::kWindowLoadEnded:
       g_loadingWindow = 0;
       return 0;
+    case HostNotifyCode::kWindowClosing:
+      if (Runtime().lastWindowEndsLoop && OnlyLoadedWindowAlive(first)) RunEndingHook();
+      return 0;
     default:
       return 0;
   }

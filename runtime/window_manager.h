@@ -12,6 +12,9 @@ bool ReadWindowTemplates(const uint8_t* block, uint32_t length);
 // Creates and shows a window from its description; false when it fails.
 bool LoadWindowById(uint32_t windowId, bool modal, HWND parent);
 bool AnyLoadedWindowAlive();
+// True when the window is loaded and alive and no other loaded window is:
+// its going ends the message loop.
+bool OnlyLoadedWindowAlive(uint32_t windowId);
 // Destroys every live window and forgets every description (clean-up).
 void DestroyAllWindowDescriptions();
 // Lets the live windows see input first (common events, accelerators);

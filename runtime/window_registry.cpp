@@ -88,6 +88,16 @@ bool AnyLoadedWindowAlive() {
   return false;
 }
 
+bool OnlyLoadedWindowAlive(uint32_t windowId) {
+  bool found = false;
+  for (auto& window : g_windows) {
+    if (!window->loaded || !window->alive()) continue;
+    if (window->windowId != windowId) return false;
+    found = true;
+  }
+  return found;
+}
+
 void ForgetLiveWindow(uint32_t windowId) {
   LiveWindow* window = FindWindowDescription(windowId);
   if (window == nullptr) return;

@@ -30,6 +30,12 @@ if [ "$which" = all ] || [ "$which" = clicking ]; then
   run "$bin/bench_clicking.exe" all "${KLIKVANE_BENCH_SCALE:-1}"
 fi
 if [ "$which" = soak ]; then
-  echo "== Soak: ten-row delay-0 plan, started and stopped every 3 s and edited, for ${KLIKVANE_SOAK_SECONDS:-600} s"
-  run "$bin/bench_soak.exe" "${KLIKVANE_SOAK_SECONDS:-600}"
+  echo "== Soak: Klikvane.exe measured from outside, ${KLIKVANE_SOAK_SECONDS:-600} s each"
+  run "$bin/bench_soak.exe" cycle "${KLIKVANE_SOAK_SECONDS:-600}"
+  run "$bin/bench_soak.exe" large "${KLIKVANE_SOAK_SECONDS:-600}"
+fi
+if [ "$which" = ending ]; then
+  echo "== Ending: 300 quits during delay-0 runs over every way out; a hung target, ten seconds per mode"
+  run "$bin/test_pointing.exe" --gtest_also_run_disabled_tests \
+    --gtest_filter='QuitDuringRunTest.DISABLED_*:HungTargetTest.DISABLED_*'
 fi

@@ -10,6 +10,7 @@ namespace klvtest {
 namespace {
 
 constexpr char kExitRoutine[] = "__ZN3klv7clicker12_GLOBAL__N_111ExitRoutineEv";
+constexpr char kExitProgram[] = "__ZN3klv11ExitProgramEi";
 constexpr BYTE kBreakInstruction = 0xCC;
 
 std::vector<uint8_t> FileBytes(const std::string& path) {
@@ -43,8 +44,9 @@ ProgramFolderCopy::~ProgramFolderCopy() {
 DebuggedKlikvane::DebuggedKlikvane(const std::string& program, const std::string& currentFolder) {
   started_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   ended_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  uint32_t routine = SymbolRelativeAddress(FileBytes(program), kExitRoutine);
-  breakpoint_ = routine;  // made absolute once the image's base is known
+  std::vector<uint8_t> image = FileBytes(program);
+  breakpoint_ = SymbolRelativeAddress(image, kExitRoutine);  // made absolute once the image's base is known
+  exitProgram_ = SymbolRelativeAddress(image, kExitProgram);
   // A debugger's events go to the thread that started the process.
   debugger_ = std::thread(&DebuggedKlikvane::Debug, this, program, currentFolder);
   WaitForSingleObject(started_, 30000);
@@ -72,6 +74,17 @@ HWND DebuggedKlikvane::WaitForMainWindow(DWORD milliseconds) const {
     Sleep(20);
   } while (GetTickCount() - start < milliseconds && WaitForSingleObject(ended_, 0) != WAIT_OBJECT_0);
   return nullptr;
+}
+
+// The routine takes its one argument where a thread's start routine finds
+// its parameter, and never returns.
+bool DebuggedKlikvane::ExitProgramOnNewThread(int exitCode) {
+  if (!process_ || exitProgram_ == 0 || WaitForSingleObject(started_, 0) != WAIT_OBJECT_0) return false;
+  auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(exitProgram_);
+  HANDLE thread = CreateRemoteThread(process_, nullptr, 0, start, reinterpret_cast<void*>(static_cast<intptr_t>(exitCode)),
+                                     0, nullptr);
+  if (thread) CloseHandle(thread);
+  return thread != nullptr;
 }
 
 void DebuggedKlikvane::Debug(std::string program, std::string currentFolder) {
@@ -113,6 +126,7 @@ void DebuggedKlikvane::RunDebugLoop() {
       case CREATE_PROCESS_DEBUG_EVENT:
         mainThreadId_ = event.dwThreadId;
         if (event.u.CreateProcessInfo.hFile) CloseHandle(event.u.CreateProcessInfo.hFile);
+        if (exitProgram_) exitProgram_ += reinterpret_cast<uintptr_t>(event.u.CreateProcessInfo.lpBaseOfImage);
         MarkExitRoutine(reinterpret_cast<uintptr_t>(event.u.CreateProcessInfo.lpBaseOfImage));
         SetEvent(started_);
         break;

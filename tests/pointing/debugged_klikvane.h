@@ -50,6 +50,9 @@ class DebuggedKlikvane {
   bool exitRoutineOnMainThread() const { return onMainThread_; }
   // The program's visible main window (caption "Klikvane"), waited for.
   HWND WaitForMainWindow(DWORD milliseconds = 20000) const;
+  // Starts a new thread in the program that calls the runtime's
+  // ExitProgram with the code; false when it could not be started.
+  bool ExitProgramOnNewThread(int exitCode);
 
  private:
   void Debug(std::string program, std::string currentFolder);
@@ -71,6 +74,7 @@ class DebuggedKlikvane {
   std::string problem_;
   DWORD mainThreadId_ = 0;
   uintptr_t breakpoint_ = 0;
+  uintptr_t exitProgram_ = 0;  // relative until the image's base is known
   BYTE savedByte_ = 0;
 };
 

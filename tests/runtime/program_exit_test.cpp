@@ -62,4 +62,26 @@ TEST(ProgramExit, RuntimeErrorOnAWorkerThreadIsReportedThereAndCleanedUpOnTheMai
             run.log);
 }
 
+// The ending hook runs on the main thread before the exit hook and before
+// the libraries hear of the shutdown, and may wait for the very thread that
+// called ExitProgram: the hand-over releases that thread at once.
+TEST(ProgramExit, EndingHookRunsFirstAndCanWaitForTheWorkerThatCalledExitProgram) {
+  klvtest::ChildRun run = RunRuntimeChild("hook", "joined-worker-exit", "42");
+  EXPECT_EQ(42u, run.exitCode);
+  EXPECT_EQ(ChildLog("joined-worker-exit 42", {"main thread takes messages", "worker calls ExitProgram 42",
+                                               "ending-hook thread=main suppression=2", "worker ended",
+                                               "exit-hook thread=main suppression=2", ShutdownNotified(2)}),
+            run.log);
+}
+
+TEST(ProgramExit, EndingHookAlsoRunsOnARuntimeErrorWhichSkipsTheExitHook) {
+  klvtest::ChildRun run = RunRuntimeChild("hook", "joined-worker-raise", "6");
+  EXPECT_EQ(kErrorExitCode, run.exitCode);
+  EXPECT_EQ(ChildLog("joined-worker-raise 6",
+                     {"main thread takes messages", "worker raises 6",
+                      ErrorHookLine("worker", 6, 1, klvtest::kStackErrorMessage, klvtest::kStackErrorReport),
+                      "ending-hook thread=main suppression=3", "worker ended", ShutdownNotified(3)}),
+            run.log);
+}
+
 }  // namespace

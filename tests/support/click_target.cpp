@@ -53,13 +53,16 @@ std::vector<std::pair<std::string, HWND>> ChildrenIn(const std::string& ready) {
 
 }  // namespace
 
-ClickTarget::ClickTarget(const std::string& title, int left, int top, int width, int height, bool withChildren) {
+ClickTarget::ClickTarget(const std::string& title, int left, int top, int width, int height, bool withChildren,
+                         bool hung)
+    : hung_(hung) {
   static int serial = 0;
   log_ = TempPath("target" + std::to_string(++serial) + ".log");
   DeleteFileA(log_.c_str());
   DeleteFileA((log_ + ".ready").c_str());
   std::string arguments = "\"" + log_ + "\" " + HexBytes(title) + " " + std::to_string(left) + " " + std::to_string(top) +
-                          " " + std::to_string(width) + " " + std::to_string(height) + (withChildren ? " children" : "");
+                          " " + std::to_string(width) + " " + std::to_string(height) + (withChildren ? " children" : "") +
+                          (hung ? " hang" : "");
   process_ = std::make_unique<ChildProcess>("click_target.exe", arguments);
   for (int i = 0; i < 1000 && process_->started(); ++i) {
     std::string ready = ReadWholeFile(log_ + ".ready");
@@ -77,7 +80,7 @@ ClickTarget::ClickTarget(const std::string& title, int left, int top, int width,
 
 ClickTarget::~ClickTarget() {
   if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
-  if (process_) process_->Wait(5000);
+  if (process_) process_->Wait(hung_ ? 0 : 5000);  // a hung target is ended
   DeleteFileA(log_.c_str());
   DeleteFileA((log_ + ".ready").c_str());
 }
@@ -87,6 +90,12 @@ HWND ClickTarget::child(const std::string& name) const {
     if (child.first == name) return child.second;
   }
   return nullptr;
+}
+
+unsigned long long ClickTarget::LogBytes() const {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(log_.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 std::vector<ReceivedMessage> ClickTarget::Received() const {

@@ -34,8 +34,9 @@ class ClickTarget {
  public:
   // title: GBK bytes; the window is placed at (left, top) with that size,
   // with the children of tests/support/target_children.h when asked.
+  // hung: once shown, the target's thread never takes a message again.
   ClickTarget(const std::string& title, int left = 200, int top = 150, int width = 320, int height = 240,
-              bool withChildren = false);
+              bool withChildren = false, bool hung = false);
   ~ClickTarget();
   ClickTarget(const ClickTarget&) = delete;
   ClickTarget& operator=(const ClickTarget&) = delete;
@@ -45,6 +46,8 @@ class ClickTarget {
   // The child of that name in the layout; null when there is none.
   HWND child(const std::string& name) const;
   POINT clientOrigin() const { return origin_; }
+  // The size of the log so far, without reading it.
+  unsigned long long LogBytes() const;
   // Everything recorded so far, in order.
   std::vector<ReceivedMessage> Received() const;
   // Waits (pumping this thread's messages) until at least count are there.
@@ -56,6 +59,7 @@ class ClickTarget {
 
  private:
   std::string log_;
+  bool hung_;
   std::unique_ptr<ChildProcess> process_;
   HWND window_ = nullptr;
   std::vector<std::pair<std::string, HWND>> children_;

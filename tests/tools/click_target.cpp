@@ -1,6 +1,6 @@
 // A target window in its own process that records every mouse message it
 // receives, for tests of click delivery.
-//   click_target.exe <log file> <title as hex bytes> [left top width height] [children]
+//   click_target.exe <log file> <title as hex bytes> [left top width height] [children] [hang]
 // Each message is appended to the log as "message wParam lParam" in hex, one
 // line each, flushed at once, followed by how it came ("Q" taken from the
 // queue, "S" sent or called while another message was handled, such as the
@@ -11,6 +11,8 @@
 // "children" one line "name hwnd" per child of tests/support/target_children.h,
 // which records its messages as the top-level window does. The parent's
 // WM_COMMAND is recorded too, so a pressed push button shows.
+// With "hang", the window is shown and painted, and then its thread stops
+// taking messages for good: a program that no longer answers.
 #include <windows.h>
 
 #include <cstdio>
@@ -138,6 +140,16 @@ std::string FromHex(const char* hex) {
   return bytes;
 }
 
+// Handles what showing the window queued (painting, activation), so that it
+// stands on the screen as a window that worked until now.
+void TakeWaitingMessages() {
+  MSG message;
+  for (int round = 0; round < 20; ++round) {
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    Sleep(10);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -149,13 +161,18 @@ int main(int argc, char** argv) {
   std::string title = FromHex(argv[2]);
   int left = argc > 6 ? std::atoi(argv[3]) : 200, top = argc > 6 ? std::atoi(argv[4]) : 150;
   int width = argc > 6 ? std::atoi(argv[5]) : 320, height = argc > 6 ? std::atoi(argv[6]) : 240;
-  bool children = std::string(argv[argc - 1]) == "children";
+  bool children = false, hang = false;
+  for (int i = 3; i < argc; ++i) {
+    children = children || std::string(argv[i]) == "children";
+    hang = hang || std::string(argv[i]) == "hang";
+  }
 
   const char* className = RegisterWindowClass("KlikvaneClickTarget", TargetProc, COLOR_WINDOW);
   HWND window = CreateWindowExA(0, className, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, left, top, width, height,
                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (children) CreateChildren(window);
   UpdateWindow(window);
+  if (hang) TakeWaitingMessages();
   POINT origin = {0, 0};
   ClientToScreen(window, &origin);
   std::string readyPath = logPath + ".ready";
@@ -169,6 +186,7 @@ int main(int argc, char** argv) {
     std::fclose(ready);
     MoveFileA((readyPath + ".tmp").c_str(), readyPath.c_str());
   }
+  if (hang) Sleep(INFINITE);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);

@@ -5,7 +5,9 @@
 // a time, to the log file named first:
 //   runtime_child <log> <box|hook> <action> [number | token]
 // "hook" installs an error hook that logs each report and suppresses the box;
-// "box" leaves the report to the real message box.
+// "box" leaves the report to the real message box. The "joined-" actions
+// also register an ending hook that waits for the worker thread to end, as a
+// program stops its worker threads before clean-up.
 #include <windows.h>
 #include <ole2.h>
 
@@ -29,6 +31,7 @@ std::string g_action;
 std::string g_argument;
 DWORD g_mainThread = 0;
 DWORD g_workerThread = 0;
+HANDLE g_worker = nullptr;
 const SupportEntries* g_support = nullptr;
 
 void Log(const std::string& line) {
@@ -94,12 +97,25 @@ int ErrorHook(int code, const char* message) {
 
 void ExitHook() { Log("exit-hook thread=" + ThreadRole() + " suppression=" + Suppression()); }
 
+// Waits for the worker while taking messages, as the worker may need the
+// main thread to answer it.
+void EndingHook() {
+  Log("ending-hook thread=" + ThreadRole() + " suppression=" + Suppression());
+  while (g_worker && MsgWaitForMultipleObjects(1, &g_worker, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  }
+  Log("worker ended");
+}
+
+bool Joined() { return g_action.rfind("joined-", 0) == 0; }
+
 // ---- actions ----
 
 uint32_t Number() { return static_cast<uint32_t>(std::strtoul(g_argument.c_str(), nullptr, 0)); }
 
 DWORD WINAPI WorkerMain(void*) {
-  if (g_action == "worker-exit") {
+  if (g_action == "worker-exit" || g_action == "joined-worker-exit") {
     Log("worker calls ExitProgram " + std::to_string(static_cast<int>(Number())));
     g_support->ExitProgram(static_cast<int>(Number()));
   } else {
@@ -114,8 +130,8 @@ DWORD WINAPI WorkerMain(void*) {
 // worker's hand-over can reach it.
 void StartWorkerAndPump() {
   Log("main thread takes messages");
-  HANDLE worker = CreateThread(nullptr, 0, WorkerMain, nullptr, CREATE_SUSPENDED, &g_workerThread);
-  ResumeThread(worker);
+  g_worker = CreateThread(nullptr, 0, WorkerMain, nullptr, CREATE_SUSPENDED, &g_workerThread);
+  ResumeThread(g_worker);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
   Log("main message loop ended");
@@ -170,7 +186,7 @@ void RunAction() {
     g_support->RunMessageLoop();  // no window is loaded: returns at once
     Log("message loop returned");
   }
-  if (g_action == "worker-exit" || g_action == "worker-raise") StartWorkerAndPump();
+  if (g_action.find("worker-") != std::string::npos) StartWorkerAndPump();
   if (g_action == "raise") g_support->RaiseRuntimeError(static_cast<int>(Number()));
   if (g_action == "report-empty") klv::ReportRuntimeError("", 0);
   if (g_action == "allocate") g_support->AllocateMemory(Number());
@@ -189,6 +205,10 @@ int ChildProgramStart(const SupportEntries* support) {
   Log("initialised");
   support->CallRuntimeService(klv::RuntimeService::kSetExitHook,
                               static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&ExitHook)), 0);
+  if (Joined()) {
+    support->CallRuntimeService(klv::RuntimeService::kSetEndingHook,
+                                static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&EndingHook)), 0);
+  }
   RunAction();
   Log("start routine returns");
   return 0;
