@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under the headless Wine session, each side by
 # side with its baseline in the same run.
-#   scripts/bench.sh [all|startup|settings|clicking|soak]
-# "all" (the default) runs every one but the soak run.
+#   scripts/bench.sh [all|startup|settings|clicking|soak|ending]
+# "all" (the default) runs every one but the soak and ending runs.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 which="${1:-all}"
 case "$which" in
-  all | startup | settings | clicking | soak) ;;
-  *) echo "bench.sh: no benchmark named \"$which\"; use all, startup, settings, clicking or soak" >&2; exit 2 ;;
+  all | startup | settings | clicking | soak | ending) ;;
+  *) echo "bench.sh: no benchmark named \"$which\"; use all, startup, settings, clicking, soak or ending" >&2; exit 2 ;;
 esac
 export KLIKVANE_BUILD="${KLIKVANE_BUILD:-$root/build}"
 bash "$root/scripts/setup.sh"
