@@ -39,6 +39,18 @@ enum SystemFunction {
   kWindowFromPoint = 28,
   kGetFocus = 29,
   kGetPrivateProfileStringA = 30,
+  kCreateFileA = 31,
+  kReadFile = 32,
+  kWriteFile = 33,
+  kFlushFileBuffers = 34,
+  kMoveFileExA = 35,
+  kDeleteFileA = 36,
+  kGetLastError = 37,
+  kFormatMessageA = 38,
+  kMultiByteToWideChar = 39,
+  kWideCharToMultiByte = 40,
+  kSendMessageA = 41,
+  kInvalidateRect = 42,
 };
 
 constexpr uint32_t kWaitObject0 = 0;

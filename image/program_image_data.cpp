@@ -12,6 +12,8 @@ const char* const kSystemLibraryNames[kSystemFunctionEntries] = {
     "",           "kernel32",   "user32.dll", "user32.dll", "",           "kernel32.dll",
     "",           "user32.dll", "user32.dll", "",           "user32.dll", "user32.dll", "user32.dll",
     "",           "user32",     "user32.dll", "kernel32",
+    "kernel32",   "kernel32",   "kernel32",   "kernel32",   "kernel32",   "kernel32",   "kernel32",
+    "kernel32",   "kernel32",   "kernel32",   "user32",     "user32",
 };
 
 const char* const kSystemFunctionNames[kSystemFunctionEntries] = {
@@ -23,7 +25,10 @@ const char* const kSystemFunctionNames[kSystemFunctionEntries] = {
     "GetCurrentProcessId",  "EnumWindows",      "GetWindowThreadProcessId",
     "GetClassNameA",        "IsWindowVisible",  "MessageBoxA",         "CallWindowProcA",
     "FindWindowA",          "GetWindowRect",    "WindowFromPoint",     "GetFocus",
-    "GetPrivateProfileStringA",
+    "GetPrivateProfileStringA", "CreateFileA",     "ReadFile",            "WriteFile",
+    "FlushFileBuffers",     "MoveFileExA",      "DeleteFileA",         "GetLastError",
+    "FormatMessageA",       "MultiByteToWideChar", "WideCharToMultiByte", "SendMessageA",
+    "InvalidateRect",
 };
 
 const LibraryRecord* const kProgramLibraries[4] = {&kCoreLibrary, &kExtendedControlsLibrary,

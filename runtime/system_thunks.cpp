@@ -89,6 +89,19 @@ const SystemFunctionThunk kThunks[kSystemFunctionCount] = {
     {2, &InvokeWindowFromPoint},                                       // 28 WindowFromPoint
     Thunk<HWND>(),                                                     // 29 GetFocus
     Thunk<DWORD, LPCSTR, LPCSTR, LPCSTR, LPSTR, DWORD, LPCSTR>(),      // 30 GetPrivateProfileStringA
+    Thunk<HANDLE, LPCSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD,
+          HANDLE>(),                                                   // 31 CreateFileA
+    Thunk<BOOL, HANDLE, LPVOID, DWORD, LPDWORD, LPOVERLAPPED>(),       // 32 ReadFile
+    Thunk<BOOL, HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED>(),      // 33 WriteFile
+    Thunk<BOOL, HANDLE>(),                                             // 34 FlushFileBuffers
+    Thunk<BOOL, LPCSTR, LPCSTR, DWORD>(),                              // 35 MoveFileExA
+    Thunk<BOOL, LPCSTR>(),                                             // 36 DeleteFileA
+    Thunk<DWORD>(),                                                    // 37 GetLastError
+    Thunk<DWORD, DWORD, LPCVOID, DWORD, DWORD, LPSTR, DWORD, va_list*>(),  // 38 FormatMessageA
+    Thunk<int, UINT, DWORD, LPCSTR, int, LPWSTR, int>(),               // 39 MultiByteToWideChar
+    Thunk<int, UINT, DWORD, LPCWSTR, int, LPSTR, int, LPCSTR, LPBOOL>(),  // 40 WideCharToMultiByte
+    Thunk<LRESULT, HWND, UINT, WPARAM, LPARAM>(),                      // 41 SendMessageA
+    Thunk<BOOL, HWND, const RECT*, BOOL>(),                            // 42 InvalidateRect
 };
 
 }  // namespace

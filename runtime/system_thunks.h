@@ -11,7 +11,7 @@ struct SystemFunctionThunk {
   uint32_t (*invoke)(void* address, const uint32_t* arguments);
 };
 
-constexpr int kSystemFunctionCount = 31;
+constexpr int kSystemFunctionCount = 43;
 
 // The thunk of entry number n, or null outside the table.
 const SystemFunctionThunk* SystemFunctionThunkFor(int number);
