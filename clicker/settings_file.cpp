@@ -1,39 +1,31 @@
 #include "clicker/settings_file.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "clicker/globals.h"
+#include "clicker/profile_text.h"
+#include "clicker/settings_by_key.h"
+#include "clicker/settings_storage.h"
 #include "clicker/system_functions.h"
 #include "clicker/units.h"
 #include "controls/core_commands.h"
 #include "controls/report_list_commands.h"
 #include "image/program_constants.h"
-#include "runtime/byte_reader.h"
 
 namespace klv::clicker {
 namespace {
 
 constexpr uint32_t kShowMessageSystemModal = 4096;
+constexpr uint32_t kSetRedraw = 0x000B;  // WM_SETREDRAW
 
 HeapText FromResult(const CommandResult& result) {
   return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(result.low)));
 }
 
 CommandArgument PlanList() { return UnitArgument(Unit::kPlanList, TypeCode::kReportList); }
-
-void WriteItem(const char* section, const char* key, const char* value) {
-  CallCore(core::kWriteIniItem,
-           {TextArgument(Globals().settingsPath), TextArgument(section), TextArgument(key), TextArgument(value)});
-}
-
-HeapText ReadItem(const char* section, const char* key, const char* fallback) {
-  return FromResult(CallCore(core::kReadIniItem, {TextArgument(Globals().settingsPath), TextArgument(section),
-                                                  TextArgument(key),
-                                                  fallback ? TextArgument(fallback) : OmittedArgument()}));
-}
 
 int32_t PlanRowCount() { return static_cast<int32_t>(CallReportList(reportlist::kListRowCount, {PlanList()}).low); }
 
@@ -42,80 +34,124 @@ HeapText Cell(int32_t row, int32_t column) {
       CallReportList(reportlist::kListCellText, {PlanList(), IntegerArgument(row), IntegerArgument(column)}));
 }
 
-HeapText RowKey(int32_t number) {
-  return HeapText(JoinTexts({kConstants.keyRowPrefix, IntegerToText(number).get()}));
-}
+std::string Text(const HeapText& text) { return text.get() ? text.get() : ""; }
 
-constexpr uint32_t kFirstNamesRoom = 4096;
-constexpr uint32_t kLargestNamesRoom = 64u << 20;
-constexpr char kEmptyKeyName[] = "";
-
-uint32_t ReadRowSection(const char* key, const char* fallback, char* buffer, uint32_t room) {
-  return CallSystem(kGetPrivateProfileStringA, {Word(kConstants.sectionCoordinate), Word(key), Word(fallback),
-                                                Word(buffer), room, Word(Globals().settingsPath)});
-}
-
-// True when the "Coordinate" section holds a key whose name is empty (a line
-// "=value"): asked with two different defaults, a missing key answers each.
-bool RowSectionHasEmptyKeyName() {
-  char answers[2][4];
-  ReadRowSection(kEmptyKeyName, kConstants.zero, answers[0], sizeof answers[0]);
-  ReadRowSection(kEmptyKeyName, kConstants.one, answers[1], sizeof answers[1]);
-  return !TextsMatch(answers[0], kConstants.zero) || !TextsMatch(answers[1], kConstants.one);
-}
-
-// The key names of the "Coordinate" section, each ending with a zero byte,
-// as one list. False when the system cannot hand over the whole list: it
-// grew past the largest room, or the first name is empty, in which case the
-// system answers the default as if the section held no key at all.
-bool ReadRowKeyNames(std::vector<char>* names) {
-  for (uint32_t room = kFirstNamesRoom; room <= kLargestNamesRoom; room *= 2) {
-    names->assign(room, '\0');
-    uint32_t length = ReadRowSection(nullptr, nullptr, names->data(), room);
-    // A list that fills the room (room - 2, or room - 1 when converting the
-    // names to GBK overflowed) may have been cut: ask again with more.
-    if (length + 2 < room) {
-      names->resize(length);
-      return length > 0 || !RowSectionHasEmptyKeyName();
-    }
+// The keys a save writes, in the order it writes them, with the values the
+// controls hold now.
+std::vector<profile::ProfileWrite> PlanWrites() {
+  const std::string configuration = kConstants.sectionConfiguration;
+  std::vector<profile::ProfileWrite> writes;
+  bool background = ReadUnitText(Unit::kComboClickMode, Property::kComboText).Equals(kConstants.backgroundMode);
+  writes.push_back({configuration, kConstants.keyClickMode, background ? kConstants.one : kConstants.zero});
+  writes.push_back({configuration, kConstants.keyWindowTitle,
+                    Text(ReadUnitText(Unit::kComboWindowTitle, Property::kComboText))});
+  writes.push_back({configuration, kConstants.keyRowCount, Text(IntegerToText(PlanRowCount()))});
+  const std::string bar = kConstants.rowSeparator;
+  for (int32_t i = 1, rows = PlanRowCount(); i <= rows; ++i) {
+    std::string value = Text(Cell(i - 1, 0)) + bar + Text(Cell(i - 1, 1)) + bar + Text(Cell(i - 1, 2)) + bar +
+                        Text(Cell(i - 1, 3));
+    writes.push_back({kConstants.sectionCoordinate, kConstants.keyRowPrefix + Text(IntegerToText(i)),
+                      std::move(value)});
   }
-  return false;
+  return writes;
 }
 
-// The row number a key name stands for: i when the name is "坐标" followed
-// by the decimal text of i with no leading zeros, else 0.
-int32_t RowNumberOf(const std::string& name) {
-  size_t prefix = std::strlen(kConstants.keyRowPrefix);
-  if (name.compare(0, prefix, kConstants.keyRowPrefix) != 0) return 0;
-  int32_t number = TextToInteger(name.c_str() + prefix);
-  return RowKey(number).Equals(name.c_str()) ? number : 0;
-}
-
-// The numbers 1..limit, ascending, whose row keys the list names. An empty
-// name inside the list is a name like any other, so the list is walked by
-// its length rather than up to a double zero byte.
-std::vector<int32_t> RowNumbersListed(const std::vector<char>& names, int32_t limit) {
-  ByteReader reader(reinterpret_cast<const uint8_t*>(names.data()), names.size());
-  std::vector<int32_t> numbers;
-  std::string name;
-  while (!reader.atEnd() && reader.ReadString(&name)) {
-    int32_t number = RowNumberOf(name);
-    if (number >= 1 && number <= limit) numbers.push_back(number);
+// Saves through the in-memory model when it can follow the file; false when
+// the file is left to the system's own writes.
+bool SaveInOnePiece(const char* path, const std::string& old, const std::vector<profile::ProfileWrite>& writes) {
+  if (!SurvivesCodePageRoundTrip(old)) return false;
+  std::string saved;
+  switch (profile::SaveAsTheSystemWould(old, writes, &saved)) {
+    case profile::SaveOutcome::kUnchanged: return true;
+    case profile::SaveOutcome::kLeftToSystem: return false;
+    case profile::SaveOutcome::kChanged: break;
   }
-  std::sort(numbers.begin(), numbers.end());
-  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-  return numbers;
+  if (!SurvivesCodePageRoundTrip(saved)) return false;
+  if (uint32_t error = ReplaceSettingsFile(path, saved)) ShowSaveFailed(path, error);
+  return true;
 }
 
-void ApplyClickModeFromFile(const HeapText& mode) {
-  bool background = mode.Equals(kConstants.one);
+// A value as the system's read gives it; one too long to come back whole is
+// read through the system, which knows how it cuts it.
+std::string ValueOf(const profile::ProfileKey* key, const char* section, const char* fallback) {
+  if (key == nullptr) return fallback ? fallback : "";
+  if (key->hasValue && key->value.size() > kLongestWholeValue) {
+    return Text(ReadItem(section, key->name.c_str(), fallback));
+  }
+  return profile::ValueAsRead(*key, fallback ? fallback : "");
+}
+
+// The row keys 1..count of the first "Coordinate" section, in number order;
+// of two keys with one name the first counts, as for the system's reads.
+void ReadRowsFromText(const profile::ProfileText& text, LoadedSettings* settings) {
+  const profile::ProfileSection* section = text.FindSection(kConstants.sectionCoordinate);
+  if (section == nullptr || settings->count < 1) return;
+  std::vector<std::pair<int32_t, size_t>> numbered;
+  for (size_t i = 0; i < section->keys.size(); ++i) {
+    int32_t number = RowNumberOf(section->keys[i].name);
+    if (number >= 1 && number <= settings->count) numbered.emplace_back(number, i);
+  }
+  std::stable_sort(numbered.begin(), numbered.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  numbered.erase(std::unique(numbered.begin(), numbered.end(),
+                             [](const auto& a, const auto& b) { return a.first == b.first; }),
+                 numbered.end());
+  for (const auto& [number, index] : numbered) {
+    settings->rows.push_back(ValueOf(&section->keys[index], kConstants.sectionCoordinate, nullptr));
+  }
+}
+
+void LoadFromText(const profile::ProfileText& text, LoadedSettings* settings) {
+  const char* configuration = kConstants.sectionConfiguration;
+  settings->mode = ValueOf(text.Find(configuration, kConstants.keyClickMode), configuration, kConstants.zero);
+  settings->title = ValueOf(text.Find(configuration, kConstants.keyWindowTitle), configuration, nullptr);
+  std::string count = ValueOf(text.Find(configuration, kConstants.keyRowCount), configuration, kConstants.zero);
+  settings->count = TextToInteger(count.c_str());
+  ReadRowsFromText(text, settings);
+}
+
+// Reads the file once and parses it when the model reads it as the system
+// does; else asks the system key by key.
+void ReadSettings(LoadedSettings* settings) {
+  std::string bytes;
+  uint32_t error = 0;
+  if (ReadWholeSettingsFile(Globals().settingsPath, Access::kToRead, &bytes, &error) == FileRead::kRead &&
+      profile::IsPlainProfileFile(bytes) && SurvivesCodePageRoundTrip(bytes)) {
+    LoadFromText(profile::ProfileText::Parse(bytes), settings);
+  } else {
+    LoadKeyByKey(settings);
+  }
+}
+
+void ApplyClickModeFromFile(const std::string& mode) {
+  bool background = TextsMatch(mode.c_str(), kConstants.one);
   WriteUnitInteger(Unit::kComboClickMode, Property::kComboSelection, background ? 1 : 0);
   WriteUnitInteger(Unit::kComboWindowTitle, Property::kDisabled, background ? 0 : 1);
   WriteUnitInteger(Unit::kComboWindowTitle, Property::kComboStyle, background ? 1 : 2);
 }
 
-void AppendRow(const HeapText& value) {
-  CommandResult split = CallCore(core::kSplitText, {TextArgument(value.get()), TextArgument(kConstants.rowSeparator)});
+// Keeps the plan list from drawing while it lives, then has it drawn once:
+// a list that shows draws itself anew after every row otherwise.
+class PlanListDrawingPaused {
+ public:
+  PlanListDrawingPaused() : list_(CallCore(core::kGetWindowHandle, {PlanList()}).low) {
+    if (list_) CallSystem(kSendMessageA, {list_, kSetRedraw, 0, 0});
+  }
+  ~PlanListDrawingPaused() {
+    if (!list_) return;
+    CallSystem(kSendMessageA, {list_, kSetRedraw, 1, 0});
+    CallSystem(kInvalidateRect, {list_, 0, 1});
+  }
+  PlanListDrawingPaused(const PlanListDrawingPaused&) = delete;
+  PlanListDrawingPaused& operator=(const PlanListDrawingPaused&) = delete;
+
+ private:
+  uint32_t list_;
+};
+
+void AppendRow(const std::string& value) {
+  CommandResult split =
+      CallCore(core::kSplitText, {TextArgument(value.c_str()), TextArgument(kConstants.rowSeparator)});
   void* parts = reinterpret_cast<void*>(static_cast<uintptr_t>(split.low));
   if (PointerCount(parts) == 4) {
     int32_t row = static_cast<int32_t>(CallReportList(reportlist::kListInsertRow, {PlanList()}).low);
@@ -128,27 +164,6 @@ void AppendRow(const HeapText& value) {
   FreePointerArrayDeep(parts);
 }
 
-void AppendRowOfKey(int32_t number) {
-  AppendRow(ReadItem(kConstants.sectionCoordinate, RowKey(number).get(), nullptr));
-}
-
-// Appends the rows of the keys "坐标" + i for i from 1 to the count, in that
-// order. Only the keys the section holds are read: the plan is the same as
-// reading every i, but a damaged count costs nothing more than the keys the
-// file really has. When the names cannot be listed, every i is read.
-void AppendRowsUpTo(int32_t count) {
-  if (count < 1) return;
-  std::vector<char> names;
-  if (ReadRowKeyNames(&names)) {
-    for (int32_t number : RowNumbersListed(names, count)) AppendRowOfKey(number);
-    return;
-  }
-  for (int32_t number = 1;; ++number) {
-    AppendRowOfKey(number);
-    if (number == count) break;  // stops before the number could wrap
-  }
-}
-
 }  // namespace
 
 void FormSettingsPath() {
@@ -158,20 +173,23 @@ void FormSettingsPath() {
   Globals().settingsPath = path;
 }
 
+// The file is read once and written in one piece, with the bytes the
+// system's key-by-key writes would give it. A file the in-memory model
+// cannot follow (another encoding, a zero byte, a broken double-byte
+// character, a value with a line break) goes through the system's writes.
 void SaveSettings() {
   FormSettingsPath();
-  bool background = ReadUnitText(Unit::kComboClickMode, Property::kComboText).Equals(kConstants.backgroundMode);
-  WriteItem(kConstants.sectionConfiguration, kConstants.keyClickMode, background ? kConstants.one : kConstants.zero);
-  HeapText title = ReadUnitText(Unit::kComboWindowTitle, Property::kComboText);
-  WriteItem(kConstants.sectionConfiguration, kConstants.keyWindowTitle, title.get());
-  WriteItem(kConstants.sectionConfiguration, kConstants.keyRowCount, IntegerToText(PlanRowCount()).get());
-  int32_t rows = PlanRowCount();
-  for (int32_t i = 1; i <= rows; ++i) {
-    HeapText x = Cell(i - 1, 0), y = Cell(i - 1, 1), delay = Cell(i - 1, 2), button = Cell(i - 1, 3);
-    const char* bar = kConstants.rowSeparator;
-    HeapText value(JoinTexts({x.get(), bar, y.get(), bar, delay.get(), bar, button.get()}));
-    WriteItem(kConstants.sectionCoordinate, RowKey(i).get(), value.get());
+  const char* path = Globals().settingsPath;
+  const std::vector<profile::ProfileWrite> writes = PlanWrites();
+  std::string old;
+  uint32_t error = 0;
+  FileRead read = ReadWholeSettingsFile(path, Access::kToReplace, &old, &error);
+  if (read == FileRead::kFailed) {
+    ShowSaveFailed(path, error);
+    return;
   }
+  if (SaveInOnePiece(path, old, writes)) return;
+  if (!SaveKeyByKey(writes, &error)) ShowSaveFailed(path, error);
 }
 
 void LoadSettings() {
@@ -181,14 +199,13 @@ void LoadSettings() {
              {TextArgument(kConstants.noSettingsMessage), IntegerArgument(kShowMessageSystemModal)});
     return;
   }
-  HeapText mode = ReadItem(kConstants.sectionConfiguration, kConstants.keyClickMode, kConstants.zero);
-  HeapText title = ReadItem(kConstants.sectionConfiguration, kConstants.keyWindowTitle, nullptr);
-  HeapText count = ReadItem(kConstants.sectionConfiguration, kConstants.keyRowCount, kConstants.zero);
-  int32_t rows = TextToInteger(count.get());
-  ApplyClickModeFromFile(mode);
-  WriteUnitText(Unit::kComboWindowTitle, Property::kComboText, title.get());
+  LoadedSettings settings;
+  ReadSettings(&settings);
+  ApplyClickModeFromFile(settings.mode);
+  WriteUnitText(Unit::kComboWindowTitle, Property::kComboText, settings.title.c_str());
+  PlanListDrawingPaused paused;
   CallReportList(reportlist::kListDeleteAllRows, {PlanList()});
-  AppendRowsUpTo(rows);
+  for (const std::string& row : settings.rows) AppendRow(row);
 }
 
 }  // namespace klv::clicker

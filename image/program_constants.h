@@ -30,6 +30,9 @@ struct ProgramConstants {
   char zero[sizeof "0"];
   char reminderCaption[sizeof "友情提醒"];
   char emptyIdentifierMessage[sizeof "【窗口_热键注册】命令第5个参数【标识文本】不能为空文本"];
+  char saveFailedMessage[sizeof "配置没有保存到 "];
+  char savingSuffix[sizeof ".saving"];
+  char lineBreak[sizeof "\r\n"];
 };
 
 inline constexpr ProgramConstants kConstants = {
@@ -57,6 +60,9 @@ inline constexpr ProgramConstants kConstants = {
     "0",
     "友情提醒",
     "【窗口_热键注册】命令第5个参数【标识文本】不能为空文本",
+    "配置没有保存到 ",
+    ".saving",
+    "\r\n",
 };
 
 }  // namespace klv

@@ -66,6 +66,20 @@ constexpr SystemFunctionRow kRows[] = {
     {kTimeBeginPeriod, "winmm.dll", "timeBeginPeriod"},
     {kTimeEndPeriod, "winmm.dll", "timeEndPeriod"},
     {kCreateWaitableTimerExW, "kernel32", "CreateWaitableTimerExW"},
+    // The settings file read and written in one piece, its failures told, and
+    // the plan list's drawing paused while a plan is loaded.
+    {kCreateFileA, "kernel32", "CreateFileA"},
+    {kReadFile, "kernel32", "ReadFile"},
+    {kWriteFile, "kernel32", "WriteFile"},
+    {kFlushFileBuffers, "kernel32", "FlushFileBuffers"},
+    {kMoveFileExA, "kernel32", "MoveFileExA"},
+    {kDeleteFileA, "kernel32", "DeleteFileA"},
+    {kGetLastError, "kernel32", "GetLastError"},
+    {kFormatMessageA, "kernel32", "FormatMessageA"},
+    {kMultiByteToWideChar, "kernel32", "MultiByteToWideChar"},
+    {kWideCharToMultiByte, "kernel32", "WideCharToMultiByte"},
+    {kSendMessageA, "user32", "SendMessageA"},
+    {kInvalidateRect, "user32", "InvalidateRect"},
 };
 static_assert(std::size(kRows) == kSystemFunctionEntries, "one row per system function");
 static_assert(RowsInNumberOrder(kRows), "system functions out of entry-number order");

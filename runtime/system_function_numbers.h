@@ -49,6 +49,20 @@ enum SystemFunction : int {
   kTimeBeginPeriod = 35,
   kTimeEndPeriod = 36,
   kCreateWaitableTimerExW = 37,
+  // The settings file read and written in one piece, its failures told, and
+  // the plan list's drawing paused while a plan is loaded.
+  kCreateFileA = 38,
+  kReadFile = 39,
+  kWriteFile = 40,
+  kFlushFileBuffers = 41,
+  kMoveFileExA = 42,
+  kDeleteFileA = 43,
+  kGetLastError = 44,
+  kFormatMessageA = 45,
+  kMultiByteToWideChar = 46,
+  kWideCharToMultiByte = 47,
+  kSendMessageA = 48,
+  kInvalidateRect = 49,
   kSystemFunctionCount             // not an entry: the number of entries
 };
 

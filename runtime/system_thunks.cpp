@@ -122,6 +122,20 @@ constexpr ThunkRow kThunkRows[] = {
     {kTimeBeginPeriod, Thunk<UINT, UINT>()},
     {kTimeEndPeriod, Thunk<UINT, UINT>()},
     {kCreateWaitableTimerExW, Thunk<HANDLE, LPSECURITY_ATTRIBUTES, LPCWSTR, DWORD, DWORD>()},
+    // The settings file read and written in one piece, its failures told, and
+    // the plan list's drawing paused while a plan is loaded.
+    {kCreateFileA, Thunk<HANDLE, LPCSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE>()},
+    {kReadFile, Thunk<BOOL, HANDLE, LPVOID, DWORD, LPDWORD, LPOVERLAPPED>()},
+    {kWriteFile, Thunk<BOOL, HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED>()},
+    {kFlushFileBuffers, Thunk<BOOL, HANDLE>()},
+    {kMoveFileExA, Thunk<BOOL, LPCSTR, LPCSTR, DWORD>()},
+    {kDeleteFileA, Thunk<BOOL, LPCSTR>()},
+    {kGetLastError, Thunk<DWORD>()},
+    {kFormatMessageA, Thunk<DWORD, DWORD, LPCVOID, DWORD, DWORD, LPSTR, DWORD, va_list*>()},
+    {kMultiByteToWideChar, Thunk<int, UINT, DWORD, LPCSTR, int, LPWSTR, int>()},
+    {kWideCharToMultiByte, Thunk<int, UINT, DWORD, LPCWSTR, int, LPSTR, int, LPCSTR, LPBOOL>()},
+    {kSendMessageA, Thunk<LRESULT, HWND, UINT, WPARAM, LPARAM>()},
+    {kInvalidateRect, Thunk<BOOL, HWND, const RECT*, BOOL>()},
 };
 static_assert(std::size(kThunkRows) == kSystemFunctionCount, "one prototype per system function");
 static_assert(RowsInNumberOrder(kThunkRows), "prototypes out of entry-number order");

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under the headless Wine session, each side by
 # side with its baseline in the same run.
-#   scripts/bench.sh [all|startup|settings|clicking|soak|ending]
-# "all" (the default) runs every one but the soak and ending runs.
+#   scripts/bench.sh [all|startup|settings|clicking|soak|ending|saves]
+# "all" (the default) runs every one but the soak, ending and saves runs.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 which="${1:-all}"
 case "$which" in
-  all | startup | settings | clicking | soak | ending) ;;
-  *) echo "bench.sh: no benchmark named \"$which\"; use all, startup, settings, clicking, soak or ending" >&2; exit 2 ;;
+  all | startup | settings | clicking | soak | ending | saves) ;;
+  *) echo "bench.sh: no benchmark named \"$which\"; use all, startup, settings, clicking, soak, ending or saves" >&2; exit 2 ;;
 esac
 export KLIKVANE_BUILD="${KLIKVANE_BUILD:-$root/build}"
 bash "$root/scripts/setup.sh"
@@ -22,8 +22,8 @@ if [ "$which" = all ] || [ "$which" = startup ]; then
   run "$bin/bench_startup.exe" "$KLIKVANE_BUILD/Klikvane.exe" "$bin/bench_plain_window.exe" 10
 fi
 if [ "$which" = all ] || [ "$which" = settings ]; then
-  echo "== Settings file: save and load of plans of 100, 1,000 and 10,000 rows (about ten minutes)"
-  run "$bin/bench_settings.exe" 10000 1000
+  echo "== Settings file: save and load of plans of 100, 1,000 and 10,000 rows"
+  run "$bin/bench_settings.exe" 10000
 fi
 if [ "$which" = all ] || [ "$which" = clicking ]; then
   echo "== Clicking: timing, processor use, throughput; Klikvane against a bare post-and-wait loop"
@@ -38,4 +38,8 @@ if [ "$which" = ending ]; then
   echo "== Ending: 300 quits during delay-0 runs over every way out; a hung target, ten seconds per mode"
   run "$bin/test_pointing.exe" --gtest_also_run_disabled_tests \
     --gtest_filter='QuitDuringRunTest.DISABLED_*:HungTargetTest.DISABLED_*'
+fi
+if [ "$which" = saves ]; then
+  echo "== Saves killed at 200 pseudo-random moments: the file holds the old plan or the new one (about 30 minutes)"
+  KLIKVANE_SAVE_KILLS=200 run "$bin/test_settings.exe" --gtest_filter='InterruptedSave.*'
 fi

@@ -171,6 +171,25 @@ TEST_F(BadFileTest, PseudoRandomBytesLoad) {
   }
 }
 
+// Plain GBK files, which the load parses itself instead of asking the
+// system key by key: the same plan, mode and title as the system's reads.
+TEST_F(BadFileTest, PseudoRandomPlainFilesLoadAsTheSystemReadsThem) {
+  // No digit stands alone, so no row key above 3 can form.
+  const char* const pieces[] = {"[", "]", "=", ";", " ", "\t", "\r", "\n", "\r\n", "\"", "'", "|", "x",
+                                "\xA1\xA1", "坐标", "坐标1", "坐标2", "坐标3", "坐标个数", "前后台", "窗口标题",
+                                "Configuration", "COORDINATE", "coordinate", "\x81\x5D", "\x1A", "左键"};
+  uint32_t state = 777;
+  auto next = [&state] { return (state = state * 1103515245u + 12345u) >> 8; };
+  for (int round = 0; round < 60; ++round) {
+    std::string bytes = next() % 2 ? "[Configuration]\r\n坐标个数=3\r\n" : "";
+    for (uint32_t n = next() % 120; n > 0; --n) bytes += pieces[next() % (sizeof pieces / sizeof pieces[0])];
+    LoadAndCompare(bytes, 3);
+    if (SystemRead("Configuration", "前后台", "0") == "1") {
+      EXPECT_EQ(SystemRead("Configuration", "窗口标题", ""), TitleText()) << Shown(bytes);
+    }
+  }
+}
+
 TEST_F(BadFileTest, AFileOfOnlyTheCoordinateSectionLoadsTheDefaults) {
   SelectMode(1);
   SetTitle("旧");

@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <atomic>
 #include <string>
 #include <thread>
 
 #include "clicker/units.h"
-#include "controls/message_box_seam.h"
 #include "tests/settings/settings_harness.h"
 #include "tests/support/child_process.h"
 #include "tests/support/klikvane_session.h"
@@ -167,40 +165,6 @@ TEST_F(LoadTest, ValuesLongerThan10239BytesComeBackCut) {
   EXPECT_EQ((Plan{{"1", "2", "3", tail.substr(0, 10239 - 6)}}), CurrentPlan());
 }
 
-// The box the load shows, found from another thread while the load waits in
-// it: its caption, text, buttons and icon are read, then it is dismissed.
-struct SeenBox {
-  bool found = false;
-  std::string text;
-  int buttons = 0;
-  int icons = 0;
-  bool topmost = false;
-};
-
-BOOL CALLBACK CountParts(HWND child, LPARAM context) {
-  auto* seen = reinterpret_cast<SeenBox*>(context);
-  char className[32] = "";
-  GetClassNameA(child, className, sizeof className);
-  LONG style = GetWindowLongA(child, GWL_STYLE);
-  if (lstrcmpiA(className, "Button") == 0 && IsWindowVisible(child)) ++seen->buttons;
-  if (lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child)) {
-    if (SendMessageA(child, STM_GETICON, 0, 0) != 0) ++seen->icons;
-  }
-  return TRUE;
-}
-
-std::thread WatchForTheBox(SeenBox* seen) {
-  return std::thread([seen] {
-    HWND box = WaitForMessageBox(GetCurrentProcessId(), "信息：", 20000);
-    if (!box) return;
-    seen->found = true;
-    seen->text = MessageBoxText(box);
-    seen->topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    EnumChildWindows(box, CountParts, reinterpret_cast<LPARAM>(seen));
-    DismissMessageBox(box);
-  });
-}
-
 TEST_F(LoadTest, AMissingFileShowsTheMessageAndChangesNothing) {
   SelectMode(1);
   SetTitle("留下");
@@ -221,26 +185,12 @@ TEST_F(LoadTest, AMissingFileShowsTheMessageAndChangesNothing) {
   EXPECT_FALSE(FileThere(SettingsPathHere()));
 }
 
-struct BoxCall {
-  std::string text, caption;
-  uint32_t style;
-};
-std::vector<BoxCall> g_boxCalls;
-
-int RecordBox(const char* text, const char* caption, uint32_t style) {
-  g_boxCalls.push_back({text ? text : "", caption ? caption : "", style});
-  return IDOK;
-}
-
 TEST_F(LoadTest, TheMissingFileMessageIsSystemModalWithTheDefaultCaption) {
-  g_boxCalls.clear();
-  klv::MessageBoxFunction previous = klv::SetMessageBoxFunction(RecordBox);
-  PressLoad();
-  klv::SetMessageBoxFunction(previous);
-  ASSERT_EQ(1u, g_boxCalls.size());
-  EXPECT_EQ("你确定你之前有保存过配置？", g_boxCalls[0].text);
-  EXPECT_EQ("信息：", g_boxCalls[0].caption);
-  EXPECT_EQ(4096u, g_boxCalls[0].style);
+  const std::vector<BoxCall> boxes = BoxesDuring(PressLoad);
+  ASSERT_EQ(1u, boxes.size());
+  EXPECT_EQ("你确定你之前有保存过配置？", boxes[0].text);
+  EXPECT_EQ("信息：", boxes[0].caption);
+  EXPECT_EQ(4096u, boxes[0].style);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "clicker/runtime_access.h"
 #include "clicker/units.h"
+#include "controls/message_box_seam.h"
 #include "controls/report_list_commands.h"
 #include "runtime/events.h"
 #include "tests/support/child_process.h"
@@ -41,7 +42,46 @@ void RaiseClick(uint32_t button) {
   ASSERT_TRUE(klv::DispatchEvent(&notice)) << "no handler bound to the button's click";
 }
 
+BOOL CALLBACK CountParts(HWND child, LPARAM context) {
+  auto* seen = reinterpret_cast<SeenBox*>(context);
+  char className[32] = "";
+  GetClassNameA(child, className, sizeof className);
+  LONG style = GetWindowLongA(child, GWL_STYLE);
+  if (lstrcmpiA(className, "Button") == 0 && IsWindowVisible(child)) ++seen->buttons;
+  if (lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child)) {
+    if (SendMessageA(child, STM_GETICON, 0, 0) != 0) ++seen->icons;
+  }
+  return TRUE;
+}
+
+std::vector<BoxCall> g_boxCalls;
+
+int RecordBox(const char* text, const char* caption, uint32_t style) {
+  g_boxCalls.push_back({text ? text : "", caption ? caption : "", style});
+  return IDOK;
+}
+
 }  // namespace
+
+std::vector<BoxCall> BoxesDuring(const std::function<void()>& action) {
+  g_boxCalls.clear();
+  klv::MessageBoxFunction previous = klv::SetMessageBoxFunction(RecordBox);
+  action();
+  klv::SetMessageBoxFunction(previous);
+  return std::move(g_boxCalls);
+}
+
+std::thread WatchForTheBox(SeenBox* seen) {
+  return std::thread([seen] {
+    HWND box = WaitForMessageBox(GetCurrentProcessId(), "信息：", 20000);
+    if (!box) return;
+    seen->found = true;
+    seen->text = MessageBoxText(box);
+    seen->topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    EnumChildWindows(box, CountParts, reinterpret_cast<LPARAM>(seen));
+    DismissMessageBox(box);
+  });
+}
 
 bool PlanRow::operator==(const PlanRow& other) const {
   return x == other.x && y == other.y && delay == other.delay && button == other.button;

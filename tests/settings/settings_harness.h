@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace klvtest {
@@ -58,6 +61,26 @@ std::string Shown(const std::string& bytes);
 // The expected file of a plan saved into a fresh file: the two sections in
 // the order the program writes its keys.
 std::string FreshFile(const std::string& mode, const std::string& title, const Plan& plan);
+
+// A box of this process with the caption "信息：", found from another thread
+// while the program waits in it: its text, buttons and icon are read, then
+// it is dismissed.
+struct SeenBox {
+  bool found = false;
+  std::string text;
+  int buttons = 0;
+  int icons = 0;
+  bool topmost = false;
+};
+std::thread WatchForTheBox(SeenBox* seen);
+
+// The boxes the program asks for while the action runs, recorded instead of
+// shown (each answered with OK).
+struct BoxCall {
+  std::string text, caption;
+  uint32_t style;
+};
+std::vector<BoxCall> BoxesDuring(const std::function<void()>& action);
 
 // Each test starts with no settings file, an empty plan, the click mode
 // "前台点击" and an empty, editable title field; the file that was there

@@ -51,6 +51,12 @@ DWORD ChildProcess::Wait(DWORD milliseconds) {
   return code;
 }
 
+void ChildProcess::Kill() {
+  if (!process_) return;
+  TerminateProcess(process_, 99);
+  WaitForSingleObject(process_, 20000);
+}
+
 namespace {
 
 struct WindowSearch {

@@ -23,6 +23,9 @@ class ChildProcess {
   DWORD id() const { return processId_; }
   // Waits for the end; returns the exit code, or STILL_ACTIVE on time-out.
   DWORD Wait(DWORD milliseconds = 20000);
+  // Ends the process at once, as a power cut or a crash would, and waits
+  // until it is gone.
+  void Kill();
 
  private:
   HANDLE process_ = nullptr;

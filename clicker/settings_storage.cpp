@@ -1,0 +1,148 @@
+#include "clicker/settings_storage.h"
+
+#include <vector>
+
+#include "clicker/runtime_access.h"
+#include "clicker/system_functions.h"
+#include "controls/core_commands.h"
+#include "image/program_constants.h"
+
+namespace klv::clicker {
+namespace {
+
+constexpr uint32_t kGenericRead = 0x80000000;
+constexpr uint32_t kGenericWrite = 0x40000000;
+constexpr uint32_t kShareAll = 1 | 2 | 4;  // read, write, delete
+constexpr uint32_t kCreateAlways = 2;
+constexpr uint32_t kOpenExisting = 3;
+constexpr uint32_t kAttributeNormal = 0x80;
+constexpr uint32_t kInvalidHandle = 0xFFFFFFFF;
+constexpr uint32_t kErrorFileNotFound = 2;
+constexpr uint32_t kMoveReplaceExisting = 1;
+constexpr uint32_t kMoveWriteThrough = 8;
+constexpr uint32_t kMessageFromSystem = 0x1000;
+constexpr uint32_t kMessageIgnoreInserts = 0x200;
+constexpr uint32_t kAnsiCodePage = 0;
+constexpr uint32_t kReadChunk = 1u << 16;
+constexpr uint32_t kReasonRoom = 512;
+constexpr uint32_t kSystemModalInformation = 4160;
+
+// A file handle, closed when it goes.
+class OwnedFile {
+ public:
+  explicit OwnedFile(uint32_t handle) : handle_(handle) {}
+  ~OwnedFile() { Close(); }
+  OwnedFile(const OwnedFile&) = delete;
+  OwnedFile& operator=(const OwnedFile&) = delete;
+  bool ok() const { return handle_ != kInvalidHandle; }
+  uint32_t get() const { return handle_; }
+  bool Close() {
+    if (!ok()) return true;
+    bool closed = CallSystem(kCloseHandle, {handle_}) != 0;
+    handle_ = kInvalidHandle;
+    return closed;
+  }
+
+ private:
+  uint32_t handle_;
+};
+
+uint32_t OpenFile(const char* path, uint32_t access, uint32_t creation) {
+  return CallSystem(kCreateFileA, {Word(path), access, kShareAll, 0, creation, kAttributeNormal, 0});
+}
+
+bool WriteAll(const OwnedFile& file, const std::string& bytes) {
+  uint32_t written = 0;
+  return CallSystem(kWriteFile, {file.get(), Word(bytes.data()), static_cast<uint32_t>(bytes.size()), Word(&written),
+                                 0}) != 0 &&
+         written == bytes.size();
+}
+
+// Writes and flushes the file beside the target; 0 or the error.
+uint32_t WriteSavingFile(const char* saving, const std::string& bytes) {
+  OwnedFile file(OpenFile(saving, kGenericWrite, kCreateAlways));
+  if (!file.ok()) return LastSystemError();
+  if (!WriteAll(file, bytes) || CallSystem(kFlushFileBuffers, {file.get()}) == 0) return LastSystemError();
+  return file.Close() ? 0 : LastSystemError();
+}
+
+std::string SystemReason(uint32_t error) {
+  std::vector<char> reason(kReasonRoom, '\0');
+  uint32_t length = CallSystem(kFormatMessageA, {kMessageFromSystem | kMessageIgnoreInserts, 0, error, 0,
+                                                 Word(reason.data()), kReasonRoom, 0});
+  if (length == 0 || length >= kReasonRoom) {
+    HeapText code = IntegerToText(static_cast<int32_t>(error));
+    return code.get() ? code.get() : "";
+  }
+  // The system's texts end with a line break.
+  while (length > 0 && (reason[length - 1] == '\r' || reason[length - 1] == '\n' || reason[length - 1] == ' ')) {
+    --length;
+  }
+  return std::string(reason.data(), length);
+}
+
+}  // namespace
+
+uint32_t LastSystemError() { return CallSystem(kGetLastError, {}); }
+
+// A system function is bound on its first call, and binding sets the
+// thread's last error: GetLastError is bound before the calls it reports on.
+void PrepareErrorReading() { LastSystemError(); }
+
+FileRead ReadWholeSettingsFile(const char* path, Access access, std::string* bytes, uint32_t* error) {
+  PrepareErrorReading();
+  bytes->clear();
+  OwnedFile file(OpenFile(path, access == Access::kToReplace ? kGenericRead | kGenericWrite : kGenericRead,
+                          kOpenExisting));
+  if (!file.ok()) {
+    *error = LastSystemError();
+    return *error == kErrorFileNotFound ? FileRead::kMissing : FileRead::kFailed;
+  }
+  std::vector<char> chunk(kReadChunk);
+  for (;;) {
+    uint32_t read = 0;
+    if (CallSystem(kReadFile, {file.get(), Word(chunk.data()), kReadChunk, Word(&read), 0}) == 0) {
+      *error = LastSystemError();
+      return FileRead::kFailed;
+    }
+    if (read == 0) return FileRead::kRead;
+    bytes->append(chunk.data(), read);
+  }
+}
+
+uint32_t ReplaceSettingsFile(const char* path, const std::string& bytes) {
+  PrepareErrorReading();
+  HeapText saving(JoinTexts({path, kConstants.savingSuffix}));
+  uint32_t error = WriteSavingFile(saving.get(), bytes);
+  if (error == 0 && CallSystem(kMoveFileExA, {Word(saving.get()), Word(path),
+                                              kMoveReplaceExisting | kMoveWriteThrough}) == 0) {
+    error = LastSystemError();
+  }
+  if (error != 0) CallSystem(kDeleteFileA, {Word(saving.get())});
+  return error;
+}
+
+bool SurvivesCodePageRoundTrip(const std::string& bytes) {
+  if (bytes.empty()) return true;
+  const int length = static_cast<int>(bytes.size());
+  int wide = static_cast<int>(
+      CallSystem(kMultiByteToWideChar, {kAnsiCodePage, 0, Word(bytes.data()), static_cast<uint32_t>(length), 0, 0}));
+  if (wide <= 0) return false;
+  std::vector<uint16_t> characters(static_cast<size_t>(wide));
+  CallSystem(kMultiByteToWideChar, {kAnsiCodePage, 0, Word(bytes.data()), static_cast<uint32_t>(length),
+                                    Word(characters.data()), static_cast<uint32_t>(wide)});
+  // The conversion back may not be longer than the original to match it.
+  std::vector<char> back(bytes.size() + 1, '\0');
+  int backLength = static_cast<int>(CallSystem(kWideCharToMultiByte,
+                                               {kAnsiCodePage, 0, Word(characters.data()), static_cast<uint32_t>(wide),
+                                                Word(back.data()), static_cast<uint32_t>(back.size()), 0, 0}));
+  return backLength == length && bytes.compare(0, bytes.size(), back.data(), bytes.size()) == 0;
+}
+
+void ShowSaveFailed(const char* path, uint32_t error) {
+  std::string reason = SystemReason(error);
+  HeapText message(JoinTexts({kConstants.saveFailedMessage, path, kConstants.lineBreak, reason.c_str()}));
+  CallCore(core::kShowMessageBox, {TextArgument(message.get()), IntegerArgument(kSystemModalInformation)});
+}
+
+}  // namespace klv::clicker

@@ -1,0 +1,38 @@
+// The settings file as a whole: read in one piece, replaced in one piece,
+// and a failed save told to the operator.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace klv::clicker {
+
+enum class FileRead { kRead, kMissing, kFailed };
+enum class Access { kToRead, kToReplace };
+
+// Reads the whole file into *bytes. kMissing when there is no such file
+// (the system's own save then starts a fresh one). A file to be replaced is
+// opened for writing as well, as the system's own save opens it, so that a
+// file that may not be written (read-only, or held by another program)
+// stops the save before anything is written.
+FileRead ReadWholeSettingsFile(const char* path, Access access, std::string* bytes, uint32_t* error);
+
+// Writes the bytes to a file beside the target, flushes it, then puts it in
+// the target's place in one step, so that the target holds either its old
+// or its new bytes whenever the program stops. The file of an earlier save
+// that was cut short has the same name and is overwritten. On failure the
+// target is left as it was and the system's error code is returned (0 on
+// success).
+uint32_t ReplaceSettingsFile(const char* path, const std::string& bytes);
+
+// True when the bytes come back unchanged from the system's conversion to
+// wide characters and back, as every private-profile write converts them.
+bool SurvivesCodePageRoundTrip(const std::string& bytes);
+
+// The message of a failed save: the file and the system's reason.
+void ShowSaveFailed(const char* path, uint32_t error);
+
+uint32_t LastSystemError();
+// Call before a system call whose error LastSystemError is to report.
+void PrepareErrorReading();
+
+}  // namespace klv::clicker

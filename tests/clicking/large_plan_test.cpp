@@ -1,0 +1,100 @@
+// A plan of 10,000 rows loaded with the real button into the shown window:
+// every row arrives with its cells, and a run clicks the target at the
+// points of the first rows, in order.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/clicking/clicking_fixture.h"
+#include "tests/support/child_process.h"
+
+namespace klvtest {
+namespace {
+
+using namespace klv::clicker;
+using Messages = std::vector<ReceivedMessage>;
+
+constexpr int kRows = 10000;
+
+int RowX(int row) { return 10 + row % 290; }
+int RowY(int row) { return 10 + (row * 7) % 210; }
+
+std::string CellOf(HWND list, int row, int column) {
+  char text[64] = "";
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+// The settings file beside this program, put back as it was afterwards.
+class LargePlan : public Clicking {
+ protected:
+  void SetUp() override {
+    Clicking::SetUp();
+    existed_ = GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (existed_) kept_ = ReadWholeFile(path_);
+  }
+  void TearDown() override {
+    if (existed_) {
+      WriteWholeFile(path_, kept_);
+    } else {
+      DeleteFileA(path_.c_str());
+    }
+    ClearPlan();
+    // The load made the title box editable; the other tests pick the title
+    // from the list the program starts with.
+    WriteUnit(Unit::kComboWindowTitle, Property::kComboStyle, 2);
+    Clicking::TearDown();
+  }
+  const std::string path_ = ProgramFolder() + "\\Marrowfen.ini";
+
+ private:
+  bool existed_ = false;
+  std::string kept_;
+};
+
+TEST_F(LargePlan, TenThousandRowsLoadIntoTheShownWindowAndTheRunnerClicksThem) {
+  std::string file = std::string("[Configuration]\r\n前后台=1\r\n窗口标题=") + kTargetTitle + "\r\n坐标个数=" +
+                     std::to_string(kRows) + "\r\n[Coordinate]\r\n";
+  for (int row = 0; row < kRows; ++row) {
+    file += "坐标" + std::to_string(row + 1) + "=" + std::to_string(RowX(row)) + "|" + std::to_string(RowY(row)) +
+            "|20|左键\r\n";
+  }
+  WriteWholeFile(path_, file);
+  ASSERT_TRUE(IsWindowVisible(MainWindowHandle()));
+  RaiseClickedEvent(Unit::kButtonLoad);
+  HWND list = UnitHandle(Unit::kPlanList);
+  ASSERT_TRUE(PumpUntil([] { return PlanRowCount() == kRows; }, 60000)) << PlanRowCount();
+  for (int row = 0; row < kRows; ++row) {
+    ASSERT_EQ(std::to_string(RowX(row)), CellOf(list, row, 0)) << "row " << row;
+    ASSERT_EQ(std::to_string(RowY(row)), CellOf(list, row, 1)) << "row " << row;
+    ASSERT_EQ("20", CellOf(list, row, 2)) << "row " << row;
+    ASSERT_EQ("左键", CellOf(list, row, 3)) << "row " << row;
+  }
+
+  size_t start = MarkTarget();
+  PressButton(Unit::kButtonStart);
+  ASSERT_TRUE(PumpUntil(ShowsRunning));
+  Messages run = WaitForQueued(start, [](const Messages& m) { return CountOf(m, 0x0201) >= 5; });
+  PressButton(Unit::kButtonStop);
+  ASSERT_TRUE(PumpUntil(ShowsIdle));
+  run = QueuedBetween(start, MarkTarget());
+  ASSERT_GE(CountOf(run, 0x0201), 5u) << Describe(run);
+  // The clicks follow the rows from the first one on.
+  Messages firstFive;
+  for (int row = 0; row < 5; ++row) {
+    Messages click = LeftClickAt(RowX(row), RowY(row));
+    firstFive.insert(firstFive.end(), click.begin(), click.end());
+  }
+  EXPECT_EQ(Describe(firstFive), Describe(Messages(run.begin(), run.begin() + 15)));
+}
+
+}  // namespace
+}  // namespace klvtest
