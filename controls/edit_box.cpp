@@ -296,7 +296,7 @@ bool EditBoxUnit::HandleParentNotification(UINT message, WPARAM wParam, LPARAM l
     case WM_COMMAND:
       if (quiet_) return true;
       switch (HIWORD(wParam)) {
-        case EN_CHANGE: RaiseEvent(0); return true;
+        case EN_CHANGE: RaiseEvent(EditBoxEvent::kContentChanged); return true;
         case EN_SETFOCUS: RaiseEvent(CommonEvent::kGotFocus); return true;
         case EN_KILLFOCUS: RaiseEvent(CommonEvent::kLostFocus); return true;
         default: return false;
@@ -317,7 +317,7 @@ void EditBoxUnit::WriteContent(const std::string& text) {
   quiet_ = true;
   SetWindowTextA(hwnd(), text.c_str());
   quiet_ = false;
-  RaiseEvent(0);
+  RaiseEvent(EditBoxEvent::kContentChanged);
 }
 
 uint32_t* EditBoxUnit::Word(int k) {

@@ -23,22 +23,38 @@ enum WindowProperty {  // type property k = property index - 8
 };
 
 const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"标题", "Caption", "", 1016, 0},        {"边框", "Border", "", 1014, 0},
-    {"底色", "BackColor", "", 1001, 0},      {"底图", "Picture", "", 1010, 0},
-    {"底图方式", "PictureMode", "", 1014, 0}, {"", "Data13", "", 1009, 0},
-    {"", "Setting14", "", 1000, 0},         {"控制按钮", "ControlBox", "", 1003, 0},
-    {"最大化按钮", "MaxButton", "", 1003, 0}, {"最小化按钮", "MinButton", "", 1003, 0},
-    {"位置", "WindowState", "", 1014, 0},    {"可否移动", "Movable", "", 1003, 0},
-    {"图标", "Icon", "", 1012, 0},           {"", "Setting21", "", 1000, 0},
-    {"", "Setting22", "", 1000, 0},         {"", "Setting23", "", 1000, 0},
-    {"", "Text24", "", 1016, 0},            {"", "Setting25", "", 1000, 0},
-    {"", "Setting26", "", 1000, 0},         {"", "Setting27", "", 1000, 0},
-    {"", "Setting28", "", 1000, 0},         {"总在最前", "TopMost", "", 1003, 0},
-    {"", "Setting30", "", 1000, 0},         {"", "Text31", "", 1016, 0},
-    {"", "Reserved32", "", 1000, 0},        {"", "Reserved33", "", 1000, 0},
-    {"", "Reserved34", "", 1000, 0},        {"", "Reserved35", "", 1000, 0},
-    {"", "Reserved36", "", 1000, 0},        {"", "Reserved37", "", 1000, 0},
-    {"", "Reserved38", "", 1000, 0},        {"", "Reserved39", "", 1000, 0},
+    {"标题", "Caption", "", PropertyKind::kText, 0},
+    {"边框", "Border", "", PropertyKind::kChoice, 0},
+    {"底色", "BackColor", "", PropertyKind::kColour, 0},
+    {"底图", "Picture", "", PropertyKind::kPicture, 0},
+    {"底图方式", "PictureMode", "", PropertyKind::kChoice, 0},
+    {"", "Data13", "", PropertyKind::kBytes, 0},
+    {"", "Setting14", "", PropertyKind::kInteger, 0},
+    {"控制按钮", "ControlBox", "", PropertyKind::kLogical, 0},
+    {"最大化按钮", "MaxButton", "", PropertyKind::kLogical, 0},
+    {"最小化按钮", "MinButton", "", PropertyKind::kLogical, 0},
+    {"位置", "WindowState", "", PropertyKind::kChoice, 0},
+    {"可否移动", "Movable", "", PropertyKind::kLogical, 0},
+    {"图标", "Icon", "", PropertyKind::kIcon, 0},
+    {"", "Setting21", "", PropertyKind::kInteger, 0},
+    {"", "Setting22", "", PropertyKind::kInteger, 0},
+    {"", "Setting23", "", PropertyKind::kInteger, 0},
+    {"", "Text24", "", PropertyKind::kText, 0},
+    {"", "Setting25", "", PropertyKind::kInteger, 0},
+    {"", "Setting26", "", PropertyKind::kInteger, 0},
+    {"", "Setting27", "", PropertyKind::kInteger, 0},
+    {"", "Setting28", "", PropertyKind::kInteger, 0},
+    {"总在最前", "TopMost", "", PropertyKind::kLogical, 0},
+    {"", "Setting30", "", PropertyKind::kInteger, 0},
+    {"", "Text31", "", PropertyKind::kText, 0},
+    {"", "Reserved32", "", PropertyKind::kInteger, 0},
+    {"", "Reserved33", "", PropertyKind::kInteger, 0},
+    {"", "Reserved34", "", PropertyKind::kInteger, 0},
+    {"", "Reserved35", "", PropertyKind::kInteger, 0},
+    {"", "Reserved36", "", PropertyKind::kInteger, 0},
+    {"", "Reserved37", "", PropertyKind::kInteger, 0},
+    {"", "Reserved38", "", PropertyKind::kInteger, 0},
+    {"", "Reserved39", "", PropertyKind::kInteger, 0},
 };
 
 struct FrameStyle {
@@ -297,19 +313,19 @@ LRESULT WindowUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       break;
     case WM_MOVE: {
       LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
-      RaiseEvent(3);
+      RaiseEvent(WindowEvent::kMoved);
       return result;
     }
     case WM_SIZE: {
       LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
-      RaiseEvent(4);
+      RaiseEvent(WindowEvent::kResized);
       return result;
     }
-    case WM_SHOWWINDOW: RaiseEvent(wParam ? 10 : 11); break;
+    case WM_SHOWWINDOW: RaiseEvent(wParam ? WindowEvent::kShown : WindowEvent::kHidden); break;
     case WM_CLOSE:
     case WM_QUERYENDSESSION: {
       HandlerResult result = {false, 0};
-      bool keepOpen = RaiseEvent(1, {}, &result) && result.hasValue && result.value == 0;
+      bool keepOpen = RaiseEvent(WindowEvent::kCloseQuery, {}, &result) && result.hasValue && result.value == 0;
       if (message == WM_QUERYENDSESSION) return keepOpen ? FALSE : TRUE;
       if (!keepOpen) {
         Host(HostNotifyCode::kWindowClosing, windowId());
@@ -320,7 +336,7 @@ LRESULT WindowUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_DESTROY:
       // Any other way of destroying the window tells the runtime here.
       Host(HostNotifyCode::kWindowClosing, windowId());
-      RaiseEvent(2);
+      RaiseEvent(WindowEvent::kDestroyed);
       break;
     case WM_NCLBUTTONDOWN:
       if (wParam == HTCAPTION && !settings_.movable) return 0;
