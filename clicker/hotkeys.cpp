@@ -27,9 +27,7 @@ HotkeyRecord* RecordAt(uint32_t index) { return static_cast<HotkeyRecord*>(Point
 uint32_t RecordCount() { return PointerCount(Globals().hotkeyTable); }
 
 bool IdentifierIsBlank(const char* identifier) {
-  CommandResult trimmed = CallCore(core::kTrimSpaces, {TextArgument(identifier)});
-  HeapText text(reinterpret_cast<char*>(static_cast<uintptr_t>(trimmed.low)));
-  return text.empty();
+  return ResultText(CallCore(core::kTrimSpaces, {TextArgument(identifier)})).empty();
 }
 
 void WithdrawEqualRegistrations(const char* identifier) {
@@ -57,7 +55,7 @@ void FreeSnapshot(void* list) {
 
 char* ReadClassName(uint32_t window) {
   CommandResult blank = CallCore(core::kBlankText, {IntegerArgument(50)});
-  HeapText buffer(reinterpret_cast<char*>(static_cast<uintptr_t>(blank.low)));
+  HeapText buffer = ResultText(blank);
   CallSystem(kGetClassNameA, {window, Word(buffer.get()), 50});
   return CopyHeapText(buffer.get());
 }

@@ -5,6 +5,7 @@
 #include "clicker/units.h"
 #include "controls/core_commands.h"
 #include "controls/libraries.h"
+#include "controls/report_list_commands.h"
 
 namespace klv::clicker {
 namespace {
@@ -108,9 +109,23 @@ uint32_t CallSystem(int number, std::initializer_list<uint32_t> arguments) {
   return Rt().CallSystemFunction(number, static_cast<int>(arguments.size()), arguments.begin());
 }
 
+HeapText HeapTextAt(uint32_t address) { return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(address))); }
+
+HeapText ResultText(const CommandResult& result) { return HeapTextAt(result.low); }
+
+CommandArgument PlanListArgument() { return UnitArgument(Unit::kPlanList, TypeCode::kReportList); }
+
+int32_t CountPlanRows() {
+  return static_cast<int32_t>(CallReportList(reportlist::kListRowCount, {PlanListArgument()}).low);
+}
+
+HeapText PlanCellText(int32_t row, int32_t column) {
+  return ResultText(
+      CallReportList(reportlist::kListCellText, {PlanListArgument(), IntegerArgument(row), IntegerArgument(column)}));
+}
+
 HeapText ReadUnitText(uint32_t unitId, int index) {
-  uint64_t value = Rt().ReadProperty(Unit::kMainWindow, unitId, index, -1);
-  return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(static_cast<uint32_t>(value))));
+  return HeapTextAt(static_cast<uint32_t>(Rt().ReadProperty(Unit::kMainWindow, unitId, index, -1)));
 }
 
 void WriteUnitText(uint32_t unitId, int index, const char* text) {
@@ -130,8 +145,7 @@ int32_t TextToInteger(const char* text) {
 }
 
 HeapText IntegerToText(int32_t value) {
-  CommandResult result = CallCore(core::kToText, {IntegerArgument(value)});
-  return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(result.low)));
+  return ResultText(CallCore(core::kToText, {IntegerArgument(value)}));
 }
 
 }  // namespace klv::clicker

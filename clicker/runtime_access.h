@@ -70,6 +70,16 @@ uint32_t Word(T* pointer) {
   return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(pointer));
 }
 
+// Takes over the heap text at a runtime address: a text property's value or
+// the low word of a command's result.
+HeapText HeapTextAt(uint32_t address);
+HeapText ResultText(const CommandResult& result);
+
+// The plan list: the report list that holds the click plan, one step a row.
+CommandArgument PlanListArgument();
+int32_t CountPlanRows();
+HeapText PlanCellText(int32_t row, int32_t column);
+
 // Properties of the main window's units.
 HeapText ReadUnitText(uint32_t unitId, int index);
 void WriteUnitText(uint32_t unitId, int index, const char* text);

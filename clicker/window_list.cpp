@@ -64,7 +64,7 @@ uint32_t ListTopLevelWindows(uint32_t parent, void** handles, const char* classN
 
 char* GetWindowTitle(uint32_t window) {
   CommandResult blank = CallCore(core::kBlankText, {IntegerArgument(256)});
-  HeapText buffer(reinterpret_cast<char*>(static_cast<uintptr_t>(blank.low)));
+  HeapText buffer = ResultText(blank);
   CallSystem(kGetWindowTextA, {window, Word(buffer.get()), 256});
   return CopyHeapText(buffer.get());
 }
