@@ -21,10 +21,10 @@ const uint32_t* Words(const void* array) { return static_cast<const uint32_t*>(a
 }  // namespace
 
 void SetSupport(const SupportEntries* support) { g_support = support; }
-const SupportEntries& Rt() { return *g_support; }
+const SupportEntries& Support() { return *g_support; }
 
-void* Allocate(uint32_t bytes) { return Rt().AllocateMemory(bytes); }
-void Free(void* block) { Rt().FreeMemory(block); }
+void* Allocate(uint32_t bytes) { return Support().AllocateMemory(bytes); }
+void Free(void* block) { Support().FreeMemory(block); }
 
 HeapText& HeapText::operator=(HeapText&& other) noexcept {
   if (this != &other) {
@@ -71,7 +71,7 @@ void* PointerAt(const void* array, uint32_t index) {
 
 void* AppendPointer(void* array, void* element) {
   uint32_t count = PointerCount(array);
-  void* grown = Rt().ResizeMemory(array, 8 + (count + 1) * sizeof(void*));
+  void* grown = Support().ResizeMemory(array, 8 + (count + 1) * sizeof(void*));
   Words(grown)[0] = 1;
   Words(grown)[1] = count + 1;
   reinterpret_cast<void**>(Words(grown) + 2)[count] = element;
@@ -97,16 +97,16 @@ CommandArgument WindowArgument() { return {Unit::kMainWindow, 0, TypeCode::kWind
 // handed on in place, with no copy on the heap (the runner calls these at
 // every step).
 CommandResult CallCore(int command, std::initializer_list<CommandArgument> arguments) {
-  return Rt().CallCoreCommand(kCoreCommands[command], static_cast<int>(arguments.size()), arguments.begin());
+  return Support().CallCoreCommand(kCoreCommands[command], static_cast<int>(arguments.size()), arguments.begin());
 }
 
 CommandResult CallReportList(int command, std::initializer_list<CommandArgument> arguments) {
-  return Rt().CallLibraryCommand(kReportListLibraryPosition, kReportListCommands[command],
+  return Support().CallLibraryCommand(kReportListLibraryPosition, kReportListCommands[command],
                                  static_cast<int>(arguments.size()), arguments.begin());
 }
 
 uint32_t CallSystem(int number, std::initializer_list<uint32_t> arguments) {
-  return Rt().CallSystemFunction(number, static_cast<int>(arguments.size()), arguments.begin());
+  return Support().CallSystemFunction(number, static_cast<int>(arguments.size()), arguments.begin());
 }
 
 HeapText HeapTextAt(uint32_t address) { return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(address))); }
@@ -125,19 +125,19 @@ HeapText PlanCellText(int32_t row, int32_t column) {
 }
 
 HeapText ReadUnitText(uint32_t unitId, int index) {
-  return HeapTextAt(static_cast<uint32_t>(Rt().ReadProperty(Unit::kMainWindow, unitId, index, -1)));
+  return HeapTextAt(static_cast<uint32_t>(Support().ReadProperty(Unit::kMainWindow, unitId, index, -1)));
 }
 
 void WriteUnitText(uint32_t unitId, int index, const char* text) {
-  Rt().WriteProperty(Unit::kMainWindow, unitId, index, -1, Word(text));
+  Support().WriteProperty(Unit::kMainWindow, unitId, index, -1, Word(text));
 }
 
 int32_t ReadUnitInteger(uint32_t unitId, int index) {
-  return static_cast<int32_t>(Rt().ReadProperty(Unit::kMainWindow, unitId, index, -1));
+  return static_cast<int32_t>(Support().ReadProperty(Unit::kMainWindow, unitId, index, -1));
 }
 
 void WriteUnitInteger(uint32_t unitId, int index, int32_t value) {
-  Rt().WriteProperty(Unit::kMainWindow, unitId, index, -1, static_cast<uint32_t>(value));
+  Support().WriteProperty(Unit::kMainWindow, unitId, index, -1, static_cast<uint32_t>(value));
 }
 
 int32_t TextToInteger(const char* text) {

@@ -9,7 +9,7 @@
 namespace klv::clicker {
 
 void SetSupport(const SupportEntries* support);
-const SupportEntries& Rt();
+const SupportEntries& Support();
 
 // Runtime heap through the support entries.
 void* Allocate(uint32_t bytes);

@@ -54,7 +54,7 @@ uint32_t ListTopLevelWindows(uint32_t parent, void** handles, const char* classN
   uint32_t* array = HandleArray(0);
   for (uint32_t found = CallSystem(kFindWindowExA, {parent, 0, Word(className), Word(anyTitle)}); found != 0;
        found = CallSystem(kFindWindowExA, {parent, found, Word(className), Word(anyTitle)})) {
-    array = static_cast<uint32_t*>(Rt().ResizeMemory(array, 8 + 4 * (count + 1)));
+    array = static_cast<uint32_t*>(Support().ResizeMemory(array, 8 + 4 * (count + 1)));
     array[1] = count + 1;
     array[2 + count++] = found;
   }

@@ -65,14 +65,14 @@ const PropertyDescriptor kProperties[kPropertyCount] = {
     {"", "BindingText1", "", PropertyKind::kText, 0},
     {"", "BindingText2", "", PropertyKind::kText, 0},
     {"", "BindingSetting", "", PropertyKind::kInteger, 0},
-    {"", "Reserved25", "", PropertyKind::kInteger, 0},
-    {"", "Reserved26", "", PropertyKind::kInteger, 0},
-    {"", "Reserved27", "", PropertyKind::kInteger, 0},
-    {"", "Reserved28", "", PropertyKind::kInteger, 0},
-    {"", "Reserved29", "", PropertyKind::kInteger, 0},
-    {"", "Reserved30", "", PropertyKind::kInteger, 0},
-    {"", "Reserved31", "", PropertyKind::kInteger, 0},
-    {"", "Reserved32", "", PropertyKind::kInteger, 0},
+    {"", "Spare25", "", PropertyKind::kInteger, 0},
+    {"", "Spare26", "", PropertyKind::kInteger, 0},
+    {"", "Spare27", "", PropertyKind::kInteger, 0},
+    {"", "Spare28", "", PropertyKind::kInteger, 0},
+    {"", "Spare29", "", PropertyKind::kInteger, 0},
+    {"", "Spare30", "", PropertyKind::kInteger, 0},
+    {"", "Spare31", "", PropertyKind::kInteger, 0},
+    {"", "Spare32", "", PropertyKind::kInteger, 0},
 };
 
 // The item list travels to and from the program as one text, one item per

@@ -303,7 +303,7 @@ bool EditBoxUnit::HandleParentNotification(UINT message, WPARAM wParam, LPARAM l
       }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:  // read-only and disabled edit boxes ask with this one
-      *result = AnswerControlColour(wParam, settings_.setting, background_);
+      *result = AnswerControlColour(wParam, settings_.textColour, background_);
       return true;
     default:
       return false;
@@ -324,7 +324,7 @@ uint32_t* EditBoxUnit::Word(int k) {
   EditBoxSettings& s = settings_;
   switch (k) {
     case kBorder: return &s.borderStyle;
-    case kTextColour: return &s.setting;
+    case kTextColour: return &s.textColour;
     case kBackgroundColour: return &s.backgroundColour;
     case kHideSelection: return &s.hideSelection;
     case kMaximumLength: return &s.maximumLength;

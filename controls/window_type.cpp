@@ -16,10 +16,10 @@ const char kWindowClass[] = "KlikvaneForm";
 
 enum WindowProperty {  // type property k = property index - 8
   kCaption = 0, kBorderStyle = 1, kBackgroundColour = 2, kBackgroundPicture = 3, kPictureMode = 4,
-  kBytes13 = 5, kSetting14 = 6, kControlBox = 7, kMaximizeBox = 8, kMinimizeBox = 9, kWindowState = 10,
-  kMovable = 11, kIcon = 12, kSetting21 = 13, kSetting22 = 14, kSetting23 = 15, kText24 = 16,
-  kSetting25 = 17, kSetting26 = 18, kSetting27 = 19, kSetting28 = 20, kAlwaysOnTop = 21, kSetting30 = 22,
-  kText31 = 23, kPropertyCount = 32,
+  kUnknown13 = 5, kUnknown14 = 6, kControlBox = 7, kMaximizeBox = 8, kMinimizeBox = 9, kWindowState = 10,
+  kMovable = 11, kIcon = 12, kUnknown21 = 13, kUnknown22 = 14, kUnknown23 = 15, kUnknown24 = 16,
+  kUnknown25 = 17, kUnknown26 = 18, kUnknown27 = 19, kUnknown28 = 20, kAlwaysOnTop = 21, kUnknown30 = 22,
+  kUnknown31 = 23, kFirstSpare = 24, kPropertyCount = 32,
 };
 
 const PropertyDescriptor kProperties[kPropertyCount] = {
@@ -47,14 +47,14 @@ const PropertyDescriptor kProperties[kPropertyCount] = {
     {"总在最前", "TopMost", "", PropertyKind::kLogical, 0},
     {"", "Setting30", "", PropertyKind::kInteger, 0},
     {"", "Text31", "", PropertyKind::kText, 0},
-    {"", "Reserved32", "", PropertyKind::kInteger, 0},
-    {"", "Reserved33", "", PropertyKind::kInteger, 0},
-    {"", "Reserved34", "", PropertyKind::kInteger, 0},
-    {"", "Reserved35", "", PropertyKind::kInteger, 0},
-    {"", "Reserved36", "", PropertyKind::kInteger, 0},
-    {"", "Reserved37", "", PropertyKind::kInteger, 0},
-    {"", "Reserved38", "", PropertyKind::kInteger, 0},
-    {"", "Reserved39", "", PropertyKind::kInteger, 0},
+    {"", "Spare32", "", PropertyKind::kInteger, 0},
+    {"", "Spare33", "", PropertyKind::kInteger, 0},
+    {"", "Spare34", "", PropertyKind::kInteger, 0},
+    {"", "Spare35", "", PropertyKind::kInteger, 0},
+    {"", "Spare36", "", PropertyKind::kInteger, 0},
+    {"", "Spare37", "", PropertyKind::kInteger, 0},
+    {"", "Spare38", "", PropertyKind::kInteger, 0},
+    {"", "Spare39", "", PropertyKind::kInteger, 0},
 };
 
 struct FrameStyle {
@@ -145,7 +145,7 @@ class WindowUnit : public UnitObject {
   WindowSettings settings_;
   HBRUSH brush_ = nullptr;
   HICON icon_ = nullptr;
-  uint32_t reserved_[8] = {};
+  uint32_t spare_[kPropertyCount - kFirstSpare] = {};
 };
 
 void WindowUnit::ApplyIcon() {
@@ -198,17 +198,17 @@ void WindowUnit::WriteAlwaysOnTop(bool on) {
 uint32_t* WindowUnit::GenericSetting(int k) {
   switch (k) {
     case kPictureMode: return &settings_.pictureMode;
-    case kSetting14: return &settings_.settings14;
+    case kUnknown14: return &settings_.unknown14;
     case kMovable: return &settings_.movable;
-    case kSetting21: return &settings_.settings21;
-    case kSetting22: return &settings_.settings22;
-    case kSetting23: return &settings_.settings23;
-    case kSetting25: return &settings_.settings25;
-    case kSetting26: return &settings_.setting26;
-    case kSetting27: return &settings_.setting27;
-    case kSetting28: return &settings_.setting28;
-    case kSetting30: return &settings_.setting30;
-    default: return k >= 24 && k < kPropertyCount ? &reserved_[k - 24] : nullptr;
+    case kUnknown21: return &settings_.unknown21;
+    case kUnknown22: return &settings_.unknown22;
+    case kUnknown23: return &settings_.unknown23;
+    case kUnknown25: return &settings_.unknown25;
+    case kUnknown26: return &settings_.unknown26;
+    case kUnknown27: return &settings_.unknown27;
+    case kUnknown28: return &settings_.unknown28;
+    case kUnknown30: return &settings_.unknown30;
+    default: return k >= kFirstSpare && k < kPropertyCount ? &spare_[k - kFirstSpare] : nullptr;
   }
 }
 
@@ -223,15 +223,15 @@ bool WindowUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kBorderStyle: out->low = settings_.borderStyle; return true;
     case kBackgroundColour: out->low = settings_.backgroundColour; return true;
     case kBackgroundPicture: out->bytes = settings_.backgroundPicture; return true;
-    case kBytes13: out->bytes = settings_.bytes13; return true;
+    case kUnknown13: out->bytes = settings_.unknown13; return true;
     case kControlBox: out->low = settings_.controlBox; return true;
     case kMaximizeBox: out->low = settings_.maximizeBox; return true;
     case kMinimizeBox: out->low = settings_.minimizeBox; return true;
     case kWindowState: out->low = WindowState(); return true;
     case kIcon: out->bytes = settings_.icon; return true;
-    case kText24: out->text = settings_.text24; return true;
+    case kUnknown24: out->text = settings_.unknown24; return true;
     case kAlwaysOnTop: out->low = settings_.alwaysOnTop; return true;
-    case kText31: out->text = settings_.text31; return true;
+    case kUnknown31: out->text = settings_.unknown31; return true;
     default: {
       uint32_t* setting = GenericSetting(k);
       if (!setting) return false;
@@ -247,15 +247,15 @@ int WindowUnit::WriteTypeProperty(int k, int element, const PropertyValue& value
     case kBorderStyle: settings_.borderStyle = value.low > 6 ? 6 : value.low; ApplyFrame(); return 0;
     case kBackgroundColour: settings_.backgroundColour = value.low; ApplyBackground(); return 0;
     case kBackgroundPicture: settings_.backgroundPicture = value.bytes; InvalidateRect(hwnd(), nullptr, TRUE); return 0;
-    case kBytes13: settings_.bytes13 = value.bytes; return 0;
+    case kUnknown13: settings_.unknown13 = value.bytes; return 0;
     case kControlBox: settings_.controlBox = value.low; ApplyFrame(); return 0;
     case kMaximizeBox: settings_.maximizeBox = value.low; ApplyFrame(); return 0;
     case kMinimizeBox: settings_.minimizeBox = value.low; ApplyFrame(); return 0;
     case kWindowState: WriteWindowState(value.low > 3 ? 3 : value.low); return 0;
     case kIcon: settings_.icon = value.bytes; ApplyIcon(); return 0;
-    case kText24: settings_.text24 = value.text; return 0;
+    case kUnknown24: settings_.unknown24 = value.text; return 0;
     case kAlwaysOnTop: WriteAlwaysOnTop(value.low != 0); return 0;
-    case kText31: settings_.text31 = value.text; return 0;
+    case kUnknown31: settings_.unknown31 = value.text; return 0;
     default: {
       uint32_t* setting = GenericSetting(k);
       if (setting) *setting = value.low;
