@@ -244,16 +244,12 @@ struct StepPart {
 
 using namespace klv::clicker;
 
-klv::CommandArgument PlanList() { return UnitArgument(Unit::kPlanList, klv::TypeCode::kReportList); }
 
 const StepPart kStepParts[] = {
-    {"row count (list command)", [] { CallReportList(klv::reportlist::kListRowCount, {PlanList()}); }},
+    {"row count (list command)", [] { CallReportList(klv::reportlist::kListRowCount, {PlanListArgument()}); }},
     {"one cell as an integer (list command, ToInteger)",
      [] {
-       klv::CommandResult cell = CallReportList(klv::reportlist::kListCellText,
-                                                {PlanList(), IntegerArgument(0), IntegerArgument(2)});
-       HeapText text(reinterpret_cast<char*>(static_cast<uintptr_t>(cell.low)));
-       TextToInteger(text.get());
+       TextToInteger(PlanCellText(0, 2).get());
      }},
     {"a combo box's text (property read)", [] { ReadUnitText(Unit::kComboMouseButton, Property::kComboText); }},
     {"target lookup by title (FindWindowExA)",

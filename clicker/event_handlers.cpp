@@ -18,7 +18,7 @@ HandlerResult Handler(const uint32_t*, int) {
   return {false, 0};
 }
 
-void QuitProgram() { Rt().ExitProgram(0); }
+void QuitProgram() { Support().ExitProgram(0); }
 // Label9's feedback event is bound to a handler that does nothing.
 void IgnoreFeedback() {}
 

@@ -11,7 +11,6 @@ namespace {
 
 constexpr uint32_t kHotkeyMessage = 0x0312;
 constexpr int32_t kWindowProcedureSlot = -4;
-constexpr uint32_t kReminderStyle = 0x40;
 
 // Each registration gets a small system identifier of its own, within the
 // range applications may use: the one derived from the position its record
@@ -27,9 +26,7 @@ HotkeyRecord* RecordAt(uint32_t index) { return static_cast<HotkeyRecord*>(Point
 uint32_t RecordCount() { return PointerCount(Globals().hotkeyTable); }
 
 bool IdentifierIsBlank(const char* identifier) {
-  CommandResult trimmed = CallCore(core::kTrimSpaces, {TextArgument(identifier)});
-  HeapText text(reinterpret_cast<char*>(static_cast<uintptr_t>(trimmed.low)));
-  return text.empty();
+  return ResultText(CallCore(core::kTrimSpaces, {TextArgument(identifier)})).empty();
 }
 
 void WithdrawEqualRegistrations(const char* identifier) {
@@ -44,39 +41,6 @@ void WithdrawEqualRegistrations(const char* identifier) {
 const char* IdentifierForSystemId(uint32_t systemId) {
   if (systemId < kFirstSystemId || systemId - kFirstSystemId >= RecordCount()) return nullptr;
   return RecordAt(systemId - kFirstSystemId)->identifier;
-}
-
-void FreeSnapshot(void* list) {
-  for (uint32_t i = 0; list && i < PointerCount(list); ++i) {
-    auto* info = static_cast<WindowInfo*>(PointerAt(list, i));
-    Free(info->title);
-    Free(info->className);
-  }
-  FreePointerArrayDeep(list);
-}
-
-char* ReadClassName(uint32_t window) {
-  CommandResult blank = CallCore(core::kBlankText, {IntegerArgument(50)});
-  HeapText buffer(reinterpret_cast<char*>(static_cast<uintptr_t>(blank.low)));
-  CallSystem(kGetClassNameA, {window, Word(buffer.get()), 50});
-  return CopyHeapText(buffer.get());
-}
-
-int __stdcall CollectWindow(uint32_t window, uint32_t) {
-  auto* info = static_cast<WindowInfo*>(Allocate(sizeof(WindowInfo)));
-  info->handle = window;
-  info->processId = 0;
-  info->threadId = CallSystem(kGetWindowThreadProcessId, {window, Word(&info->processId)});
-  info->title = GetWindowTitle(window);
-  info->className = ReadClassName(window);
-  Globals().windowSnapshot = AppendPointer(Globals().windowSnapshot, info);
-  return 1;  // go on over all windows
-}
-
-bool Contains(const char* text, const char* wanted) {
-  CommandResult found =
-      CallCore(core::kFindText, {TextArgument(text), TextArgument(wanted), OmittedArgument(), IntegerArgument(1)});
-  return static_cast<int32_t>(found.low) != -1;
 }
 
 }  // namespace
@@ -126,45 +90,6 @@ long __stdcall HotkeyWindowProc(void* window, unsigned message, unsigned wParam,
   }
   return static_cast<long>(
       CallSystem(kCallWindowProcA, {routine, Word(window), message, wParam, static_cast<uint32_t>(lParam)}));
-}
-
-uint32_t SnapshotTopLevelWindows(void** list) {
-  CallSystem(kEnumWindows, {Word(reinterpret_cast<void*>(&CollectWindow)), 0});
-  void* copy = NewEmptyPointerArray();
-  void* collected = Globals().windowSnapshot;
-  for (uint32_t i = 0; i < PointerCount(collected); ++i) {
-    auto* from = static_cast<WindowInfo*>(PointerAt(collected, i));
-    auto* info = static_cast<WindowInfo*>(Allocate(sizeof(WindowInfo)));
-    *info = {from->handle, from->processId, from->threadId, CopyHeapText(from->title), CopyHeapText(from->className)};
-    copy = AppendPointer(copy, info);
-  }
-  FreeSnapshot(*list);
-  *list = copy;
-  FreeSnapshot(collected);
-  Globals().windowSnapshot = NewEmptyPointerArray();
-  return PointerCount(copy);
-}
-
-uint32_t FindProcessWindow(uint32_t processId, const char* title, const char* className) {
-  void* snapshot = nullptr;
-  SnapshotTopLevelWindows(&snapshot);
-  uint32_t found = 0;
-  for (uint32_t i = 0; i < PointerCount(snapshot) && found == 0; ++i) {
-    auto* info = static_cast<WindowInfo*>(PointerAt(snapshot, i));
-    if (info->processId != processId || CallSystem(kIsWindowVisible, {info->handle}) == 0) continue;
-    if (title && !Contains(info->title, title)) continue;
-    if (className && !Contains(info->className, className)) continue;
-    found = info->handle;
-  }
-  FreeSnapshot(snapshot);
-  return found;
-}
-
-int32_t ShowReminderBox(const char* text, const uint32_t* style, const char* caption, const uint32_t* owner) {
-  uint32_t ownerWindow = owner ? *owner : FindProcessWindow(CallSystem(kGetCurrentProcessId, {}), nullptr, nullptr);
-  const char* boxCaption = caption ? caption : kConstants.reminderCaption;
-  uint32_t boxStyle = style ? *style : kReminderStyle;
-  return static_cast<int32_t>(CallSystem(kMessageBoxA, {ownerWindow, Word(text), Word(boxCaption), boxStyle})) - 1;
 }
 
 }  // namespace klv::clicker

@@ -19,16 +19,6 @@ uint32_t FindHotkeyRecord(const char* identifier);
 // The system hotkey identifier of the record at a 0-based table position
 // (0x0100 and up); WM_HOTKEY carries it back.
 uint32_t HotkeySystemId(uint32_t position);
-// Fills *list (freed first) with one WindowInfo per top-level window.
-uint32_t SnapshotTopLevelWindows(void** list);
-// The first visible window of the process whose title and class contain the
-// texts given (case-insensitively); 0 for none.
-uint32_t FindProcessWindow(uint32_t processId, const char* title, const char* className);
-// A message box with defaults: owner = the process's first visible window,
-// caption "友情提醒", style 0x40; returns the system's answer minus 1.
-int32_t ShowReminderBox(const char* text, const uint32_t* style = nullptr, const char* caption = nullptr,
-                        const uint32_t* owner = nullptr);
-
 // The procedure installed on the first registration's window.
 long __stdcall HotkeyWindowProc(void* window, unsigned message, unsigned wParam, long lParam);
 

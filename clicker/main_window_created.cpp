@@ -25,7 +25,7 @@ long __stdcall CaptureHotkey(void*, unsigned, unsigned, long) {
   return 0;
 }
 long __stdcall QuitHotkey(void*, unsigned, unsigned, long) {
-  Rt().ExitProgram(0);
+  Support().ExitProgram(0);
   return 0;
 }
 long __stdcall StartHotkey(void*, unsigned, unsigned, long) {

@@ -12,18 +12,11 @@ namespace {
 constexpr int32_t kNoRow = -1;
 constexpr int32_t kMinimised = 2;
 
-CommandArgument PlanList() { return UnitArgument(Unit::kPlanList, TypeCode::kReportList); }
-
 int32_t SelectedRow() { return ReadUnitInteger(Unit::kPlanList, Property::kListSelection); }
 
 void SetCell(int32_t row, int32_t column, const char* text) {
   CallReportList(reportlist::kListSetCellText,
-                 {PlanList(), IntegerArgument(row), IntegerArgument(column), TextArgument(text)});
-}
-
-HeapText Cell(int32_t row, int32_t column) {
-  CommandResult cell = CallReportList(reportlist::kListCellText, {PlanList(), IntegerArgument(row), IntegerArgument(column)});
-  return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(cell.low)));
+                 {PlanListArgument(), IntegerArgument(row), IntegerArgument(column), TextArgument(text)});
 }
 
 // The four editing fields go into the row's four cells, verbatim.
@@ -47,7 +40,7 @@ void ShowRaised() {
 }  // namespace
 
 void AddStep() {
-  int32_t row = static_cast<int32_t>(CallReportList(reportlist::kListInsertRow, {PlanList()}).low);
+  int32_t row = static_cast<int32_t>(CallReportList(reportlist::kListInsertRow, {PlanListArgument()}).low);
   WriteFieldsToRow(row);
 }
 
@@ -60,16 +53,16 @@ void EditStep() {
 void DeleteStep() {
   int32_t row = SelectedRow();
   if (row == kNoRow) return;
-  CallReportList(reportlist::kListDeleteRow, {PlanList(), IntegerArgument(row)});
+  CallReportList(reportlist::kListDeleteRow, {PlanListArgument(), IntegerArgument(row)});
 }
 
 void PickStep() {
   int32_t row = SelectedRow();
   if (row == kNoRow) return;
-  WriteUnitText(Unit::kEditX, Property::kEditText, Cell(row, 0).get());
-  WriteUnitText(Unit::kEditY, Property::kEditText, Cell(row, 1).get());
-  WriteUnitText(Unit::kEditDelay, Property::kEditText, Cell(row, 2).get());
-  bool left = Cell(row, 3).Equals(kConstants.leftButton);
+  WriteUnitText(Unit::kEditX, Property::kEditText, PlanCellText(row, 0).get());
+  WriteUnitText(Unit::kEditY, Property::kEditText, PlanCellText(row, 1).get());
+  WriteUnitText(Unit::kEditDelay, Property::kEditText, PlanCellText(row, 2).get());
+  bool left = PlanCellText(row, 3).Equals(kConstants.leftButton);
   WriteUnitInteger(Unit::kComboMouseButton, Property::kComboSelection, left ? 0 : 1);
 }
 

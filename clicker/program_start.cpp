@@ -19,15 +19,15 @@ void StartRoutine() {}
 
 int ProgramStart(const SupportEntries* support) {
   SetSupport(support);
-  Rt().CallRuntimeService(RuntimeService::kInitRuntime, 0, 0);
+  Support().CallRuntimeService(RuntimeService::kInitRuntime, 0, 0);
   CreateGlobals();
-  Rt().CallRuntimeService(RuntimeService::kSetExitHook,
+  Support().CallRuntimeService(RuntimeService::kSetExitHook,
                           static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&ExitRoutine)), 0);
-  Rt().CallRuntimeService(RuntimeService::kSetEndingHook,
+  Support().CallRuntimeService(RuntimeService::kSetEndingHook,
                           static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&StopRunForExit)), 0);
   StartRoutine();
-  Rt().LoadStartWindow(kMainWindowId);
-  Rt().RunMessageLoop();
+  Support().LoadStartWindow(kMainWindowId);
+  Support().RunMessageLoop();
   return 0;
 }
 

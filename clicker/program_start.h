@@ -1,9 +1,10 @@
 #pragma once
+#include "image/main_window_units.h"
 #include "runtime/support_entries.h"
 
 namespace klv::clicker {
 
-constexpr uint32_t kMainWindowId = 0x52010001;
+constexpr uint32_t kMainWindowId = MainWindowUnit::kMainWindow;
 
 // The program's start routine, called by the runtime with its support table.
 int ProgramStart(const SupportEntries* support);

@@ -32,16 +32,7 @@ bool g_ending = false;
 // How long a pass that finds no rows rests before it reads the count again.
 constexpr int32_t kEmptyPlanRestMs = 5;
 
-CommandArgument PlanListArgument() { return UnitArgument(Unit::kPlanList, TypeCode::kReportList); }
-
-int32_t RowCount() { return static_cast<int32_t>(CallReportList(reportlist::kListRowCount, {PlanListArgument()}).low); }
-
-int32_t CellInteger(int32_t row, int32_t column) {
-  CommandResult cell =
-      CallReportList(reportlist::kListCellText, {PlanListArgument(), IntegerArgument(row), IntegerArgument(column)});
-  HeapText text(reinterpret_cast<char*>(static_cast<uintptr_t>(cell.low)));
-  return TextToInteger(text.get());
-}
+int32_t CellInteger(int32_t row, int32_t column) { return TextToInteger(PlanCellText(row, column).get()); }
 
 bool StopRequested() { return g_stopRequested.load(std::memory_order_acquire); }
 
@@ -120,7 +111,7 @@ bool RunActive() { return g_running; }
 
 void StartRun() {
   if (g_running || g_ending) return;
-  if (RowCount() == 0) {
+  if (CountPlanRows() == 0) {
     CallCore(core::kShowMessageBox, {TextArgument(kConstants.emptyPlanMessage), IntegerArgument(0x1040)});
     return;
   }
@@ -163,7 +154,7 @@ void RestoreTimerResolution() {
 void RunLoop() {
   WaitTimer stepTimer;
   while (!StopRequested()) {
-    int32_t count = RowCount();
+    int32_t count = CountPlanRows();
     if (count <= 0) {
       if (PreciseWait(kEmptyPlanRestMs, 0, g_stopSignal, &stepTimer) == WaitEnd::kStopped) return;
       continue;
@@ -180,9 +171,8 @@ void SingleStep() {
   int32_t x = CellInteger(row, 0);
   int32_t y = CellInteger(row, 1);
   int32_t selected = ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection);
-  CommandResult item = CallCore(core::kComboItemText, {UnitArgument(Unit::kComboWindowTitle, TypeCode::kComboBox),
-                                                       IntegerArgument(selected)});
-  HeapText title(reinterpret_cast<char*>(static_cast<uintptr_t>(item.low)));
+  HeapText title = ResultText(CallCore(
+      core::kComboItemText, {UnitArgument(Unit::kComboWindowTitle, TypeCode::kComboBox), IntegerArgument(selected)}));
   DeliverClick(x, y, ChosenTargetWindow(title.get(), selected));
 }
 

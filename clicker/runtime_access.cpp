@@ -5,6 +5,7 @@
 #include "clicker/units.h"
 #include "controls/core_commands.h"
 #include "controls/libraries.h"
+#include "controls/report_list_commands.h"
 
 namespace klv::clicker {
 namespace {
@@ -20,10 +21,10 @@ const uint32_t* Words(const void* array) { return static_cast<const uint32_t*>(a
 }  // namespace
 
 void SetSupport(const SupportEntries* support) { g_support = support; }
-const SupportEntries& Rt() { return *g_support; }
+const SupportEntries& Support() { return *g_support; }
 
-void* Allocate(uint32_t bytes) { return Rt().AllocateMemory(bytes); }
-void Free(void* block) { Rt().FreeMemory(block); }
+void* Allocate(uint32_t bytes) { return Support().AllocateMemory(bytes); }
+void Free(void* block) { Support().FreeMemory(block); }
 
 HeapText& HeapText::operator=(HeapText&& other) noexcept {
   if (this != &other) {
@@ -70,7 +71,7 @@ void* PointerAt(const void* array, uint32_t index) {
 
 void* AppendPointer(void* array, void* element) {
   uint32_t count = PointerCount(array);
-  void* grown = Rt().ResizeMemory(array, 8 + (count + 1) * sizeof(void*));
+  void* grown = Support().ResizeMemory(array, 8 + (count + 1) * sizeof(void*));
   Words(grown)[0] = 1;
   Words(grown)[1] = count + 1;
   reinterpret_cast<void**>(Words(grown) + 2)[count] = element;
@@ -96,33 +97,47 @@ CommandArgument WindowArgument() { return {Unit::kMainWindow, 0, TypeCode::kWind
 // handed on in place, with no copy on the heap (the runner calls these at
 // every step).
 CommandResult CallCore(int command, std::initializer_list<CommandArgument> arguments) {
-  return Rt().CallCoreCommand(kCoreCommands[command], static_cast<int>(arguments.size()), arguments.begin());
+  return Support().CallCoreCommand(kCoreCommands[command], static_cast<int>(arguments.size()), arguments.begin());
 }
 
 CommandResult CallReportList(int command, std::initializer_list<CommandArgument> arguments) {
-  return Rt().CallLibraryCommand(kReportListLibraryPosition, kReportListCommands[command],
+  return Support().CallLibraryCommand(kReportListLibraryPosition, kReportListCommands[command],
                                  static_cast<int>(arguments.size()), arguments.begin());
 }
 
 uint32_t CallSystem(int number, std::initializer_list<uint32_t> arguments) {
-  return Rt().CallSystemFunction(number, static_cast<int>(arguments.size()), arguments.begin());
+  return Support().CallSystemFunction(number, static_cast<int>(arguments.size()), arguments.begin());
+}
+
+HeapText HeapTextAt(uint32_t address) { return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(address))); }
+
+HeapText ResultText(const CommandResult& result) { return HeapTextAt(result.low); }
+
+CommandArgument PlanListArgument() { return UnitArgument(Unit::kPlanList, TypeCode::kReportList); }
+
+int32_t CountPlanRows() {
+  return static_cast<int32_t>(CallReportList(reportlist::kListRowCount, {PlanListArgument()}).low);
+}
+
+HeapText PlanCellText(int32_t row, int32_t column) {
+  return ResultText(
+      CallReportList(reportlist::kListCellText, {PlanListArgument(), IntegerArgument(row), IntegerArgument(column)}));
 }
 
 HeapText ReadUnitText(uint32_t unitId, int index) {
-  uint64_t value = Rt().ReadProperty(Unit::kMainWindow, unitId, index, -1);
-  return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(static_cast<uint32_t>(value))));
+  return HeapTextAt(static_cast<uint32_t>(Support().ReadProperty(Unit::kMainWindow, unitId, index, -1)));
 }
 
 void WriteUnitText(uint32_t unitId, int index, const char* text) {
-  Rt().WriteProperty(Unit::kMainWindow, unitId, index, -1, Word(text));
+  Support().WriteProperty(Unit::kMainWindow, unitId, index, -1, Word(text));
 }
 
 int32_t ReadUnitInteger(uint32_t unitId, int index) {
-  return static_cast<int32_t>(Rt().ReadProperty(Unit::kMainWindow, unitId, index, -1));
+  return static_cast<int32_t>(Support().ReadProperty(Unit::kMainWindow, unitId, index, -1));
 }
 
 void WriteUnitInteger(uint32_t unitId, int index, int32_t value) {
-  Rt().WriteProperty(Unit::kMainWindow, unitId, index, -1, static_cast<uint32_t>(value));
+  Support().WriteProperty(Unit::kMainWindow, unitId, index, -1, static_cast<uint32_t>(value));
 }
 
 int32_t TextToInteger(const char* text) {
@@ -130,8 +145,7 @@ int32_t TextToInteger(const char* text) {
 }
 
 HeapText IntegerToText(int32_t value) {
-  CommandResult result = CallCore(core::kToText, {IntegerArgument(value)});
-  return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(result.low)));
+  return ResultText(CallCore(core::kToText, {IntegerArgument(value)}));
 }
 
 }  // namespace klv::clicker

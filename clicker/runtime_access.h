@@ -9,7 +9,7 @@
 namespace klv::clicker {
 
 void SetSupport(const SupportEntries* support);
-const SupportEntries& Rt();
+const SupportEntries& Support();
 
 // Runtime heap through the support entries.
 void* Allocate(uint32_t bytes);
@@ -69,6 +69,16 @@ template <typename T>
 uint32_t Word(T* pointer) {
   return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(pointer));
 }
+
+// Takes over the heap text at a runtime address: a text property's value or
+// the low word of a command's result.
+HeapText HeapTextAt(uint32_t address);
+HeapText ResultText(const CommandResult& result);
+
+// The plan list: the report list that holds the click plan, one step a row.
+CommandArgument PlanListArgument();
+int32_t CountPlanRows();
+HeapText PlanCellText(int32_t row, int32_t column);
 
 // Properties of the main window's units.
 HeapText ReadUnitText(uint32_t unitId, int index);

@@ -1,49 +1,27 @@
-// The main window's units as the clicker names them, and the property
-// indices it uses.
+// The main window's units and the property indices the clicker uses.
 #pragma once
 #include <cstdint>
 
+#include "image/main_window_units.h"
 #include "runtime/command_values.h"
+#include "runtime/property_indices.h"
 
 namespace klv::clicker {
 
-namespace Unit {
-constexpr uint32_t kMainWindow = 0x52010001;     // the window as a whole
-constexpr uint32_t kMainWindowOwn = 0x06010000;  // the window's own unit
-constexpr uint32_t kLabel9 = 0x16015009;
-constexpr uint32_t kTray = 0x160135aa;
-constexpr uint32_t kEditNotes = 0x160135a8;
-constexpr uint32_t kButtonAdd = 0x160134d3;
-constexpr uint32_t kComboMouseButton = 0x160134d2;
-constexpr uint32_t kEditDelay = 0x160134cb;
-constexpr uint32_t kEditY = 0x160134c9;
-constexpr uint32_t kEditX = 0x160134c8;
-constexpr uint32_t kComboWindowTitle = 0x160134a7;
-constexpr uint32_t kLabelWindowX = 0x1601349f;
-constexpr uint32_t kLabelWindowY = 0x160134a0;
-constexpr uint32_t kLabelScreenX = 0x1601349d;
-constexpr uint32_t kLabelScreenY = 0x1601349e;
-constexpr uint32_t kPlanList = 0x16011a43;
-constexpr uint32_t kComboClickMode = 0x16011a42;
-constexpr uint32_t kButtonSave = 0x16011a41;
-constexpr uint32_t kButtonLoad = 0x16011a40;
-constexpr uint32_t kButtonDebug = 0x16011a3f;
-constexpr uint32_t kButtonStop = 0x16011a3e;
-constexpr uint32_t kButtonStart = 0x16011a3d;
-constexpr uint32_t kMenuOperations = 0x26013508;
-}  // namespace Unit
+namespace Unit = ::klv::MainWindowUnit;
 
 namespace Property {
-constexpr int kVisible = 5;
-constexpr int kDisabled = 6;
-constexpr int kEditText = 8;          // edit boxes
-constexpr int kLabelText = 8;         // labels
-constexpr int kComboStyle = 8;        // combo boxes
-constexpr int kComboText = 9;
-constexpr int kComboSelection = 19;
-constexpr int kListSelection = 35;    // the report list
-constexpr int kWindowState = 18;      // the window's own unit
-constexpr int kAlwaysOnTop = 29;
+constexpr int kVisible = CommonProperty::kVisible;
+constexpr int kDisabled = CommonProperty::kDisabled;
+// Type properties: the type's own number after the common ones.
+constexpr int kEditText = CommonProperty::kFirstTypeProperty + 0;         // edit boxes
+constexpr int kLabelText = CommonProperty::kFirstTypeProperty + 0;        // labels
+constexpr int kComboStyle = CommonProperty::kFirstTypeProperty + 0;       // combo boxes
+constexpr int kComboText = CommonProperty::kFirstTypeProperty + 1;
+constexpr int kComboSelection = CommonProperty::kFirstTypeProperty + 11;
+constexpr int kListSelection = CommonProperty::kFirstTypeProperty + 27;   // the report list
+constexpr int kWindowState = CommonProperty::kFirstTypeProperty + 10;     // the window's own unit
+constexpr int kAlwaysOnTop = CommonProperty::kFirstTypeProperty + 21;
 }  // namespace Property
 
 }  // namespace klv::clicker

@@ -1,5 +1,6 @@
 #include "clicker/window_list.h"
 
+#include "clicker/globals.h"
 #include "clicker/runtime_access.h"
 #include "clicker/system_functions.h"
 #include "clicker/units.h"
@@ -10,6 +11,7 @@ namespace klv::clicker {
 namespace {
 
 constexpr int32_t kStyleSlot = -16;
+constexpr uint32_t kReminderStyle = 0x40;
 
 uint32_t* HandleArray(uint32_t count) {
   auto* array = static_cast<uint32_t*>(Allocate(8 + 4 * count));
@@ -44,6 +46,39 @@ bool Listable(uint32_t window, HeapText* title) {
   return !title->Equals(kConstants.programManager);
 }
 
+void FreeSnapshot(void* list) {
+  for (uint32_t i = 0; list && i < PointerCount(list); ++i) {
+    auto* info = static_cast<WindowInfo*>(PointerAt(list, i));
+    Free(info->title);
+    Free(info->className);
+  }
+  FreePointerArrayDeep(list);
+}
+
+char* ReadClassName(uint32_t window) {
+  CommandResult blank = CallCore(core::kBlankText, {IntegerArgument(50)});
+  HeapText buffer = ResultText(blank);
+  CallSystem(kGetClassNameA, {window, Word(buffer.get()), 50});
+  return CopyHeapText(buffer.get());
+}
+
+int __stdcall CollectWindow(uint32_t window, uint32_t) {
+  auto* info = static_cast<WindowInfo*>(Allocate(sizeof(WindowInfo)));
+  info->handle = window;
+  info->processId = 0;
+  info->threadId = CallSystem(kGetWindowThreadProcessId, {window, Word(&info->processId)});
+  info->title = GetWindowTitle(window);
+  info->className = ReadClassName(window);
+  Globals().windowSnapshot = AppendPointer(Globals().windowSnapshot, info);
+  return 1;  // go on over all windows
+}
+
+bool Contains(const char* text, const char* wanted) {
+  CommandResult found =
+      CallCore(core::kFindText, {TextArgument(text), TextArgument(wanted), OmittedArgument(), IntegerArgument(1)});
+  return static_cast<int32_t>(found.low) != -1;
+}
+
 }  // namespace
 
 uint32_t ListTopLevelWindows(uint32_t parent, void** handles, const char* className) {
@@ -54,7 +89,7 @@ uint32_t ListTopLevelWindows(uint32_t parent, void** handles, const char* classN
   uint32_t* array = HandleArray(0);
   for (uint32_t found = CallSystem(kFindWindowExA, {parent, 0, Word(className), Word(anyTitle)}); found != 0;
        found = CallSystem(kFindWindowExA, {parent, found, Word(className), Word(anyTitle)})) {
-    array = static_cast<uint32_t*>(Rt().ResizeMemory(array, 8 + 4 * (count + 1)));
+    array = static_cast<uint32_t*>(Support().ResizeMemory(array, 8 + 4 * (count + 1)));
     array[1] = count + 1;
     array[2 + count++] = found;
   }
@@ -64,7 +99,7 @@ uint32_t ListTopLevelWindows(uint32_t parent, void** handles, const char* classN
 
 char* GetWindowTitle(uint32_t window) {
   CommandResult blank = CallCore(core::kBlankText, {IntegerArgument(256)});
-  HeapText buffer(reinterpret_cast<char*>(static_cast<uintptr_t>(blank.low)));
+  HeapText buffer = ResultText(blank);
   CallSystem(kGetWindowTextA, {window, Word(buffer.get()), 256});
   return CopyHeapText(buffer.get());
 }
@@ -81,6 +116,45 @@ void RefreshWindowTitles() {
     CallCore(core::kComboAddItem, {combo, TextArgument(title.get()), IntegerArgument(static_cast<int32_t>(list[i]))});
   }
   Free(handles);
+}
+
+uint32_t SnapshotTopLevelWindows(void** list) {
+  CallSystem(kEnumWindows, {Word(reinterpret_cast<void*>(&CollectWindow)), 0});
+  void* copy = NewEmptyPointerArray();
+  void* collected = Globals().windowSnapshot;
+  for (uint32_t i = 0; i < PointerCount(collected); ++i) {
+    auto* from = static_cast<WindowInfo*>(PointerAt(collected, i));
+    auto* info = static_cast<WindowInfo*>(Allocate(sizeof(WindowInfo)));
+    *info = {from->handle, from->processId, from->threadId, CopyHeapText(from->title), CopyHeapText(from->className)};
+    copy = AppendPointer(copy, info);
+  }
+  FreeSnapshot(*list);
+  *list = copy;
+  FreeSnapshot(collected);
+  Globals().windowSnapshot = NewEmptyPointerArray();
+  return PointerCount(copy);
+}
+
+uint32_t FindProcessWindow(uint32_t processId, const char* title, const char* className) {
+  void* snapshot = nullptr;
+  SnapshotTopLevelWindows(&snapshot);
+  uint32_t found = 0;
+  for (uint32_t i = 0; i < PointerCount(snapshot) && found == 0; ++i) {
+    auto* info = static_cast<WindowInfo*>(PointerAt(snapshot, i));
+    if (info->processId != processId || CallSystem(kIsWindowVisible, {info->handle}) == 0) continue;
+    if (title && !Contains(info->title, title)) continue;
+    if (className && !Contains(info->className, className)) continue;
+    found = info->handle;
+  }
+  FreeSnapshot(snapshot);
+  return found;
+}
+
+int32_t ShowReminderBox(const char* text, const uint32_t* style, const char* caption, const uint32_t* owner) {
+  uint32_t ownerWindow = owner ? *owner : FindProcessWindow(CallSystem(kGetCurrentProcessId, {}), nullptr, nullptr);
+  const char* boxCaption = caption ? caption : kConstants.reminderCaption;
+  uint32_t boxStyle = style ? *style : kReminderStyle;
+  return static_cast<int32_t>(CallSystem(kMessageBoxA, {ownerWindow, Word(text), Word(boxCaption), boxStyle})) - 1;
 }
 
 }  // namespace klv::clicker

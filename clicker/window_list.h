@@ -1,5 +1,7 @@
-// The target window list: the titles of the top-level windows the operator
-// may choose as the target of background clicks.
+// The listing of windows: the titles of the top-level windows the operator
+// may choose as the target of background clicks, and the snapshot of
+// top-level windows that finds a process's own window (the owner of the
+// reminder box).
 #pragma once
 #include <cstdint>
 
@@ -12,5 +14,15 @@ void RefreshWindowTitles();
 uint32_t ListTopLevelWindows(uint32_t parent, void** handles, const char* className);
 // The window's text, at most 255 bytes; a fresh heap text (null when empty).
 char* GetWindowTitle(uint32_t window);
+
+// Fills *list (freed first) with one WindowInfo per top-level window.
+uint32_t SnapshotTopLevelWindows(void** list);
+// The first visible window of the process whose title and class contain the
+// texts given (case-insensitively); 0 for none.
+uint32_t FindProcessWindow(uint32_t processId, const char* title, const char* className);
+// A message box with defaults: owner = the process's first visible window,
+// caption "友情提醒", style 0x40; returns the system's answer minus 1.
+int32_t ShowReminderBox(const char* text, const uint32_t* style = nullptr, const char* caption = nullptr,
+                        const uint32_t* owner = nullptr);
 
 }  // namespace klv::clicker

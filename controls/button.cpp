@@ -9,6 +9,7 @@
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
+#include "runtime/events.h"
 
 namespace klv {
 namespace {
@@ -63,7 +64,7 @@ class ButtonUnit : public UnitObject {
   void Rebuild() override;
   bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
     if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
-    RaiseEvent(0);
+    RaiseEvent(ButtonEvent::kClicked);
     *result = 0;
     return true;
   }

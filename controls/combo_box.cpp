@@ -25,6 +25,7 @@
 #include "controls/unit_procedure.h"
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
+#include "runtime/events.h"
 #include "runtime/text_value.h"
 
 namespace klv {
@@ -33,7 +34,6 @@ namespace {
 // Posted to itself when the user picks an item: by the time it arrives the
 // combo box shows the new selection and text.
 constexpr UINT kItemPickedMessage = 0xA711;
-constexpr UINT kApplyFontNotice = 0x806F;
 constexpr int kMinimumDropDownHeight = 160;
 constexpr int32_t kLongestLimit = 32767;
 constexpr uint32_t kDropDownBackground = 0xFFFFFF;
@@ -48,19 +48,31 @@ enum ComboProperty {  // type property k = property index - 8
 };
 
 const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"类型", "Style", "", 1014, 0},           {"内容", "Text", "", 1016, 0},
-    {"最大文本长度", "MaxLength", "", 1006, 0}, {"起始选择位置", "SelStart", "", 1000, 0},
-    {"被选择文本长度", "SelLength", "", 1000, 0}, {"被选择文本", "SelText", "", 1016, 0},
-    {"自动排序", "Sorted", "", 1003, 0},       {"行间距", "RowSpacing", "", 1006, 0},
-    {"文本颜色", "TextColor", "", 1001, 0},    {"背景颜色", "BackColor", "", 1001, 0},
-    {"字体", "Font", "", 1013, 0},             {"现行选中项", "CurrentItem", "", 1000, 0},
-    {"列表项目", "Items", "", 1018, 0},         {"项目数值", "ItemData", "", 1009, 0},
-    {"", "BindingText1", "", 1016, 0},        {"", "BindingText2", "", 1016, 0},
-    {"", "BindingSetting", "", 1000, 0},      {"", "Reserved25", "", 1000, 0},
-    {"", "Reserved26", "", 1000, 0},          {"", "Reserved27", "", 1000, 0},
-    {"", "Reserved28", "", 1000, 0},          {"", "Reserved29", "", 1000, 0},
-    {"", "Reserved30", "", 1000, 0},          {"", "Reserved31", "", 1000, 0},
-    {"", "Reserved32", "", 1000, 0},
+    {"类型", "Style", "", PropertyKind::kChoice, 0},
+    {"内容", "Text", "", PropertyKind::kText, 0},
+    {"最大文本长度", "MaxLength", "", PropertyKind::kNonNegative, 0},
+    {"起始选择位置", "SelStart", "", PropertyKind::kInteger, 0},
+    {"被选择文本长度", "SelLength", "", PropertyKind::kInteger, 0},
+    {"被选择文本", "SelText", "", PropertyKind::kText, 0},
+    {"自动排序", "Sorted", "", PropertyKind::kLogical, 0},
+    {"行间距", "RowSpacing", "", PropertyKind::kNonNegative, 0},
+    {"文本颜色", "TextColor", "", PropertyKind::kColour, 0},
+    {"背景颜色", "BackColor", "", PropertyKind::kColour, 0},
+    {"字体", "Font", "", PropertyKind::kFont, 0},
+    {"现行选中项", "CurrentItem", "", PropertyKind::kInteger, 0},
+    {"列表项目", "Items", "", PropertyKind::kTextList, 0},
+    {"项目数值", "ItemData", "", PropertyKind::kBytes, 0},
+    {"", "BindingText1", "", PropertyKind::kText, 0},
+    {"", "BindingText2", "", PropertyKind::kText, 0},
+    {"", "BindingSetting", "", PropertyKind::kInteger, 0},
+    {"", "Spare25", "", PropertyKind::kInteger, 0},
+    {"", "Spare26", "", PropertyKind::kInteger, 0},
+    {"", "Spare27", "", PropertyKind::kInteger, 0},
+    {"", "Spare28", "", PropertyKind::kInteger, 0},
+    {"", "Spare29", "", PropertyKind::kInteger, 0},
+    {"", "Spare30", "", PropertyKind::kInteger, 0},
+    {"", "Spare31", "", PropertyKind::kInteger, 0},
+    {"", "Spare32", "", PropertyKind::kInteger, 0},
 };
 
 // The item list travels to and from the program as one text, one item per
@@ -217,7 +229,7 @@ class ComboBoxUnit : public UnitObject {
   void Rebuild() override;
   bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   void HandleLoadNotice(UINT notice) override {
-    if (notice != kApplyFontNotice || !font_.NamesFace()) return;
+    if (notice != LoadNotice::kApplyFont || !font_.NamesFace()) return;
     font_.Refresh();
     ApplyFont(true);
   }
@@ -510,12 +522,12 @@ int ComboBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& val
 
 int EventForNotification(WORD code) {
   switch (code) {
-    case CBN_EDITCHANGE: return 1;
-    case CBN_DROPDOWN: return 2;
-    case CBN_CLOSEUP: return 3;
-    case CBN_DBLCLK: return 4;
-    case CBN_SETFOCUS: return -7;
-    case CBN_KILLFOCUS: return -8;
+    case CBN_EDITCHANGE: return ComboBoxEvent::kTextEdited;
+    case CBN_DROPDOWN: return ComboBoxEvent::kAboutToDropDown;
+    case CBN_CLOSEUP: return ComboBoxEvent::kClosedUp;
+    case CBN_DBLCLK: return ComboBoxEvent::kDoubleClicked;
+    case CBN_SETFOCUS: return CommonEvent::kGotFocus;
+    case CBN_KILLFOCUS: return CommonEvent::kLostFocus;
     default: return 0;
   }
 }
@@ -547,7 +559,7 @@ bool ComboBoxUnit::HandleParentNotification(UINT message, WPARAM wParam, LPARAM 
 // itself.
 LRESULT ComboBoxUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case kItemPickedMessage: RaiseEvent(0); return 0;
+    case kItemPickedMessage: RaiseEvent(ComboBoxEvent::kItemPicked); return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC: return AnswerControlColour(wParam, settings_.textColour, background_);

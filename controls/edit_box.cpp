@@ -296,14 +296,14 @@ bool EditBoxUnit::HandleParentNotification(UINT message, WPARAM wParam, LPARAM l
     case WM_COMMAND:
       if (quiet_) return true;
       switch (HIWORD(wParam)) {
-        case EN_CHANGE: RaiseEvent(0); return true;
+        case EN_CHANGE: RaiseEvent(EditBoxEvent::kContentChanged); return true;
         case EN_SETFOCUS: RaiseEvent(CommonEvent::kGotFocus); return true;
         case EN_KILLFOCUS: RaiseEvent(CommonEvent::kLostFocus); return true;
         default: return false;
       }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:  // read-only and disabled edit boxes ask with this one
-      *result = AnswerControlColour(wParam, settings_.setting, background_);
+      *result = AnswerControlColour(wParam, settings_.textColour, background_);
       return true;
     default:
       return false;
@@ -317,14 +317,14 @@ void EditBoxUnit::WriteContent(const std::string& text) {
   quiet_ = true;
   SetWindowTextA(hwnd(), text.c_str());
   quiet_ = false;
-  RaiseEvent(0);
+  RaiseEvent(EditBoxEvent::kContentChanged);
 }
 
 uint32_t* EditBoxUnit::Word(int k) {
   EditBoxSettings& s = settings_;
   switch (k) {
     case kBorder: return &s.borderStyle;
-    case kTextColour: return &s.setting;
+    case kTextColour: return &s.textColour;
     case kBackgroundColour: return &s.backgroundColour;
     case kHideSelection: return &s.hideSelection;
     case kMaximumLength: return &s.maximumLength;

@@ -113,7 +113,7 @@ class LabelUnit : public UnitObject {
   void Paint();
   LRESULT Feedback(WPARAM wParam, LPARAM lParam) {
     HandlerResult result = {false, 0};
-    RaiseEvent(0, {static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam)}, &result);
+    RaiseEvent(LabelEvent::kFeedback, {static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam)}, &result);
     return result.hasValue ? static_cast<LRESULT>(result.value) : 0;
   }
 

@@ -18,6 +18,7 @@
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
+#include "runtime/events.h"
 #include "runtime/unit_object.h"
 
 namespace klv {
@@ -263,13 +264,13 @@ void TrayIconUnit::Paint() {
 
 void TrayIconUnit::RaiseMouseEvent(UINT mouseMessage) {
   switch (mouseMessage) {
-    case WM_LBUTTONUP: RaiseEvent(0); break;
-    case WM_LBUTTONDBLCLK: RaiseEvent(1); break;
-    case WM_RBUTTONUP: RaiseEvent(2); break;
+    case WM_LBUTTONUP: RaiseEvent(TrayIconEvent::kLeftClick); break;
+    case WM_LBUTTONDBLCLK: RaiseEvent(TrayIconEvent::kDoubleClick); break;
+    case WM_RBUTTONUP: RaiseEvent(TrayIconEvent::kRightClick); break;
     case WM_MOUSEMOVE: {
       POINT cursor = {0, 0};
       GetCursorPos(&cursor);
-      RaiseEvent(3, {static_cast<uint32_t>(cursor.x), static_cast<uint32_t>(cursor.y)});
+      RaiseEvent(TrayIconEvent::kMouseMove, {static_cast<uint32_t>(cursor.x), static_cast<uint32_t>(cursor.y)});
       break;
     }
     default: break;

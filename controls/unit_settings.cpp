@@ -117,24 +117,24 @@ void Visit(Io& io, WindowSettings& s) {
   io.Word(s.controlBox);
   io.Word(s.startPosition);
   io.Word(s.movable);
-  io.Word(s.settings14);
-  io.Word(s.settings21);
-  io.Word(s.settings22);
-  io.Word(s.settings23);
-  io.Word(s.settings25);
-  if (io.Since(2)) io.Word(s.setting26);
+  io.Word(s.unknown14);
+  io.Word(s.unknown21);
+  io.Word(s.unknown22);
+  io.Word(s.unknown23);
+  io.Word(s.unknown25);
+  if (io.Since(2)) io.Word(s.unknown26);
   if (io.Since(3)) {
-    io.Word(s.setting27);
-    io.Word(s.setting28);
+    io.Word(s.unknown27);
+    io.Word(s.unknown28);
   }
   if (io.Since(4)) io.Word(s.alwaysOnTop);
-  if (io.Since(5)) io.Word(s.setting30);
-  if (io.Since(6)) io.Text(s.text31);
+  if (io.Since(5)) io.Word(s.unknown30);
+  if (io.Since(6)) io.Text(s.unknown31);
   io.Blob(s.backgroundPicture);
   io.Blob(s.icon);
-  io.Blob(s.bytes13);
+  io.Blob(s.unknown13);
   io.Text(s.caption);
-  io.Text(s.text24);
+  io.Text(s.unknown24);
 }
 
 template <class Io>
@@ -165,7 +165,7 @@ template <class Io>
 void Visit(Io& io, EditBoxSettings& s) {
   io.Version(s.version, 2);
   io.Word(s.borderStyle);
-  io.Word(s.setting);
+  io.Word(s.textColour);
   io.Word(s.backgroundColour);
   io.Word(s.hideSelection);
   io.Word(s.maximumLength);

@@ -4,7 +4,9 @@
 // through a bounded reader; a block of a higher version than the type knows
 // fails. A block of a lower version holds only the fields of that version;
 // the others keep their defaults. The comments give the property index under
-// which a field is read and written. Pure logic: used by the runtime and by
+// which a field is read and written. A field whose role is unknown is named
+// unknownN after its property index N (kUnknownN in the type's property
+// list): it is kept as stored and written back unchanged. Pure logic: used by the runtime and by
 // the image generator alike.
 #pragma once
 #include <cstdint>
@@ -29,17 +31,17 @@ struct WindowSettings {  // version 6
   uint32_t controlBox = 1;         // 15
   uint32_t startPosition = 1;      // 18: 0 as stored, 1 centred, 2 minimised, 3 maximised
   uint32_t movable = 1;            // 19
-  uint32_t settings14 = 0, settings21 = 0, settings22 = 1, settings23 = 0, settings25 = 0;
-  uint32_t setting26 = 1;          // from version 2
-  uint32_t setting27 = 0, setting28 = 0;  // from version 3
+  uint32_t unknown14 = 0, unknown21 = 0, unknown22 = 1, unknown23 = 0, unknown25 = 0;
+  uint32_t unknown26 = 1;          // from version 2
+  uint32_t unknown27 = 0, unknown28 = 0;  // from version 3
   uint32_t alwaysOnTop = 0;        // 29, from version 4
-  uint32_t setting30 = 0;          // from version 5
-  std::string text31;              // in version 6
+  uint32_t unknown30 = 0;          // from version 5
+  std::string unknown31;           // in version 6
   Bytes backgroundPicture;         // 11
   Bytes icon;                      // 20
-  Bytes bytes13;                   // 13
+  Bytes unknown13;                 // 13
   std::string caption;             // 8
-  std::string text24;              // 24
+  std::string unknown24;           // 24
 };
 
 struct LabelSettings {  // version 2
@@ -64,7 +66,7 @@ struct LabelSettings {  // version 2
 struct EditBoxSettings {  // version 2
   uint32_t version = 2;
   uint32_t borderStyle = 1;        // 9
-  uint32_t setting = 0;            // 10: text colour
+  uint32_t textColour = 0;         // 10
   uint32_t backgroundColour = 0xFFFFFF;  // 11
   uint32_t hideSelection = 1;      // 13
   uint32_t maximumLength = 0;      // 14: 0 no limit

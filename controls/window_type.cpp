@@ -16,29 +16,45 @@ const char kWindowClass[] = "KlikvaneForm";
 
 enum WindowProperty {  // type property k = property index - 8
   kCaption = 0, kBorderStyle = 1, kBackgroundColour = 2, kBackgroundPicture = 3, kPictureMode = 4,
-  kBytes13 = 5, kSetting14 = 6, kControlBox = 7, kMaximizeBox = 8, kMinimizeBox = 9, kWindowState = 10,
-  kMovable = 11, kIcon = 12, kSetting21 = 13, kSetting22 = 14, kSetting23 = 15, kText24 = 16,
-  kSetting25 = 17, kSetting26 = 18, kSetting27 = 19, kSetting28 = 20, kAlwaysOnTop = 21, kSetting30 = 22,
-  kText31 = 23, kPropertyCount = 32,
+  kUnknown13 = 5, kUnknown14 = 6, kControlBox = 7, kMaximizeBox = 8, kMinimizeBox = 9, kWindowState = 10,
+  kMovable = 11, kIcon = 12, kUnknown21 = 13, kUnknown22 = 14, kUnknown23 = 15, kUnknown24 = 16,
+  kUnknown25 = 17, kUnknown26 = 18, kUnknown27 = 19, kUnknown28 = 20, kAlwaysOnTop = 21, kUnknown30 = 22,
+  kUnknown31 = 23, kFirstSpare = 24, kPropertyCount = 32,
 };
 
 const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"标题", "Caption", "", 1016, 0},        {"边框", "Border", "", 1014, 0},
-    {"底色", "BackColor", "", 1001, 0},      {"底图", "Picture", "", 1010, 0},
-    {"底图方式", "PictureMode", "", 1014, 0}, {"", "Data13", "", 1009, 0},
-    {"", "Setting14", "", 1000, 0},         {"控制按钮", "ControlBox", "", 1003, 0},
-    {"最大化按钮", "MaxButton", "", 1003, 0}, {"最小化按钮", "MinButton", "", 1003, 0},
-    {"位置", "WindowState", "", 1014, 0},    {"可否移动", "Movable", "", 1003, 0},
-    {"图标", "Icon", "", 1012, 0},           {"", "Setting21", "", 1000, 0},
-    {"", "Setting22", "", 1000, 0},         {"", "Setting23", "", 1000, 0},
-    {"", "Text24", "", 1016, 0},            {"", "Setting25", "", 1000, 0},
-    {"", "Setting26", "", 1000, 0},         {"", "Setting27", "", 1000, 0},
-    {"", "Setting28", "", 1000, 0},         {"总在最前", "TopMost", "", 1003, 0},
-    {"", "Setting30", "", 1000, 0},         {"", "Text31", "", 1016, 0},
-    {"", "Reserved32", "", 1000, 0},        {"", "Reserved33", "", 1000, 0},
-    {"", "Reserved34", "", 1000, 0},        {"", "Reserved35", "", 1000, 0},
-    {"", "Reserved36", "", 1000, 0},        {"", "Reserved37", "", 1000, 0},
-    {"", "Reserved38", "", 1000, 0},        {"", "Reserved39", "", 1000, 0},
+    {"标题", "Caption", "", PropertyKind::kText, 0},
+    {"边框", "Border", "", PropertyKind::kChoice, 0},
+    {"底色", "BackColor", "", PropertyKind::kColour, 0},
+    {"底图", "Picture", "", PropertyKind::kPicture, 0},
+    {"底图方式", "PictureMode", "", PropertyKind::kChoice, 0},
+    {"", "Data13", "", PropertyKind::kBytes, 0},
+    {"", "Setting14", "", PropertyKind::kInteger, 0},
+    {"控制按钮", "ControlBox", "", PropertyKind::kLogical, 0},
+    {"最大化按钮", "MaxButton", "", PropertyKind::kLogical, 0},
+    {"最小化按钮", "MinButton", "", PropertyKind::kLogical, 0},
+    {"位置", "WindowState", "", PropertyKind::kChoice, 0},
+    {"可否移动", "Movable", "", PropertyKind::kLogical, 0},
+    {"图标", "Icon", "", PropertyKind::kIcon, 0},
+    {"", "Setting21", "", PropertyKind::kInteger, 0},
+    {"", "Setting22", "", PropertyKind::kInteger, 0},
+    {"", "Setting23", "", PropertyKind::kInteger, 0},
+    {"", "Text24", "", PropertyKind::kText, 0},
+    {"", "Setting25", "", PropertyKind::kInteger, 0},
+    {"", "Setting26", "", PropertyKind::kInteger, 0},
+    {"", "Setting27", "", PropertyKind::kInteger, 0},
+    {"", "Setting28", "", PropertyKind::kInteger, 0},
+    {"总在最前", "TopMost", "", PropertyKind::kLogical, 0},
+    {"", "Setting30", "", PropertyKind::kInteger, 0},
+    {"", "Text31", "", PropertyKind::kText, 0},
+    {"", "Spare32", "", PropertyKind::kInteger, 0},
+    {"", "Spare33", "", PropertyKind::kInteger, 0},
+    {"", "Spare34", "", PropertyKind::kInteger, 0},
+    {"", "Spare35", "", PropertyKind::kInteger, 0},
+    {"", "Spare36", "", PropertyKind::kInteger, 0},
+    {"", "Spare37", "", PropertyKind::kInteger, 0},
+    {"", "Spare38", "", PropertyKind::kInteger, 0},
+    {"", "Spare39", "", PropertyKind::kInteger, 0},
 };
 
 struct FrameStyle {
@@ -126,10 +142,21 @@ class WindowUnit : public UnitObject {
   void WriteAlwaysOnTop(bool on);
   uint32_t* GenericSetting(int k);
 
+  // One handler per message that Handle decodes.
+  LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
+  LRESULT OnChildNotification(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnEraseBackground(HWND hwnd, WPARAM wParam, LPARAM lParam);
+  LRESULT OnSetCursor(HWND hwnd, WPARAM wParam, LPARAM lParam);
+  LRESULT OnPlaced(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, int event);
+  LRESULT OnShowWindow(HWND hwnd, WPARAM wParam, LPARAM lParam);
+  LRESULT OnCloseRequest(HWND hwnd, UINT message);
+  LRESULT OnDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
+  LRESULT OnNonClientLeftDown(HWND hwnd, WPARAM wParam, LPARAM lParam);
+
   WindowSettings settings_;
   HBRUSH brush_ = nullptr;
   HICON icon_ = nullptr;
-  uint32_t reserved_[8] = {};
+  uint32_t spare_[kPropertyCount - kFirstSpare] = {};
 };
 
 void WindowUnit::ApplyIcon() {
@@ -182,17 +209,17 @@ void WindowUnit::WriteAlwaysOnTop(bool on) {
 uint32_t* WindowUnit::GenericSetting(int k) {
   switch (k) {
     case kPictureMode: return &settings_.pictureMode;
-    case kSetting14: return &settings_.settings14;
+    case kUnknown14: return &settings_.unknown14;
     case kMovable: return &settings_.movable;
-    case kSetting21: return &settings_.settings21;
-    case kSetting22: return &settings_.settings22;
-    case kSetting23: return &settings_.settings23;
-    case kSetting25: return &settings_.settings25;
-    case kSetting26: return &settings_.setting26;
-    case kSetting27: return &settings_.setting27;
-    case kSetting28: return &settings_.setting28;
-    case kSetting30: return &settings_.setting30;
-    default: return k >= 24 && k < kPropertyCount ? &reserved_[k - 24] : nullptr;
+    case kUnknown21: return &settings_.unknown21;
+    case kUnknown22: return &settings_.unknown22;
+    case kUnknown23: return &settings_.unknown23;
+    case kUnknown25: return &settings_.unknown25;
+    case kUnknown26: return &settings_.unknown26;
+    case kUnknown27: return &settings_.unknown27;
+    case kUnknown28: return &settings_.unknown28;
+    case kUnknown30: return &settings_.unknown30;
+    default: return k >= kFirstSpare && k < kPropertyCount ? &spare_[k - kFirstSpare] : nullptr;
   }
 }
 
@@ -207,15 +234,15 @@ bool WindowUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kBorderStyle: out->low = settings_.borderStyle; return true;
     case kBackgroundColour: out->low = settings_.backgroundColour; return true;
     case kBackgroundPicture: out->bytes = settings_.backgroundPicture; return true;
-    case kBytes13: out->bytes = settings_.bytes13; return true;
+    case kUnknown13: out->bytes = settings_.unknown13; return true;
     case kControlBox: out->low = settings_.controlBox; return true;
     case kMaximizeBox: out->low = settings_.maximizeBox; return true;
     case kMinimizeBox: out->low = settings_.minimizeBox; return true;
     case kWindowState: out->low = WindowState(); return true;
     case kIcon: out->bytes = settings_.icon; return true;
-    case kText24: out->text = settings_.text24; return true;
+    case kUnknown24: out->text = settings_.unknown24; return true;
     case kAlwaysOnTop: out->low = settings_.alwaysOnTop; return true;
-    case kText31: out->text = settings_.text31; return true;
+    case kUnknown31: out->text = settings_.unknown31; return true;
     default: {
       uint32_t* setting = GenericSetting(k);
       if (!setting) return false;
@@ -231,15 +258,15 @@ int WindowUnit::WriteTypeProperty(int k, int element, const PropertyValue& value
     case kBorderStyle: settings_.borderStyle = value.low > 6 ? 6 : value.low; ApplyFrame(); return 0;
     case kBackgroundColour: settings_.backgroundColour = value.low; ApplyBackground(); return 0;
     case kBackgroundPicture: settings_.backgroundPicture = value.bytes; InvalidateRect(hwnd(), nullptr, TRUE); return 0;
-    case kBytes13: settings_.bytes13 = value.bytes; return 0;
+    case kUnknown13: settings_.unknown13 = value.bytes; return 0;
     case kControlBox: settings_.controlBox = value.low; ApplyFrame(); return 0;
     case kMaximizeBox: settings_.maximizeBox = value.low; ApplyFrame(); return 0;
     case kMinimizeBox: settings_.minimizeBox = value.low; ApplyFrame(); return 0;
     case kWindowState: WriteWindowState(value.low > 3 ? 3 : value.low); return 0;
     case kIcon: settings_.icon = value.bytes; ApplyIcon(); return 0;
-    case kText24: settings_.text24 = value.text; return 0;
+    case kUnknown24: settings_.unknown24 = value.text; return 0;
     case kAlwaysOnTop: WriteAlwaysOnTop(value.low != 0); return 0;
-    case kText31: settings_.text31 = value.text; return 0;
+    case kUnknown31: settings_.unknown31 = value.text; return 0;
     default: {
       uint32_t* setting = GenericSetting(k);
       if (setting) *setting = value.low;
@@ -265,69 +292,90 @@ bool ApplyUnitCursorAt(HWND over) {
   return false;
 }
 
-LRESULT WindowUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT WindowUnit::OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  if (lParam != 0) return OnChildNotification(hwnd, WM_COMMAND, wParam, lParam);
+  if (LiveWindow* window = FindWindowDescription(windowId())) RaiseMenuCommand(*window, LOWORD(wParam));
+  return 0;
+}
+
+LRESULT WindowUnit::OnChildNotification(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT routed = 0;
+  if (RouteParentNotification(message, wParam, lParam, &routed)) return routed;
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+LRESULT WindowUnit::OnEraseBackground(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  if (!brush_) return DefWindowProcA(hwnd, WM_ERASEBKGND, wParam, lParam);
+  RECT r;
+  GetClientRect(hwnd, &r);
+  FillRect(reinterpret_cast<HDC>(wParam), &r, brush_);
+  return 1;
+}
+
+LRESULT WindowUnit::OnSetCursor(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(lParam) == HTCLIENT && ApplyUnitCursorAt(reinterpret_cast<HWND>(wParam))) return TRUE;
+  return DefWindowProcA(hwnd, WM_SETCURSOR, wParam, lParam);
+}
+
+// Moves and sizes raise their event after the default processing, so that
+// handlers read the new place.
+LRESULT WindowUnit::OnPlaced(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, int event) {
+  LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
+  RaiseEvent(event);
+  return result;
+}
+
+LRESULT WindowUnit::OnShowWindow(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  RaiseEvent(wParam ? WindowEvent::kShown : WindowEvent::kHidden);
+  return DefWindowProcA(hwnd, WM_SHOWWINDOW, wParam, lParam);
+}
+
+// A close request, or the end of the session: a handler result of false
+// keeps the window open.
+LRESULT WindowUnit::OnCloseRequest(HWND hwnd, UINT message) {
+  HandlerResult result = {false, 0};
+  bool keepOpen = RaiseEvent(WindowEvent::kCloseQuery, {}, &result) && result.hasValue && result.value == 0;
+  if (message == WM_QUERYENDSESSION) return keepOpen ? FALSE : TRUE;
+  if (!keepOpen) {
+    Host(HostNotifyCode::kWindowClosing, windowId());
+    DestroyWindow(hwnd);
+  }
+  return 0;
+}
+
+LRESULT WindowUnit::OnDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  // Any other way of destroying the window tells the runtime here.
+  Host(HostNotifyCode::kWindowClosing, windowId());
+  RaiseEvent(WindowEvent::kDestroyed);
+  return DefWindowProcA(hwnd, WM_DESTROY, wParam, lParam);
+}
+
+LRESULT WindowUnit::OnNonClientLeftDown(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  if (wParam == HTCAPTION && !settings_.movable) return 0;
+  return DefWindowProcA(hwnd, WM_NCLBUTTONDOWN, wParam, lParam);
+}
+
+LRESULT WindowUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND:
-      if (lParam != 0) {
-        if (RouteParentNotification(message, wParam, lParam, &routed)) return routed;
-        break;
-      }
-      if (LiveWindow* window = FindWindowDescription(windowId())) RaiseMenuCommand(*window, LOWORD(wParam));
-      return 0;
+    case WM_COMMAND: return OnCommand(hwnd, wParam, lParam);
     case WM_NOTIFY:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSCROLLBAR:
-    case WM_DRAWITEM:
-      if (RouteParentNotification(message, wParam, lParam, &routed)) return routed;
-      break;
-    case WM_ERASEBKGND:
-      if (brush_) {
-        RECT r;
-        GetClientRect(hwnd, &r);
-        FillRect(reinterpret_cast<HDC>(wParam), &r, brush_);
-        return 1;
-      }
-      break;
-    case WM_SETCURSOR:
-      if (LOWORD(lParam) == HTCLIENT && ApplyUnitCursorAt(reinterpret_cast<HWND>(wParam))) return TRUE;
-      break;
-    case WM_MOVE: {
-      LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
-      RaiseEvent(3);
-      return result;
-    }
-    case WM_SIZE: {
-      LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
-      RaiseEvent(4);
-      return result;
-    }
-    case WM_SHOWWINDOW: RaiseEvent(wParam ? 10 : 11); break;
+    case WM_DRAWITEM: return OnChildNotification(hwnd, message, wParam, lParam);
+    case WM_ERASEBKGND: return OnEraseBackground(hwnd, wParam, lParam);
+    case WM_SETCURSOR: return OnSetCursor(hwnd, wParam, lParam);
+    case WM_MOVE: return OnPlaced(hwnd, message, wParam, lParam, WindowEvent::kMoved);
+    case WM_SIZE: return OnPlaced(hwnd, message, wParam, lParam, WindowEvent::kResized);
+    case WM_SHOWWINDOW: return OnShowWindow(hwnd, wParam, lParam);
     case WM_CLOSE:
-    case WM_QUERYENDSESSION: {
-      HandlerResult result = {false, 0};
-      bool keepOpen = RaiseEvent(1, {}, &result) && result.hasValue && result.value == 0;
-      if (message == WM_QUERYENDSESSION) return keepOpen ? FALSE : TRUE;
-      if (!keepOpen) {
-        Host(HostNotifyCode::kWindowClosing, windowId());
-        DestroyWindow(hwnd);
-      }
-      return 0;
-    }
-    case WM_DESTROY:
-      // Any other way of destroying the window tells the runtime here.
-      Host(HostNotifyCode::kWindowClosing, windowId());
-      RaiseEvent(2);
-      break;
-    case WM_NCLBUTTONDOWN:
-      if (wParam == HTCAPTION && !settings_.movable) return 0;
-      break;
-    default: break;
+    case WM_QUERYENDSESSION: return OnCloseRequest(hwnd, message);
+    case WM_DESTROY: return OnDestroy(hwnd, wParam, lParam);
+    case WM_NCLBUTTONDOWN: return OnNonClientLeftDown(hwnd, wParam, lParam);
+    default: return DefWindowProcA(hwnd, message, wParam, lParam);
   }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,10 +4,14 @@
 #include "image/main_window_description.h"
 
 #include "image/main_window_builder.h"
+#include "image/main_window_units.h"
 #include "runtime/command_values.h"
+#include "runtime/events.h"
 
 namespace klv {
 namespace {
+
+namespace Unit = MainWindowUnit;
 
 // UnitIds of the units that others refer to as a parent.
 constexpr uint32_t kGroup1 = 0x16011a46;
@@ -23,11 +27,6 @@ constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kRed = 0x0000FF;
 constexpr uint32_t kWindowCoordinateColour = 0xFF0090;
 constexpr uint32_t kScreenCoordinateColour = 0xFF8800;
-
-// Window events: created, position changed. Control events: see each type.
-constexpr int32_t kCreated = 0, kPositionChanged = 3;
-constexpr int32_t kClicked = 0, kFeedback = 0, kLeftClick = 0, kItemSelected = 0, kAboutToDropDown = 2;
-constexpr int32_t kDoubleClicked = -3, kRightButtonPressed = -4;
 
 Bytes MainWindowBlock() {
   WindowSettings settings;
@@ -76,23 +75,23 @@ Bytes TrayBlock(const std::vector<uint8_t>& icon) {
 WindowDescription MainWindowDescription(const std::vector<uint8_t>& trayIcon) {
   using namespace TypeCode;
   const Alignment kLeft = kAlignLeft, kCentre = kAlignCentre;
-  WindowBuilder w(0x52010001, 0x027CA060, 0x19010002);
-  w.Window(0x06010000, {50, 50, 290, 412}, V,
-           {On(kCreated, HandlerId::OnMainWindowCreated), On(kPositionChanged, HandlerId::HideWhenMinimised)},
+  WindowBuilder w(Unit::kMainWindow, 0x027CA060, 0x19010002);
+  w.Window(Unit::kMainWindowOwn, {50, 50, 290, 412}, V,
+           {On(WindowEvent::kCreated, HandlerId::OnMainWindowCreated), On(WindowEvent::kMoved, HandlerId::HideWhenMinimised)},
            MainWindowBlock());
 
-  w.Control(0x16015009, "标签9", kLabel, kGroup3, {0, 48, 256, 32}, V, {On(kFeedback, HandlerId::Label9Feedback)},
+  w.Control(Unit::kLabel9, "标签9", kLabel, kGroup3, {0, 48, 256, 32}, V, {On(LabelEvent::kFeedback, HandlerId::Label9Feedback)},
             LabelBlock("此软件为免费软件 禁止任何人出售", kLeft, kCentre, kBlack));
   w.Control(0x16015008, "标签2", kLabel, kOnWindow, {64, -24, 136, 16}, V, {}, {});
   w.Control(0x16015007, "标签1", kLabel, kOnWindow, {72, -24, 80, 24}, V, {}, {});
-  w.Control(0x160135aa, "托盘图标", kTrayIcon, kOnWindow, {8, 8, 26, 26}, 0, {On(kLeftClick, HandlerId::ToggleMainWindow)},
+  w.Control(Unit::kTray, "托盘图标", kTrayIcon, kOnWindow, {8, 8, 26, 26}, 0, {On(TrayIconEvent::kLeftClick, HandlerId::ToggleMainWindow)},
             TrayBlock(trayIcon));
-  w.Control(0x160135a8, "编辑框_记事本", kEditBox, kGroup3, {-18, 16, 276, 76}, V | T, {}, EditBlock("", kLeft, true));
+  w.Control(Unit::kEditNotes, "编辑框_记事本", kEditBox, kGroup3, {-18, 16, 276, 76}, V | T, {}, EditBlock("", kLeft, true));
   w.Control(kGroup3, "分组框3", kGroupBox, kOnWindow, {8, 280, 268, 100}, V, {}, GroupBlock("记事本"));
 
   // The menu entries sit here, after Group3. They are only ever popped up:
   // both top-level entries are hidden, so the window has no menu bar.
-  w.Menu(0x26013508, 0, "操作", MenuFlag::kHidden, kNoHandler);
+  w.Menu(Unit::kMenuOperations, 0, "操作", MenuFlag::kHidden, kNoHandler);
   w.Menu(0x26013509, 1, "删除", 0, HandlerRef(HandlerId::DeleteStep));
   w.Menu(0x2601350a, 1, "编辑", 0, HandlerRef(HandlerId::EditStep));
   w.Menu(0x2601350b, 1, "执行", 0, HandlerRef(HandlerId::SingleStep));
@@ -100,22 +99,22 @@ WindowDescription MainWindowDescription(const std::vector<uint8_t>& trayIcon) {
   w.Menu(0x260135af, 1, "显示", 0, HandlerRef(HandlerId::ShowMainWindow));
   w.Menu(0x260135b0, 1, "退出", 0, HandlerRef(HandlerId::QuitProgram));
 
-  w.Control(0x160134d3, "按钮_添加", kButton, kOnWindow, {226, 66, 48, 24}, V | T, {On(kClicked, HandlerId::AddStep)},
+  w.Control(Unit::kButtonAdd, "按钮_添加", kButton, kOnWindow, {226, 66, 48, 24}, V | T, {On(ButtonEvent::kClicked, HandlerId::AddStep)},
             ButtonBlock("添加"));
-  w.Control(0x160134d2, "组合框_按键左右", kComboBox, kOnWindow, {167, 70, 48, 20}, V | T, {},
+  w.Control(Unit::kComboMouseButton, "组合框_按键左右", kComboBox, kOnWindow, {167, 70, 48, 20}, V | T, {},
             DropDownListBlock({"左键", "右键"}, 0));
-  w.Control(0x160134cb, "编辑框_延时", kEditBox, kOnWindow, {113, 70, 40, 20}, V | T, {}, EditBlock("1000", kCentre));
-  w.Control(0x160134c9, "编辑框_Y坐标", kEditBox, kOnWindow, {61, 70, 40, 20}, V | T, {}, EditBlock("", kCentre));
-  w.Control(0x160134c8, "编辑框_X坐标", kEditBox, kOnWindow, {9, 70, 40, 20}, V | T, {}, EditBlock("", kCentre));
-  w.Control(0x160134a7, "组合框_窗口标题", kComboBox, kOnWindow, {85, 42, 190, 20}, V | D | T,
-            {On(kAboutToDropDown, HandlerId::RefreshWindowTitles)}, DropDownListBlock({}, -1));
-  w.Control(0x1601349f, "标签_窗X", kLabel, kGroup2, {24, 12, 24, 18}, V, {},
+  w.Control(Unit::kEditDelay, "编辑框_延时", kEditBox, kOnWindow, {113, 70, 40, 20}, V | T, {}, EditBlock("1000", kCentre));
+  w.Control(Unit::kEditY, "编辑框_Y坐标", kEditBox, kOnWindow, {61, 70, 40, 20}, V | T, {}, EditBlock("", kCentre));
+  w.Control(Unit::kEditX, "编辑框_X坐标", kEditBox, kOnWindow, {9, 70, 40, 20}, V | T, {}, EditBlock("", kCentre));
+  w.Control(Unit::kComboWindowTitle, "组合框_窗口标题", kComboBox, kOnWindow, {85, 42, 190, 20}, V | D | T,
+            {On(ComboBoxEvent::kAboutToDropDown, HandlerId::RefreshWindowTitles)}, DropDownListBlock({}, -1));
+  w.Control(Unit::kLabelWindowX, "标签_窗X", kLabel, kGroup2, {24, 12, 24, 18}, V, {},
             LabelBlock("", kCentre, kCentre, kWindowCoordinateColour));
-  w.Control(0x160134a0, "标签_窗Y", kLabel, kGroup2, {24, 29, 24, 18}, V, {},
+  w.Control(Unit::kLabelWindowY, "标签_窗Y", kLabel, kGroup2, {24, 29, 24, 18}, V, {},
             LabelBlock("", kCentre, kCentre, kWindowCoordinateColour));
-  w.Control(0x1601349d, "标签_屏X", kLabel, kGroup1, {24, 12, 24, 18}, V, {},
+  w.Control(Unit::kLabelScreenX, "标签_屏X", kLabel, kGroup1, {24, 12, 24, 18}, V, {},
             LabelBlock("", kCentre, kCentre, kScreenCoordinateColour));
-  w.Control(0x1601349e, "标签_屏Y", kLabel, kGroup1, {24, 29, 24, 18}, V, {},
+  w.Control(Unit::kLabelScreenY, "标签_屏Y", kLabel, kGroup1, {24, 29, 24, 18}, V, {},
             LabelBlock("", kCentre, kCentre, kScreenCoordinateColour));
   w.Control(0x1601349b, "标签7", kLabel, kGroup2, {2, 12, 24, 18}, V, {}, LabelBlock("X:", kCentre, kCentre, kBlack));
   w.Control(0x1601349c, "标签8", kLabel, kGroup2, {2, 29, 24, 18}, V, {}, LabelBlock("Y:", kCentre, kCentre, kBlack));
@@ -126,20 +125,20 @@ WindowDescription MainWindowDescription(const std::vector<uint8_t>& trayIcon) {
   w.Control(0x16011a45, "标签4", kLabel, kOnWindow, {260, 120, 16, 12}, V, {}, LabelBlock("F1", kLeft, kCentre, kRed));
   w.Control(0x16011a44, "标签3", kLabel, kOnWindow, {224, 96, 48, 80}, V, {},
             LabelBlock("在你需要点击的地方按下  按键即可获取对应的坐标", kLeft, kCentre, kBlack, true));
-  w.Control(0x16011a43, "超级列表框", kReportList, kOnWindow, {10, 99, 204, 180}, V | T,
-            {On(kRightButtonPressed, HandlerId::ShowStepMenu), On(kDoubleClicked, HandlerId::PickStep)},
+  w.Control(Unit::kPlanList, "超级列表框", kReportList, kOnWindow, {10, 99, 204, 180}, V | T,
+            {On(CommonEvent::kRightDown, HandlerId::ShowStepMenu), On(CommonEvent::kDoubleClick, HandlerId::PickStep)},
             PlanListBlock());
-  w.Control(0x16011a42, "组合框_点击模式", kComboBox, kOnWindow, {9, 42, 72, 20}, V | T,
-            {On(kItemSelected, HandlerId::ApplyClickMode)}, DropDownListBlock({"前台点击", "后台点击"}, 0));
-  w.Control(0x16011a41, "按钮_保存", kButton, kOnWindow, {233, 8, 40, 24}, V | T,
-            {On(kClicked, HandlerId::SaveSettings)}, ButtonBlock("保存"));
-  w.Control(0x16011a40, "按钮_读取", kButton, kOnWindow, {185, 8, 40, 24}, V | T,
-            {On(kClicked, HandlerId::LoadSettings)}, ButtonBlock("读取"));
-  w.Control(0x16011a3f, "按钮_调试", kButton, kOnWindow, {122, 8, 56, 24}, V | T,
-            {On(kClicked, HandlerId::SingleStep)}, ButtonBlock("单步调试"));
-  w.Control(0x16011a3e, "按钮_停止", kButton, kOnWindow, {65, 8, 50, 24}, V | D | T, {On(kClicked, HandlerId::StopRun)},
+  w.Control(Unit::kComboClickMode, "组合框_点击模式", kComboBox, kOnWindow, {9, 42, 72, 20}, V | T,
+            {On(ComboBoxEvent::kItemPicked, HandlerId::ApplyClickMode)}, DropDownListBlock({"前台点击", "后台点击"}, 0));
+  w.Control(Unit::kButtonSave, "按钮_保存", kButton, kOnWindow, {233, 8, 40, 24}, V | T,
+            {On(ButtonEvent::kClicked, HandlerId::SaveSettings)}, ButtonBlock("保存"));
+  w.Control(Unit::kButtonLoad, "按钮_读取", kButton, kOnWindow, {185, 8, 40, 24}, V | T,
+            {On(ButtonEvent::kClicked, HandlerId::LoadSettings)}, ButtonBlock("读取"));
+  w.Control(Unit::kButtonDebug, "按钮_调试", kButton, kOnWindow, {122, 8, 56, 24}, V | T,
+            {On(ButtonEvent::kClicked, HandlerId::SingleStep)}, ButtonBlock("单步调试"));
+  w.Control(Unit::kButtonStop, "按钮_停止", kButton, kOnWindow, {65, 8, 50, 24}, V | D | T, {On(ButtonEvent::kClicked, HandlerId::StopRun)},
             ButtonBlock("停止/F7"));
-  w.Control(0x16011a3d, "按钮_开始", kButton, kOnWindow, {8, 8, 50, 24}, V | T, {On(kClicked, HandlerId::StartRun)},
+  w.Control(Unit::kButtonStart, "按钮_开始", kButton, kOnWindow, {8, 8, 50, 24}, V | T, {On(ButtonEvent::kClicked, HandlerId::StartRun)},
             ButtonBlock("开始/F6"));
 
   return w.Finish();

@@ -119,8 +119,8 @@ void InitRuntimeForImage(const ProgramImageHeader* image) {
   SetOutOfMemoryHandler(ReportOutOfMemory);
   if (image) {
     g_state.runMode = image->runMode;
-    g_state.keptWord2 = image->keptWord2;
-    g_state.keptWord3 = image->keptWord3;
+    g_state.unknownHeaderWord2 = image->unknownHeaderWord2;
+    g_state.unknownHeaderWord3 = image->unknownHeaderWord3;
   }
   if (!g_state.oleInitialized) g_state.oleInitialized = SUCCEEDED(OleInitialize(nullptr));
   SplitProgramPath();

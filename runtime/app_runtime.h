@@ -22,7 +22,7 @@ struct IdleCallback {
 
 struct RuntimeState {
   const ProgramImageHeader* image = nullptr;
-  uint32_t runMode = 0, keptWord2 = 0, keptWord3 = 0;
+  uint32_t runMode = 0, unknownHeaderWord2 = 0, unknownHeaderWord3 = 0;
   HANDLE heap = nullptr;
   char* programDirectory = nullptr;  // without the trailing backslash
   char* programFileName = nullptr;

@@ -33,6 +33,45 @@ constexpr int kCharacter = -11;
 constexpr int kWheel = -12;
 }  // namespace CommonEvent
 
+// Each type's own events, by the index its handlers are bound to.
+namespace WindowEvent {
+constexpr int kCreated = 0;          // once loaded; the loader then raises kMoved and kResized
+constexpr int kCloseQuery = 1;       // a handler result of false keeps the window open
+constexpr int kDestroyed = 2;
+constexpr int kMoved = 3;            // also on minimise, which moves the window
+constexpr int kResized = 4;
+constexpr int kIdle = 7;             // with the idle time in ms; a true result asks for more
+constexpr int kShown = 10;
+constexpr int kHidden = 11;
+}  // namespace WindowEvent
+
+namespace ButtonEvent {
+constexpr int kClicked = 0;
+}  // namespace ButtonEvent
+
+namespace LabelEvent {
+constexpr int kFeedback = 0;
+}  // namespace LabelEvent
+
+namespace EditBoxEvent {
+constexpr int kContentChanged = 0;
+}  // namespace EditBoxEvent
+
+namespace ComboBoxEvent {
+constexpr int kItemPicked = 0;
+constexpr int kTextEdited = 1;
+constexpr int kAboutToDropDown = 2;
+constexpr int kClosedUp = 3;
+constexpr int kDoubleClicked = 4;
+}  // namespace ComboBoxEvent
+
+namespace TrayIconEvent {
+constexpr int kLeftClick = 0;
+constexpr int kDoubleClick = 1;
+constexpr int kRightClick = 2;
+constexpr int kMouseMove = 3;  // with the cursor's screen position
+}  // namespace TrayIconEvent
+
 // Looks the handler up and calls it; true when it was dispatched.
 bool DispatchEvent(EventNotice* notice);
 

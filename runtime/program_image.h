@@ -103,8 +103,8 @@ struct ProgramCode {
 
 struct ProgramImageHeader {
   uint32_t runMode;
-  uint32_t keptWord2;
-  uint32_t keptWord3;  // stored increased by one
+  uint32_t unknownHeaderWord2;  // role unknown: kept by the runtime
+  uint32_t unknownHeaderWord3;  // role unknown: kept, stored increased by one
   const ProgramCode* codeBase;
   const uint8_t* constants;
   uint32_t constantsLength;

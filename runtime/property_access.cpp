@@ -7,6 +7,7 @@
 
 #include "runtime/array_value.h"
 #include "runtime/heap.h"
+#include "runtime/property_indices.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/text_value.h"
 #include "runtime/unit_conversions.h"
@@ -55,23 +56,24 @@ uint64_t ReadCommon(LiveUnit& unit, int index) {
   ControlRecord& record = unit.record();
   HWND hwnd = LiveHandle(unit);
   switch (index) {
-    case 0: return static_cast<uint32_t>(hwnd ? RectInParent(hwnd).left : record.left);
-    case 1: return static_cast<uint32_t>(hwnd ? RectInParent(hwnd).top : record.top);
-    case 2: {
+    case CommonProperty::kLeft: return static_cast<uint32_t>(hwnd ? RectInParent(hwnd).left : record.left);
+    case CommonProperty::kTop: return static_cast<uint32_t>(hwnd ? RectInParent(hwnd).top : record.top);
+    case CommonProperty::kWidth: {
       if (!hwnd) return static_cast<uint32_t>(record.width);
       RECT r = RectInParent(hwnd);
       return static_cast<uint32_t>(r.right - r.left);
     }
-    case 3: {
+    case CommonProperty::kHeight: {
       if (!hwnd) return static_cast<uint32_t>(record.height);
       RECT r = RectInParent(hwnd);
       return static_cast<uint32_t>(r.bottom - r.top);
     }
-    case 4: return HeapPointer(CopyText(record.tag.c_str()));
-    case 5:
+    case CommonProperty::kTag: return HeapPointer(CopyText(record.tag.c_str()));
+    case CommonProperty::kVisible:
       if (hwnd && !(unit.object && unit.object->IsWindowless())) return IsWindowVisible(hwnd) ? 1 : 0;
       return (record.flags & UnitFlag::kVisible) ? 1 : 0;
-    case 6: return hwnd ? (IsWindowEnabled(hwnd) ? 0 : 1) : ((record.flags & UnitFlag::kDisabled) ? 1 : 0);
+    case CommonProperty::kDisabled:
+      return hwnd ? (IsWindowEnabled(hwnd) ? 0 : 1) : ((record.flags & UnitFlag::kDisabled) ? 1 : 0);
     default: return HeapPointer(NewByteSet(record.mousePointer.data(), static_cast<uint32_t>(record.mousePointer.size())));
   }
 }
@@ -96,21 +98,21 @@ void WriteCommon(LiveWindow& window, LiveUnit& unit, size_t unitIndex, int index
   ControlRecord& record = unit.record();
   HWND hwnd = LiveHandle(unit);
   int32_t number = static_cast<int32_t>(value);
-  if (hwnd && index <= 3) {
+  if (hwnd && index <= CommonProperty::kHeight) {
     RECT r = RectInParent(hwnd);  // keep the live geometry for the parts not written
     record.left = r.left, record.top = r.top, record.width = r.right - r.left, record.height = r.bottom - r.top;
   }
   switch (index) {
-    case 0: record.left = ClampCoordinate(number); MoveLive(unit, false); break;
-    case 1: record.top = ClampCoordinate(number); MoveLive(unit, false); break;
-    case 2: record.width = ClampSize(number); MoveLive(unit, true); break;
-    case 3: record.height = ClampSize(number); MoveLive(unit, true); break;
-    case 4: {
+    case CommonProperty::kLeft: record.left = ClampCoordinate(number); MoveLive(unit, false); break;
+    case CommonProperty::kTop: record.top = ClampCoordinate(number); MoveLive(unit, false); break;
+    case CommonProperty::kWidth: record.width = ClampSize(number); MoveLive(unit, true); break;
+    case CommonProperty::kHeight: record.height = ClampSize(number); MoveLive(unit, true); break;
+    case CommonProperty::kTag: {
       const char* text = reinterpret_cast<const char*>(static_cast<uintptr_t>(value));
       record.tag = text ? text : "";
       break;
     }
-    case 5:
+    case CommonProperty::kVisible:
       SetFlag(record, UnitFlag::kVisible, number != 0);
       if (!hwnd || (unit.object && unit.object->IsWindowless())) break;
       // A window hidden while minimised comes back as the operator left it
@@ -118,7 +120,7 @@ void WriteCommon(LiveWindow& window, LiveUnit& unit, size_t unitIndex, int index
       if (unitIndex == 0) ShowWindow(hwnd, number ? (IsIconic(hwnd) ? SW_RESTORE : SW_SHOW) : SW_HIDE);
       else ShowWindow(hwnd, number && !unit.hiddenByPage ? SW_SHOWNA : SW_HIDE);
       break;
-    case 6:
+    case CommonProperty::kDisabled:
       SetFlag(record, UnitFlag::kDisabled, number != 0);
       if (hwnd) EnableWindow(hwnd, number ? FALSE : TRUE);
       break;
@@ -135,9 +137,9 @@ void WriteCommon(LiveWindow& window, LiveUnit& unit, size_t unitIndex, int index
 uint64_t ReadMenuEntry(LiveUnit& unit, int index) {
   const MenuRecord& menu = unit.description.menu;
   switch (index) {
-    case 0: return HeapPointer(CopyText(menu.caption.c_str()));
-    case 1: return (menu.menuFlags & MenuFlag::kChecked) ? 1 : 0;
-    case 2: return (menu.menuFlags & MenuFlag::kDisabled) ? 1 : 0;
+    case MenuEntryProperty::kCaption: return HeapPointer(CopyText(menu.caption.c_str()));
+    case MenuEntryProperty::kChecked: return (menu.menuFlags & MenuFlag::kChecked) ? 1 : 0;
+    case MenuEntryProperty::kDisabled: return (menu.menuFlags & MenuFlag::kDisabled) ? 1 : 0;
     default: return (menu.menuFlags & MenuFlag::kHidden) ? 0 : 1;
   }
 }
@@ -157,7 +159,7 @@ void WriteMenuEntry(LiveWindow& window, LiveUnit& unit, int index, uint64_t valu
   bool on = static_cast<uint32_t>(value) != 0;
   uint32_t flags = menu.menuFlags;
   switch (index) {
-    case 0: {
+    case MenuEntryProperty::kCaption: {
       const char* text = reinterpret_cast<const char*>(static_cast<uintptr_t>(value));
       std::string caption = text ? text : "";
       if (caption == menu.caption) return;
@@ -165,8 +167,10 @@ void WriteMenuEntry(LiveWindow& window, LiveUnit& unit, int index, uint64_t valu
       RebuildMenuBar(window);
       return;
     }
-    case 1: flags = on ? (flags | MenuFlag::kChecked) : (flags & ~MenuFlag::kChecked); break;
-    case 2: flags = on ? (flags | MenuFlag::kDisabled) : (flags & ~MenuFlag::kDisabled); break;
+    case MenuEntryProperty::kChecked: flags = on ? (flags | MenuFlag::kChecked) : (flags & ~MenuFlag::kChecked); break;
+    case MenuEntryProperty::kDisabled:
+      flags = on ? (flags | MenuFlag::kDisabled) : (flags & ~MenuFlag::kDisabled);
+      break;
     default: flags = on ? (flags & ~MenuFlag::kHidden) : (flags | MenuFlag::kHidden); break;
   }
   if (flags == menu.menuFlags) return;
@@ -192,14 +196,15 @@ UnitObject* RequireLive(LiveUnit& unit) {
 uint64_t ReadProperty(uint32_t windowId, uint32_t unitId, int index, int element) {
   Located at = Locate(windowId, unitId);
   if (at.unit->isMenuEntry()) return ReadMenuEntry(*at.unit, index);
-  if (index >= 0 && index <= 7) return ReadCommon(*at.unit, index);
+  if (index >= 0 && index < CommonProperty::kFirstTypeProperty) return ReadCommon(*at.unit, index);
   UnitObject* object = RequireLive(*at.unit);
-  const PropertyDescriptor* descriptor = Descriptor(*at.unit, index - 8);
+  int k = index - CommonProperty::kFirstTypeProperty;
+  const PropertyDescriptor* descriptor = Descriptor(*at.unit, k);
   if (descriptor == nullptr) RaiseRuntimeError(11);
   auto read = reinterpret_cast<ReadPropertyOperation>(at.unit->type->interfaceFunction(TypeOperation::kReadProperty));
   PropertyValue value;
   int fontElement = (descriptor->kind & 0xFFFF) == PropertyKind::kFont ? -1 : element;
-  if (read) read(object, index - 8, fontElement, &value);
+  if (read) read(object, k, fontElement, &value);
   return PropertyValueToProgram(descriptor->kind, element, value);
 }
 
@@ -207,19 +212,22 @@ void WriteProperty(uint32_t windowId, uint32_t unitId, int index, int element, u
   Located at = Locate(windowId, unitId);
   size_t unitIndex = static_cast<size_t>(at.unit - at.window->units.data());
   if (at.unit->isMenuEntry()) return WriteMenuEntry(*at.window, *at.unit, index, value);
-  if (index >= 0 && index <= 7) return WriteCommon(*at.window, *at.unit, unitIndex, index, value);
+  if (index >= 0 && index < CommonProperty::kFirstTypeProperty) {
+    return WriteCommon(*at.window, *at.unit, unitIndex, index, value);
+  }
   UnitObject* object = RequireLive(*at.unit);
-  const PropertyDescriptor* descriptor = Descriptor(*at.unit, index - 8);
+  int k = index - CommonProperty::kFirstTypeProperty;
+  const PropertyDescriptor* descriptor = Descriptor(*at.unit, k);
   if (descriptor == nullptr) RaiseRuntimeError(11);
   auto fn = at.unit->type->interfaceFunction;
   auto read = reinterpret_cast<ReadPropertyOperation>(fn(TypeOperation::kReadProperty));
   auto write = reinterpret_cast<WritePropertyOperation>(fn(TypeOperation::kWriteProperty));
   PropertyValue converted;
   if ((descriptor->kind & 0xFFFF) == PropertyKind::kFont && element >= 0 && read) {
-    read(object, index - 8, -1, &converted);  // one field changes, the rest stays
+    read(object, k, -1, &converted);  // one field changes, the rest stays
   }
   ProgramValueToProperty(descriptor->kind, element, value, &converted);
-  int relayout = write ? write(object, index - 8, -1, converted) : 0;
+  int relayout = write ? write(object, k, -1, converted) : 0;
   if (relayout == 1 && at.window->alive() && at.unit->object) {
     RaiseEventSuppression();
     at.unit->object->Rebuild();

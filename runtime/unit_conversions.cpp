@@ -24,11 +24,11 @@ Shape ShapeOf(uint32_t kind) {
     case PropertyKind::kColour:
     case PropertyKind::kNonNegative:
     case PropertyKind::kChoice:
-    case PropertyKind::kChoice2:
-    case PropertyKind::kInteger2:
+    case PropertyKind::kOtherChoice:
+    case PropertyKind::kOtherInteger:
       return Shape::kWord;
     case PropertyKind::kPair:
-    case PropertyKind::kPair2:
+    case PropertyKind::kOtherPair:
       return Shape::kPair;
     case PropertyKind::kLogical:
       return Shape::kLogical;
@@ -37,7 +37,7 @@ Shape ShapeOf(uint32_t kind) {
     case PropertyKind::kPointer:
     case PropertyKind::kIcon:
     case PropertyKind::kBlob:
-    case PropertyKind::kBlob2:
+    case PropertyKind::kOtherBlob:
       return Shape::kBytes;
     case PropertyKind::kFont:
       return Shape::kFont;

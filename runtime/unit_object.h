@@ -40,13 +40,14 @@ struct PropertyValue {
   FontValue font;
 };
 
-// Property kinds.
+// Property kinds. A kOther kind converts like its namesake; what sets the
+// two apart is unknown.
 namespace PropertyKind {
 constexpr uint32_t kInteger = 1000;
 constexpr uint32_t kColour = 1001;
 constexpr uint32_t kPair = 1002;
 constexpr uint32_t kLogical = 1003;
-constexpr uint32_t kPair2 = 1004;
+constexpr uint32_t kOtherPair = 1004;
 constexpr uint32_t kNonNegative = 1006;
 constexpr uint32_t kBytes = 1009;
 constexpr uint32_t kPicture = 1010;
@@ -54,12 +55,12 @@ constexpr uint32_t kPointer = 1011;
 constexpr uint32_t kIcon = 1012;
 constexpr uint32_t kFont = 1013;
 constexpr uint32_t kChoice = 1014;
-constexpr uint32_t kChoice2 = 1015;
+constexpr uint32_t kOtherChoice = 1015;
 constexpr uint32_t kText = 1016;
-constexpr uint32_t kInteger2 = 1017;
+constexpr uint32_t kOtherInteger = 1017;
 constexpr uint32_t kTextList = 1018;
 constexpr uint32_t kBlob = 1023;
-constexpr uint32_t kBlob2 = 1024;
+constexpr uint32_t kOtherBlob = 1024;
 }  // namespace PropertyKind
 
 // What a type's create operation gets.

@@ -166,9 +166,9 @@ bool LoadWindowById(uint32_t windowId, bool modal, HWND parent) {
   window.units[0].object->HandleLoadNotice(LoadNotice::kWindowLoaded);
   ShowControls(window);
   g_loadingWindow = 0;
-  RaiseWindowEvent(window, 0);
-  RaiseWindowEvent(window, 3);
-  RaiseWindowEvent(window, 4);
+  RaiseWindowEvent(window, WindowEvent::kCreated);
+  RaiseWindowEvent(window, WindowEvent::kMoved);
+  RaiseWindowEvent(window, WindowEvent::kResized);
   if ((window.units[0].record().flags & UnitFlag::kVisible) && window.alive()) {
     ShowWindow(window.hwnd(), SW_SHOW);
     SetForegroundWindow(window.hwnd());

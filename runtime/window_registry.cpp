@@ -137,7 +137,7 @@ bool RunWindowIdleProcessing(uint32_t idleMilliseconds) {
   for (auto& window : g_windows) {
     if (!window->loaded || !window->alive() || !window->units[0].object) continue;
     HandlerResult result = {false, 0};
-    if (window->units[0].object->RaiseEvent(7, {idleMilliseconds}, &result) && result.hasValue && result.value) {
+    if (window->units[0].object->RaiseEvent(WindowEvent::kIdle, {idleMilliseconds}, &result) && result.hasValue && result.value) {
       more = true;
     }
   }

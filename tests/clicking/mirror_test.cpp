@@ -28,16 +28,14 @@ namespace rl = klv::reportlist;
 constexpr uint32_t kCombos[] = {Unit::kComboClickMode, Unit::kComboMouseButton, Unit::kComboWindowTitle};
 constexpr int kEditLabels = 30;
 
-klv::CommandArgument List() { return UnitArgument(Unit::kPlanList, klv::TypeCode::kReportList); }
-
 std::string TakeText(const klv::CommandResult& result) {
-  HeapText text(reinterpret_cast<char*>(static_cast<uintptr_t>(result.low)));
+  HeapText text = klv::clicker::ResultText(result);
   return text.get() ? text.get() : "";
 }
 
 // A cell as the list view holds it (asked on this, the owner thread).
 std::string ListViewText(int row, int column) {
-  return TakeText(CallReportList(rl::kListCellText, {List(), IntegerArgument(row), IntegerArgument(column)}));
+  return TakeText(CallReportList(rl::kListCellText, {PlanListArgument(), IntegerArgument(row), IntegerArgument(column)}));
 }
 
 // After a background-mode load the title box has an edit field; the other
@@ -79,11 +77,11 @@ std::string Describe(const Seen& seen) {
 // past them is read too (it must read empty).
 Seen ReadThroughRuntime(int itemCount) {
   Seen seen;
-  int32_t count = static_cast<int32_t>(CallReportList(rl::kListRowCount, {List()}).low);
+  int32_t count = CountPlanRows();
   for (int32_t row = 0; row < count; ++row) {
     std::vector<std::string> cells;
     for (int32_t column = 0; column < 4; ++column) {
-      cells.push_back(TakeText(CallReportList(rl::kListCellText, {List(), IntegerArgument(row), IntegerArgument(column)})));
+      cells.push_back(TakeText(CallReportList(rl::kListCellText, {PlanListArgument(), IntegerArgument(row), IntegerArgument(column)})));
     }
     seen.rows.push_back(cells);
   }
@@ -180,11 +178,11 @@ TEST_F(Mirrors, WhatAnotherThreadReadsEqualsTheControlsAfterEveryKindOfChange) {
   AddPlanRow(10, 20, 30);
   AddPlanRow(11, 21, 31);
   EXPECT_TRUE(MirrorsEqualControls("rows added with real input"));
-  CallReportList(rl::kListSetCellText, {List(), IntegerArgument(1), IntegerArgument(0), TextArgument("77")});
+  CallReportList(rl::kListSetCellText, {PlanListArgument(), IntegerArgument(1), IntegerArgument(0), TextArgument("77")});
   EXPECT_TRUE(MirrorsEqualControls("a cell edited"));
   SelectPlanRow(1);
   EXPECT_TRUE(MirrorsEqualControls("a row selected with a real click"));
-  CallReportList(rl::kListDeleteRow, {List(), IntegerArgument(0)});
+  CallReportList(rl::kListDeleteRow, {PlanListArgument(), IntegerArgument(0)});
   EXPECT_TRUE(MirrorsEqualControls("a row deleted"));
   ClearPlan();
   EXPECT_TRUE(MirrorsEqualControls("the plan cleared"));
@@ -239,7 +237,7 @@ TEST_F(Mirrors, TheStepAfterEachKindOfChangeUsesTheNewValue) {
   ASSERT_TRUE(PumpUntil(ShowsRunning));
   WaitForQueued(start, [](const Messages& m) { return DownsAt(m, 100, 200) >= 2; });
 
-  CallReportList(rl::kListSetCellText, {List(), IntegerArgument(0), IntegerArgument(0), TextArgument("120")});
+  CallReportList(rl::kListSetCellText, {PlanListArgument(), IntegerArgument(0), IntegerArgument(0), TextArgument("120")});
   size_t edited = MarkTarget();
   Messages afterEdit = WaitForQueued(edited, [](const Messages& m) { return DownsAt(m, 120, 200) >= 2; });
   EXPECT_GE(DownsAt(afterEdit, 120, 200), 2u) << Describe(afterEdit);
@@ -262,7 +260,7 @@ TEST_F(Mirrors, TheStepAfterEachKindOfChangeUsesTheNewValue) {
   size_t loaded = MarkTarget();
   Messages afterLoad = WaitForQueued(loaded, [](const Messages& m) { return DownsAt(m, 140, 200) >= 2; });
   EXPECT_GE(DownsAt(afterLoad, 130, 200), 1u) << Describe(afterLoad);
-  CallReportList(rl::kListDeleteRow, {List(), IntegerArgument(0)});
+  CallReportList(rl::kListDeleteRow, {PlanListArgument(), IntegerArgument(0)});
   Pump(100);  // the pass under way may still reach the deleted row
   size_t deleted = MarkTarget();
   Messages afterDelete = WaitForQueued(deleted, [](const Messages& m) { return DownsAt(m, 140, 200) >= 3; });

@@ -197,7 +197,7 @@ bool ShowsRunning() { return ReadUnit(kButtonStart, kDisabled) == 1 && ReadUnit(
 RowCountReads::RowCountReads() {
   g_rowCountReads = 0;
   g_countingThread = GetCurrentThreadId();
-  g_realSupport = &klv::clicker::Rt();
+  g_realSupport = &klv::clicker::Support();
   g_countingSupport = *g_realSupport;
   g_countingSupport.CallLibraryCommand = &CountingLibraryCommand;
   klv::clicker::SetSupport(&g_countingSupport);

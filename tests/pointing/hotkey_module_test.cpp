@@ -9,6 +9,7 @@
 
 #include "clicker/globals.h"
 #include "clicker/hotkeys.h"
+#include "clicker/window_list.h"
 #include "clicker/runtime_access.h"
 #include "tests/pointing/klikvane_state.h"
 #include "tests/pointing/pointing_support.h"

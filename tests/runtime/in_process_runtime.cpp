@@ -50,7 +50,7 @@ void RecordingRelease(void* block) {
 klv::ProgramImageHeader MakeImage() {
   klv::ProgramImageHeader image = {};
   image.runMode = 3;
-  image.keptWord3 = 1;
+  image.unknownHeaderWord3 = 1;
   image.constants = reinterpret_cast<const uint8_t*>(&kConstantsAndBeyond.constants);
   image.constantsLength = sizeof(TestConstants);
   image.systemFunctionCount = klv::kProgramImage.systemFunctionCount;

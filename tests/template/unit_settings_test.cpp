@@ -121,7 +121,7 @@ TEST(UnitSettings, EmptyBlockGivesTheDefaults) {
   EXPECT_EQ("", window.caption);
   EXPECT_EQ(2u, window.borderStyle);
   EXPECT_EQ(1u, window.startPosition);
-  EXPECT_EQ(1u, window.setting26);
+  EXPECT_EQ(1u, window.unknown26);
 
   EditBoxSettings edit;
   ASSERT_TRUE(ParseSettings(Bytes(), &edit));
@@ -227,9 +227,9 @@ TEST(UnitSettings, LowerVersionsReadOnlyTheirFields) {
   ASSERT_TRUE(ParseGuarded(window.bytes(), &parsed));
   EXPECT_EQ(4u, parsed.borderStyle);
   EXPECT_EQ("t", parsed.caption);
-  EXPECT_EQ(1u, parsed.setting26);
+  EXPECT_EQ(1u, parsed.unknown26);
   EXPECT_EQ(0u, parsed.alwaysOnTop);
-  EXPECT_EQ("", parsed.text31);
+  EXPECT_EQ("", parsed.unknown31);
 
   // A window of version 4 has always-on-top but not the text of version 6.
   ByteWriter v4;

@@ -1,0 +1,33 @@
+// UnitIds of the main window's units that the program refers to by name.
+#pragma once
+#include <cstdint>
+
+namespace klv {
+
+namespace MainWindowUnit {
+constexpr uint32_t kMainWindow = 0x52010001;     // the window as a whole
+constexpr uint32_t kMainWindowOwn = 0x06010000;  // the window's own unit
+constexpr uint32_t kLabel9 = 0x16015009;
+constexpr uint32_t kTray = 0x160135aa;
+constexpr uint32_t kEditNotes = 0x160135a8;
+constexpr uint32_t kButtonAdd = 0x160134d3;
+constexpr uint32_t kComboMouseButton = 0x160134d2;
+constexpr uint32_t kEditDelay = 0x160134cb;
+constexpr uint32_t kEditY = 0x160134c9;
+constexpr uint32_t kEditX = 0x160134c8;
+constexpr uint32_t kComboWindowTitle = 0x160134a7;
+constexpr uint32_t kLabelWindowX = 0x1601349f;
+constexpr uint32_t kLabelWindowY = 0x160134a0;
+constexpr uint32_t kLabelScreenX = 0x1601349d;
+constexpr uint32_t kLabelScreenY = 0x1601349e;
+constexpr uint32_t kPlanList = 0x16011a43;
+constexpr uint32_t kComboClickMode = 0x16011a42;
+constexpr uint32_t kButtonSave = 0x16011a41;
+constexpr uint32_t kButtonLoad = 0x16011a40;
+constexpr uint32_t kButtonDebug = 0x16011a3f;
+constexpr uint32_t kButtonStop = 0x16011a3e;
+constexpr uint32_t kButtonStart = 0x16011a3d;
+constexpr uint32_t kMenuOperations = 0x26013508;
+}  // namespace MainWindowUnit
+
+}  // namespace klv
