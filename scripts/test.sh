@@ -11,7 +11,7 @@ bash "$root/scripts/wine-session.sh" start
 trap 'bash "$root/scripts/wine-session.sh" stop' EXIT
 cd "$KLIKVANE_BUILD"
 status=0
-ctest --output-on-failure --timeout 600 "$@" || status=$?
+ctest --output-on-failure --timeout 1200 "$@" || status=$?
 # Wine is done: stop it now, so that fuzz.sh's summary stays the last line.
 trap - EXIT
 bash "$root/scripts/wine-session.sh" stop || true
