@@ -118,13 +118,13 @@ const char* RegisterWindowClass(const char* name, WNDPROC procedure, int colour)
 // The children of the layout, each recording, stacked in table order.
 void CreateChildren(HWND top) {
   const char* ownClass = RegisterWindowClass("KlikvaneClickChild", DefWindowProcA, COLOR_BTNFACE);
-  for (const klvtest::TargetChild& spec : klvtest::kTargetChildren) {
-    const char* className = spec.className ? spec.className : ownClass;
-    HMENU id = IdentifierOf(spec.name);
-    HWND child = CreateWindowExA(spec.extendedStyle, className, spec.text, WS_CHILD | spec.style, spec.place.left,
-                                 spec.place.top, spec.place.right, spec.place.bottom, ChildNamed(top, spec.parent), id,
+  for (const klvtest::TargetChild& layout : klvtest::kTargetChildren) {
+    const char* className = layout.className ? layout.className : ownClass;
+    HMENU id = IdentifierOf(layout.name);
+    HWND child = CreateWindowExA(layout.extendedStyle, className, layout.text, WS_CHILD | layout.style, layout.place.left,
+                                 layout.place.top, layout.place.right, layout.place.bottom, ChildNamed(top, layout.parent), id,
                                  GetModuleHandleA(nullptr), nullptr);
-    g_children[g_childCount] = {child, spec.name, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(child, GWLP_WNDPROC))};
+    g_children[g_childCount] = {child, layout.name, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(child, GWLP_WNDPROC))};
     ++g_childCount;
     SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChildProc));
     SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
