@@ -138,12 +138,27 @@ class HungTargetTest : public testing::Test {
     EXPECT_TRUE(PumpUntil([&] { return TextOf(screenX) == std::to_string(middle.x - corner.x); }));
   }
 
+  // The middle of the part of the target right of Klikvane's window.
+  POINT TargetPointBesideKlikvane() const {
+    RECT target, klikvane;
+    GetWindowRect(target_.window(), &target);
+    GetWindowRect(main_, &klikvane);
+    LONG left = std::max(target.left, klikvane.right);
+    return {(left + target.right) / 2 - 10, (target.top + target.bottom) / 2};
+  }
+
   // A delay-0 run in the mode for the time given, stopped with F7.
   void ClickFor(AnswerProbe& probe, bool foreground, DWORD milliseconds) {
     probe.Enter(kLoading);
-    POINT first = target_.clientOrigin();
-    if (!foreground) first = {20, 20};
-    else first = {first.x + 20, first.y + 20};
+    // Background points are client coordinates of the target; foreground
+    // ones are on the screen, on a part of the target that Klikvane's own
+    // window does not cover (else the run would click Klikvane itself).
+    POINT first = {20, 20};
+    if (foreground) {
+      first = TargetPointBesideKlikvane();
+      ASSERT_EQ(target_.window(), WindowFromPoint(first));
+      ASSERT_EQ(target_.window(), WindowFromPoint({first.x + 20, first.y}));
+    }
     WriteWholeFile(folder_.settingsFile(), Settings(foreground, first));
     SendMessageA(FindWindowExA(main_, nullptr, "Button", "读取"), BM_CLICK, 0, 0);
     probe.Enter(foreground ? kClickingForeground : kClickingBackground);
