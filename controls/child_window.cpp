@@ -2,10 +2,18 @@
 
 #include <vector>
 
+#include "runtime/window_table.h"
+
 namespace klv {
 namespace {
-const char kPreviousProcedure[] = "KlikvanePreviousProc";
+
+// The procedure each subclassed window had before, until its last message.
+WindowTable<WNDPROC>& PreviousProcedures() {
+  static WindowTable<WNDPROC> table;
+  return table;
 }
+
+}  // namespace
 
 ChildPlacement CapturePlacement(HWND window) {
   ChildPlacement placement;
@@ -53,15 +61,15 @@ void ApplyBorder(HWND window, uint32_t border) {
 
 void SubclassWindow(HWND window, WNDPROC replacement) {
   LONG_PTR previous = GetWindowLongPtrA(window, GWLP_WNDPROC);
-  SetPropA(window, kPreviousProcedure, reinterpret_cast<HANDLE>(previous));
+  PreviousProcedures().Set(window, reinterpret_cast<WNDPROC>(previous));
   SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replacement));
 }
 
 LRESULT CallPreviousProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, kPreviousProcedure));
+  WNDPROC previous = PreviousProcedures().Get(window);
   if (previous == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    RemovePropA(window, kPreviousProcedure);
+    PreviousProcedures().Remove(window);
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
   }
   return CallWindowProcA(previous, window, message, wParam, lParam);

@@ -327,29 +327,44 @@ void ReportListUnit::MirrorEverything() {
   MirrorSelection();
 }
 
+// Whether an item given to an insert or a change may select its row; an
+// insert may take the state bits without regard to the state mask.
+bool MaySelect(const LVITEMA* item) {
+  return item != nullptr && (item->mask & LVIF_STATE) != 0 && ((item->state | item->stateMask) & LVIS_SELECTED) != 0;
+}
+
 // After the list view has handled a message: what it changed of the rows,
-// and the selected row, which inserting and deleting rows move.
+// and the selected row where the change can move it. Asking the list view
+// for its selected row walks its rows until it finds one, so with no row
+// selected it walks them all: it is asked only when a row is selected, or
+// when the change itself may select one.
 void ReportListUnit::MirrorChange(UINT message, WPARAM wParam, LPARAM lParam, LRESULT result) {
   const auto* item = reinterpret_cast<const LVITEMA*>(lParam);  // iItem and iSubItem sit alike in A and W
+  bool selectionMayMove = false;
   switch (message) {
     case LVM_INSERTITEMA:
     case LVM_INSERTITEMW:
-      if (result >= 0) mirror_.InsertRow(static_cast<int32_t>(result), RowOfListView(static_cast<int>(result)));
+      if (result < 0) return;
+      mirror_.InsertRow(static_cast<int32_t>(result), RowOfListView(static_cast<int>(result)));
+      selectionMayMove = MaySelect(item);
       break;
     case LVM_SETITEMA:
     case LVM_SETITEMW:
-      if (result && item && (item->mask & LVIF_TEXT)) MirrorCell(item->iItem, item->iSubItem);
+      if (!result || item == nullptr) return;
+      if (item->mask & LVIF_TEXT) MirrorCell(item->iItem, item->iSubItem);
+      selectionMayMove = MaySelect(item);
       break;
     case LVM_SETITEMTEXTA:
     case LVM_SETITEMTEXTW:
       if (result && item) MirrorCell(static_cast<int>(wParam), item->iSubItem);
-      break;
+      return;
     case LVM_DELETEITEM:
-      if (result) mirror_.EraseRow(static_cast<int32_t>(wParam));
+      if (!result) return;
+      mirror_.EraseRow(static_cast<int32_t>(wParam));
       break;
     case LVM_DELETEALLITEMS:
       if (result) mirror_.Reset({}, -1);
-      break;
+      return;
     case LVM_SORTITEMS:
     case LVM_SORTITEMSEX:
     case LVM_INSERTCOLUMNA:
@@ -357,7 +372,7 @@ void ReportListUnit::MirrorChange(UINT message, WPARAM wParam, LPARAM lParam, LR
     case LVM_DELETECOLUMN: MirrorEverything(); return;
     default: return;
   }
-  MirrorSelection();
+  if (selectionMayMove || mirror_.CurrentSelected() >= 0) MirrorSelection();
 }
 
 // An accepted label edit: the list view stores the new text of column 0

@@ -1,9 +1,11 @@
 // The six report-list commands. The click runner reads the plan from its own
 // thread while the user-interface thread owns the list: the two reading
-// commands answer another thread from the list's mirror, so it never waits
-// for the owner; on the owner thread they ask the list view itself. The
-// changing commands reach the list through messages to its system window,
-// which the system hands to the owning thread, whose list keeps its mirror.
+// commands answer from the list's mirror, so another thread never waits for
+// the owner, and the owner reads its own up-to-date view of it instead of
+// asking the list view for every cell (a save reads every cell of the plan).
+// The changing commands reach the list through messages to its system
+// window, which the system hands to the owning thread, whose list keeps its
+// mirror.
 #include "controls/report_list_commands.h"
 
 #include <windows.h>
@@ -63,8 +65,7 @@ void ListRowCount(CommandResult* result, int count, const CommandArgument* argum
   ReportListAccess list = AccessOf(CommandArguments(count, arguments));
   int32_t rows = 0;
   if (list.window) {
-    rows = list.onOwnerThread ? static_cast<int32_t>(SendMessageA(list.window, LVM_GETITEMCOUNT, 0, 0))
-                              : list.mirror->RowCount();
+    rows = list.onOwnerThread ? list.mirror->CurrentRowCount() : list.mirror->RowCount();
   }
   SetIntegerResult(result, rows);
 }
@@ -73,11 +74,13 @@ void ListCellText(CommandResult* result, int count, const CommandArgument* argum
   CommandArguments args(count, arguments);
   ReportListAccess list = AccessOf(args);
   int32_t row = args.Integer(1, 0), column = args.Integer(2, 0);
-  std::string text;
-  if (list.window) {
-    text = list.onOwnerThread ? ListViewCellText(list.window, row, column) : list.mirror->Cell(row, column);
+  if (list.window == nullptr) {
+    SetTextResult(result, CopyText(""));
+  } else if (list.onOwnerThread) {
+    SetTextResult(result, CopyText(list.mirror->CurrentCell(row, column).c_str()));
+  } else {
+    SetTextResult(result, CopyText(list.mirror->Cell(row, column).c_str()));
   }
-  SetTextResult(result, CopyText(text.c_str()));
 }
 
 void ListDeleteRow(CommandResult* result, int count, const CommandArgument* arguments) {

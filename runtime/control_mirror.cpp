@@ -73,6 +73,16 @@ void ListMirror::SetSelected(int32_t row) {
   state_.Write([&](State& s) { s.selected = row; });
 }
 
+int32_t ListMirror::CurrentRowCount() const { return static_cast<int32_t>(state_.Current().rows.size()); }
+
+const std::string& ListMirror::CurrentCell(int32_t row, int32_t column) const {
+  static const std::string kNone;
+  const State& s = state_.Current();
+  if (!Holds(s.rows.size(), row)) return kNone;
+  const Row& cells = s.rows[static_cast<size_t>(row)];
+  return Holds(cells.size(), column) ? cells[static_cast<size_t>(column)] : kNone;
+}
+
 int32_t ListMirror::RowCount() const {
   return state_.Read([](const State& s) { return static_cast<int32_t>(s.rows.size()); });
 }

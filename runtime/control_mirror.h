@@ -98,6 +98,13 @@ class ListMirror {
   void EraseRow(int32_t at);
   void SetSelected(int32_t row);
 
+  // The writer's own view, with the changes of an open batch (the owner
+  // thread only; no lock). It holds what the list view holds, without a
+  // message to it for every cell.
+  int32_t CurrentRowCount() const;
+  const std::string& CurrentCell(int32_t row, int32_t column) const;
+  int32_t CurrentSelected() const { return state_.Current().selected; }
+
   // Readers, on any thread. A missing row or column reads as the empty text.
   int32_t RowCount() const;
   std::string Cell(int32_t row, int32_t column) const;

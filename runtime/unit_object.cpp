@@ -1,11 +1,21 @@
 #include "runtime/unit_object.h"
 
 #include "runtime/events.h"
+#include "runtime/window_table.h"
 
 namespace klv {
 namespace {
-const char kUnitProperty[] = "KlikvaneUnit";
+
+// The unit behind each tagged window. A unit takes its entry out when it lets
+// its window go; a window destroyed under a living unit (with its parent)
+// keeps the entry until the unit is released, and a system window handle is
+// not handed out again meanwhile.
+WindowTable<UnitObject*>& UnitsByWindow() {
+  static WindowTable<UnitObject*> table;
+  return table;
 }
+
+}  // namespace
 
 UnitObject::~UnitObject() { DestroyOwnWindow(); }
 
@@ -13,7 +23,7 @@ void UnitObject::AttachWindow(HWND window) {
   hwnd_ = window;
   if (window) {
     ownerThread_ = GetWindowThreadProcessId(window, nullptr);
-    SetPropA(window, kUnitProperty, reinterpret_cast<HANDLE>(this));
+    UnitsByWindow().Set(window, this);
   }
 }
 
@@ -21,17 +31,17 @@ void UnitObject::DestroyOwnWindow() {
   if (hwnd_ == nullptr) return;
   HWND window = hwnd_;
   hwnd_ = nullptr;
-  RemovePropA(window, kUnitProperty);
+  UnitsByWindow().RemoveIfHeld(window, this);
   if (IsWindow(window)) DestroyWindow(window);
 }
 
 void UnitObject::DetachWindow() {
-  if (hwnd_) RemovePropA(hwnd_, kUnitProperty);
+  if (hwnd_) UnitsByWindow().RemoveIfHeld(hwnd_, this);
   hwnd_ = nullptr;
 }
 
 UnitObject* UnitObject::FromWindow(HWND window) {
-  return window ? reinterpret_cast<UnitObject*>(GetPropA(window, kUnitProperty)) : nullptr;
+  return window ? UnitsByWindow().Get(window) : nullptr;
 }
 
 bool UnitObject::RaiseEvent(int event, std::initializer_list<uint32_t> arguments, HandlerResult* result) {

@@ -33,9 +33,15 @@ std::string TakeText(const klv::CommandResult& result) {
   return text.get() ? text.get() : "";
 }
 
-// A cell as the list view holds it (asked on this, the owner thread).
+// A cell as the list view itself holds it, asked with its own message.
 std::string ListViewText(int row, int column) {
-  return TakeText(CallReportList(rl::kListCellText, {PlanListArgument(), IntegerArgument(row), IntegerArgument(column)}));
+  char buffer[512] = "";
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.pszText = buffer;
+  item.cchTextMax = sizeof buffer;
+  SendMessageA(UnitHandle(Unit::kPlanList), LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return buffer;
 }
 
 // After a background-mode load the title box has an edit field; the other
@@ -123,7 +129,16 @@ DWORD WINAPI ReadOnOtherThread(void* context) {
   if (!answered) PumpUntil([thread] { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }, 30000);
   CloseHandle(thread);
   if (!answered) return ::testing::AssertionFailure() << after << ": the other thread waited for this one";
+  // The plan as the list view holds it: the runtime's reads answer from the
+  // mirror on this thread too.
   Seen owner = ReadThroughRuntime(read.itemCount);
+  HWND list = UnitHandle(Unit::kPlanList);
+  owner.rows.clear();
+  for (int row = 0, count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); row < count; ++row) {
+    owner.rows.push_back({ListViewText(row, 0), ListViewText(row, 1), ListViewText(row, 2), ListViewText(row, 3)});
+  }
+  owner.selectedRow =
+      static_cast<int32_t>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
   if (owner == read.seen) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << after << ":\n window: " << Describe(owner) << "\n mirror: "
                                        << Describe(read.seen);
@@ -225,7 +240,7 @@ TEST_F(Mirrors, WhatAnotherThreadReadsEqualsTheControlsAfterEveryKindOfChange) {
 }
 
 // Clicks at the point, counted among the messages.
-size_t DownsAt(const Messages& m, int x, int y) { return CountAt(m, 0x0201, Packed(x, y)); }
+size_t DownsAt(const Messages& m, int x, int y) { return CountAt(m, WM_LBUTTONDOWN, Packed(x, y)); }
 
 TEST_F(Mirrors, TheStepAfterEachKindOfChangeUsesTheNewValue) {
   ClickTarget second("kv8", 40, 300, 200, 150);
@@ -246,7 +261,7 @@ TEST_F(Mirrors, TheStepAfterEachKindOfChangeUsesTheNewValue) {
   size_t beforeTyping = second.Received().size();
   TypeTitle("kv8");
   Messages typed = second.WaitFor(beforeTyping + 6);
-  EXPECT_GE(CountAt(Messages(typed.begin() + static_cast<long>(beforeTyping), typed.end()), 0x0201, Packed(120, 200)),
+  EXPECT_GE(CountAt(Messages(typed.begin() + static_cast<long>(beforeTyping), typed.end()), WM_LBUTTONDOWN, Packed(120, 200)),
             2u);
 
   // Set by another program: back to the shared target.
