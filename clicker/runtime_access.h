@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 
 #include "runtime/support_entries.h"
 
@@ -28,6 +29,8 @@ class HeapText {
   // Null and the empty text are the same value.
   bool empty() const { return text_ == nullptr || text_[0] == '\0'; }
   bool Equals(const char* other) const;
+  // A copy of the text; null reads as the empty text.
+  std::string str() const { return text_ ? text_ : ""; }
   char* release() {
     char* text = text_;
     text_ = nullptr;

@@ -19,8 +19,6 @@ constexpr uint32_t kLargestNamesRoom = 64u << 20;
 constexpr char kEmptyKeyName[] = "";
 constexpr size_t kLongestRowNumber = 10;  // digits of the largest 32-bit number
 
-std::string Text(const HeapText& text) { return text.get() ? text.get() : ""; }
-
 HeapText RowKey(int32_t number) {
   return HeapText(JoinTexts({kConstants.keyRowPrefix, IntegerToText(number).get()}));
 }
@@ -74,7 +72,7 @@ std::vector<int32_t> RowNumbersListed(const std::vector<char>& names, int32_t li
 }
 
 std::string RowValue(int32_t number) {
-  return Text(ReadItem(kConstants.sectionCoordinate, RowKey(number).get(), nullptr));
+  return ReadItem(kConstants.sectionCoordinate, RowKey(number).get(), nullptr).str();
 }
 
 // The values of the keys "坐标" + i for i from 1 to the count, in that order.
@@ -100,7 +98,7 @@ HeapText ReadItem(const char* section, const char* key, const char* fallback) {
   CommandResult result = CallCore(core::kReadIniItem, {TextArgument(Globals().settingsPath), TextArgument(section),
                                                        TextArgument(key),
                                                        fallback ? TextArgument(fallback) : OmittedArgument()});
-  return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(result.low)));
+  return ResultText(result);
 }
 
 bool SaveKeyByKey(const std::vector<profile::ProfileWrite>& writes, uint32_t* error) {
@@ -118,8 +116,8 @@ bool SaveKeyByKey(const std::vector<profile::ProfileWrite>& writes, uint32_t* er
 }
 
 void LoadKeyByKey(LoadedSettings* settings) {
-  settings->mode = Text(ReadItem(kConstants.sectionConfiguration, kConstants.keyClickMode, kConstants.zero));
-  settings->title = Text(ReadItem(kConstants.sectionConfiguration, kConstants.keyWindowTitle, nullptr));
+  settings->mode = ReadItem(kConstants.sectionConfiguration, kConstants.keyClickMode, kConstants.zero).str();
+  settings->title = ReadItem(kConstants.sectionConfiguration, kConstants.keyWindowTitle, nullptr).str();
   HeapText count = ReadItem(kConstants.sectionConfiguration, kConstants.keyRowCount, kConstants.zero);
   settings->count = TextToInteger(count.get());
   ReadRowsUpTo(settings->count, &settings->rows);

@@ -21,21 +21,6 @@ namespace {
 constexpr uint32_t kShowMessageSystemModal = 4096;
 constexpr uint32_t kSetRedraw = 0x000B;  // WM_SETREDRAW
 
-HeapText FromResult(const CommandResult& result) {
-  return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(result.low)));
-}
-
-CommandArgument PlanList() { return UnitArgument(Unit::kPlanList, TypeCode::kReportList); }
-
-int32_t PlanRowCount() { return static_cast<int32_t>(CallReportList(reportlist::kListRowCount, {PlanList()}).low); }
-
-HeapText Cell(int32_t row, int32_t column) {
-  return FromResult(
-      CallReportList(reportlist::kListCellText, {PlanList(), IntegerArgument(row), IntegerArgument(column)}));
-}
-
-std::string Text(const HeapText& text) { return text.get() ? text.get() : ""; }
-
 // The keys a save writes, in the order it writes them, with the values the
 // controls hold now.
 std::vector<profile::ProfileWrite> PlanWrites() {
@@ -44,13 +29,14 @@ std::vector<profile::ProfileWrite> PlanWrites() {
   bool background = ReadUnitText(Unit::kComboClickMode, Property::kComboText).Equals(kConstants.backgroundMode);
   writes.push_back({configuration, kConstants.keyClickMode, background ? kConstants.one : kConstants.zero});
   writes.push_back({configuration, kConstants.keyWindowTitle,
-                    Text(ReadUnitText(Unit::kComboWindowTitle, Property::kComboText))});
-  writes.push_back({configuration, kConstants.keyRowCount, Text(IntegerToText(PlanRowCount()))});
+                    ReadUnitText(Unit::kComboWindowTitle, Property::kComboText).str()});
+  const int32_t rows = CountPlanRows();
+  writes.push_back({configuration, kConstants.keyRowCount, IntegerToText(rows).str()});
   const std::string bar = kConstants.rowSeparator;
-  for (int32_t i = 1, rows = PlanRowCount(); i <= rows; ++i) {
-    std::string value = Text(Cell(i - 1, 0)) + bar + Text(Cell(i - 1, 1)) + bar + Text(Cell(i - 1, 2)) + bar +
-                        Text(Cell(i - 1, 3));
-    writes.push_back({kConstants.sectionCoordinate, kConstants.keyRowPrefix + Text(IntegerToText(i)),
+  for (int32_t i = 1; i <= rows; ++i) {
+    std::string value = PlanCellText(i - 1, 0).str() + bar + PlanCellText(i - 1, 1).str() + bar +
+                        PlanCellText(i - 1, 2).str() + bar + PlanCellText(i - 1, 3).str();
+    writes.push_back({kConstants.sectionCoordinate, kConstants.keyRowPrefix + IntegerToText(i).str(),
                       std::move(value)});
   }
   return writes;
@@ -76,7 +62,7 @@ bool SaveInOnePiece(const char* path, const std::string& old, const std::vector<
 std::string ValueOf(const profile::ProfileKey* key, const char* section, const char* fallback) {
   if (key == nullptr) return fallback ? fallback : "";
   if (key->hasValue && key->value.size() > kLongestWholeValue) {
-    return Text(ReadItem(section, key->name.c_str(), fallback));
+    return ReadItem(section, key->name.c_str(), fallback).str();
   }
   return profile::ValueAsRead(*key, fallback ? fallback : "");
 }
@@ -134,7 +120,7 @@ void ApplyClickModeFromFile(const std::string& mode) {
 // a list that shows draws itself anew after every row otherwise.
 class PlanListDrawingPaused {
  public:
-  PlanListDrawingPaused() : list_(CallCore(core::kGetWindowHandle, {PlanList()}).low) {
+  PlanListDrawingPaused() : list_(CallCore(core::kGetWindowHandle, {PlanListArgument()}).low) {
     if (list_) CallSystem(kSendMessageA, {list_, kSetRedraw, 0, 0});
   }
   ~PlanListDrawingPaused() {
@@ -149,16 +135,21 @@ class PlanListDrawingPaused {
   uint32_t list_;
 };
 
+// A row of four cells, inserted with its first cell's text and given the
+// others; a value that does not split into four cells adds no row.
 void AppendRow(const std::string& value) {
   CommandResult split =
       CallCore(core::kSplitText, {TextArgument(value.c_str()), TextArgument(kConstants.rowSeparator)});
   void* parts = reinterpret_cast<void*>(static_cast<uintptr_t>(split.low));
+  auto cell = [parts](int32_t column) {
+    return TextArgument(static_cast<const char*>(PointerAt(parts, static_cast<uint32_t>(column))));
+  };
   if (PointerCount(parts) == 4) {
-    int32_t row = static_cast<int32_t>(CallReportList(reportlist::kListInsertRow, {PlanList()}).low);
-    for (int32_t column = 0; column < 4; ++column) {
+    int32_t row = static_cast<int32_t>(
+        CallReportList(reportlist::kListInsertRow, {PlanListArgument(), IntegerArgument(-1), cell(0)}).low);
+    for (int32_t column = 1; column < 4; ++column) {
       CallReportList(reportlist::kListSetCellText,
-                     {PlanList(), IntegerArgument(row), IntegerArgument(column),
-                      TextArgument(static_cast<const char*>(PointerAt(parts, static_cast<uint32_t>(column))))});
+                     {PlanListArgument(), IntegerArgument(row), IntegerArgument(column), cell(column)});
     }
   }
   FreePointerArrayDeep(parts);
@@ -167,7 +158,7 @@ void AppendRow(const std::string& value) {
 }  // namespace
 
 void FormSettingsPath() {
-  HeapText directory = FromResult(CallCore(core::kGetRunDirectory, {}));
+  HeapText directory = ResultText(CallCore(core::kGetRunDirectory, {}));
   char* path = JoinTexts({directory.get(), kConstants.settingsFileName});
   Free(Globals().settingsPath);
   Globals().settingsPath = path;
@@ -204,7 +195,7 @@ void LoadSettings() {
   ApplyClickModeFromFile(settings.mode);
   WriteUnitText(Unit::kComboWindowTitle, Property::kComboText, settings.title.c_str());
   PlanListDrawingPaused paused;
-  CallReportList(reportlist::kListDeleteAllRows, {PlanList()});
+  CallReportList(reportlist::kListDeleteAllRows, {PlanListArgument()});
   for (const std::string& row : settings.rows) AppendRow(row);
 }
 

@@ -256,7 +256,9 @@ class ReportListUnit : public UnitObject {
   LRESULT AskListView(UINT message, WPARAM wParam, LPARAM lParam) const {
     return CallWindowProcA(listViewProcedure_, hwnd(), message, wParam, lParam);
   }
+  int ColumnCount() const;
   ListMirror::Row RowOfListView(int row) const;
+  ListMirror::Row InsertedRow(int row) const;
   void MirrorEverything();
   void MirrorCell(int row, int column) {
     mirror_.ReplaceCell(row, column, ListViewCellText(hwnd(), row, column, listViewProcedure_));
@@ -303,13 +305,24 @@ HWND ReportListUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyl
   return list;
 }
 
-ListMirror::Row ReportListUnit::RowOfListView(int row) const {
+int ReportListUnit::ColumnCount() const {
   HWND header = reinterpret_cast<HWND>(AskListView(LVM_GETHEADER, 0, 0));
   int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  return std::max(columns, 1);
+}
+
+ListMirror::Row ReportListUnit::RowOfListView(int row) const {
   ListMirror::Row cells;
-  for (int column = 0; column < std::max(columns, 1); ++column) {
+  for (int column = 0, columns = ColumnCount(); column < columns; ++column) {
     cells.push_back(ListViewCellText(hwnd(), row, column, listViewProcedure_));
   }
+  return cells;
+}
+
+// A row just inserted: only its first cell can hold a text yet.
+ListMirror::Row ReportListUnit::InsertedRow(int row) const {
+  ListMirror::Row cells(static_cast<size_t>(ColumnCount()));
+  cells[0] = ListViewCellText(hwnd(), row, 0, listViewProcedure_);
   return cells;
 }
 
@@ -345,7 +358,7 @@ void ReportListUnit::MirrorChange(UINT message, WPARAM wParam, LPARAM lParam, LR
     case LVM_INSERTITEMA:
     case LVM_INSERTITEMW:
       if (result < 0) return;
-      mirror_.InsertRow(static_cast<int32_t>(result), RowOfListView(static_cast<int>(result)));
+      mirror_.InsertRow(static_cast<int32_t>(result), InsertedRow(static_cast<int>(result)));
       selectionMayMove = MaySelect(item);
       break;
     case LVM_SETITEMA:
