@@ -27,6 +27,7 @@
 #include "controls/unit_procedure.h"
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
+#include "runtime/events.h"
 
 namespace klv {
 namespace {
@@ -34,7 +35,6 @@ namespace {
 // Posted to itself with the row index when a click or the space key may have
 // toggled a check box: when it arrives the system control has toggled it.
 constexpr UINT kCheckBoxClickedMessage = WM_USER + 1;
-constexpr UINT kApplyFontNotice = 0x806F;
 
 enum View : uint32_t { kLargeIcons = 0, kSmallIcons = 1, kListView = 2, kReportView = 3 };
 
@@ -225,7 +225,7 @@ class ReportListUnit : public UnitObject {
   void Rebuild() override;
   bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   void HandleLoadNotice(UINT notice) override {
-    if (notice != kApplyFontNotice || !font_.NamesFace()) return;
+    if (notice != LoadNotice::kApplyFont || !font_.NamesFace()) return;
     font_.Refresh();
     font_.ApplyTo(hwnd(), true);
   }
@@ -629,32 +629,37 @@ bool ReportListUnit::HandleParentNotification(UINT message, WPARAM wParam, LPARA
   const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
   const auto* label = reinterpret_cast<const NMLVDISPINFOA*>(lParam);  // the row index sits alike in A and W
   HandlerResult answer = {false, 0};
+  bool dispatched = false;
   *result = 0;
   switch (header->code) {
     case LVN_ITEMCHANGED:
       if (change->uChanged & LVIF_STATE) MirrorSelection();
       if ((change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_FOCUSED) && !(change->uOldState & LVIS_FOCUSED)) {
-        RaiseEvent(0);
+        RaiseEvent(ReportListEvent::kRowFocused);
       }
       return true;
-    case LVN_ITEMACTIVATE: RaiseEvent(1); return true;
-    case LVN_COLUMNCLICK: RaiseEvent(2, {static_cast<uint32_t>(change->iSubItem)}); return true;
-    case LVN_HOTTRACK: RaiseEvent(3, {static_cast<uint32_t>(change->iItem)}); return true;
-    case NM_CLICK: RaiseEvent(4); return true;
-    case NM_RCLICK: RaiseEvent(5); return true;
+    case LVN_ITEMACTIVATE: RaiseEvent(ReportListEvent::kRowActivated); return true;
+    case LVN_COLUMNCLICK:
+      RaiseEvent(ReportListEvent::kColumnClicked, {static_cast<uint32_t>(change->iSubItem)});
+      return true;
+    case LVN_HOTTRACK: RaiseEvent(ReportListEvent::kHotTracked, {static_cast<uint32_t>(change->iItem)}); return true;
+    case NM_CLICK: RaiseEvent(ReportListEvent::kClicked); return true;
+    case NM_RCLICK: RaiseEvent(ReportListEvent::kRightClicked); return true;
     case LVN_BEGINLABELEDITA:
     case LVN_BEGINLABELEDITW:
-      *result = Refused(RaiseEvent(6, {static_cast<uint32_t>(label->item.iItem)}, &answer), answer) ? TRUE : FALSE;
+      dispatched = RaiseEvent(ReportListEvent::kLabelEditStarts, {static_cast<uint32_t>(label->item.iItem)}, &answer);
+      *result = Refused(dispatched, answer) ? TRUE : FALSE;
       return true;
     case LVN_ENDLABELEDITA:
     case LVN_ENDLABELEDITW:
-      *result = Refused(RaiseEvent(7, {static_cast<uint32_t>(label->item.iItem)}, &answer), answer) ? FALSE : TRUE;
+      dispatched = RaiseEvent(ReportListEvent::kLabelEditEnds, {static_cast<uint32_t>(label->item.iItem)}, &answer);
+      *result = Refused(dispatched, answer) ? FALSE : TRUE;
       if (*result) MirrorLabelEdit(header);
       return true;
     case LVN_GETINFOTIPA:
     case LVN_GETINFOTIPW: return AnswerInfoTip(header);
-    case NM_SETFOCUS: RaiseEvent(-7); return true;
-    case NM_KILLFOCUS: RaiseEvent(-8); return true;
+    case NM_SETFOCUS: RaiseEvent(CommonEvent::kGotFocus); return true;
+    case NM_KILLFOCUS: RaiseEvent(CommonEvent::kLostFocus); return true;
     default: return false;
   }
 }
@@ -685,7 +690,8 @@ LRESULT ReportListUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam,
       break;
     case kCheckBoxClickedMessage: {
       UINT state = static_cast<UINT>(SendMessageA(hwnd, LVM_GETITEMSTATE, wParam, LVIS_STATEIMAGEMASK));
-      RaiseEvent(8, {static_cast<uint32_t>(wParam), static_cast<uint32_t>((state >> 12) - 1)});
+      uint32_t stateImage = (state >> 12) - 1;  // the state-image index sits in bits 12..15, one-based
+      RaiseEvent(ReportListEvent::kCheckBoxChanged, {static_cast<uint32_t>(wParam), stateImage});
       return 0;
     }
     default: break;
