@@ -113,7 +113,7 @@ void ButtonUnit::Rebuild() {
   if (hwnd() == nullptr) return;
   ChildPlacement placement = CapturePlacement(hwnd());
   DestroyOwnWindow();
-  if (Build(placement.parent, placement.childId, placement.rect, placement.commonStyle)) TakePlacement(hwnd(), placement);
+  BuildInPlace(this, &ButtonUnit::Build, placement);
 }
 
 bool ButtonUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {

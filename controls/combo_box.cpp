@@ -367,14 +367,8 @@ void ComboBoxUnit::Rebuild() {
   if (settings_.style != kSimple) {
     placement.rect.bottom = placement.rect.top + std::max(placement.height(), kMinimumDropDownHeight);
   }
-  HWND focus = GetFocus();
-  bool hadFocus = focus == old || IsChild(old, focus);
-  DWORD common = static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE)) & (WS_DISABLED | WS_TABSTOP);
   DestroyOwnWindow();
-  HWND fresh = Build(placement.parent, placement.childId, placement.rect, common);
-  if (fresh == nullptr) return;
-  TakePlacement(fresh, placement);
-  if (hadFocus) SetFocus(fresh);
+  BuildInPlace(this, &ComboBoxUnit::Build, placement);
 }
 
 bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {

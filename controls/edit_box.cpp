@@ -284,9 +284,7 @@ void EditBoxUnit::Rebuild() {
   quiet_ = true;  // focus and text notifications of the old and new window are not the user's
   DestroySpin();
   DestroyOwnWindow();
-  if (Build(placement.parent, placement.childId, placement.rect, placement.commonStyle)) {
-    TakePlacement(hwnd(), placement);
-  }
+  BuildInPlace(this, &EditBoxUnit::Build, placement);
   quiet_ = false;
 }
 
