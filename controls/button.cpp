@@ -5,6 +5,7 @@
 #include "controls/control_font.h"
 #include "controls/picture_file.h"
 #include "controls/picture_handles.h"
+#include "controls/property_table.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
@@ -19,22 +20,16 @@ enum ButtonProperty {  // type property k = property index - 8
   kFirstSpare = 6, kPropertyCount = 14,
 };
 
-const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"图片", "Picture", "", PropertyKind::kPicture, 0},
-    {"类型", "Type", "", PropertyKind::kChoice, 0},
-    {"标题", "Caption", "", PropertyKind::kText, 0},
-    {"横向对齐方式", "Alignment", "", PropertyKind::kChoice, 0},
-    {"纵向对齐方式", "VAlignment", "", PropertyKind::kChoice, 0},
-    {"字体", "Font", "", PropertyKind::kFont, 0},
-    {"", "Spare14", "", PropertyKind::kInteger, 0},
-    {"", "Spare15", "", PropertyKind::kInteger, 0},
-    {"", "Spare16", "", PropertyKind::kInteger, 0},
-    {"", "Spare17", "", PropertyKind::kInteger, 0},
-    {"", "Spare18", "", PropertyKind::kInteger, 0},
-    {"", "Spare19", "", PropertyKind::kInteger, 0},
-    {"", "Spare20", "", PropertyKind::kInteger, 0},
-    {"", "Spare21", "", PropertyKind::kInteger, 0},
+constexpr PropertyRow kNamedProperties[] = {
+    {kPicture, "图片", "Picture", PropertyKind::kPicture},
+    {kButtonType, "类型", "Type", PropertyKind::kChoice},
+    {kCaption, "标题", "Caption", PropertyKind::kText},
+    {kHorizontalAlignment, "横向对齐方式", "Alignment", PropertyKind::kChoice},
+    {kVerticalAlignment, "纵向对齐方式", "VAlignment", PropertyKind::kChoice},
+    {kFont, "字体", "Font", PropertyKind::kFont},
 };
+static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "button properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
 const WordRange kRanges[] = {{kButtonType, 0, 1}, {kHorizontalAlignment, 0, 2}, {kVerticalAlignment, 0, 2}};
 
@@ -150,7 +145,7 @@ int ButtonUnit::WriteTypeProperty(int k, int element, const PropertyValue& value
 }  // namespace
 
 DataTypeRecord ButtonTypeRecord() {
-  return MakeTypeRecord("按钮", "Button", TypeFlags::kEvents, kProperties, kPropertyCount,
+  return MakeTypeRecord("按钮", "Button", TypeFlags::kEvents, kProperties.rows, kPropertyCount,
                         &TypeInterface<CreateFromSettings<ButtonUnit, ButtonSettings>>);
 }
 

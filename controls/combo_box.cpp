@@ -20,6 +20,7 @@
 #include "controls/control_paint.h"
 #include "controls/core_commands.h"
 #include "controls/host.h"
+#include "controls/property_table.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_procedure.h"
@@ -47,33 +48,27 @@ enum ComboProperty {  // type property k = property index - 8
   kPropertyCount = 25,
 };
 
-const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"类型", "Style", "", PropertyKind::kChoice, 0},
-    {"内容", "Text", "", PropertyKind::kText, 0},
-    {"最大文本长度", "MaxLength", "", PropertyKind::kNonNegative, 0},
-    {"起始选择位置", "SelStart", "", PropertyKind::kInteger, 0},
-    {"被选择文本长度", "SelLength", "", PropertyKind::kInteger, 0},
-    {"被选择文本", "SelText", "", PropertyKind::kText, 0},
-    {"自动排序", "Sorted", "", PropertyKind::kLogical, 0},
-    {"行间距", "RowSpacing", "", PropertyKind::kNonNegative, 0},
-    {"文本颜色", "TextColor", "", PropertyKind::kColour, 0},
-    {"背景颜色", "BackColor", "", PropertyKind::kColour, 0},
-    {"字体", "Font", "", PropertyKind::kFont, 0},
-    {"现行选中项", "CurrentItem", "", PropertyKind::kInteger, 0},
-    {"列表项目", "Items", "", PropertyKind::kTextList, 0},
-    {"项目数值", "ItemData", "", PropertyKind::kBytes, 0},
-    {"", "BindingText1", "", PropertyKind::kText, 0},
-    {"", "BindingText2", "", PropertyKind::kText, 0},
-    {"", "BindingSetting", "", PropertyKind::kInteger, 0},
-    {"", "Spare25", "", PropertyKind::kInteger, 0},
-    {"", "Spare26", "", PropertyKind::kInteger, 0},
-    {"", "Spare27", "", PropertyKind::kInteger, 0},
-    {"", "Spare28", "", PropertyKind::kInteger, 0},
-    {"", "Spare29", "", PropertyKind::kInteger, 0},
-    {"", "Spare30", "", PropertyKind::kInteger, 0},
-    {"", "Spare31", "", PropertyKind::kInteger, 0},
-    {"", "Spare32", "", PropertyKind::kInteger, 0},
+constexpr PropertyRow kNamedProperties[] = {
+    {kStyle, "类型", "Style", PropertyKind::kChoice},
+    {kContent, "内容", "Text", PropertyKind::kText},
+    {kMaximumLength, "最大文本长度", "MaxLength", PropertyKind::kNonNegative},
+    {kSelectionStart, "起始选择位置", "SelStart", PropertyKind::kInteger},
+    {kSelectionLength, "被选择文本长度", "SelLength", PropertyKind::kInteger},
+    {kSelectedText, "被选择文本", "SelText", PropertyKind::kText},
+    {kSorted, "自动排序", "Sorted", PropertyKind::kLogical},
+    {kRowSpacing, "行间距", "RowSpacing", PropertyKind::kNonNegative},
+    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour},
+    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour},
+    {kFont, "字体", "Font", PropertyKind::kFont},
+    {kCurrentItem, "现行选中项", "CurrentItem", PropertyKind::kInteger},
+    {kItemTexts, "列表项目", "Items", PropertyKind::kTextList},
+    {kItemData, "项目数值", "ItemData", PropertyKind::kBytes},
+    {kBindingText1, "", "BindingText1", PropertyKind::kText},
+    {kBindingText2, "", "BindingText2", PropertyKind::kText},
+    {kBindingSetting, "", "BindingSetting", PropertyKind::kInteger},
 };
+static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "combo box properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
 // The item list travels to and from the program as one text, one item per
 // line.
@@ -600,7 +595,7 @@ HWND ComboWindow(const CommandArguments& arguments) {
 }  // namespace
 
 DataTypeRecord ComboBoxTypeRecord() {
-  return MakeTypeRecord("组合框", "ComboBox", TypeFlags::kEvents, kProperties, kPropertyCount,
+  return MakeTypeRecord("组合框", "ComboBox", TypeFlags::kEvents, kProperties.rows, kPropertyCount,
                         &TypeInterface<CreateFromSettings<ComboBoxUnit, ComboBoxSettings>>);
 }
 

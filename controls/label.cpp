@@ -5,6 +5,7 @@
 #include "controls/child_window.h"
 #include "controls/control_font.h"
 #include "controls/control_paint.h"
+#include "controls/property_table.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
@@ -24,37 +25,31 @@ enum LabelProperty {  // type property k = property index - 8
   kVerticalAlignment = 18, kText27 = 19, kText28 = 20, kFirstSpare = 21, kPropertyCount = 29,
 };
 
-const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"标题", "Caption", "", PropertyKind::kText, 0},
-    {"效果", "Effect", "", PropertyKind::kChoice, 0},
-    {"边框", "Border", "", PropertyKind::kChoice, 0},
-    {"", "Setting11", "", PropertyKind::kInteger, 0},
-    {"", "FrameColour1", "", PropertyKind::kColour, 0},
-    {"", "FrameColour2", "", PropertyKind::kColour, 0},
-    {"", "FrameColour3", "", PropertyKind::kColour, 0},
-    {"字体", "Font", "", PropertyKind::kFont, 0},
-    {"文本颜色", "TextColor", "", PropertyKind::kColour, 0},
-    {"背景颜色", "BackColor", "", PropertyKind::kColour, 0},
-    {"底图", "Picture", "", PropertyKind::kPicture, 0},
-    {"", "Setting19", "", PropertyKind::kChoice, 0},
-    {"", "Setting20", "", PropertyKind::kChoice, 0},
-    {"", "MoreColour1", "", PropertyKind::kColour, 0},
-    {"", "MoreColour2", "", PropertyKind::kColour, 0},
-    {"", "MoreColour3", "", PropertyKind::kColour, 0},
-    {"横向对齐方式", "Alignment", "", PropertyKind::kChoice, 0},
-    {"是否自动折行", "WordWrap", "", PropertyKind::kLogical, 0},
-    {"纵向对齐方式", "VAlignment", "", PropertyKind::kChoice, 0},
-    {"", "Text27", "", PropertyKind::kText, 0},
-    {"", "Text28", "", PropertyKind::kText, 0},
-    {"", "Spare29", "", PropertyKind::kInteger, 0},
-    {"", "Spare30", "", PropertyKind::kInteger, 0},
-    {"", "Spare31", "", PropertyKind::kInteger, 0},
-    {"", "Spare32", "", PropertyKind::kInteger, 0},
-    {"", "Spare33", "", PropertyKind::kInteger, 0},
-    {"", "Spare34", "", PropertyKind::kInteger, 0},
-    {"", "Spare35", "", PropertyKind::kInteger, 0},
-    {"", "Spare36", "", PropertyKind::kInteger, 0},
+constexpr PropertyRow kNamedProperties[] = {
+    {kText, "标题", "Caption", PropertyKind::kText},
+    {kEffect, "效果", "Effect", PropertyKind::kChoice},
+    {kBorder, "边框", "Border", PropertyKind::kChoice},
+    {kSetting11, "", "Setting11", PropertyKind::kInteger},
+    {kFrameColour1, "", "FrameColour1", PropertyKind::kColour},
+    {kFrameColour2, "", "FrameColour2", PropertyKind::kColour},
+    {kFrameColour3, "", "FrameColour3", PropertyKind::kColour},
+    {kFont, "字体", "Font", PropertyKind::kFont},
+    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour},
+    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour},
+    {kBackgroundPicture, "底图", "Picture", PropertyKind::kPicture},
+    {kSetting19, "", "Setting19", PropertyKind::kChoice},
+    {kSetting20, "", "Setting20", PropertyKind::kChoice},
+    {kMoreColour1, "", "MoreColour1", PropertyKind::kColour},
+    {kMoreColour2, "", "MoreColour2", PropertyKind::kColour},
+    {kMoreColour3, "", "MoreColour3", PropertyKind::kColour},
+    {kHorizontalAlignment, "横向对齐方式", "Alignment", PropertyKind::kChoice},
+    {kWordWrap, "是否自动折行", "WordWrap", PropertyKind::kLogical},
+    {kVerticalAlignment, "纵向对齐方式", "VAlignment", PropertyKind::kChoice},
+    {kText27, "", "Text27", PropertyKind::kText},
+    {kText28, "", "Text28", PropertyKind::kText},
 };
+static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "label properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
 const WordRange kRanges[] = {
     {kEffect, 0, 3},          {kBorder, 0, static_cast<int32_t>(kLastBorderStyle)},
@@ -224,7 +219,7 @@ bool RegisterLabelClass() {
 }  // namespace
 
 DataTypeRecord LabelTypeRecord() {
-  return MakeTypeRecord("标签", "Label", TypeFlags::kEvents, kProperties, kPropertyCount,
+  return MakeTypeRecord("标签", "Label", TypeFlags::kEvents, kProperties.rows, kPropertyCount,
                         &TypeInterface<CreateFromSettings<LabelUnit, LabelSettings>>);
 }
 

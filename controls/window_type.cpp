@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "controls/host.h"
+#include "controls/property_table.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "runtime/events.h"
@@ -22,40 +23,34 @@ enum WindowProperty {  // type property k = property index - 8
   kUnknown31 = 23, kFirstSpare = 24, kPropertyCount = 32,
 };
 
-const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"标题", "Caption", "", PropertyKind::kText, 0},
-    {"边框", "Border", "", PropertyKind::kChoice, 0},
-    {"底色", "BackColor", "", PropertyKind::kColour, 0},
-    {"底图", "Picture", "", PropertyKind::kPicture, 0},
-    {"底图方式", "PictureMode", "", PropertyKind::kChoice, 0},
-    {"", "Data13", "", PropertyKind::kBytes, 0},
-    {"", "Setting14", "", PropertyKind::kInteger, 0},
-    {"控制按钮", "ControlBox", "", PropertyKind::kLogical, 0},
-    {"最大化按钮", "MaxButton", "", PropertyKind::kLogical, 0},
-    {"最小化按钮", "MinButton", "", PropertyKind::kLogical, 0},
-    {"位置", "WindowState", "", PropertyKind::kChoice, 0},
-    {"可否移动", "Movable", "", PropertyKind::kLogical, 0},
-    {"图标", "Icon", "", PropertyKind::kIcon, 0},
-    {"", "Setting21", "", PropertyKind::kInteger, 0},
-    {"", "Setting22", "", PropertyKind::kInteger, 0},
-    {"", "Setting23", "", PropertyKind::kInteger, 0},
-    {"", "Text24", "", PropertyKind::kText, 0},
-    {"", "Setting25", "", PropertyKind::kInteger, 0},
-    {"", "Setting26", "", PropertyKind::kInteger, 0},
-    {"", "Setting27", "", PropertyKind::kInteger, 0},
-    {"", "Setting28", "", PropertyKind::kInteger, 0},
-    {"总在最前", "TopMost", "", PropertyKind::kLogical, 0},
-    {"", "Setting30", "", PropertyKind::kInteger, 0},
-    {"", "Text31", "", PropertyKind::kText, 0},
-    {"", "Spare32", "", PropertyKind::kInteger, 0},
-    {"", "Spare33", "", PropertyKind::kInteger, 0},
-    {"", "Spare34", "", PropertyKind::kInteger, 0},
-    {"", "Spare35", "", PropertyKind::kInteger, 0},
-    {"", "Spare36", "", PropertyKind::kInteger, 0},
-    {"", "Spare37", "", PropertyKind::kInteger, 0},
-    {"", "Spare38", "", PropertyKind::kInteger, 0},
-    {"", "Spare39", "", PropertyKind::kInteger, 0},
+constexpr PropertyRow kNamedProperties[] = {
+    {kCaption, "标题", "Caption", PropertyKind::kText},
+    {kBorderStyle, "边框", "Border", PropertyKind::kChoice},
+    {kBackgroundColour, "底色", "BackColor", PropertyKind::kColour},
+    {kBackgroundPicture, "底图", "Picture", PropertyKind::kPicture},
+    {kPictureMode, "底图方式", "PictureMode", PropertyKind::kChoice},
+    {kUnknown13, "", "Data13", PropertyKind::kBytes},
+    {kUnknown14, "", "Setting14", PropertyKind::kInteger},
+    {kControlBox, "控制按钮", "ControlBox", PropertyKind::kLogical},
+    {kMaximizeBox, "最大化按钮", "MaxButton", PropertyKind::kLogical},
+    {kMinimizeBox, "最小化按钮", "MinButton", PropertyKind::kLogical},
+    {kWindowState, "位置", "WindowState", PropertyKind::kChoice},
+    {kMovable, "可否移动", "Movable", PropertyKind::kLogical},
+    {kIcon, "图标", "Icon", PropertyKind::kIcon},
+    {kUnknown21, "", "Setting21", PropertyKind::kInteger},
+    {kUnknown22, "", "Setting22", PropertyKind::kInteger},
+    {kUnknown23, "", "Setting23", PropertyKind::kInteger},
+    {kUnknown24, "", "Text24", PropertyKind::kText},
+    {kUnknown25, "", "Setting25", PropertyKind::kInteger},
+    {kUnknown26, "", "Setting26", PropertyKind::kInteger},
+    {kUnknown27, "", "Setting27", PropertyKind::kInteger},
+    {kUnknown28, "", "Setting28", PropertyKind::kInteger},
+    {kAlwaysOnTop, "总在最前", "TopMost", PropertyKind::kLogical},
+    {kUnknown30, "", "Setting30", PropertyKind::kInteger},
+    {kUnknown31, "", "Text31", PropertyKind::kText},
 };
+static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "window type properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
 struct FrameStyle {
   DWORD style;
@@ -429,8 +424,8 @@ UnitObject* CreateWindowUnit(const CreateRequest& request) {
 }  // namespace
 
 DataTypeRecord WindowTypeRecord() {
-  return MakeTypeRecord("窗口", "window", TypeFlags::kEvents | TypeFlags::kContainer, kProperties, kPropertyCount,
-                        &TypeInterface<CreateWindowUnit>);
+  return MakeTypeRecord("窗口", "window", TypeFlags::kEvents | TypeFlags::kContainer, kProperties.rows,
+                        kPropertyCount, &TypeInterface<CreateWindowUnit>);
 }
 
 }  // namespace klv
