@@ -44,8 +44,8 @@ enum ComboStyle : uint32_t { kSimple = 0, kDropDown = 1, kDropDownList = 2 };
 enum ComboProperty {  // type property k = property index - 8
   kStyle = 0, kContent = 1, kMaximumLength = 2, kSelectionStart = 3, kSelectionLength = 4, kSelectedText = 5,
   kSorted = 6, kRowSpacing = 7, kTextColour = 8, kBackgroundColour = 9, kFont = 10, kCurrentItem = 11,
-  kItemTexts = 12, kItemData = 13, kBindingText1 = 14, kBindingText2 = 15, kBindingSetting = 16,
-  kPropertyCount = 25,
+  kItemTexts = 12, kItemData = 13, kUnknown22 = 14, kUnknown23 = 15, kUnknown24 = 16,
+  kFirstSpare = 17, kPropertyCount = 25,
 };
 
 constexpr PropertyRow kNamedProperties[] = {
@@ -63,9 +63,9 @@ constexpr PropertyRow kNamedProperties[] = {
     {kCurrentItem, "现行选中项", "CurrentItem", PropertyKind::kInteger},
     {kItemTexts, "列表项目", "Items", PropertyKind::kTextList},
     {kItemData, "项目数值", "ItemData", PropertyKind::kBytes},
-    {kBindingText1, "", "BindingText1", PropertyKind::kText},
-    {kBindingText2, "", "BindingText2", PropertyKind::kText},
-    {kBindingSetting, "", "BindingSetting", PropertyKind::kInteger},
+    UnknownProperty(kUnknown22, PropertyKind::kText),
+    UnknownProperty(kUnknown23, PropertyKind::kText),
+    UnknownProperty(kUnknown24, PropertyKind::kInteger),
 };
 static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "combo box properties out of order");
 constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
@@ -261,7 +261,7 @@ class ComboBoxUnit : public UnitObject {
   int baseItemHeight_ = 0;
   ComboMirror mirror_;
   WNDPROC comboProcedure_ = nullptr;  // the system's, in place of a sent message
-  SpareProperties<kPropertyCount - kBindingSetting - 1> spare_{kBindingSetting + 1};  // held, without effect
+  SpareProperties<kPropertyCount - kFirstSpare> spare_{kFirstSpare};  // held, without effect
 };
 
 // Creation: style, window, font, item height, text limit, items with their
@@ -401,9 +401,9 @@ bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
       return true;
     case kItemTexts: out->text = JoinItems(settings_.items); return true;
     case kItemData: out->bytes = settings_.itemData; return true;
-    case kBindingText1: out->text = settings_.text2a; return true;
-    case kBindingText2: out->text = settings_.text2b; return true;
-    case kBindingSetting: out->low = settings_.setting3; return true;
+    case kUnknown22: out->text = settings_.unknown22; return true;
+    case kUnknown23: out->text = settings_.unknown23; return true;
+    case kUnknown24: out->low = settings_.unknown24; return true;
     default: out->low = spare_.Read(k); return spare_.Holds(k);
   }
 }
@@ -502,9 +502,9 @@ int ComboBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& val
     case kCurrentItem: WriteCurrentItem(number); return 0;
     case kItemTexts: return Replace(&settings_.items, SplitItems(value.text));
     case kItemData: return Replace(&settings_.itemData, value.bytes);
-    case kBindingText1: settings_.text2a = value.text; return 0;
-    case kBindingText2: settings_.text2b = value.text; return 0;
-    case kBindingSetting: settings_.setting3 = value.low; return 0;
+    case kUnknown22: settings_.unknown22 = value.text; return 0;
+    case kUnknown23: settings_.unknown23 = value.text; return 0;
+    case kUnknown24: settings_.unknown24 = value.low; return 0;
     default: spare_.Write(k, value.low); return 0;
   }
 }

@@ -26,7 +26,7 @@ enum EditProperty {  // type property k = property index - 8
   kContent = 0, kBorder = 1, kTextColour = 2, kBackgroundColour = 3, kFont = 4, kHideSelection = 5,
   kMaximumLength = 6, kMultiLine = 7, kScrollBars = 8, kAlignment = 9, kInputMode = 10, kPasswordCharacter = 11,
   kCaseConversion = 12, kSpinButtons = 13, kSpinLower = 14, kSpinUpper = 15, kSelectionStart = 16,
-  kSelectionLength = 17, kSelectedText = 18, kText27 = 19, kText28 = 20, kFirstSpare = 21, kPropertyCount = 29,
+  kSelectionLength = 17, kSelectedText = 18, kUnknown27 = 19, kUnknown28 = 20, kFirstSpare = 21, kPropertyCount = 29,
 };
 
 constexpr PropertyRow kNamedProperties[] = {
@@ -49,8 +49,8 @@ constexpr PropertyRow kNamedProperties[] = {
     {kSelectionStart, "起始选择位置", "SelStart", PropertyKind::kNonNegative},
     {kSelectionLength, "被选择字符数", "SelLength", PropertyKind::kNonNegative},
     {kSelectedText, "被选择文本", "SelText", PropertyKind::kText},
-    {kText27, "", "Text27", PropertyKind::kText},
-    {kText28, "", "Text28", PropertyKind::kText},
+    UnknownProperty(kUnknown27, PropertyKind::kText),
+    UnknownProperty(kUnknown28, PropertyKind::kText),
 };
 static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "edit box properties out of order");
 constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
@@ -352,8 +352,8 @@ bool EditBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
       out->text = Narrow(text.substr(start, end - start));
       return true;
     }
-    case kText27: out->text = settings_.text2a; return true;
-    case kText28: out->text = settings_.text2b; return true;
+    case kUnknown27: out->text = settings_.unknown27; return true;
+    case kUnknown28: out->text = settings_.unknown28; return true;
     default: break;
   }
   return ReadWordOrSpare(Word(k), spare_, k, &out->low);
@@ -384,8 +384,8 @@ int EditBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& valu
     case kSelectionStart: Select(word, selection.end - selection.start); return 0;
     case kSelectionLength: Select(selection.start, word); return 0;
     case kSelectedText: SendMessageA(hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(value.text.c_str())); return 0;
-    case kText27: settings_.text2a = value.text; return 0;
-    case kText28: settings_.text2b = value.text; return 0;
+    case kUnknown27: settings_.unknown27 = value.text; return 0;
+    case kUnknown28: settings_.unknown28 = value.text; return 0;
     default: break;
   }
   if (Word(k) == nullptr) {
