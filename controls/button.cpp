@@ -6,6 +6,7 @@
 #include "controls/picture_file.h"
 #include "controls/picture_handles.h"
 #include "controls/property_table.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
@@ -15,10 +16,7 @@
 namespace klv {
 namespace {
 
-enum ButtonProperty {  // type property k = property index - 8
-  kPicture = 0, kButtonType = 1, kCaption = 2, kHorizontalAlignment = 3, kVerticalAlignment = 4, kFont = 5,
-  kFirstSpare = 6, kPropertyCount = 14,
-};
+using namespace ButtonProperty;
 
 constexpr PropertyRow kNamedProperties[] = {
     {kPicture, "图片", "Picture", PropertyKind::kPicture},

@@ -21,6 +21,7 @@
 #include "controls/core_commands.h"
 #include "controls/host.h"
 #include "controls/property_table.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_procedure.h"
@@ -41,12 +42,7 @@ constexpr uint32_t kDropDownBackground = 0xFFFFFF;
 
 enum ComboStyle : uint32_t { kSimple = 0, kDropDown = 1, kDropDownList = 2 };
 
-enum ComboProperty {  // type property k = property index - 8
-  kStyle = 0, kContent = 1, kMaximumLength = 2, kSelectionStart = 3, kSelectionLength = 4, kSelectedText = 5,
-  kSorted = 6, kRowSpacing = 7, kTextColour = 8, kBackgroundColour = 9, kFont = 10, kCurrentItem = 11,
-  kItemTexts = 12, kItemData = 13, kUnknown22 = 14, kUnknown23 = 15, kUnknown24 = 16,
-  kFirstSpare = 17, kPropertyCount = 25,
-};
+using namespace ComboBoxProperty;
 
 constexpr PropertyRow kNamedProperties[] = {
     {kStyle, "类型", "Style", PropertyKind::kChoice},

@@ -13,6 +13,7 @@
 #include "controls/control_font.h"
 #include "controls/control_paint.h"
 #include "controls/property_table.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
@@ -22,12 +23,7 @@
 namespace klv {
 namespace {
 
-enum EditProperty {  // type property k = property index - 8
-  kContent = 0, kBorder = 1, kTextColour = 2, kBackgroundColour = 3, kFont = 4, kHideSelection = 5,
-  kMaximumLength = 6, kMultiLine = 7, kScrollBars = 8, kAlignment = 9, kInputMode = 10, kPasswordCharacter = 11,
-  kCaseConversion = 12, kSpinButtons = 13, kSpinLower = 14, kSpinUpper = 15, kSelectionStart = 16,
-  kSelectionLength = 17, kSelectedText = 18, kUnknown27 = 19, kUnknown28 = 20, kFirstSpare = 21, kPropertyCount = 29,
-};
+using namespace EditBoxProperty;
 
 constexpr PropertyRow kNamedProperties[] = {
     {kContent, "内容", "Content", PropertyKind::kText},

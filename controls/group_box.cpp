@@ -7,6 +7,7 @@
 #include "controls/control_font.h"
 #include "controls/control_paint.h"
 #include "controls/property_table.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
@@ -15,10 +16,7 @@
 namespace klv {
 namespace {
 
-enum GroupBoxProperty {  // type property k = property index - 8
-  kCaption = 0, kCaptionAlignment = 1, kTextColour = 2, kBackgroundColour = 3, kFont = 4, kFirstSpare = 5,
-  kPropertyCount = 13,
-};
+using namespace GroupBoxProperty;
 
 constexpr PropertyRow kNamedProperties[] = {
     {kCaption, "标题", "Caption", PropertyKind::kText},

@@ -6,6 +6,7 @@
 #include "controls/control_font.h"
 #include "controls/control_paint.h"
 #include "controls/property_table.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
@@ -18,12 +19,7 @@ namespace {
 const char kLabelClass[] = "KlikvaneLabel";
 constexpr UINT kFeedbackMessage = WM_APP + 0x75;
 
-enum LabelProperty {  // type property k = property index - 8
-  kText = 0, kEffect = 1, kBorder = 2, kUnknown11 = 3, kFrameColour1 = 4, kFrameColour2 = 5, kFrameColour3 = 6,
-  kFont = 7, kTextColour = 8, kBackgroundColour = 9, kBackgroundPicture = 10, kUnknown19 = 11, kUnknown20 = 12,
-  kMoreColour1 = 13, kMoreColour2 = 14, kMoreColour3 = 15, kHorizontalAlignment = 16, kWordWrap = 17,
-  kVerticalAlignment = 18, kUnknown27 = 19, kUnknown28 = 20, kFirstSpare = 21, kPropertyCount = 29,
-};
+using namespace LabelProperty;
 
 constexpr PropertyRow kNamedProperties[] = {
     {kText, "标题", "Caption", PropertyKind::kText},

@@ -15,6 +15,7 @@
 #include "controls/picture_handles.h"
 #include "controls/property_table.h"
 #include "controls/shell_notify_seam.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
@@ -35,9 +36,7 @@ static_assert(offsetof(NOTIFYICONDATAA, szTip) == 24 && sizeof(NOTIFYICONDATAA::
 static_assert(offsetof(NOTIFYICONDATAA, dwInfoFlags) + sizeof(DWORD) == kRecordSize, "version 2 ends at 488");
 static_assert(sizeof(NOTIFYICONDATAA) >= kRecordSize, "the record holds at least version 2");
 
-enum TrayProperty {  // type property k = property index - 8
-  kIcon = 0, kTooltip = 1, kShown = 2, kFirstSpare = 3, kPositionX = 8, kPositionY = 9, kPropertyCount = 18,
-};
+using namespace TrayIconProperty;
 
 constexpr PropertyRow kNamedProperties[] = {
     {kIcon, "图标", "Icon", PropertyKind::kIcon},

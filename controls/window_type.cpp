@@ -5,6 +5,7 @@
 
 #include "controls/host.h"
 #include "controls/property_table.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "runtime/events.h"
@@ -15,13 +16,7 @@ namespace {
 
 const char kWindowClass[] = "KlikvaneForm";
 
-enum WindowProperty {  // type property k = property index - 8
-  kCaption = 0, kBorderStyle = 1, kBackgroundColour = 2, kBackgroundPicture = 3, kPictureMode = 4,
-  kUnknown13 = 5, kUnknown14 = 6, kControlBox = 7, kMaximizeBox = 8, kMinimizeBox = 9, kWindowState = 10,
-  kMovable = 11, kIcon = 12, kUnknown21 = 13, kUnknown22 = 14, kUnknown23 = 15, kUnknown24 = 16,
-  kUnknown25 = 17, kUnknown26 = 18, kUnknown27 = 19, kUnknown28 = 20, kAlwaysOnTop = 21, kUnknown30 = 22,
-  kUnknown31 = 23, kFirstSpare = 24, kPropertyCount = 32,
-};
+using namespace WindowProperty;
 
 constexpr PropertyRow kNamedProperties[] = {
     {kCaption, "标题", "Caption", PropertyKind::kText},
