@@ -45,6 +45,10 @@ constexpr int kShown = 10;
 constexpr int kHidden = 11;
 }  // namespace WindowEvent
 
+namespace MenuEntryEvent {
+constexpr int kChosen = 0;
+}  // namespace MenuEntryEvent
+
 namespace ButtonEvent {
 constexpr int kClicked = 0;
 }  // namespace ButtonEvent
@@ -64,6 +68,18 @@ constexpr int kAboutToDropDown = 2;
 constexpr int kClosedUp = 3;
 constexpr int kDoubleClicked = 4;
 }  // namespace ComboBoxEvent
+
+namespace ReportListEvent {
+constexpr int kRowFocused = 0;
+constexpr int kRowActivated = 1;
+constexpr int kColumnClicked = 2;     // with the column index
+constexpr int kHotTracked = 3;        // with the row index
+constexpr int kClicked = 4;
+constexpr int kRightClicked = 5;
+constexpr int kLabelEditStarts = 6;   // with the row index; a false result cancels the edit
+constexpr int kLabelEditEnds = 7;     // with the row index; a false result rejects the new text
+constexpr int kCheckBoxChanged = 8;   // with the row index and the new state-image index minus 1
+}  // namespace ReportListEvent
 
 namespace TrayIconEvent {
 constexpr int kLeftClick = 0;

@@ -99,7 +99,7 @@ TEST_F(Delivery, AnEmptyTitleFindsNoWindowEvenWhenTheTargetIsTopmost) {
   AddPlanRow(100, 200, 1000);
   SelectPlanRow(0);
   WriteUnit(Unit::kComboWindowTitle, kComboSelection, static_cast<uint32_t>(-1));
-  ASSERT_EQ("", ReadUnitText(Unit::kComboWindowTitle, 9));
+  ASSERT_EQ("", ReadUnitText(Unit::kComboWindowTitle, Property::kComboText));
   // Looked up without a title the target would be the first window found.
   TargetFirstInZOrder first;
   ASSERT_EQ(Target().window(), FindWindowExA(nullptr, nullptr, nullptr, nullptr));

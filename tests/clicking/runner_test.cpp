@@ -140,7 +140,7 @@ TEST_F(Runner, SingleStepClicksOnlyASelectedRowAlsoDuringARun) {
   ASSERT_TRUE(ChooseBackgroundTarget(kTargetTitle));
   AddPlanRow(100, 200, 300);
   AddPlanRow(30, 40, 600000);  // ten minutes: the run waits here
-  ASSERT_EQ(-1, static_cast<int32_t>(ReadUnit(Unit::kPlanList, 35)));
+  ASSERT_EQ(-1, static_cast<int32_t>(ReadUnit(Unit::kPlanList, Property::kListSelection)));
   size_t idle = MarkTarget();
   PressButton(Unit::kButtonDebug);
   Messages none = QueuedBetween(idle, MarkTarget());
