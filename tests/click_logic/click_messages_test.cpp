@@ -7,6 +7,7 @@
 
 #include "clicker/click_messages.h"
 #include "clicker/precise_wait.h"
+#include "clicker/system_numbers.h"
 
 namespace klv::clicker {
 
@@ -32,6 +33,19 @@ TEST(PackPoint, PacksYHighAndXLowModulo2To32) {
   EXPECT_EQ(0xFFFF0000u, PackPoint(0, -1));
   EXPECT_EQ(0x7FFF7FFFu, PackPoint(32767, 32767));
 }
+
+// The program names the system's numbers without the system headers.
+static_assert(SystemMessage::kSetRedraw == WM_SETREDRAW && SystemMessage::kContextMenu == WM_CONTEXTMENU &&
+              SystemMessage::kMouseMove == WM_MOUSEMOVE && SystemMessage::kMouseWheel == WM_MOUSEWHEEL &&
+              SystemMessage::kHotkey == WM_HOTKEY);
+static_assert(SystemMessage::kLeftButtonDown == WM_LBUTTONDOWN && SystemMessage::kLeftButtonUp == WM_LBUTTONUP &&
+              SystemMessage::kLeftButtonDoubleClick == WM_LBUTTONDBLCLK);
+static_assert(SystemMessage::kRightButtonDown == WM_RBUTTONDOWN && SystemMessage::kRightButtonUp == WM_RBUTTONUP &&
+              SystemMessage::kRightButtonDoubleClick == WM_RBUTTONDBLCLK);
+static_assert(SystemMessage::kMiddleButtonDown == WM_MBUTTONDOWN && SystemMessage::kMiddleButtonUp == WM_MBUTTONUP &&
+              SystemMessage::kMiddleButtonDoubleClick == WM_MBUTTONDBLCLK);
+static_assert(MouseEventFlag::kLeftDown == MOUSEEVENTF_LEFTDOWN && MouseEventFlag::kLeftUp == MOUSEEVENTF_LEFTUP &&
+              MouseEventFlag::kRightDown == MOUSEEVENTF_RIGHTDOWN && MouseEventFlag::kRightUp == MOUSEEVENTF_RIGHTUP);
 
 TEST(BackgroundClick, LeftAndRightClicksOfTheProgram) {
   EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_LBUTTONDOWN, 1, P}, {WM_LBUTTONUP, 0, P}}),
