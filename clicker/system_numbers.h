@@ -8,28 +8,18 @@
 namespace klv::clicker {
 
 namespace SystemMessage {
-constexpr uint32_t kSetRedraw = 0x000B;
-constexpr uint32_t kContextMenu = 0x007B;
-constexpr uint32_t kMouseMove = 0x0200;
-constexpr uint32_t kLeftButtonDown = 0x0201;
-constexpr uint32_t kLeftButtonUp = 0x0202;
-constexpr uint32_t kLeftButtonDoubleClick = 0x0203;
-constexpr uint32_t kRightButtonDown = 0x0204;
-constexpr uint32_t kRightButtonUp = 0x0205;
-constexpr uint32_t kRightButtonDoubleClick = 0x0206;
-constexpr uint32_t kMiddleButtonDown = 0x0207;
-constexpr uint32_t kMiddleButtonUp = 0x0208;
-constexpr uint32_t kMiddleButtonDoubleClick = 0x0209;
-constexpr uint32_t kMouseWheel = 0x020A;
-constexpr uint32_t kHotkey = 0x0312;
+enum : uint32_t {
+  kSetRedraw = 0x000B, kContextMenu = 0x007B, kHotkey = 0x0312, kMouseMove = 0x0200, kMouseWheel = 0x020A,
+  // Each button's down, up and double click.
+  kLeftButtonDown = 0x0201, kLeftButtonUp = 0x0202, kLeftButtonDoubleClick = 0x0203,
+  kRightButtonDown = 0x0204, kRightButtonUp = 0x0205, kRightButtonDoubleClick = 0x0206,
+  kMiddleButtonDown = 0x0207, kMiddleButtonUp = 0x0208, kMiddleButtonDoubleClick = 0x0209,
+};
 }  // namespace SystemMessage
 
 // The flags of a synthesised mouse event.
 namespace MouseEventFlag {
-constexpr uint32_t kLeftDown = 0x0002;
-constexpr uint32_t kLeftUp = 0x0004;
-constexpr uint32_t kRightDown = 0x0008;
-constexpr uint32_t kRightUp = 0x0010;
+enum : uint32_t { kLeftDown = 0x0002, kLeftUp = 0x0004, kRightDown = 0x0008, kRightUp = 0x0010 };
 }  // namespace MouseEventFlag
 
 }  // namespace klv::clicker
