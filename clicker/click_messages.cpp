@@ -2,12 +2,13 @@
 
 #include <cmath>
 
+#include "clicker/system_numbers.h"
+
 namespace klv::clicker {
 namespace {
 
-constexpr uint32_t kMouseMove = 0x0200;
-constexpr uint32_t kMouseWheel = 0x020A;
-constexpr uint32_t kContextMenu = 0x007B;
+using namespace SystemMessage;
+
 constexpr uint32_t kWheelForward = 0x00780010;  // delta 120, middle-button flag
 constexpr uint32_t kWheelBackward = 0xFF880010; // delta -120, middle-button flag
 constexpr uint32_t kRightButtonHeld = 2;
@@ -16,9 +17,9 @@ struct ButtonMessages {
   uint32_t down, downW, up, upW, doubleClick;
 };
 
-constexpr ButtonMessages kLeft = {0x0201, 1, 0x0202, 0, 0x0203};
-constexpr ButtonMessages kRight = {0x0204, 2, 0x0205, 2, 0x0206};
-constexpr ButtonMessages kMiddle = {0x0207, 0x10, 0x0208, 0, 0x0209};
+constexpr ButtonMessages kLeft = {kLeftButtonDown, 1, kLeftButtonUp, 0, kLeftButtonDoubleClick};
+constexpr ButtonMessages kRight = {kRightButtonDown, 2, kRightButtonUp, 2, kRightButtonDoubleClick};
+constexpr ButtonMessages kMiddle = {kMiddleButtonDown, 0x10, kMiddleButtonUp, 0, kMiddleButtonDoubleClick};
 
 const ButtonMessages* MessagesFor(int32_t button) {
   switch (button) {
@@ -55,8 +56,8 @@ std::vector<PostedMessage> BackgroundClickMessages(int32_t x, int32_t y, int32_t
 }
 
 uint32_t ForegroundClickFlags(int32_t button) {
-  if (button == kLeftButton) return 0x0006;   // left down and up
-  if (button == kRightButton) return 0x0018;  // right down and up
+  if (button == kLeftButton) return MouseEventFlag::kLeftDown | MouseEventFlag::kLeftUp;
+  if (button == kRightButton) return MouseEventFlag::kRightDown | MouseEventFlag::kRightUp;
   return 0;
 }
 

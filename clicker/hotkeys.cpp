@@ -2,6 +2,7 @@
 
 #include "clicker/globals.h"
 #include "clicker/system_functions.h"
+#include "clicker/system_numbers.h"
 #include "clicker/window_list.h"
 #include "controls/core_commands.h"
 #include "image/program_constants.h"
@@ -9,7 +10,6 @@
 namespace klv::clicker {
 namespace {
 
-constexpr uint32_t kHotkeyMessage = 0x0312;
 constexpr int32_t kWindowProcedureSlot = -4;
 
 // Each registration gets a small system identifier of its own, within the
@@ -82,7 +82,7 @@ bool RegisterWindowHotkey(uint32_t window, uint32_t modifiers, uint32_t key, Hot
 // to the procedure that was replaced.
 long __stdcall HotkeyWindowProc(void* window, unsigned message, unsigned wParam, long lParam) {
   uint32_t routine = Globals().previousWindowProc;
-  if (message == kHotkeyMessage) {
+  if (message == SystemMessage::kHotkey) {
     const char* identifier = IdentifierForSystemId(wParam);
     uint32_t position = identifier ? FindHotkeyRecord(identifier) : 0;
     if (position == 0) return 0;

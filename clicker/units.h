@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 
+#include "controls/type_properties.h"
 #include "image/main_window_units.h"
 #include "runtime/command_values.h"
 #include "runtime/property_indices.h"
@@ -14,14 +15,15 @@ namespace Property {
 constexpr int kVisible = CommonProperty::kVisible;
 constexpr int kDisabled = CommonProperty::kDisabled;
 // Type properties: the type's own number after the common ones.
-constexpr int kEditText = CommonProperty::kFirstTypeProperty + 0;         // edit boxes
-constexpr int kLabelText = CommonProperty::kFirstTypeProperty + 0;        // labels
-constexpr int kComboStyle = CommonProperty::kFirstTypeProperty + 0;       // combo boxes
-constexpr int kComboText = CommonProperty::kFirstTypeProperty + 1;
-constexpr int kComboSelection = CommonProperty::kFirstTypeProperty + 11;
-constexpr int kListSelection = CommonProperty::kFirstTypeProperty + 27;   // the report list
-constexpr int kWindowState = CommonProperty::kFirstTypeProperty + 10;     // the window's own unit
-constexpr int kAlwaysOnTop = CommonProperty::kFirstTypeProperty + 21;
+constexpr int TypeProperty(int k) { return CommonProperty::kFirstTypeProperty + k; }
+constexpr int kEditText = TypeProperty(EditBoxProperty::kContent);
+constexpr int kLabelText = TypeProperty(LabelProperty::kText);
+constexpr int kComboStyle = TypeProperty(ComboBoxProperty::kStyle);
+constexpr int kComboText = TypeProperty(ComboBoxProperty::kContent);
+constexpr int kComboSelection = TypeProperty(ComboBoxProperty::kCurrentItem);
+constexpr int kListSelection = TypeProperty(ReportListProperty::kCurrentRow);
+constexpr int kWindowState = TypeProperty(WindowProperty::kWindowState);  // the window's own unit
+constexpr int kAlwaysOnTop = TypeProperty(WindowProperty::kAlwaysOnTop);
 }  // namespace Property
 
 }  // namespace klv::clicker

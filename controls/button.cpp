@@ -5,6 +5,8 @@
 #include "controls/control_font.h"
 #include "controls/picture_file.h"
 #include "controls/picture_handles.h"
+#include "controls/property_table.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
@@ -14,27 +16,18 @@
 namespace klv {
 namespace {
 
-enum ButtonProperty {  // type property k = property index - 8
-  kPicture = 0, kButtonType = 1, kCaption = 2, kHorizontalAlignment = 3, kVerticalAlignment = 4, kFont = 5,
-  kFirstSpare = 6, kPropertyCount = 14,
-};
+using namespace ButtonProperty;
 
-const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"图片", "Picture", "", PropertyKind::kPicture, 0},
-    {"类型", "Type", "", PropertyKind::kChoice, 0},
-    {"标题", "Caption", "", PropertyKind::kText, 0},
-    {"横向对齐方式", "Alignment", "", PropertyKind::kChoice, 0},
-    {"纵向对齐方式", "VAlignment", "", PropertyKind::kChoice, 0},
-    {"字体", "Font", "", PropertyKind::kFont, 0},
-    {"", "Spare14", "", PropertyKind::kInteger, 0},
-    {"", "Spare15", "", PropertyKind::kInteger, 0},
-    {"", "Spare16", "", PropertyKind::kInteger, 0},
-    {"", "Spare17", "", PropertyKind::kInteger, 0},
-    {"", "Spare18", "", PropertyKind::kInteger, 0},
-    {"", "Spare19", "", PropertyKind::kInteger, 0},
-    {"", "Spare20", "", PropertyKind::kInteger, 0},
-    {"", "Spare21", "", PropertyKind::kInteger, 0},
+constexpr PropertyRow kNamedProperties[] = {
+    {kPicture, "图片", "Picture", PropertyKind::kPicture},
+    {kButtonType, "类型", "Type", PropertyKind::kChoice},
+    {kCaption, "标题", "Caption", PropertyKind::kText},
+    {kHorizontalAlignment, "横向对齐方式", "Alignment", PropertyKind::kChoice},
+    {kVerticalAlignment, "纵向对齐方式", "VAlignment", PropertyKind::kChoice},
+    {kFont, "字体", "Font", PropertyKind::kFont},
 };
+static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "button properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
 const WordRange kRanges[] = {{kButtonType, 0, 1}, {kHorizontalAlignment, 0, 2}, {kVerticalAlignment, 0, 2}};
 
@@ -113,7 +106,7 @@ void ButtonUnit::Rebuild() {
   if (hwnd() == nullptr) return;
   ChildPlacement placement = CapturePlacement(hwnd());
   DestroyOwnWindow();
-  if (Build(placement.parent, placement.childId, placement.rect, placement.commonStyle)) TakePlacement(hwnd(), placement);
+  BuildInPlace(this, &ButtonUnit::Build, placement);
 }
 
 bool ButtonUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
@@ -150,7 +143,7 @@ int ButtonUnit::WriteTypeProperty(int k, int element, const PropertyValue& value
 }  // namespace
 
 DataTypeRecord ButtonTypeRecord() {
-  return MakeTypeRecord("按钮", "Button", TypeFlags::kEvents, kProperties, kPropertyCount,
+  return MakeTypeRecord("按钮", "Button", TypeFlags::kEvents, kProperties.rows, kPropertyCount,
                         &TypeInterface<CreateFromSettings<ButtonUnit, ButtonSettings>>);
 }
 

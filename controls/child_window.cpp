@@ -25,7 +25,8 @@ ChildPlacement CapturePlacement(HWND window) {
   DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
   placement.commonStyle = style & (WS_CHILD | WS_CLIPSIBLINGS | WS_DISABLED | WS_TABSTOP);
   placement.visible = (style & WS_VISIBLE) != 0;
-  placement.focused = GetFocus() == window;
+  HWND focus = GetFocus();
+  placement.focused = focus == window || IsChild(window, focus);
   return placement;
 }
 

@@ -11,7 +11,9 @@ namespace klv {
 
 // Parent, child identifier, rectangle in the parent's client coordinates,
 // the sibling above it in the z-order, the common styles (child, clip
-// siblings, disabled, tab stop), visibility and focus.
+// siblings, disabled, tab stop), visibility, and whether the focus was in it
+// (on the window itself or on one of its own children, such as a combo box's
+// edit field).
 struct ChildPlacement {
   HWND parent = nullptr;
   int childId = 0;
@@ -30,6 +32,18 @@ ChildPlacement CapturePlacement(HWND window);
 // it without activating when the old one was shown, and gives it the focus
 // when the old one had it.
 void TakePlacement(HWND fresh, const ChildPlacement& placement);
+
+// Builds a control's window anew in the place of the old one, which the
+// caller has already destroyed: `build` (a member of the control taking
+// parent, child identifier, rectangle and common styles) makes the fresh
+// window from the placement, and the fresh window takes the old one's place
+// in the z-order, its visibility and its focus. Whether it was made.
+template <class Unit, class Build>
+bool BuildInPlace(Unit* unit, Build build, const ChildPlacement& placement) {
+  if (!(unit->*build)(placement.parent, placement.childId, placement.rect, placement.commonStyle)) return false;
+  TakePlacement(unit->hwnd(), placement);
+  return true;
+}
 
 // Border styles shared by the control types: 0 none, 1 sunken client edge,
 // 2 modal frame, 3 static edge, 4 client edge plus modal frame, 5 thin line.

@@ -20,6 +20,8 @@
 #include "controls/control_paint.h"
 #include "controls/core_commands.h"
 #include "controls/host.h"
+#include "controls/property_table.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_procedure.h"
@@ -40,40 +42,29 @@ constexpr uint32_t kDropDownBackground = 0xFFFFFF;
 
 enum ComboStyle : uint32_t { kSimple = 0, kDropDown = 1, kDropDownList = 2 };
 
-enum ComboProperty {  // type property k = property index - 8
-  kStyle = 0, kContent = 1, kMaximumLength = 2, kSelectionStart = 3, kSelectionLength = 4, kSelectedText = 5,
-  kSorted = 6, kRowSpacing = 7, kTextColour = 8, kBackgroundColour = 9, kFont = 10, kCurrentItem = 11,
-  kItemTexts = 12, kItemData = 13, kBindingText1 = 14, kBindingText2 = 15, kBindingSetting = 16,
-  kPropertyCount = 25,
-};
+using namespace ComboBoxProperty;
 
-const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"类型", "Style", "", PropertyKind::kChoice, 0},
-    {"内容", "Text", "", PropertyKind::kText, 0},
-    {"最大文本长度", "MaxLength", "", PropertyKind::kNonNegative, 0},
-    {"起始选择位置", "SelStart", "", PropertyKind::kInteger, 0},
-    {"被选择文本长度", "SelLength", "", PropertyKind::kInteger, 0},
-    {"被选择文本", "SelText", "", PropertyKind::kText, 0},
-    {"自动排序", "Sorted", "", PropertyKind::kLogical, 0},
-    {"行间距", "RowSpacing", "", PropertyKind::kNonNegative, 0},
-    {"文本颜色", "TextColor", "", PropertyKind::kColour, 0},
-    {"背景颜色", "BackColor", "", PropertyKind::kColour, 0},
-    {"字体", "Font", "", PropertyKind::kFont, 0},
-    {"现行选中项", "CurrentItem", "", PropertyKind::kInteger, 0},
-    {"列表项目", "Items", "", PropertyKind::kTextList, 0},
-    {"项目数值", "ItemData", "", PropertyKind::kBytes, 0},
-    {"", "BindingText1", "", PropertyKind::kText, 0},
-    {"", "BindingText2", "", PropertyKind::kText, 0},
-    {"", "BindingSetting", "", PropertyKind::kInteger, 0},
-    {"", "Spare25", "", PropertyKind::kInteger, 0},
-    {"", "Spare26", "", PropertyKind::kInteger, 0},
-    {"", "Spare27", "", PropertyKind::kInteger, 0},
-    {"", "Spare28", "", PropertyKind::kInteger, 0},
-    {"", "Spare29", "", PropertyKind::kInteger, 0},
-    {"", "Spare30", "", PropertyKind::kInteger, 0},
-    {"", "Spare31", "", PropertyKind::kInteger, 0},
-    {"", "Spare32", "", PropertyKind::kInteger, 0},
+constexpr PropertyRow kNamedProperties[] = {
+    {kStyle, "类型", "Style", PropertyKind::kChoice},
+    {kContent, "内容", "Text", PropertyKind::kText},
+    {kMaximumLength, "最大文本长度", "MaxLength", PropertyKind::kNonNegative},
+    {kSelectionStart, "起始选择位置", "SelStart", PropertyKind::kInteger},
+    {kSelectionLength, "被选择文本长度", "SelLength", PropertyKind::kInteger},
+    {kSelectedText, "被选择文本", "SelText", PropertyKind::kText},
+    {kSorted, "自动排序", "Sorted", PropertyKind::kLogical},
+    {kRowSpacing, "行间距", "RowSpacing", PropertyKind::kNonNegative},
+    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour},
+    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour},
+    {kFont, "字体", "Font", PropertyKind::kFont},
+    {kCurrentItem, "现行选中项", "CurrentItem", PropertyKind::kInteger},
+    {kItemTexts, "列表项目", "Items", PropertyKind::kTextList},
+    {kItemData, "项目数值", "ItemData", PropertyKind::kBytes},
+    UnknownProperty(kUnknown22, PropertyKind::kText),
+    UnknownProperty(kUnknown23, PropertyKind::kText),
+    UnknownProperty(kUnknown24, PropertyKind::kInteger),
 };
+static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "combo box properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
 // The item list travels to and from the program as one text, one item per
 // line.
@@ -266,7 +257,7 @@ class ComboBoxUnit : public UnitObject {
   int baseItemHeight_ = 0;
   ComboMirror mirror_;
   WNDPROC comboProcedure_ = nullptr;  // the system's, in place of a sent message
-  SpareProperties<kPropertyCount - kBindingSetting - 1> spare_{kBindingSetting + 1};  // held, without effect
+  SpareProperties<kPropertyCount - kFirstSpare> spare_{kFirstSpare};  // held, without effect
 };
 
 // Creation: style, window, font, item height, text limit, items with their
@@ -367,14 +358,8 @@ void ComboBoxUnit::Rebuild() {
   if (settings_.style != kSimple) {
     placement.rect.bottom = placement.rect.top + std::max(placement.height(), kMinimumDropDownHeight);
   }
-  HWND focus = GetFocus();
-  bool hadFocus = focus == old || IsChild(old, focus);
-  DWORD common = static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE)) & (WS_DISABLED | WS_TABSTOP);
   DestroyOwnWindow();
-  HWND fresh = Build(placement.parent, placement.childId, placement.rect, common);
-  if (fresh == nullptr) return;
-  TakePlacement(fresh, placement);
-  if (hadFocus) SetFocus(fresh);
+  BuildInPlace(this, &ComboBoxUnit::Build, placement);
 }
 
 bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
@@ -412,9 +397,9 @@ bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
       return true;
     case kItemTexts: out->text = JoinItems(settings_.items); return true;
     case kItemData: out->bytes = settings_.itemData; return true;
-    case kBindingText1: out->text = settings_.text2a; return true;
-    case kBindingText2: out->text = settings_.text2b; return true;
-    case kBindingSetting: out->low = settings_.setting3; return true;
+    case kUnknown22: out->text = settings_.unknown22; return true;
+    case kUnknown23: out->text = settings_.unknown23; return true;
+    case kUnknown24: out->low = settings_.unknown24; return true;
     default: out->low = spare_.Read(k); return spare_.Holds(k);
   }
 }
@@ -513,9 +498,9 @@ int ComboBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& val
     case kCurrentItem: WriteCurrentItem(number); return 0;
     case kItemTexts: return Replace(&settings_.items, SplitItems(value.text));
     case kItemData: return Replace(&settings_.itemData, value.bytes);
-    case kBindingText1: settings_.text2a = value.text; return 0;
-    case kBindingText2: settings_.text2b = value.text; return 0;
-    case kBindingSetting: settings_.setting3 = value.low; return 0;
+    case kUnknown22: settings_.unknown22 = value.text; return 0;
+    case kUnknown23: settings_.unknown23 = value.text; return 0;
+    case kUnknown24: settings_.unknown24 = value.low; return 0;
     default: spare_.Write(k, value.low); return 0;
   }
 }
@@ -606,7 +591,7 @@ HWND ComboWindow(const CommandArguments& arguments) {
 }  // namespace
 
 DataTypeRecord ComboBoxTypeRecord() {
-  return MakeTypeRecord("组合框", "ComboBox", TypeFlags::kEvents, kProperties, kPropertyCount,
+  return MakeTypeRecord("组合框", "ComboBox", TypeFlags::kEvents, kProperties.rows, kPropertyCount,
                         &TypeInterface<CreateFromSettings<ComboBoxUnit, ComboBoxSettings>>);
 }
 

@@ -57,34 +57,18 @@ const std::array<CommandFunction, core::kCoreCommandCount> kCoreCommands =
     ColumnOf(kCoreCommandRows, &CoreCommandRow::command);
 
 namespace {
-
-DataTypeRecord EmptyType() { return DataTypeRecord{}; }
-
-struct CoreTypeTable {
-  DataTypeRecord types[51];
-  CoreTypeTable() {
-    for (DataTypeRecord& type : types) type = EmptyType();
-    types[0] = WindowTypeRecord();
-    types[2] = MenuTypeRecord();
-    types[4] = EditBoxTypeRecord();
-    types[8] = GroupBoxTypeRecord();
-    types[9] = LabelTypeRecord();
-    types[10] = ButtonTypeRecord();
-    types[13] = ComboBoxTypeRecord();
-  }
-};
-
-const CoreTypeTable kCoreTypes;
-
+const TypeSlots<51> kCoreTypes({
+    {0, WindowTypeRecord},
+    {2, MenuTypeRecord},
+    {4, EditBoxTypeRecord},
+    {8, GroupBoxTypeRecord},
+    {9, LabelTypeRecord},
+    {10, ButtonTypeRecord},
+    {13, ComboBoxTypeRecord},
+});
 }  // namespace
 
-const LibraryRecord kCoreLibrary = [] {
-  LibraryRecord record = LibraryRecordNamed("CoreLibrary", "核心支持库", 5, 0);
-  record.dataTypeCount = std::size(kCoreTypes.types);
-  record.dataTypes = kCoreTypes.types;
-  record.commandCount = kCoreCommands.size();
-  record.commands = kCoreCommands.data();
-  return record;
-}();
+const LibraryRecord kCoreLibrary =
+    WithContents(LibraryRecordNamed("CoreLibrary", "核心支持库", 5, 0), kCoreTypes, &kCoreCommands);
 
 }  // namespace klv

@@ -12,6 +12,8 @@
 #include "controls/child_window.h"
 #include "controls/control_font.h"
 #include "controls/control_paint.h"
+#include "controls/property_table.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
@@ -21,44 +23,33 @@
 namespace klv {
 namespace {
 
-enum EditProperty {  // type property k = property index - 8
-  kContent = 0, kBorder = 1, kTextColour = 2, kBackgroundColour = 3, kFont = 4, kHideSelection = 5,
-  kMaximumLength = 6, kMultiLine = 7, kScrollBars = 8, kAlignment = 9, kInputMode = 10, kPasswordCharacter = 11,
-  kCaseConversion = 12, kSpinButtons = 13, kSpinLower = 14, kSpinUpper = 15, kSelectionStart = 16,
-  kSelectionLength = 17, kSelectedText = 18, kText27 = 19, kText28 = 20, kFirstSpare = 21, kPropertyCount = 29,
-};
+using namespace EditBoxProperty;
 
-const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"内容", "Content", "", PropertyKind::kText, 0},
-    {"边框", "Border", "", PropertyKind::kChoice, 0},
-    {"文本颜色", "TextColor", "", PropertyKind::kColour, 0},
-    {"背景颜色", "BackColor", "", PropertyKind::kColour, 0},
-    {"字体", "Font", "", PropertyKind::kFont, 0},
-    {"隐藏选择", "HideSelection", "", PropertyKind::kLogical, 0},
-    {"最大允许长度", "MaxLength", "", PropertyKind::kNonNegative, 0},
-    {"是否允许多行", "MultiLine", "", PropertyKind::kLogical, 0},
-    {"滚动条", "ScrollBars", "", PropertyKind::kChoice, 0},
-    {"对齐方式", "Alignment", "", PropertyKind::kChoice, 0},
-    {"输入方式", "InputMode", "", PropertyKind::kChoice, 0},
-    {"密码遮盖字符", "PasswordChar", "", PropertyKind::kText, 0},
-    {"转换方式", "CaseConversion", "", PropertyKind::kChoice, 0},
-    {"调节器方式", "SpinButtons", "", PropertyKind::kChoice, 0},
-    {"调节器底限值", "SpinLower", "", PropertyKind::kInteger, 0},
-    {"调节器上限值", "SpinUpper", "", PropertyKind::kInteger, 0},
-    {"起始选择位置", "SelStart", "", PropertyKind::kNonNegative, 0},
-    {"被选择字符数", "SelLength", "", PropertyKind::kNonNegative, 0},
-    {"被选择文本", "SelText", "", PropertyKind::kText, 0},
-    {"", "Text27", "", PropertyKind::kText, 0},
-    {"", "Text28", "", PropertyKind::kText, 0},
-    {"", "Spare29", "", PropertyKind::kInteger, 0},
-    {"", "Spare30", "", PropertyKind::kInteger, 0},
-    {"", "Spare31", "", PropertyKind::kInteger, 0},
-    {"", "Spare32", "", PropertyKind::kInteger, 0},
-    {"", "Spare33", "", PropertyKind::kInteger, 0},
-    {"", "Spare34", "", PropertyKind::kInteger, 0},
-    {"", "Spare35", "", PropertyKind::kInteger, 0},
-    {"", "Spare36", "", PropertyKind::kInteger, 0},
+constexpr PropertyRow kNamedProperties[] = {
+    {kContent, "内容", "Content", PropertyKind::kText},
+    {kBorder, "边框", "Border", PropertyKind::kChoice},
+    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour},
+    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour},
+    {kFont, "字体", "Font", PropertyKind::kFont},
+    {kHideSelection, "隐藏选择", "HideSelection", PropertyKind::kLogical},
+    {kMaximumLength, "最大允许长度", "MaxLength", PropertyKind::kNonNegative},
+    {kMultiLine, "是否允许多行", "MultiLine", PropertyKind::kLogical},
+    {kScrollBars, "滚动条", "ScrollBars", PropertyKind::kChoice},
+    {kAlignment, "对齐方式", "Alignment", PropertyKind::kChoice},
+    {kInputMode, "输入方式", "InputMode", PropertyKind::kChoice},
+    {kPasswordCharacter, "密码遮盖字符", "PasswordChar", PropertyKind::kText},
+    {kCaseConversion, "转换方式", "CaseConversion", PropertyKind::kChoice},
+    {kSpinButtons, "调节器方式", "SpinButtons", PropertyKind::kChoice},
+    {kSpinLower, "调节器底限值", "SpinLower", PropertyKind::kInteger},
+    {kSpinUpper, "调节器上限值", "SpinUpper", PropertyKind::kInteger},
+    {kSelectionStart, "起始选择位置", "SelStart", PropertyKind::kNonNegative},
+    {kSelectionLength, "被选择字符数", "SelLength", PropertyKind::kNonNegative},
+    {kSelectedText, "被选择文本", "SelText", PropertyKind::kText},
+    UnknownProperty(kUnknown27, PropertyKind::kText),
+    UnknownProperty(kUnknown28, PropertyKind::kText),
 };
+static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "edit box properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
 const WordRange kRanges[] = {
     {kBorder, 0, static_cast<int32_t>(kLastBorderStyle)},
@@ -284,9 +275,7 @@ void EditBoxUnit::Rebuild() {
   quiet_ = true;  // focus and text notifications of the old and new window are not the user's
   DestroySpin();
   DestroyOwnWindow();
-  if (Build(placement.parent, placement.childId, placement.rect, placement.commonStyle)) {
-    TakePlacement(hwnd(), placement);
-  }
+  BuildInPlace(this, &EditBoxUnit::Build, placement);
   quiet_ = false;
 }
 
@@ -359,8 +348,8 @@ bool EditBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
       out->text = Narrow(text.substr(start, end - start));
       return true;
     }
-    case kText27: out->text = settings_.text2a; return true;
-    case kText28: out->text = settings_.text2b; return true;
+    case kUnknown27: out->text = settings_.unknown27; return true;
+    case kUnknown28: out->text = settings_.unknown28; return true;
     default: break;
   }
   return ReadWordOrSpare(Word(k), spare_, k, &out->low);
@@ -391,8 +380,8 @@ int EditBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& valu
     case kSelectionStart: Select(word, selection.end - selection.start); return 0;
     case kSelectionLength: Select(selection.start, word); return 0;
     case kSelectedText: SendMessageA(hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(value.text.c_str())); return 0;
-    case kText27: settings_.text2a = value.text; return 0;
-    case kText28: settings_.text2b = value.text; return 0;
+    case kUnknown27: settings_.unknown27 = value.text; return 0;
+    case kUnknown28: settings_.unknown28 = value.text; return 0;
     default: break;
   }
   if (Word(k) == nullptr) {
@@ -406,7 +395,7 @@ int EditBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& valu
 }  // namespace
 
 DataTypeRecord EditBoxTypeRecord() {
-  return MakeTypeRecord("编辑框", "EditBox", TypeFlags::kEvents, kProperties, kPropertyCount,
+  return MakeTypeRecord("编辑框", "EditBox", TypeFlags::kEvents, kProperties.rows, kPropertyCount,
                         &TypeInterface<CreateFromSettings<EditBoxUnit, EditBoxSettings>>);
 }
 

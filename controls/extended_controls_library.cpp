@@ -33,20 +33,10 @@ const std::array<CommandFunction, kReportListCommandCount> kReportListCommands =
     ColumnOf(kReportListCommandRows, &ReportListCommandRow::command);
 
 namespace {
-struct ExtendedTypeTable {
-  DataTypeRecord types[5] = {};
-  ExtendedTypeTable() { types[3] = ReportListTypeRecord(); }
-};
-const ExtendedTypeTable kExtendedTypes;
+const TypeSlots<5> kExtendedTypes({{3, ReportListTypeRecord}});
 }  // namespace
 
-const LibraryRecord kExtendedControlsLibrary = [] {
-  LibraryRecord record = LibraryRecordNamed("ExtendedControlsLibrary", "扩展界面支持库", 2, 0);
-  record.dataTypeCount = std::size(kExtendedTypes.types);
-  record.dataTypes = kExtendedTypes.types;
-  record.commandCount = kReportListCommands.size();
-  record.commands = kReportListCommands.data();
-  return record;
-}();
+const LibraryRecord kExtendedControlsLibrary = WithContents(
+    LibraryRecordNamed("ExtendedControlsLibrary", "扩展界面支持库", 2, 0), kExtendedTypes, &kReportListCommands);
 
 }  // namespace klv

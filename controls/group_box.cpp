@@ -6,6 +6,8 @@
 #include "controls/child_window.h"
 #include "controls/control_font.h"
 #include "controls/control_paint.h"
+#include "controls/property_table.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
@@ -14,26 +16,17 @@
 namespace klv {
 namespace {
 
-enum GroupBoxProperty {  // type property k = property index - 8
-  kCaption = 0, kCaptionAlignment = 1, kTextColour = 2, kBackgroundColour = 3, kFont = 4, kFirstSpare = 5,
-  kPropertyCount = 13,
-};
+using namespace GroupBoxProperty;
 
-const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"标题", "Caption", "", PropertyKind::kText, 0},
-    {"标题对齐方式", "Alignment", "", PropertyKind::kChoice, 0},
-    {"文本颜色", "TextColor", "", PropertyKind::kColour, 0},
-    {"背景颜色", "BackColor", "", PropertyKind::kColour, 0},
-    {"字体", "Font", "", PropertyKind::kFont, 0},
-    {"", "Spare13", "", PropertyKind::kInteger, 0},
-    {"", "Spare14", "", PropertyKind::kInteger, 0},
-    {"", "Spare15", "", PropertyKind::kInteger, 0},
-    {"", "Spare16", "", PropertyKind::kInteger, 0},
-    {"", "Spare17", "", PropertyKind::kInteger, 0},
-    {"", "Spare18", "", PropertyKind::kInteger, 0},
-    {"", "Spare19", "", PropertyKind::kInteger, 0},
-    {"", "Spare20", "", PropertyKind::kInteger, 0},
+constexpr PropertyRow kNamedProperties[] = {
+    {kCaption, "标题", "Caption", PropertyKind::kText},
+    {kCaptionAlignment, "标题对齐方式", "Alignment", PropertyKind::kChoice},
+    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour},
+    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour},
+    {kFont, "字体", "Font", PropertyKind::kFont},
 };
+static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "group box properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
 const WordRange kRanges[] = {{kCaptionAlignment, 0, 2}};
 
@@ -133,8 +126,8 @@ int GroupBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& val
 }  // namespace
 
 DataTypeRecord GroupBoxTypeRecord() {
-  return MakeTypeRecord("分组框", "GroupBox", TypeFlags::kEvents | TypeFlags::kContainer, kProperties, kPropertyCount,
-                        &TypeInterface<CreateFromSettings<GroupBoxUnit, GroupBoxSettings>>);
+  return MakeTypeRecord("分组框", "GroupBox", TypeFlags::kEvents | TypeFlags::kContainer, kProperties.rows,
+                        kPropertyCount, &TypeInterface<CreateFromSettings<GroupBoxUnit, GroupBoxSettings>>);
 }
 
 }  // namespace klv

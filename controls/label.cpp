@@ -5,6 +5,8 @@
 #include "controls/child_window.h"
 #include "controls/control_font.h"
 #include "controls/control_paint.h"
+#include "controls/property_table.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
@@ -17,49 +19,38 @@ namespace {
 const char kLabelClass[] = "KlikvaneLabel";
 constexpr UINT kFeedbackMessage = WM_APP + 0x75;
 
-enum LabelProperty {  // type property k = property index - 8
-  kText = 0, kEffect = 1, kBorder = 2, kSetting11 = 3, kFrameColour1 = 4, kFrameColour2 = 5, kFrameColour3 = 6,
-  kFont = 7, kTextColour = 8, kBackgroundColour = 9, kBackgroundPicture = 10, kSetting19 = 11, kSetting20 = 12,
-  kMoreColour1 = 13, kMoreColour2 = 14, kMoreColour3 = 15, kHorizontalAlignment = 16, kWordWrap = 17,
-  kVerticalAlignment = 18, kText27 = 19, kText28 = 20, kFirstSpare = 21, kPropertyCount = 29,
-};
+using namespace LabelProperty;
 
-const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"标题", "Caption", "", PropertyKind::kText, 0},
-    {"效果", "Effect", "", PropertyKind::kChoice, 0},
-    {"边框", "Border", "", PropertyKind::kChoice, 0},
-    {"", "Setting11", "", PropertyKind::kInteger, 0},
-    {"", "FrameColour1", "", PropertyKind::kColour, 0},
-    {"", "FrameColour2", "", PropertyKind::kColour, 0},
-    {"", "FrameColour3", "", PropertyKind::kColour, 0},
-    {"字体", "Font", "", PropertyKind::kFont, 0},
-    {"文本颜色", "TextColor", "", PropertyKind::kColour, 0},
-    {"背景颜色", "BackColor", "", PropertyKind::kColour, 0},
-    {"底图", "Picture", "", PropertyKind::kPicture, 0},
-    {"", "Setting19", "", PropertyKind::kChoice, 0},
-    {"", "Setting20", "", PropertyKind::kChoice, 0},
-    {"", "MoreColour1", "", PropertyKind::kColour, 0},
-    {"", "MoreColour2", "", PropertyKind::kColour, 0},
-    {"", "MoreColour3", "", PropertyKind::kColour, 0},
-    {"横向对齐方式", "Alignment", "", PropertyKind::kChoice, 0},
-    {"是否自动折行", "WordWrap", "", PropertyKind::kLogical, 0},
-    {"纵向对齐方式", "VAlignment", "", PropertyKind::kChoice, 0},
-    {"", "Text27", "", PropertyKind::kText, 0},
-    {"", "Text28", "", PropertyKind::kText, 0},
-    {"", "Spare29", "", PropertyKind::kInteger, 0},
-    {"", "Spare30", "", PropertyKind::kInteger, 0},
-    {"", "Spare31", "", PropertyKind::kInteger, 0},
-    {"", "Spare32", "", PropertyKind::kInteger, 0},
-    {"", "Spare33", "", PropertyKind::kInteger, 0},
-    {"", "Spare34", "", PropertyKind::kInteger, 0},
-    {"", "Spare35", "", PropertyKind::kInteger, 0},
-    {"", "Spare36", "", PropertyKind::kInteger, 0},
+constexpr PropertyRow kNamedProperties[] = {
+    {kText, "标题", "Caption", PropertyKind::kText},
+    {kEffect, "效果", "Effect", PropertyKind::kChoice},
+    {kBorder, "边框", "Border", PropertyKind::kChoice},
+    UnknownProperty(kUnknown11, PropertyKind::kInteger),
+    {kFrameColour1, "", "FrameColour1", PropertyKind::kColour},
+    {kFrameColour2, "", "FrameColour2", PropertyKind::kColour},
+    {kFrameColour3, "", "FrameColour3", PropertyKind::kColour},
+    {kFont, "字体", "Font", PropertyKind::kFont},
+    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour},
+    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour},
+    {kBackgroundPicture, "底图", "Picture", PropertyKind::kPicture},
+    UnknownProperty(kUnknown19, PropertyKind::kChoice),
+    UnknownProperty(kUnknown20, PropertyKind::kChoice),
+    {kMoreColour1, "", "MoreColour1", PropertyKind::kColour},
+    {kMoreColour2, "", "MoreColour2", PropertyKind::kColour},
+    {kMoreColour3, "", "MoreColour3", PropertyKind::kColour},
+    {kHorizontalAlignment, "横向对齐方式", "Alignment", PropertyKind::kChoice},
+    {kWordWrap, "是否自动折行", "WordWrap", PropertyKind::kLogical},
+    {kVerticalAlignment, "纵向对齐方式", "VAlignment", PropertyKind::kChoice},
+    UnknownProperty(kUnknown27, PropertyKind::kText),
+    UnknownProperty(kUnknown28, PropertyKind::kText),
 };
+static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "label properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
 const WordRange kRanges[] = {
     {kEffect, 0, 3},          {kBorder, 0, static_cast<int32_t>(kLastBorderStyle)},
-    {kSetting11, 5, INT32_MAX}, {kSetting19, 0, 2},
-    {kSetting20, 0, 8},       {kHorizontalAlignment, 0, 2},
+    {kUnknown11, 5, INT32_MAX}, {kUnknown19, 0, 2},
+    {kUnknown20, 0, 8},       {kHorizontalAlignment, 0, 2},
     {kVerticalAlignment, 0, 2},
 };
 
@@ -84,7 +75,7 @@ class LabelUnit : public UnitObject {
         settings_(settings),
         background_(settings.backgroundColour),
         spare_(kFirstSpare) {
-    font_.LoadStored(settings.picture);  // the first stored blob is the label's font
+    font_.LoadStored(settings.font);
   }
 
   bool Create(const CreateRequest& request) {
@@ -128,12 +119,12 @@ uint32_t* LabelUnit::Word(int k) {
   switch (k) {
     case kEffect: return &s.effect;
     case kBorder: return &s.border;
-    case kSetting11: return &s.setting11;
+    case kUnknown11: return &s.unknown11;
     case kFrameColour1: case kFrameColour2: case kFrameColour3: return &s.frameColours[k - kFrameColour1];
     case kTextColour: return &s.textColour;
     case kBackgroundColour: return &s.backgroundColour;
-    case kSetting19: return &s.setting19;
-    case kSetting20: return &s.setting20;
+    case kUnknown19: return &s.unknown19;
+    case kUnknown20: return &s.unknown20;
     case kMoreColour1: case kMoreColour2: case kMoreColour3: return &s.moreColours[k - kMoreColour1];
     case kHorizontalAlignment: return &s.horizontalAlignment;
     case kWordWrap: return &s.wordWrap;
@@ -146,9 +137,9 @@ bool LabelUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
   switch (k) {
     case kText: out->text = settings_.text; return true;
     case kFont: out->font = font_.Value(); return true;
-    case kBackgroundPicture: out->bytes = settings_.bytes18; return true;
-    case kText27: out->text = settings_.text27; return true;
-    case kText28: out->text = settings_.text28; return true;
+    case kBackgroundPicture: out->bytes = settings_.backgroundPicture; return true;
+    case kUnknown27: out->text = settings_.unknown27; return true;
+    case kUnknown28: out->text = settings_.unknown28; return true;
     default: break;
   }
   return ReadWordOrSpare(Word(k), spare_, k, &out->low);
@@ -162,9 +153,9 @@ int LabelUnit::WriteTypeProperty(int k, int element, const PropertyValue& value)
       Redraw();
       return 0;
     case kFont: font_.Set(value.font); Redraw(); return 0;
-    case kBackgroundPicture: settings_.bytes18 = value.bytes; Redraw(); return 0;
-    case kText27: settings_.text27 = value.text; return 0;
-    case kText28: settings_.text28 = value.text; return 0;
+    case kBackgroundPicture: settings_.backgroundPicture = value.bytes; Redraw(); return 0;
+    case kUnknown27: settings_.unknown27 = value.text; return 0;
+    case kUnknown28: settings_.unknown28 = value.text; return 0;
     default: break;
   }
   uint32_t* word = Word(k);
@@ -224,7 +215,7 @@ bool RegisterLabelClass() {
 }  // namespace
 
 DataTypeRecord LabelTypeRecord() {
-  return MakeTypeRecord("标签", "Label", TypeFlags::kEvents, kProperties, kPropertyCount,
+  return MakeTypeRecord("标签", "Label", TypeFlags::kEvents, kProperties.rows, kPropertyCount,
                         &TypeInterface<CreateFromSettings<LabelUnit, LabelSettings>>);
 }
 

@@ -4,6 +4,10 @@
 // texts and the shared notification entry. What sets one apart (its types
 // and commands) is set on the returned record by name.
 #pragma once
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+
 #include "controls/host.h"
 #include "runtime/program_image.h"
 
@@ -22,6 +26,33 @@ constexpr LibraryRecord LibraryRecordNamed(const char* identifier, const char* d
   record.language = 1;
   for (const char*& text : record.descriptiveTexts) text = "";
   record.processNotifyLib = ProcessNotifyLibrary;
+  return record;
+}
+
+// A library's data type table: Count slots, each empty unless a type record
+// is placed in it (type number n of a library is slot n - 1).
+template <std::size_t Count>
+struct TypeSlots {
+  struct Placed {
+    std::size_t slot;
+    DataTypeRecord (*make)();
+  };
+  DataTypeRecord types[Count] = {};
+  explicit TypeSlots(std::initializer_list<Placed> placed) {
+    for (const Placed& type : placed) types[type.slot] = type.make();
+  }
+};
+
+// The record with its data types and commands set.
+template <std::size_t TypeCount, std::size_t CommandCount = 0>
+LibraryRecord WithContents(LibraryRecord record, const TypeSlots<TypeCount>& types,
+                           const std::array<CommandFunction, CommandCount>* commands = nullptr) {
+  record.dataTypeCount = TypeCount;
+  record.dataTypes = types.types;
+  if (commands != nullptr) {
+    record.commandCount = CommandCount;
+    record.commands = commands->data();
+  }
   return record;
 }
 

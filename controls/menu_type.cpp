@@ -1,21 +1,25 @@
 // Menu entries: their data type, and the pop-up menu command that shows an
 // entry's children as a context menu. The runtime itself builds the menus
 // and carries the entries' four properties.
+#include <iterator>
+
 #include "controls/core_commands.h"
 #include "controls/host.h"
 #include "controls/type_records.h"
+#include "runtime/property_indices.h"
 #include "runtime/unit_object.h"
 #include "runtime/window_registry.h"
 
 namespace klv {
 namespace {
 
-const PropertyDescriptor kMenuProperties[4] = {
+const PropertyDescriptor kMenuProperties[] = {
     {"标题", "Caption", "", PropertyKind::kText, 0},
     {"选中", "Checked", "", PropertyKind::kLogical, 0},
     {"禁止", "Disabled", "", PropertyKind::kLogical, 0},
     {"可视", "Visible", "", PropertyKind::kLogical, 0},
 };
+static_assert(std::size(kMenuProperties) == MenuEntryProperty::kVisible + 1, "one row per menu entry property");
 
 // Menu entries are never created as units of their own.
 UnitObject* NoUnit(const CreateRequest&) { return nullptr; }
@@ -23,7 +27,8 @@ UnitObject* NoUnit(const CreateRequest&) { return nullptr; }
 }  // namespace
 
 DataTypeRecord MenuTypeRecord() {
-  return MakeTypeRecord("菜单", "menu", TypeFlags::kEvents, kMenuProperties, 4, &TypeInterface<NoUnit>);
+  return MakeTypeRecord("菜单", "menu", TypeFlags::kEvents, kMenuProperties, std::size(kMenuProperties),
+                        &TypeInterface<NoUnit>);
 }
 
 namespace core {

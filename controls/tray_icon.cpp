@@ -13,7 +13,9 @@
 #include "controls/control_paint.h"
 #include "controls/picture_file.h"
 #include "controls/picture_handles.h"
+#include "controls/property_table.h"
 #include "controls/shell_notify_seam.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
@@ -34,30 +36,17 @@ static_assert(offsetof(NOTIFYICONDATAA, szTip) == 24 && sizeof(NOTIFYICONDATAA::
 static_assert(offsetof(NOTIFYICONDATAA, dwInfoFlags) + sizeof(DWORD) == kRecordSize, "version 2 ends at 488");
 static_assert(sizeof(NOTIFYICONDATAA) >= kRecordSize, "the record holds at least version 2");
 
-enum TrayProperty {  // type property k = property index - 8
-  kIcon = 0, kTooltip = 1, kShown = 2, kFirstSpare = 3, kPositionX = 8, kPositionY = 9, kPropertyCount = 18,
-};
+using namespace TrayIconProperty;
 
-const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"图标", "Icon", "", PropertyKind::kIcon, 0},
-    {"提示文本", "Tip", "", PropertyKind::kText, 0},
-    {"是否显示", "Visible", "", PropertyKind::kLogical, 0},
-    {"", "Spare11", "", PropertyKind::kInteger, 0},
-    {"", "Spare12", "", PropertyKind::kInteger, 0},
-    {"", "Spare13", "", PropertyKind::kInteger, 0},
-    {"", "Spare14", "", PropertyKind::kInteger, 0},
-    {"", "Spare15", "", PropertyKind::kInteger, 0},
-    {"图标横坐标", "IconX", "", PropertyKind::kInteger, 0},
-    {"图标纵坐标", "IconY", "", PropertyKind::kInteger, 0},
-    {"", "Spare18", "", PropertyKind::kInteger, 0},
-    {"", "Spare19", "", PropertyKind::kInteger, 0},
-    {"", "Spare20", "", PropertyKind::kInteger, 0},
-    {"", "Spare21", "", PropertyKind::kInteger, 0},
-    {"", "Spare22", "", PropertyKind::kInteger, 0},
-    {"", "Spare23", "", PropertyKind::kInteger, 0},
-    {"", "Spare24", "", PropertyKind::kInteger, 0},
-    {"", "Spare25", "", PropertyKind::kInteger, 0},
+constexpr PropertyRow kNamedProperties[] = {
+    {kIcon, "图标", "Icon", PropertyKind::kIcon},
+    {kTooltip, "提示文本", "Tip", PropertyKind::kText},
+    {kShown, "是否显示", "Visible", PropertyKind::kLogical},
+    {kPositionX, "图标横坐标", "IconX", PropertyKind::kInteger},
+    {kPositionY, "图标纵坐标", "IconY", PropertyKind::kInteger},
 };
+static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "tray icon properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
 BOOL SystemShellNotify(DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); }
 ShellNotifyFunction g_shellNotify = &SystemShellNotify;
@@ -314,7 +303,7 @@ ShellNotifyFunction SetShellNotifyFunction(ShellNotifyFunction function) {
 }
 
 DataTypeRecord TrayIconTypeRecord() {
-  return MakeTypeRecord("托盘图标", "TrayIcon", TypeFlags::kWindowless | TypeFlags::kEvents, kProperties,
+  return MakeTypeRecord("托盘图标", "TrayIcon", TypeFlags::kWindowless | TypeFlags::kEvents, kProperties.rows,
                         kPropertyCount, &TypeInterface<CreateFromSettings<TrayIconUnit, TrayIconSettings>>);
 }
 

@@ -1,6 +1,4 @@
 // The tray icon library: one data type, no commands.
-#include <iterator>
-
 #include "controls/libraries.h"
 #include "controls/library_record.h"
 #include "controls/type_records.h"
@@ -8,18 +6,10 @@
 namespace klv {
 
 namespace {
-struct TrayTypeTable {
-  DataTypeRecord types[1] = {};
-  TrayTypeTable() { types[0] = TrayIconTypeRecord(); }
-};
-const TrayTypeTable kTrayTypes;
+const TypeSlots<1> kTrayTypes({{0, TrayIconTypeRecord}});
 }  // namespace
 
-const LibraryRecord kTrayIconLibrary = [] {
-  LibraryRecord record = LibraryRecordNamed("TrayIconLibrary", "托盘图标支持库", 2, 0);
-  record.dataTypeCount = std::size(kTrayTypes.types);
-  record.dataTypes = kTrayTypes.types;
-  return record;
-}();
+const LibraryRecord kTrayIconLibrary =
+    WithContents(LibraryRecordNamed("TrayIconLibrary", "托盘图标支持库", 2, 0), kTrayTypes);
 
 }  // namespace klv

@@ -141,23 +141,23 @@ template <class Io>
 void Visit(Io& io, LabelSettings& s) {
   io.Version(s.version, 2);
   io.Word(s.effect);
-  io.Word(s.setting11);
+  io.Word(s.unknown11);
   io.Word(s.border);
   for (uint32_t& colour : s.frameColours) io.Word(colour);
   io.Word(s.textColour);
   io.Word(s.backgroundColour);
-  io.Word(s.setting19);
-  io.Word(s.setting20);
+  io.Word(s.unknown19);
+  io.Word(s.unknown20);
   for (uint32_t& colour : s.moreColours) io.Word(colour);
   io.Word(s.horizontalAlignment);
   io.Word(s.verticalAlignment);
   io.Word(s.wordWrap);
-  io.Blob(s.picture);
-  io.Blob(s.bytes18);
+  io.Blob(s.font);
+  io.Blob(s.backgroundPicture);
   io.Text(s.text);
   if (io.Since(2)) {
-    io.Text(s.text27);
-    io.Text(s.text28);
+    io.Text(s.unknown27);
+    io.Text(s.unknown28);
   }
 }
 
@@ -183,8 +183,8 @@ void Visit(Io& io, EditBoxSettings& s) {
   io.Blob(s.font);
   io.Text(s.content);
   if (io.Since(2)) {
-    io.Text(s.text2a);
-    io.Text(s.text2b);
+    io.Text(s.unknown27);
+    io.Text(s.unknown28);
   }
 }
 
@@ -226,10 +226,10 @@ void Visit(Io& io, ComboBoxSettings& s) {
   io.Text(s.content);
   io.Items(s.items);
   if (io.Since(2)) {
-    io.Text(s.text2a);
-    io.Text(s.text2b);
+    io.Text(s.unknown22);
+    io.Text(s.unknown23);
   }
-  if (io.Since(3)) io.Word(s.setting3);
+  if (io.Since(3)) io.Word(s.unknown24);
 }
 
 template <class Io>

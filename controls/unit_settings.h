@@ -6,8 +6,9 @@
 // the others keep their defaults. The comments give the property index under
 // which a field is read and written. A field whose role is unknown is named
 // unknownN after its property index N (kUnknownN in the type's property
-// list): it is kept as stored and written back unchanged. Pure logic: used by the runtime and by
-// the image generator alike.
+// list, and unknownN as the property's English name): it is kept as stored
+// and written back unchanged. Pure logic: used by the runtime and by the
+// image generator alike.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -47,20 +48,20 @@ struct WindowSettings {  // version 6
 struct LabelSettings {  // version 2
   uint32_t version = 2;
   uint32_t effect = 0;             // 9
-  uint32_t setting11 = 8;          // at least 5
+  uint32_t unknown11 = 8;          // at least 5
   uint32_t border = 0;             // 10
   uint32_t frameColours[3] = {0x808080, 0xFFFFFF, 0x808080};  // 12, 13, 14
   uint32_t textColour = 0;         // 16
   uint32_t backgroundColour = kSystemColour;  // 17
-  uint32_t setting19 = 1, setting20 = 0;
+  uint32_t unknown19 = 1, unknown20 = 0;
   uint32_t moreColours[3] = {0x808080, 0xFFFFFF, 0x808080};   // 21, 22, 23
   uint32_t horizontalAlignment = 0;  // 24: 0 left, 1 centre, 2 right
   uint32_t verticalAlignment = 1;    // 26: 0 top, 1 centre, 2 bottom
   uint32_t wordWrap = 0;             // 25
-  Bytes picture;                   // 15
-  Bytes bytes18;                   // 18
+  Bytes font;                      // 15
+  Bytes backgroundPicture;         // 18
   std::string text = "标签";        // 8
-  std::string text27, text28;      // from version 2
+  std::string unknown27, unknown28;  // from version 2
 };
 
 struct EditBoxSettings {  // version 2
@@ -82,7 +83,7 @@ struct EditBoxSettings {  // version 2
   uint32_t selectionStart = 0, selectionLength = 0;  // 24, 25
   Bytes font;                      // 12
   std::string content;             // 8
-  std::string text2a, text2b;      // from version 2
+  std::string unknown27, unknown28;  // from version 2
 };
 
 struct GroupBoxSettings {  // version 1
@@ -118,8 +119,8 @@ struct ComboBoxSettings {  // version 3
   Bytes font;                      // 18
   std::string content;             // 9
   std::vector<std::string> items;  // 20; more than 0xFFFE items are stored as 0xFFFF + 32-bit count
-  std::string text2a, text2b;      // from version 2
-  uint32_t setting3 = 0;           // from version 3
+  std::string unknown22, unknown23;  // from version 2
+  uint32_t unknown24 = 0;          // from version 3
 };
 
 struct ColumnRecord {

@@ -4,6 +4,8 @@
 #include <windowsx.h>
 
 #include "controls/host.h"
+#include "controls/property_table.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "runtime/events.h"
@@ -14,48 +16,36 @@ namespace {
 
 const char kWindowClass[] = "KlikvaneForm";
 
-enum WindowProperty {  // type property k = property index - 8
-  kCaption = 0, kBorderStyle = 1, kBackgroundColour = 2, kBackgroundPicture = 3, kPictureMode = 4,
-  kUnknown13 = 5, kUnknown14 = 6, kControlBox = 7, kMaximizeBox = 8, kMinimizeBox = 9, kWindowState = 10,
-  kMovable = 11, kIcon = 12, kUnknown21 = 13, kUnknown22 = 14, kUnknown23 = 15, kUnknown24 = 16,
-  kUnknown25 = 17, kUnknown26 = 18, kUnknown27 = 19, kUnknown28 = 20, kAlwaysOnTop = 21, kUnknown30 = 22,
-  kUnknown31 = 23, kFirstSpare = 24, kPropertyCount = 32,
-};
+using namespace WindowProperty;
 
-const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"标题", "Caption", "", PropertyKind::kText, 0},
-    {"边框", "Border", "", PropertyKind::kChoice, 0},
-    {"底色", "BackColor", "", PropertyKind::kColour, 0},
-    {"底图", "Picture", "", PropertyKind::kPicture, 0},
-    {"底图方式", "PictureMode", "", PropertyKind::kChoice, 0},
-    {"", "Data13", "", PropertyKind::kBytes, 0},
-    {"", "Setting14", "", PropertyKind::kInteger, 0},
-    {"控制按钮", "ControlBox", "", PropertyKind::kLogical, 0},
-    {"最大化按钮", "MaxButton", "", PropertyKind::kLogical, 0},
-    {"最小化按钮", "MinButton", "", PropertyKind::kLogical, 0},
-    {"位置", "WindowState", "", PropertyKind::kChoice, 0},
-    {"可否移动", "Movable", "", PropertyKind::kLogical, 0},
-    {"图标", "Icon", "", PropertyKind::kIcon, 0},
-    {"", "Setting21", "", PropertyKind::kInteger, 0},
-    {"", "Setting22", "", PropertyKind::kInteger, 0},
-    {"", "Setting23", "", PropertyKind::kInteger, 0},
-    {"", "Text24", "", PropertyKind::kText, 0},
-    {"", "Setting25", "", PropertyKind::kInteger, 0},
-    {"", "Setting26", "", PropertyKind::kInteger, 0},
-    {"", "Setting27", "", PropertyKind::kInteger, 0},
-    {"", "Setting28", "", PropertyKind::kInteger, 0},
-    {"总在最前", "TopMost", "", PropertyKind::kLogical, 0},
-    {"", "Setting30", "", PropertyKind::kInteger, 0},
-    {"", "Text31", "", PropertyKind::kText, 0},
-    {"", "Spare32", "", PropertyKind::kInteger, 0},
-    {"", "Spare33", "", PropertyKind::kInteger, 0},
-    {"", "Spare34", "", PropertyKind::kInteger, 0},
-    {"", "Spare35", "", PropertyKind::kInteger, 0},
-    {"", "Spare36", "", PropertyKind::kInteger, 0},
-    {"", "Spare37", "", PropertyKind::kInteger, 0},
-    {"", "Spare38", "", PropertyKind::kInteger, 0},
-    {"", "Spare39", "", PropertyKind::kInteger, 0},
+constexpr PropertyRow kNamedProperties[] = {
+    {kCaption, "标题", "Caption", PropertyKind::kText},
+    {kBorderStyle, "边框", "Border", PropertyKind::kChoice},
+    {kBackgroundColour, "底色", "BackColor", PropertyKind::kColour},
+    {kBackgroundPicture, "底图", "Picture", PropertyKind::kPicture},
+    {kPictureMode, "底图方式", "PictureMode", PropertyKind::kChoice},
+    UnknownProperty(kUnknown13, PropertyKind::kBytes),
+    UnknownProperty(kUnknown14, PropertyKind::kInteger),
+    {kControlBox, "控制按钮", "ControlBox", PropertyKind::kLogical},
+    {kMaximizeBox, "最大化按钮", "MaxButton", PropertyKind::kLogical},
+    {kMinimizeBox, "最小化按钮", "MinButton", PropertyKind::kLogical},
+    {kWindowState, "位置", "WindowState", PropertyKind::kChoice},
+    {kMovable, "可否移动", "Movable", PropertyKind::kLogical},
+    {kIcon, "图标", "Icon", PropertyKind::kIcon},
+    UnknownProperty(kUnknown21, PropertyKind::kInteger),
+    UnknownProperty(kUnknown22, PropertyKind::kInteger),
+    UnknownProperty(kUnknown23, PropertyKind::kInteger),
+    UnknownProperty(kUnknown24, PropertyKind::kText),
+    UnknownProperty(kUnknown25, PropertyKind::kInteger),
+    UnknownProperty(kUnknown26, PropertyKind::kInteger),
+    UnknownProperty(kUnknown27, PropertyKind::kInteger),
+    UnknownProperty(kUnknown28, PropertyKind::kInteger),
+    {kAlwaysOnTop, "总在最前", "TopMost", PropertyKind::kLogical},
+    UnknownProperty(kUnknown30, PropertyKind::kInteger),
+    UnknownProperty(kUnknown31, PropertyKind::kText),
 };
+static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "window type properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
 struct FrameStyle {
   DWORD style;
@@ -429,8 +419,8 @@ UnitObject* CreateWindowUnit(const CreateRequest& request) {
 }  // namespace
 
 DataTypeRecord WindowTypeRecord() {
-  return MakeTypeRecord("窗口", "window", TypeFlags::kEvents | TypeFlags::kContainer, kProperties, kPropertyCount,
-                        &TypeInterface<CreateWindowUnit>);
+  return MakeTypeRecord("窗口", "window", TypeFlags::kEvents | TypeFlags::kContainer, kProperties.rows,
+                        kPropertyCount, &TypeInterface<CreateWindowUnit>);
 }
 
 }  // namespace klv

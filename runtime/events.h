@@ -45,6 +45,10 @@ constexpr int kShown = 10;
 constexpr int kHidden = 11;
 }  // namespace WindowEvent
 
+namespace MenuEntryEvent {
+constexpr int kChosen = 0;
+}  // namespace MenuEntryEvent
+
 namespace ButtonEvent {
 constexpr int kClicked = 0;
 }  // namespace ButtonEvent

@@ -79,7 +79,7 @@ bool RaiseMenuCommand(LiveWindow& window, UINT commandId) {
   EventNotice notice = {};
   notice.windowId = window.windowId;
   notice.unitId = entries[index]->description.unitId;
-  notice.event = 0;
+  notice.event = MenuEntryEvent::kChosen;
   return DispatchEvent(&notice);
 }
 

@@ -1,11 +1,13 @@
 // The message sequence of one background click and the flags of one
 // foreground click, for every button code and action.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <vector>
 
 #include "clicker/click_messages.h"
 #include "clicker/precise_wait.h"
+#include "clicker/system_numbers.h"
 
 namespace klv::clicker {
 
@@ -32,49 +34,68 @@ TEST(PackPoint, PacksYHighAndXLowModulo2To32) {
   EXPECT_EQ(0x7FFF7FFFu, PackPoint(32767, 32767));
 }
 
+// The program names the system's numbers without the system headers.
+static_assert(SystemMessage::kSetRedraw == WM_SETREDRAW && SystemMessage::kContextMenu == WM_CONTEXTMENU &&
+              SystemMessage::kMouseMove == WM_MOUSEMOVE && SystemMessage::kMouseWheel == WM_MOUSEWHEEL &&
+              SystemMessage::kHotkey == WM_HOTKEY);
+static_assert(SystemMessage::kLeftButtonDown == WM_LBUTTONDOWN && SystemMessage::kLeftButtonUp == WM_LBUTTONUP &&
+              SystemMessage::kLeftButtonDoubleClick == WM_LBUTTONDBLCLK);
+static_assert(SystemMessage::kRightButtonDown == WM_RBUTTONDOWN && SystemMessage::kRightButtonUp == WM_RBUTTONUP &&
+              SystemMessage::kRightButtonDoubleClick == WM_RBUTTONDBLCLK);
+static_assert(SystemMessage::kMiddleButtonDown == WM_MBUTTONDOWN && SystemMessage::kMiddleButtonUp == WM_MBUTTONUP &&
+              SystemMessage::kMiddleButtonDoubleClick == WM_MBUTTONDBLCLK);
+static_assert(MouseEventFlag::kLeftDown == MOUSEEVENTF_LEFTDOWN && MouseEventFlag::kLeftUp == MOUSEEVENTF_LEFTUP &&
+              MouseEventFlag::kRightDown == MOUSEEVENTF_RIGHTDOWN && MouseEventFlag::kRightUp == MOUSEEVENTF_RIGHTUP);
+
 TEST(BackgroundClick, LeftAndRightClicksOfTheProgram) {
-  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x201, 1, P}, {0x202, 0, P}}), BackgroundClickMessages(100, 200, 1, 1));
-  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x204, 2, P}, {0x205, 2, P}, {0x7B, 0x206AE, 0x24702AD}}),
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_LBUTTONDOWN, 1, P}, {WM_LBUTTONUP, 0, P}}),
+            BackgroundClickMessages(100, 200, 1, 1));
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_RBUTTONDOWN, 2, P}, {WM_RBUTTONUP, 2, P},
+                      {WM_CONTEXTMENU, 0x206AE, 0x24702AD}}),
             BackgroundClickMessages(100, 200, 2, 1));
-  EXPECT_EQ((Sequence{{0x200, 2, 0xFFFF}, {0x201, 1, 0xFFFF}, {0x202, 0, 0xFFFF}}),
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, 0xFFFF}, {WM_LBUTTONDOWN, 1, 0xFFFF}, {WM_LBUTTONUP, 0, 0xFFFF}}),
             BackgroundClickMessages(-1, 1, 1, 1));
 }
 
 TEST(BackgroundClick, EveryActionOfEveryButton) {
   // Button 0 is the left button like 1; action 0 is a click like 1.
   EXPECT_EQ(BackgroundClickMessages(100, 200, 1, 1), BackgroundClickMessages(100, 200, 0, 0));
-  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x201, 1, P}, {0x202, 0, P}, {0x203, 0, P}}),
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_LBUTTONDOWN, 1, P}, {WM_LBUTTONUP, 0, P}, {WM_LBUTTONDBLCLK, 0, P}}),
             BackgroundClickMessages(100, 200, 1, 2));
-  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x201, 1, P}}), BackgroundClickMessages(100, 200, 1, 3));
-  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x202, 0, P}}), BackgroundClickMessages(100, 200, 1, 4));
-  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x204, 2, P}, {0x205, 2, P}, {0x206, 0, P}, {0x7B, 0x206AE, S}}),
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_LBUTTONDOWN, 1, P}}), BackgroundClickMessages(100, 200, 1, 3));
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_LBUTTONUP, 0, P}}), BackgroundClickMessages(100, 200, 1, 4));
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_RBUTTONDOWN, 2, P}, {WM_RBUTTONUP, 2, P}, {WM_RBUTTONDBLCLK, 0, P},
+                      {WM_CONTEXTMENU, 0x206AE, S}}),
             BackgroundClickMessages(100, 200, 2, 2));
-  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x204, 2, P}, {0x7B, 0x206AE, S}}), BackgroundClickMessages(100, 200, 2, 3));
-  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x205, 2, P}, {0x7B, 0x206AE, S}}), BackgroundClickMessages(100, 200, 2, 4));
-  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x207, 0x10, P}, {0x208, 0, P}}), BackgroundClickMessages(100, 200, 3, 1));
-  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x207, 0x10, P}, {0x208, 0, P}, {0x209, 0, P}}),
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_RBUTTONDOWN, 2, P}, {WM_CONTEXTMENU, 0x206AE, S}}),
+            BackgroundClickMessages(100, 200, 2, 3));
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_RBUTTONUP, 2, P}, {WM_CONTEXTMENU, 0x206AE, S}}),
+            BackgroundClickMessages(100, 200, 2, 4));
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_MBUTTONDOWN, 0x10, P}, {WM_MBUTTONUP, 0, P}}),
+            BackgroundClickMessages(100, 200, 3, 1));
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_MBUTTONDOWN, 0x10, P}, {WM_MBUTTONUP, 0, P}, {WM_MBUTTONDBLCLK, 0, P}}),
             BackgroundClickMessages(100, 200, 3, 2));
-  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x207, 0x10, P}}), BackgroundClickMessages(100, 200, 3, 3));
-  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x208, 0, P}}), BackgroundClickMessages(100, 200, 3, 4));
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_MBUTTONDOWN, 0x10, P}}), BackgroundClickMessages(100, 200, 3, 3));
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_MBUTTONUP, 0, P}}), BackgroundClickMessages(100, 200, 3, 4));
 }
 
 TEST(BackgroundClick, WheelsAndUnknownCodes) {
-  EXPECT_EQ((Sequence{{0x20A, 0x780010, S}}), BackgroundClickMessages(100, 200, 4, 1));
-  EXPECT_EQ((Sequence{{0x20A, 0xFF880010, S}}), BackgroundClickMessages(100, 200, 5, 3));
+  EXPECT_EQ((Sequence{{WM_MOUSEWHEEL, 0x780010, S}}), BackgroundClickMessages(100, 200, 4, 1));
+  EXPECT_EQ((Sequence{{WM_MOUSEWHEEL, 0xFF880010, S}}), BackgroundClickMessages(100, 200, 5, 3));
   // Unknown actions post only the move (the right button still its menu).
-  EXPECT_EQ((Sequence{{0x200, 2, P}}), BackgroundClickMessages(100, 200, 1, 5));
-  EXPECT_EQ((Sequence{{0x200, 2, P}, {0x7B, 0x206AE, S}}), BackgroundClickMessages(100, 200, 2, -1));
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}}), BackgroundClickMessages(100, 200, 1, 5));
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_CONTEXTMENU, 0x206AE, S}}), BackgroundClickMessages(100, 200, 2, -1));
   // Unknown buttons post only the move.
-  EXPECT_EQ((Sequence{{0x200, 2, P}}), BackgroundClickMessages(100, 200, 6, 1));
-  EXPECT_EQ((Sequence{{0x200, 2, P}}), BackgroundClickMessages(100, 200, -1, 1));
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}}), BackgroundClickMessages(100, 200, 6, 1));
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}}), BackgroundClickMessages(100, 200, -1, 1));
   // The screen offset wraps modulo 2^32 as well.
-  EXPECT_EQ((Sequence{{0x20A, 0x780010, 0xFFFFFFFFu + 0x17F0249u + 1u - 1u}}),
+  EXPECT_EQ((Sequence{{WM_MOUSEWHEEL, 0x780010, 0xFFFFFFFFu + 0x17F0249u + 1u - 1u}}),
             BackgroundClickMessages(-1, 0, 4, 1));
 }
 
 TEST(ForegroundClick, FlagsAreDownAndUpWithoutMove) {
-  EXPECT_EQ(0x0006u, ForegroundClickFlags(1));
-  EXPECT_EQ(0x0018u, ForegroundClickFlags(2));
+  EXPECT_EQ(static_cast<uint32_t>(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP), ForegroundClickFlags(1));
+  EXPECT_EQ(static_cast<uint32_t>(MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP), ForegroundClickFlags(2));
   EXPECT_EQ(0u, ForegroundClickFlags(0));
   EXPECT_EQ(0u, ForegroundClickFlags(3));
 }

@@ -59,11 +59,13 @@ TEST_F(Delivery, SingleStepInBackgroundPostsTheExactLeftAndRightClick) {
   AddPlanRow(100, 200, 1000);
   SelectPlanRow(0);
   Messages left = SingleStepAtTarget();
-  EXPECT_EQ((Messages{{0x0200, 2, 0xC80064}, {0x0201, 1, 0xC80064}, {0x0202, 0, 0xC80064}}), left) << Describe(left);
+  EXPECT_EQ((Messages{{WM_MOUSEMOVE, 2, 0xC80064}, {WM_LBUTTONDOWN, 1, 0xC80064}, {WM_LBUTTONUP, 0, 0xC80064}}),
+            left) << Describe(left);
 
   ASSERT_TRUE(PickComboItem(Unit::kComboMouseButton, "右键"));
   Messages right = SingleStepAtTarget();
-  EXPECT_EQ((Messages{{0x0200, 2, 0xC80064}, {0x0204, 2, 0xC80064}, {0x0205, 2, 0xC80064}, {0x007B, 0x206AE, 0x24702AD}}),
+  EXPECT_EQ((Messages{{WM_MOUSEMOVE, 2, 0xC80064}, {WM_RBUTTONDOWN, 2, 0xC80064}, {WM_RBUTTONUP, 2, 0xC80064},
+                      {WM_CONTEXTMENU, 0x206AE, 0x24702AD}}),
             right)
       << Describe(right);
 }
@@ -73,7 +75,8 @@ TEST_F(Delivery, ANegativeXBorrowsFromTheHighHalf) {
   AddPlanRow(-1, 1, 1000);
   SelectPlanRow(0);
   Messages click = SingleStepAtTarget();
-  EXPECT_EQ((Messages{{0x0200, 2, 0xFFFF}, {0x0201, 1, 0xFFFF}, {0x0202, 0, 0xFFFF}}), click) << Describe(click);
+  EXPECT_EQ((Messages{{WM_MOUSEMOVE, 2, 0xFFFF}, {WM_LBUTTONDOWN, 1, 0xFFFF}, {WM_LBUTTONUP, 0, 0xFFFF}}),
+            click) << Describe(click);
 }
 
 TEST_F(Delivery, EveryButtonAndActionArrivesInOrderInTheOtherProcess) {
@@ -96,7 +99,7 @@ TEST_F(Delivery, AnEmptyTitleFindsNoWindowEvenWhenTheTargetIsTopmost) {
   AddPlanRow(100, 200, 1000);
   SelectPlanRow(0);
   WriteUnit(Unit::kComboWindowTitle, kComboSelection, static_cast<uint32_t>(-1));
-  ASSERT_EQ("", ReadUnitText(Unit::kComboWindowTitle, 9));
+  ASSERT_EQ("", ReadUnitText(Unit::kComboWindowTitle, Property::kComboText));
   // Looked up without a title the target would be the first window found.
   TargetFirstInZOrder first;
   ASSERT_EQ(Target().window(), FindWindowExA(nullptr, nullptr, nullptr, nullptr));
@@ -128,12 +131,12 @@ void ExpectForegroundClick(bool right) {
   SelectPlanRow(0);
   size_t before = MarkTarget();
   PressButton(Unit::kButtonDebug);
-  unsigned up = right ? 0x0205 : 0x0202;
+  unsigned up = right ? WM_RBUTTONUP : WM_LBUTTONUP;
   Messages arrived = WaitForQueued(before, [up](const Messages& m) { return CountOf(m, up) > 0; });
-  Messages buttons = ClickTarget::Only(arrived, {0x0201, 0x0202, 0x0204, 0x0205});
+  Messages buttons = ClickTarget::Only(arrived, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP});
   uint32_t point = Packed(60, 70);
-  Messages expected = right ? Messages{{0x0204, MK_RBUTTON, point}, {0x0205, 0, point}}
-                            : Messages{{0x0201, MK_LBUTTON, point}, {0x0202, 0, point}};
+  Messages expected = right ? Messages{{WM_RBUTTONDOWN, MK_RBUTTON, point}, {WM_RBUTTONUP, 0, point}}
+                            : Messages{{WM_LBUTTONDOWN, MK_LBUTTON, point}, {WM_LBUTTONUP, 0, point}};
   EXPECT_EQ(expected, buttons) << Describe(arrived);
   // Under Wine the cursor may show the click point for a moment after it
   // was put back, while the display catches up with the two moves.

@@ -82,11 +82,11 @@ TEST_F(LargePlan, TenThousandRowsLoadIntoTheShownWindowAndTheRunnerClicksThem) {
   size_t start = MarkTarget();
   PressButton(Unit::kButtonStart);
   ASSERT_TRUE(PumpUntil(ShowsRunning));
-  Messages run = WaitForQueued(start, [](const Messages& m) { return CountOf(m, 0x0201) >= 5; });
+  Messages run = WaitForQueued(start, [](const Messages& m) { return CountOf(m, WM_LBUTTONDOWN) >= 5; });
   PressButton(Unit::kButtonStop);
   ASSERT_TRUE(PumpUntil(ShowsIdle));
   run = QueuedBetween(start, MarkTarget());
-  ASSERT_GE(CountOf(run, 0x0201), 5u) << Describe(run);
+  ASSERT_GE(CountOf(run, WM_LBUTTONDOWN), 5u) << Describe(run);
   // The clicks follow the rows from the first one on.
   Messages firstFive;
   for (int row = 0; row < 5; ++row) {

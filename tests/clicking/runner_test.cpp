@@ -41,7 +41,7 @@ bool WholeLeftClicks(const Messages& m) {
 std::vector<unsigned long> DownPoints(const Messages& m) {
   std::vector<unsigned long> points;
   for (const ReceivedMessage& r : m) {
-    if (r.message == 0x0201) points.push_back(r.lParam);
+    if (r.message == WM_LBUTTONDOWN) points.push_back(r.lParam);
   }
   return points;
 }
@@ -58,8 +58,8 @@ TEST_F(Runner, RealButtonsStartARunThatClicksUntilStopAndNothingArrivesAfter) {
   ASSERT_TRUE(runner.watching());
   Pump(2000);
   // About ten in two seconds; a loaded machine may manage fewer.
-  Messages during = WaitForQueued(start, [](const Messages& m) { return ClicksAtLeast(m, 0x0201, 3); });
-  EXPECT_GE(CountOf(during, 0x0201), 3u);
+  Messages during = WaitForQueued(start, [](const Messages& m) { return ClicksAtLeast(m, WM_LBUTTONDOWN, 3); });
+  EXPECT_GE(CountOf(during, WM_LBUTTONDOWN), 3u);
 
   {
     StopClickWatch watch(runner);
@@ -75,7 +75,7 @@ TEST_F(Runner, RealButtonsStartARunThatClicksUntilStopAndNothingArrivesAfter) {
   EXPECT_TRUE(after.empty()) << Describe(after);
   Messages run = QueuedBetween(start, stopped);
   EXPECT_TRUE(WholeLeftClicks(run)) << Describe(run);
-  EXPECT_EQ(CountOf(run, 0x0201), CountAt(run, 0x0201, kP));
+  EXPECT_EQ(CountOf(run, WM_LBUTTONDOWN), CountAt(run, WM_LBUTTONDOWN, kP));
 }
 
 TEST_F(Runner, ChangingTheButtonOrTheModeDuringARunChangesTheNextClick) {
@@ -83,18 +83,18 @@ TEST_F(Runner, ChangingTheButtonOrTheModeDuringARunChangesTheNextClick) {
   AddPlanRow(100, 200, 200);
   size_t start = MarkTarget();
   PressButton(Unit::kButtonStart);
-  WaitForQueued(start, [](const Messages& m) { return ClicksAtLeast(m, 0x0201, 2); });
+  WaitForQueued(start, [](const Messages& m) { return ClicksAtLeast(m, WM_LBUTTONDOWN, 2); });
 
   ASSERT_TRUE(PickComboItem(Unit::kComboMouseButton, "右键"));
   size_t right = MarkTarget();
-  Messages afterPick = WaitForQueued(right, [](const Messages& m) { return ClicksAtLeast(m, 0x0204, 2); });
-  ASSERT_GE(CountOf(afterPick, 0x0204), 2u) << Describe(afterPick);
+  Messages afterPick = WaitForQueued(right, [](const Messages& m) { return ClicksAtLeast(m, WM_RBUTTONDOWN, 2); });
+  ASSERT_GE(CountOf(afterPick, WM_RBUTTONDOWN), 2u) << Describe(afterPick);
   // A step that read the button just before the pick may still post its
   // left click; every later step clicks right.
   size_t firstRight = 0;
-  while (afterPick[firstRight].message != 0x0204) ++firstRight;
-  EXPECT_LE(CountOf(Messages(afterPick.begin(), afterPick.begin() + static_cast<long>(firstRight)), 0x0201), 1u);
-  EXPECT_EQ(0u, CountOf(Messages(afterPick.begin() + static_cast<long>(firstRight), afterPick.end()), 0x0201))
+  while (afterPick[firstRight].message != WM_RBUTTONDOWN) ++firstRight;
+  EXPECT_LE(CountOf(Messages(afterPick.begin(), afterPick.begin() + static_cast<long>(firstRight)), WM_LBUTTONDOWN), 1u);
+  EXPECT_EQ(0u, CountOf(Messages(afterPick.begin() + static_cast<long>(firstRight), afterPick.end()), WM_LBUTTONDOWN))
       << Describe(afterPick);
   // The first right click is whole: the second one's move follows it.
   ASSERT_GE(firstRight, 1u);
@@ -107,8 +107,8 @@ TEST_F(Runner, ChangingTheButtonOrTheModeDuringARunChangesTheNextClick) {
   POINT origin = Target().clientOrigin();
   uint32_t client = Packed(100 - origin.x, 200 - origin.y);
   size_t foreground = MarkTarget();
-  Messages real = WaitForQueued(foreground, [client](const Messages& m) { return CountAt(m, 0x0205, client) >= 2; });
-  EXPECT_GE(CountAt(real, 0x0205, client), 2u) << Describe(real);
+  Messages real = WaitForQueued(foreground, [client](const Messages& m) { return CountAt(m, WM_RBUTTONUP, client) >= 2; });
+  EXPECT_GE(CountAt(real, WM_RBUTTONUP, client), 2u) << Describe(real);
   // Stopped without input: the runner moves the real cursor now.
   RaiseClickedEvent(Unit::kButtonStop);
   EXPECT_TRUE(ShowsIdle());
@@ -140,7 +140,7 @@ TEST_F(Runner, SingleStepClicksOnlyASelectedRowAlsoDuringARun) {
   ASSERT_TRUE(ChooseBackgroundTarget(kTargetTitle));
   AddPlanRow(100, 200, 300);
   AddPlanRow(30, 40, 600000);  // ten minutes: the run waits here
-  ASSERT_EQ(-1, static_cast<int32_t>(ReadUnit(Unit::kPlanList, 35)));
+  ASSERT_EQ(-1, static_cast<int32_t>(ReadUnit(Unit::kPlanList, Property::kListSelection)));
   size_t idle = MarkTarget();
   PressButton(Unit::kButtonDebug);
   Messages none = QueuedBetween(idle, MarkTarget());
@@ -148,7 +148,7 @@ TEST_F(Runner, SingleStepClicksOnlyASelectedRowAlsoDuringARun) {
 
   size_t start = MarkTarget();
   PressButton(Unit::kButtonStart);
-  Messages pass = WaitForQueued(start, [](const Messages& m) { return CountAt(m, 0x0201, Packed(30, 40)) > 0; });
+  Messages pass = WaitForQueued(start, [](const Messages& m) { return CountAt(m, WM_LBUTTONDOWN, Packed(30, 40)) > 0; });
   ASSERT_EQ(DownPoints(pass), (std::vector<unsigned long>{kP, Packed(30, 40)})) << Describe(pass);
 
   SelectPlanRow(0);
@@ -184,13 +184,13 @@ TEST_F(Runner, RowsAddedDuringARunJoinFromTheNextPass) {
   AddPlanRow(100, 200, 200);
   size_t start = MarkTarget();
   PressButton(Unit::kButtonStart);
-  WaitForQueued(start, [](const Messages& m) { return ClicksAtLeast(m, 0x0201, 2); });
+  WaitForQueued(start, [](const Messages& m) { return ClicksAtLeast(m, WM_LBUTTONDOWN, 2); });
   size_t added = MarkTarget();
   AddPlanRow(30, 40, 200);
-  WaitForQueued(added, [](const Messages& m) { return CountAt(m, 0x0201, Packed(30, 40)) >= 3; });
+  WaitForQueued(added, [](const Messages& m) { return CountAt(m, WM_LBUTTONDOWN, Packed(30, 40)) >= 3; });
   RaiseClickedEvent(Unit::kButtonStop);
   Messages later = QueuedBetween(added, MarkTarget());
-  EXPECT_EQ(CountAt(QueuedBetween(start, added), 0x0201, kP), CountOf(QueuedBetween(start, added), 0x0201));
+  EXPECT_EQ(CountAt(QueuedBetween(start, added), WM_LBUTTONDOWN, kP), CountOf(QueuedBetween(start, added), WM_LBUTTONDOWN));
   std::vector<unsigned long> points = DownPoints(later);
   size_t first = 0;
   while (first < points.size() && points[first] != Packed(30, 40)) ++first;
@@ -222,7 +222,7 @@ TEST_F(Runner, AnEmptiedPlanIsReadAgainAfterARestNotInATightLoop) {
   // Still running: a new row is clicked.
   size_t refilled = MarkTarget();
   AddPlanRow(30, 40, 100);
-  Messages resumed = WaitForQueued(refilled, [](const Messages& m) { return CountOf(m, 0x0202) >= 1; });
+  Messages resumed = WaitForQueued(refilled, [](const Messages& m) { return CountOf(m, WM_LBUTTONUP) >= 1; });
   ASSERT_GE(resumed.size(), 3u);
   EXPECT_EQ(LeftClickAt(30, 40), Messages(resumed.begin(), resumed.begin() + 3)) << Describe(resumed);
 }

@@ -8,7 +8,7 @@ namespace klvtest {
 namespace {
 
 // A recorded message the program never posts, carrying a serial number.
-constexpr unsigned kMarker = 0x020D;  // WM_XBUTTONDBLCLK
+constexpr unsigned kMarker = WM_XBUTTONDBLCLK;  // a message no click posts
 constexpr unsigned long kMarkerTag = 0x4B4C56;
 
 bool IsMarker(const ReceivedMessage& m) { return m.message == kMarker && m.wParam == kMarkerTag; }
@@ -72,15 +72,17 @@ uint32_t Packed(int x, int y) { return static_cast<uint32_t>(y) * 65536u + stati
 
 std::vector<ReceivedMessage> LeftClickAt(int x, int y, const std::string& window) {
   unsigned long p = Packed(x, y);
-  return {{0x0200, 2, p, true, 0, window}, {0x0201, 1, p, true, 0, window}, {0x0202, 0, p, true, 0, window}};
+  return {{WM_MOUSEMOVE, 2, p, true, 0, window},
+          {WM_LBUTTONDOWN, 1, p, true, 0, window},
+          {WM_LBUTTONUP, 0, p, true, 0, window}};
 }
 
 std::vector<ReceivedMessage> RightClickAt(int x, int y, const std::string& window) {
   unsigned long p = Packed(x, y);
-  return {{0x0200, 2, p, true, 0, window},
-          {0x0204, 2, p, true, 0, window},
-          {0x0205, 2, p, true, 0, window},
-          {0x007B, 0x206AE, static_cast<unsigned long>(p + 0x17F0249ul), true, 0, window}};
+  return {{WM_MOUSEMOVE, 2, p, true, 0, window},
+          {WM_RBUTTONDOWN, 2, p, true, 0, window},
+          {WM_RBUTTONUP, 2, p, true, 0, window},
+          {WM_CONTEXTMENU, 0x206AE, static_cast<unsigned long>(p + 0x17F0249ul), true, 0, window}};
 }
 
 size_t CountOf(const std::vector<ReceivedMessage>& messages, unsigned kind) {

@@ -20,7 +20,7 @@ namespace {
 enum { kIcon = 0, kTooltip = 1, kShown = 2, kPositionX = 8, kPositionY = 9 };
 
 constexpr uint32_t kTrayId = 0x160135aa;
-constexpr UINT kCallback = 0x8064;
+constexpr UINT kCallback = WM_APP + 100;
 
 struct ShellCall {
   DWORD message;

@@ -136,7 +136,7 @@ TEST_F(ReportListInputTest, CheckBoxChangesRaiseEventEightAfterTheToggle) {
   EventLog log;
   int stateAtEvent = -1;
   log.OnEvent([&](const Event& event) {
-    if (event.event == 8) stateAtEvent = StateImage(static_cast<int>(event.arguments[0]));
+    if (event.event == klv::ReportListEvent::kCheckBoxChanged) stateAtEvent = StateImage(static_cast<int>(event.arguments[0]));
   });
   POINT box = ClientPoint(0, LVIR_ICON);
   RECT bounds = {};

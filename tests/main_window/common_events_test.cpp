@@ -61,7 +61,7 @@ void FocusEditX() {
   BringMainWindowToFront();
   POINT at = ScreenPointOf(Unit::kEditX, 5, 5);
   ClickAt(at.x, at.y);
-  WriteUnitText(Unit::kEditX, 8, "");
+  WriteUnitText(Unit::kEditX, Property::kEditText, "");
 }
 
 TEST(CommonEvents, MouseInputOnAControlCarriesClientPointAndKeys) {
@@ -71,7 +71,7 @@ TEST(CommonEvents, MouseInputOnAControlCarriesClientPointAndKeys) {
   ClickAt(at.x, at.y);
   std::vector<int32_t> events;
   for (const auto& n : AnsweringObserver::NoticesOf(Unit::kButtonSave)) {
-    if (n.event == -1 || n.event == -2) {
+    if (n.event == klv::CommonEvent::kLeftDown || n.event == klv::CommonEvent::kLeftUp) {
       events.push_back(n.event);
       EXPECT_EQ(3u, n.argumentCount);
       EXPECT_EQ(7u, n.arguments[0]);
@@ -79,18 +79,18 @@ TEST(CommonEvents, MouseInputOnAControlCarriesClientPointAndKeys) {
       EXPECT_EQ(0u, n.arguments[2]);
     }
   }
-  EXPECT_EQ((std::vector<int32_t>{-1, -2}), events);
+  EXPECT_EQ((std::vector<int32_t>{klv::CommonEvent::kLeftDown, klv::CommonEvent::kLeftUp}), events);
 }
 
 TEST(CommonEvents, AHandlersFalseSwallowsTheCharacter) {
   FocusEditX();
   {
-    AnsweringObserver observer(Unit::kEditX, -11, 0);  // false: swallowed
+    AnsweringObserver observer(Unit::kEditX, klv::CommonEvent::kCharacter, 0);  // false: swallowed
     PressKey('A');
   }
   EXPECT_EQ("", WindowText(UnitHandle(Unit::kEditX)));
   {
-    AnsweringObserver observer(Unit::kEditX, -11, 'z');  // a value replaces the character
+    AnsweringObserver observer(Unit::kEditX, klv::CommonEvent::kCharacter, 'z');  // a value replaces the character
     PressKey('A');
   }
   EXPECT_EQ("z", WindowText(UnitHandle(Unit::kEditX)));
@@ -106,7 +106,7 @@ TEST(CommonEvents, KeysCarryTheModifierMaskAndKeypadDigitsReadAsDigits) {
   PressKey('C', true);  // Control+C: Ctrl held counts in the mask
   std::vector<std::pair<uint32_t, uint32_t>> downs;
   for (const auto& n : AnsweringObserver::NoticesOf(Unit::kEditX)) {
-    if (n.event == -9) downs.push_back({n.arguments[0], n.arguments[1]});
+    if (n.event == klv::CommonEvent::kKeyDown) downs.push_back({n.arguments[0], n.arguments[1]});
   }
   std::vector<std::pair<uint32_t, uint32_t>> expected = {
       {0x37, 0}, {189, 0}, {VK_CONTROL, 0}, {'C', 1}};
@@ -116,7 +116,7 @@ TEST(CommonEvents, KeysCarryTheModifierMaskAndKeypadDigitsReadAsDigits) {
 TEST(CommonEvents, KeyDownSwallowedByFalseNeverReachesTheControl) {
   FocusEditX();
   {
-    AnsweringObserver observer(Unit::kEditX, -9, 0);
+    AnsweringObserver observer(Unit::kEditX, klv::CommonEvent::kKeyDown, 0);
     PressKey('Q');
   }
   EXPECT_EQ("", WindowText(UnitHandle(Unit::kEditX)));

@@ -10,6 +10,7 @@
 #include "controls/libraries.h"
 #include "runtime/app_runtime.h"
 #include "runtime/events.h"
+#include "runtime/property_indices.h"
 #include "runtime/runtime_errors.h"
 #include "tests/support/klikvane_session.h"
 
@@ -17,22 +18,24 @@ namespace klvtest {
 namespace {
 
 using namespace klv::clicker;
+namespace Common = klv::CommonProperty;
+namespace Menu = klv::MenuEntryProperty;
 
 constexpr uint32_t kLabel1 = 0x16015007;
 
 int32_t Signed(uint64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(value)); }
 
 TEST(CommonProperties, GeometryWritesAreClampedAndMoveTheLiveControl) {
-  WriteUnit(kLabel1, 2, 40000);
-  EXPECT_EQ(32627, Signed(ReadUnit(kLabel1, 2)));
-  WriteUnit(kLabel1, 3, static_cast<uint32_t>(-5));
-  EXPECT_EQ(0, Signed(ReadUnit(kLabel1, 3)));
-  WriteUnit(kLabel1, 0, static_cast<uint32_t>(-40000));
-  EXPECT_EQ(-32627, Signed(ReadUnit(kLabel1, 0)));
-  WriteUnit(kLabel1, 0, 72);
-  WriteUnit(kLabel1, 1, static_cast<uint32_t>(-24));
-  WriteUnit(kLabel1, 2, 80);
-  WriteUnit(kLabel1, 3, 24);
+  WriteUnit(kLabel1, Common::kWidth, 40000);
+  EXPECT_EQ(32627, Signed(ReadUnit(kLabel1, Common::kWidth)));
+  WriteUnit(kLabel1, Common::kHeight, static_cast<uint32_t>(-5));
+  EXPECT_EQ(0, Signed(ReadUnit(kLabel1, Common::kHeight)));
+  WriteUnit(kLabel1, Common::kLeft, static_cast<uint32_t>(-40000));
+  EXPECT_EQ(-32627, Signed(ReadUnit(kLabel1, Common::kLeft)));
+  WriteUnit(kLabel1, Common::kLeft, 72);
+  WriteUnit(kLabel1, Common::kTop, static_cast<uint32_t>(-24));
+  WriteUnit(kLabel1, Common::kWidth, 80);
+  WriteUnit(kLabel1, Common::kHeight, 24);
   RECT rect;
   GetWindowRect(UnitHandle(kLabel1), &rect);
   MapWindowPoints(HWND_DESKTOP, MainWindowHandle(), reinterpret_cast<POINT*>(&rect), 2);
@@ -46,38 +49,38 @@ TEST(CommonProperties, MovingADropDownListKeepsItsRoom) {
   HWND combo = UnitHandle(Unit::kComboClickMode);
   RECT before, after;
   SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&before));
-  WriteUnit(Unit::kComboClickMode, 0, 12);
-  WriteUnit(Unit::kComboClickMode, 0, 9);
+  WriteUnit(Unit::kComboClickMode, Common::kLeft, 12);
+  WriteUnit(Unit::kComboClickMode, Common::kLeft, 9);
   SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&after));
   EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
-  EXPECT_EQ(9, Signed(ReadUnit(Unit::kComboClickMode, 0)));
+  EXPECT_EQ(9, Signed(ReadUnit(Unit::kComboClickMode, Common::kLeft)));
 }
 
 TEST(CommonProperties, TagVisibleAndDisabled) {
-  EXPECT_EQ("", ReadUnitText(kLabel1, 4));
-  WriteUnitText(kLabel1, 4, "标记");
-  EXPECT_EQ("标记", ReadUnitText(kLabel1, 4));
-  WriteUnit(kLabel1, 5, 0);
-  EXPECT_EQ(0u, ReadUnit(kLabel1, 5));
+  EXPECT_EQ("", ReadUnitText(kLabel1, Common::kTag));
+  WriteUnitText(kLabel1, Common::kTag, "标记");
+  EXPECT_EQ("标记", ReadUnitText(kLabel1, Common::kTag));
+  WriteUnit(kLabel1, Common::kVisible, 0);
+  EXPECT_EQ(0u, ReadUnit(kLabel1, Common::kVisible));
   EXPECT_FALSE(IsWindowVisible(UnitHandle(kLabel1)));
-  WriteUnit(kLabel1, 5, 1);
-  EXPECT_EQ(1u, ReadUnit(kLabel1, 5));
-  WriteUnit(Unit::kButtonDebug, 6, 1);
+  WriteUnit(kLabel1, Common::kVisible, 1);
+  EXPECT_EQ(1u, ReadUnit(kLabel1, Common::kVisible));
+  WriteUnit(Unit::kButtonDebug, Common::kDisabled, 1);
   EXPECT_FALSE(IsWindowEnabled(UnitHandle(Unit::kButtonDebug)));
-  EXPECT_EQ(1u, ReadUnit(Unit::kButtonDebug, 6));
-  WriteUnit(Unit::kButtonDebug, 6, 0);
+  EXPECT_EQ(1u, ReadUnit(Unit::kButtonDebug, Common::kDisabled));
+  WriteUnit(Unit::kButtonDebug, Common::kDisabled, 0);
   EXPECT_TRUE(IsWindowEnabled(UnitHandle(Unit::kButtonDebug)));
 }
 
 TEST(MenuProperties, CaptionAndFlagsOfAnEntry) {
   constexpr uint32_t kMenuEdit = 0x2601350a;
-  EXPECT_EQ("编辑", ReadUnitText(kMenuEdit, 0));
-  EXPECT_EQ(1u, ReadUnit(kMenuEdit, 3));                     // visible
-  EXPECT_EQ(0u, ReadUnit(Unit::kMenuOperations, 3));         // the top-level entry is hidden
-  WriteUnit(kMenuEdit, 1, 1);
-  EXPECT_EQ(1u, ReadUnit(kMenuEdit, 1));
-  WriteUnit(kMenuEdit, 1, 0);
-  EXPECT_EQ(0u, ReadUnit(kMenuEdit, 1));
+  EXPECT_EQ("编辑", ReadUnitText(kMenuEdit, Menu::kCaption));
+  EXPECT_EQ(1u, ReadUnit(kMenuEdit, Menu::kVisible));
+  EXPECT_EQ(0u, ReadUnit(Unit::kMenuOperations, Menu::kVisible));  // the top-level entry is hidden
+  WriteUnit(kMenuEdit, Menu::kChecked, 1);
+  EXPECT_EQ(1u, ReadUnit(kMenuEdit, Menu::kChecked));
+  WriteUnit(kMenuEdit, Menu::kChecked, 0);
+  EXPECT_EQ(0u, ReadUnit(kMenuEdit, Menu::kChecked));
   EXPECT_EQ(nullptr, GetMenu(MainWindowHandle()));  // still no menu bar
 }
 
@@ -85,7 +88,7 @@ TEST(Events, AnEventWithoutHandlerIsNotDispatched) {
   klv::EventNotice notice = {0x52010001, kLabel1, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
   EXPECT_FALSE(klv::DispatchEvent(&notice));
   notice.unitId = Unit::kButtonAdd;
-  notice.event = -3;  // a double click on a button has no handler
+  notice.event = klv::CommonEvent::kDoubleClick;  // a button has no handler for it
   EXPECT_FALSE(klv::DispatchEvent(&notice));
   EXPECT_EQ(0u, notice.hasResult);
 }
@@ -105,34 +108,34 @@ TEST(WindowProperties, MinimisingRaisesPositionChangedAndTheHandlerHides) {
   ShowWindow(MainWindowHandle(), SW_MINIMIZE);
   ASSERT_TRUE(PumpUntil([] { return !IsWindowVisible(MainWindowHandle()); }));
   std::vector<int32_t> events = log.EventsOf(Unit::kMainWindowOwn);
-  EXPECT_NE(events.end(), std::find(events.begin(), events.end(), 3));
+  EXPECT_NE(events.end(), std::find(events.begin(), events.end(), klv::WindowEvent::kMoved));
   // Shown again through the visible property, raised and not left on top.
-  WriteUnit(Unit::kMainWindowOwn, 5, 1);
+  WriteUnit(Unit::kMainWindowOwn, Common::kVisible, 1);
   ShowWindow(MainWindowHandle(), SW_RESTORE);
   Pump(100);
   EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
-  EXPECT_EQ(0u, ReadUnit(Unit::kMainWindowOwn, 18));
+  EXPECT_EQ(0u, ReadUnit(Unit::kMainWindowOwn, Property::kWindowState));
 }
 
 TEST(WindowProperties, AlwaysOnTopOnThenOffLeavesTheWindowNotTopmost) {
-  WriteUnit(Unit::kMainWindowOwn, 29, 1);
+  WriteUnit(Unit::kMainWindowOwn, Property::kAlwaysOnTop, 1);
   EXPECT_TRUE(GetWindowLongA(MainWindowHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  WriteUnit(Unit::kMainWindowOwn, 29, 0);
+  WriteUnit(Unit::kMainWindowOwn, Property::kAlwaysOnTop, 0);
   EXPECT_FALSE(GetWindowLongA(MainWindowHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_EQ(0u, ReadUnit(Unit::kMainWindowOwn, 29));
+  EXPECT_EQ(0u, ReadUnit(Unit::kMainWindowOwn, Property::kAlwaysOnTop));
 }
 
 TEST(WindowProperties, WindowStateWritesClampAndAct) {
   BringMainWindowToFront();
-  WriteUnit(Unit::kMainWindowOwn, 18, 2);  // minimise: the program then hides the window
+  WriteUnit(Unit::kMainWindowOwn, Property::kWindowState, 2);  // minimise: the program then hides the window
   ASSERT_TRUE(PumpUntil([] { return !IsWindowVisible(MainWindowHandle()); }));
   ShowWindow(MainWindowHandle(), SW_RESTORE);
   Pump(100);
-  WriteUnit(Unit::kMainWindowOwn, 18, 1);  // restore and centre
+  WriteUnit(Unit::kMainWindowOwn, Property::kWindowState, 1);  // restore and centre
   RECT rect;
   GetWindowRect(MainWindowHandle(), &rect);
   EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - 290) / 2, rect.left);
-  EXPECT_EQ(0u, ReadUnit(Unit::kMainWindowOwn, 18));
+  EXPECT_EQ(0u, ReadUnit(Unit::kMainWindowOwn, Property::kWindowState));
 }
 
 TEST(PopupMenu, ShowsTheChildrenOfOperationsAndChoosingOneRaisesItsEventOnce) {
@@ -142,7 +145,7 @@ TEST(PopupMenu, ShowsTheChildrenOfOperationsAndChoosingOneRaisesItsEventOnce) {
   klv::CommandArgument arguments[2] = {{0x52010001, 0, 0x00010001}, {0x52010001, Unit::kMenuOperations, 0x00010003}};
   klv::SupportTable().CallCoreCommand(klv::kCoreCommands[klv::core::kPopupMenu], 2, arguments);
   Pump(200);
-  EXPECT_EQ((std::vector<int32_t>{0}), log.EventsOf(0x2601350a));  // 编辑
+  EXPECT_EQ((std::vector<int32_t>{klv::MenuEntryEvent::kChosen}), log.EventsOf(0x2601350a));  // 编辑
   EXPECT_TRUE(log.EventsOf(0x26013509).empty());
   EXPECT_TRUE(log.EventsOf(0x2601350b).empty());
 }

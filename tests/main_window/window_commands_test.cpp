@@ -54,7 +54,7 @@ TEST(WindowCommands, ComboCommandsOnTheMouseButtonList) {
 TEST(WindowCommands, ClearAndAddOnTheTitleList) {
   klv::CommandArgument combo = Combo(Unit::kComboWindowTitle);
   Core(klv::core::kComboClear, {combo});
-  EXPECT_EQ(0xFFFFFFFFu, static_cast<uint32_t>(ReadUnit(Unit::kComboWindowTitle, 19)));
+  EXPECT_EQ(0xFFFFFFFFu, static_cast<uint32_t>(ReadUnit(Unit::kComboWindowTitle, Property::kComboSelection)));
   EXPECT_EQ(0u, Core(klv::core::kComboAddItem, {combo, Text("甲"), Integer(77)}).low);
   EXPECT_EQ(1u, Core(klv::core::kComboAddItem, {combo, Text("乙")}).low);
   EXPECT_EQ(77, SendMessageA(UnitHandle(Unit::kComboWindowTitle), CB_GETITEMDATA, 0, 0));

@@ -73,9 +73,9 @@ class PlanEditing : public testing::Test {
 };
 
 TEST_F(PlanEditing, AddAppendsTheFieldsVerbatimWithoutChangingTheSelection) {
-  WriteUnitText(Unit::kEditX, 8, "");
-  WriteUnitText(Unit::kEditY, 8, "");
-  WriteUnitText(Unit::kEditDelay, 8, "");
+  WriteUnitText(Unit::kEditX, Property::kEditText, "");
+  WriteUnitText(Unit::kEditY, Property::kEditText, "");
+  WriteUnitText(Unit::kEditDelay, Property::kEditText, "");
   ChooseMouseButton(0);
   ClickUnit(Unit::kButtonAdd);
   ASSERT_EQ(1, RowCount());
@@ -90,40 +90,40 @@ TEST_F(PlanEditing, AddAppendsTheFieldsVerbatimWithoutChangingTheSelection) {
   EXPECT_EQ(-1, SelectedRow());
   // Texts are stored as typed: spaces, GBK, a long cell.
   std::string longText(1000, 'x');
-  WriteUnitText(Unit::kEditX, 8, " 7 ");
-  WriteUnitText(Unit::kEditY, 8, "坐标");
-  WriteUnitText(Unit::kEditDelay, 8, longText);
+  WriteUnitText(Unit::kEditX, Property::kEditText, " 7 ");
+  WriteUnitText(Unit::kEditY, Property::kEditText, "坐标");
+  WriteUnitText(Unit::kEditDelay, Property::kEditText, longText);
   ClickUnit(Unit::kButtonAdd);
   EXPECT_EQ((Row{" 7 ", "坐标", longText, "右键"}), RowAt(2));
 }
 
 TEST_F(PlanEditing, DoubleClickPicksTheRowBack) {
   for (const char* x : {"1", "2"}) {
-    WriteUnitText(Unit::kEditX, 8, x);
-    WriteUnitText(Unit::kEditY, 8, std::string(x) + "0");
-    WriteUnitText(Unit::kEditDelay, 8, std::string(x) + "00");
+    WriteUnitText(Unit::kEditX, Property::kEditText, x);
+    WriteUnitText(Unit::kEditY, Property::kEditText, std::string(x) + "0");
+    WriteUnitText(Unit::kEditDelay, Property::kEditText, std::string(x) + "00");
     ChooseMouseButton(x[0] == '1' ? 1 : 0);
     ClickUnit(Unit::kButtonAdd);
   }
   SendMessageA(List(), LVM_SETITEMTEXTA, 1, 0);  // no-op, keeps the list as built
-  WriteUnitText(Unit::kEditX, 8, "");
+  WriteUnitText(Unit::kEditX, Property::kEditText, "");
   EventLog log;
   POINT at = RowPoint(0);
   DoubleClickAt(at.x, at.y);
-  ASSERT_TRUE(PumpUntil([] { return ReadUnitText(Unit::kEditX, 8) == "1"; }));
-  EXPECT_EQ("10", ReadUnitText(Unit::kEditY, 8));
-  EXPECT_EQ("100", ReadUnitText(Unit::kEditDelay, 8));
+  ASSERT_TRUE(PumpUntil([] { return ReadUnitText(Unit::kEditX, Property::kEditText) == "1"; }));
+  EXPECT_EQ("10", ReadUnitText(Unit::kEditY, Property::kEditText));
+  EXPECT_EQ("100", ReadUnitText(Unit::kEditDelay, Property::kEditText));
   EXPECT_EQ("右键", ReadUnitText(Unit::kComboMouseButton, Property::kComboText));
   std::vector<int32_t> events = log.EventsOf(Unit::kPlanList);
   EXPECT_NE(events.end(), std::find(events.begin(), events.end(), -3));
   at = RowPoint(1);
   DoubleClickAt(at.x, at.y);
-  ASSERT_TRUE(PumpUntil([] { return ReadUnitText(Unit::kEditX, 8) == "2"; }));
+  ASSERT_TRUE(PumpUntil([] { return ReadUnitText(Unit::kEditX, Property::kEditText) == "2"; }));
   EXPECT_EQ("左键", ReadUnitText(Unit::kComboMouseButton, Property::kComboText));
 }
 
 TEST_F(PlanEditing, PickingAnythingButLeftSelectsTheRightButton) {
-  WriteUnitText(Unit::kEditX, 8, "5");
+  WriteUnitText(Unit::kEditX, Property::kEditText, "5");
   ChooseMouseButton(0);
   ClickUnit(Unit::kButtonAdd);
   SendMessageA(List(), LVM_SETITEMTEXTA, 0, 0);
@@ -139,13 +139,13 @@ TEST_F(PlanEditing, PickingAnythingButLeftSelectsTheRightButton) {
 
 TEST_F(PlanEditing, RowMenuEditAndDeleteActOnTheSelectedRow) {
   for (const char* x : {"1", "2", "3"}) {
-    WriteUnitText(Unit::kEditX, 8, x);
+    WriteUnitText(Unit::kEditX, Property::kEditText, x);
     ClickUnit(Unit::kButtonAdd);
   }
   POINT at = RowPoint(1);
   ClickAt(at.x, at.y);
   ASSERT_EQ(1, SelectedRow());
-  WriteUnitText(Unit::kEditX, 8, "22");
+  WriteUnitText(Unit::kEditX, Property::kEditText, "22");
   ChoosePopupEntryLater(2);  // 删除, 编辑
   ClickAt(at.x, at.y, true);
   ASSERT_TRUE(PumpUntil([] { return Cell(1, 0) == "22"; }));
@@ -158,7 +158,7 @@ TEST_F(PlanEditing, RowMenuEditAndDeleteActOnTheSelectedRow) {
 }
 
 TEST_F(PlanEditing, WithoutASelectedRowTheRowCommandsChangeNothing) {
-  WriteUnitText(Unit::kEditX, 8, "9");
+  WriteUnitText(Unit::kEditX, Property::kEditText, "9");
   ClickUnit(Unit::kButtonAdd);
   ASSERT_EQ(-1, SelectedRow());
   // A right click below the rows opens no menu.
@@ -168,9 +168,9 @@ TEST_F(PlanEditing, WithoutASelectedRowTheRowCommandsChangeNothing) {
   ClickAt(empty.x, empty.y, true);
   Pump(300);
   EXPECT_EQ(nullptr, VisiblePopupMenu());
-  WriteUnitText(Unit::kEditX, 8, "");
+  WriteUnitText(Unit::kEditX, Property::kEditText, "");
   DoubleClickAt(empty.x, empty.y);
-  EXPECT_EQ("", ReadUnitText(Unit::kEditX, 8));
+  EXPECT_EQ("", ReadUnitText(Unit::kEditX, Property::kEditText));
   EXPECT_EQ(1, RowCount());
   EXPECT_EQ("9", Cell(0, 0));
 }

@@ -13,7 +13,7 @@ namespace {
 
 using namespace klv::clicker;
 
-constexpr UINT kTrayCallback = 0x8064;
+constexpr UINT kTrayCallback = WM_APP + 100;
 
 // What the shell sends the tray control's window for a left click on the icon.
 void LeftClickOnTrayIcon() {

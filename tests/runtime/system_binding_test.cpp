@@ -12,6 +12,7 @@
 #include "image/program_image_data.h"
 #include "runtime/app_runtime.h"
 #include "runtime/system_binding.h"
+#include "runtime/system_function_numbers.h"
 #include "tests/runtime/expected_logs.h"
 #include "tests/runtime/in_process_runtime.h"
 #include "tests/runtime/loader_calls.h"
@@ -27,7 +28,10 @@ using klvtest::RunRuntimeChild;
 using klvtest::ShutdownNotified;
 using Lines = std::vector<std::string>;
 
-constexpr int kTerminateThread = 0, kFindWindowEx = 1, kMouseEvent = 2, kPostMessage = 7;
+using klv::kFindWindowExA;
+using klv::kMouseEvent;
+using klv::kPostMessageA;
+using klv::kTerminateThread;
 
 // The number of entries of the program's table.
 int EntryCount() { return static_cast<int>(klv::kProgramImage.systemFunctionCount); }
@@ -62,7 +66,7 @@ TEST_F(SystemBinding, StartingTheTablesLoadsNothing) {
 TEST_F(SystemBinding, EmptyLibraryTextReleasesEveryDefaultLibraryWithoutTheExportAndKeepsTheOneWithIt) {
   klvtest::LoaderCallLog calls;
   const uint32_t arguments[4] = {0, WM_APP + 7, 0x1234, 0x5678};  // to this thread's queue
-  EXPECT_EQ(1u, klv::CallSystemFunction(kPostMessage, 4, arguments));
+  EXPECT_EQ(1u, klv::CallSystemFunction(kPostMessageA, 4, arguments));
   EXPECT_EQ((Lines{
                 "LoadLibraryA(\"Kernel32.dll\") -> kernel32.dll",
                 "GetProcAddress(kernel32.dll, \"PostMessageA\") -> null",
@@ -74,9 +78,9 @@ TEST_F(SystemBinding, EmptyLibraryTextReleasesEveryDefaultLibraryWithoutTheExpor
                 "GetProcAddress(user32.dll, \"PostMessageA\") -> found",
             }),
             calls.Take());
-  EXPECT_EQ(user32, klv::BoundSystemModule(kPostMessage));
-  EXPECT_EQ(reinterpret_cast<void*>(GetProcAddress(user32, "PostMessageA")), klv::BoundSystemAddress(kPostMessage));
-  ExpectUnboundExcept({kPostMessage});
+  EXPECT_EQ(user32, klv::BoundSystemModule(kPostMessageA));
+  EXPECT_EQ(reinterpret_cast<void*>(GetProcAddress(user32, "PostMessageA")), klv::BoundSystemAddress(kPostMessageA));
+  ExpectUnboundExcept({kPostMessageA});
 
   // The arguments arrived in order; a second call binds nothing again.
   MSG message;
@@ -84,7 +88,7 @@ TEST_F(SystemBinding, EmptyLibraryTextReleasesEveryDefaultLibraryWithoutTheExpor
   EXPECT_EQ(0x1234u, message.wParam);
   EXPECT_EQ(0x5678, message.lParam);
   calls.Take();
-  EXPECT_EQ(1u, klv::CallSystemFunction(kPostMessage, 4, arguments));
+  EXPECT_EQ(1u, klv::CallSystemFunction(kPostMessageA, 4, arguments));
   EXPECT_EQ(Lines{}, calls.Take());
   EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_APP + 7, WM_APP + 7, PM_REMOVE));
 }
@@ -104,7 +108,7 @@ TEST_F(SystemBinding, NamedLibraryIsTriedInTheProgramDirectoryFirst) {
   const std::string folder = klvtest::ProgramFolder();
   ASSERT_STREQ(folder.c_str(), klv::Runtime().programDirectory);
   klv::ResolveSystemFunction(kMouseEvent);    // "user32.dll"
-  klv::ResolveSystemFunction(kFindWindowEx);  // "user32"
+  klv::ResolveSystemFunction(kFindWindowExA);  // "user32"
   EXPECT_EQ((Lines{
                 "LoadLibraryA(\"" + folder + "\\user32.dll\") -> null",
                 "LoadLibraryA(\"user32.dll\") -> user32.dll",
@@ -115,7 +119,7 @@ TEST_F(SystemBinding, NamedLibraryIsTriedInTheProgramDirectoryFirst) {
             }),
             calls.Take());
   EXPECT_EQ(user32, klv::BoundSystemModule(kMouseEvent));
-  EXPECT_EQ(user32, klv::BoundSystemModule(kFindWindowEx));
+  EXPECT_EQ(user32, klv::BoundSystemModule(kFindWindowExA));
 }
 
 TEST_F(SystemBinding, LibraryTextWithAColonIsLoadedExactlyAsWritten) {
@@ -123,17 +127,17 @@ TEST_F(SystemBinding, LibraryTextWithAColonIsLoadedExactlyAsWritten) {
   GetSystemDirectoryA(systemFolder, MAX_PATH);
   const std::string fullPath = std::string(systemFolder) + "\\user32.dll";
   std::vector<const char*> libraries(EntryCount(), nullptr);
-  libraries[kPostMessage] = fullPath.c_str();
+  libraries[kPostMessageA] = fullPath.c_str();
   klv::ProgramImageHeader image = klvtest::InProcessImage();
   image.libraryNames = libraries.data();
   klv::InitSystemFunctionTables(&image);
 
   klvtest::LoaderCallLog calls;
-  klv::ResolveSystemFunction(kPostMessage);
+  klv::ResolveSystemFunction(kPostMessageA);
   EXPECT_EQ((Lines{"LoadLibraryA(\"" + fullPath + "\") -> user32.dll",
                    "GetProcAddress(user32.dll, \"PostMessageA\") -> found"}),
             calls.Take());
-  EXPECT_EQ(user32, klv::BoundSystemModule(kPostMessage));
+  EXPECT_EQ(user32, klv::BoundSystemModule(kPostMessageA));
 }
 
 TEST_F(SystemBinding, EveryEntryOfTheProgramsTableBindsBeforeTheSearchReachesTheLaterDefaultLibraries) {
@@ -171,11 +175,11 @@ TEST_F(SystemBinding, EveryEntryOfTheProgramsTableBindsBeforeTheSearchReachesThe
 TEST_F(SystemBinding, ShutdownReleasesTheModuleReferenceOfEveryBoundEntry) {
   klv::ResolveSystemFunction(kTerminateThread);
   klv::ResolveSystemFunction(kMouseEvent);
-  klv::ResolveSystemFunction(kPostMessage);
+  klv::ResolveSystemFunction(kPostMessageA);
   klvtest::LoaderCallLog calls;
   klv::ReleaseSystemFunctions();
   EXPECT_EQ((Lines{"FreeLibrary(kernel32.dll)", "FreeLibrary(user32.dll)", "FreeLibrary(user32.dll)"}), calls.Take());
-  EXPECT_EQ(nullptr, klv::BoundSystemAddress(kPostMessage));
+  EXPECT_EQ(nullptr, klv::BoundSystemAddress(kPostMessageA));
   EXPECT_EQ(nullptr, klv::BoundSystemModule(kTerminateThread));
 }
 

@@ -256,7 +256,7 @@ TEST_F(MainWindowTemplate, LabelSettings) {
     EXPECT_EQ(0xFF000000u, got.backgroundColour);
     EXPECT_EQ(0u, got.border);
     EXPECT_EQ(0u, got.effect);
-    EXPECT_TRUE(got.picture.empty());
+    EXPECT_TRUE(got.font.empty());
   }
   // Label1 and Label2 store nothing and take every default.
   for (uint32_t unitId : {0x16015008u, 0x16015007u}) {

@@ -112,7 +112,7 @@ TEST(UnitSettings, EmptyBlockGivesTheDefaults) {
   EXPECT_EQ("标签", label.text);
   EXPECT_EQ(0u, label.horizontalAlignment);
   EXPECT_EQ(1u, label.verticalAlignment);
-  EXPECT_EQ(8u, label.setting11);
+  EXPECT_EQ(8u, label.unknown11);
   EXPECT_EQ(0xFF000000u, label.backgroundColour);
 
   WindowSettings window;
@@ -206,13 +206,13 @@ TEST(UnitSettings, LowerVersionsReadOnlyTheirFields) {
   v1.U16(1);
   v1.CountedText("a");
   ComboBoxSettings combo;
-  combo.text2a = "stale";
-  combo.setting3 = 9;
+  combo.unknown22 = "stale";
+  combo.unknown24 = 9;
   ASSERT_TRUE(ParseGuarded(v1.bytes(), &combo));
   EXPECT_EQ(1u, combo.version);
   EXPECT_EQ(std::vector<std::string>{"a"}, combo.items);
-  EXPECT_EQ("", combo.text2a);
-  EXPECT_EQ(0u, combo.setting3);
+  EXPECT_EQ("", combo.unknown22);
+  EXPECT_EQ(0u, combo.unknown24);
   EXPECT_EQ(v1.bytes(), WriteSettings(combo));
 
   // A window of version 1: the fields of versions 2 to 6 keep their defaults.

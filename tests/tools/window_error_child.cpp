@@ -10,16 +10,22 @@
 #include "clicker/globals.h"
 #include "clicker/runtime_access.h"
 #include "app/program_image.h"
+#include "controls/type_properties.h"
+#include "image/main_window_units.h"
 #include "runtime/app_runtime.h"
 #include "runtime/events.h"
 #include "runtime/property_access.h"
+#include "runtime/property_indices.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/window_registry.h"
 
 namespace {
 
-constexpr uint32_t kMainWindow = 0x52010001;
-constexpr uint32_t kButtonAdd = 0x160134d3;
+using klv::MainWindowUnit::kButtonAdd;
+using klv::MainWindowUnit::kMainWindow;
+constexpr int kWidth = klv::CommonProperty::kWidth;
+constexpr int kLeft = klv::CommonProperty::kLeft;
+constexpr int kCaption = klv::CommonProperty::kFirstTypeProperty + klv::ButtonProperty::kCaption;
 FILE* g_report = nullptr;
 
 int ReportError(int code, const char* message) {
@@ -59,14 +65,14 @@ int main(int argc, char** argv) {
   klv::clicker::SetSupport(&klv::SupportTable());
   klv::clicker::CreateGlobals();
   if (which == "never-loaded") {
-    Line("width", klv::ReadProperty(kMainWindow, kButtonAdd, 2, -1));
+    Line("width", klv::ReadProperty(kMainWindow, kButtonAdd, kWidth, -1));
   } else if (which == "destroyed") {
     klv::LoadStartWindow(kMainWindow);
-    klv::WriteProperty(kMainWindow, kButtonAdd, 2, -1, 60);
+    klv::WriteProperty(kMainWindow, kButtonAdd, kWidth, -1, 60);
     DestroyMainWindow();
-    Line("width", klv::ReadProperty(kMainWindow, kButtonAdd, 2, -1));   // the stored record
-    Line("left", klv::ReadProperty(kMainWindow, kButtonAdd, 0, -1));
-    Line("caption", klv::ReadProperty(kMainWindow, kButtonAdd, 10, -1)); // a type property: not loaded
+    Line("width", klv::ReadProperty(kMainWindow, kButtonAdd, kWidth, -1));  // the stored record
+    Line("left", klv::ReadProperty(kMainWindow, kButtonAdd, kLeft, -1));
+    Line("caption", klv::ReadProperty(kMainWindow, kButtonAdd, kCaption, -1));  // a type property: not loaded
   } else if (which == "event-window") {
     klv::LoadStartWindow(kMainWindow);
     Dispatch(0x52019999, 0);
