@@ -10,6 +10,7 @@
 #include "clicker/settings_by_key.h"
 #include "clicker/settings_storage.h"
 #include "clicker/system_functions.h"
+#include "clicker/system_numbers.h"
 #include "clicker/units.h"
 #include "controls/core_commands.h"
 #include "controls/report_list_commands.h"
@@ -19,7 +20,6 @@ namespace klv::clicker {
 namespace {
 
 constexpr uint32_t kShowMessageSystemModal = 4096;
-constexpr uint32_t kSetRedraw = 0x000B;  // WM_SETREDRAW
 
 // The keys a save writes, in the order it writes them, with the values the
 // controls hold now.
@@ -121,11 +121,11 @@ void ApplyClickModeFromFile(const std::string& mode) {
 class PlanListDrawingPaused {
  public:
   PlanListDrawingPaused() : list_(CallCore(core::kGetWindowHandle, {PlanListArgument()}).low) {
-    if (list_) CallSystem(kSendMessageA, {list_, kSetRedraw, 0, 0});
+    if (list_) CallSystem(kSendMessageA, {list_, SystemMessage::kSetRedraw, 0, 0});
   }
   ~PlanListDrawingPaused() {
     if (!list_) return;
-    CallSystem(kSendMessageA, {list_, kSetRedraw, 1, 0});
+    CallSystem(kSendMessageA, {list_, SystemMessage::kSetRedraw, 1, 0});
     CallSystem(kInvalidateRect, {list_, 0, 1});
   }
   PlanListDrawingPaused(const PlanListDrawingPaused&) = delete;

@@ -21,7 +21,9 @@
 #include "controls/image_list_blob.h"
 #include "controls/picture_file.h"
 #include "controls/picture_handles.h"
+#include "controls/property_table.h"
 #include "controls/report_list_window.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
 #include "controls/unit_procedure.h"
@@ -38,37 +40,42 @@ constexpr UINT kCheckBoxClickedMessage = WM_USER + 1;
 
 enum View : uint32_t { kLargeIcons = 0, kSmallIcons = 1, kListView = 2, kReportView = 3 };
 
-enum ListProperty {  // type property k = property index - 8
-  kBorder = 0, kTextColour = 1, kTextBackground = 2, kBackground = 3, kFont = 4, kView = 5, kIconAlignment = 6,
-  kAutoArrange = 7, kLabelWrap = 8, kColumns = 9, kNoColumnHeader = 10, kHeaderImages = 11, kHeaderClickable = 12,
-  kFullRowSelect = 13, kGridLines = 14, kHeaderDragDrop = 15, kViewImages = 16, kStateImages = 17,
-  kHotTracking = 18, kHandCursor = 19, kUnderlineCold = 20, kUnderlineHot = 21, kEditLabels = 22, kSortOrder = 23,
-  kCheckBoxes = 24, kFlatScrollBars = 25, kSingleSelection = 26, kCurrentRow = 27, kShowSelectionAlways = 28,
-  kRows = 29, kFirstReserved = 30, kPropertyCount = 39,
-};
+using namespace ReportListProperty;
 
-const PropertyDescriptor kProperties[kPropertyCount] = {
-    {"边框", "Border", "", 1014, 0},            {"文本颜色", "TextColor", "", 1001, 0},
-    {"文本背景颜色", "TextBackColor", "", 1001, 0}, {"背景颜色", "BackColor", "", 1001, 0},
-    {"字体", "Font", "", 1013, 0},              {"类型", "View", "", 1014, 0},
-    {"对齐方式", "IconAlign", "", 1014, 0},      {"自动排列", "AutoArrange", "", 1003, 0},
-    {"标签自动换行", "LabelWrap", "", 1003, 0},   {"列", "Columns", "", 1023, 0},
-    {"隐藏列头", "NoColumnHeader", "", 1003, 0}, {"列头图片组", "HeaderImages", "", 1024, 0},
-    {"列头可点击", "HeaderButtons", "", 1003, 0}, {"整行选择", "FullRowSelect", "", 1003, 0},
-    {"表格线", "GridLines", "", 1003, 0},        {"列头可拖动", "HeaderDragDrop", "", 1003, 0},
-    {"图片组", "Images", "", 1024, 0},           {"状态图片组", "StateImages", "", 1024, 0},
-    {"热点跟踪", "HotTracking", "", 1003, 0},    {"手形热点", "HandCursor", "", 1003, 0},
-    {"冷点下划线", "UnderlineCold", "", 1003, 0}, {"热点下划线", "UnderlineHot", "", 1003, 0},
-    {"允许编辑", "EditLabels", "", 1003, 0},      {"排序方式", "SortOrder", "", 1014, 0},
-    {"检查框", "CheckBoxes", "", 1003, 0},       {"平面滚动条", "FlatScrollBars", "", 1003, 0},
-    {"单一选择", "SingleSelection", "", 1003, 0}, {"现行选中项", "CurrentRow", "", 1000, 0},
-    {"始终显示选择", "ShowSelectionAlways", "", 1003, 0}, {"初始项目", "Rows", "", 1023, 0},
-    {"", "Reserved38", "", 1000, 0},            {"", "Reserved39", "", 1000, 0},
-    {"", "Reserved40", "", 1000, 0},            {"", "Reserved41", "", 1000, 0},
-    {"", "Reserved42", "", 1000, 0},            {"", "Reserved43", "", 1000, 0},
-    {"", "Reserved44", "", 1000, 0},            {"", "Reserved45", "", 1000, 0},
-    {"", "Reserved46", "", 1000, 0},
+constexpr PropertyRow kNamedProperties[] = {
+    {kBorder, "边框", "Border", PropertyKind::kChoice},
+    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour},
+    {kTextBackground, "文本背景颜色", "TextBackColor", PropertyKind::kColour},
+    {kBackground, "背景颜色", "BackColor", PropertyKind::kColour},
+    {kFont, "字体", "Font", PropertyKind::kFont},
+    {kView, "类型", "View", PropertyKind::kChoice},
+    {kIconAlignment, "对齐方式", "IconAlign", PropertyKind::kChoice},
+    {kAutoArrange, "自动排列", "AutoArrange", PropertyKind::kLogical},
+    {kLabelWrap, "标签自动换行", "LabelWrap", PropertyKind::kLogical},
+    {kColumns, "列", "Columns", PropertyKind::kBlob},
+    {kNoColumnHeader, "隐藏列头", "NoColumnHeader", PropertyKind::kLogical},
+    {kHeaderImages, "列头图片组", "HeaderImages", PropertyKind::kOtherBlob},
+    {kHeaderClickable, "列头可点击", "HeaderButtons", PropertyKind::kLogical},
+    {kFullRowSelect, "整行选择", "FullRowSelect", PropertyKind::kLogical},
+    {kGridLines, "表格线", "GridLines", PropertyKind::kLogical},
+    {kHeaderDragDrop, "列头可拖动", "HeaderDragDrop", PropertyKind::kLogical},
+    {kViewImages, "图片组", "Images", PropertyKind::kOtherBlob},
+    {kStateImages, "状态图片组", "StateImages", PropertyKind::kOtherBlob},
+    {kHotTracking, "热点跟踪", "HotTracking", PropertyKind::kLogical},
+    {kHandCursor, "手形热点", "HandCursor", PropertyKind::kLogical},
+    {kUnderlineCold, "冷点下划线", "UnderlineCold", PropertyKind::kLogical},
+    {kUnderlineHot, "热点下划线", "UnderlineHot", PropertyKind::kLogical},
+    {kEditLabels, "允许编辑", "EditLabels", PropertyKind::kLogical},
+    {kSortOrder, "排序方式", "SortOrder", PropertyKind::kChoice},
+    {kCheckBoxes, "检查框", "CheckBoxes", PropertyKind::kLogical},
+    {kFlatScrollBars, "平面滚动条", "FlatScrollBars", PropertyKind::kLogical},
+    {kSingleSelection, "单一选择", "SingleSelection", PropertyKind::kLogical},
+    {kCurrentRow, "现行选中项", "CurrentRow", PropertyKind::kInteger},
+    {kShowSelectionAlways, "始终显示选择", "ShowSelectionAlways", PropertyKind::kLogical},
+    {kRows, "初始项目", "Rows", PropertyKind::kBlob},
 };
+static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "report list properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
 // The settings that are plain numbers with a top value, and what a change of
 // one does to the system window.
@@ -272,7 +279,7 @@ class ReportListUnit : public UnitObject {
   WNDPROC listViewProcedure_ = nullptr;
   ControlFont font_;
   OwnedHandle<HIMAGELIST, ImageList_Destroy> headerImages_;  // the header never frees its list
-  SpareProperties<kPropertyCount - kFirstReserved> spare_{kFirstReserved};  // held, without effect
+  SpareProperties<kPropertyCount - kFirstSpare> spare_{kFirstSpare};  // held, without effect
 };
 
 // Creation: window and list-view styles, font, image lists, colours, hot
@@ -507,15 +514,9 @@ void ReportListUnit::Rebuild() {
   HWND old = hwnd();
   if (old == nullptr) return;
   ChildPlacement placement = CapturePlacement(old);
-  HWND focus = GetFocus();
-  bool hadFocus = focus == old || IsChild(old, focus);
-  DWORD common = static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE)) & (WS_DISABLED | WS_TABSTOP);
   headerImages_.Reset();
   DestroyOwnWindow();
-  HWND fresh = Build(placement.parent, placement.childId, placement.rect, common);
-  if (fresh == nullptr) return;
-  TakePlacement(fresh, placement);
-  if (hadFocus) SetFocus(fresh);
+  BuildInPlace(this, &ReportListUnit::Build, placement);
 }
 
 bool ReportListUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
@@ -704,7 +705,7 @@ LRESULT ReportListUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam,
 }  // namespace
 
 DataTypeRecord ReportListTypeRecord() {
-  return MakeTypeRecord("超级列表框", "ListView", TypeFlags::kEvents, kProperties, kPropertyCount,
+  return MakeTypeRecord("超级列表框", "ListView", TypeFlags::kEvents, kProperties.rows, kPropertyCount,
                         &TypeInterface<CreateFromSettings<ReportListUnit, ReportListSettings>>);
 }
 

@@ -73,7 +73,7 @@ enum Index : int {
   kFullRowSelect = 13, kGridLines = 14, kHeaderDragDrop = 15, kViewImages = 16, kStateImages = 17,
   kHotTracking = 18, kHandCursor = 19, kUnderlineCold = 20, kUnderlineHot = 21, kEditLabels = 22, kSortOrder = 23,
   kCheckBoxes = 24, kFlatScrollBars = 25, kSingleSelection = 26, kCurrentRow = 27, kShowSelectionAlways = 28,
-  kRows = 29, kFirstReserved = 30, kPropertyCount = 39,
+  kRows = 29, kFirstSpare = 30, kPropertyCount = 39,
 };
 }  // namespace ReportListProperty
 

@@ -40,6 +40,6 @@ if [ "$which" = ending ]; then
     --gtest_filter='QuitDuringRunTest.DISABLED_*:HungTargetTest.DISABLED_*'
 fi
 if [ "$which" = saves ]; then
-  echo "== Saves killed at 200 pseudo-random moments: the file holds the old plan or the new one (about 30 minutes)"
+  echo "== Saves killed at 200 pseudo-random moments: the file holds the old plan or the new one (about 5 minutes)"
   KLIKVANE_SAVE_KILLS=200 run "$bin/test_settings.exe" --gtest_filter='InterruptedSave.*'
 fi
