@@ -4,6 +4,7 @@
 // (with the runtime's rebuild step), an event log fed by the event observer,
 // message pumping and real mouse and keyboard input.
 #pragma once
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -50,6 +51,16 @@ class EventLog : public klvtest::EventLog {
  public:
   EventLog() : klvtest::EventLog(Options{true, true}) {}
 };
+
+// What each control test starts from: the shared parent, and an event log
+// of its own.
+class ControlTest : public ::testing::Test {
+ protected:
+  TestParent& parent_ = SharedParent();
+  EventLog events_;
+};
+
+inline LONG Style(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
 
 // A control made through its type record's create operation, destroyed
 // through its shared operation.

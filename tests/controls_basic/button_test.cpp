@@ -22,13 +22,7 @@ std::vector<uint8_t> ButtonSettings(const std::string& caption) {
   return klv::WriteSettings(settings);
 }
 
-LONG Style(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
-
-class ButtonTest : public ::testing::Test {
- protected:
-  TestParent& parent_ = SharedParent();
-  EventLog events_;
-};
+class ButtonTest : public ControlTest {};
 
 TEST_F(ButtonTest, IsAMultiLinePushButtonWithItsCaption) {
   klv::DataTypeRecord type = klv::ButtonTypeRecord();

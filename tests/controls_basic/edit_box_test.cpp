@@ -30,13 +30,7 @@ std::vector<uint8_t> EditSettings(const std::string& content, void (*adjust)(klv
   return klv::WriteSettings(settings);
 }
 
-LONG Style(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
-
-class EditBoxTest : public ::testing::Test {
- protected:
-  TestParent& parent_ = SharedParent();
-  EventLog events_;
-};
+class EditBoxTest : public ControlTest {};
 
 TEST_F(EditBoxTest, EachContentWriteRaisesEventZeroExactlyOnce) {
   LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("1000"), {10, 10, 90, 30});

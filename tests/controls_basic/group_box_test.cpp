@@ -22,11 +22,7 @@ std::vector<uint8_t> GroupSettings(const std::string& caption, uint32_t backgrou
   return klv::WriteSettings(settings);
 }
 
-class GroupBoxTest : public ::testing::Test {
- protected:
-  TestParent& parent_ = SharedParent();
-  EventLog events_;
-};
+class GroupBoxTest : public ControlTest {};
 
 TEST_F(GroupBoxTest, IsASystemGroupBoxWithItsCaption) {
   klv::DataTypeRecord type = klv::GroupBoxTypeRecord();

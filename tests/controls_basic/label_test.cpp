@@ -47,11 +47,7 @@ std::vector<int> LinesWithColour(HWND window, COLORREF colour, bool rows) {
 
 std::vector<int> ColumnsWithColour(HWND window, COLORREF colour) { return LinesWithColour(window, colour, false); }
 
-class LabelTest : public ::testing::Test {
- protected:
-  TestParent& parent_ = SharedParent();
-  EventLog events_;
-};
+class LabelTest : public ControlTest {};
 
 TEST_F(LabelTest, TypeRecordAndOwnWindowClass) {
   klv::DataTypeRecord type = klv::LabelTypeRecord();

@@ -61,7 +61,7 @@ int IconWidth(HICON icon) {
   return bitmap.bmWidth;
 }
 
-class TrayIconTest : public ::testing::Test {
+class TrayIconTest : public ControlTest {
  protected:
   void SetUp() override {
     g_calls.clear();
@@ -70,8 +70,6 @@ class TrayIconTest : public ::testing::Test {
   }
   void TearDown() override { klv::SetShellNotifyFunction(nullptr); }
 
-  TestParent& parent_ = SharedParent();
-  EventLog events_;
   std::vector<uint8_t> icon32_ = MakeIconFile({{32, 0x0000FF}});
 };
 

@@ -21,11 +21,7 @@
 
 namespace {
 
-using klvtest::ChildLog;
-using klvtest::ErrorHookLine;
-using klvtest::kErrorExitCode;
-using klvtest::RunRuntimeChild;
-using klvtest::ShutdownNotified;
+using namespace klvtest;  // the runtime child and its log
 using Lines = std::vector<std::string>;
 
 using klv::kFindWindowExA;
