@@ -92,6 +92,24 @@ void LiveControl::Destroy() {
   Pump();
 }
 
+void LiveControl::ExpectKept(std::initializer_list<KeptSetting> settings) {
+  for (const KeptSetting& setting : settings) {
+    WriteWord(setting.k, setting.written);
+    EXPECT_EQ(setting.kept, ReadWord(setting.k)) << "property " << setting.k << " written " << setting.written;
+  }
+}
+
+ColourAnswer LiveControl::AskColours(UINT message) const {
+  HDC dc = CreateCompatibleDC(nullptr);
+  ColourAnswer answer = {};
+  answer.answered = unit_->HandleParentNotification(message, reinterpret_cast<WPARAM>(dc),
+                                                    reinterpret_cast<LPARAM>(hwnd()), &answer.brush);
+  answer.text = GetTextColor(dc);
+  answer.background = GetBkColor(dc);
+  DeleteDC(dc);
+  return answer;
+}
+
 klv::PropertyValue LiveControl::Read(int k) const {
   klv::PropertyValue value;
   auto read = reinterpret_cast<klv::ReadPropertyOperation>(type_.interfaceFunction(klv::TypeOperation::kReadProperty));

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -62,6 +63,20 @@ class ControlTest : public ::testing::Test {
 
 inline LONG Style(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
 
+// A number setting written, and what the control keeps of it.
+struct KeptSetting {
+  int k;
+  uint32_t written, kept;
+};
+
+// What a control answers to its parent's colour question (WM_CTLCOLOR...)
+// on a memory device context: the colours it set and the brush it gave.
+struct ColourAnswer {
+  bool answered;
+  COLORREF text, background;
+  LRESULT brush;
+};
+
 // A control made through its type record's create operation, destroyed
 // through its shared operation.
 class LiveControl {
@@ -87,6 +102,9 @@ class LiveControl {
   int WriteWord(int k, uint32_t value);
   int WriteText(int k, const std::string& value);
   int WriteBytes(int k, const std::vector<uint8_t>& value);
+  // Writes each setting in turn and checks what reads back.
+  void ExpectKept(std::initializer_list<KeptSetting> settings);
+  ColourAnswer AskColours(UINT message) const;
 
  private:
   klv::DataTypeRecord type_;

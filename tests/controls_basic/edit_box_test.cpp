@@ -153,15 +153,9 @@ TEST_F(EditBoxTest, MaximumLengthLimitsTheControlAndNegativeValuesBecomeZero) {
 
 TEST_F(EditBoxTest, ChoicesAreClampedToTheirRanges) {
   LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings(""), {10, 10, 90, 30});
-  edit.WriteWord(kAlignment, 9);
-  EXPECT_EQ(2u, edit.ReadWord(kAlignment));
+  edit.ExpectKept({{kAlignment, 9, 2}});
   EXPECT_TRUE(Style(edit.hwnd()) & ES_RIGHT);
-  edit.WriteWord(kAlignment, static_cast<uint32_t>(-1));
-  EXPECT_EQ(0u, edit.ReadWord(kAlignment));
-  edit.WriteWord(kCaseConversion, 7);
-  EXPECT_EQ(2u, edit.ReadWord(kCaseConversion));
-  edit.WriteWord(kBorder, 40);
-  EXPECT_EQ(5u, edit.ReadWord(kBorder));
+  edit.ExpectKept({{kAlignment, static_cast<uint32_t>(-1), 0}, {kCaseConversion, 7, 2}, {kBorder, 40, 5}});
   EXPECT_TRUE(Style(edit.hwnd()) & WS_BORDER);
   EXPECT_FALSE(GetWindowLongA(edit.hwnd(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   edit.WriteWord(kScrollBars, 8);
@@ -267,16 +261,13 @@ TEST_F(EditBoxTest, ColoursAnswerTheParentsColourQuestion) {
   LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("c"), {10, 10, 90, 30});
   edit.WriteWord(kTextColour, 0x0000FF);
   edit.WriteWord(kBackgroundColour, 0x00FF00);
-  HDC dc = CreateCompatibleDC(nullptr);
-  LRESULT result = 0;
-  ASSERT_TRUE(edit.unit()->HandleParentNotification(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                                                   reinterpret_cast<LPARAM>(edit.hwnd()), &result));
-  EXPECT_EQ(RGB(255, 0, 0), GetTextColor(dc));
-  EXPECT_EQ(RGB(0, 255, 0), GetBkColor(dc));
+  ColourAnswer answer = edit.AskColours(WM_CTLCOLOREDIT);
+  ASSERT_TRUE(answer.answered);
+  EXPECT_EQ(RGB(255, 0, 0), answer.text);
+  EXPECT_EQ(RGB(0, 255, 0), answer.background);
   LOGBRUSH brush = {};
-  GetObjectA(reinterpret_cast<HBRUSH>(result), sizeof brush, &brush);
+  GetObjectA(reinterpret_cast<HBRUSH>(answer.brush), sizeof brush, &brush);
   EXPECT_EQ(RGB(0, 255, 0), brush.lbColor);
-  DeleteDC(dc);
 }
 
 TEST_F(EditBoxTest, FontWriteIsSentToTheControlAndReadBack) {

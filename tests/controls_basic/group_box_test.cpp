@@ -77,13 +77,11 @@ TEST_F(GroupBoxTest, AnswersItsOwnColourQuestionWithTextAndBackground) {
   LiveControl group(klv::GroupBoxTypeRecord(), kGroupId, parent_.hwnd(), GroupSettings("g", 0x123456),
                     {8, 8, 200, 110});
   group.WriteWord(kTextColour, 0x0000FF);
-  HDC dc = CreateCompatibleDC(nullptr);
+  ColourAnswer answer = group.AskColours(WM_CTLCOLORSTATIC);
+  ASSERT_TRUE(answer.answered);
+  EXPECT_EQ(RGB(255, 0, 0), answer.text);
+  EXPECT_EQ(static_cast<COLORREF>(0x123456), answer.background);
   LRESULT result = 0;
-  ASSERT_TRUE(group.unit()->HandleParentNotification(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                                    reinterpret_cast<LPARAM>(group.hwnd()), &result));
-  EXPECT_EQ(RGB(255, 0, 0), GetTextColor(dc));
-  EXPECT_EQ(static_cast<COLORREF>(0x123456), GetBkColor(dc));
-  DeleteDC(dc);
   EXPECT_FALSE(group.unit()->HandleParentNotification(WM_COMMAND, 0, reinterpret_cast<LPARAM>(group.hwnd()), &result));
 }
 

@@ -100,18 +100,12 @@ TEST_F(LabelTest, FeedbackMessageRaisesEventZeroAndReturnsTheHandlersResult) {
 
 TEST_F(LabelTest, SettingsAreClampedToTheirRanges) {
   LiveControl label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), {}, {10, 10, 110, 30});
-  label.WriteWord(kEffect, 9);
-  EXPECT_EQ(3u, label.ReadWord(kEffect));
-  label.WriteWord(kSetting11, 2);
-  EXPECT_EQ(5u, label.ReadWord(kSetting11));
-  label.WriteWord(kHorizontalAlignment, static_cast<uint32_t>(-3));
-  EXPECT_EQ(0u, label.ReadWord(kHorizontalAlignment));
-  label.WriteWord(kVerticalAlignment, 3);
-  EXPECT_EQ(2u, label.ReadWord(kVerticalAlignment));
-  label.WriteWord(kSetting19, 5);
-  EXPECT_EQ(2u, label.ReadWord(kSetting19));
-  label.WriteWord(kSetting20, 9);
-  EXPECT_EQ(8u, label.ReadWord(kSetting20));
+  label.ExpectKept({{kEffect, 9, 3},
+                    {kSetting11, 2, 5},
+                    {kHorizontalAlignment, static_cast<uint32_t>(-3), 0},
+                    {kVerticalAlignment, 3, 2},
+                    {kSetting19, 5, 2},
+                    {kSetting20, 9, 8}});
   label.WriteWord(kBorder, 3);
   EXPECT_TRUE(GetWindowLongA(label.hwnd(), GWL_EXSTYLE) & WS_EX_STATICEDGE);
   label.WriteWord(kBorder, 0);
