@@ -38,6 +38,11 @@ namespace {
 // toggled a check box: when it arrives the system control has toggled it.
 constexpr UINT kCheckBoxClickedMessage = WM_USER + 1;
 
+constexpr size_t kFirstTextBuffer = 512;
+// Beyond any cell the list view keeps; stops the doubling should the system
+// ever answer nonsense.
+constexpr size_t kLargestTextBuffer = size_t{1} << 26;
+
 enum View : uint32_t { kLargeIcons = 0, kSmallIcons = 1, kListView = 2, kReportView = 3 };
 
 using namespace ReportListProperty;
@@ -266,9 +271,10 @@ class ReportListUnit : public UnitObject {
   int ColumnCount() const;
   ListMirror::Row RowOfListView(int row) const;
   ListMirror::Row InsertedRow(int row) const;
+  std::string CellOfListView(int row, int column) const;
   void MirrorEverything();
   void MirrorCell(int row, int column) {
-    mirror_.ReplaceCell(row, column, ListViewCellText(hwnd(), row, column, listViewProcedure_));
+    mirror_.ReplaceCell(row, column, CellOfListView(row, column));
   }
   void MirrorSelection();
   void MirrorChange(UINT message, WPARAM wParam, LPARAM lParam, LRESULT result);
@@ -312,6 +318,25 @@ HWND ReportListUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyl
   return list;
 }
 
+// The cell's text through a buffer that doubles while the text fills it:
+// an answer one byte short of the buffer may have been cut. A double-byte
+// character that does not fit whole is left out, so a cut text may also end
+// two bytes short.
+std::string ReportListUnit::CellOfListView(int row, int column) const {
+  for (size_t size = kFirstTextBuffer;; size *= 2) {
+    std::vector<char> buffer(size, '\0');
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(size);
+    LRESULT length = AskListView(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    buffer[size - 1] = '\0';
+    if (length < static_cast<LRESULT>(size) - 2 || size >= kLargestTextBuffer) {
+      return std::string(buffer.data(), strnlen(buffer.data(), size));
+    }
+  }
+}
+
 int ReportListUnit::ColumnCount() const {
   HWND header = reinterpret_cast<HWND>(AskListView(LVM_GETHEADER, 0, 0));
   int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
@@ -321,7 +346,7 @@ int ReportListUnit::ColumnCount() const {
 ListMirror::Row ReportListUnit::RowOfListView(int row) const {
   ListMirror::Row cells;
   for (int column = 0, columns = ColumnCount(); column < columns; ++column) {
-    cells.push_back(ListViewCellText(hwnd(), row, column, listViewProcedure_));
+    cells.push_back(CellOfListView(row, column));
   }
   return cells;
 }
@@ -329,7 +354,7 @@ ListMirror::Row ReportListUnit::RowOfListView(int row) const {
 // A row just inserted: only its first cell can hold a text yet.
 ListMirror::Row ReportListUnit::InsertedRow(int row) const {
   ListMirror::Row cells(static_cast<size_t>(ColumnCount()));
-  cells[0] = ListViewCellText(hwnd(), row, 0, listViewProcedure_);
+  cells[0] = CellOfListView(row, 0);
   return cells;
 }
 

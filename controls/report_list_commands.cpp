@@ -24,11 +24,6 @@
 namespace klv {
 namespace {
 
-constexpr size_t kFirstTextBuffer = 512;
-// Beyond any cell the list view keeps; stops the doubling should the system
-// ever answer nonsense.
-constexpr size_t kLargestTextBuffer = size_t{1} << 26;
-
 ReportListAccess AccessOf(const CommandArguments& args) {
   const CommandArgument& list = args.At(0);
   return FindReportList(list.low, list.high);
@@ -37,27 +32,6 @@ ReportListAccess AccessOf(const CommandArguments& args) {
 HWND ListOf(const CommandArguments& args) { return AccessOf(args).window; }
 
 }  // namespace
-
-// The cell's text through a buffer that doubles while the text fills it:
-// an answer one byte short of the buffer may have been cut. A double-byte
-// character that does not fit whole is left out, so a cut text may also end
-// two bytes short.
-std::string ListViewCellText(HWND list, int row, int column, WNDPROC direct) {
-  for (size_t size = kFirstTextBuffer;; size *= 2) {
-    std::vector<char> buffer(size, '\0');
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = buffer.data();
-    item.cchTextMax = static_cast<int>(size);
-    LRESULT length = direct ? CallWindowProcA(direct, list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                                              reinterpret_cast<LPARAM>(&item))
-                            : SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    buffer[size - 1] = '\0';
-    if (length < static_cast<LRESULT>(size) - 2 || size >= kLargestTextBuffer) {
-      return std::string(buffer.data(), strnlen(buffer.data(), size));
-    }
-  }
-}
 
 namespace reportlist {
 
