@@ -32,8 +32,6 @@ bool g_ending = false;
 // How long a pass that finds no rows rests before it reads the count again.
 constexpr int32_t kEmptyPlanRestMs = 5;
 
-int32_t CellInteger(int32_t row, int32_t column) { return TextToInteger(PlanCellText(row, column).get()); }
-
 bool StopRequested() { return g_stopRequested.load(std::memory_order_acquire); }
 
 // For the length of a run the system clock ticks every millisecond, so that
@@ -48,23 +46,16 @@ void SetRunningButtons(bool running) {
 }
 
 // One row: read, click, wait. Returns false when the run was stopped before
-// the click or during the wait. The mode is read once for the lookup and the
-// click together.
+// the click or during the wait. The row's cells come from one state of the
+// plan, the title and the picked window from one state of the title box,
+// and the mode is read once for the lookup and the click together.
 bool RunStep(int32_t row, const WaitTimer& stepTimer) {
-  int32_t x = CellInteger(row, 0);
-  int32_t y = CellInteger(row, 1);
-  int32_t delay = CellInteger(row, 2);
+  PlanStep step = ReadPlanStep(row);
   bool foreground = ForegroundModeChosen();
-  uint32_t target = 0;
-  if (!foreground) {
-    HeapText title = ReadUnitText(Unit::kComboWindowTitle, Property::kComboText);
-    if (!title.empty()) {
-      target = ChosenTargetWindow(title.get(), ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection));
-    }
-  }
+  uint32_t target = foreground ? 0 : ShownTargetWindow();
   if (StopRequested()) return false;
-  DeliverClickInMode(foreground, x, y, target);
-  return PreciseWait(delay, 0, g_stopSignal, &stepTimer) != WaitEnd::kStopped;
+  DeliverClickInMode(foreground, step.x, step.y, target);
+  return PreciseWait(step.delay, 0, g_stopSignal, &stepTimer) != WaitEnd::kStopped;
 }
 
 unsigned long __stdcall RunnerEntry(void*) {
@@ -168,12 +159,8 @@ void RunLoop() {
 void SingleStep() {
   int32_t row = ReadUnitInteger(Unit::kPlanList, Property::kListSelection);
   if (row == -1) return;
-  int32_t x = CellInteger(row, 0);
-  int32_t y = CellInteger(row, 1);
-  int32_t selected = ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection);
-  HeapText title = ResultText(CallCore(
-      core::kComboItemText, {UnitArgument(Unit::kComboWindowTitle, TypeCode::kComboBox), IntegerArgument(selected)}));
-  DeliverClick(x, y, ChosenTargetWindow(title.get(), selected));
+  PlanStep step = ReadPlanStep(row);
+  DeliverClick(step.x, step.y, SelectedTargetWindow());
 }
 
 }  // namespace klv::clicker

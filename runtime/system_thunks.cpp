@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "runtime/control_mirror.h"
 #include "runtime/numbered_table.h"
 
 namespace klv {
@@ -48,6 +49,19 @@ uint32_t Invoke(void* address, const uint32_t* arguments) {
 template <typename R, typename... A>
 constexpr SystemFunctionThunk Thunk() {
   return {static_cast<int>(sizeof...(A)), &Invoke<R, A...>};
+}
+
+// A function that runs a message loop of its own until it returns (a message
+// box): the calling handler's mirror changes are published first.
+template <typename R, typename... A>
+uint32_t InvokeNested(void* address, const uint32_t* arguments) {
+  MirrorBatch::Interlude loop;
+  return Invoke<R, A...>(address, arguments);
+}
+
+template <typename R, typename... A>
+constexpr SystemFunctionThunk NestedLoopThunk() {
+  return {static_cast<int>(sizeof...(A)), &InvokeNested<R, A...>};
 }
 
 // WindowFromPoint takes its POINT by value: the caller passes its two
@@ -104,7 +118,7 @@ constexpr ThunkRow kThunkRows[] = {
     {kGetClassNameA, Thunk<int, HWND, LPSTR, int>()},
     {kIsWindowVisible, Thunk<BOOL, HWND>()},
     // Telling the operator; passing messages on.
-    {kMessageBoxA, Thunk<int, HWND, LPCSTR, LPCSTR, UINT>()},
+    {kMessageBoxA, NestedLoopThunk<int, HWND, LPCSTR, LPCSTR, UINT>()},
     {kCallWindowProcA, Thunk<LRESULT, WNDPROC, HWND, UINT, WPARAM, LPARAM>()},
     // Capturing a point: the window under the cursor.
     {kFindWindowA, Thunk<HWND, LPCSTR, LPCSTR>()},
