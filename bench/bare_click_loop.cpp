@@ -1,9 +1,14 @@
 #include "bench/bare_click_loop.h"
 
+#include <windowsx.h>
+
 namespace klvbench {
 
-BareClickLoop::BareClickLoop(HWND window, int x, int y, int delayMilliseconds, long steps)
-    : window_(window),
+BareClickLoop::BareClickLoop(HWND window, int x, int y, int delayMilliseconds, long steps, StepLookup lookup,
+                             const std::string& title)
+    : lookup_(lookup),
+      title_(title),
+      window_(window),
       point_(static_cast<LPARAM>(static_cast<DWORD>(y) * 65536u + static_cast<DWORD>(x))),
       due_(-10000LL * delayMilliseconds),
       steps_(steps),
@@ -19,18 +24,40 @@ BareClickLoop::~BareClickLoop() {
   CloseHandle(stop_);
 }
 
-void BareClickLoop::Stop() { SetEvent(stop_); }
+void BareClickLoop::Stop() {
+  InterlockedExchange(&stopped_, 1);
+  SetEvent(stop_);
+}
 
 void BareClickLoop::Join() { WaitForSingleObject(thread_, INFINITE); }
+
+HWND BareClickLoop::StepWindow() const {
+  HWND window = window_;
+  if (lookup_ == StepLookup::kTypedTitle) window = FindWindowExA(nullptr, nullptr, nullptr, title_.c_str());
+  if (lookup_ == StepLookup::kPickedWindow) {
+    char text[256] = "";
+    GetWindowTextA(window_, text, sizeof text);
+    if (title_ != text) window = FindWindowExA(nullptr, nullptr, nullptr, title_.c_str());
+  }
+  if (lookup_ == StepLookup::kNone || window == nullptr) return window;
+  POINT point = {GET_X_LPARAM(point_), GET_Y_LPARAM(point_)};
+  HWND child = ChildWindowFromPointEx(window, point, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED | CWP_SKIPTRANSPARENT);
+  return child ? child : window;
+}
 
 DWORD WINAPI BareClickLoop::Run(void* self) {
   auto* loop = static_cast<BareClickLoop*>(self);
   HANDLE handles[2] = {loop->timer_, loop->stop_};
   for (long i = 0; loop->steps_ < 0 || i < loop->steps_; ++i) {
-    PostMessageA(loop->window_, WM_MOUSEMOVE, MK_RBUTTON, loop->point_);
-    PostMessageA(loop->window_, WM_LBUTTONDOWN, MK_LBUTTON, loop->point_);
-    PostMessageA(loop->window_, WM_LBUTTONUP, 0, loop->point_);
+    HWND window = loop->StepWindow();
+    PostMessageA(window, WM_MOUSEMOVE, MK_RBUTTON, loop->point_);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, loop->point_);
+    PostMessageA(window, WM_LBUTTONUP, 0, loop->point_);
     InterlockedIncrement(&loop->done_);
+    if (loop->lookup_ != StepLookup::kNone && loop->due_ == 0) {
+      if (loop->stopped_) break;  // a flag, as the runner tests one: no call to the system
+      continue;
+    }
     LARGE_INTEGER due;
     due.QuadPart = loop->due_;
     SetWaitableTimer(loop->timer_, &due, 0, nullptr, nullptr, FALSE);
