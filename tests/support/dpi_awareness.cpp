@@ -10,12 +10,12 @@ using GetThreadContextFunction = DPI_AWARENESS_CONTEXT(WINAPI*)();
 using GetWindowContextFunction = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
 using AwarenessFunction = int(WINAPI*)(DPI_AWARENESS_CONTEXT);
 
-int AwarenessIn(DPI_AWARENESS_CONTEXT context) {
+}  // namespace
+
+int AwarenessOf(DPI_AWARENESS_CONTEXT context) {
   auto awareness = reinterpret_cast<AwarenessFunction>(User32Function("GetAwarenessFromDpiAwarenessContext"));
   return awareness && context ? awareness(context) : -1;
 }
-
-}  // namespace
 
 const char* NameOf(Awareness awareness) {
   switch (awareness) {
@@ -35,14 +35,16 @@ DPI_AWARENESS_CONTEXT ContextOf(Awareness awareness) {
   return reinterpret_cast<DPI_AWARENESS_CONTEXT>(static_cast<intptr_t>(awareness));
 }
 
-int ThreadAwarenessNow() {
+DPI_AWARENESS_CONTEXT ThreadContextNow() {
   auto get = reinterpret_cast<GetThreadContextFunction>(User32Function("GetThreadDpiAwarenessContext"));
-  return get ? AwarenessIn(get()) : -1;
+  return get ? get() : nullptr;
 }
+
+int ThreadAwarenessNow() { return AwarenessOf(ThreadContextNow()); }
 
 int WindowAwareness(HWND window) {
   auto get = reinterpret_cast<GetWindowContextFunction>(User32Function("GetWindowDpiAwarenessContext"));
-  return get ? AwarenessIn(get(window)) : -1;
+  return get ? AwarenessOf(get(window)) : -1;
 }
 
 POINT PhysicalCursor() {

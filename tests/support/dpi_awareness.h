@@ -15,8 +15,11 @@ const char* NameOf(Awareness awareness);
 // system refused it or lacks the function.
 DPI_AWARENESS_CONTEXT SetThreadAwareness(DPI_AWARENESS_CONTEXT context);
 DPI_AWARENESS_CONTEXT ContextOf(Awareness awareness);
+// The calling thread's context as the system answers it.
+DPI_AWARENESS_CONTEXT ThreadContextNow();
 // The awareness (DPI_AWARENESS: 0 unaware, 1 system, 2 per monitor; -1
-// when unknown) of the calling thread and of a window.
+// when unknown) of a context, of the calling thread and of a window.
+int AwarenessOf(DPI_AWARENESS_CONTEXT context);
 int ThreadAwarenessNow();
 int WindowAwareness(HWND window);
 // The real cursor's place on the screen in physical pixels, whatever the
