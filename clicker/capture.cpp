@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "clicker/delivery.h"
+#include "clicker/dpi_context.h"
 #include "clicker/system_functions.h"
 #include "clicker/units.h"
 #include "image/program_constants.h"
@@ -37,6 +38,15 @@ void WindowBox(uint32_t window, int32_t box[4]) {
 void ShowPair(uint32_t labelX, uint32_t labelY, const int32_t* point) {
   WriteUnitText(labelX, Property::kLabelText, IntegerToText(point[0]).get());
   WriteUnitText(labelY, Property::kLabelText, IntegerToText(point[1]).get());
+}
+
+// The cursor in the window's client area, in the window's own pixels: the
+// point a background click posts there. The thread is back in its own DPI
+// awareness context before anything of Klikvane's window changes.
+int32_t* CursorInOwnPixels(uint32_t window) {
+  ThreadDpiContext context;
+  context.EnterContextOf(window);
+  return CursorFromClientOrigin(window);
 }
 
 }  // namespace
@@ -87,7 +97,7 @@ void CaptureCoordinates() {
   ShowPair(Unit::kLabelScreenX, Unit::kLabelScreenY, screen);
   // Relative to the top-level window, whose title names the target, not to
   // the child under the cursor: delivery finds that child again.
-  int32_t* inWindow = CursorFromClientOrigin(TopLevelWindowUnderCursor());
+  int32_t* inWindow = CursorInOwnPixels(TopLevelWindowUnderCursor());
   ShowPair(Unit::kLabelWindowX, Unit::kLabelWindowY, inWindow);
   const int32_t* chosen = ForegroundModeChosen() ? screen : inWindow;
   WriteUnitText(Unit::kEditX, Property::kEditText, IntegerToText(chosen[0]).get());

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "clicker/click_messages.h"
+#include "clicker/dpi_context.h"
 #include "clicker/reached_window.h"
 #include "clicker/system_functions.h"
 #include "clicker/units.h"
@@ -49,14 +50,25 @@ void DeliverClick(int32_t x, int32_t y, uint32_t targetWindow) {
 }
 
 void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWindow) {
+  ThreadDpiContext context;
+  DeliverClickInMode(foreground, x, y, targetWindow, context);
+}
+
+void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWindow, ThreadDpiContext& context) {
   if (foreground) {
+    // The screen point is in Klikvane's own coordinates, as it was captured.
+    context.Leave();
     ForegroundClick(x, y, ChosenButton());
     return;
   }
   if (static_cast<int32_t>(targetWindow) <= 0) return;
+  // The point is in the target's own pixels, and so is everything the
+  // system says about its windows while the thread is in its context.
+  const bool inTargetPixels = context.EnterContextOf(targetWindow);
   // Posted to the top-level window, a click never reaches the control the
   // operator pointed at: its default handling passes nothing on to children.
   WindowPoint reached = WindowReachedAt(targetWindow, x, y);
+  if (inTargetPixels) reached = InOwnPixels(reached, targetWindow, context.current());
   BackgroundClick(reached.window, reached.x, reached.y, ChosenButton(), kClickAction);
 }
 

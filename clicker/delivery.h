@@ -7,10 +7,19 @@
 
 namespace klv::clicker {
 
+class ThreadDpiContext;
+
 void DeliverClick(int32_t x, int32_t y, uint32_t targetWindow);
 // The same, in the mode the caller has just read for this click (the runner
-// reads it once per step, for the lookup and the click together).
+// reads it once per step, for the lookup and the click together). A
+// background point is in the target window's own pixels: it is worked out
+// and posted with the thread in the target's DPI awareness context, and
+// the thread is back in its own when the call returns. A foreground point
+// is in the thread's own coordinates.
 void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWindow);
+// The same with the thread's context kept by the caller: the runner keeps
+// its thread in the target's context from one click to the next.
+void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWindow, ThreadDpiContext& context);
 // The first top-level window with exactly that title; 0 for none, and 0 for
 // an empty title, so that clicks never go to a window nobody chose.
 uint32_t FindTargetWindow(const char* title);

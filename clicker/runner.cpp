@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "clicker/delivery.h"
+#include "clicker/dpi_context.h"
 #include "clicker/globals.h"
 #include "clicker/precise_wait.h"
 #include "clicker/run_pace.h"
@@ -43,12 +44,12 @@ void SetRunningButtons(bool running) {
 // the click or during the wait. The row's cells come from one state of the
 // plan, the title and the picked window from one state of the title box,
 // and the mode is read once for the lookup and the click together.
-bool RunStep(int32_t row, const WaitTimer& stepTimer) {
+bool RunStep(int32_t row, const WaitTimer& stepTimer, ThreadDpiContext& dpiContext) {
   PlanStep step = ReadPlanStep(row);
   bool foreground = ForegroundModeChosen();
   uint32_t target = foreground ? 0 : ShownTargetWindow();
   if (StopRequested()) return false;
-  DeliverClickInMode(foreground, step.x, step.y, target);
+  DeliverClickInMode(foreground, step.x, step.y, target, dpiContext);
   return PreciseWait(step.delay, 0, g_stopSignal, &stepTimer) != WaitEnd::kStopped;
 }
 
@@ -132,9 +133,11 @@ void StopRunForExit() {
 }
 
 // One timer serves every wait of the run: made and closed once, not at
-// every step.
+// every step. The thread stays in the target's DPI awareness context from
+// one background click to the next, and leaves it when the run ends.
 void RunLoop() {
   WaitTimer stepTimer;
+  ThreadDpiContext dpiContext;
   while (!StopRequested()) {
     int32_t count = CountPlanRows();
     if (count <= 0) {
@@ -142,7 +145,7 @@ void RunLoop() {
       continue;
     }
     for (int32_t row = 0; row < count; ++row) {
-      if (!RunStep(row, stepTimer)) return;
+      if (!RunStep(row, stepTimer, dpiContext)) return;
     }
   }
 }

@@ -87,6 +87,10 @@ constexpr SystemFunctionRow kRows[] = {
     {kOpenProcess, "kernel32", "OpenProcess"},
     {kOpenProcessToken, "advapi32.dll", "OpenProcessToken"},
     {kGetTokenInformation, "advapi32.dll", "GetTokenInformation"},
+    // Background points in the target's own pixels at any display scale.
+    {kGetWindowDpiAwarenessContext, "user32", "GetWindowDpiAwarenessContext"},
+    {kSetThreadDpiAwarenessContext, "user32", "SetThreadDpiAwarenessContext"},
+    {kGetDpiForWindow, "user32", "GetDpiForWindow"},
 };
 static_assert(std::size(kRows) == kSystemFunctionEntries, "one row per system function");
 static_assert(RowsInNumberOrder(kRows), "system functions out of entry-number order");

@@ -71,6 +71,11 @@ enum SystemFunction : int {
   kOpenProcess = 52,
   kOpenProcessToken = 53,
   kGetTokenInformation = 54,
+  // Background points in the target's own pixels at any display scale: the
+  // thread moves into the target window's DPI awareness for the calls about it.
+  kGetWindowDpiAwarenessContext = 55,
+  kSetThreadDpiAwarenessContext = 56,
+  kGetDpiForWindow = 57,
   kSystemFunctionCount             // not an entry: the number of entries
 };
 

@@ -181,6 +181,11 @@ constexpr ThunkRow kThunkRows[] = {
     {kOpenProcess, Declared<decltype(::OpenProcess)>()},
     {kOpenProcessToken, Declared<decltype(::OpenProcessToken)>()},
     {kGetTokenInformation, Declared<decltype(::GetTokenInformation)>()},
+    // Background points in the target's own pixels at any display scale.
+    {kGetWindowDpiAwarenessContext, Newer<WindowsRelease::kWindows10Version1607, DPI_AWARENESS_CONTEXT, HWND>()},
+    {kSetThreadDpiAwarenessContext,
+     Newer<WindowsRelease::kWindows10Version1607, DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT>()},
+    {kGetDpiForWindow, Newer<WindowsRelease::kWindows10Version1607, UINT, HWND>()},
 };
 static_assert(std::size(kThunkRows) == kSystemFunctionCount, "one prototype per system function");
 static_assert(RowsInNumberOrder(kThunkRows), "prototypes out of entry-number order");

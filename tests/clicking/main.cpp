@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/clicking/target_log.h"
+#include "tests/support/dpi_fakes.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/integrity_fakes.h"
 #include "tests/support/pace_call_watch.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   // Before the runtime binds the functions they watch.
   klvtest::WatchPaceCalls();
   klvtest::InterceptIntegrityReads();
+  klvtest::InterceptDpiCalls();
   klvtest::StartKlikvaneInProcess();
   klvtest::Target();
   return RUN_ALL_TESTS();

@@ -54,7 +54,7 @@ std::vector<std::pair<std::string, HWND>> ChildrenIn(const std::string& ready) {
 }  // namespace
 
 ClickTarget::ClickTarget(const std::string& title, int left, int top, int width, int height, bool withChildren,
-                         bool hung)
+                         bool hung, Awareness awareness)
     : hung_(hung) {
   static int serial = 0;
   log_ = TempPath("target" + std::to_string(++serial) + ".log");
@@ -63,6 +63,9 @@ ClickTarget::ClickTarget(const std::string& title, int left, int top, int width,
   std::string arguments = "\"" + log_ + "\" " + HexBytes(title) + " " + std::to_string(left) + " " + std::to_string(top) +
                           " " + std::to_string(width) + " " + std::to_string(height) + (withChildren ? " children" : "") +
                           (hung ? " hang" : "");
+  if (awareness != Awareness::kProcessDefault) {
+    arguments += " awareness=" + std::to_string(static_cast<intptr_t>(awareness));
+  }
   process_ = std::make_unique<ChildProcess>("click_target.exe", arguments);
   for (int i = 0; i < 1000 && process_->started(); ++i) {
     std::string ready = ReadWholeFile(log_ + ".ready");
@@ -90,6 +93,20 @@ HWND ClickTarget::child(const std::string& name) const {
     if (child.first == name) return child.second;
   }
   return nullptr;
+}
+
+std::optional<ReceivedMessage> ClickTarget::CursorAsSeen() const {
+  static unsigned long serial = 0;
+  const unsigned long mine = ++serial;
+  PostMessageA(window_, kCursorQuestion, mine, 0);
+  DWORD start = GetTickCount();
+  do {
+    for (const ReceivedMessage& m : Received()) {
+      if (m.message == kCursorQuestion && m.wParam == mine) return m;
+    }
+    PumpBriefly();
+  } while (GetTickCount() - start < 5000);
+  return std::nullopt;
 }
 
 unsigned long long ClickTarget::LogBytes() const {

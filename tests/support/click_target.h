@@ -3,14 +3,22 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "tests/support/child_process.h"
+#include "tests/support/dpi_awareness.h"
 
 namespace klvtest {
+
+// The question the target answers with where it sees the real cursor: a
+// line of its log with this message, the question's serial as wParam, the
+// cursor's point in the client area of the target's window under it as
+// lParam, and that window's name ("elsewhere" for none of the target's).
+constexpr unsigned kCursorQuestion = WM_APP + 1;
 
 struct ReceivedMessage {
   unsigned message;
@@ -35,8 +43,10 @@ class ClickTarget {
   // title: GBK bytes; the window is placed at (left, top) with that size,
   // with the children of tests/support/target_children.h when asked.
   // hung: once shown, the target's thread never takes a message again.
+  // awareness: the DPI awareness of the target's thread, in which its
+  // place, its size, its children and its client origin are counted.
   ClickTarget(const std::string& title, int left = 200, int top = 150, int width = 320, int height = 240,
-              bool withChildren = false, bool hung = false);
+              bool withChildren = false, bool hung = false, Awareness awareness = Awareness::kProcessDefault);
   ~ClickTarget();
   ClickTarget(const ClickTarget&) = delete;
   ClickTarget& operator=(const ClickTarget&) = delete;
@@ -46,6 +56,10 @@ class ClickTarget {
   // The child of that name in the layout; null when there is none.
   HWND child(const std::string& name) const;
   POINT clientOrigin() const { return origin_; }
+  // Where the target sees the real cursor, asked of it and waited for: the
+  // window under it and the point in that window's client area, counted in
+  // the target's own pixels (lParam), as the answer of kCursorQuestion.
+  std::optional<ReceivedMessage> CursorAsSeen() const;
   // The size of the log so far, without reading it.
   unsigned long long LogBytes() const;
   // Everything recorded so far, in order.

@@ -1,6 +1,7 @@
 // A target window in its own process that records every mouse message it
 // receives, for tests of click delivery.
 //   click_target.exe <log file> <title as hex bytes> [left top width height] [children] [hang]
+//                    [awareness=<DPI awareness context>]
 // Each message is appended to the log as "message wParam lParam" in hex, one
 // line each, flushed at once, followed by how it came ("Q" taken from the
 // queue, "S" sent or called while another message was handled, such as the
@@ -13,12 +14,21 @@
 // WM_COMMAND is recorded too, so a pressed push button shows.
 // With "hang", the window is shown and painted, and then its thread stops
 // taking messages for good: a program that no longer answers.
+// With "awareness=", the thread takes that DPI awareness context (-1
+// unaware, -2 system, -3 per monitor) before it makes its windows, so that
+// places, sizes and the client origin it reports are in its own pixels;
+// the program ends with code 4 when the system refuses it.
+// Asked where the cursor is (kCursorQuestion of tests/support/click_target.h),
+// the target records the answer as its thread sees it.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
+#include "tests/support/click_target.h"
+#include "tests/support/dpi_awareness.h"
 #include "tests/support/target_children.h"
 
 namespace {
@@ -70,7 +80,23 @@ void Record(UINT message, WPARAM wParam, LPARAM lParam, bool queued, const char*
   std::fflush(g_log);
 }
 
+// The window of this target under the real cursor and the cursor's point
+// in its client area, in this thread's pixels.
+void AnswerCursorQuestion(HWND top, WPARAM serial) {
+  POINT point = {0, 0};
+  GetCursorPos(&point);
+  HWND under = WindowFromPoint(point);
+  ScreenToClient(under, &point);
+  const ChildRecord* child = ChildOf(under);
+  const char* name = child ? child->name : under == top ? nullptr : "elsewhere";
+  Record(klvtest::kCursorQuestion, serial, MAKELPARAM(point.x, point.y), true, name);
+}
+
 LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == klvtest::kCursorQuestion) {
+    AnswerCursorQuestion(window, wParam);
+    return 0;
+  }
   ++g_depth;
   if (Recorded(message)) Record(message, wParam, lParam, FromQueue(window, message, wParam, lParam), nullptr);
   if (message == WM_DESTROY) PostQuitMessage(0);
@@ -162,9 +188,14 @@ int main(int argc, char** argv) {
   int left = argc > 6 ? std::atoi(argv[3]) : 200, top = argc > 6 ? std::atoi(argv[4]) : 150;
   int width = argc > 6 ? std::atoi(argv[5]) : 320, height = argc > 6 ? std::atoi(argv[6]) : 240;
   bool children = false, hang = false;
+  constexpr char kAwarenessOption[] = "awareness=";
   for (int i = 3; i < argc; ++i) {
     children = children || std::string(argv[i]) == "children";
     hang = hang || std::string(argv[i]) == "hang";
+    if (std::strncmp(argv[i], kAwarenessOption, sizeof kAwarenessOption - 1) == 0) {
+      const intptr_t context = std::atoi(argv[i] + sizeof kAwarenessOption - 1);
+      if (!klvtest::SetThreadAwareness(reinterpret_cast<DPI_AWARENESS_CONTEXT>(context))) return 4;
+    }
   }
 
   const char* className = RegisterWindowClass("KlikvaneClickTarget", TargetProc, COLOR_WINDOW);
