@@ -37,7 +37,7 @@ BOOL CALLBACK FindControl(HWND child, LPARAM context) {
   GetClassNameA(child, className, sizeof className);
   if (GetParent(child) != search->parent || lstrcmpiA(className, search->className) != 0) return TRUE;
   if (search->text) {
-    if (TextOf(child) != *search->text) return TRUE;
+    if (AskedText(child) != *search->text) return TRUE;
   } else {
     RECT rect;
     GetWindowRect(child, &rect);
@@ -49,26 +49,6 @@ BOOL CALLBACK FindControl(HWND child, LPARAM context) {
 }
 
 }  // namespace
-
-RemoteBlock::RemoteBlock(DWORD processId, size_t bytes)
-    : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId)) {
-  if (process_) address_ = VirtualAllocEx(process_, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-}
-
-RemoteBlock::~RemoteBlock() {
-  if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-  if (process_) CloseHandle(process_);
-}
-
-bool RemoteBlock::Write(size_t offset, const void* data, size_t bytes) const {
-  SIZE_T done = 0;
-  return WriteProcessMemory(process_, address() + offset, data, bytes, &done) && done == bytes;
-}
-
-bool RemoteBlock::Read(size_t offset, void* data, size_t bytes) const {
-  SIZE_T done = 0;
-  return ReadProcessMemory(process_, address() + offset, data, bytes, &done) && done == bytes;
-}
 
 bool OtherKlikvane::WaitForMainWindow(DWORD milliseconds) {
   return PumpUntil([this] { return (main_ = ShownMainWindowOf(processId_)) != nullptr; }, milliseconds);
@@ -114,14 +94,6 @@ Plan OtherKlikvane::Rows() const {
     plan.push_back({Cell(block, row, 0), Cell(block, row, 1), Cell(block, row, 2), Cell(block, row, 3)});
   }
   return plan;
-}
-
-std::string TextOf(HWND window) {
-  char text[1024] = "";
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kAnswerTime,
-                      &length);
-  return text;
 }
 
 }  // namespace klvtest
