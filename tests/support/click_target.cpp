@@ -1,6 +1,8 @@
 #include "tests/support/click_target.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace klvtest {
@@ -98,9 +100,12 @@ unsigned long long ClickTarget::LogBytes() const {
   return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-std::vector<ReceivedMessage> ClickTarget::Received() const {
+namespace {
+
+// The log's lines, one message each.
+std::vector<ReceivedMessage> ParseLog(const std::string& text) {
   std::vector<ReceivedMessage> messages;
-  std::istringstream in(ReadWholeFile(log_));
+  std::istringstream in(text);
   std::string line;
   while (std::getline(in, line)) {
     unsigned message = 0;
@@ -113,6 +118,21 @@ std::vector<ReceivedMessage> ClickTarget::Received() const {
     }
   }
   return messages;
+}
+
+}  // namespace
+
+std::vector<ReceivedMessage> ClickTarget::Received() const { return ParseLog(ReadWholeFile(log_)); }
+
+std::vector<ReceivedMessage> ClickTarget::ReceivedFrom(unsigned long long* offset) const {
+  std::ifstream in(log_, std::ios::binary);
+  in.seekg(static_cast<std::streamoff>(*offset));
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  size_t whole = text.rfind('\n');
+  if (whole == std::string::npos) return {};
+  text.resize(whole + 1);
+  *offset += text.size();
+  return ParseLog(text);
 }
 
 std::vector<ReceivedMessage> ClickTarget::WaitFor(size_t count, DWORD milliseconds) const {

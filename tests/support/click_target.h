@@ -50,6 +50,9 @@ class ClickTarget {
   unsigned long long LogBytes() const;
   // Everything recorded so far, in order.
   std::vector<ReceivedMessage> Received() const;
+  // What was recorded from byte *offset of the log on, up to its last whole
+  // line; *offset moves past what was read.
+  std::vector<ReceivedMessage> ReceivedFrom(unsigned long long* offset) const;
   // Waits (pumping this thread's messages) until at least count are there.
   std::vector<ReceivedMessage> WaitFor(size_t count, DWORD milliseconds = 5000) const;
   // Only the messages of the given kinds.
