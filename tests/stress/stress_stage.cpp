@@ -1,0 +1,214 @@
+#include "tests/stress/stress_stage.h"
+
+#include <algorithm>
+#include <atomic>
+#include <sstream>
+#include <thread>
+
+#include "tests/pointing/pointing_support.h"
+#include "tests/stress/click_judge.h"
+#include "tests/support/child_process.h"
+#include "tests/support/klikvane_session.h"
+
+namespace klvtest {
+
+const char kEmptyPlanBox[] = "一个坐标都没有怎么点击？";
+const char kNoSettingsBox[] = "你确定你之前有保存过配置？";
+const char kTitleOfNoWindow[] = "stress target x";
+
+namespace {
+
+const char kTitleA[] = "压力测试目标甲";
+const char kTitleB[] = "stress target b";
+const char kErrorCaption[] = "错误";
+const POINT kKlikvanePlace = {660, 40};
+// Bounds on a hang, not timings: an action ends, the window shows its
+// result and the run's clicks come within them on the most loaded machine.
+constexpr DWORD kActionBound = 10000;
+constexpr DWORD kShownBound = 5000;
+constexpr DWORD kClicksBound = 15000;
+// A stopped run has stopped when no click came for this long.
+constexpr DWORD kQuietMs = 300;
+
+ScreenBox ClientBox(const ClickTarget& target) {
+  RECT client;
+  GetClientRect(target.window(), &client);
+  POINT origin = target.clientOrigin();
+  return {origin.x, origin.y, origin.x + client.right, origin.y + client.bottom};
+}
+
+// How many clicks of the run a target must get after an action: two passes,
+// at least four, at most 24.
+size_t ClicksNeeded(size_t pass) { return std::min<size_t>(24, std::max<size_t>(4, 2 * pass)); }
+
+// BM_CLICK sent from a thread of its own: a handler that shows a box does
+// not return before the box is closed.
+class ButtonPress {
+ public:
+  explicit ButtonPress(HWND button)
+      : thread_([this, button] {
+          DWORD_PTR answer = 0;
+          SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, 30000, &answer);
+          done_ = true;
+        }) {}
+  ~ButtonPress() { thread_.join(); }
+  ButtonPress(const ButtonPress&) = delete;
+  ButtonPress& operator=(const ButtonPress&) = delete;
+  bool done() const { return done_; }
+
+ private:
+  std::atomic<bool> done_{false};
+  std::thread thread_;
+};
+
+std::string Difference(const ShownState& shown, const OperatorModel& model, HWND pickedWindow) {
+  std::ostringstream out;
+  auto expect = [&out](bool same, const std::string& what) {
+    if (!same) out << what << "; ";
+  };
+  const TitleBox& title = model.title();
+  expect(shown.modeItem == (model.mode() == Mode::kBackground ? 1 : 0), "mode item " + std::to_string(shown.modeItem));
+  expect(shown.buttonItem == (model.button() == Button::kRight ? 1 : 0),
+         "button item " + std::to_string(shown.buttonItem));
+  expect(shown.titleEditable == title.editable, shown.titleEditable ? "title box editable" : "title box a list");
+  expect(shown.titleEnabled == (model.mode() == Mode::kBackground),
+         shown.titleEnabled ? "title box enabled" : "title box disabled");
+  expect(shown.title == title.text, "title \"" + shown.title + "\"");
+  expect(shown.titleItemWindow == pickedWindow, shown.titleItemWindow ? "a title item selected" : "no title item selected");
+  const Fields& fields = model.fields();
+  expect(shown.x == fields.x && shown.y == fields.y && shown.delay == fields.delay,
+         "fields " + shown.x + "|" + shown.y + "|" + shown.delay);
+  expect(shown.rows == static_cast<int>(model.rows()), std::to_string(shown.rows) + " rows");
+  expect(shown.running == model.running(), shown.running ? "running" : "stopped");
+  return out.str();
+}
+
+std::string ClicksReport(const std::vector<Click>& seen, const Expectation& expected) {
+  std::ostringstream out;
+  out << "    expected before the action, one pass:\n" << Describe(expected.before)
+      << "    expected after it, one pass:\n" << Describe(expected.after);
+  if (expected.hasStep) out << "    and once: " << Describe(expected.step) << "\n";
+  out << "    seen (" << seen.size() << "):\n";
+  const size_t shown = std::min<size_t>(seen.size(), 40);
+  out << Describe(std::vector<Click>(seen.begin(), seen.begin() + static_cast<long>(shown)));
+  return out.str();
+}
+
+}  // namespace
+
+StressStage::StressStage(const std::string& name) {
+  targets_[0] = std::make_unique<ClickTarget>(kTitleA, 0, 0, 320, 260);
+  targets_[1] = std::make_unique<ClickTarget>(kTitleB, 0, 300, 320, 260);
+  folder_ = std::make_unique<ProgramFolderCopy>(name);
+  settingsFile_ = folder_->settingsFile();
+  program_ = std::make_unique<DebuggedKlikvane>(folder_->program(), folder_->folder());
+  HWND main = program_->WaitForMainWindow();
+  if (!targets_[0]->ready() || !targets_[1]->ready() || main == nullptr) {
+    failure_ = "the targets or Klikvane did not show";
+    return;
+  }
+  SetWindowPos(main, nullptr, kKlikvanePlace.x, kKlikvanePlace.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  window_ = std::make_unique<KlikvaneWindow>(main, program_->id());
+  model_ = std::make_unique<OperatorModel>(std::vector<TargetPlace>{{kTitleA, ClientBox(*targets_[0])},
+                                                                    {kTitleB, ClientBox(*targets_[1])}});
+  watch_ = std::make_unique<TargetWatch>(std::vector<const ClickTarget*>{targets_[0].get(), targets_[1].get()});
+}
+
+bool StressStage::Fail(const std::string& what) {
+  if (failure_.empty()) failure_ = what + "\n  model: " + (model_ ? model_->Describe() : "");
+  return false;
+}
+
+bool StressStage::AliveWithoutBox() {
+  if (program_->WaitForExit(0) != STILL_ACTIVE) return Fail("Klikvane has ended");
+  HWND box = ShownMessageBox(program_->id());
+  if (box == nullptr) return true;
+  std::string caption = TextOf(box), text = MessageBoxText(box);
+  if (caption == kErrorCaption) return Fail("the runtime-error box shows: \"" + text + "\"");
+  return Fail("a box shows that the model does not expect, \"" + caption + "\": \"" + text + "\"");
+}
+
+bool StressStage::Press(HWND button, const char* expected) {
+  ButtonPress press(button);
+  return TakeBox(expected, [&press] { return press.done(); });
+}
+
+bool StressStage::TakeBox(const char* expected, const std::function<bool()>& done) {
+  const DWORD start = GetTickCount();
+  bool taken = expected == nullptr;
+  while (!(taken && done())) {
+    if (program_->WaitForExit(0) != STILL_ACTIVE) return Fail("Klikvane has ended");
+    HWND box = ShownMessageBox(program_->id());
+    if (box != nullptr) {
+      if (taken || TextOf(box) == kErrorCaption || MessageBoxText(box) != expected) return AliveWithoutBox();
+      DismissMessageBox(box);
+      taken = PumpUntil([box] { return !IsWindowVisible(box); }, kShownBound);
+      if (!taken) return Fail(std::string("the box \"") + expected + "\" did not close");
+      continue;
+    }
+    if (GetTickCount() - start > kActionBound) {
+      return Fail(taken ? "the action did not end" : std::string("the box \"") + expected + "\" did not show");
+    }
+    Pump(10);
+  }
+  return true;
+}
+
+bool StressStage::Check(std::optional<size_t> stepRow) {
+  if (!AliveWithoutBox()) return false;
+  const int picked = model_->title().picked;
+  HWND pickedWindow = picked == kNoTarget ? nullptr : TargetWindow(picked);
+  std::string difference;
+  bool shows = PumpUntil(
+      [&] {
+        difference = Difference(window_->Shown(), *model_, pickedWindow);
+        return difference.empty() || ShownMessageBox(program_->id()) != nullptr;
+      },
+      kShownBound);
+  if (!AliveWithoutBox()) return false;
+  if (!shows) return Fail("the window does not show what the model holds: " + difference);
+  return ClicksFollowModel(stepRow) && AliveWithoutBox();
+}
+
+bool StressStage::ClicksFollowModel(std::optional<size_t> stepRow) {
+  const std::vector<Click> after = model_->RunPass();
+  Click step;
+  const bool stepped = stepRow && model_->SingleStep(*stepRow, &step);
+  Expectation expected[2];
+  for (int t = 0; t < 2; ++t) {
+    expected[t] = {ClicksAt(before_, t), ClicksAt(after, t), stepped && step.target == t, step, !model_->running()};
+  }
+  watch_->Mark();
+  const DWORD start = GetTickCount();
+  DWORD lastChange = start;
+  size_t lastTotal = 0;
+  for (;;) {
+    if (!AliveWithoutBox()) return false;
+    if (watch_->Update()) {
+      bool done = true;
+      for (int t = 0; t < 2; ++t) {
+        const Expectation& e = expected[t];
+        Judgement judged = Judge(watch_->ClicksAt(t), e);
+        if (!judged.fits) {
+          return Fail("the clicks at target " + std::to_string(t) + " do not follow the model:\n" +
+                      ClicksReport(watch_->ClicksAt(t), e));
+        }
+        done = done && (e.after.empty() || judged.afterClicks >= ClicksNeeded(e.after.size())) &&
+               (!e.hasStep || !e.stepMustShow || judged.stepSeen);
+      }
+      if (watch_->TotalClicks() != lastTotal) {
+        lastTotal = watch_->TotalClicks();
+        lastChange = GetTickCount();
+      }
+      if (done && (!after.empty() || GetTickCount() - lastChange >= kQuietMs)) return true;
+    }
+    if (GetTickCount() - start > kClicksBound) {
+      std::string report;
+      for (int t = 0; t < 2; ++t) report += "  target " + std::to_string(t) + ":\n" + ClicksReport(watch_->ClicksAt(t), expected[t]);
+      return Fail("the clicks the model expects did not come, or clicks went on:\n" + report);
+    }
+    Pump(10);
+  }
+}
+
+}  // namespace klvtest
