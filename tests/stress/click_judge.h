@@ -1,8 +1,13 @@
-// Whether the clicks a target got after an operator action fit the model:
-// first what was still on its way when the action was done (a stretch of the
-// pass before it, repeated), then a stretch of the pass after it, repeated;
-// a single step's click comes once among them. A run that is stopped has an
-// empty pass: nothing may follow what was on its way.
+// Whether the clicks a target got since an operator action began fit the
+// model: first what the run clicked until the action took effect (a stretch
+// of the pass before it, repeated), then the rest of the pass under way, over
+// the new rows, and then the pass after it, repeated from its first row; a
+// single step's click comes once among them. A run that is
+// stopped has an empty pass: nothing may follow what came before.
+// Foreground clicks are judged by place and button only, not by order:
+// under Wine a cursor set at full speed is now and then set back to an
+// earlier place by the echo of an earlier move, so a click may land on the
+// point of another row, of this plan or of the one before.
 #pragma once
 #include <cstddef>
 #include <vector>
@@ -17,6 +22,7 @@ struct Expectation {
   bool hasStep = false;        // a single step clicks here once
   Click step;
   bool stepMustShow = false;   // false: it may be one of the run's own clicks
+  bool ordered = true;         // false: judged by place and button only
 };
 
 struct Judgement {

@@ -15,6 +15,9 @@ constexpr UINT kTrayCallback = WM_APP + 100;
 // Where a click on a row lands, from the row's left edge: two places taken
 // in turn (the four columns span 200 pixels).
 constexpr int kRowClickOffsets[2] = {30, 120};
+// Below the targets and left of Klikvane: the bare desktop.
+constexpr POINT kParkingPlace = {500, 740};
+constexpr DWORD kStillFor = 500;
 
 LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR answer = 0;
@@ -76,8 +79,17 @@ void TypeCharacter(char c) {
 
 }  // namespace
 
+// The first shown child in z-order whose place holds the point; found by
+// its place rather than by the system's search, which finds nothing in a
+// window that is minimised.
 HWND KlikvaneWindow::UnitAt(POINT clientPoint) const {
-  return ChildWindowFromPointEx(main_, clientPoint, CWP_SKIPINVISIBLE);
+  for (HWND child = GetWindow(main_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT place;
+    GetWindowRect(child, &place);
+    MapWindowPoints(HWND_DESKTOP, main_, reinterpret_cast<POINT*>(&place), 2);
+    if ((GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) && PtInRect(&place, clientPoint)) return child;
+  }
+  return nullptr;
 }
 
 HWND KlikvaneWindow::PlanList() const { return FindChildOfClass(main_, "SysListView32"); }
@@ -93,20 +105,23 @@ void KlikvaneWindow::PressHotkey(WORD key, bool control) const {
 }
 
 bool KlikvaneWindow::PickItem(HWND box, int index) const {
-  return OpenList(box) && ClickItem(box, processId_, index);
+  bool picked = OpenList(box) && ClickItem(box, processId_, index);
+  StepAside();
+  return picked;
 }
 
 bool KlikvaneWindow::PickTitleOf(HWND window) const {
   HWND box = TitleBox();
   if (!OpenList(box)) return false;
   int count = static_cast<int>(Ask(box, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    if (Ask(box, CB_GETITEMDATA, static_cast<WPARAM>(i), 0) == reinterpret_cast<LRESULT>(window)) {
-      return ClickItem(box, processId_, i);
-    }
+  int item = count;
+  while (item > 0 && Ask(box, CB_GETITEMDATA, static_cast<WPARAM>(item - 1), 0) != reinterpret_cast<LRESULT>(window)) {
+    --item;
   }
-  PressKey(VK_ESCAPE);
-  return false;
+  bool picked = item > 0 && ClickItem(box, processId_, item - 1);
+  if (item == 0) PressKey(VK_ESCAPE);
+  StepAside();
+  return picked;
 }
 
 bool KlikvaneWindow::TypeTitle(const std::string& text) const {
@@ -117,6 +132,7 @@ bool KlikvaneWindow::TypeTitle(const std::string& text) const {
   Ask(box, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
   PressKey(VK_DELETE);
   for (char c : text) TypeCharacter(c);
+  StepAside();
   return PumpUntil([this, &text] { return AskedText(TitleBox()) == text; }, 3000);
 }
 
@@ -137,6 +153,7 @@ bool KlikvaneWindow::SelectRow(int row) {
   POINT at;
   if (!RowPoint(row, &at)) return false;
   ClickAt(at.x, at.y);
+  StepAside();
   HWND list = PlanList();
   return PumpUntil([list, row] { return Ask(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == row; },
                    3000);
@@ -146,6 +163,7 @@ bool KlikvaneWindow::DoubleClickRow(int row) {
   POINT at;
   if (!RowPoint(row, &at)) return false;
   DoubleClickAt(at.x, at.y);
+  StepAside();
   return true;
 }
 
@@ -157,6 +175,7 @@ bool KlikvaneWindow::ChooseFromRowMenu(int row, int entry) {
   bool shown = PumpUntil([] { return VisiblePopupMenu() != nullptr; }, 5000);
   bool closed = PumpUntil([] { return VisiblePopupMenu() == nullptr; }, 5000);
   Pump(300);  // the chooser's last button release
+  StepAside();
   return shown && closed;
 }
 
@@ -164,6 +183,7 @@ void KlikvaneWindow::CaptureAt(POINT screen) const {
   Activate();
   MoveCursor(screen.x, screen.y);
   PressKey('1', true);
+  StepAside();
 }
 
 void KlikvaneWindow::SetField(HWND field, const std::string& text) const {
@@ -179,6 +199,22 @@ bool KlikvaneWindow::RestoreFromTray() const {
   HWND tray = FindWindowExA(main_, nullptr, "KlikvaneTrayIcon", nullptr);
   PostMessageA(tray, kTrayCallback, 0, WM_LBUTTONUP);
   return PumpUntil([this] { return IsWindowVisible(main_) && !IsIconic(main_); });
+}
+
+void KlikvaneWindow::StepAside() const { MoveCursor(kParkingPlace.x, kParkingPlace.y); }
+
+bool KlikvaneWindow::ParkCursor() const {
+  DWORD stillSince = GetTickCount();
+  return PumpUntil(
+      [&stillSince] {
+        POINT now;
+        GetCursorPos(&now);
+        if (now.x == kParkingPlace.x && now.y == kParkingPlace.y) return GetTickCount() - stillSince >= kStillFor;
+        SetCursorPos(kParkingPlace.x, kParkingPlace.y);
+        stillSince = GetTickCount();
+        return false;
+      },
+      10000);
 }
 
 int KlikvaneWindow::RowCount() const { return static_cast<int>(Ask(PlanList(), LVM_GETITEMCOUNT, 0, 0)); }

@@ -60,6 +60,12 @@ class KlikvaneWindow {
   // Control+1 with the cursor at that screen point.
   void CaptureAt(POINT screen) const;
   void SetField(HWND field, const std::string& text) const;
+  // Puts the cursor where a click hits no window of the test (every real
+  // input ends so: a foreground run puts the cursor back where it found it,
+  // and now and then clicks there), and waits until it stays there: after a
+  // foreground run, Wine goes on setting the cursor back to the run's
+  // earlier places for a while.
+  bool ParkCursor() const;
   bool MinimiseToTray() const;
   bool RestoreFromTray() const;
 
@@ -68,6 +74,7 @@ class KlikvaneWindow {
 
  private:
   HWND UnitAt(POINT clientPoint) const;
+  void StepAside() const;
   bool RowPoint(int row, POINT* screen);
 
   HWND main_;

@@ -54,19 +54,14 @@ void OperatorModel::TypeTitle(const std::string& text) {
 }
 
 // A background file makes the title box editable and fills in its title; a
-// foreground file makes it a list again, which, built anew, holds nothing.
-// A list left as it was keeps its pick.
+// foreground file makes it a list again. A box built anew has no list items,
+// so nothing picked, and a list shows no title then; a box left as it was
+// keeps its pick (the item stays selected under a loaded title).
 void OperatorModel::Load(const Settings& settings) {
   mode_ = settings.mode;
   const bool editable = settings.mode == Mode::kBackground;
-  const bool rebuilt = editable != title_.editable;
-  title_.editable = editable;
-  if (editable) {
-    title_.text = settings.title;
-    title_.picked = kNoTarget;
-  } else if (rebuilt) {
-    title_ = {false, "", kNoTarget};
-  }
+  if (editable != title_.editable) title_ = {editable, "", kNoTarget};
+  if (editable) title_.text = settings.title;
   plan_ = settings.rows;
 }
 

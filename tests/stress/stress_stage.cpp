@@ -97,8 +97,8 @@ std::string ClicksReport(const std::vector<Click>& seen, const Expectation& expe
 }  // namespace
 
 StressStage::StressStage(const std::string& name) {
-  targets_[0] = std::make_unique<ClickTarget>(kTitleA, 0, 0, 320, 260);
-  targets_[1] = std::make_unique<ClickTarget>(kTitleB, 0, 300, 320, 260);
+  targets_[0] = std::make_unique<ClickTarget>(kTitleA, 0, 0, 320, 260, false, false, false);
+  targets_[1] = std::make_unique<ClickTarget>(kTitleB, 0, 300, 320, 260, false, false, false);
   folder_ = std::make_unique<ProgramFolderCopy>(name);
   settingsFile_ = folder_->settingsFile();
   program_ = std::make_unique<DebuggedKlikvane>(folder_->program(), folder_->folder());
@@ -109,9 +109,16 @@ StressStage::StressStage(const std::string& name) {
   }
   SetWindowPos(main, nullptr, kKlikvanePlace.x, kKlikvanePlace.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   window_ = std::make_unique<KlikvaneWindow>(main, program_->id());
+  window_->ParkCursor();
   model_ = std::make_unique<OperatorModel>(std::vector<TargetPlace>{{kTitleA, ClientBox(*targets_[0])},
                                                                     {kTitleB, ClientBox(*targets_[1])}});
   watch_ = std::make_unique<TargetWatch>(std::vector<const ClickTarget*>{targets_[0].get(), targets_[1].get()});
+}
+
+void StressStage::Begin() {
+  before_ = model_->RunPass();
+  foregroundBefore_ = model_->mode() == Mode::kForeground;
+  watch_->Mark();
 }
 
 bool StressStage::Fail(const std::string& what) {
@@ -154,6 +161,23 @@ bool StressStage::TakeBox(const char* expected, const std::function<bool()>& don
   return true;
 }
 
+bool StressStage::SettleAfterForegroundRun() {
+  unsigned long long logs = 0;
+  DWORD stillSince = GetTickCount();
+  bool settled = PumpUntil(
+      [&] {
+        unsigned long long now = targets_[0]->LogBytes() + targets_[1]->LogBytes();
+        if (now != logs) {
+          logs = now;
+          stillSince = GetTickCount();
+        }
+        return GetTickCount() - stillSince >= kQuietMs;
+      },
+      kClicksBound);
+  if (!settled) return Fail("the targets went on taking clicks after the foreground run stopped");
+  return window_->ParkCursor() || Fail("the cursor did not come to rest after the foreground run");
+}
+
 bool StressStage::Check(std::optional<size_t> stepRow) {
   if (!AliveWithoutBox()) return false;
   const int picked = model_->title().picked;
@@ -170,45 +194,63 @@ bool StressStage::Check(std::optional<size_t> stepRow) {
   return ClicksFollowModel(stepRow) && AliveWithoutBox();
 }
 
-bool StressStage::ClicksFollowModel(std::optional<size_t> stepRow) {
+std::vector<Expectation> StressStage::Expectations(std::optional<size_t> stepRow) const {
   const std::vector<Click> after = model_->RunPass();
   Click step;
   const bool stepped = stepRow && model_->SingleStep(*stepRow, &step);
-  Expectation expected[2];
+  const bool ordered = !foregroundBefore_ && model_->mode() == Mode::kBackground;
+  std::vector<Expectation> expected;
   for (int t = 0; t < 2; ++t) {
-    expected[t] = {ClicksAt(before_, t), ClicksAt(after, t), stepped && step.target == t, step, !model_->running()};
+    expected.push_back({ClicksAt(before_, t), ClicksAt(after, t), stepped && step.target == t, step,
+                        !model_->running(), ordered});
   }
-  watch_->Mark();
+  return expected;
+}
+
+// False when some target's clicks do not fit; *done once the targets have
+// had what they must have: in order, each its share of the run's clicks;
+// by place, all of them together (a click may land on another target).
+bool StressStage::JudgeTargets(const std::vector<Expectation>& expected, bool* done) {
+  *done = true;
+  size_t afterClicks = 0, afterPass = 0;
+  for (int t = 0; t < 2; ++t) {
+    const Expectation& e = expected[t];
+    Judgement judged = Judge(watch_->ClicksAt(t), e);
+    if (!judged.fits) {
+      return Fail("the clicks at target " + std::to_string(t) + " do not follow the model:\n" +
+                  ClicksReport(watch_->ClicksAt(t), e));
+    }
+    *done = *done && (!e.hasStep || !e.stepMustShow || judged.stepSeen);
+    if (e.ordered) *done = *done && (e.after.empty() || judged.afterClicks >= ClicksNeeded(e.after.size()));
+    afterClicks += judged.afterClicks;
+    afterPass += e.after.size();
+  }
+  if (!expected[0].ordered) *done = *done && (afterPass == 0 || afterClicks >= ClicksNeeded(afterPass));
+  return true;
+}
+
+// Waits until every target has had what the model expects; with no run
+// clicking, until no click came for a while.
+bool StressStage::ClicksFollowModel(std::optional<size_t> stepRow) {
+  const std::vector<Expectation> expected = Expectations(stepRow);
+  const bool runClicks = !model_->RunPass().empty();
   const DWORD start = GetTickCount();
   DWORD lastChange = start;
   size_t lastTotal = 0;
-  for (;;) {
+  for (bool done = false;; Pump(10)) {
     if (!AliveWithoutBox()) return false;
-    if (watch_->Update()) {
-      bool done = true;
-      for (int t = 0; t < 2; ++t) {
-        const Expectation& e = expected[t];
-        Judgement judged = Judge(watch_->ClicksAt(t), e);
-        if (!judged.fits) {
-          return Fail("the clicks at target " + std::to_string(t) + " do not follow the model:\n" +
-                      ClicksReport(watch_->ClicksAt(t), e));
-        }
-        done = done && (e.after.empty() || judged.afterClicks >= ClicksNeeded(e.after.size())) &&
-               (!e.hasStep || !e.stepMustShow || judged.stepSeen);
-      }
-      if (watch_->TotalClicks() != lastTotal) {
-        lastTotal = watch_->TotalClicks();
-        lastChange = GetTickCount();
-      }
-      if (done && (!after.empty() || GetTickCount() - lastChange >= kQuietMs)) return true;
+    watch_->Update();
+    if (!JudgeTargets(expected, &done)) return false;
+    if (watch_->TotalClicks() != lastTotal) {
+      lastTotal = watch_->TotalClicks();
+      lastChange = GetTickCount();
     }
-    if (GetTickCount() - start > kClicksBound) {
-      std::string report;
-      for (int t = 0; t < 2; ++t) report += "  target " + std::to_string(t) + ":\n" + ClicksReport(watch_->ClicksAt(t), expected[t]);
-      return Fail("the clicks the model expects did not come, or clicks went on:\n" + report);
-    }
-    Pump(10);
+    if (done && (runClicks || GetTickCount() - lastChange >= kQuietMs)) return true;
+    if (GetTickCount() - start > kClicksBound) break;
   }
+  std::string report;
+  for (int t = 0; t < 2; ++t) report += "  target " + std::to_string(t) + ":\n" + ClicksReport(watch_->ClicksAt(t), expected[t]);
+  return Fail("the clicks the model expects did not come, or clicks went on:\n" + report);
 }
 
 }  // namespace klvtest

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "tests/pointing/debugged_klikvane.h"
+#include "tests/stress/click_judge.h"
 #include "tests/stress/klikvane_window.h"
 #include "tests/stress/operator_model.h"
 #include "tests/stress/target_watch.h"
@@ -40,12 +41,14 @@ class StressStage {
   KlikvaneWindow& window() { return *window_; }
   OperatorModel& model() { return *model_; }
   HWND TargetWindow(int target) const { return targets_[target]->window(); }
+  TargetWatch& watch() { return *watch_; }
   const std::string& settingsFile() const { return settingsFile_; }
   // What a load of the file beside Klikvane gives; empty: there is none.
   std::optional<Settings>& fileGives() { return fileGives_; }
 
-  // Before an action: keeps what the run clicks before it.
-  void Begin() { before_ = model_->RunPass(); }
+  // Before an action: keeps what the run clicks before it, and marks the
+  // targets' logs; what they get from here on is the action's to explain.
+  void Begin();
   // Presses the button with BM_CLICK, and takes the box it must show (none
   // when expected is null).
   bool Press(HWND button, const char* expected = nullptr);
@@ -54,10 +57,17 @@ class StressStage {
   bool TakeBox(const char* expected, const std::function<bool()>& done);
   // After the action; stepRow names the row it fired once, if any.
   bool Check(std::optional<size_t> stepRow = std::nullopt);
+  // After a foreground run: waits until the targets have taken every click
+  // it made and the cursor stays where it is put. (Under Wine the targets
+  // take them late, and until they have, the cursor keeps being set back
+  // to the places of earlier clicks now and then.)
+  bool SettleAfterForegroundRun();
 
  private:
   bool AliveWithoutBox();
   std::string DifferenceFromModel();
+  std::vector<Expectation> Expectations(std::optional<size_t> stepRow) const;
+  bool JudgeTargets(const std::vector<Expectation>& expected, bool* done);
   bool ClicksFollowModel(std::optional<size_t> stepRow);
 
   std::unique_ptr<ClickTarget> targets_[2];
@@ -69,6 +79,7 @@ class StressStage {
   std::string settingsFile_;
   std::optional<Settings> fileGives_;
   std::vector<Click> before_;
+  bool foregroundBefore_ = false;
   std::string failure_;
 };
 

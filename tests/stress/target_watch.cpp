@@ -5,9 +5,6 @@
 namespace klvtest {
 namespace {
 
-// A mouse move no click sends: wParam says "marker", lParam which one.
-constexpr WPARAM kMarkerFlag = 0x4B4D;
-
 bool IsPress(unsigned message, Button* button) {
   switch (message) {
     case WM_LBUTTONDOWN:
@@ -21,40 +18,29 @@ bool IsPress(unsigned message, Button* button) {
 }  // namespace
 
 TargetWatch::TargetWatch(std::vector<const ClickTarget*> targets) {
-  for (const ClickTarget* target : targets) watched_.push_back({target, 0, false, {}});
-  for (Watched& w : watched_) w.offset = w.target->LogBytes();
+  for (const ClickTarget* target : targets) watched_.push_back({target, 0, {}});
+  Mark();
 }
 
 void TargetWatch::Mark() {
-  ++marker_;
-  for (Watched& w : watched_) {
-    w.marked = false;
-    w.clicks.clear();
-    PostMessageA(w.target->window(), WM_MOUSEMOVE, kMarkerFlag, static_cast<LPARAM>(marker_));
-  }
+  since_ = GetTickCount();
+  Update();
+  for (Watched& w : watched_) w.clicks.clear();
 }
 
-bool TargetWatch::Update() {
-  bool allMarked = true;
+void TargetWatch::Update() {
   for (size_t i = 0; i < watched_.size(); ++i) {
     for (const ReceivedMessage& m : watched_[i].target->ReceivedFrom(&watched_[i].offset)) {
       Take(static_cast<int>(i), m);
     }
-    allMarked = allMarked && watched_[i].marked;
   }
-  return allMarked;
 }
 
 void TargetWatch::Take(int index, const ReceivedMessage& m) {
-  Watched& w = watched_[static_cast<size_t>(index)];
-  if (!w.marked) {
-    w.marked = m.message == WM_MOUSEMOVE && m.wParam == kMarkerFlag && m.lParam == marker_;
-    return;
-  }
   Button button;
-  if (!IsPress(m.message, &button)) return;
+  if (!m.queued || static_cast<LONG>(m.messageTime - since_) < 0 || !IsPress(m.message, &button)) return;
   LPARAM point = static_cast<LPARAM>(m.lParam);
-  w.clicks.push_back({index, GET_X_LPARAM(point), GET_Y_LPARAM(point), button});
+  watched_[static_cast<size_t>(index)].clicks.push_back({index, GET_X_LPARAM(point), GET_Y_LPARAM(point), button});
 }
 
 size_t TargetWatch::TotalClicks() const {

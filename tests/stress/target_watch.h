@@ -1,6 +1,8 @@
-// The clicks the recording targets get after an operator action. Once the
-// action is done the test posts a marker to every target; what a target's
-// log holds after its marker came after the action, or was still on its way.
+// The clicks the recording targets get from a moment on: those posted, or
+// made by real input, at that moment or later (by their message time). A
+// target busy with a backlog of foreground clicks takes newer ones after
+// messages posted later, so neither the order nor the moment a target
+// handles a click tells when it was made.
 #pragma once
 #include <windows.h>
 
@@ -15,12 +17,11 @@ class TargetWatch {
  public:
   // The targets in the model's order.
   explicit TargetWatch(std::vector<const ClickTarget*> targets);
-  // Posts a fresh marker to every target and forgets the clicks before it.
+  // Forgets the clicks so far; from now on they count.
   void Mark();
-  // Reads what the targets recorded since the last look; false while some
-  // target has not reached its marker yet.
-  bool Update();
-  // The clicks each target got after its marker, in order.
+  // Reads what the targets recorded since the last look.
+  void Update();
+  // The clicks each target got since the mark, in the order it took them.
   const std::vector<Click>& ClicksAt(int target) const { return watched_[static_cast<size_t>(target)].clicks; }
   size_t TotalClicks() const;
 
@@ -28,13 +29,12 @@ class TargetWatch {
   struct Watched {
     const ClickTarget* target;
     unsigned long long offset = 0;
-    bool marked = false;
     std::vector<Click> clicks;
   };
   void Take(int index, const ReceivedMessage& message);
 
   std::vector<Watched> watched_;
-  unsigned long marker_ = 0;
+  DWORD since_ = 0;
 };
 
 }  // namespace klvtest

@@ -56,7 +56,7 @@ std::vector<std::pair<std::string, HWND>> ChildrenIn(const std::string& ready) {
 }  // namespace
 
 ClickTarget::ClickTarget(const std::string& title, int left, int top, int width, int height, bool withChildren,
-                         bool hung)
+                         bool hung, bool activatedByClicks)
     : hung_(hung) {
   static int serial = 0;
   log_ = TempPath("target" + std::to_string(++serial) + ".log");
@@ -64,7 +64,7 @@ ClickTarget::ClickTarget(const std::string& title, int left, int top, int width,
   DeleteFileA((log_ + ".ready").c_str());
   std::string arguments = "\"" + log_ + "\" " + HexBytes(title) + " " + std::to_string(left) + " " + std::to_string(top) +
                           " " + std::to_string(width) + " " + std::to_string(height) + (withChildren ? " children" : "") +
-                          (hung ? " hang" : "");
+                          (hung ? " hang" : "") + (activatedByClicks ? "" : " noactivate");
   process_ = std::make_unique<ChildProcess>("click_target.exe", arguments);
   for (int i = 0; i < 1000 && process_->started(); ++i) {
     std::string ready = ReadWholeFile(log_ + ".ready");
@@ -112,9 +112,11 @@ std::vector<ReceivedMessage> ParseLog(const std::string& text) {
     unsigned long w = 0, l = 0;
     char how = 'Q';
     unsigned long long time = 0;
+    unsigned long messageTime = 0;
     char child[32] = "";
-    if (std::sscanf(line.c_str(), "%x %lx %lx %c %llu %31s", &message, &w, &l, &how, &time, child) >= 3) {
-      messages.push_back({message, w, l, how != 'S', time, child});
+    if (std::sscanf(line.c_str(), "%x %lx %lx %c %llu %lu %31s", &message, &w, &l, &how, &time, &messageTime, child) >=
+        3) {
+      messages.push_back({message, w, l, how != 'S', time, child, messageTime});
     }
   }
   return messages;

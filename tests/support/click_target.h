@@ -22,6 +22,9 @@ struct ReceivedMessage {
   unsigned long long microseconds = 0;
   // The child window's name in the target's layout; empty for the top-level window.
   std::string window = {};
+  // When it was posted, or when the input happened (GetMessageTime, on the
+  // GetTickCount clock); for a sent message, that of the last one taken.
+  unsigned long messageTime = 0;
   bool operator==(const ReceivedMessage& o) const {
     return message == o.message && wParam == o.wParam && lParam == o.lParam && window == o.window;
   }
@@ -35,8 +38,9 @@ class ClickTarget {
   // title: GBK bytes; the window is placed at (left, top) with that size,
   // with the children of tests/support/target_children.h when asked.
   // hung: once shown, the target's thread never takes a message again.
+  // activatedByClicks: false, and a click leaves the active window as it is.
   ClickTarget(const std::string& title, int left = 200, int top = 150, int width = 320, int height = 240,
-              bool withChildren = false, bool hung = false);
+              bool withChildren = false, bool hung = false, bool activatedByClicks = true);
   ~ClickTarget();
   ClickTarget(const ClickTarget&) = delete;
   ClickTarget& operator=(const ClickTarget&) = delete;

@@ -1,18 +1,21 @@
 // A target window in its own process that records every mouse message it
 // receives, for tests of click delivery.
-//   click_target.exe <log file> <title as hex bytes> [left top width height] [children] [hang]
+//   click_target.exe <log file> <title as hex bytes> [left top width height] [children] [hang] [noactivate]
 // Each message is appended to the log as "message wParam lParam" in hex, one
 // line each, flushed at once, followed by how it came ("Q" taken from the
 // queue, "S" sent or called while another message was handled, such as the
 // context menu that the default handling of a right-button release sends)
-// and when it was handled (QueryPerformanceCounter, in microseconds); a child
-// window's line ends with the child's name. When the window exists,
+// when it was handled (QueryPerformanceCounter, in microseconds) and its
+// message time (GetMessageTime: when it was posted or the input happened);
+// a child window's line ends with the child's name. When the window exists,
 // "<log>.ready" gets "hwnd clientOriginX clientOriginY 0", then with
 // "children" one line "name hwnd" per child of tests/support/target_children.h,
 // which records its messages as the top-level window does. The parent's
 // WM_COMMAND is recorded too, so a pressed push button shows.
 // With "hang", the window is shown and painted, and then its thread stops
-// taking messages for good: a program that no longer answers.
+// taking messages for good: a program that no longer answers. With
+// "noactivate", a click does not activate the window (so a run of real
+// clicks does not move the focus back and forth).
 #include <windows.h>
 
 #include <cstdio>
@@ -65,12 +68,16 @@ bool FromQueue(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Record(UINT message, WPARAM wParam, LPARAM lParam, bool queued, const char* child) {
   unsigned long long time = Microseconds();
-  std::fprintf(g_log, "%04X %08lX %08lX %c %llu%s%s\n", message, static_cast<unsigned long>(wParam),
-               static_cast<unsigned long>(lParam), queued ? 'Q' : 'S', time, child ? " " : "", child ? child : "");
+  std::fprintf(g_log, "%04X %08lX %08lX %c %llu %lu%s%s\n", message, static_cast<unsigned long>(wParam),
+               static_cast<unsigned long>(lParam), queued ? 'Q' : 'S', time,
+               static_cast<unsigned long>(GetMessageTime()), child ? " " : "", child ? child : "");
   std::fflush(g_log);
 }
 
+bool g_activates = true;
+
 LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_MOUSEACTIVATE && !g_activates) return MA_NOACTIVATE;
   ++g_depth;
   if (Recorded(message)) Record(message, wParam, lParam, FromQueue(window, message, wParam, lParam), nullptr);
   if (message == WM_DESTROY) PostQuitMessage(0);
@@ -165,6 +172,7 @@ int main(int argc, char** argv) {
   for (int i = 3; i < argc; ++i) {
     children = children || std::string(argv[i]) == "children";
     hang = hang || std::string(argv[i]) == "hang";
+    g_activates = g_activates && std::string(argv[i]) != "noactivate";
   }
 
   const char* className = RegisterWindowClass("KlikvaneClickTarget", TargetProc, COLOR_WINDOW);
