@@ -5,12 +5,11 @@
 #include <vector>
 
 #include "tests/support/klikvane_session.h"
+#include "tests/support/other_plan_list.h"
 
 namespace klvtest {
 namespace {
 
-constexpr size_t kCellRoom = 4096;
-constexpr DWORD kAnswerTime = 5000;
 
 // The shown top-level window titled "Klikvane" that the process owns.
 HWND ShownMainWindowOf(DWORD processId) {
@@ -66,34 +65,8 @@ HWND OtherKlikvane::ButtonNamed(const std::string& text) const {
   return search.found;
 }
 
-int OtherKlikvane::RowCount() const {
-  DWORD_PTR count = 0;
-  SendMessageTimeoutA(PlanList(), LVM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, kAnswerTime, &count);
-  return static_cast<int>(count);
-}
+int OtherKlikvane::RowCount() const { return RowCountOf(PlanList()); }
 
-std::string OtherKlikvane::Cell(const RemoteBlock& block, int row, int column) const {
-  LVITEMA item = {};
-  item.iSubItem = column;
-  item.pszText = block.address() + sizeof item;
-  item.cchTextMax = kCellRoom;
-  std::vector<char> text(kCellRoom + 1, '\0');
-  if (!block.Write(0, &item, sizeof item) || !block.Write(sizeof item, text.data(), kCellRoom)) return "<unwritable>";
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(PlanList(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(block.address()), SMTO_NORMAL,
-                      kAnswerTime, &length);
-  if (!block.Read(sizeof item, text.data(), kCellRoom)) return "<unreadable>";
-  return text.data();
-}
-
-Plan OtherKlikvane::Rows() const {
-  RemoteBlock block(processId_, sizeof(LVITEMA) + kCellRoom);
-  Plan plan;
-  if (!block.ok()) return plan;
-  for (int row = 0, count = RowCount(); row < count; ++row) {
-    plan.push_back({Cell(block, row, 0), Cell(block, row, 1), Cell(block, row, 2), Cell(block, row, 3)});
-  }
-  return plan;
-}
+Plan OtherKlikvane::Rows() const { return RowsOf(PlanList(), processId_); }
 
 }  // namespace klvtest

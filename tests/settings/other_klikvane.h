@@ -32,8 +32,6 @@ class OtherKlikvane {
   Plan Rows() const;
 
  private:
-  std::string Cell(const RemoteBlock& block, int row, int column) const;
-
   DWORD processId_;
   HWND main_ = nullptr;
 };
