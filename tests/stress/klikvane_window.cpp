@@ -4,6 +4,7 @@
 
 #include "tests/pointing/pointing_support.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/other_plan_list.h"
 #include "tests/support/real_input.h"
 #include "tests/support/remote_block.h"
 
@@ -66,6 +67,32 @@ bool ClickItem(HWND box, DWORD processId, int index) {
   return PumpUntil([box, index] { return !Dropped(box) && Ask(box, CB_GETCURSEL, 0, 0) == index; }, 3000);
 }
 
+int ItemCarrying(HWND box, HWND window) {
+  int count = static_cast<int>(Ask(box, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    if (Ask(box, CB_GETITEMDATA, static_cast<WPARAM>(i), 0) == reinterpret_cast<LRESULT>(window)) return i;
+  }
+  return -1;
+}
+
+// The list is filled by the handler of its opening, which may still be at
+// work when it shows: the item carrying the window, once the count of
+// items has stopped changing.
+int ItemOf(HWND box, HWND window) {
+  int item = -1;
+  LRESULT count = -1;
+  PumpUntil(
+      [&] {
+        LRESULT before = count;
+        count = Ask(box, CB_GETCOUNT, 0, 0);
+        item = ItemCarrying(box, window);
+        Pump(50);
+        return count == before && item >= 0;
+      },
+      3000);
+  return item;
+}
+
 void TypeCharacter(char c) {
   SHORT scan = VkKeyScanA(c);
   WORD key = LOBYTE(scan);
@@ -112,14 +139,9 @@ bool KlikvaneWindow::PickItem(HWND box, int index) const {
 
 bool KlikvaneWindow::PickTitleOf(HWND window) const {
   HWND box = TitleBox();
-  if (!OpenList(box)) return false;
-  int count = static_cast<int>(Ask(box, CB_GETCOUNT, 0, 0));
-  int item = count;
-  while (item > 0 && Ask(box, CB_GETITEMDATA, static_cast<WPARAM>(item - 1), 0) != reinterpret_cast<LRESULT>(window)) {
-    --item;
-  }
-  bool picked = item > 0 && ClickItem(box, processId_, item - 1);
-  if (item == 0) PressKey(VK_ESCAPE);
+  int item = -1;
+  bool picked = OpenList(box) && (item = ItemOf(box, window)) >= 0 && ClickItem(box, processId_, item);
+  if (item < 0) PressKey(VK_ESCAPE);
   StepAside();
   return picked;
 }
@@ -217,7 +239,7 @@ bool KlikvaneWindow::ParkCursor() const {
       10000);
 }
 
-int KlikvaneWindow::RowCount() const { return static_cast<int>(Ask(PlanList(), LVM_GETITEMCOUNT, 0, 0)); }
+int KlikvaneWindow::RowCount() const { return RowCountOf(PlanList()); }
 
 ShownState KlikvaneWindow::Shown() const {
   ShownState shown;
@@ -232,7 +254,7 @@ ShownState KlikvaneWindow::Shown() const {
   shown.x = AskedText(FieldX());
   shown.y = AskedText(FieldY());
   shown.delay = AskedText(FieldDelay());
-  shown.rows = RowCount();
+  shown.plan = RowsOf(PlanList(), processId_);
   shown.running = !IsWindowEnabled(StartButton());
   return shown;
 }

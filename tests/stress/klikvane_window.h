@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "tests/support/settings_text.h"
+
 namespace klvtest {
 
 // What the window shows, read from outside.
@@ -18,7 +20,7 @@ struct ShownState {
   std::string title;
   HWND titleItemWindow = nullptr;  // the window the selected title item carries; null: none selected
   std::string x, y, delay;
-  int rows = 0;
+  Plan plan;
   bool running = false;
 };
 

@@ -31,6 +31,12 @@ std::string Describe(const std::vector<Click>& clicks) {
   return text;
 }
 
+std::string Describe(const Plan& plan) {
+  std::string text;
+  for (const PlanRow& row : plan) text += " " + row.x + "|" + row.y + "|" + row.delay + "|" + row.button;
+  return text.empty() ? " none" : text;
+}
+
 void OperatorModel::Add() { plan_.push_back({fields_.x, fields_.y, fields_.delay, ButtonText(button_)}); }
 
 void OperatorModel::Edit(size_t row) { plan_.at(row) = {fields_.x, fields_.y, fields_.delay, ButtonText(button_)}; }
@@ -132,8 +138,7 @@ std::string OperatorModel::Describe() const {
   out << (mode_ == Mode::kForeground ? "foreground" : "background") << ", "
       << (button_ == Button::kLeft ? "left" : "right") << " button, " << (running_ ? "running" : "stopped")
       << ", title box " << (title_.editable ? "editable" : "list") << " \"" << title_.text << "\" (picked "
-      << title_.picked << "), fields " << fields_.x << "|" << fields_.y << "|" << fields_.delay << ", plan:";
-  for (const PlanRow& row : plan_) out << " " << row.x << "|" << row.y << "|" << row.delay << "|" << row.button;
+      << title_.picked << "), fields " << fields_.x << "|" << fields_.y << "|" << fields_.delay << ", plan:" << klvtest::Describe(plan_);
   return out.str();
 }
 

@@ -54,6 +54,8 @@ struct Click {
 };
 std::string Describe(const Click& click);
 std::string Describe(const std::vector<Click>& clicks);
+// The rows as " x|y|delay|button" each, or " none".
+std::string Describe(const Plan& plan);
 
 // The title box: a drop-down list at first, an editable box after a
 // background-mode load, a list again after a foreground-mode load. A load
@@ -96,6 +98,7 @@ class OperatorModel {
   Button button() const { return button_; }
   bool running() const { return running_; }
   size_t rows() const { return plan_.size(); }
+  const Plan& plan() const { return plan_; }
   const TitleBox& title() const { return title_; }
   const Fields& fields() const { return fields_; }
   const std::vector<TargetPlace>& targets() const { return targets_; }

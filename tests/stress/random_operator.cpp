@@ -22,12 +22,6 @@ bool TitleTypable(const OperatorModel& m) { return InBackground(m) && m.title().
 bool Stopped(const OperatorModel& m) { return !m.running(); }
 bool Running(const OperatorModel& m) { return m.running(); }
 
-std::string Cells(const Plan& rows) {
-  std::string text;
-  for (const PlanRow& row : rows) text += " " + row.x + "|" + row.y + "|" + row.delay + "|" + row.button;
-  return text.empty() ? " none" : text;
-}
-
 }  // namespace
 
 using O = RandomOperator;
@@ -184,13 +178,13 @@ bool RandomOperator::FireByMenu() {
 
 bool RandomOperator::LoadBackground() {
   const Settings settings = NewSettings(Mode::kBackground);
-  Note("load background file: title " + TitleName(settings.title) + ", rows" + Cells(settings.rows));
+  Note("load background file: title " + TitleName(settings.title) + ", rows" + Describe(settings.rows));
   return LoadFile(stage_, WholeFile(settings));
 }
 
 bool RandomOperator::LoadForeground() {
   const Settings settings = NewSettings(Mode::kForeground);
-  Note("load foreground file: title " + TitleName(settings.title) + ", rows" + Cells(settings.rows));
+  Note("load foreground file: title " + TitleName(settings.title) + ", rows" + Describe(settings.rows));
   return LoadFile(stage_, WholeFile(settings));
 }
 
@@ -203,7 +197,7 @@ bool RandomOperator::LoadDamaged() {
   const uint32_t kind = Below(3);
   const Settings settings = NewSettings(Coin() ? Mode::kBackground : Mode::kForeground);
   const char* const names[3] = {"cut short", "with missing rows", "of garbage"};
-  Note(std::string("load a damaged file, ") + names[kind] + ", of" + (kind == 2 ? " nothing" : Cells(settings.rows)));
+  Note(std::string("load a damaged file, ") + names[kind] + ", of" + (kind == 2 ? " nothing" : Describe(settings.rows)));
   switch (kind) {
     case 0: return LoadFile(stage_, CutShortFile(settings));
     case 1: return LoadFile(stage_, MissingRowsFile(settings));

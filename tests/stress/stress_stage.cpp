@@ -78,7 +78,7 @@ std::string Difference(const ShownState& shown, const OperatorModel& model, HWND
   const Fields& fields = model.fields();
   expect(shown.x == fields.x && shown.y == fields.y && shown.delay == fields.delay,
          "fields " + shown.x + "|" + shown.y + "|" + shown.delay);
-  expect(shown.rows == static_cast<int>(model.rows()), std::to_string(shown.rows) + " rows");
+  expect(shown.plan == model.plan(), "plan" + Describe(shown.plan));
   expect(shown.running == model.running(), shown.running ? "running" : "stopped");
   return out.str();
 }
