@@ -486,7 +486,7 @@ void LookupSection(double scale) {
          CallCore(klv::core::kComboItemData, {UnitArgument(Unit::kComboWindowTitle, klv::TypeCode::kComboBox),
                                               IntegerArgument(selected)});
        }},
-      {"ChosenTargetWindow, picked (both above)", [selected] { ChosenTargetWindow(klvtest::kTargetTitle, selected); }},
+      {"ShownTargetWindow, picked (title and pick in one read)", [] { ShownTargetWindow(); }},
       {"child at the point, window without children", [target] { WindowReachedAt(target, 10, 20); }},
       {"child at the point, nested in 10 children", [parent] { WindowReachedAt(parent, 75, 56); }},
   };

@@ -31,9 +31,7 @@ bool HasTitle(uint32_t window, const char* title) {
   return TextsMatch(text, title);
 }
 
-uint32_t ItemData(uint32_t combo, int32_t item) {
-  return CallCore(core::kComboItemData, {UnitArgument(combo, TypeCode::kComboBox), IntegerArgument(item)}).low;
-}
+CommandArgument TitleBox() { return UnitArgument(Unit::kComboWindowTitle, TypeCode::kComboBox); }
 
 int32_t ChosenButton() {
   HeapText text = ReadUnitText(Unit::kComboMouseButton, Property::kComboText);
@@ -62,14 +60,25 @@ void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWi
   BackgroundClick(reached.window, reached.x, reached.y, ChosenButton(), kClickAction);
 }
 
-uint32_t ChosenTargetWindow(const char* title, int32_t selectedItem) {
+uint32_t ChosenTargetWindow(const char* title, uint32_t pickedWindow) {
   if (title == nullptr || title[0] == '\0') return 0;
-  if (selectedItem >= 0) {
-    uint32_t picked = ItemData(Unit::kComboWindowTitle, selectedItem);
-    // A closed window has no title any more, so one call tells both.
-    if (picked != 0 && HasTitle(picked, title)) return picked;
-  }
+  // A closed window has no title any more, so one call tells both.
+  if (pickedWindow != 0 && HasTitle(pickedWindow, title)) return pickedWindow;
   return FindTargetWindow(title);
+}
+
+uint32_t ShownTargetWindow() {
+  uint32_t picked = 0;
+  HeapText title = ResultText(CallCore(core::kComboShownChoice, {TitleBox(), IntegerArgument(Word(&picked))}));
+  return ChosenTargetWindow(title.get(), picked);
+}
+
+uint32_t SelectedTargetWindow() {
+  int32_t selected = ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection);
+  HeapText title = ResultText(CallCore(core::kComboItemText, {TitleBox(), IntegerArgument(selected)}));
+  if (title.empty()) return 0;
+  uint32_t picked = CallCore(core::kComboItemData, {TitleBox(), IntegerArgument(selected)}).low;
+  return ChosenTargetWindow(title.get(), picked);
 }
 
 uint32_t FindTargetWindow(const char* title) {

@@ -1,6 +1,7 @@
 #include "clicker/program_start.h"
 
 #include "clicker/globals.h"
+#include "clicker/run_pace.h"
 #include "clicker/runner.h"
 #include "clicker/runtime_access.h"
 
@@ -8,7 +9,8 @@ namespace klv::clicker {
 namespace {
 
 void ExitRoutine() {
-  RestoreTimerResolution();
+  // The exit may come while a run goes on.
+  GiveBackRunPace();
   ReleaseGlobals();
 }
 

@@ -5,7 +5,10 @@
 #include "clicker/delivery.h"
 #include "clicker/globals.h"
 #include "clicker/precise_wait.h"
+#include "clicker/run_pace.h"
 #include "clicker/system_functions.h"
+#include "clicker/system_numbers.h"
+#include "clicker/target_rights.h"
 #include "clicker/units.h"
 #include "controls/core_commands.h"
 #include "controls/report_list_commands.h"
@@ -22,9 +25,6 @@ namespace {
 // a call to the system at every step).
 uint32_t g_stopSignal = 0;
 std::atomic<bool> g_stopRequested{false};
-// Whether this run raised the system's timer resolution (and owes the one
-// call that restores it).
-bool g_resolutionRaised = false;
 bool g_running = false;
 bool g_stopping = false;
 // The program is ending: no run starts any more.
@@ -32,15 +32,7 @@ bool g_ending = false;
 // How long a pass that finds no rows rests before it reads the count again.
 constexpr int32_t kEmptyPlanRestMs = 5;
 
-int32_t CellInteger(int32_t row, int32_t column) { return TextToInteger(PlanCellText(row, column).get()); }
-
 bool StopRequested() { return g_stopRequested.load(std::memory_order_acquire); }
-
-// For the length of a run the system clock ticks every millisecond, so that
-// the step timer fires on time where the system's default tick is 15.6 ms.
-void RaiseTimerResolution() {
-  if (!g_resolutionRaised) g_resolutionRaised = CallSystem(kTimeBeginPeriod, {1}) == 0;  // TIMERR_NOERROR
-}
 
 void SetRunningButtons(bool running) {
   WriteUnitInteger(Unit::kButtonStart, Property::kDisabled, running ? 1 : 0);
@@ -48,23 +40,16 @@ void SetRunningButtons(bool running) {
 }
 
 // One row: read, click, wait. Returns false when the run was stopped before
-// the click or during the wait. The mode is read once for the lookup and the
-// click together.
+// the click or during the wait. The row's cells come from one state of the
+// plan, the title and the picked window from one state of the title box,
+// and the mode is read once for the lookup and the click together.
 bool RunStep(int32_t row, const WaitTimer& stepTimer) {
-  int32_t x = CellInteger(row, 0);
-  int32_t y = CellInteger(row, 1);
-  int32_t delay = CellInteger(row, 2);
+  PlanStep step = ReadPlanStep(row);
   bool foreground = ForegroundModeChosen();
-  uint32_t target = 0;
-  if (!foreground) {
-    HeapText title = ReadUnitText(Unit::kComboWindowTitle, Property::kComboText);
-    if (!title.empty()) {
-      target = ChosenTargetWindow(title.get(), ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection));
-    }
-  }
+  uint32_t target = foreground ? 0 : ShownTargetWindow();
   if (StopRequested()) return false;
-  DeliverClickInMode(foreground, x, y, target);
-  return PreciseWait(delay, 0, g_stopSignal, &stepTimer) != WaitEnd::kStopped;
+  DeliverClickInMode(foreground, step.x, step.y, target);
+  return PreciseWait(step.delay, 0, g_stopSignal, &stepTimer) != WaitEnd::kStopped;
 }
 
 unsigned long __stdcall RunnerEntry(void*) {
@@ -96,7 +81,7 @@ void EndRunner() {
   }
   JoinRunner(Globals().runnerThread);
   if (!g_running) return;  // a stop nested in the wait has finished the run
-  RestoreTimerResolution();
+  GiveBackRunPace();
   CallSystem(kCloseHandle, {Globals().runnerThread});
   CallSystem(kCloseHandle, {g_stopSignal});
   Globals().runnerThread = 0;
@@ -112,9 +97,12 @@ bool RunActive() { return g_running; }
 void StartRun() {
   if (g_running || g_ending) return;
   if (CountPlanRows() == 0) {
-    CallCore(core::kShowMessageBox, {TextArgument(kConstants.emptyPlanMessage), IntegerArgument(0x1040)});
+    CallCore(core::kShowMessageBox,
+             {TextArgument(kConstants.emptyPlanMessage), IntegerArgument(MessageBoxStyle::kSystemModalInformation)});
     return;
   }
+  // Foreground rows may point at any window: only the background target is checked.
+  if (!ForegroundModeChosen() && RefusedAsElevated(ShownTargetWindow())) return;
   SetRunningButtons(true);
   // A runner without its stop signal could never be stopped, so none starts
   // then. Like a thread that could not be created, this leaves the buttons as
@@ -122,12 +110,12 @@ void StartRun() {
   g_stopSignal = CallSystem(kCreateWaitableTimerA, {0, 1, 0});
   if (g_stopSignal == 0) return;
   g_stopRequested.store(false, std::memory_order_release);
-  RaiseTimerResolution();
+  AskForRunPace();
   uint32_t threadId = 0;
   Globals().runnerThread = CallSystem(kCreateThread, {0, 0, Word(&RunnerEntry), 0, 0, Word(&threadId)});
   g_running = Globals().runnerThread != 0;
   if (!g_running) {
-    RestoreTimerResolution();
+    GiveBackRunPace();
     CallSystem(kCloseHandle, {g_stopSignal});
     g_stopSignal = 0;
   }
@@ -141,12 +129,6 @@ void StopRun() {
 void StopRunForExit() {
   g_ending = true;
   EndRunner();
-}
-
-void RestoreTimerResolution() {
-  if (!g_resolutionRaised) return;
-  CallSystem(kTimeEndPeriod, {1});
-  g_resolutionRaised = false;
 }
 
 // One timer serves every wait of the run: made and closed once, not at
@@ -168,12 +150,10 @@ void RunLoop() {
 void SingleStep() {
   int32_t row = ReadUnitInteger(Unit::kPlanList, Property::kListSelection);
   if (row == -1) return;
-  int32_t x = CellInteger(row, 0);
-  int32_t y = CellInteger(row, 1);
-  int32_t selected = ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection);
-  HeapText title = ResultText(CallCore(
-      core::kComboItemText, {UnitArgument(Unit::kComboWindowTitle, TypeCode::kComboBox), IntegerArgument(selected)}));
-  DeliverClick(x, y, ChosenTargetWindow(title.get(), selected));
+  PlanStep step = ReadPlanStep(row);
+  uint32_t target = SelectedTargetWindow();
+  if (!ForegroundModeChosen() && RefusedAsElevated(target)) return;
+  DeliverClick(step.x, step.y, target);
 }
 
 }  // namespace klv::clicker

@@ -17,8 +17,4 @@ void RunLoop();
 // True while a runner thread exists.
 bool RunActive();
 
-// Gives back the system timer resolution a run raised, if it did; the stop
-// of a run does, and the program's exit, which may come while a run goes on.
-void RestoreTimerResolution();
-
 }  // namespace klv::clicker

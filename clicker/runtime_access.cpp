@@ -124,6 +124,17 @@ HeapText PlanCellText(int32_t row, int32_t column) {
       CallReportList(reportlist::kListCellText, {PlanListArgument(), IntegerArgument(row), IntegerArgument(column)}));
 }
 
+PlanStep ReadPlanStep(int32_t row) {
+  void* cells = reinterpret_cast<void*>(static_cast<uintptr_t>(
+      CallReportList(reportlist::kListRowTexts, {PlanListArgument(), IntegerArgument(row)}).low));
+  auto cell = [cells](uint32_t column) {
+    return column < PointerCount(cells) ? TextToInteger(static_cast<const char*>(PointerAt(cells, column))) : 0;
+  };
+  PlanStep step = {cell(0), cell(1), cell(2)};
+  FreePointerArrayDeep(cells);
+  return step;
+}
+
 HeapText ReadUnitText(uint32_t unitId, int index) {
   return HeapTextAt(static_cast<uint32_t>(Support().ReadProperty(Unit::kMainWindow, unitId, index, -1)));
 }

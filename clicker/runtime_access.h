@@ -82,6 +82,14 @@ HeapText ResultText(const CommandResult& result);
 CommandArgument PlanListArgument();
 int32_t CountPlanRows();
 HeapText PlanCellText(int32_t row, int32_t column);
+// One row's cells as integers, all read from one state of the list (a row
+// outside the rows, or a cell that is not a number, reads as 0).
+struct PlanStep {
+  int32_t x;
+  int32_t y;
+  int32_t delay;
+};
+PlanStep ReadPlanStep(int32_t row);
 
 // Properties of the main window's units.
 HeapText ReadUnitText(uint32_t unitId, int index);

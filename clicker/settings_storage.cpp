@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "clicker/owned_handle.h"
 #include "clicker/runtime_access.h"
 #include "clicker/system_functions.h"
 #include "controls/core_commands.h"
@@ -27,31 +28,11 @@ constexpr uint32_t kReadChunk = 1u << 16;
 constexpr uint32_t kReasonRoom = 512;
 constexpr uint32_t kSystemModalInformation = 4160;
 
-// A file handle, closed when it goes.
-class OwnedFile {
- public:
-  explicit OwnedFile(uint32_t handle) : handle_(handle) {}
-  ~OwnedFile() { Close(); }
-  OwnedFile(const OwnedFile&) = delete;
-  OwnedFile& operator=(const OwnedFile&) = delete;
-  bool ok() const { return handle_ != kInvalidHandle; }
-  uint32_t get() const { return handle_; }
-  bool Close() {
-    if (!ok()) return true;
-    bool closed = CallSystem(kCloseHandle, {handle_}) != 0;
-    handle_ = kInvalidHandle;
-    return closed;
-  }
-
- private:
-  uint32_t handle_;
-};
-
 uint32_t OpenFile(const char* path, uint32_t access, uint32_t creation) {
   return CallSystem(kCreateFileA, {Word(path), access, kShareAll, 0, creation, kAttributeNormal, 0});
 }
 
-bool WriteAll(const OwnedFile& file, const std::string& bytes) {
+bool WriteAll(const OwnedHandle& file, const std::string& bytes) {
   uint32_t written = 0;
   return CallSystem(kWriteFile, {file.get(), Word(bytes.data()), static_cast<uint32_t>(bytes.size()), Word(&written),
                                  0}) != 0 &&
@@ -60,7 +41,7 @@ bool WriteAll(const OwnedFile& file, const std::string& bytes) {
 
 // Writes and flushes the file beside the target; 0 or the error.
 uint32_t WriteSavingFile(const char* saving, const std::string& bytes) {
-  OwnedFile file(OpenFile(saving, kGenericWrite, kCreateAlways));
+  OwnedHandle file(OpenFile(saving, kGenericWrite, kCreateAlways), kInvalidHandle);
   if (!file.ok()) return LastSystemError();
   if (!WriteAll(file, bytes) || CallSystem(kFlushFileBuffers, {file.get()}) == 0) return LastSystemError();
   return file.Close() ? 0 : LastSystemError();
@@ -92,8 +73,9 @@ void PrepareErrorReading() { LastSystemError(); }
 FileRead ReadWholeSettingsFile(const char* path, Access access, std::string* bytes, uint32_t* error) {
   PrepareErrorReading();
   bytes->clear();
-  OwnedFile file(OpenFile(path, access == Access::kToReplace ? kGenericRead | kGenericWrite : kGenericRead,
-                          kOpenExisting));
+  OwnedHandle file(OpenFile(path, access == Access::kToReplace ? kGenericRead | kGenericWrite : kGenericRead,
+                            kOpenExisting),
+                   kInvalidHandle);
   if (!file.ok()) {
     *error = LastSystemError();
     return *error == kErrorFileNotFound ? FileRead::kMissing : FileRead::kFailed;

@@ -22,4 +22,31 @@ namespace MouseEventFlag {
 enum : uint32_t { kLeftDown = 0x0002, kLeftUp = 0x0004, kRightDown = 0x0008, kRightUp = 0x0010 };
 }  // namespace MouseEventFlag
 
+// Message box styles.
+namespace MessageBoxStyle {
+// The information icon, system-modal, one OK button.
+enum : uint32_t { kSystemModalInformation = 0x1040 };
+}  // namespace MessageBoxStyle
+
+// Opting out of the system's throttling of a hidden process.
+namespace PowerThrottling {
+enum : uint32_t {
+  kProcessInformationClass = 4,  // ProcessPowerThrottling
+  kCurrentVersion = 1,
+  kExecutionSpeed = 0x1,
+  kIgnoreTimerResolution = 0x4,
+};
+}  // namespace PowerThrottling
+
+// Reading a process's integrity level.
+namespace ProcessRights {
+enum : uint32_t {
+  kQueryLimitedInformation = 0x1000,  // the right OpenProcess asks for
+  kTokenQuery = 0x0008,
+  kTokenIntegrityLevel = 25,          // the token information class
+  kAccessDenied = 5,                  // the error that tells a higher process
+  kHighIntegrity = 0x3000,            // the level of an elevated process
+};
+}  // namespace ProcessRights
+
 }  // namespace klv::clicker

@@ -230,6 +230,8 @@ class ComboBoxUnit : public UnitObject {
   // Brings the mirror up to date: the shown text and selection, and with
   // items the item texts too. Owner thread.
   void MirrorControl(bool items);
+  // What the mirror's ShownChoice answers, asked of the live window. Owner thread.
+  ComboMirror::Choice LiveChoice() const;
 
  private:
   HWND Build(HWND parent, int childId, RECT rect, DWORD commonStyle);
@@ -312,6 +314,13 @@ void ComboBoxUnit::MirrorControl(bool items) {
     state.itemData.push_back(static_cast<uint32_t>(ask(CB_GETITEMDATA, static_cast<WPARAM>(i), 0)));
   }
   mirror_.Set(state);
+}
+
+ComboMirror::Choice ComboBoxUnit::LiveChoice() const {
+  ComboAsker ask = Direct();
+  ComboMirror::Choice choice{ShownText(ask), static_cast<int32_t>(ask(CB_GETCURSEL, 0, 0)), 0};
+  if (choice.selected >= 0) choice.itemData = static_cast<uint32_t>(ask(CB_GETITEMDATA, static_cast<WPARAM>(choice.selected), 0));
+  return choice;
 }
 
 void ComboBoxUnit::FillItems(HWND combo) {
@@ -574,19 +583,24 @@ LRESULT CALLBACK EditFieldProcedure(HWND edit, UINT message, WPARAM wParam, LPAR
 }
 
 // The combo box named by a command's first argument; the lookup raises the
-// runtime error when the unit is missing. Null for a unit of another type.
+// runtime error when the unit is missing (a combo box whose window is being
+// built anew is not). Null for a unit of another type.
 ComboBoxUnit* ComboUnit(const CommandArguments& arguments) {
   const CommandArgument& combo = arguments.At(0);
   auto* unit = reinterpret_cast<UnitObject*>(
       static_cast<uintptr_t>(Host(HostNotifyCode::kRequireUnitObject, combo.low, combo.high)));
-  auto* comboUnit = dynamic_cast<ComboBoxUnit*>(unit);
-  return comboUnit && comboUnit->hwnd() ? comboUnit : nullptr;
+  return dynamic_cast<ComboBoxUnit*>(unit);
 }
 
+// Null also while the window is being built anew.
 HWND ComboWindow(const CommandArguments& arguments) {
   ComboBoxUnit* unit = ComboUnit(arguments);
   return unit ? unit->hwnd() : nullptr;
 }
+
+// The owner thread asks its live window; any other thread, and the owner
+// while the window is being built anew, reads the mirror.
+bool AsksLiveWindow(const ComboBoxUnit& combo) { return combo.OnOwnerThread() && combo.hwnd() != nullptr; }
 
 }  // namespace
 
@@ -605,7 +619,7 @@ void ComboItemText(CommandResult* result, int count, const CommandArgument* argu
   ComboBoxUnit* combo = ComboUnit(args);
   int32_t index = args.Integer(1, -1);
   std::string text;
-  if (combo) text = combo->OnOwnerThread() ? ItemText({combo->hwnd()}, index) : combo->mirror().Item(index);
+  if (combo) text = AsksLiveWindow(*combo) ? ItemText({combo->hwnd()}, index) : combo->mirror().Item(index);
   SetTextResult(result, CopyText(text.c_str()));
 }
 
@@ -632,12 +646,24 @@ void ComboItemData(CommandResult* result, int count, const CommandArgument* argu
   ComboBoxUnit* combo = ComboUnit(args);
   int32_t item = args.Integer(1, -1);
   uint32_t data = 0;
-  if (combo && !combo->OnOwnerThread()) {
-    data = combo->mirror().ItemData(item);  // the runner asks at every step
+  if (combo && !AsksLiveWindow(*combo)) {
+    data = combo->mirror().ItemData(item);
   } else if (combo && item >= 0 && item < SendMessageA(combo->hwnd(), CB_GETCOUNT, 0, 0)) {
     data = static_cast<uint32_t>(SendMessageA(combo->hwnd(), CB_GETITEMDATA, static_cast<WPARAM>(item), 0));
   }
   SetIntegerResult(result, static_cast<int32_t>(data));
+}
+
+// The runner asks at every step: the shown text, and the picked item's data
+// word of the same moment, so that the two never come from both sides of a
+// change.
+void ComboShownChoice(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  ComboBoxUnit* combo = ComboUnit(args);
+  ComboMirror::Choice choice;
+  if (combo) choice = AsksLiveWindow(*combo) ? combo->LiveChoice() : combo->mirror().ShownChoice();
+  if (auto* place = static_cast<uint32_t*>(const_cast<void*>(args.Pointer(1)))) *place = choice.itemData;
+  SetTextResult(result, CopyText(choice.text.c_str()));
 }
 
 }  // namespace core

@@ -1,5 +1,9 @@
 #include "controls/command_arguments.h"
 
+#include <cstring>
+
+#include "runtime/array_value.h"
+
 namespace klv {
 
 namespace {
@@ -49,6 +53,12 @@ void SetLogicalResult(CommandResult* result, bool value) {
 void SetArrayResult(CommandResult* result, void* array, uint32_t elementType) {
   StorePointer(result, array);
   result->type = elementType | TypeCode::kArrayFlag;
+}
+
+void* NewTextArray(const std::vector<char*>& texts) {
+  void* array = NewArray(static_cast<uint32_t>(texts.size()), sizeof(char*));  // one pointer per text
+  if (!texts.empty()) std::memcpy(ArrayElements(array), texts.data(), texts.size() * sizeof(char*));
+  return array;
 }
 
 void StorePointer(CommandArgument* value, const void* pointer) {

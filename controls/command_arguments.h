@@ -5,6 +5,7 @@
 // Pure: no system headers, so it builds natively for sanitizers and fuzzing.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "runtime/command_values.h"
 
@@ -39,6 +40,8 @@ void SetIntegerResult(CommandResult* result, int32_t value);
 void SetLogicalResult(CommandResult* result, bool value);
 // array: a heap ArrayValue whose elements are of elementType.
 void SetArrayResult(CommandResult* result, void* array, uint32_t elementType);
+// A one-dimensional array holding the heap texts, which it takes over.
+void* NewTextArray(const std::vector<char*>& texts);
 
 // A pointer kept in (or read from) an 8-byte value field: low word first, the
 // high word used only where pointers are 64 bits wide.

@@ -30,6 +30,7 @@ enum CoreCommandNumber {
   kFindText = 19,
   kTextAtAddress = 20,
   kComboItemData = 21,
+  kComboShownChoice = 22,
   kCoreCommandCount  // not a command: the number of commands
 };
 
@@ -56,5 +57,9 @@ void FindText(CommandResult* result, int count, const CommandArgument* arguments
 void TextAtAddress(CommandResult* result, int count, const CommandArgument* arguments);
 // combo box, item index -> the item's 32-bit data; 0 outside the items.
 void ComboItemData(CommandResult* result, int count, const CommandArgument* arguments);
+// combo box, address of a 32-bit place (may be omitted) -> the shown text;
+// the data word of the item selected at that same moment goes to the place
+// (0 with no item selected).
+void ComboShownChoice(CommandResult* result, int count, const CommandArgument* arguments);
 
 }  // namespace klv::core

@@ -45,8 +45,9 @@ constexpr CoreCommandRow kCoreCommandRows[] = {
     {core::kTrimSpaces, core::TrimSpaces},
     {core::kFindText, core::FindText},
     {core::kTextAtAddress, core::TextAtAddress},
-    // Combo box: an item's data.
+    // Combo box: an item's data; the shown text with the picked item's data.
     {core::kComboItemData, core::ComboItemData},
+    {core::kComboShownChoice, core::ComboShownChoice},
 };
 static_assert(std::size(kCoreCommandRows) == core::kCoreCommandCount, "one row per core command");
 static_assert(RowsInNumberOrder(kCoreCommandRows), "core commands out of command-number order");

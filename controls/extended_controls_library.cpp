@@ -1,5 +1,5 @@
 // The extended controls library: five data type slots (the report list is
-// entry 4) and the report list's six commands.
+// entry 4) and the report list's commands.
 #include <iterator>
 
 #include "controls/libraries.h"
@@ -23,6 +23,8 @@ constexpr ReportListCommandRow kReportListCommandRows[] = {
     {reportlist::kListSetCellText, reportlist::ListSetCellText},
     {reportlist::kListInsertRow, reportlist::ListInsertRow},
     {reportlist::kListDeleteAllRows, reportlist::ListDeleteAllRows},
+    // Reading a whole row.
+    {reportlist::kListRowTexts, reportlist::ListRowTexts},
 };
 static_assert(std::size(kReportListCommandRows) == kReportListCommandCount, "one row per report list command");
 static_assert(RowsInNumberOrder(kReportListCommandRows), "report list commands out of command-number order");

@@ -21,7 +21,7 @@ struct CommandRow {
 
 // Command tables, in command-number order.
 extern const std::array<CommandFunction, core::kCoreCommandCount> kCoreCommands;
-constexpr int kReportListCommandCount = 6;
+constexpr int kReportListCommandCount = 7;
 extern const std::array<CommandFunction, kReportListCommandCount> kReportListCommands;
 
 }  // namespace klv

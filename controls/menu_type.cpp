@@ -6,6 +6,7 @@
 #include "controls/core_commands.h"
 #include "controls/host.h"
 #include "controls/type_records.h"
+#include "runtime/control_mirror.h"
 #include "runtime/property_indices.h"
 #include "runtime/unit_object.h"
 #include "runtime/window_registry.h"
@@ -55,7 +56,10 @@ void PopupMenu(CommandResult* result, int count, const CommandArgument* argument
   at.y += 3;
   if (count > 2 && arguments[2].type != 0) at.x = static_cast<int32_t>(arguments[2].low);
   if (count > 3 && arguments[3].type != 0) at.y = static_cast<int32_t>(arguments[3].low);
-  TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, owner->hwnd(), nullptr);
+  {
+    MirrorBatch::Interlude tracking;  // the menu runs a message loop of its own
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, owner->hwnd(), nullptr);
+  }
   DestroyMenu(popup);
 }
 
@@ -64,7 +68,9 @@ void GetWindowHandle(CommandResult* result, int count, const CommandArgument* ar
   if (count < 1) return;
   auto* unit = reinterpret_cast<UnitObject*>(
       static_cast<uintptr_t>(Host(HostNotifyCode::kFindUnitObject, arguments[0].low, arguments[0].high)));
-  result->low = unit ? static_cast<uint32_t>(reinterpret_cast<uintptr_t>(unit->hwnd())) : 0;
+  HWND window = unit ? unit->hwnd() : nullptr;
+  // A window destroyed with its parent, before the unit is released, has no handle any more.
+  result->low = window && IsWindow(window) ? static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)) : 0;
 }
 
 }  // namespace core

@@ -738,7 +738,7 @@ ReportListAccess FindReportList(uint32_t windowId, uint32_t unitId) {
   auto* unit = reinterpret_cast<UnitObject*>(
       static_cast<uintptr_t>(Host(HostNotifyCode::kRequireUnitObject, windowId, unitId)));
   auto* list = dynamic_cast<ReportListUnit*>(unit);
-  if (list == nullptr || list->hwnd() == nullptr) return {};
+  if (list == nullptr) return {};
   return {list->hwnd(), &list->mirror(), list->OnOwnerThread()};
 }
 

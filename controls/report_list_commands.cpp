@@ -38,9 +38,7 @@ namespace reportlist {
 void ListRowCount(CommandResult* result, int count, const CommandArgument* arguments) {
   ReportListAccess list = AccessOf(CommandArguments(count, arguments));
   int32_t rows = 0;
-  if (list.window) {
-    rows = list.onOwnerThread ? list.mirror->CurrentRowCount() : list.mirror->RowCount();
-  }
+  if (list.mirror) rows = list.onOwnerThread ? list.mirror->CurrentRowCount() : list.mirror->RowCount();
   SetIntegerResult(result, rows);
 }
 
@@ -48,7 +46,7 @@ void ListCellText(CommandResult* result, int count, const CommandArgument* argum
   CommandArguments args(count, arguments);
   ReportListAccess list = AccessOf(args);
   int32_t row = args.Integer(1, 0), column = args.Integer(2, 0);
-  if (list.window == nullptr) {
+  if (list.mirror == nullptr) {
     SetTextResult(result, CopyText(""));
   } else if (list.onOwnerThread) {
     SetTextResult(result, CopyText(list.mirror->CurrentCell(row, column).c_str()));
@@ -97,6 +95,20 @@ void ListInsertRow(CommandResult* result, int count, const CommandArgument* argu
 
 void ListDeleteAllRows(CommandResult* result, int count, const CommandArgument* arguments) {
   if (HWND list = ListOf(CommandArguments(count, arguments))) SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+}
+
+// Another thread gets every cell of the row from one state of the mirror,
+// never cells from both sides of a change.
+void ListRowTexts(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  ReportListAccess list = AccessOf(args);
+  int32_t row = args.Integer(1, 0);
+  ListMirror::Row cells;
+  if (list.mirror) cells = list.onOwnerThread ? list.mirror->CurrentRow(row) : list.mirror->RowAt(row);
+  std::vector<char*> texts;
+  texts.reserve(cells.size());
+  for (const std::string& cell : cells) texts.push_back(CopyText(cell.c_str()));
+  SetArrayResult(result, NewTextArray(texts), TypeCode::kText);
 }
 
 }  // namespace reportlist

@@ -1,5 +1,6 @@
-// The six commands of the extended controls library (the report list), in
-// table order. The first argument of each is the report list.
+// The commands of the extended controls library (the report list), in table
+// order; the table is append-only. The first argument of each is the report
+// list.
 #pragma once
 #include "runtime/command_values.h"
 
@@ -12,6 +13,7 @@ enum ReportListCommandNumber {
   kListSetCellText = 3,
   kListInsertRow = 4,
   kListDeleteAllRows = 5,
+  kListRowTexts = 6,
 };
 
 void ListRowCount(CommandResult* result, int count, const CommandArgument* arguments);
@@ -20,5 +22,8 @@ void ListDeleteRow(CommandResult* result, int count, const CommandArgument* argu
 void ListSetCellText(CommandResult* result, int count, const CommandArgument* arguments);
 void ListInsertRow(CommandResult* result, int count, const CommandArgument* arguments);
 void ListDeleteAllRows(CommandResult* result, int count, const CommandArgument* arguments);
+// list, row -> an array of the row's cell texts, column 0 first; no
+// elements for a row outside the rows.
+void ListRowTexts(CommandResult* result, int count, const CommandArgument* arguments);
 
 }  // namespace klv::reportlist

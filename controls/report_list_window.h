@@ -12,13 +12,16 @@
 namespace klv {
 
 struct ReportListAccess {
-  HWND window = nullptr;               // null for a unit of another type
-  const ListMirror* mirror = nullptr;  // set with window
+  // Null for a unit of another type, and for a moment while the list's
+  // window is built anew; the mirror is there all the same.
+  HWND window = nullptr;
+  const ListMirror* mirror = nullptr;  // null for a unit of another type
   bool onOwnerThread = false;          // the calling thread owns the window
 };
 
 // The report list named by window and unit UnitIds. A missing unit raises
-// the runtime's unit error (the call does not return).
+// the runtime's unit error (the call does not return); a list whose window
+// is being built anew is not missing.
 ReportListAccess FindReportList(uint32_t windowId, uint32_t unitId);
 
 }  // namespace klv

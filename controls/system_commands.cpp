@@ -7,6 +7,7 @@
 #include "controls/core_commands.h"
 #include "controls/host.h"
 #include "controls/message_box_seam.h"
+#include "runtime/control_mirror.h"
 #include "runtime/heap.h"
 #include "runtime/text_value.h"
 
@@ -110,6 +111,7 @@ void ShowMessageBox(CommandResult* result, int count, const CommandArgument* arg
   const char* caption = args.Text(2, kDefaultCaption);
   uint32_t style = static_cast<uint32_t>(args.Integer(1));
   if ((style & kSystemModal) == 0) style |= kTaskModal;
+  MirrorBatch::Interlude box;  // the box runs a message loop of its own
   SetIntegerResult(result, ButtonNumber(g_messageBox(message, caption, style)));
 }
 

@@ -14,15 +14,6 @@
 namespace klv::core {
 namespace {
 
-// Text arrays hold one pointer per element.
-constexpr uint32_t kTextElementSize = sizeof(char*);
-
-void* NewTextArray(const std::vector<char*>& texts) {
-  void* array = NewArray(static_cast<uint32_t>(texts.size()), kTextElementSize);
-  if (!texts.empty()) std::memcpy(ArrayElements(array), texts.data(), texts.size() * sizeof(char*));
-  return array;
-}
-
 // How many more pieces SplitText may produce: unlimited, or a count down.
 struct PieceBudget {
   bool limited;

@@ -33,6 +33,7 @@ struct ProgramConstants {
   char saveFailedMessage[sizeof "配置没有保存到 "];
   char savingSuffix[sizeof ".saving"];
   char lineBreak[sizeof "\r\n"];
+  char elevatedTargetMessage[sizeof "目标窗口以管理员身份运行，本程序无法向它发送点击。请以管理员身份运行本程序。"];
 };
 
 inline constexpr ProgramConstants kConstants = {
@@ -63,6 +64,7 @@ inline constexpr ProgramConstants kConstants = {
     "配置没有保存到 ",
     ".saving",
     "\r\n",
+    "目标窗口以管理员身份运行，本程序无法向它发送点击。请以管理员身份运行本程序。",
 };
 
 }  // namespace klv

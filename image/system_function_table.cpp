@@ -80,6 +80,13 @@ constexpr SystemFunctionRow kRows[] = {
     {kWideCharToMultiByte, "kernel32", "WideCharToMultiByte"},
     {kSendMessageA, "user32", "SendMessageA"},
     {kInvalidateRect, "user32", "InvalidateRect"},
+    // A run keeps its pace while the window is hidden.
+    {kGetCurrentProcess, "kernel32", "GetCurrentProcess"},
+    {kSetProcessInformation, "kernel32", "SetProcessInformation"},
+    // The integrity level of the target's process and of this one.
+    {kOpenProcess, "kernel32", "OpenProcess"},
+    {kOpenProcessToken, "advapi32.dll", "OpenProcessToken"},
+    {kGetTokenInformation, "advapi32.dll", "GetTokenInformation"},
 };
 static_assert(std::size(kRows) == kSystemFunctionEntries, "one row per system function");
 static_assert(RowsInNumberOrder(kRows), "system functions out of entry-number order");

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "runtime/control_mirror.h"
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/system_binding.h"
@@ -195,6 +196,7 @@ void RunMessageLoop() {
 }
 
 void ProcessPendingMessages() {
+  MirrorBatch::Interlude pumping;  // a handler that pumps holds no changes back meanwhile
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
     if (message.message == WM_QUIT) return;

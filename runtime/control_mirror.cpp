@@ -12,15 +12,29 @@ thread_local std::vector<MirrorBatch::Member*> t_drafted;
 
 bool Holds(size_t size, int32_t index) { return index >= 0 && static_cast<size_t>(index) < size; }
 
+void PublishDrafted() {
+  std::vector<MirrorBatch::Member*> drafted;
+  drafted.swap(t_drafted);
+  for (MirrorBatch::Member* member : drafted) member->Publish();
+}
+
 }  // namespace
 
 void MirrorBatch::Open() { ++t_batchDepth; }
 
 void MirrorBatch::Close() {
   if (t_batchDepth == 0 || --t_batchDepth > 0) return;
-  std::vector<Member*> drafted;
-  drafted.swap(t_drafted);
-  for (Member* member : drafted) member->Publish();
+  PublishDrafted();
+}
+
+MirrorBatch::Interlude::Interlude() : depth_(t_batchDepth) {
+  t_batchDepth = 0;
+  PublishDrafted();
+}
+
+MirrorBatch::Interlude::~Interlude() {
+  PublishDrafted();  // a batch left open inside the loop does not carry over
+  t_batchDepth = depth_;
 }
 
 bool MirrorBatch::IsOpen() { return t_batchDepth > 0; }
@@ -83,6 +97,12 @@ const std::string& ListMirror::CurrentCell(int32_t row, int32_t column) const {
   return Holds(cells.size(), column) ? cells[static_cast<size_t>(column)] : kNone;
 }
 
+const ListMirror::Row& ListMirror::CurrentRow(int32_t row) const {
+  static const Row kNone;
+  const State& s = state_.Current();
+  return Holds(s.rows.size(), row) ? s.rows[static_cast<size_t>(row)] : kNone;
+}
+
 int32_t ListMirror::RowCount() const {
   return state_.Read([](const State& s) { return static_cast<int32_t>(s.rows.size()); });
 }
@@ -125,6 +145,13 @@ bool ComboMirror::SetShown(const std::string& text, int32_t selected) {
 
 ComboMirror::State ComboMirror::Snapshot() const {
   return state_.Read([](const State& s) { return s; });
+}
+
+ComboMirror::Choice ComboMirror::ShownChoice() const {
+  return state_.Read([](const State& s) {
+    uint32_t data = Holds(s.itemData.size(), s.selected) ? s.itemData[static_cast<size_t>(s.selected)] : 0u;
+    return Choice{s.text, s.selected, data};
+  });
 }
 
 std::string ComboMirror::Text() const {

@@ -29,6 +29,32 @@ class MirrorBatch {
   static void Close();
   static bool IsOpen();
 
+  // Open for the life of the object.
+  class Scope {
+   public:
+    Scope() { Open(); }
+    ~Scope() { Close(); }
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+  };
+
+  // Around a nested message loop (a message box, a pop-up menu, pumping
+  // while a thread ends): what the open batch has drafted is published at
+  // once, changes made while the loop runs (by the handlers it dispatches)
+  // are published as they are made, and a new batch opens when the loop
+  // returns. A handler's batch never holds the operator's changes back for
+  // as long as a box stays up.
+  class Interlude {
+   public:
+    Interlude();
+    ~Interlude();
+    Interlude(const Interlude&) = delete;
+    Interlude& operator=(const Interlude&) = delete;
+
+   private:
+    int depth_;
+  };
+
   // A mirror with a draft of its own to publish when the batch closes.
   class Member {
    public:
@@ -103,6 +129,7 @@ class ListMirror {
   // message to it for every cell.
   int32_t CurrentRowCount() const;
   const std::string& CurrentCell(int32_t row, int32_t column) const;
+  const Row& CurrentRow(int32_t row) const;  // no cells for a row outside the rows
   int32_t CurrentSelected() const { return state_.Current().selected; }
 
   // Readers, on any thread. A missing row or column reads as the empty text.
@@ -139,8 +166,16 @@ class ComboMirror {
   // Writer: the shown text and selection, the items kept. Same answer.
   bool SetShown(const std::string& text, int32_t selected);
 
+  // The shown text with the selected item and its data word, of one moment.
+  struct Choice {
+    std::string text;
+    int32_t selected = -1;
+    uint32_t itemData = 0;  // 0 with no item selected
+  };
+
   // Readers, on any thread.
   State Snapshot() const;
+  Choice ShownChoice() const;
   std::string Text() const;
   int32_t Selected() const;
   // The item's text; the empty text for an index outside the items.

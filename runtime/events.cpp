@@ -55,11 +55,13 @@ bool DispatchEvent(EventNotice* notice) {
   if (handler == nullptr) return false;
   EventSource previous = g_source;
   g_source = {notice->windowId, notice->unitId ? notice->unitId : window->units[0].description.unitId};
-  // What the handler changes in the controls reaches other threads' view of
-  // them when it returns, all together.
-  MirrorBatch::Open();
-  HandlerResult result = handler(notice->arguments, static_cast<int>(notice->argumentCount > 5 ? 5 : notice->argumentCount));
-  MirrorBatch::Close();
+  HandlerResult result = {false, 0};
+  {
+    // What the handler changes in the controls reaches other threads' view
+    // of them when it returns, all together.
+    MirrorBatch::Scope batch;
+    result = handler(notice->arguments, static_cast<int>(notice->argumentCount > 5 ? 5 : notice->argumentCount));
+  }
   if (result.hasValue) {
     notice->hasResult = 1;
     notice->result = result.value;

@@ -22,6 +22,8 @@ struct SystemFunctionTables {
   std::vector<const char*> exportNames;
   std::vector<void*> boundAddresses;    // written with one store each: 0 or the final address
   std::vector<HMODULE> boundModules;
+  // Optional entries found missing once: not looked for again.
+  std::vector<uint8_t> absent;
 };
 
 SystemFunctionTables g_tables;
@@ -68,22 +70,27 @@ HMODULE LoadNamedLibrary(const char* library) {
   return module;
 }
 
-}  // namespace
+// Binds entry n on its first call. An entry that cannot be bound is the
+// runtime error, unless it may be missing: then it is noted as absent and
+// the answer is null, now and on every later call.
+// Binding is invisible to the caller: the thread's last error stays what the
+// call before left (the first call of GetLastError through the table would
+// otherwise answer the binding's own failed library loads).
+class LastErrorKept {
+ public:
+  LastErrorKept() : error_(GetLastError()) {}
+  ~LastErrorKept() { SetLastError(error_); }
+  LastErrorKept(const LastErrorKept&) = delete;
+  LastErrorKept& operator=(const LastErrorKept&) = delete;
 
-void InitSystemFunctionTables(const ProgramImageHeader* image) {
-  uint32_t count = image ? image->systemFunctionCount : 0;
-  g_tables.libraryTexts.assign(count, nullptr);
-  g_tables.exportNames.assign(count, nullptr);
-  g_tables.boundAddresses.assign(count, nullptr);
-  g_tables.boundModules.assign(count, nullptr);
-  for (uint32_t i = 0; i < count; ++i) {
-    g_tables.libraryTexts[i] = image->libraryNames[i];
-    g_tables.exportNames[i] = image->functionNames[i];
-  }
-}
+ private:
+  DWORD error_;
+};
 
-void* ResolveSystemFunction(int n) {
+void* Bind(int n, bool mayBeMissing) {
   if (CacheSlot(n) && g_tables.boundAddresses[n] != nullptr) return g_tables.boundAddresses[n];
+  if (mayBeMissing && CacheSlot(n) && g_tables.absent[n]) return nullptr;
+  LastErrorKept lastError;
   const char* library = LibraryText(n);
   const char* exportName = ExportName(n);
   void* address = nullptr;
@@ -97,7 +104,9 @@ void* ResolveSystemFunction(int n) {
   }
   if (address == nullptr) {
     if (module) FreeLibrary(module);
-    ReportUnbindable(library, exportName);
+    if (!mayBeMissing) ReportUnbindable(library, exportName);
+    if (CacheSlot(n)) g_tables.absent[n] = 1;
+    return nullptr;
   }
   if (CacheSlot(n)) {
     g_tables.boundModules[n] = module;
@@ -106,12 +115,29 @@ void* ResolveSystemFunction(int n) {
   return address;
 }
 
+}  // namespace
+
+void InitSystemFunctionTables(const ProgramImageHeader* image) {
+  uint32_t count = image ? image->systemFunctionCount : 0;
+  g_tables.libraryTexts.assign(count, nullptr);
+  g_tables.exportNames.assign(count, nullptr);
+  g_tables.boundAddresses.assign(count, nullptr);
+  g_tables.boundModules.assign(count, nullptr);
+  g_tables.absent.assign(count, 0);
+  for (uint32_t i = 0; i < count; ++i) {
+    g_tables.libraryTexts[i] = image->libraryNames[i];
+    g_tables.exportNames[i] = image->functionNames[i];
+  }
+}
+
+void* ResolveSystemFunction(int n) { return Bind(n, false); }
+
 uint32_t CallSystemFunction(int number, int argumentCount, const uint32_t* arguments) {
   const SystemFunctionThunk* thunk = SystemFunctionThunkFor(number);
   if (thunk == nullptr) ReportUnbindable(LibraryText(number), ExportName(number));
-  void* address = ResolveSystemFunction(number);
+  void* address = Bind(number, thunk->optional());
   if (argumentCount != thunk->argumentCount) RaiseRuntimeError(6);
-  return thunk->invoke(address, arguments);
+  return address ? thunk->invoke(address, arguments) : 0;
 }
 
 void ReleaseSystemFunctions() {
@@ -123,5 +149,13 @@ void ReleaseSystemFunctions() {
 
 void* BoundSystemAddress(int number) { return CacheSlot(number) ? g_tables.boundAddresses[number] : nullptr; }
 HMODULE BoundSystemModule(int number) { return CacheSlot(number) ? g_tables.boundModules[number] : nullptr; }
+
+void ForgetSystemFunction(int number) {
+  if (!CacheSlot(number)) return;
+  if (HMODULE module = g_tables.boundModules[number]) FreeLibrary(module);
+  g_tables.boundModules[number] = nullptr;
+  g_tables.boundAddresses[number] = nullptr;
+  g_tables.absent[number] = 0;
+}
 
 }  // namespace klv

@@ -17,7 +17,9 @@ void InitSystemFunctionTables(const ProgramImageHeader* image);
 // the library or the export cannot be found.
 void* ResolveSystemFunction(int number);
 // The support entry: the argument count must match the entry's prototype, or
-// the call is runtime error 6 (the stack would not balance).
+// the call is runtime error 6 (the stack would not balance). An optional
+// entry (a function of a later Windows than the oldest supported) that the
+// system lacks is not called: the answer is 0.
 uint32_t CallSystemFunction(int number, int argumentCount, const uint32_t* arguments);
 // Shut-down: every held module is released and the tables emptied.
 void ReleaseSystemFunctions();
@@ -25,5 +27,8 @@ void ReleaseSystemFunctions();
 // Inspection for tests.
 void* BoundSystemAddress(int number);
 HMODULE BoundSystemModule(int number);
+// Forgets entry n's binding (its module released), so that its next call
+// binds it anew, as on a fresh start; for tests of a system without it.
+void ForgetSystemFunction(int number);
 
 }  // namespace klv

@@ -63,6 +63,14 @@ enum SystemFunction : int {
   kWideCharToMultiByte = 47,
   kSendMessageA = 48,
   kInvalidateRect = 49,
+  // A run keeps its pace while the window is hidden: the process opts out of
+  // the system's throttling for the length of the run.
+  kGetCurrentProcess = 50,
+  kSetProcessInformation = 51,
+  // An elevated target is named before a run or a single step.
+  kOpenProcess = 52,
+  kOpenProcessToken = 53,
+  kGetTokenInformation = 54,
   kSystemFunctionCount             // not an entry: the number of entries
 };
 

@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "runtime/control_mirror.h"
 #include "runtime/numbered_table.h"
 
 namespace klv {
@@ -45,9 +46,46 @@ uint32_t Invoke(void* address, const uint32_t* arguments) {
   return InvokeWith<R, A...>(address, arguments, std::index_sequence_for<A...>{});
 }
 
+// A function that runs a message loop of its own until it returns (a message
+// box): the calling handler's mirror changes are published first.
 template <typename R, typename... A>
-constexpr SystemFunctionThunk Thunk() {
-  return {static_cast<int>(sizeof...(A)), &Invoke<R, A...>};
+uint32_t InvokeNested(void* address, const uint32_t* arguments) {
+  MirrorBatch::Interlude loop;
+  return Invoke<R, A...>(address, arguments);
+}
+
+// The prototype of a function as the system headers declare it. The build
+// targets the oldest supported Windows (WINVER), whose headers declare only
+// the functions it has: an entry marked Declared that needs a later Windows
+// does not compile.
+template <typename Function>
+struct Prototype;
+template <typename R, typename... A>
+struct Prototype<R WINAPI(A...)> {
+  static constexpr int kWords = static_cast<int>(sizeof...(A));
+  static constexpr SystemFunctionThunk Plain() { return {kWords, &Invoke<R, A...>}; }
+  static constexpr SystemFunctionThunk NestedLoop() { return {kWords, &InvokeNested<R, A...>}; }
+};
+
+template <typename Function>
+constexpr SystemFunctionThunk Declared() {
+  return Prototype<Function>::Plain();
+}
+template <typename Function>
+constexpr SystemFunctionThunk DeclaredNestedLoop() {
+  return Prototype<Function>::NestedLoop();
+}
+// Declared, with arguments the caller passes otherwise (a structure by value).
+template <typename Function>
+constexpr SystemFunctionThunk DeclaredWith(int words, uint32_t (*invoke)(void*, const uint32_t*)) {
+  return {words, invoke};
+}
+// A function of a later Windows than the build targets, with its prototype
+// written out here: optional.
+template <WindowsRelease Since, typename R, typename... A>
+constexpr SystemFunctionThunk Newer() {
+  static_assert(Since != kOldestSupportedWindows, "a function every supported Windows has is Declared");
+  return {static_cast<int>(sizeof...(A)), &Invoke<R, A...>, Since};
 }
 
 // WindowFromPoint takes its POINT by value: the caller passes its two
@@ -74,68 +112,75 @@ struct ThunkRow {
 
 constexpr ThunkRow kThunkRows[] = {
     // Stopping a thread.
-    {kTerminateThread, Thunk<BOOL, HANDLE, DWORD>()},
+    {kTerminateThread, Declared<decltype(::TerminateThread)>()},
     // Clicking: the target window, the cursor and the mouse messages.
-    {kFindWindowExA, Thunk<HWND, HWND, HWND, LPCSTR, LPCSTR>()},
-    {kMouseEvent, Thunk<void, DWORD, DWORD, DWORD, DWORD, ULONG_PTR>()},
-    {kGetCursorPos, Thunk<BOOL, LPPOINT>()},
-    {kClientToScreen, Thunk<BOOL, HWND, LPPOINT>()},
-    {kSetCursorPos, Thunk<BOOL, int, int>()},
-    {kGetDesktopWindow, Thunk<HWND>()},
-    {kPostMessageA, Thunk<BOOL, HWND, UINT, WPARAM, LPARAM>()},
+    {kFindWindowExA, Declared<decltype(::FindWindowExA)>()},
+    {kMouseEvent, Declared<decltype(::mouse_event)>()},
+    {kGetCursorPos, Declared<decltype(::GetCursorPos)>()},
+    {kClientToScreen, Declared<decltype(::ClientToScreen)>()},
+    {kSetCursorPos, Declared<decltype(::SetCursorPos)>()},
+    {kGetDesktopWindow, Declared<decltype(::GetDesktopWindow)>()},
+    {kPostMessageA, Declared<decltype(::PostMessageA)>()},
     // Looking at a window.
-    {kGetWindowLongA, Thunk<LONG, HWND, int>()},
-    {kGetWindowTextA, Thunk<int, HWND, LPSTR, int>()},
-    {kGetParent, Thunk<HWND, HWND>()},
+    {kGetWindowLongA, Declared<decltype(::GetWindowLongA)>()},
+    {kGetWindowTextA, Declared<decltype(::GetWindowTextA)>()},
+    {kGetParent, Declared<decltype(::GetParent)>()},
     // The runner thread and its waits.
-    {kCreateThread, Thunk<HANDLE, LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD, LPDWORD>()},
-    {kCreateWaitableTimerA, Thunk<HANDLE, LPSECURITY_ATTRIBUTES, BOOL, LPCSTR>()},
-    {kSetWaitableTimer, Thunk<BOOL, HANDLE, const LARGE_INTEGER*, LONG, PTIMERAPCROUTINE, LPVOID, BOOL>()},
-    {kMsgWaitForMultipleObjects, Thunk<DWORD, DWORD, const HANDLE*, BOOL, DWORD, DWORD>()},
-    {kCloseHandle, Thunk<BOOL, HANDLE>()},
+    {kCreateThread, Declared<decltype(::CreateThread)>()},
+    {kCreateWaitableTimerA, Declared<decltype(::CreateWaitableTimerA)>()},
+    {kSetWaitableTimer, Declared<decltype(::SetWaitableTimer)>()},
+    {kMsgWaitForMultipleObjects, Declared<decltype(::MsgWaitForMultipleObjects)>()},
+    {kCloseHandle, Declared<decltype(::CloseHandle)>()},
     // Hotkeys and the replaced window procedure.
-    {kUnregisterHotKey, Thunk<BOOL, HWND, int>()},
-    {kRegisterHotKey, Thunk<BOOL, HWND, int, UINT, UINT>()},
-    {kSetWindowLongA, Thunk<LONG, HWND, int, LONG>()},
+    {kUnregisterHotKey, Declared<decltype(::UnregisterHotKey)>()},
+    {kRegisterHotKey, Declared<decltype(::RegisterHotKey)>()},
+    {kSetWindowLongA, Declared<decltype(::SetWindowLongA)>()},
     // Listing the top-level windows.
-    {kGetCurrentProcessId, Thunk<DWORD>()},
-    {kEnumWindows, Thunk<BOOL, WNDENUMPROC, LPARAM>()},
-    {kGetWindowThreadProcessId, Thunk<DWORD, HWND, LPDWORD>()},
-    {kGetClassNameA, Thunk<int, HWND, LPSTR, int>()},
-    {kIsWindowVisible, Thunk<BOOL, HWND>()},
+    {kGetCurrentProcessId, Declared<decltype(::GetCurrentProcessId)>()},
+    {kEnumWindows, Declared<decltype(::EnumWindows)>()},
+    {kGetWindowThreadProcessId, Declared<decltype(::GetWindowThreadProcessId)>()},
+    {kGetClassNameA, Declared<decltype(::GetClassNameA)>()},
+    {kIsWindowVisible, Declared<decltype(::IsWindowVisible)>()},
     // Telling the operator; passing messages on.
-    {kMessageBoxA, Thunk<int, HWND, LPCSTR, LPCSTR, UINT>()},
-    {kCallWindowProcA, Thunk<LRESULT, WNDPROC, HWND, UINT, WPARAM, LPARAM>()},
+    {kMessageBoxA, DeclaredNestedLoop<decltype(::MessageBoxA)>()},
+    {kCallWindowProcA, Declared<decltype(::CallWindowProcA)>()},
     // Capturing a point: the window under the cursor.
-    {kFindWindowA, Thunk<HWND, LPCSTR, LPCSTR>()},
-    {kGetWindowRect, Thunk<BOOL, HWND, LPRECT>()},
-    {kWindowFromPoint, {2, &InvokeWindowFromPoint}},
-    {kGetFocus, Thunk<HWND>()},
+    {kFindWindowA, Declared<decltype(::FindWindowA)>()},
+    {kGetWindowRect, Declared<decltype(::GetWindowRect)>()},
+    {kWindowFromPoint, DeclaredWith<decltype(::WindowFromPoint)>(2, &InvokeWindowFromPoint)},
+    {kGetFocus, Declared<decltype(::GetFocus)>()},
     // The settings file.
-    {kGetPrivateProfileStringA, Thunk<DWORD, LPCSTR, LPCSTR, LPCSTR, LPSTR, DWORD, LPCSTR>()},
+    {kGetPrivateProfileStringA, Declared<decltype(::GetPrivateProfileStringA)>()},
     // The window a background click reaches; the top-level window of a captured point.
-    {kChildWindowFromPointEx, {4, &InvokeChildWindowFromPointEx}},
-    {kMapWindowPoints, Thunk<int, HWND, HWND, LPPOINT, UINT>()},
-    {kGetAncestor, Thunk<HWND, HWND, UINT>()},
-    {kGetWindow, Thunk<HWND, HWND, UINT>()},
+    {kChildWindowFromPointEx, DeclaredWith<decltype(::ChildWindowFromPointEx)>(4, &InvokeChildWindowFromPointEx)},
+    {kMapWindowPoints, Declared<decltype(::MapWindowPoints)>()},
+    {kGetAncestor, Declared<decltype(::GetAncestor)>()},
+    {kGetWindow, Declared<decltype(::GetWindow)>()},
     // A run's timer resolution and its high-resolution step timer.
-    {kTimeBeginPeriod, Thunk<UINT, UINT>()},
-    {kTimeEndPeriod, Thunk<UINT, UINT>()},
-    {kCreateWaitableTimerExW, Thunk<HANDLE, LPSECURITY_ATTRIBUTES, LPCWSTR, DWORD, DWORD>()},
+    {kTimeBeginPeriod, Declared<decltype(::timeBeginPeriod)>()},
+    {kTimeEndPeriod, Declared<decltype(::timeEndPeriod)>()},
+    {kCreateWaitableTimerExW, Declared<decltype(::CreateWaitableTimerExW)>()},
     // The settings file read and written in one piece, its failures told, and
     // the plan list's drawing paused while a plan is loaded.
-    {kCreateFileA, Thunk<HANDLE, LPCSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE>()},
-    {kReadFile, Thunk<BOOL, HANDLE, LPVOID, DWORD, LPDWORD, LPOVERLAPPED>()},
-    {kWriteFile, Thunk<BOOL, HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED>()},
-    {kFlushFileBuffers, Thunk<BOOL, HANDLE>()},
-    {kMoveFileExA, Thunk<BOOL, LPCSTR, LPCSTR, DWORD>()},
-    {kDeleteFileA, Thunk<BOOL, LPCSTR>()},
-    {kGetLastError, Thunk<DWORD>()},
-    {kFormatMessageA, Thunk<DWORD, DWORD, LPCVOID, DWORD, DWORD, LPSTR, DWORD, va_list*>()},
-    {kMultiByteToWideChar, Thunk<int, UINT, DWORD, LPCSTR, int, LPWSTR, int>()},
-    {kWideCharToMultiByte, Thunk<int, UINT, DWORD, LPCWSTR, int, LPSTR, int, LPCSTR, LPBOOL>()},
-    {kSendMessageA, Thunk<LRESULT, HWND, UINT, WPARAM, LPARAM>()},
-    {kInvalidateRect, Thunk<BOOL, HWND, const RECT*, BOOL>()},
+    {kCreateFileA, Declared<decltype(::CreateFileA)>()},
+    {kReadFile, Declared<decltype(::ReadFile)>()},
+    {kWriteFile, Declared<decltype(::WriteFile)>()},
+    {kFlushFileBuffers, Declared<decltype(::FlushFileBuffers)>()},
+    {kMoveFileExA, Declared<decltype(::MoveFileExA)>()},
+    {kDeleteFileA, Declared<decltype(::DeleteFileA)>()},
+    {kGetLastError, Declared<decltype(::GetLastError)>()},
+    {kFormatMessageA, Declared<decltype(::FormatMessageA)>()},
+    {kMultiByteToWideChar, Declared<decltype(::MultiByteToWideChar)>()},
+    {kWideCharToMultiByte, Declared<decltype(::WideCharToMultiByte)>()},
+    {kSendMessageA, Declared<decltype(::SendMessageA)>()},
+    {kInvalidateRect, Declared<decltype(::InvalidateRect)>()},
+    // A run keeps its pace while the window is hidden.
+    {kGetCurrentProcess, Declared<decltype(::GetCurrentProcess)>()},
+    {kSetProcessInformation, Newer<WindowsRelease::kWindows8, BOOL, HANDLE, int, LPVOID, DWORD>()},
+    // The integrity level of the target's process and of this one.
+    {kOpenProcess, Declared<decltype(::OpenProcess)>()},
+    {kOpenProcessToken, Declared<decltype(::OpenProcessToken)>()},
+    {kGetTokenInformation, Declared<decltype(::GetTokenInformation)>()},
 };
 static_assert(std::size(kThunkRows) == kSystemFunctionCount, "one prototype per system function");
 static_assert(RowsInNumberOrder(kThunkRows), "prototypes out of entry-number order");

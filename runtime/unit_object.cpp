@@ -20,24 +20,23 @@ WindowTable<UnitObject*>& UnitsByWindow() {
 UnitObject::~UnitObject() { DestroyOwnWindow(); }
 
 void UnitObject::AttachWindow(HWND window) {
-  hwnd_ = window;
   if (window) {
-    ownerThread_ = GetWindowThreadProcessId(window, nullptr);
+    ownerThread_.store(GetWindowThreadProcessId(window, nullptr), std::memory_order_relaxed);
     UnitsByWindow().Set(window, this);
   }
+  hwnd_.store(window, std::memory_order_release);
 }
 
 void UnitObject::DestroyOwnWindow() {
-  if (hwnd_ == nullptr) return;
-  HWND window = hwnd_;
-  hwnd_ = nullptr;
+  HWND window = hwnd_.exchange(nullptr, std::memory_order_acq_rel);
+  if (window == nullptr) return;
   UnitsByWindow().RemoveIfHeld(window, this);
   if (IsWindow(window)) DestroyWindow(window);
 }
 
 void UnitObject::DetachWindow() {
-  if (hwnd_) UnitsByWindow().RemoveIfHeld(hwnd_, this);
-  hwnd_ = nullptr;
+  HWND window = hwnd_.exchange(nullptr, std::memory_order_acq_rel);
+  if (window) UnitsByWindow().RemoveIfHeld(window, this);
 }
 
 UnitObject* UnitObject::FromWindow(HWND window) {

@@ -5,11 +5,11 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
-
-#include <initializer_list>
 
 #include "runtime/program_image.h"
 #include "runtime/support_entries.h"
@@ -93,11 +93,13 @@ class UnitObject {
 
   uint32_t windowId() const { return windowId_; }
   uint32_t unitId() const { return unitId_; }
-  // The unit's system window (a windowless type still has its own helper window).
-  HWND hwnd() const { return hwnd_; }
+  // The unit's system window (a windowless type still has its own helper
+  // window); null while the window is being built anew. Another thread may
+  // ask while the owner rebuilds it, so the handle is atomic.
+  HWND hwnd() const { return hwnd_.load(std::memory_order_acquire); }
   // True on the thread that owns the system window. Any other thread that
   // asks the window something waits until this one answers.
-  bool OnOwnerThread() const { return GetCurrentThreadId() == ownerThread_; }
+  bool OnOwnerThread() const { return GetCurrentThreadId() == ownerThread_.load(std::memory_order_relaxed); }
 
   // Type property k (the property index minus 8). Reading fills *out;
   // writing returns 1 when the unit must be laid out again (its system window
@@ -135,8 +137,8 @@ class UnitObject {
  private:
   uint32_t windowId_;
   uint32_t unitId_;
-  HWND hwnd_ = nullptr;
-  DWORD ownerThread_ = 0;
+  std::atomic<HWND> hwnd_{nullptr};
+  std::atomic<DWORD> ownerThread_{0};
 };
 
 // Operations handed out by a type's interface function.

@@ -193,8 +193,11 @@ uint32_t WindowHostNotify(int code, uint32_t first, uint32_t second) {
     case HostNotifyCode::kRequireUnitObject: {
       LiveWindow* window = FindWindowDescription(first);
       LiveUnit* unit = window ? FindUnit(*window, second) : nullptr;
+      // A loaded unit has its object from creation until its window is
+      // destroyed. Its system window may be missing for a moment, while the
+      // owner thread builds it anew: the unit is not missing then, and a
+      // command asked from another thread answers from the unit's mirror.
       UnitObject* object = unit ? unit->object : nullptr;
-      if (object && (object->hwnd() == nullptr || !IsWindow(object->hwnd()))) object = nullptr;
       if (object == nullptr && code == HostNotifyCode::kRequireUnitObject) {
         ReportRuntimeError("指定窗口或窗口组件不存在或尚未载入", 0);
       }

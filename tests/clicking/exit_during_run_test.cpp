@@ -40,11 +40,12 @@ TEST(ExitDuringRun, ClosingTheWindowWhileRunningEndsTheProgramWithCodeZero) {
   DeleteFileA(settings.c_str());
 }
 
-// The same program with its timer calls logged: a quit while a run goes on
-// gives back the timer resolution the run raised, exactly once.
-TEST(ExitDuringRun, QuittingWhileRunningRestoresTheTimerResolutionOnce) {
+// The same program with its pace calls logged: a quit while a run goes on
+// gives back the timer resolution the run raised and hands its throttling
+// back to the system, each exactly once.
+TEST(ExitDuringRun, QuittingWhileRunningGivesBackWhatTheRunAskedOnce) {
   std::string settings = ProgramFolder() + "\\Marrowfen.ini";
-  std::string log = ProgramFolder() + "\\timer_calls.log";
+  std::string log = ProgramFolder() + "\\pace_calls.log";
   WriteWholeFile(settings, kSettings);
   DeleteFileA(log.c_str());
   {
@@ -58,7 +59,8 @@ TEST(ExitDuringRun, QuittingWhileRunningRestoresTheTimerResolutionOnce) {
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, program.Wait(15000));
   }
-  EXPECT_EQ("timeBeginPeriod 1\ntimeEndPeriod 1\n", ReadWholeFile(log));
+  EXPECT_EQ("timeBeginPeriod 1\nSetProcessInformation 5 0\ntimeEndPeriod 1\nSetProcessInformation 0 0\n",
+            ReadWholeFile(log));
   DeleteFileA(settings.c_str());
   DeleteFileA(log.c_str());
 }

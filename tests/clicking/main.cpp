@@ -5,11 +5,14 @@
 
 #include "tests/clicking/target_log.h"
 #include "tests/support/klikvane_session.h"
-#include "tests/support/timer_call_watch.h"
+#include "tests/support/integrity_fakes.h"
+#include "tests/support/pace_call_watch.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  klvtest::WatchTimerCalls();  // before the runtime binds the timer functions
+  // Before the runtime binds the functions they watch.
+  klvtest::WatchPaceCalls();
+  klvtest::InterceptIntegrityReads();
   klvtest::StartKlikvaneInProcess();
   klvtest::Target();
   return RUN_ALL_TESTS();

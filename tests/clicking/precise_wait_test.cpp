@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "clicker/precise_wait.h"
-#include "tests/support/timer_call_watch.h"
+#include "tests/support/pace_call_watch.h"
 
 namespace klvtest {
 namespace {
@@ -129,7 +129,7 @@ TEST(PreciseWait, TheStopSignalEndsAWaitInProgressOrOneNotYetBegun) {
 }
 
 TEST(PreciseWait, ASystemRefusingHighResolutionTimersGivesAPlainTimerThatStillWaits) {
-  klvtest::TimerCalls before = klvtest::CountedTimerCalls();
+  klvtest::PaceCalls before = klvtest::CountedPaceCalls();
   klvtest::RefuseHighResolutionTimers(true);
   ReferenceTimer sameDueTime(300), minute(60000);
   WaitEnd end = PreciseWait(300);
@@ -137,13 +137,13 @@ TEST(PreciseWait, ASystemRefusingHighResolutionTimersGivesAPlainTimerThatStillWa
   EXPECT_EQ(WaitEnd::kElapsed, end);
   EXPECT_TRUE(sameDueTime.fired());
   EXPECT_FALSE(minute.fired());
-  klvtest::TimerCalls refused = klvtest::CountedTimerCalls();
+  klvtest::PaceCalls refused = klvtest::CountedPaceCalls();
   EXPECT_EQ(1, refused.refused - before.refused);
   EXPECT_EQ(1, refused.plainTimers - before.plainTimers);
   EXPECT_EQ(0, refused.highResolution - before.highResolution);
   // Where the system offers it, the wait's timer is a high-resolution one.
   EXPECT_EQ(WaitEnd::kElapsed, PreciseWait(1));
-  klvtest::TimerCalls offered = klvtest::CountedTimerCalls();
+  klvtest::PaceCalls offered = klvtest::CountedPaceCalls();
   EXPECT_EQ(1, offered.highResolution - refused.highResolution);
   EXPECT_EQ(0, offered.plainTimers - refused.plainTimers);
 }

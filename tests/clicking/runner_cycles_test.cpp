@@ -11,7 +11,7 @@
 #include "tests/clicking/clicking_fixture.h"
 #include "tests/clicking/runner_watch.h"
 #include "tests/support/process_footprint.h"
-#include "tests/support/timer_call_watch.h"
+#include "tests/support/pace_call_watch.h"
 
 namespace klvtest {
 namespace {
@@ -111,13 +111,13 @@ TEST_F(RunnerCycles, QuickStartsAndStopsLeaveNoThreadHandleOrMemoryBehind) {
   CountingRuntimeHeap runtimeHeap;
   for (int i = 0; i < kWarmUpCycles; ++i) ASSERT_TRUE(StartAndStop(i % 2 ? &passes : nullptr)) << "cycle " << i;
   Footprint before = Measure();
-  TimerCalls timersBefore = CountedTimerCalls();
+  PaceCalls timersBefore = CountedPaceCalls();
   DWORD begin = GetTickCount();
   int failed = 0;
   for (int i = 0; i < kCycles; ++i) failed += StartAndStop(i % kStepEvery ? nullptr : &passes) ? 0 : 1;
   DWORD took = GetTickCount() - begin;
   Footprint after = Measure();
-  TimerCalls timers = CountedTimerCalls();
+  PaceCalls timers = CountedPaceCalls();
   std::printf("%d start/stop cycles took %lu ms; runtime blocks %ld -> %ld, handles %lu -> %lu, "
               "heap %u -> %u bytes, private %u -> %u KiB\n",
               kCycles, took, before.runtimeBlocks, after.runtimeBlocks, before.handles, after.handles,
@@ -131,6 +131,10 @@ TEST_F(RunnerCycles, QuickStartsAndStopsLeaveNoThreadHandleOrMemoryBehind) {
   EXPECT_EQ(0, timers.otherPeriods);
   EXPECT_GE(timers.highResolution - timersBefore.highResolution, kCycles / kStepEvery);
   EXPECT_EQ(0, timers.refused);
+  // And it opted out of the system's throttling once and handed that back once.
+  EXPECT_EQ(kCycles, timers.throttlingDeclined - timersBefore.throttlingDeclined);
+  EXPECT_EQ(kCycles, timers.throttlingHandedBack - timersBefore.throttlingHandedBack);
+  EXPECT_EQ(0, timers.otherProcessInformation);
   // A runtime block kept per stepping run would show as a thousand, a
   // handle per run as ten thousand, a thread stack per run as 40 MiB.
   EXPECT_LE(after.runtimeBlocks, before.runtimeBlocks + 8);

@@ -147,4 +147,56 @@ TEST(MirrorStress, MissingRowsColumnsAndItemsReadEmpty) {
   EXPECT_EQ("t", combo.Item(0));
 }
 
+// A handler's batch holds its changes back until it returns, except across
+// a nested message loop (a box it shows): what it drafted so far is
+// published when the loop starts, the handlers the loop dispatches publish
+// as they return, and the handler's batch goes on after the loop. A reader
+// on another thread sees each of those states whole.
+TEST(MirrorBatch, ANestedLoopPublishesTheBatchSoFarAndWhatIsChangedDuringIt) {
+  ListMirror list;
+  ComboMirror combo;
+  auto rowsSeenElsewhere = [&] {
+    int32_t rows = -1;
+    std::thread([&] { rows = list.RowCount(); }).join();
+    return rows;
+  };
+  {
+    klv::MirrorBatch::Scope handler;
+    list.InsertRow(0, {"1", "2"});
+    combo.SetShown("before the box", 0);
+    EXPECT_EQ(0, rowsSeenElsewhere());
+    {
+      klv::MirrorBatch::Interlude box;
+      EXPECT_FALSE(klv::MirrorBatch::IsOpen());
+      EXPECT_EQ(1, rowsSeenElsewhere());
+      EXPECT_EQ("before the box", combo.ShownChoice().text);
+      {
+        klv::MirrorBatch::Scope dispatchedByTheBox;
+        list.InsertRow(1, {"3", "4"});
+        EXPECT_EQ(1, rowsSeenElsewhere());
+      }
+      EXPECT_EQ(2, rowsSeenElsewhere());
+    }
+    EXPECT_TRUE(klv::MirrorBatch::IsOpen());
+    list.InsertRow(2, {"5", "6"});
+    EXPECT_EQ(2, rowsSeenElsewhere());
+  }
+  EXPECT_EQ(3, rowsSeenElsewhere());
+  EXPECT_EQ((ListMirror::Row{"3", "4"}), list.RowAt(1));
+}
+
+TEST(MirrorBatch, TheShownChoiceIsTextSelectionAndDataOfOneState) {
+  ComboMirror combo;
+  EXPECT_EQ(0u, combo.ShownChoice().itemData);
+  combo.Set({"b", 1, {"a", "b"}, {11, 22}});
+  ComboMirror::Choice choice = combo.ShownChoice();
+  EXPECT_EQ("b", choice.text);
+  EXPECT_EQ(1, choice.selected);
+  EXPECT_EQ(22u, choice.itemData);
+  combo.SetShown("typed", -1);
+  EXPECT_EQ(0u, combo.ShownChoice().itemData);
+  combo.SetShown("c", 5);  // a selection past the items has no data
+  EXPECT_EQ(0u, combo.ShownChoice().itemData);
+}
+
 }  // namespace

@@ -13,6 +13,7 @@
 #include "runtime/app_runtime.h"
 #include "runtime/system_binding.h"
 #include "runtime/system_function_numbers.h"
+#include "runtime/system_thunks.h"
 #include "tests/runtime/expected_logs.h"
 #include "tests/runtime/in_process_runtime.h"
 #include "tests/runtime/loader_calls.h"
@@ -147,10 +148,12 @@ TEST_F(SystemBinding, EveryEntryOfTheProgramsTableBindsBeforeTheSearchReachesThe
   for (int n = 0; n < EntryCount(); ++n) {
     SCOPED_TRACE(klv::kSystemFunctionNames[n]);
     HMODULE module = klv::BoundSystemModule(n);
-    // The timer-resolution entries name the multimedia library; every other
-    // one is found in kernel32 or user32.
-    if (std::string(klv::kSystemLibraryNames[n]) == "winmm.dll") {
-      EXPECT_EQ(GetModuleHandleA("winmm.dll"), module);
+    // The timer-resolution entries name the multimedia library, the token
+    // entries the security library; every other one is found in kernel32 or
+    // user32.
+    const std::string library = klv::kSystemLibraryNames[n];
+    if (library == "winmm.dll" || library == "advapi32.dll") {
+      EXPECT_EQ(GetModuleHandleA(library.c_str()), module);
     } else {
       EXPECT_TRUE(module == kernel32 || module == user32);
     }
@@ -177,6 +180,42 @@ TEST_F(SystemBinding, ShutdownReleasesTheModuleReferenceOfEveryBoundEntry) {
   EXPECT_EQ((Lines{"FreeLibrary(kernel32.dll)", "FreeLibrary(user32.dll)", "FreeLibrary(user32.dll)"}), calls.Take());
   EXPECT_EQ(nullptr, klv::BoundSystemAddress(kPostMessageA));
   EXPECT_EQ(nullptr, klv::BoundSystemModule(kTerminateThread));
+}
+
+TEST_F(SystemBinding, BindingLeavesTheThreadsLastErrorAsTheCallBeforeLeftIt) {
+  SetLastError(4321);
+  EXPECT_EQ(4321u, klv::CallSystemFunction(klv::kGetLastError, 0, nullptr));  // bound by this very call
+  SetLastError(ERROR_ACCESS_DENIED);
+  EXPECT_EQ(static_cast<uint32_t>(ERROR_ACCESS_DENIED), klv::CallSystemFunction(klv::kGetLastError, 0, nullptr));
+}
+
+// A function of a later Windows than the oldest supported, on a system
+// without it: the call does nothing and answers 0, as the function answers a
+// failure, and the system is asked once.
+TEST_F(SystemBinding, AnOptionalEntryTheSystemLacksAnswersZeroAndIsLookedForOnce) {
+  std::vector<const char*> exports(klv::kSystemFunctionNames.begin(), klv::kSystemFunctionNames.end());
+  int optional = 0;
+  for (int n = 0; n < EntryCount(); ++n) {
+    if (klv::SystemFunctionThunkFor(n)->optional()) exports[n] = "NoSuchExport";
+  }
+  klv::ProgramImageHeader image = klvtest::InProcessImage();
+  image.functionNames = exports.data();
+  klv::InitSystemFunctionTables(&image);
+  for (int n = 0; n < EntryCount(); ++n) {
+    const klv::SystemFunctionThunk* thunk = klv::SystemFunctionThunkFor(n);
+    if (!thunk->optional()) continue;
+    ++optional;
+    SCOPED_TRACE(klv::kSystemFunctionNames[n]);
+    std::vector<uint32_t> arguments(static_cast<size_t>(thunk->argumentCount), 0);
+    SetLastError(77);
+    EXPECT_EQ(0u, klv::CallSystemFunction(n, thunk->argumentCount, arguments.data()));
+    EXPECT_EQ(77u, GetLastError());
+    klvtest::LoaderCallLog calls;
+    EXPECT_EQ(0u, klv::CallSystemFunction(n, thunk->argumentCount, arguments.data()));
+    EXPECT_EQ(Lines{}, calls.Take());
+    EXPECT_EQ(nullptr, klv::BoundSystemModule(n));
+  }
+  EXPECT_GE(optional, 1);
 }
 
 // ---- failures: each ends the child program ----

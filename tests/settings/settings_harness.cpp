@@ -7,7 +7,6 @@
 
 #include "clicker/runtime_access.h"
 #include "clicker/units.h"
-#include "controls/message_box_seam.h"
 #include "controls/report_list_commands.h"
 #include "runtime/events.h"
 #include "tests/support/child_process.h"
@@ -54,22 +53,9 @@ BOOL CALLBACK CountParts(HWND child, LPARAM context) {
   return TRUE;
 }
 
-std::vector<BoxCall> g_boxCalls;
-
-int RecordBox(const char* text, const char* caption, uint32_t style) {
-  g_boxCalls.push_back({text ? text : "", caption ? caption : "", style});
-  return IDOK;
-}
 
 }  // namespace
 
-std::vector<BoxCall> BoxesDuring(const std::function<void()>& action) {
-  g_boxCalls.clear();
-  klv::MessageBoxFunction previous = klv::SetMessageBoxFunction(RecordBox);
-  action();
-  klv::SetMessageBoxFunction(previous);
-  return std::move(g_boxCalls);
-}
 
 std::thread WatchForTheBox(SeenBox* seen) {
   return std::thread([seen] {

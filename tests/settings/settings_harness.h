@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/recorded_boxes.h"
 #include "tests/support/settings_text.h"
 
 namespace klvtest {
@@ -67,13 +68,6 @@ struct SeenBox {
 };
 std::thread WatchForTheBox(SeenBox* seen);
 
-// The boxes the program asks for while the action runs, recorded instead of
-// shown (each answered with OK).
-struct BoxCall {
-  std::string text, caption;
-  uint32_t style;
-};
-std::vector<BoxCall> BoxesDuring(const std::function<void()>& action);
 
 // Each test starts with no settings file, an empty plan, the click mode
 // "前台点击" and an empty, editable title field; the file that was there

@@ -1,0 +1,55 @@
+#include "clicker/target_rights.h"
+
+#include "clicker/integrity_level.h"
+#include "clicker/owned_handle.h"
+#include "clicker/system_functions.h"
+#include "clicker/system_numbers.h"
+#include "controls/core_commands.h"
+#include "image/program_constants.h"
+
+namespace klv::clicker {
+namespace {
+
+// A mandatory label: the SID pointer and the attributes, then the SID (eight
+// bytes and a sub-authority or two); room to spare.
+constexpr uint32_t kLabelRoom = 64;
+
+IntegrityAnswer Refusal() {
+  bool denied = CallSystem(kGetLastError, {}) == ProcessRights::kAccessDenied;
+  return {denied ? IntegrityAnswer::Kind::kAccessDenied : IntegrityAnswer::Kind::kUnknown};
+}
+
+IntegrityAnswer LevelOf(uint32_t process) {
+  OwnedHandle token;
+  if (CallSystem(kOpenProcessToken, {process, ProcessRights::kTokenQuery, Word(token.place())}) == 0) return Refusal();
+  uint32_t label[kLabelRoom / sizeof(uint32_t)] = {};
+  uint32_t got = 0;
+  if (CallSystem(kGetTokenInformation,
+                 {token.get(), ProcessRights::kTokenIntegrityLevel, Word(label), kLabelRoom, Word(&got)}) == 0) {
+    return Refusal();
+  }
+  return LevelInLabel(reinterpret_cast<const uint8_t*>(label), got < kLabelRoom ? got : kLabelRoom,
+                      reinterpret_cast<uintptr_t>(label));
+}
+
+IntegrityAnswer LevelOfWindowProcess(uint32_t window) {
+  uint32_t processId = 0;
+  CallSystem(kGetWindowThreadProcessId, {window, Word(&processId)});
+  OwnedHandle process(CallSystem(kOpenProcess, {ProcessRights::kQueryLimitedInformation, 0, processId}));
+  if (!process.ok()) return Refusal();
+  return LevelOf(process.get());
+}
+
+}  // namespace
+
+bool RefusedAsElevated(uint32_t window) {
+  if (window == 0) return false;
+  IntegrityAnswer target = LevelOfWindowProcess(window);
+  // The own process's pseudo-handle needs no closing.
+  if (!TargetOutranks(target, LevelOf(CallSystem(kGetCurrentProcess, {})))) return false;
+  CallCore(core::kShowMessageBox,
+           {TextArgument(kConstants.elevatedTargetMessage), IntegerArgument(MessageBoxStyle::kSystemModalInformation)});
+  return true;
+}
+
+}  // namespace klv::clicker
