@@ -201,10 +201,11 @@ bool KlikvaneWindow::ChooseFromRowMenu(int row, int entry) {
   return shown && closed;
 }
 
-void KlikvaneWindow::CaptureAt(POINT screen) const {
+void KlikvaneWindow::CaptureAt(POINT screen, const std::string& x, const std::string& y) const {
   Activate();
   MoveCursor(screen.x, screen.y);
   PressKey('1', true);
+  PumpUntil([&] { return AskedText(FieldX()) == x && AskedText(FieldY()) == y; }, 5000);
   StepAside();
 }
 

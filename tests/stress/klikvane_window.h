@@ -59,8 +59,10 @@ class KlikvaneWindow {
   // Selects the row, opens its menu with a right click and chooses the
   // entry (1 删除, 2 编辑, 3 执行) with keys.
   bool ChooseFromRowMenu(int row, int entry);
-  // Control+1 with the cursor at that screen point.
-  void CaptureAt(POINT screen) const;
+  // Control+1 with the cursor at that screen point, held there until the X
+  // and Y fields show the pair given (the hotkey is handled later) or a
+  // while has passed.
+  void CaptureAt(POINT screen, const std::string& x, const std::string& y) const;
   void SetField(HWND field, const std::string& text) const;
   // Puts the cursor where a click hits no window of the test (every real
   // input ends so: a foreground run puts the cursor back where it found it,

@@ -8,7 +8,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/stress/random_operator.h"
@@ -38,8 +40,9 @@ int EnvironmentNumber(const char* name, int fallback) {
   return text && *text ? std::atoi(text) : fallback;
 }
 
-// Runs one seed on a fresh stage; prints the seed, and what led to a failure.
-bool RunSeed(const SeedRun& run) {
+// Runs one seed on a fresh stage; prints the seed, and what led to a
+// failure. Returns the failure's first line, empty when the seed passed.
+std::string RunSeed(const SeedRun& run) {
   std::printf("stress seed %u, delay %d ms, %d actions\n", run.seed, run.delayMs, run.actions);
   std::fflush(stdout);
   const DWORD start = GetTickCount();
@@ -52,19 +55,26 @@ bool RunSeed(const SeedRun& run) {
                       << " KLIKVANE_STRESS_DELAY=" << run.delayMs << " KLIKVANE_STRESS_ACTIONS=" << run.actions
                       << "), actions:\n"
                       << random.log() << "failed: " << stage.failure();
-  return passed;
+  return passed ? "" : stage.failure().substr(0, stage.failure().find('\n'));
 }
 
-// Fresh seeds, the delays in turn, until the minutes are over.
+// Fresh seeds, the delays in turn, until the minutes are over; then how
+// many failed, by what failed first, with the first seed of each.
 void RunFreshSeeds(int minutes) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(minutes) * 60000;
   uint32_t seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
-  int runs = 0, failures = 0;
-  while (static_cast<LONG>(end - GetTickCount()) > 0) {
-    failures += RunSeed({seed++, runs % 2 == 0 ? 0 : 10, kActionsPerSeed}) ? 0 : 1;
-    ++runs;
+  int runs = 0;
+  std::map<std::string, std::pair<int, uint32_t>> failures;
+  for (; static_cast<LONG>(end - GetTickCount()) > 0; ++runs, ++seed) {
+    std::string failure = RunSeed({seed, runs % 2 == 0 ? 0 : 10, kActionsPerSeed});
+    if (failure.empty()) continue;
+    auto& seen = failures.emplace(failure, std::make_pair(0, seed)).first->second;
+    ++seen.first;
   }
-  std::printf("stress: %d seeds, %d failed, in %d minutes\n", runs, failures, minutes);
+  std::printf("stress: %d seeds of %d actions in %d minutes\n", runs, kActionsPerSeed, minutes);
+  for (const auto& [failure, seen] : failures) {
+    std::printf("  %d x %s (first: seed %u)\n", seen.first, failure.c_str(), seen.second);
+  }
 }
 
 TEST(OperatorStress, RandomActionsDuringRunsFollowTheModel) {

@@ -121,7 +121,8 @@ bool Capture(StressStage& stage, int target, POINT client) {
   stage.Begin();
   stage.model().CaptureOver(target, client.x, client.y);
   ClientToScreen(stage.TargetWindow(target), &client);
-  stage.window().CaptureAt(client);
+  const Fields& fields = stage.model().fields();
+  stage.window().CaptureAt(client, fields.x, fields.y);
   return stage.Check();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <sstream>
 #include <thread>
 
@@ -83,14 +84,28 @@ std::string Difference(const ShownState& shown, const OperatorModel& model, HWND
   return out.str();
 }
 
+// Where the clicks stop fitting: the shortest beginning of them that does
+// not fit (fitting only grows shorter as clicks come), or all of them.
+size_t FirstMisfit(const std::vector<Click>& seen, const Expectation& expected) {
+  size_t fits = 0, misfits = seen.size() + 1;
+  while (misfits - fits > 1) {
+    size_t middle = (fits + misfits) / 2;
+    bool fit = Judge(std::vector<Click>(seen.begin(), seen.begin() + static_cast<long>(middle)), expected).fits;
+    (fit ? fits : misfits) = middle;
+  }
+  return fits;
+}
+
 std::string ClicksReport(const std::vector<Click>& seen, const Expectation& expected) {
   std::ostringstream out;
   out << "    expected before the action, one pass:\n" << Describe(expected.before)
       << "    expected after it, one pass:\n" << Describe(expected.after);
   if (expected.hasStep) out << "    and once: " << Describe(expected.step) << "\n";
-  out << "    seen (" << seen.size() << "):\n";
-  const size_t shown = std::min<size_t>(seen.size(), 40);
-  out << Describe(std::vector<Click>(seen.begin(), seen.begin() + static_cast<long>(shown)));
+  const size_t misfit = FirstMisfit(seen, expected);
+  const size_t from = misfit > 20 ? misfit - 20 : 0, to = std::min(seen.size(), misfit + 10);
+  out << "    seen (" << seen.size() << "), from the " << from + 1 << "th on"
+      << (misfit < seen.size() ? "; the " + std::to_string(misfit + 1) + "th does not fit" : "") << ":\n";
+  for (size_t i = from; i < to; ++i) out << (i == misfit ? "  > " : "    ") << Describe(seen[i]) << "\n";
   return out.str();
 }
 
@@ -126,8 +141,16 @@ bool StressStage::Fail(const std::string& what) {
   return false;
 }
 
+bool StressStage::Ended() {
+  const DWORD code = program_->WaitForExit(0);
+  if (code == STILL_ACTIVE) return false;
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "%08lX", static_cast<unsigned long>(code));
+  return !Fail(std::string("Klikvane has ended, exit code 0x") + hex);
+}
+
 bool StressStage::AliveWithoutBox() {
-  if (program_->WaitForExit(0) != STILL_ACTIVE) return Fail("Klikvane has ended");
+  if (Ended()) return false;
   HWND box = ShownMessageBox(program_->id());
   if (box == nullptr) return true;
   std::string caption = TextOf(box), text = MessageBoxText(box);
@@ -144,7 +167,7 @@ bool StressStage::TakeBox(const char* expected, const std::function<bool()>& don
   const DWORD start = GetTickCount();
   bool taken = expected == nullptr;
   while (!(taken && done())) {
-    if (program_->WaitForExit(0) != STILL_ACTIVE) return Fail("Klikvane has ended");
+    if (Ended()) return false;
     HWND box = ShownMessageBox(program_->id());
     if (box != nullptr) {
       if (taken || TextOf(box) == kErrorCaption || MessageBoxText(box) != expected) return AliveWithoutBox();

@@ -64,6 +64,8 @@ class StressStage {
   bool SettleAfterForegroundRun();
 
  private:
+  // Whether Klikvane has ended (a failure, with its exit code).
+  bool Ended();
   bool AliveWithoutBox();
   std::string DifferenceFromModel();
   std::vector<Expectation> Expectations(std::optional<size_t> stepRow) const;
