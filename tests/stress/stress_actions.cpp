@@ -136,14 +136,13 @@ bool Start(StressStage& stage, bool byHotkey) {
 
 bool Stop(StressStage& stage, bool byHotkey) {
   stage.Begin();
-  const bool movedTheCursor = stage.model().running() && stage.model().mode() == Mode::kForeground;
   stage.model().Stop();
   if (byHotkey) {
     stage.window().PressHotkey(VK_F7);
   } else if (!stage.Press(stage.window().StopButton())) {
     return false;
   }
-  return stage.Check() && (!movedTheCursor || stage.SettleAfterForegroundRun());
+  return stage.Check();
 }
 
 bool MinimiseAndRestore(StressStage& stage) {

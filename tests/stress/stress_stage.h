@@ -57,11 +57,7 @@ class StressStage {
   bool TakeBox(const char* expected, const std::function<bool()>& done);
   // After the action; stepRow names the row it fired once, if any.
   bool Check(std::optional<size_t> stepRow = std::nullopt);
-  // After a foreground run: waits until the targets have taken every click
-  // it made and the cursor stays where it is put. (Under Wine the targets
-  // take them late, and until they have, the cursor keeps being set back
-  // to the places of earlier clicks now and then.)
-  bool SettleAfterForegroundRun();
+
 
  private:
   // Whether Klikvane has ended (a failure, with its exit code).
@@ -71,6 +67,8 @@ class StressStage {
   std::vector<Expectation> Expectations(std::optional<size_t> stepRow) const;
   bool JudgeTargets(const std::vector<Expectation>& expected, bool* done);
   bool ClicksFollowModel(std::optional<size_t> stepRow);
+  bool ForegroundClicksEnded() const;
+  bool SettleAfterForegroundClicks();
 
   std::unique_ptr<ClickTarget> targets_[2];
   std::unique_ptr<ProgramFolderCopy> folder_;

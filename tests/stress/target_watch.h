@@ -24,6 +24,8 @@ class TargetWatch {
   // The clicks each target got since the mark, in the order it took them.
   const std::vector<Click>& ClicksAt(int target) const { return watched_[static_cast<size_t>(target)].clicks; }
   size_t TotalClicks() const;
+  // Every press the targets have taken so far, also those made before the mark.
+  unsigned long long PressesTaken() const { return pressesTaken_; }
 
  private:
   struct Watched {
@@ -35,6 +37,7 @@ class TargetWatch {
 
   std::vector<Watched> watched_;
   DWORD since_ = 0;
+  unsigned long long pressesTaken_ = 0;
 };
 
 }  // namespace klvtest
