@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under the headless Wine session, each side by
 # side with its baseline in the same run.
-#   scripts/bench.sh [all|startup|settings|clicking|soak|ending|saves]
-# "all" (the default) runs every one but the soak, ending and saves runs.
+#   scripts/bench.sh [all|startup|settings|clicking|soak|ending|saves|stress]
+# "all" (the default) runs every one but the soak, ending, saves and stress runs.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 which="${1:-all}"
 case "$which" in
-  all | startup | settings | clicking | soak | ending | saves) ;;
-  *) echo "bench.sh: no benchmark named \"$which\"; use all, startup, settings, clicking, soak, ending or saves" >&2; exit 2 ;;
+  all | startup | settings | clicking | soak | ending | saves | stress) ;;
+  *) echo "bench.sh: no benchmark named \"$which\"; use all, startup, settings, clicking, soak, ending, saves or stress" >&2; exit 2 ;;
 esac
 export KLIKVANE_BUILD="${KLIKVANE_BUILD:-$root/build}"
 bash "$root/scripts/setup.sh"
@@ -42,4 +42,8 @@ fi
 if [ "$which" = saves ]; then
   echo "== Saves killed at 200 pseudo-random moments: the file holds the old plan or the new one (about 5 minutes)"
   KLIKVANE_SAVE_KILLS=200 run "$bin/test_settings.exe" --gtest_filter='InterruptedSave.*'
+fi
+if [ "$which" = stress ]; then
+  echo "== Stress: the operator at random during runs, fresh seeds for ${KLIKVANE_STRESS_MINUTES:-30} minutes"
+  KLIKVANE_STRESS_MINUTES="${KLIKVANE_STRESS_MINUTES:-30}" run "$bin/test_stress.exe" --gtest_filter='OperatorStress.*'
 fi

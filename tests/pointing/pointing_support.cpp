@@ -174,12 +174,14 @@ HWND FindTopLevelWindow(DWORD processId, const std::function<bool(HWND)>& matche
   return search.found;
 }
 
-bool MessageBoxShown(DWORD processId) {
+HWND ShownMessageBox(DWORD processId) {
   return FindTopLevelWindow(processId, [](HWND window) {
-           char className[16] = "";
-           GetClassNameA(window, className, sizeof className);
-           return std::string(className) == "#32770" && IsWindowVisible(window);
-         }) != nullptr;
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    return std::string(className) == "#32770" && IsWindowVisible(window);
+  });
 }
+
+bool MessageBoxShown(DWORD processId) { return ShownMessageBox(processId) != nullptr; }
 
 }  // namespace klvtest

@@ -67,7 +67,8 @@ std::string TextOf(HWND window);
 HWND FindChildOfClass(HWND parent, const std::string& className);
 // The first top-level window of that process for which matches holds.
 HWND FindTopLevelWindow(DWORD processId, const std::function<bool(HWND)>& matches);
-// Whether a message box (class "#32770") of that process is visible.
+// A visible message box (class "#32770") of that process, or null.
+HWND ShownMessageBox(DWORD processId);
 bool MessageBoxShown(DWORD processId);
 
 }  // namespace klvtest

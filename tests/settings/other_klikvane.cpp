@@ -5,12 +5,11 @@
 #include <vector>
 
 #include "tests/support/klikvane_session.h"
+#include "tests/support/other_plan_list.h"
 
 namespace klvtest {
 namespace {
 
-constexpr size_t kCellRoom = 4096;
-constexpr DWORD kAnswerTime = 5000;
 
 // The shown top-level window titled "Klikvane" that the process owns.
 HWND ShownMainWindowOf(DWORD processId) {
@@ -37,7 +36,7 @@ BOOL CALLBACK FindControl(HWND child, LPARAM context) {
   GetClassNameA(child, className, sizeof className);
   if (GetParent(child) != search->parent || lstrcmpiA(className, search->className) != 0) return TRUE;
   if (search->text) {
-    if (TextOf(child) != *search->text) return TRUE;
+    if (AskedText(child) != *search->text) return TRUE;
   } else {
     RECT rect;
     GetWindowRect(child, &rect);
@@ -49,26 +48,6 @@ BOOL CALLBACK FindControl(HWND child, LPARAM context) {
 }
 
 }  // namespace
-
-RemoteBlock::RemoteBlock(DWORD processId, size_t bytes)
-    : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId)) {
-  if (process_) address_ = VirtualAllocEx(process_, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-}
-
-RemoteBlock::~RemoteBlock() {
-  if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-  if (process_) CloseHandle(process_);
-}
-
-bool RemoteBlock::Write(size_t offset, const void* data, size_t bytes) const {
-  SIZE_T done = 0;
-  return WriteProcessMemory(process_, address() + offset, data, bytes, &done) && done == bytes;
-}
-
-bool RemoteBlock::Read(size_t offset, void* data, size_t bytes) const {
-  SIZE_T done = 0;
-  return ReadProcessMemory(process_, address() + offset, data, bytes, &done) && done == bytes;
-}
 
 bool OtherKlikvane::WaitForMainWindow(DWORD milliseconds) {
   return PumpUntil([this] { return (main_ = ShownMainWindowOf(processId_)) != nullptr; }, milliseconds);
@@ -86,42 +65,8 @@ HWND OtherKlikvane::ButtonNamed(const std::string& text) const {
   return search.found;
 }
 
-int OtherKlikvane::RowCount() const {
-  DWORD_PTR count = 0;
-  SendMessageTimeoutA(PlanList(), LVM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, kAnswerTime, &count);
-  return static_cast<int>(count);
-}
+int OtherKlikvane::RowCount() const { return RowCountOf(PlanList()); }
 
-std::string OtherKlikvane::Cell(const RemoteBlock& block, int row, int column) const {
-  LVITEMA item = {};
-  item.iSubItem = column;
-  item.pszText = block.address() + sizeof item;
-  item.cchTextMax = kCellRoom;
-  std::vector<char> text(kCellRoom + 1, '\0');
-  if (!block.Write(0, &item, sizeof item) || !block.Write(sizeof item, text.data(), kCellRoom)) return "<unwritable>";
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(PlanList(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(block.address()), SMTO_NORMAL,
-                      kAnswerTime, &length);
-  if (!block.Read(sizeof item, text.data(), kCellRoom)) return "<unreadable>";
-  return text.data();
-}
-
-Plan OtherKlikvane::Rows() const {
-  RemoteBlock block(processId_, sizeof(LVITEMA) + kCellRoom);
-  Plan plan;
-  if (!block.ok()) return plan;
-  for (int row = 0, count = RowCount(); row < count; ++row) {
-    plan.push_back({Cell(block, row, 0), Cell(block, row, 1), Cell(block, row, 2), Cell(block, row, 3)});
-  }
-  return plan;
-}
-
-std::string TextOf(HWND window) {
-  char text[1024] = "";
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kAnswerTime,
-                      &length);
-  return text;
-}
+Plan OtherKlikvane::Rows() const { return RowsOf(PlanList(), processId_); }
 
 }  // namespace klvtest

@@ -7,26 +7,9 @@
 #include <string>
 
 #include "tests/settings/settings_harness.h"
+#include "tests/support/remote_block.h"
 
 namespace klvtest {
-
-// A block of memory inside another process, released when it goes.
-class RemoteBlock {
- public:
-  RemoteBlock(DWORD processId, size_t bytes);
-  ~RemoteBlock();
-  RemoteBlock(const RemoteBlock&) = delete;
-  RemoteBlock& operator=(const RemoteBlock&) = delete;
-
-  bool ok() const { return address_ != nullptr; }
-  char* address() const { return static_cast<char*>(address_); }
-  bool Write(size_t offset, const void* data, size_t bytes) const;
-  bool Read(size_t offset, void* data, size_t bytes) const;
-
- private:
-  HANDLE process_;
-  void* address_ = nullptr;
-};
 
 class OtherKlikvane {
  public:
@@ -49,13 +32,8 @@ class OtherKlikvane {
   Plan Rows() const;
 
  private:
-  std::string Cell(const RemoteBlock& block, int row, int column) const;
-
   DWORD processId_;
   HWND main_ = nullptr;
 };
-
-// The text of a window of any process, asked with WM_GETTEXT.
-std::string TextOf(HWND window);
 
 }  // namespace klvtest

@@ -97,7 +97,7 @@ TEST_F(RoundTripTest, APlanSavedHereComesBackInAnotherKlikvaneWithOneClickOnLoad
   ASSERT_TRUE(other.WaitForMainWindow(kPatience));
   ASSERT_NE(nullptr, other.PlanList());
   EXPECT_EQ(0, other.RowCount());
-  EXPECT_EQ("前台点击", TextOf(other.ClickModeCombo()));
+  EXPECT_EQ("前台点击", AskedText(other.ClickModeCombo()));
   EXPECT_FALSE(IsWindowEnabled(other.TitleCombo()));
 
   HWND load = other.ButtonNamed("读取");
@@ -109,12 +109,12 @@ TEST_F(RoundTripTest, APlanSavedHereComesBackInAnotherKlikvaneWithOneClickOnLoad
   ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
   ASSERT_TRUE(PumpUntil([&] { return other.RowCount() == 2; }, kPatience));
   EXPECT_EQ(plan, other.Rows());
-  EXPECT_EQ("后台点击", TextOf(other.ClickModeCombo()));
+  EXPECT_EQ("后台点击", AskedText(other.ClickModeCombo()));
   HWND title = other.TitleCombo();
   ASSERT_NE(nullptr, title);
   EXPECT_EQ(CBS_DROPDOWN, GetWindowLongA(title, GWL_STYLE) & 3);
   EXPECT_TRUE(IsWindowEnabled(title));
-  EXPECT_EQ("notepad 7", TextOf(title));
+  EXPECT_EQ("notepad 7", AskedText(title));
 
   // This process holds the program's hotkeys, so the other one is closed
   // through its window rather than with Control+Q.

@@ -69,10 +69,6 @@ std::thread WatchForTheBox(SeenBox* seen) {
   });
 }
 
-bool PlanRow::operator==(const PlanRow& other) const {
-  return x == other.x && y == other.y && delay == other.delay && button == other.button;
-}
-
 void PrintTo(const PlanRow& row, std::ostream* out) {
   *out << "{" << Shown(row.x) << " | " << Shown(row.y) << " | " << Shown(row.delay) << " | " << Shown(row.button)
        << "}";
@@ -139,18 +135,6 @@ std::string Shown(const std::string& bytes) {
     }
   }
   return shown;
-}
-
-std::string FreshFile(const std::string& mode, const std::string& title, const Plan& plan) {
-  std::string bytes = "[Configuration]\r\n前后台=" + mode + "\r\n窗口标题=" + title + "\r\n坐标个数=" +
-                      std::to_string(plan.size()) + "\r\n";
-  if (plan.empty()) return bytes;
-  bytes += "[Coordinate]\r\n";
-  for (size_t i = 0; i < plan.size(); ++i) {
-    const PlanRow& row = plan[i];
-    bytes += "坐标" + std::to_string(i + 1) + "=" + row.x + "|" + row.y + "|" + row.delay + "|" + row.button + "\r\n";
-  }
-  return bytes;
 }
 
 void SettingsFileTest::SetUp() {

@@ -14,14 +14,10 @@
 #include <vector>
 
 #include "tests/support/recorded_boxes.h"
+#include "tests/support/settings_text.h"
 
 namespace klvtest {
 
-struct PlanRow {
-  std::string x, y, delay, button;
-  bool operator==(const PlanRow& other) const;
-};
-using Plan = std::vector<PlanRow>;
 void PrintTo(const PlanRow& row, std::ostream* out);
 
 // Keeps a file's bytes aside while it lives and removes the file; at the end
@@ -59,10 +55,6 @@ void PressLoad();
 // Bytes as a readable literal in failure messages: line ends shown as \r
 // and \n, other bytes outside printable ASCII as \xHH.
 std::string Shown(const std::string& bytes);
-
-// The expected file of a plan saved into a fresh file: the two sections in
-// the order the program writes its keys.
-std::string FreshFile(const std::string& mode, const std::string& title, const Plan& plan);
 
 // A box of this process with the caption "信息：", found from another thread
 // while the program waits in it: its text, buttons and icon are read, then

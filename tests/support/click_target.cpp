@@ -1,6 +1,8 @@
 #include "tests/support/click_target.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace klvtest {
@@ -54,7 +56,7 @@ std::vector<std::pair<std::string, HWND>> ChildrenIn(const std::string& ready) {
 }  // namespace
 
 ClickTarget::ClickTarget(const std::string& title, int left, int top, int width, int height, bool withChildren,
-                         bool hung, Awareness awareness)
+                         bool hung, Awareness awareness, bool activatedByClicks)
     : hung_(hung) {
   static int serial = 0;
   log_ = TempPath("target" + std::to_string(++serial) + ".log");
@@ -62,7 +64,7 @@ ClickTarget::ClickTarget(const std::string& title, int left, int top, int width,
   DeleteFileA((log_ + ".ready").c_str());
   std::string arguments = "\"" + log_ + "\" " + HexBytes(title) + " " + std::to_string(left) + " " + std::to_string(top) +
                           " " + std::to_string(width) + " " + std::to_string(height) + (withChildren ? " children" : "") +
-                          (hung ? " hang" : "");
+                          (hung ? " hang" : "") + (activatedByClicks ? "" : " noactivate");
   if (awareness != Awareness::kProcessDefault) {
     arguments += " awareness=" + std::to_string(static_cast<intptr_t>(awareness));
   }
@@ -115,21 +117,41 @@ unsigned long long ClickTarget::LogBytes() const {
   return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-std::vector<ReceivedMessage> ClickTarget::Received() const {
+namespace {
+
+// The log's lines, one message each.
+std::vector<ReceivedMessage> ParseLog(const std::string& text) {
   std::vector<ReceivedMessage> messages;
-  std::istringstream in(ReadWholeFile(log_));
+  std::istringstream in(text);
   std::string line;
   while (std::getline(in, line)) {
     unsigned message = 0;
     unsigned long w = 0, l = 0;
     char how = 'Q';
     unsigned long long time = 0;
+    unsigned long messageTime = 0;
     char child[32] = "";
-    if (std::sscanf(line.c_str(), "%x %lx %lx %c %llu %31s", &message, &w, &l, &how, &time, child) >= 3) {
-      messages.push_back({message, w, l, how != 'S', time, child});
+    if (std::sscanf(line.c_str(), "%x %lx %lx %c %llu %lu %31s", &message, &w, &l, &how, &time, &messageTime, child) >=
+        3) {
+      messages.push_back({message, w, l, how != 'S', time, child, messageTime});
     }
   }
   return messages;
+}
+
+}  // namespace
+
+std::vector<ReceivedMessage> ClickTarget::Received() const { return ParseLog(ReadWholeFile(log_)); }
+
+std::vector<ReceivedMessage> ClickTarget::ReceivedFrom(unsigned long long* offset) const {
+  std::ifstream in(log_, std::ios::binary);
+  in.seekg(static_cast<std::streamoff>(*offset));
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  size_t whole = text.rfind('\n');
+  if (whole == std::string::npos) return {};
+  text.resize(whole + 1);
+  *offset += text.size();
+  return ParseLog(text);
 }
 
 std::vector<ReceivedMessage> ClickTarget::WaitFor(size_t count, DWORD milliseconds) const {

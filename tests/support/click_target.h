@@ -30,6 +30,9 @@ struct ReceivedMessage {
   unsigned long long microseconds = 0;
   // The child window's name in the target's layout; empty for the top-level window.
   std::string window = {};
+  // When it was posted, or when the input happened (GetMessageTime, on the
+  // GetTickCount clock); for a sent message, that of the last one taken.
+  unsigned long messageTime = 0;
   bool operator==(const ReceivedMessage& o) const {
     return message == o.message && wParam == o.wParam && lParam == o.lParam && window == o.window;
   }
@@ -45,8 +48,10 @@ class ClickTarget {
   // hung: once shown, the target's thread never takes a message again.
   // awareness: the DPI awareness of the target's thread, in which its
   // place, its size, its children and its client origin are counted.
+  // activatedByClicks: false, and a click leaves the active window as it is.
   ClickTarget(const std::string& title, int left = 200, int top = 150, int width = 320, int height = 240,
-              bool withChildren = false, bool hung = false, Awareness awareness = Awareness::kProcessDefault);
+              bool withChildren = false, bool hung = false, Awareness awareness = Awareness::kProcessDefault,
+              bool activatedByClicks = true);
   ~ClickTarget();
   ClickTarget(const ClickTarget&) = delete;
   ClickTarget& operator=(const ClickTarget&) = delete;
@@ -64,6 +69,9 @@ class ClickTarget {
   unsigned long long LogBytes() const;
   // Everything recorded so far, in order.
   std::vector<ReceivedMessage> Received() const;
+  // What was recorded from byte *offset of the log on, up to its last whole
+  // line; *offset moves past what was read.
+  std::vector<ReceivedMessage> ReceivedFrom(unsigned long long* offset) const;
   // Waits (pumping this thread's messages) until at least count are there.
   std::vector<ReceivedMessage> WaitFor(size_t count, DWORD milliseconds = 5000) const;
   // Only the messages of the given kinds.

@@ -1,13 +1,14 @@
 // A target window in its own process that records every mouse message it
 // receives, for tests of click delivery.
 //   click_target.exe <log file> <title as hex bytes> [left top width height] [children] [hang]
-//                    [awareness=<DPI awareness context>]
+//                    [awareness=<DPI awareness context>] [noactivate]
 // Each message is appended to the log as "message wParam lParam" in hex, one
 // line each, flushed at once, followed by how it came ("Q" taken from the
 // queue, "S" sent or called while another message was handled, such as the
 // context menu that the default handling of a right-button release sends)
-// and when it was handled (QueryPerformanceCounter, in microseconds); a child
-// window's line ends with the child's name. When the window exists,
+// when it was handled (QueryPerformanceCounter, in microseconds) and its
+// message time (GetMessageTime: when it was posted or the input happened);
+// a child window's line ends with the child's name. When the window exists,
 // "<log>.ready" gets "hwnd clientOriginX clientOriginY 0", then with
 // "children" one line "name hwnd" per child of tests/support/target_children.h,
 // which records its messages as the top-level window does. The parent's
@@ -20,6 +21,8 @@
 // the program ends with code 4 when the system refuses it.
 // Asked where the cursor is (kCursorQuestion of tests/support/click_target.h),
 // the target records the answer as its thread sees it.
+// With "noactivate", a click does not activate the window (so a run of real
+// clicks does not move the focus back and forth).
 #include <windows.h>
 
 #include <cstdio>
@@ -75,8 +78,9 @@ bool FromQueue(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Record(UINT message, WPARAM wParam, LPARAM lParam, bool queued, const char* child) {
   unsigned long long time = Microseconds();
-  std::fprintf(g_log, "%04X %08lX %08lX %c %llu%s%s\n", message, static_cast<unsigned long>(wParam),
-               static_cast<unsigned long>(lParam), queued ? 'Q' : 'S', time, child ? " " : "", child ? child : "");
+  std::fprintf(g_log, "%04X %08lX %08lX %c %llu %lu%s%s\n", message, static_cast<unsigned long>(wParam),
+               static_cast<unsigned long>(lParam), queued ? 'Q' : 'S', time,
+               static_cast<unsigned long>(GetMessageTime()), child ? " " : "", child ? child : "");
   std::fflush(g_log);
 }
 
@@ -92,7 +96,10 @@ void AnswerCursorQuestion(HWND top, WPARAM serial) {
   Record(klvtest::kCursorQuestion, serial, MAKELPARAM(point.x, point.y), true, name);
 }
 
+bool g_activates = true;
+
 LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_MOUSEACTIVATE && !g_activates) return MA_NOACTIVATE;
   if (message == klvtest::kCursorQuestion) {
     AnswerCursorQuestion(window, wParam);
     return 0;
@@ -196,6 +203,7 @@ int main(int argc, char** argv) {
       const intptr_t context = std::atoi(argv[i] + sizeof kAwarenessOption - 1);
       if (!klvtest::SetThreadAwareness(reinterpret_cast<DPI_AWARENESS_CONTEXT>(context))) return 4;
     }
+    g_activates = g_activates && std::string(argv[i]) != "noactivate";
   }
 
   const char* className = RegisterWindowClass("KlikvaneClickTarget", TargetProc, COLOR_WINDOW);

@@ -1,0 +1,70 @@
+// The judge of a target's clicks, on its own: what it must let pass and
+// what it must catch, so that the stress test can fail.
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "tests/stress/click_judge.h"
+
+namespace klvtest {
+namespace {
+
+Click At(int x, int y, Button button = Button::kLeft) { return {0, x, y, button}; }
+
+const Click a = At(1, 1), b = At(2, 2), c = At(3, 3), x = At(7, 7), y = At(8, 8);
+
+Expectation Passes(std::vector<Click> before, std::vector<Click> after) {
+  Expectation expected;
+  expected.before = std::move(before);
+  expected.after = std::move(after);
+  return expected;
+}
+
+TEST(ClickJudge, APlanChangedDuringARunMayFinishItsPassOverTheNewRowsButNothingElse) {
+  const Expectation loaded = Passes({a, b, c}, {x, y});
+  // The old pass broken off after b, the rest of it over the new rows (row 2
+  // is gone), then whole new passes.
+  EXPECT_TRUE(Judge({a, b, c, a, b, y, x, y, x}, loaded).fits);
+  Judgement judged = Judge({c, a, x, y, x, y}, loaded);
+  EXPECT_TRUE(judged.fits);
+  EXPECT_EQ(4u, judged.afterClicks);
+  // A click at a point neither plan has, where a row past the end was read.
+  EXPECT_FALSE(Judge({a, b, At(0, 0), x, y}, loaded).fits);
+  // Old clicks once the new plan has shown, or a new pass begun elsewhere.
+  EXPECT_FALSE(Judge({a, x, y, b}, loaded).fits);
+  EXPECT_FALSE(Judge({a, b, y, y, x}, loaded).fits);
+  // Another button at the right point.
+  EXPECT_FALSE(Judge({a, x, At(8, 8, Button::kRight)}, loaded).fits);
+}
+
+TEST(ClickJudge, AfterAStopOnlyWhatWasOnItsWayMayCome) {
+  const Expectation stopped = Passes({a, b}, {});
+  EXPECT_TRUE(Judge({}, stopped).fits);
+  EXPECT_TRUE(Judge({b, a, b}, stopped).fits);
+  EXPECT_FALSE(Judge({a, b, b}, stopped).fits);
+}
+
+TEST(ClickJudge, ASingleStepOfAStoppedRunMustShowOnceAndAlone) {
+  Expectation step = Passes({}, {});
+  step.hasStep = step.stepMustShow = true;
+  step.step = b;
+  Judgement waiting = Judge({}, step);
+  EXPECT_TRUE(waiting.fits);
+  EXPECT_FALSE(waiting.stepSeen);
+  EXPECT_TRUE(Judge({b}, step).stepSeen);
+  EXPECT_FALSE(Judge({a}, step).fits);
+  EXPECT_FALSE(Judge({b, b}, step).fits);
+}
+
+TEST(ClickJudge, ForegroundClicksAreJudgedByPlaceAndButtonOnly) {
+  Expectation byPlace = Passes({a}, {x, y});
+  byPlace.ordered = false;
+  Judgement judged = Judge({a, y, y, a, x}, byPlace);
+  EXPECT_TRUE(judged.fits);
+  EXPECT_EQ(3u, judged.afterClicks);
+  EXPECT_FALSE(Judge({x, b}, byPlace).fits);
+}
+
+}  // namespace
+}  // namespace klvtest
