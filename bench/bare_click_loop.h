@@ -2,8 +2,8 @@
 // messages of a left click to a window and waits on one waitable timer,
 // reading nothing and creating nothing per step; and the bare step, which
 // also makes exactly the system calls a background step needs to find its
-// window: the title lookup (or the picked window's title check) and the
-// child at the point. The bare step waits no timer at delay 0, as the
+// window: the title lookup (or the picked window's title check), the
+// window's DPI awareness context and the child at the point. The bare step waits no timer at delay 0, as the
 // program's runner does not.
 #pragma once
 #include <windows.h>
@@ -43,6 +43,7 @@ class BareClickLoop {
 
   StepLookup lookup_;
   std::string title_;
+  void* (WINAPI* windowContext_)(HWND);
   HWND window_;
   LPARAM point_;
   LONGLONG due_;

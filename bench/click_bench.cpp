@@ -3,10 +3,12 @@
 // this process that only posts a click and waits on a waitable timer. Both
 // click a recording target in a third process that stamps each message with
 // QueryPerformanceCounter.
-//   bench_clicking.exe [timing|busy|cpu|throughput|all|step] [scale]
+//   bench_clicking.exe [timing|busy|cpu|throughput|all|profile] [scale]
 //   bench_clicking.exe background <scale> <baseline Klikvane.exe>
 //   bench_clicking.exe lookups [scale]
-// "step" and "lookups" (not part of all) time each part of a runner step in this process.
+// "profile" (not part of all) runs the profiling build of the program and
+// prints where its steps' time went, part by part; "lookups" (not part of
+// all) times each lookup of a background step in this process.
 // Klikvane.exe is the one built beside the bin folder; scale (default 1)
 // multiplies the number of samples and the run times. "background" sets the
 // steps per second of background runs against another build of the program,
@@ -21,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -84,6 +87,26 @@ size_t Downs(const std::vector<ReceivedMessage>& messages) {
                                            [](const ReceivedMessage& m) { return m.message == WM_LBUTTONDOWN; }));
 }
 
+// The recording target at the top of the z-order, so that the lookup by
+// title of Klikvane and of the bare step alike ends at the first window:
+// neither walks past the other's windows (a process reads its own windows'
+// titles without asking the Wine server, and another's only by asking it).
+void RaiseTarget() {
+  SetWindowPos(klvtest::Target().window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  klvtest::MarkTarget(120000);
+}
+
+// The machine's load average over the last minute, as Linux counts it.
+std::string LoadAverage() {
+  std::FILE* file = std::fopen("Z:\\proc\\loadavg", "r");
+  char text[16] = "?";
+  if (file) {
+    if (std::fscanf(file, "%15s", text) != 1) text[0] = '?', text[1] = 0;
+    std::fclose(file);
+  }
+  return text;
+}
+
 // --- timing -----------------------------------------------------------------
 
 // Waits (sleeping, reading the target's log now and then) until the target
@@ -95,6 +118,7 @@ void AwaitDowns(size_t from, size_t count, double firstSleepMs) {
 
 std::vector<double> KlikvaneOvershoots(KlikvaneProgram& klikvane, int delay, size_t samples) {
   klikvane.LoadPlan(klvtest::kTargetTitle, 1, delay);
+  RaiseTarget();
   size_t from = klvtest::MarkTarget();
   klikvane.Start();
   AwaitDowns(from, samples + 1, static_cast<double>(samples + 1) * (delay + 2.0) + 100);
@@ -102,29 +126,37 @@ std::vector<double> KlikvaneOvershoots(KlikvaneProgram& klikvane, int delay, siz
   return Overshoots(klvtest::QueuedBetween(from, klvtest::MarkTarget(60000)), delay, samples);
 }
 
-std::vector<double> BareOvershoots(int delay, size_t samples) {
+std::vector<double> BareOvershoots(int delay, size_t samples, StepLookup lookup) {
+  RaiseTarget();
   size_t from = klvtest::MarkTarget();
   {
-    BareClickLoop loop(klvtest::Target().window(), 100, 200, delay, static_cast<long>(samples) + 1);
+    BareClickLoop loop(klvtest::Target().window(), 10, 20, delay, static_cast<long>(samples) + 1, lookup,
+                       klvtest::kTargetTitle);
     loop.Join();
   }
   return Overshoots(klvtest::QueuedBetween(from, klvtest::MarkTarget(60000)), delay, samples);
 }
 
+// Beside the post-only loop, the bare step, which looks its window up by
+// title before every click as Klikvane's step does: the step's own calls
+// lie between two clicks, and so within the interval.
 void TimingSection(KlikvaneProgram& program, double scale) {
   struct Row {
     int delay;
     size_t samples;
   };
   const Row rows[] = {{1, 400}, {10, 200}, {100, 60}, {1000, 20}};
-  std::printf("Click timing: observed interval between button-downs at the target minus the delay (ms)\n");
-  std::printf("delay ms  samples   Klikvane median   p99     bare loop median   p99\n");
+  std::printf("Click timing: observed interval between button-downs at the target minus the delay (ms; load "
+              "average before: %s)\n", LoadAverage().c_str());
+  std::printf("delay ms  samples   Klikvane median   p99   bare step median   p99   post loop median   p99\n");
   for (const Row& row : rows) {
     size_t samples = std::max<size_t>(5, static_cast<size_t>(static_cast<double>(row.samples) * scale));
     Spread klikvane = SpreadOf(KlikvaneOvershoots(program, row.delay, samples));
-    Spread bare = SpreadOf(BareOvershoots(row.delay, samples));
-    std::printf("%8d  %7u   %15.2f %7.2f   %16.2f %7.2f\n", row.delay, static_cast<unsigned>(klikvane.samples),
-                klikvane.median, klikvane.p99, bare.median, bare.p99);
+    Spread step = SpreadOf(BareOvershoots(row.delay, samples, StepLookup::kTypedTitle));
+    Spread bare = SpreadOf(BareOvershoots(row.delay, samples, StepLookup::kNone));
+    std::printf("%8d  %7u   %15.2f %5.2f   %16.2f %5.2f   %16.2f %5.2f\n", row.delay,
+                static_cast<unsigned>(klikvane.samples), klikvane.median, klikvane.p99, step.median, step.p99,
+                bare.median, bare.p99);
     std::fflush(stdout);
   }
 }
@@ -233,92 +265,34 @@ void CpuSection(double scale) {
   std::fflush(stdout);
 }
 
-// --- what a step costs ---------------------------------------------------------------
-
-// Each part of a runner step, timed over many calls on a thread of its own
-// while this (the window's) thread serves messages, as the runner runs.
-struct StepPart {
-  const char* name;
-  void (*once)();
-};
-
-using namespace klv::clicker;
-
-
-const StepPart kStepParts[] = {
-    {"row count (list command)", [] { CallReportList(klv::reportlist::kListRowCount, {PlanListArgument()}); }},
-    {"one cell as an integer (list command, ToInteger)",
-     [] {
-       TextToInteger(PlanCellText(0, 2).get());
-     }},
-    {"a combo box's text (property read)", [] { ReadUnitText(Unit::kComboMouseButton, Property::kComboText); }},
-    {"target lookup by title (FindWindowExA)",
-     [] {
-       HeapText title = ReadUnitText(Unit::kComboWindowTitle, Property::kComboText);
-       FindTargetWindow(title.get());
-     }},
-    {"three posted messages (one click)",
-     [] { BackgroundClick(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(klvtest::Target().window())), 10, 20, 1, 1); }},
-    {"a wait of 0 ms (timer made, set, waited, closed)", [] { PreciseWait(0); }},
-};
-
-struct StepTimes {
-  int calls;
-  double microseconds[sizeof kStepParts / sizeof kStepParts[0]];
-};
-
-DWORD WINAPI TimeStepParts(void* context) {
-  auto* times = static_cast<StepTimes*>(context);
-  for (size_t part = 0; part < sizeof kStepParts / sizeof kStepParts[0]; ++part) {
-    double start = NowMs();
-    for (int i = 0; i < times->calls; ++i) kStepParts[part].once();
-    times->microseconds[part] = 1000 * (NowMs() - start) / times->calls;
-  }
-  return 0;
-}
-
-void StepSection(double scale) {
-  klvtest::ClearPlan();
-  klvtest::AddPlanRow(10, 20, 0);
-  StepTimes times = {std::max(100, static_cast<int>(2000 * scale)), {}};
-  HANDLE thread = CreateThread(nullptr, 0, &TimeStepParts, &times, 0, nullptr);
-  while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
-    klv::ProcessPendingMessages();
-  }
-  CloseHandle(thread);
-  klvtest::MarkTarget(120000);
-  std::printf("\nWhat a step's parts cost on the runner's thread (microseconds per call, %d calls each)\n", times.calls);
-  for (size_t part = 0; part < sizeof kStepParts / sizeof kStepParts[0]; ++part) {
-    std::printf("%-52s %8.1f\n", kStepParts[part].name, times.microseconds[part]);
-  }
-  std::fflush(stdout);
-}
-
 // --- throughput and the stop button meanwhile -----------------------------------
+
+// Clicks per second the target got while something clicked it for that
+// long: button-downs counted once the target has worked off its queue.
+double ClicksPerSecond(const std::function<void()>& start, const std::function<void()>& stop, double seconds) {
+  RaiseTarget();
+  size_t from = klvtest::MarkTarget();
+  double began = NowMs();
+  start();
+  Sleep(static_cast<DWORD>(seconds * 1000));
+  stop();
+  double took = NowMs() - began;
+  return static_cast<double>(Downs(klvtest::QueuedBetween(from, klvtest::MarkTarget(120000)))) * 1000 / took;
+}
 
 // Steps per second of a ten-row delay-0 run at the shared target, its title
 // loaded from the file (typed) or picked from the list.
 double KlikvaneStepsPerSecond(KlikvaneProgram& klikvane, double seconds, bool picked) {
   klikvane.LoadPlan(klvtest::kTargetTitle, 10, 0);
   if (picked && !klikvane.PickListedWindow(klvtest::Target().window())) return NAN;
-  size_t from = klvtest::MarkTarget();
-  double start = NowMs();
-  klikvane.Start();
-  Sleep(static_cast<DWORD>(seconds * 1000));
-  klikvane.Stop();
-  double took = NowMs() - start;
-  return static_cast<double>(Downs(klvtest::QueuedBetween(from, klvtest::MarkTarget(120000)))) * 1000 / took;
+  return ClicksPerSecond([&] { klikvane.Start(); }, [&] { klikvane.Stop(); }, seconds);
 }
 
-double BareStepsPerSecond(long steps, StepLookup lookup = StepLookup::kNone) {
-  double start = NowMs();
-  {
-    BareClickLoop loop(klvtest::Target().window(), 10, 20, 0, steps, lookup, klvtest::kTargetTitle);
-    loop.Join();
-  }
-  double took = NowMs() - start;
-  klvtest::MarkTarget(120000);  // let the target work off its queue first
-  return static_cast<double>(steps) * 1000 / took;
+double BareStepsPerSecond(double seconds, StepLookup lookup) {
+  std::unique_ptr<BareClickLoop> loop;
+  return ClicksPerSecond(
+      [&] { loop = std::make_unique<BareClickLoop>(klvtest::Target().window(), 10, 20, 0, -1, lookup, klvtest::kTargetTitle); },
+      [&] { loop.reset(); }, seconds);
 }
 
 // A real click on the stop button while a run goes on: from the release to
@@ -355,28 +329,97 @@ Spread StopAnswers(KlikvaneProgram& klikvane, int delay, int rounds) {
   return SpreadOf(answers);
 }
 
+// One row of the throughput table: a spread over the rounds.
+void PrintRates(const char* what, const std::vector<double>& rates, const std::vector<double>* baseline) {
+  std::vector<double> sorted = rates;
+  std::sort(sorted.begin(), sorted.end());
+  std::printf("%-34s %8.0f %8.0f %8.0f", what, sorted.front(), sorted[sorted.size() / 2], sorted.back());
+  if (baseline) {
+    std::vector<double> shares;
+    for (size_t i = 0; i < rates.size(); ++i) shares.push_back(100 * rates[i] / (*baseline)[i]);
+    std::sort(shares.begin(), shares.end());
+    std::printf("   %3.0f / %3.0f / %3.0f %%", shares.front(), shares[shares.size() / 2], shares.back());
+  }
+  std::printf("\n");
+}
+
 void ThroughputSection(KlikvaneProgram& program, double scale) {
-  double seconds = 3 * std::max(scale, 0.1);
-  long steps = static_cast<long>(20000 * std::max(scale, 0.1));
-  double typed = KlikvaneStepsPerSecond(program, seconds, false);
-  double bareTyped = BareStepsPerSecond(steps, StepLookup::kTypedTitle);
-  double picked = KlikvaneStepsPerSecond(program, seconds, true);
-  double barePicked = BareStepsPerSecond(steps, StepLookup::kPickedWindow);
-  double bare = BareStepsPerSecond(steps);
+  double seconds = 2 * std::max(scale, 0.1);
+  const int throughputRounds = 3;
+  std::vector<double> typed, bareTyped, picked, barePicked, bare;
+  std::printf("\nThroughput, ten-row plan with delay 0 on a window without children (steps per second, one click "
+              "each; %d rounds of %.0f s taken in turns; load average before: %s)\n",
+              throughputRounds, seconds, LoadAverage().c_str());
+  for (int round = 0; round < throughputRounds; ++round) {
+    typed.push_back(KlikvaneStepsPerSecond(program, seconds, false));
+    bareTyped.push_back(BareStepsPerSecond(seconds, StepLookup::kTypedTitle));
+    picked.push_back(KlikvaneStepsPerSecond(program, seconds, true));
+    barePicked.push_back(BareStepsPerSecond(seconds, StepLookup::kPickedWindow));
+    bare.push_back(BareStepsPerSecond(seconds, StepLookup::kNone));
+  }
+  std::printf("%-34s %8s %8s %8s   %s\n", "", "min", "median", "max", "of the bare step, per round");
+  PrintRates("Klikvane runner, title loaded", typed, &bareTyped);
+  PrintRates("bare step loop, typed title", bareTyped, nullptr);
+  PrintRates("Klikvane runner, title picked", picked, &barePicked);
+  PrintRates("bare step loop, picked window", barePicked, nullptr);
+  PrintRates("bare post loop", bare, nullptr);
+  std::printf("load average after: %s\n", LoadAverage().c_str());
   int rounds = std::max(3, static_cast<int>(10 * scale));
   Spread busy = StopAnswers(program, 0, rounds);
   Spread resting = StopAnswers(program, 1000, rounds);
-  std::printf("\nThroughput, ten-row plan with delay 0 on a window without children (steps per second, one click "
-              "each)\n");
-  std::printf("Klikvane runner, title loaded      %10.0f  (%.0f %% of the bare step)\n", typed, 100 * typed / bareTyped);
-  std::printf("bare step loop, typed title        %10.0f\n", bareTyped);
-  std::printf("Klikvane runner, title picked      %10.0f  (%.0f %% of the bare step)\n", picked, 100 * picked / barePicked);
-  std::printf("bare step loop, picked window      %10.0f\n", barePicked);
-  std::printf("bare post loop                     %10.0f\n", bare);
   std::printf("\nAnswer to a real click on the stop button, release to idle buttons (ms, %d rounds)\n", rounds);
   std::printf("                           median      max\n");
   std::printf("during a delay-0 run     %8.1f %8.1f\n", busy.median, busy.p99);
   std::printf("during a delay-1000 run  %8.1f %8.1f\n", resting.median, resting.p99);
+  std::fflush(stdout);
+}
+
+// --- where a step of the real program goes -------------------------------------
+
+// The profiling build's sums after a run (bench/step_profile.cpp): "steps",
+// "whole" and one line per part, microseconds each.
+std::vector<std::pair<std::string, double>> ReadStepProfile(const std::string& file) {
+  std::vector<std::pair<std::string, double>> lines;
+  std::FILE* in = std::fopen(file.c_str(), "r");
+  if (in == nullptr) return lines;
+  char name[32];
+  double value = 0;
+  while (std::fscanf(in, "%31s %lf", name, &value) == 2) lines.emplace_back(name, value);
+  std::fclose(in);
+  return lines;
+}
+
+// The profiling build of Klikvane.exe runs a ten-row delay-0 plan, title
+// loaded and then picked; its own timestamps on the runner's thread say
+// where each step's time went, part by part, adding up to the whole run.
+void ProfileSection(double scale) {
+  const std::string folder = klvtest::ProgramFolder();
+  KlikvaneProgram profiled(folder + "\\Klikvane_profiled.exe");
+  if (!profiled.ready()) {
+    std::printf("\nThe profiling build of Klikvane did not come up\n");
+    return;
+  }
+  const double seconds = 3 * std::max(scale, 0.1);
+  std::vector<std::pair<std::string, double>> runs[2];
+  double rates[2];
+  for (int picked = 0; picked < 2; ++picked) {
+    DeleteFileA((folder + "\\step-profile.txt").c_str());
+    rates[picked] = KlikvaneStepsPerSecond(profiled, seconds, picked != 0);
+    runs[picked] = ReadStepProfile(folder + "\\step-profile.txt");
+  }
+  if (runs[0].size() < 2 || runs[0].size() != runs[1].size()) {
+    std::printf("\nThe profiling build wrote no step profile\n");
+    return;
+  }
+  std::printf("\nWhere a step of the real program goes: its runner's own timestamps over a %.0f s delay-0 run "
+              "(microseconds per step; load average: %s)\n", seconds, LoadAverage().c_str());
+  std::printf("%-14s %14s %14s\n", "", "title loaded", "title picked");
+  std::printf("%-14s %14.0f %14.0f\n", "steps/s", rates[0], rates[1]);
+  const double steps[2] = {runs[0][0].second, runs[1][0].second};
+  for (size_t line = 1; line < runs[0].size(); ++line) {
+    std::printf("%-14s %14.1f %14.1f\n", runs[0][line].first.c_str(), runs[0][line].second / steps[0],
+                runs[1][line].second / steps[1]);
+  }
   std::fflush(stdout);
 }
 
@@ -527,7 +570,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   SetCursorPos(1010, 750);  // away from every window
-  if (which != "cpu" && which != "lookups" && which != "step") {
+  if (which != "cpu" && which != "lookups" && which != "profile") {
     klvbench::KlikvaneProgram program(klvtest::ProgramFolder() + "\\..\\Klikvane.exe");
     if (!program.ready()) {
       std::fprintf(stderr, "Klikvane did not come up\n");
@@ -550,10 +593,6 @@ int main(int argc, char** argv) {
     }
     klvbench::CpuSection(scale);
   }
-  if (which == "step") {
-    klvtest::StartKlikvaneInProcess();
-    if (!klvtest::ChooseBackgroundTarget(klvtest::kTargetTitle)) return 1;
-    klvbench::StepSection(scale);
-  }
+  if (which == "profile") klvbench::ProfileSection(scale);
   return 0;
 }

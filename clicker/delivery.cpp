@@ -6,6 +6,7 @@
 #include "clicker/click_messages.h"
 #include "clicker/dpi_context.h"
 #include "clicker/reached_window.h"
+#include "clicker/step_profile.h"
 #include "clicker/system_functions.h"
 #include "clicker/units.h"
 #include "controls/core_commands.h"
@@ -59,17 +60,23 @@ void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWi
     // The screen point is in Klikvane's own coordinates, as it was captured.
     context.Leave();
     ForegroundClick(x, y, ChosenButton());
+    MarkStepPart(StepPart::kPosts);
     return;
   }
   if (static_cast<int32_t>(targetWindow) <= 0) return;
   // The point is in the target's own pixels, and so is everything the
   // system says about its windows while the thread is in its context.
   const bool inTargetPixels = context.EnterContextOf(targetWindow);
+  MarkStepPart(StepPart::kDpiContext);
   // Posted to the top-level window, a click never reaches the control the
   // operator pointed at: its default handling passes nothing on to children.
   WindowPoint reached = WindowReachedAt(targetWindow, x, y);
   if (inTargetPixels) reached = InOwnPixels(reached, targetWindow, context.current());
-  BackgroundClick(reached.window, reached.x, reached.y, ChosenButton(), kClickAction);
+  MarkStepPart(StepPart::kDescent);
+  const int32_t button = ChosenButton();
+  MarkStepPart(StepPart::kButton);
+  BackgroundClick(reached.window, reached.x, reached.y, button, kClickAction);
+  MarkStepPart(StepPart::kPosts);
 }
 
 uint32_t ChosenTargetWindow(const char* title, uint32_t pickedWindow) {

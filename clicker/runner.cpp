@@ -7,6 +7,7 @@
 #include "clicker/globals.h"
 #include "clicker/precise_wait.h"
 #include "clicker/run_pace.h"
+#include "clicker/step_profile.h"
 #include "clicker/system_functions.h"
 #include "clicker/system_numbers.h"
 #include "clicker/target_rights.h"
@@ -46,11 +47,16 @@ void SetRunningButtons(bool running) {
 // and the mode is read once for the lookup and the click together.
 bool RunStep(int32_t row, const WaitTimer& stepTimer, ThreadDpiContext& dpiContext) {
   PlanStep step = ReadPlanStep(row);
+  MarkStepPart(StepPart::kPlanRow);
   bool foreground = ForegroundModeChosen();
+  MarkStepPart(StepPart::kMode);
   uint32_t target = foreground ? 0 : ShownTargetWindow();
+  MarkStepPart(StepPart::kTarget);
   if (StopRequested()) return false;
   DeliverClickInMode(foreground, step.x, step.y, target, dpiContext);
-  return PreciseWait(step.delay, 0, g_stopSignal, &stepTimer) != WaitEnd::kStopped;
+  const bool stopped = PreciseWait(step.delay, 0, g_stopSignal, &stepTimer) == WaitEnd::kStopped;
+  MarkStepPart(StepPart::kWait);
+  return !stopped;
 }
 
 unsigned long __stdcall RunnerEntry(void*) {
@@ -138,8 +144,10 @@ void StopRunForExit() {
 void RunLoop() {
   WaitTimer stepTimer;
   ThreadDpiContext dpiContext;
+  StepProfileScope profile;
   while (!StopRequested()) {
     int32_t count = CountPlanRows();
+    MarkStepPart(StepPart::kPassStart);
     if (count <= 0) {
       if (PreciseWait(kEmptyPlanRestMs, 0, g_stopSignal, &stepTimer) == WaitEnd::kStopped) return;
       continue;
