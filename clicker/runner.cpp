@@ -7,8 +7,8 @@
 #include "clicker/globals.h"
 #include "clicker/precise_wait.h"
 #include "clicker/run_pace.h"
+#include "clicker/runtime_access.h"
 #include "clicker/step_profile.h"
-#include "clicker/system_functions.h"
 #include "clicker/system_numbers.h"
 #include "clicker/target_rights.h"
 #include "clicker/units.h"
@@ -69,8 +69,9 @@ unsigned long __stdcall RunnerEntry(void*) {
 void JoinRunner(uint32_t thread) {
   uint32_t handles[1] = {thread};
   for (;;) {
-    uint32_t result = CallSystem(kMsgWaitForMultipleObjects, {1, Word(handles), 0, kInfinite, kAllInputButRaw});
-    if (result != kWaitObject0 + 1) return;  // ended, or the wait failed
+    uint32_t result =
+        CallSystem(kMsgWaitForMultipleObjects, {1, Word(handles), 0, Wait::kInfinite, Wait::kAllInputButRaw});
+    if (result != Wait::kObject0 + 1) return;  // ended, or the wait failed
     CallCore(core::kProcessPendingMessages, {});
   }
 }

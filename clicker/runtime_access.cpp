@@ -105,8 +105,8 @@ CommandResult CallReportList(int command, std::initializer_list<CommandArgument>
                                  static_cast<int>(arguments.size()), arguments.begin());
 }
 
-uint32_t CallSystem(int number, std::initializer_list<uint32_t> arguments) {
-  return Support().CallSystemFunction(number, static_cast<int>(arguments.size()), arguments.begin());
+uint32_t CallSystem(SystemFunction function, std::initializer_list<uint32_t> arguments) {
+  return Support().CallSystemFunction(function, static_cast<int>(arguments.size()), arguments.begin());
 }
 
 HeapText HeapTextAt(uint32_t address) { return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(address))); }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/support_entries.h"
+#include "runtime/system_function_numbers.h"
 
 namespace klv::clicker {
 
@@ -66,8 +67,8 @@ CommandArgument WindowArgument();                                  // the main w
 CommandResult CallCore(int command, std::initializer_list<CommandArgument> arguments);
 CommandResult CallReportList(int command, std::initializer_list<CommandArgument> arguments);
 
-// System functions by table number.
-uint32_t CallSystem(int number, std::initializer_list<uint32_t> arguments);
+// System functions by their number in the system-function table.
+uint32_t CallSystem(SystemFunction function, std::initializer_list<uint32_t> arguments);
 template <typename T>
 uint32_t Word(T* pointer) {
   return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(pointer));

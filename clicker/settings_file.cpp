@@ -7,9 +7,9 @@
 
 #include "clicker/globals.h"
 #include "clicker/profile_text.h"
+#include "clicker/runtime_access.h"
 #include "clicker/settings_by_key.h"
 #include "clicker/settings_storage.h"
-#include "clicker/system_functions.h"
 #include "clicker/system_numbers.h"
 #include "clicker/units.h"
 #include "controls/core_commands.h"
@@ -18,8 +18,6 @@
 
 namespace klv::clicker {
 namespace {
-
-constexpr uint32_t kShowMessageSystemModal = 4096;
 
 // The keys a save writes, in the order it writes them, with the values the
 // controls hold now.
@@ -187,7 +185,7 @@ void LoadSettings() {
   CommandResult exists = CallCore(core::kFileExists, {TextArgument(Globals().settingsPath)});
   if (exists.low != 1) {
     CallCore(core::kShowMessageBox,
-             {TextArgument(kConstants.noSettingsMessage), IntegerArgument(kShowMessageSystemModal)});
+             {TextArgument(kConstants.noSettingsMessage), IntegerArgument(MessageBoxStyle::kSystemModal)});
     return;
   }
   LoadedSettings settings;
