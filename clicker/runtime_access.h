@@ -82,7 +82,11 @@ HeapText ResultText(const CommandResult& result);
 // The plan list: the report list that holds the click plan, one step a row.
 CommandArgument PlanListArgument();
 int32_t CountPlanRows();
-HeapText PlanCellText(int32_t row, int32_t column);
+// The plan list's columns, in the order the list shows them.
+enum class PlanColumn : int32_t { kX, kY, kDelay, kButton };
+constexpr uint32_t kPlanColumnCount = 4;
+HeapText PlanCellText(int32_t row, PlanColumn column);
+void SetPlanCellText(int32_t row, PlanColumn column, const char* text);
 // One row's cells as integers, all read from one state of the list (a row
 // outside the rows, or a cell that is not a number, reads as 0).
 struct PlanStep {
