@@ -8,21 +8,34 @@
 #include "image/window_template_data.h"
 
 namespace klv {
+namespace {
 
-const ProgramImageHeader kProgramImage = {
-    3,
-    0,
-    0x183F6 + 1,
-    &kProgramCode,
-    reinterpret_cast<const uint8_t*>(&kConstants),
-    sizeof kConstants,
-    kMainWindowTemplate,
-    kMainWindowTemplateLength,
-    std::size(kProgramLibraries),
-    kProgramLibraries,
-    kSystemFunctionEntries,
-    kSystemLibraryNames.data(),
-    kSystemFunctionNames.data(),
-};
+// The header's first three words. The runtime keeps them; nothing in the
+// program depends on them.
+constexpr uint32_t kRunMode = 3;
+constexpr uint32_t kSecondHeaderWord = 0;
+constexpr uint32_t kThirdHeaderWord = 0x183F6;  // stored increased by one
+
+ProgramImageHeader KlikvaneImageHeader() {
+  ProgramImageHeader header = {};
+  header.runMode = kRunMode;
+  header.unknownHeaderWord2 = kSecondHeaderWord;
+  header.unknownHeaderWord3 = kThirdHeaderWord + 1;
+  header.codeBase = &kProgramCode;
+  header.constants = reinterpret_cast<const uint8_t*>(&kConstants);
+  header.constantsLength = sizeof kConstants;
+  header.templateBlock = kMainWindowTemplate;
+  header.templateLength = kMainWindowTemplateLength;
+  header.libraryCount = std::size(kProgramLibraries);
+  header.libraries = kProgramLibraries;
+  header.systemFunctionCount = kSystemFunctionEntries;
+  header.libraryNames = kSystemLibraryNames.data();
+  header.functionNames = kSystemFunctionNames.data();
+  return header;
+}
+
+}  // namespace
+
+const ProgramImageHeader kProgramImage = KlikvaneImageHeader();
 
 }  // namespace klv
