@@ -27,7 +27,6 @@ namespace {
 // a call to the system at every step).
 uint32_t g_stopSignal = 0;
 std::atomic<bool> g_stopRequested{false};
-bool g_running = false;
 bool g_stopping = false;
 // The program is ending: no run starts any more.
 bool g_ending = false;
@@ -80,7 +79,7 @@ void JoinRunner(uint32_t thread) {
 // waits returns at once, unless the program is ending: then it waits too,
 // because clean-up follows as soon as it returns.
 void EndRunner() {
-  if (!g_running || (g_stopping && !g_ending)) return;
+  if (!RunActive() || (g_stopping && !g_ending)) return;
   if (!g_stopping) {
     g_stopping = true;
     g_stopRequested.store(true, std::memory_order_release);
@@ -88,22 +87,22 @@ void EndRunner() {
     CallSystem(kSetWaitableTimer, {g_stopSignal, Word(&now), 0, 0, 0, 0});
   }
   JoinRunner(Globals().runnerThread);
-  if (!g_running) return;  // a stop nested in the wait has finished the run
+  if (!RunActive()) return;  // a stop nested in the wait has finished the run
   GiveBackRunPace();
   CallSystem(kCloseHandle, {Globals().runnerThread});
   CallSystem(kCloseHandle, {g_stopSignal});
   Globals().runnerThread = 0;
   g_stopSignal = 0;
-  g_running = false;
   g_stopping = false;
 }
 
 }  // namespace
 
-bool RunActive() { return g_running; }
+// A run is active exactly while its thread is held.
+bool RunActive() { return Globals().runnerThread != 0; }
 
 void StartRun() {
-  if (g_running || g_ending) return;
+  if (RunActive() || g_ending) return;
   if (CountPlanRows() == 0) {
     CallCore(core::kShowMessageBox,
              {TextArgument(kConstants.emptyPlanMessage), IntegerArgument(MessageBoxStyle::kSystemModalInformation)});
@@ -121,8 +120,7 @@ void StartRun() {
   AskForRunPace();
   uint32_t threadId = 0;
   Globals().runnerThread = CallSystem(kCreateThread, {0, 0, Word(&RunnerEntry), 0, 0, Word(&threadId)});
-  g_running = Globals().runnerThread != 0;
-  if (!g_running) {
+  if (!RunActive()) {
     GiveBackRunPace();
     CallSystem(kCloseHandle, {g_stopSignal});
     g_stopSignal = 0;
