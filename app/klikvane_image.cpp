@@ -1,4 +1,4 @@
-#include "app/program_image.h"
+#include "app/klikvane_image.h"
 
 #include <iterator>
 
