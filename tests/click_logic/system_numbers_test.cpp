@@ -38,6 +38,10 @@ static_assert(WindowRelation::kNextSibling == GW_HWNDNEXT && AncestorKind::kRoot
 static_assert(Wait::kObject0 == WAIT_OBJECT_0 && Wait::kInfinite == INFINITE &&
               Wait::kAllInputButRaw == (QS_ALLINPUT & ~QS_RAWINPUT));
 static_assert(WaitableTimer::kAllAccess == TIMER_ALL_ACCESS && kTimerNoError == TIMERR_NOERROR);
+static_assert(PowerThrottling::kProcessInformationClass == static_cast<uint32_t>(ProcessPowerThrottling) &&
+              PowerThrottling::kCurrentVersion == PROCESS_POWER_THROTTLING_CURRENT_VERSION &&
+              PowerThrottling::kExecutionSpeed == PROCESS_POWER_THROTTLING_EXECUTION_SPEED &&
+              PowerThrottling::kIgnoreTimerResolution == PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION);
 
 // Files and texts.
 static_assert(FileAccess::kGenericRead == GENERIC_READ && FileAccess::kGenericWrite == GENERIC_WRITE);
