@@ -4,14 +4,13 @@
 
 #include "clicker/delivery.h"
 #include "clicker/dpi_context.h"
-#include "clicker/system_functions.h"
+#include "clicker/runtime_access.h"
+#include "clicker/system_numbers.h"
 #include "clicker/units.h"
 #include "image/program_constants.h"
 
 namespace klv::clicker {
 namespace {
-
-constexpr uint32_t kRootAncestor = 2;  // GA_ROOT: the top-level window above a child
 
 int32_t Difference(int32_t a, int32_t b) {
   return static_cast<int32_t>(std::trunc(static_cast<double>(a) - static_cast<double>(b)));
@@ -66,7 +65,7 @@ int32_t* CursorFromWindowCorner(uint32_t window) {
 
 uint32_t TopLevelWindowUnderCursor() {
   uint32_t window = WindowUnderCursor();
-  return window != 0 ? CallSystem(kGetAncestor, {window, kRootAncestor}) : 0;
+  return window != 0 ? CallSystem(kGetAncestor, {window, AncestorKind::kRoot}) : 0;
 }
 
 uint32_t WindowUnderCursor() {

@@ -9,17 +9,24 @@ namespace {
 
 using namespace SystemMessage;
 
-constexpr uint32_t kWheelForward = 0x00780010;  // delta 120, middle-button flag
-constexpr uint32_t kWheelBackward = 0xFF880010; // delta -120, middle-button flag
-constexpr uint32_t kRightButtonHeld = 2;
+// The wheel message's first parameter: the notch (high half) and the
+// middle button as held (low half).
+constexpr uint32_t WheelParameter(int32_t delta) {
+  return (static_cast<uint32_t>(delta) << 16) | MouseKeyState::kMiddleButton;
+}
+constexpr uint32_t kWheelForward = WheelParameter(kWheelDelta);
+constexpr uint32_t kWheelBackward = WheelParameter(-kWheelDelta);
 
 struct ButtonMessages {
   uint32_t down, downW, up, upW, doubleClick;
 };
 
-constexpr ButtonMessages kLeft = {kLeftButtonDown, 1, kLeftButtonUp, 0, kLeftButtonDoubleClick};
-constexpr ButtonMessages kRight = {kRightButtonDown, 2, kRightButtonUp, 2, kRightButtonDoubleClick};
-constexpr ButtonMessages kMiddle = {kMiddleButtonDown, 0x10, kMiddleButtonUp, 0, kMiddleButtonDoubleClick};
+constexpr ButtonMessages kLeft = {kLeftButtonDown, MouseKeyState::kLeftButton, kLeftButtonUp, 0,
+                                  kLeftButtonDoubleClick};
+constexpr ButtonMessages kRight = {kRightButtonDown, MouseKeyState::kRightButton, kRightButtonUp,
+                                   MouseKeyState::kRightButton, kRightButtonDoubleClick};
+constexpr ButtonMessages kMiddle = {kMiddleButtonDown, MouseKeyState::kMiddleButton, kMiddleButtonUp, 0,
+                                    kMiddleButtonDoubleClick};
 
 const ButtonMessages* MessagesFor(int32_t button) {
   switch (button) {
@@ -49,7 +56,7 @@ std::vector<PostedMessage> BackgroundClickMessages(int32_t x, int32_t y, int32_t
   uint32_t point = PackPoint(x, y);
   if (button == 4) return {{kMouseWheel, kWheelForward, point + kScreenOffset}};
   if (button == 5) return {{kMouseWheel, kWheelBackward, point + kScreenOffset}};
-  std::vector<PostedMessage> out = {{kMouseMove, kRightButtonHeld, point}};
+  std::vector<PostedMessage> out = {{kMouseMove, MouseKeyState::kRightButton, point}};
   if (const ButtonMessages* messages = MessagesFor(button)) AppendAction(out, *messages, action, point);
   if (button == 2) out.push_back({kContextMenu, kContextMenuParameter, point + kScreenOffset});
   return out;

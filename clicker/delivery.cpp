@@ -7,7 +7,7 @@
 #include "clicker/dpi_context.h"
 #include "clicker/reached_window.h"
 #include "clicker/step_profile.h"
-#include "clicker/system_functions.h"
+#include "clicker/runtime_access.h"
 #include "clicker/units.h"
 #include "controls/core_commands.h"
 #include "image/program_constants.h"

@@ -1,6 +1,6 @@
 #include "clicker/dpi_context.h"
 
-#include "clicker/system_functions.h"
+#include "clicker/runtime_access.h"
 
 namespace klv::clicker {
 namespace {

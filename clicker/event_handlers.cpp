@@ -1,12 +1,14 @@
 #include "clicker/event_handlers.h"
 
+#include <iterator>
+
 #include "clicker/main_window_created.h"
 #include "clicker/operator_commands.h"
 #include "clicker/runner.h"
 #include "clicker/runtime_access.h"
 #include "clicker/settings_file.h"
 #include "clicker/window_list.h"
-#include "image/handler_ids.h"
+#include "runtime/numbered_table.h"
 
 namespace klv::clicker {
 namespace {
@@ -22,29 +24,36 @@ void QuitProgram() { Support().ExitProgram(0); }
 // Label9's feedback event is bound to a handler that does nothing.
 void IgnoreFeedback() {}
 
+struct HandlerRow {
+  HandlerId number;
+  EventHandler handler;
+};
+
+constexpr HandlerRow kHandlerRows[] = {
+    {HandlerId::OnMainWindowCreated, Handler<OnMainWindowCreated>},
+    {HandlerId::HideWhenMinimised, Handler<HideWhenMinimised>},
+    {HandlerId::ToggleMainWindow, Handler<ToggleMainWindow>},
+    {HandlerId::Label9Feedback, Handler<IgnoreFeedback>},
+    {HandlerId::AddStep, Handler<AddStep>},
+    {HandlerId::RefreshWindowTitles, Handler<RefreshWindowTitles>},
+    {HandlerId::ShowStepMenu, Handler<ShowStepMenu>},
+    {HandlerId::PickStep, Handler<PickStep>},
+    {HandlerId::ApplyClickMode, Handler<ApplyClickMode>},
+    {HandlerId::SaveSettings, Handler<SaveSettings>},
+    {HandlerId::LoadSettings, Handler<LoadSettings>},
+    {HandlerId::SingleStep, Handler<SingleStep>},
+    {HandlerId::StopRun, Handler<StopRun>},
+    {HandlerId::StartRun, Handler<StartRun>},
+    {HandlerId::DeleteStep, Handler<DeleteStep>},
+    {HandlerId::EditStep, Handler<EditStep>},
+    {HandlerId::ShowMainWindow, Handler<ShowMainWindow>},
+    {HandlerId::QuitProgram, Handler<QuitProgram>},
+};
+static_assert(std::size(kHandlerRows) == kHandlerCount, "one handler per handler id");
+static_assert(RowsInNumberOrder(kHandlerRows), "handlers out of handler-id order");
+
 }  // namespace
 
-const EventHandler kEventHandlers[] = {
-    Handler<OnMainWindowCreated>,  // OnMainWindowCreated
-    Handler<HideWhenMinimised>,    // HideWhenMinimised
-    Handler<ToggleMainWindow>,     // ToggleMainWindow
-    Handler<IgnoreFeedback>,       // Label9Feedback
-    Handler<AddStep>,              // AddStep
-    Handler<RefreshWindowTitles>,  // RefreshWindowTitles
-    Handler<ShowStepMenu>,         // ShowStepMenu
-    Handler<PickStep>,             // PickStep
-    Handler<ApplyClickMode>,       // ApplyClickMode
-    Handler<SaveSettings>,         // SaveSettings
-    Handler<LoadSettings>,         // LoadSettings
-    Handler<SingleStep>,           // SingleStep
-    Handler<StopRun>,              // StopRun
-    Handler<StartRun>,             // StartRun
-    Handler<DeleteStep>,           // DeleteStep
-    Handler<EditStep>,             // EditStep
-    Handler<ShowMainWindow>,       // ShowMainWindow
-    Handler<QuitProgram>,          // QuitProgram
-};
-const uint32_t kEventHandlerCount = sizeof kEventHandlers / sizeof kEventHandlers[0];
-static_assert(sizeof kEventHandlers / sizeof kEventHandlers[0] == kHandlerCount, "one handler per handler id");
+const std::array<EventHandler, kHandlerCount> kEventHandlers = ColumnOf(kHandlerRows, &HandlerRow::handler);
 
 }  // namespace klv::clicker

@@ -1,11 +1,13 @@
-// The handlers the main window's template binds, in the handler table's
-// order (image/handler_ids.h).
+// The handlers the main window's template binds, in the order of their
+// handler ids (image/handler_ids.h).
 #pragma once
+#include <array>
+
+#include "image/handler_ids.h"
 #include "runtime/support_entries.h"
 
 namespace klv::clicker {
 
-extern const EventHandler kEventHandlers[];
-extern const uint32_t kEventHandlerCount;
+extern const std::array<EventHandler, kHandlerCount> kEventHandlers;
 
 }  // namespace klv::clicker

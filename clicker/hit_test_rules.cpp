@@ -1,11 +1,9 @@
 #include "clicker/hit_test_rules.h"
 
+#include "clicker/system_numbers.h"
+
 namespace klv::clicker {
 namespace {
-
-constexpr uint32_t kButtonTypeMask = 0x0F;
-constexpr uint32_t kGroupBox = 0x07;   // BS_GROUPBOX
-constexpr uint32_t kNotify = 0x0100;   // SS_NOTIFY
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -20,8 +18,8 @@ bool SameClassName(const char* a, const char* b) {
 }  // namespace
 
 bool PassesClicksThrough(const char* className, uint32_t style) {
-  if (SameClassName(className, "Button")) return (style & kButtonTypeMask) == kGroupBox;
-  if (SameClassName(className, "Static")) return (style & kNotify) == 0;
+  if (SameClassName(className, "Button")) return (style & ControlStyle::kButtonTypeMask) == ControlStyle::kGroupBox;
+  if (SameClassName(className, "Static")) return (style & ControlStyle::kStaticNotify) == 0;
   return false;
 }
 

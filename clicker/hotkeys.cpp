@@ -1,7 +1,7 @@
 #include "clicker/hotkeys.h"
 
 #include "clicker/globals.h"
-#include "clicker/system_functions.h"
+#include "clicker/runtime_access.h"
 #include "clicker/system_numbers.h"
 #include "clicker/window_list.h"
 #include "controls/core_commands.h"
@@ -10,8 +10,6 @@
 namespace klv::clicker {
 namespace {
 
-constexpr int32_t kWindowProcedureSlot = -4;
-
 // Each registration gets a small system identifier of its own, within the
 // range applications may use: the one derived from the position its record
 // takes in the table. Records are only ever appended, so the identifier stays
@@ -19,7 +17,6 @@ constexpr int32_t kWindowProcedureSlot = -4;
 // attempt may take the same identifier. A WM_HOTKEY is mapped back to the
 // identifier text through the records, never by reading memory at a number.
 constexpr uint32_t kFirstSystemId = 0x0100;
-constexpr uint32_t kLastSystemId = 0xBFFF;
 
 HotkeyRecord* RecordAt(uint32_t index) { return static_cast<HotkeyRecord*>(PointerAt(Globals().hotkeyTable, index)); }
 
@@ -63,14 +60,14 @@ bool RegisterWindowHotkey(uint32_t window, uint32_t modifiers, uint32_t key, Hot
     return false;
   }
   uint32_t systemId = HotkeySystemId(RecordCount());
-  if (systemId > kLastSystemId) return false;  // every identifier of the range is taken
+  if (systemId > kLastApplicationHotkeyId) return false;  // every identifier of the range is taken
   if (CallSystem(kRegisterHotKey, {window, systemId, modifiers, key}) == 0) return false;
   auto* record = static_cast<HotkeyRecord*>(Allocate(sizeof(HotkeyRecord)));
   *record = {window, CopyHeapText(identifier), Word(reinterpret_cast<void*>(callback))};
   Globals().hotkeyTable = AppendPointer(Globals().hotkeyTable, record);
   if (RecordCount() == 1) {
     Globals().previousWindowProc =
-        CallSystem(kSetWindowLongA, {window, static_cast<uint32_t>(kWindowProcedureSlot),
+        CallSystem(kSetWindowLongA, {window, static_cast<uint32_t>(WindowLongSlot::kWindowProcedure),
                                      Word(reinterpret_cast<void*>(&HotkeyWindowProc))});
   }
   return true;

@@ -7,11 +7,6 @@
 namespace klv::clicker {
 namespace {
 
-// A SID: revision, sub-authority count, six bytes of authority, then the
-// sub-authorities, four bytes each.
-constexpr uint32_t kSidHeader = 8;
-constexpr uint32_t kSubAuthority = 4;
-
 uint32_t Word32(const uint8_t* at) {
   uint32_t value;
   std::memcpy(&value, at, sizeof value);
@@ -24,12 +19,13 @@ IntegrityAnswer LevelInLabel(const uint8_t* label, uint32_t size, uintptr_t base
   uintptr_t sid = 0;
   if (label == nullptr || size < sizeof sid) return {};
   std::memcpy(&sid, label, sizeof sid);
-  if (sid < base || sid - base > size || size - (sid - base) < kSidHeader) return {};
+  if (sid < base || sid - base > size || size - (sid - base) < SidLayout::kHeaderBytes) return {};
   const uint8_t* at = label + (sid - base);
   uint32_t room = size - static_cast<uint32_t>(sid - base);
   uint32_t count = at[1];
-  if (count == 0 || room < kSidHeader + count * kSubAuthority) return {};
-  return {IntegrityAnswer::Kind::kLevel, Word32(at + kSidHeader + (count - 1) * kSubAuthority)};
+  if (count == 0 || room < SidLayout::kHeaderBytes + count * SidLayout::kSubAuthorityBytes) return {};
+  const uint8_t* last = at + SidLayout::kHeaderBytes + (count - 1) * SidLayout::kSubAuthorityBytes;
+  return {IntegrityAnswer::Kind::kLevel, Word32(last)};
 }
 
 bool TargetOutranks(const IntegrityAnswer& target, const IntegrityAnswer& own) {

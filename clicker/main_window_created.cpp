@@ -5,6 +5,7 @@
 #include "clicker/runner.h"
 #include "clicker/runtime_access.h"
 #include "clicker/settings_file.h"
+#include "clicker/system_numbers.h"
 #include "clicker/units.h"
 #include "clicker/window_list.h"
 #include "controls/core_commands.h"
@@ -12,12 +13,6 @@
 
 namespace klv::clicker {
 namespace {
-
-constexpr uint32_t kControl = 2;
-constexpr uint32_t kKeyDigit1 = 0x31;
-constexpr uint32_t kKeyQ = 0x51;
-constexpr uint32_t kKeyF6 = 0x75;
-constexpr uint32_t kKeyF7 = 0x76;
 
 // Hotkey routines are called like window procedures and ignore the message.
 long __stdcall CaptureHotkey(void*, unsigned, unsigned, long) {
@@ -45,10 +40,11 @@ void OnMainWindowCreated() {
   FormSettingsPath();
   // Registration results are not examined: a combination another program
   // holds is simply skipped, and the buttons keep working.
-  RegisterWindowHotkey(MainWindowHandle(), kControl, kKeyDigit1, CaptureHotkey, kConstants.hotkeyCapture);
-  RegisterWindowHotkey(MainWindowHandle(), kControl, kKeyQ, QuitHotkey, kConstants.hotkeyQuit);
-  RegisterWindowHotkey(MainWindowHandle(), 0, kKeyF6, StartHotkey, kConstants.hotkeyStart);
-  RegisterWindowHotkey(MainWindowHandle(), 0, kKeyF7, StopHotkey, kConstants.hotkeyStop);
+  const uint32_t control = HotkeyModifier::kControl;
+  RegisterWindowHotkey(MainWindowHandle(), control, VirtualKey::kDigit1, CaptureHotkey, kConstants.hotkeyCapture);
+  RegisterWindowHotkey(MainWindowHandle(), control, VirtualKey::kQ, QuitHotkey, kConstants.hotkeyQuit);
+  RegisterWindowHotkey(MainWindowHandle(), 0, VirtualKey::kF6, StartHotkey, kConstants.hotkeyStart);
+  RegisterWindowHotkey(MainWindowHandle(), 0, VirtualKey::kF7, StopHotkey, kConstants.hotkeyStop);
   RefreshWindowTitles();
 }
 

@@ -14,17 +14,12 @@ constexpr int32_t kMinimised = 2;
 
 int32_t SelectedRow() { return ReadUnitInteger(Unit::kPlanList, Property::kListSelection); }
 
-void SetCell(int32_t row, int32_t column, const char* text) {
-  CallReportList(reportlist::kListSetCellText,
-                 {PlanListArgument(), IntegerArgument(row), IntegerArgument(column), TextArgument(text)});
-}
-
 // The four editing fields go into the row's four cells, verbatim.
 void WriteFieldsToRow(int32_t row) {
-  SetCell(row, 0, ReadUnitText(Unit::kEditX, Property::kEditText).get());
-  SetCell(row, 1, ReadUnitText(Unit::kEditY, Property::kEditText).get());
-  SetCell(row, 2, ReadUnitText(Unit::kEditDelay, Property::kEditText).get());
-  SetCell(row, 3, ReadUnitText(Unit::kComboMouseButton, Property::kComboText).get());
+  SetPlanCellText(row, PlanColumn::kX, ReadUnitText(Unit::kEditX, Property::kEditText).get());
+  SetPlanCellText(row, PlanColumn::kY, ReadUnitText(Unit::kEditY, Property::kEditText).get());
+  SetPlanCellText(row, PlanColumn::kDelay, ReadUnitText(Unit::kEditDelay, Property::kEditText).get());
+  SetPlanCellText(row, PlanColumn::kButton, ReadUnitText(Unit::kComboMouseButton, Property::kComboText).get());
 }
 
 bool MainWindowVisible() { return ReadUnitInteger(Unit::kMainWindowOwn, Property::kVisible) != 0; }
@@ -59,10 +54,10 @@ void DeleteStep() {
 void PickStep() {
   int32_t row = SelectedRow();
   if (row == kNoRow) return;
-  WriteUnitText(Unit::kEditX, Property::kEditText, PlanCellText(row, 0).get());
-  WriteUnitText(Unit::kEditY, Property::kEditText, PlanCellText(row, 1).get());
-  WriteUnitText(Unit::kEditDelay, Property::kEditText, PlanCellText(row, 2).get());
-  bool left = PlanCellText(row, 3).Equals(kConstants.leftButton);
+  WriteUnitText(Unit::kEditX, Property::kEditText, PlanCellText(row, PlanColumn::kX).get());
+  WriteUnitText(Unit::kEditY, Property::kEditText, PlanCellText(row, PlanColumn::kY).get());
+  WriteUnitText(Unit::kEditDelay, Property::kEditText, PlanCellText(row, PlanColumn::kDelay).get());
+  bool left = PlanCellText(row, PlanColumn::kButton).Equals(kConstants.leftButton);
   WriteUnitInteger(Unit::kComboMouseButton, Property::kComboSelection, left ? 0 : 1);
 }
 

@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "clicker/runtime_access.h"
-#include "runtime/system_function_numbers.h"
 
 namespace klv::clicker {
 

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "clicker/system_functions.h"
+#include "clicker/runtime_access.h"
+#include "clicker/system_numbers.h"
 #include "controls/core_commands.h"
 
 namespace klv::clicker {
@@ -18,15 +19,13 @@ double FactorOf(int32_t unit) {
   }
 }
 
-constexpr uint32_t kHighResolutionTimer = 0x2;  // CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
-constexpr uint32_t kTimerAllAccess = 0x1F0003;
-
 // An unnamed auto-reset timer. Where the system offers it, a high-resolution
 // one, which fires on time rather than on the next tick of the system clock
 // (15.6 ms apart by default); a system that refuses the flag gets the plain
 // timer.
 uint32_t CreateStepTimer() {
-  if (uint32_t timer = CallSystem(kCreateWaitableTimerExW, {0, 0, kHighResolutionTimer, kTimerAllAccess})) {
+  if (uint32_t timer =
+          CallSystem(kCreateWaitableTimerExW, {0, 0, WaitableTimer::kHighResolution, WaitableTimer::kAllAccess})) {
     return timer;
   }
   return CallSystem(kCreateWaitableTimerA, {0, 0, 0});
@@ -63,16 +62,17 @@ WaitEnd PreciseWait(int32_t amount, int32_t unit, uint32_t stopSignal, const Wai
     uint32_t handles[2] = {handle, stopSignal};
     uint32_t count = stopSignal ? 2 : 1;
     while (armed) {
-      uint32_t result = CallSystem(kMsgWaitForMultipleObjects, {count, Word(handles), 0, kInfinite, kAllInputButRaw});
-      if (result == kWaitObject0) {
+      uint32_t result =
+          CallSystem(kMsgWaitForMultipleObjects, {count, Word(handles), 0, Wait::kInfinite, Wait::kAllInputButRaw});
+      if (result == Wait::kObject0) {
         end = WaitEnd::kElapsed;
         break;
       }
-      if (stopSignal && result == kWaitObject0 + 1) {
+      if (stopSignal && result == Wait::kObject0 + 1) {
         end = WaitEnd::kStopped;
         break;
       }
-      if (result != kWaitObject0 + count) break;  // a failed wait ends it
+      if (result != Wait::kObject0 + count) break;  // a failed wait ends it
       CallCore(core::kProcessPendingMessages, {});
     }
   }

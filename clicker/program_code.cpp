@@ -5,6 +5,7 @@
 
 namespace klv {
 
-const ProgramCode kProgramCode = {clicker::ProgramStart, clicker::kEventHandlerCount, clicker::kEventHandlers};
+const ProgramCode kProgramCode = {clicker::ProgramStart, static_cast<uint32_t>(clicker::kEventHandlers.size()),
+                                  clicker::kEventHandlers.data()};
 
 }  // namespace klv

@@ -1,7 +1,8 @@
 #include "clicker/reached_window.h"
 
 #include "clicker/hit_test_rules.h"
-#include "clicker/system_functions.h"
+#include "clicker/runtime_access.h"
+#include "clicker/system_numbers.h"
 
 namespace klv::clicker {
 namespace {
@@ -10,20 +11,20 @@ namespace {
 // RealChildWindowFromPoint: the latter keeps disabled children, which real
 // clicks pass by, and its handling of group boxes is not the same on every
 // system, so group boxes and plain statics are recognised here by class.
-constexpr uint32_t kSkipHiddenDisabledTransparent = 0x0007;  // CWP_SKIPINVISIBLE | CWP_SKIPDISABLED | CWP_SKIPTRANSPARENT
-constexpr uint32_t kNextSibling = 2;                         // GW_HWNDNEXT: the sibling beneath
-constexpr int32_t kStyleSlot = -16;                          // GWL_STYLE
-constexpr int32_t kExtendedStyleSlot = -20;                  // GWL_EXSTYLE
-constexpr uint32_t kVisible = 0x10000000;                    // WS_VISIBLE
-constexpr uint32_t kDisabled = 0x08000000;                   // WS_DISABLED
-constexpr uint32_t kTransparent = 0x00000020;                // WS_EX_TRANSPARENT
-constexpr int kClassNameRoom = 16;                           // enough to tell "Button" and "Static" apart
+constexpr uint32_t kSkipHiddenDisabledTransparent =
+    ChildSkip::kInvisible | ChildSkip::kDisabled | ChildSkip::kTransparent;
+constexpr int kClassNameRoom = 16;  // enough to tell "Button" and "Static" apart
 
 // The child window of a step down and its parent, both with the point.
 struct Descent {
   WindowPoint reached;
   WindowPoint parent;
 };
+
+// One of the window's data slots: its style or its extended style.
+uint32_t WindowLong(uint32_t window, int32_t slot) {
+  return CallSystem(kGetWindowLongA, {window, static_cast<uint32_t>(slot)});
+}
 
 // The point moved into the child's client coordinates.
 WindowPoint Into(const WindowPoint& parent, uint32_t child) {
@@ -52,14 +53,14 @@ Descent Down(const WindowPoint& parent, const WindowPoint& start) {
 bool PassesThrough(uint32_t window) {
   char className[kClassNameRoom] = "";
   CallSystem(kGetClassNameA, {window, Word(className), kClassNameRoom});
-  return PassesClicksThrough(className, CallSystem(kGetWindowLongA, {window, static_cast<uint32_t>(kStyleSlot)}));
+  return PassesClicksThrough(className, WindowLong(window, WindowLongSlot::kStyle));
 }
 
 // Whether a real click at the parent's point could reach this child.
 bool Reaches(uint32_t child, const WindowPoint& parent) {
-  uint32_t style = CallSystem(kGetWindowLongA, {child, static_cast<uint32_t>(kStyleSlot)});
-  if ((style & kVisible) == 0 || (style & kDisabled) != 0) return false;
-  if (CallSystem(kGetWindowLongA, {child, static_cast<uint32_t>(kExtendedStyleSlot)}) & kTransparent) return false;
+  uint32_t style = WindowLong(child, WindowLongSlot::kStyle);
+  if ((style & WindowStyle::kVisible) == 0 || (style & WindowStyle::kDisabled) != 0) return false;
+  if (WindowLong(child, WindowLongSlot::kExtendedStyle) & ExtendedWindowStyle::kTransparent) return false;
   int32_t box[4] = {0, 0, 0, 0};
   CallSystem(kGetWindowRect, {child, Word(box)});
   CallSystem(kMapWindowPoints, {0, parent.window, Word(box), 2});  // screen to the parent's client area
@@ -70,8 +71,8 @@ bool Reaches(uint32_t child, const WindowPoint& parent) {
 // The first sibling beneath the window that a real click at the point
 // reaches; 0 when none does.
 uint32_t SiblingBeneath(uint32_t window, const WindowPoint& parent) {
-  for (uint32_t sibling = CallSystem(kGetWindow, {window, kNextSibling}); sibling != 0;
-       sibling = CallSystem(kGetWindow, {sibling, kNextSibling})) {
+  for (uint32_t sibling = CallSystem(kGetWindow, {window, WindowRelation::kNextSibling}); sibling != 0;
+       sibling = CallSystem(kGetWindow, {sibling, WindowRelation::kNextSibling})) {
     if (Reaches(sibling, parent)) return sibling;
   }
   return 0;

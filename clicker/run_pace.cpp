@@ -1,13 +1,12 @@
 #include "clicker/run_pace.h"
 
-#include "clicker/system_functions.h"
+#include "clicker/runtime_access.h"
 #include "clicker/system_numbers.h"
 
 namespace klv::clicker {
 namespace {
 
 constexpr uint32_t kOneMillisecond = 1;
-constexpr uint32_t kTimerNoError = 0;  // TIMERR_NOERROR
 
 // Whether the run raised the timer resolution (and owes the call that
 // restores it), and whether it opted out of throttling.

@@ -7,8 +7,8 @@
 #include "clicker/globals.h"
 #include "clicker/precise_wait.h"
 #include "clicker/run_pace.h"
+#include "clicker/runtime_access.h"
 #include "clicker/step_profile.h"
-#include "clicker/system_functions.h"
 #include "clicker/system_numbers.h"
 #include "clicker/target_rights.h"
 #include "clicker/units.h"
@@ -27,7 +27,6 @@ namespace {
 // a call to the system at every step).
 uint32_t g_stopSignal = 0;
 std::atomic<bool> g_stopRequested{false};
-bool g_running = false;
 bool g_stopping = false;
 // The program is ending: no run starts any more.
 bool g_ending = false;
@@ -69,8 +68,9 @@ unsigned long __stdcall RunnerEntry(void*) {
 void JoinRunner(uint32_t thread) {
   uint32_t handles[1] = {thread};
   for (;;) {
-    uint32_t result = CallSystem(kMsgWaitForMultipleObjects, {1, Word(handles), 0, kInfinite, kAllInputButRaw});
-    if (result != kWaitObject0 + 1) return;  // ended, or the wait failed
+    uint32_t result =
+        CallSystem(kMsgWaitForMultipleObjects, {1, Word(handles), 0, Wait::kInfinite, Wait::kAllInputButRaw});
+    if (result != Wait::kObject0 + 1) return;  // ended, or the wait failed
     CallCore(core::kProcessPendingMessages, {});
   }
 }
@@ -79,7 +79,7 @@ void JoinRunner(uint32_t thread) {
 // waits returns at once, unless the program is ending: then it waits too,
 // because clean-up follows as soon as it returns.
 void EndRunner() {
-  if (!g_running || (g_stopping && !g_ending)) return;
+  if (!RunActive() || (g_stopping && !g_ending)) return;
   if (!g_stopping) {
     g_stopping = true;
     g_stopRequested.store(true, std::memory_order_release);
@@ -87,22 +87,22 @@ void EndRunner() {
     CallSystem(kSetWaitableTimer, {g_stopSignal, Word(&now), 0, 0, 0, 0});
   }
   JoinRunner(Globals().runnerThread);
-  if (!g_running) return;  // a stop nested in the wait has finished the run
+  if (!RunActive()) return;  // a stop nested in the wait has finished the run
   GiveBackRunPace();
   CallSystem(kCloseHandle, {Globals().runnerThread});
   CallSystem(kCloseHandle, {g_stopSignal});
   Globals().runnerThread = 0;
   g_stopSignal = 0;
-  g_running = false;
   g_stopping = false;
 }
 
 }  // namespace
 
-bool RunActive() { return g_running; }
+// A run is active exactly while its thread is held.
+bool RunActive() { return Globals().runnerThread != 0; }
 
 void StartRun() {
-  if (g_running || g_ending) return;
+  if (RunActive() || g_ending) return;
   if (CountPlanRows() == 0) {
     CallCore(core::kShowMessageBox,
              {TextArgument(kConstants.emptyPlanMessage), IntegerArgument(MessageBoxStyle::kSystemModalInformation)});
@@ -120,8 +120,7 @@ void StartRun() {
   AskForRunPace();
   uint32_t threadId = 0;
   Globals().runnerThread = CallSystem(kCreateThread, {0, 0, Word(&RunnerEntry), 0, 0, Word(&threadId)});
-  g_running = Globals().runnerThread != 0;
-  if (!g_running) {
+  if (!RunActive()) {
     GiveBackRunPace();
     CallSystem(kCloseHandle, {g_stopSignal});
     g_stopSignal = 0;

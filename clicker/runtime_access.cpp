@@ -105,8 +105,8 @@ CommandResult CallReportList(int command, std::initializer_list<CommandArgument>
                                  static_cast<int>(arguments.size()), arguments.begin());
 }
 
-uint32_t CallSystem(int number, std::initializer_list<uint32_t> arguments) {
-  return Support().CallSystemFunction(number, static_cast<int>(arguments.size()), arguments.begin());
+uint32_t CallSystem(SystemFunction function, std::initializer_list<uint32_t> arguments) {
+  return Support().CallSystemFunction(function, static_cast<int>(arguments.size()), arguments.begin());
 }
 
 HeapText HeapTextAt(uint32_t address) { return HeapText(reinterpret_cast<char*>(static_cast<uintptr_t>(address))); }
@@ -119,18 +119,28 @@ int32_t CountPlanRows() {
   return static_cast<int32_t>(CallReportList(reportlist::kListRowCount, {PlanListArgument()}).low);
 }
 
-HeapText PlanCellText(int32_t row, int32_t column) {
+namespace {
+CommandArgument ColumnArgument(PlanColumn column) { return IntegerArgument(static_cast<int32_t>(column)); }
+}  // namespace
+
+HeapText PlanCellText(int32_t row, PlanColumn column) {
   return ResultText(
-      CallReportList(reportlist::kListCellText, {PlanListArgument(), IntegerArgument(row), IntegerArgument(column)}));
+      CallReportList(reportlist::kListCellText, {PlanListArgument(), IntegerArgument(row), ColumnArgument(column)}));
+}
+
+void SetPlanCellText(int32_t row, PlanColumn column, const char* text) {
+  CallReportList(reportlist::kListSetCellText,
+                 {PlanListArgument(), IntegerArgument(row), ColumnArgument(column), TextArgument(text)});
 }
 
 PlanStep ReadPlanStep(int32_t row) {
   void* cells = reinterpret_cast<void*>(static_cast<uintptr_t>(
       CallReportList(reportlist::kListRowTexts, {PlanListArgument(), IntegerArgument(row)}).low));
-  auto cell = [cells](uint32_t column) {
-    return column < PointerCount(cells) ? TextToInteger(static_cast<const char*>(PointerAt(cells, column))) : 0;
+  auto cell = [cells](PlanColumn column) {
+    const auto at = static_cast<uint32_t>(column);
+    return at < PointerCount(cells) ? TextToInteger(static_cast<const char*>(PointerAt(cells, at))) : 0;
   };
-  PlanStep step = {cell(0), cell(1), cell(2)};
+  PlanStep step = {cell(PlanColumn::kX), cell(PlanColumn::kY), cell(PlanColumn::kDelay)};
   FreePointerArrayDeep(cells);
   return step;
 }

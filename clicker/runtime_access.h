@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/support_entries.h"
+#include "runtime/system_function_numbers.h"
 
 namespace klv::clicker {
 
@@ -66,8 +67,8 @@ CommandArgument WindowArgument();                                  // the main w
 CommandResult CallCore(int command, std::initializer_list<CommandArgument> arguments);
 CommandResult CallReportList(int command, std::initializer_list<CommandArgument> arguments);
 
-// System functions by table number.
-uint32_t CallSystem(int number, std::initializer_list<uint32_t> arguments);
+// System functions by their number in the system-function table.
+uint32_t CallSystem(SystemFunction function, std::initializer_list<uint32_t> arguments);
 template <typename T>
 uint32_t Word(T* pointer) {
   return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(pointer));
@@ -81,7 +82,11 @@ HeapText ResultText(const CommandResult& result);
 // The plan list: the report list that holds the click plan, one step a row.
 CommandArgument PlanListArgument();
 int32_t CountPlanRows();
-HeapText PlanCellText(int32_t row, int32_t column);
+// The plan list's columns, in the order the list shows them.
+enum class PlanColumn : int32_t { kX, kY, kDelay, kButton };
+constexpr uint32_t kPlanColumnCount = 4;
+HeapText PlanCellText(int32_t row, PlanColumn column);
+void SetPlanCellText(int32_t row, PlanColumn column, const char* text);
 // One row's cells as integers, all read from one state of the list (a row
 // outside the rows, or a cell that is not a number, reads as 0).
 struct PlanStep {

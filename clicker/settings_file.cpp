@@ -7,9 +7,9 @@
 
 #include "clicker/globals.h"
 #include "clicker/profile_text.h"
+#include "clicker/runtime_access.h"
 #include "clicker/settings_by_key.h"
 #include "clicker/settings_storage.h"
-#include "clicker/system_functions.h"
 #include "clicker/system_numbers.h"
 #include "clicker/units.h"
 #include "controls/core_commands.h"
@@ -18,8 +18,6 @@
 
 namespace klv::clicker {
 namespace {
-
-constexpr uint32_t kShowMessageSystemModal = 4096;
 
 // The keys a save writes, in the order it writes them, with the values the
 // controls hold now.
@@ -34,8 +32,10 @@ std::vector<profile::ProfileWrite> PlanWrites() {
   writes.push_back({configuration, kConstants.keyRowCount, IntegerToText(rows).str()});
   const std::string bar = kConstants.rowSeparator;
   for (int32_t i = 1; i <= rows; ++i) {
-    std::string value = PlanCellText(i - 1, 0).str() + bar + PlanCellText(i - 1, 1).str() + bar +
-                        PlanCellText(i - 1, 2).str() + bar + PlanCellText(i - 1, 3).str();
+    const int32_t row = i - 1;
+    std::string value = PlanCellText(row, PlanColumn::kX).str() + bar + PlanCellText(row, PlanColumn::kY).str() +
+                        bar + PlanCellText(row, PlanColumn::kDelay).str() + bar +
+                        PlanCellText(row, PlanColumn::kButton).str();
     writes.push_back({kConstants.sectionCoordinate, kConstants.keyRowPrefix + IntegerToText(i).str(),
                       std::move(value)});
   }
@@ -141,15 +141,15 @@ void AppendRow(const std::string& value) {
   CommandResult split =
       CallCore(core::kSplitText, {TextArgument(value.c_str()), TextArgument(kConstants.rowSeparator)});
   void* parts = reinterpret_cast<void*>(static_cast<uintptr_t>(split.low));
-  auto cell = [parts](int32_t column) {
-    return TextArgument(static_cast<const char*>(PointerAt(parts, static_cast<uint32_t>(column))));
+  auto cell = [parts](PlanColumn column) {
+    return static_cast<const char*>(PointerAt(parts, static_cast<uint32_t>(column)));
   };
-  if (PointerCount(parts) == 4) {
+  if (PointerCount(parts) == kPlanColumnCount) {
+    const CommandArgument first = TextArgument(cell(PlanColumn::kX));
     int32_t row = static_cast<int32_t>(
-        CallReportList(reportlist::kListInsertRow, {PlanListArgument(), IntegerArgument(-1), cell(0)}).low);
-    for (int32_t column = 1; column < 4; ++column) {
-      CallReportList(reportlist::kListSetCellText,
-                     {PlanListArgument(), IntegerArgument(row), IntegerArgument(column), cell(column)});
+        CallReportList(reportlist::kListInsertRow, {PlanListArgument(), IntegerArgument(-1), first}).low);
+    for (PlanColumn column : {PlanColumn::kY, PlanColumn::kDelay, PlanColumn::kButton}) {
+      SetPlanCellText(row, column, cell(column));
     }
   }
   FreePointerArrayDeep(parts);
@@ -187,7 +187,7 @@ void LoadSettings() {
   CommandResult exists = CallCore(core::kFileExists, {TextArgument(Globals().settingsPath)});
   if (exists.low != 1) {
     CallCore(core::kShowMessageBox,
-             {TextArgument(kConstants.noSettingsMessage), IntegerArgument(kShowMessageSystemModal)});
+             {TextArgument(kConstants.noSettingsMessage), IntegerArgument(MessageBoxStyle::kSystemModal)});
     return;
   }
   LoadedSettings settings;

@@ -4,32 +4,19 @@
 
 #include "clicker/owned_handle.h"
 #include "clicker/runtime_access.h"
-#include "clicker/system_functions.h"
+#include "clicker/system_numbers.h"
 #include "controls/core_commands.h"
 #include "image/program_constants.h"
 
 namespace klv::clicker {
 namespace {
 
-constexpr uint32_t kGenericRead = 0x80000000;
-constexpr uint32_t kGenericWrite = 0x40000000;
-constexpr uint32_t kShareAll = 1 | 2 | 4;  // read, write, delete
-constexpr uint32_t kCreateAlways = 2;
-constexpr uint32_t kOpenExisting = 3;
-constexpr uint32_t kAttributeNormal = 0x80;
-constexpr uint32_t kInvalidHandle = 0xFFFFFFFF;
-constexpr uint32_t kErrorFileNotFound = 2;
-constexpr uint32_t kMoveReplaceExisting = 1;
-constexpr uint32_t kMoveWriteThrough = 8;
-constexpr uint32_t kMessageFromSystem = 0x1000;
-constexpr uint32_t kMessageIgnoreInserts = 0x200;
-constexpr uint32_t kAnsiCodePage = 0;
+constexpr uint32_t kShareAll = FileShare::kRead | FileShare::kWrite | FileShare::kDelete;
 constexpr uint32_t kReadChunk = 1u << 16;
 constexpr uint32_t kReasonRoom = 512;
-constexpr uint32_t kSystemModalInformation = 4160;
 
 uint32_t OpenFile(const char* path, uint32_t access, uint32_t creation) {
-  return CallSystem(kCreateFileA, {Word(path), access, kShareAll, 0, creation, kAttributeNormal, 0});
+  return CallSystem(kCreateFileA, {Word(path), access, kShareAll, 0, creation, kNormalFileAttribute, 0});
 }
 
 bool WriteAll(const OwnedHandle& file, const std::string& bytes) {
@@ -41,7 +28,7 @@ bool WriteAll(const OwnedHandle& file, const std::string& bytes) {
 
 // Writes and flushes the file beside the target; 0 or the error.
 uint32_t WriteSavingFile(const char* saving, const std::string& bytes) {
-  OwnedHandle file(OpenFile(saving, kGenericWrite, kCreateAlways), kInvalidHandle);
+  OwnedHandle file(OpenFile(saving, FileAccess::kGenericWrite, FileCreation::kCreateAlways), kInvalidHandleValue);
   if (!file.ok()) return LastSystemError();
   if (!WriteAll(file, bytes) || CallSystem(kFlushFileBuffers, {file.get()}) == 0) return LastSystemError();
   return file.Close() ? 0 : LastSystemError();
@@ -49,8 +36,8 @@ uint32_t WriteSavingFile(const char* saving, const std::string& bytes) {
 
 std::string SystemReason(uint32_t error) {
   std::vector<char> reason(kReasonRoom, '\0');
-  uint32_t length = CallSystem(kFormatMessageA, {kMessageFromSystem | kMessageIgnoreInserts, 0, error, 0,
-                                                 Word(reason.data()), kReasonRoom, 0});
+  uint32_t length = CallSystem(kFormatMessageA, {FormatMessageFlag::kFromSystem | FormatMessageFlag::kIgnoreInserts, 0,
+                                                 error, 0, Word(reason.data()), kReasonRoom, 0});
   if (length == 0 || length >= kReasonRoom) {
     HeapText code = IntegerToText(static_cast<int32_t>(error));
     return code.get() ? code.get() : "";
@@ -73,9 +60,9 @@ void PrepareErrorReading() { LastSystemError(); }
 FileRead ReadWholeSettingsFile(const char* path, Access access, std::string* bytes, uint32_t* error) {
   PrepareErrorReading();
   bytes->clear();
-  OwnedHandle file(OpenFile(path, access == Access::kToReplace ? kGenericRead | kGenericWrite : kGenericRead,
-                            kOpenExisting),
-                   kInvalidHandle);
+  const uint32_t rights = access == Access::kToReplace ? FileAccess::kGenericRead | FileAccess::kGenericWrite
+                                                       : FileAccess::kGenericRead;
+  OwnedHandle file(OpenFile(path, rights, FileCreation::kOpenExisting), kInvalidHandleValue);
   if (!file.ok()) {
     *error = LastSystemError();
     return *error == kErrorFileNotFound ? FileRead::kMissing : FileRead::kFailed;
@@ -97,7 +84,7 @@ uint32_t ReplaceSettingsFile(const char* path, const std::string& bytes) {
   HeapText saving(JoinTexts({path, kConstants.savingSuffix}));
   uint32_t error = WriteSavingFile(saving.get(), bytes);
   if (error == 0 && CallSystem(kMoveFileExA, {Word(saving.get()), Word(path),
-                                              kMoveReplaceExisting | kMoveWriteThrough}) == 0) {
+                                              MoveFileFlag::kReplaceExisting | MoveFileFlag::kWriteThrough}) == 0) {
     error = LastSystemError();
   }
   if (error != 0) CallSystem(kDeleteFileA, {Word(saving.get())});
@@ -124,7 +111,8 @@ bool SurvivesCodePageRoundTrip(const std::string& bytes) {
 void ShowSaveFailed(const char* path, uint32_t error) {
   std::string reason = SystemReason(error);
   HeapText message(JoinTexts({kConstants.saveFailedMessage, path, kConstants.lineBreak, reason.c_str()}));
-  CallCore(core::kShowMessageBox, {TextArgument(message.get()), IntegerArgument(kSystemModalInformation)});
+  CallCore(core::kShowMessageBox,
+           {TextArgument(message.get()), IntegerArgument(MessageBoxStyle::kSystemModalInformation)});
 }
 
 }  // namespace klv::clicker

@@ -1,7 +1,7 @@
-// The system's message numbers and mouse-event flags the program posts,
-// sends or answers, written once. The program is built without the system
-// headers (it reaches the system only through its system-function table), so
-// the numbers stand here; a test checks each against the system headers.
+// The system's numbers the clicker passes to system functions, posts, sends
+// or answers, written once. The program is built without the system headers
+// (it reaches the system only through its system-function table), so the
+// numbers stand here; the tests check each against the system headers.
 #pragma once
 #include <cstdint>
 
@@ -17,16 +17,105 @@ enum : uint32_t {
 };
 }  // namespace SystemMessage
 
+// The buttons a mouse message says are held down (its first parameter).
+namespace MouseKeyState {
+enum : uint32_t { kLeftButton = 0x0001, kRightButton = 0x0002, kMiddleButton = 0x0010 };
+}  // namespace MouseKeyState
+
+// One notch of the mouse wheel.
+constexpr int32_t kWheelDelta = 120;
+
 // The flags of a synthesised mouse event.
 namespace MouseEventFlag {
 enum : uint32_t { kLeftDown = 0x0002, kLeftUp = 0x0004, kRightDown = 0x0008, kRightUp = 0x0010 };
 }  // namespace MouseEventFlag
 
-// Message box styles.
+// Message box styles; no icon flag and no button flag is the OK button alone.
 namespace MessageBoxStyle {
-// The information icon, system-modal, one OK button.
-enum : uint32_t { kSystemModalInformation = 0x1040 };
+enum : uint32_t {
+  kInformation = 0x0040,  // the information icon
+  kSystemModal = 0x1000,
+  kSystemModalInformation = kSystemModal | kInformation,
+};
 }  // namespace MessageBoxStyle
+
+// Hotkey registration: the modifier, the virtual keys, and the last
+// identifier an application may register under.
+namespace HotkeyModifier {
+enum : uint32_t { kControl = 0x0002 };
+}  // namespace HotkeyModifier
+namespace VirtualKey {
+// A digit's or a letter's key is its character's code.
+enum : uint32_t { kDigit1 = 0x31, kQ = 0x51, kF6 = 0x75, kF7 = 0x76 };
+}  // namespace VirtualKey
+constexpr uint32_t kLastApplicationHotkeyId = 0xBFFF;
+
+// Window data slots, styles and the hit-test flags.
+namespace WindowLongSlot {
+enum : int32_t { kWindowProcedure = -4, kStyle = -16, kExtendedStyle = -20 };
+}  // namespace WindowLongSlot
+namespace WindowStyle {
+enum : uint32_t { kVisible = 0x10000000, kDisabled = 0x08000000, kSizingBorder = 0x00040000 };
+}  // namespace WindowStyle
+namespace ExtendedWindowStyle {
+enum : uint32_t { kTransparent = 0x00000020 };
+}  // namespace ExtendedWindowStyle
+// The style bits that tell a group box among buttons and a static control
+// that takes clicks.
+namespace ControlStyle {
+enum : uint32_t { kButtonTypeMask = 0x000F, kGroupBox = 0x0007, kStaticNotify = 0x0100 };
+}  // namespace ControlStyle
+// Which children ChildWindowFromPointEx passes over.
+namespace ChildSkip {
+enum : uint32_t { kInvisible = 0x0001, kDisabled = 0x0002, kTransparent = 0x0004 };
+}  // namespace ChildSkip
+namespace WindowRelation {
+enum : uint32_t { kNextSibling = 2 };  // the sibling beneath
+}  // namespace WindowRelation
+namespace AncestorKind {
+enum : uint32_t { kRoot = 2 };  // the top-level window above a child
+}  // namespace AncestorKind
+
+// Waiting on objects and messages.
+namespace Wait {
+enum : uint32_t {
+  kObject0 = 0,  // the first handle's result; the others' follow it, then the messages'
+  kInfinite = 0xFFFFFFFF,
+  kAllInputButRaw = 0xFF,  // every kind of queued input and message but raw input
+};
+}  // namespace Wait
+
+// Creating a waitable timer.
+namespace WaitableTimer {
+enum : uint32_t { kHighResolution = 0x00000002, kAllAccess = 0x001F0003 };
+}  // namespace WaitableTimer
+
+// The multimedia timer's answer when the resolution was set.
+constexpr uint32_t kTimerNoError = 0;
+
+// Files.
+namespace FileAccess {
+enum : uint32_t { kGenericRead = 0x80000000, kGenericWrite = 0x40000000 };
+}  // namespace FileAccess
+namespace FileShare {
+enum : uint32_t { kRead = 0x1, kWrite = 0x2, kDelete = 0x4 };
+}  // namespace FileShare
+namespace FileCreation {
+enum : uint32_t { kCreateAlways = 2, kOpenExisting = 3 };
+}  // namespace FileCreation
+constexpr uint32_t kNormalFileAttribute = 0x80;
+namespace MoveFileFlag {
+enum : uint32_t { kReplaceExisting = 0x1, kWriteThrough = 0x8 };
+}  // namespace MoveFileFlag
+// The handle value of a file that could not be opened.
+constexpr uint32_t kInvalidHandleValue = 0xFFFFFFFF;
+constexpr uint32_t kErrorFileNotFound = 2;
+
+// Texts of the system: its error descriptions and its code page.
+namespace FormatMessageFlag {
+enum : uint32_t { kFromSystem = 0x1000, kIgnoreInserts = 0x0200 };
+}  // namespace FormatMessageFlag
+constexpr uint32_t kAnsiCodePage = 0;
 
 // Opting out of the system's throttling of a hidden process.
 namespace PowerThrottling {
@@ -48,5 +137,11 @@ enum : uint32_t {
   kHighIntegrity = 0x3000,            // the level of an elevated process
 };
 }  // namespace ProcessRights
+
+// A security identifier: revision, sub-authority count and six bytes of
+// authority, then the sub-authorities, four bytes each.
+namespace SidLayout {
+enum : uint32_t { kHeaderBytes = 8, kSubAuthorityBytes = 4 };
+}  // namespace SidLayout
 
 }  // namespace klv::clicker

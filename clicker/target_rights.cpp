@@ -2,7 +2,7 @@
 
 #include "clicker/integrity_level.h"
 #include "clicker/owned_handle.h"
-#include "clicker/system_functions.h"
+#include "clicker/runtime_access.h"
 #include "clicker/system_numbers.h"
 #include "controls/core_commands.h"
 #include "image/program_constants.h"

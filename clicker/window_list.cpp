@@ -2,7 +2,7 @@
 
 #include "clicker/globals.h"
 #include "clicker/runtime_access.h"
-#include "clicker/system_functions.h"
+#include "clicker/system_numbers.h"
 #include "clicker/units.h"
 #include "controls/core_commands.h"
 #include "image/program_constants.h"
@@ -10,8 +10,11 @@
 namespace klv::clicker {
 namespace {
 
-constexpr int32_t kStyleSlot = -16;
-constexpr uint32_t kReminderStyle = 0x40;
+// A style bit of the control's class, not of windows in general, that the
+// listing takes in place of the visible style.
+constexpr uint32_t kClassStyleBit80 = 0x80;
+constexpr int32_t kClassNameRoom = 50;
+constexpr int32_t kTitleRoom = 256;
 
 uint32_t* HandleArray(uint32_t count) {
   auto* array = static_cast<uint32_t*>(Allocate(8 + 4 * count));
@@ -20,8 +23,8 @@ uint32_t* HandleArray(uint32_t count) {
   return array;
 }
 
-uint32_t WindowStyle(uint32_t window) {
-  return CallSystem(kGetWindowLongA, {window, static_cast<uint32_t>(kStyleSlot)});
+uint32_t StyleOf(uint32_t window) {
+  return CallSystem(kGetWindowLongA, {window, static_cast<uint32_t>(WindowLongSlot::kStyle)});
 }
 
 uint32_t BitsOf(uint32_t a, uint32_t b) {
@@ -30,7 +33,7 @@ uint32_t BitsOf(uint32_t a, uint32_t b) {
 }
 
 bool StyleHas(uint32_t window, uint32_t mask) {
-  uint32_t masked = CallCore(core::kBitAnd, {IntegerArgument(static_cast<int32_t>(WindowStyle(window))),
+  uint32_t masked = CallCore(core::kBitAnd, {IntegerArgument(static_cast<int32_t>(StyleOf(window))),
                                               IntegerArgument(static_cast<int32_t>(mask))})
                         .low;
   return static_cast<int32_t>(masked) > 0;
@@ -38,8 +41,8 @@ bool StyleHas(uint32_t window, uint32_t mask) {
 
 // The five tests, in order; the first failing one leaves the window out.
 bool Listable(uint32_t window, HeapText* title) {
-  if (!StyleHas(window, BitsOf(0x80, 0x10000000))) return false;      // visible, or bit 0x80
-  if (!StyleHas(window, BitsOf(0x40000, 0x10000000))) return false;   // visible, or a sizing border
+  if (!StyleHas(window, BitsOf(kClassStyleBit80, WindowStyle::kVisible))) return false;
+  if (!StyleHas(window, BitsOf(WindowStyle::kSizingBorder, WindowStyle::kVisible))) return false;
   *title = HeapText(GetWindowTitle(window));
   if (title->empty()) return false;
   if (CallSystem(kGetParent, {window}) != 0) return false;
@@ -56,9 +59,9 @@ void FreeSnapshot(void* list) {
 }
 
 char* ReadClassName(uint32_t window) {
-  CommandResult blank = CallCore(core::kBlankText, {IntegerArgument(50)});
+  CommandResult blank = CallCore(core::kBlankText, {IntegerArgument(kClassNameRoom)});
   HeapText buffer = ResultText(blank);
-  CallSystem(kGetClassNameA, {window, Word(buffer.get()), 50});
+  CallSystem(kGetClassNameA, {window, Word(buffer.get()), kClassNameRoom});
   return CopyHeapText(buffer.get());
 }
 
@@ -98,9 +101,9 @@ uint32_t ListTopLevelWindows(uint32_t parent, void** handles, const char* classN
 }
 
 char* GetWindowTitle(uint32_t window) {
-  CommandResult blank = CallCore(core::kBlankText, {IntegerArgument(256)});
+  CommandResult blank = CallCore(core::kBlankText, {IntegerArgument(kTitleRoom)});
   HeapText buffer = ResultText(blank);
-  CallSystem(kGetWindowTextA, {window, Word(buffer.get()), 256});
+  CallSystem(kGetWindowTextA, {window, Word(buffer.get()), kTitleRoom});
   return CopyHeapText(buffer.get());
 }
 
@@ -153,7 +156,7 @@ uint32_t FindProcessWindow(uint32_t processId, const char* title, const char* cl
 int32_t ShowReminderBox(const char* text, const uint32_t* style, const char* caption, const uint32_t* owner) {
   uint32_t ownerWindow = owner ? *owner : FindProcessWindow(CallSystem(kGetCurrentProcessId, {}), nullptr, nullptr);
   const char* boxCaption = caption ? caption : kConstants.reminderCaption;
-  uint32_t boxStyle = style ? *style : kReminderStyle;
+  uint32_t boxStyle = style ? *style : MessageBoxStyle::kInformation;
   return static_cast<int32_t>(CallSystem(kMessageBoxA, {ownerWindow, Word(text), Word(boxCaption), boxStyle})) - 1;
 }
 

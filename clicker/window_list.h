@@ -21,7 +21,8 @@ uint32_t SnapshotTopLevelWindows(void** list);
 // texts given (case-insensitively); 0 for none.
 uint32_t FindProcessWindow(uint32_t processId, const char* title, const char* className);
 // A message box with defaults: owner = the process's first visible window,
-// caption "友情提醒", style 0x40; returns the system's answer minus 1.
+// caption "友情提醒", the information icon with the OK button; returns the
+// system's answer minus 1.
 int32_t ShowReminderBox(const char* text, const uint32_t* style = nullptr, const char* caption = nullptr,
                         const uint32_t* owner = nullptr);
 

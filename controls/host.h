@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 
 namespace klv {
 

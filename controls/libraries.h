@@ -3,7 +3,7 @@
 #include <array>
 
 #include "controls/core_commands.h"
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 
 namespace klv {
 

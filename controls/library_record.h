@@ -9,7 +9,7 @@
 #include <initializer_list>
 
 #include "controls/host.h"
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 
 namespace klv {
 

@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 #include "runtime/property_indices.h"
 #include "runtime/unit_object.h"
 

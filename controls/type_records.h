@@ -1,6 +1,6 @@
 // The data type records of the control types, one per type file.
 #pragma once
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 
 namespace klv {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 #include "runtime/support_entries.h"
 
 namespace klv {

@@ -67,6 +67,7 @@ bool DispatchEvent(EventNotice* notice) {
     notice->result = result.value;
   }
   g_source = previous;
+  // The source promises a window part of 0 once a handler returns, a nested one too: only the outer unit comes back.
   g_source.windowId = 0;
   return true;
 }

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 
 namespace klv {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 #include "runtime/support_entries.h"
 #include "runtime/window_template.h"
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 #include "runtime/support_entries.h"
 #include "runtime/unit_object.h"
 #include "runtime/window_template.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "runtime/events.h"
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 #include "runtime/unit_object.h"
 #include "tests/support/event_log.h"
 

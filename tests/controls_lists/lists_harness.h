@@ -13,7 +13,7 @@
 
 #include "runtime/command_values.h"
 #include "runtime/events.h"
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 #include "runtime/unit_object.h"
 #include "runtime/window_template.h"
 #include "tests/support/command_call.h"

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/program_image.h"
+#include "app/klikvane_image.h"
 #include "image/program_image_data.h"
 #include "runtime/app_runtime.h"
 #include "runtime/heap.h"

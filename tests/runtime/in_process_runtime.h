@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 
 namespace klvtest {
 

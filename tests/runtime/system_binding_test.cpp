@@ -8,7 +8,7 @@
 
 #include <set>
 
-#include "app/program_image.h"
+#include "app/klikvane_image.h"
 #include "image/program_image_data.h"
 #include "runtime/app_runtime.h"
 #include "runtime/system_binding.h"

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <thread>
 
+#include "app/klikvane_image.h"
 #include "clicker/globals.h"
 #include "clicker/runtime_access.h"
-#include "app/program_image.h"
 #include "runtime/app_runtime.h"
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"

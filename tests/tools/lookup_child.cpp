@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <string>
 
+#include "app/klikvane_image.h"
 #include "clicker/globals.h"
 #include "clicker/runtime_access.h"
 #include "controls/core_commands.h"
 #include "controls/libraries.h"
-#include "app/program_image.h"
 #include "runtime/app_runtime.h"
 #include "runtime/runtime_errors.h"
 

@@ -4,7 +4,7 @@
 //   watched_klikvane.exe <log file>
 #include <windows.h>
 
-#include "app/program_image.h"
+#include "app/klikvane_image.h"
 #include "runtime/app_runtime.h"
 #include "tests/support/pace_call_watch.h"
 

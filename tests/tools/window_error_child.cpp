@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <string>
 
+#include "app/klikvane_image.h"
 #include "clicker/globals.h"
 #include "clicker/runtime_access.h"
-#include "app/program_image.h"
 #include "controls/type_properties.h"
 #include "image/main_window_units.h"
 #include "runtime/app_runtime.h"

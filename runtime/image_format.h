@@ -1,7 +1,7 @@
-// The program image: a small header and the read-only records it points to
-// (constants, window templates, libraries, system-function table). The
-// runtime knows the program only through it. All records are laid out in
-// 32-bit words, as the 32-bit program stores them.
+// The format of a program image: a small header and the read-only records
+// it points to (constants, window templates, libraries, system-function
+// table). The runtime knows the program only through it. All records are
+// laid out in 32-bit words, as the 32-bit program stores them.
 #pragma once
 #include <cstdint>
 

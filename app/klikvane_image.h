@@ -1,7 +1,7 @@
 // The program image of Klikvane: the header that joins the image's data
 // (image/) and the program's code (clicker/).
 #pragma once
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 
 namespace klv {
 
