@@ -16,26 +16,25 @@ constexpr uint32_t kRunMode = 3;
 constexpr uint32_t kSecondHeaderWord = 0;
 constexpr uint32_t kThirdHeaderWord = 0x183F6;  // stored increased by one
 
-ProgramImageHeader KlikvaneImageHeader() {
-  ProgramImageHeader header = {};
-  header.runMode = kRunMode;
-  header.unknownHeaderWord2 = kSecondHeaderWord;
-  header.unknownHeaderWord3 = kThirdHeaderWord + 1;
-  header.codeBase = &kProgramCode;
-  header.constants = reinterpret_cast<const uint8_t*>(&kConstants);
-  header.constantsLength = sizeof kConstants;
-  header.templateBlock = kMainWindowTemplate;
-  header.templateLength = kMainWindowTemplateLength;
-  header.libraryCount = std::size(kProgramLibraries);
-  header.libraries = kProgramLibraries;
-  header.systemFunctionCount = kSystemFunctionEntries;
-  header.libraryNames = kSystemLibraryNames.data();
-  header.functionNames = kSystemFunctionNames.data();
-  return header;
-}
-
 }  // namespace
 
-const ProgramImageHeader kProgramImage = KlikvaneImageHeader();
+// Filled by field name (designated initialisers, which this compiler takes
+// in C++17 too) and still a constant: the header lies in read-only data, as
+// the rest of the image does, with no code run to fill it.
+const ProgramImageHeader kProgramImage = {
+    .runMode = kRunMode,
+    .unknownHeaderWord2 = kSecondHeaderWord,
+    .unknownHeaderWord3 = kThirdHeaderWord + 1,
+    .codeBase = &kProgramCode,
+    .constants = reinterpret_cast<const uint8_t*>(&kConstants),
+    .constantsLength = sizeof kConstants,
+    .templateBlock = kMainWindowTemplate,
+    .templateLength = kMainWindowTemplateLength,
+    .libraryCount = std::size(kProgramLibraries),
+    .libraries = kProgramLibraries,
+    .systemFunctionCount = kSystemFunctionEntries,
+    .libraryNames = kSystemLibraryNames.data(),
+    .functionNames = kSystemFunctionNames.data(),
+};
 
 }  // namespace klv
