@@ -8,7 +8,7 @@
 #include "clicker/click_messages.h"
 #include "clicker/delivery.h"
 #include "tests/clicking/clicking_fixture.h"
-#include "tests/support/click_target.h"
+#include "tests/support/recording_target.h"
 
 namespace klvtest {
 namespace {

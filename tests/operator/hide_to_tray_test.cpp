@@ -5,8 +5,8 @@
 
 #include "clicker/units.h"
 #include "runtime/events.h"
-#include "tests/support/click_target.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/recording_target.h"
 
 namespace klvtest {
 namespace {
