@@ -16,7 +16,7 @@ namespace {
 using namespace klv::clicker;
 using Messages = std::vector<ReceivedMessage>;
 
-constexpr int kComboSelection = 19;
+using klv::clicker::Property::kComboSelection;
 
 POINT ButtonCentre(uint32_t unitId) {
   RECT rect;
