@@ -7,6 +7,7 @@
 #include "runtime/events.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/recording_target.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -63,12 +64,10 @@ TEST(WindowCommands, TheTrayToggleHidesAShownWindowMinimisedOrNot) {
 TEST(WindowCommands, TheHiddenShowEntryShowsAndRaisesButNeverHides) {
   BringMainWindowToFront();
   constexpr uint32_t kMenuShow = 0x260135af;
-  klv::EventNotice notice = {0x52010001, kMenuShow, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
-  ASSERT_TRUE(klv::DispatchEvent(&notice));
+  ASSERT_TRUE(RaiseUnitEvent(Unit::kMainWindow, kMenuShow, klv::MenuEntryEvent::kChosen));
   EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
   WriteUnit(Unit::kMainWindowOwn, Property::kVisible, 0);
-  notice = {0x52010001, kMenuShow, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
-  ASSERT_TRUE(klv::DispatchEvent(&notice));
+  ASSERT_TRUE(RaiseUnitEvent(Unit::kMainWindow, kMenuShow, klv::MenuEntryEvent::kChosen));
   EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
   EXPECT_FALSE(Topmost());
 }

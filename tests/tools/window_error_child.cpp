@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <string>
 
+#include "app/program_image.h"
 #include "clicker/globals.h"
 #include "clicker/runtime_access.h"
-#include "app/program_image.h"
 #include "controls/type_properties.h"
 #include "image/main_window_units.h"
 #include "runtime/app_runtime.h"
@@ -18,6 +18,7 @@
 #include "runtime/property_indices.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/window_registry.h"
+#include "tests/support/ui_driver.h"
 
 namespace {
 
@@ -49,8 +50,7 @@ void DestroyMainWindow() {
 }
 
 void Dispatch(uint32_t windowId, uint32_t unitId) {
-  klv::EventNotice notice = {windowId, unitId, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
-  Line("dispatched", klv::DispatchEvent(&notice));
+  Line("dispatched", klvtest::RaiseUnitEvent(windowId, unitId, klv::ButtonEvent::kClicked));
 }
 
 }  // namespace
