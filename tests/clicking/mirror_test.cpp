@@ -222,7 +222,7 @@ TEST_F(Mirrors, WhatAnotherThreadReadsEqualsTheControlsAfterEveryKindOfChange) {
   SetFocus(list);
   ASSERT_NE(0, SendMessageA(list, LVM_EDITLABELA, 0, 0));
   for (WORD key : {WORD{'4'}, WORD{'5'}, WORD{VK_RETURN}}) PressKey(key);
-  Pump(100);
+  PumpUntil([] { return ListViewText(0, 0) == "45"; });
   EXPECT_EQ("45", ListViewText(0, 0));
   EXPECT_TRUE(MirrorsEqualControls("a label edited by typing"));
   WriteUnit(Unit::kPlanList, kEditLabels, 0);

@@ -19,7 +19,7 @@ constexpr UINT kTrayCallback = WM_APP + 100;
 // What the shell sends the tray control's window for a left click on the icon.
 void LeftClickOnTrayIcon() {
   PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, WM_LBUTTONUP);
-  Pump(150);
+  ASSERT_TRUE(PumpUntilTaken(UnitHandle(Unit::kTray), kTrayCallback));
 }
 
 bool Topmost() { return (GetWindowLongA(MainWindowHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
@@ -57,7 +57,7 @@ TEST(WindowCommands, TheTrayToggleHidesAShownWindowMinimisedOrNot) {
   PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, WM_RBUTTONUP);
   PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, WM_MOUSEMOVE);
   PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, 0x12345);
-  Pump(150);
+  ASSERT_TRUE(PumpUntilTaken(UnitHandle(Unit::kTray), kTrayCallback));
   EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
 }
 

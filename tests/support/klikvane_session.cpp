@@ -59,6 +59,15 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds) {
   return PumpUntil(condition, milliseconds, ProcessWaiting);
 }
 
+bool PumpUntilTaken(HWND window, UINT message, DWORD milliseconds) {
+  return PumpUntil(
+      [window, message] {
+        MSG waiting;
+        return !PeekMessageA(&waiting, window, message, message, PM_NOREMOVE);
+      },
+      milliseconds);
+}
+
 HWND MainWindowHandle() { return UnitHandle(0x06010000); }
 
 HWND UnitHandle(uint32_t unitId) {
