@@ -17,8 +17,8 @@
 #include "bench/klikvane_program.h"
 #include "bench/linux_cpu.h"
 #include "tests/support/child_process.h"
-#include "tests/support/click_target.h"
 #include "tests/support/process_footprint.h"
+#include "tests/support/recording_target.h"
 
 namespace {
 

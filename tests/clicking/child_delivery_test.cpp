@@ -14,7 +14,7 @@
 #include "clicker/delivery.h"
 #include "tests/clicking/clicking_fixture.h"
 #include "tests/support/child_process.h"
-#include "tests/support/click_target.h"
+#include "tests/support/recording_target.h"
 #include "tests/support/target_children.h"
 
 namespace klvtest {

@@ -8,7 +8,7 @@
 #include "clicker/click_messages.h"
 #include "clicker/delivery.h"
 #include "tests/clicking/clicking_fixture.h"
-#include "tests/support/click_target.h"
+#include "tests/support/recording_target.h"
 
 namespace klvtest {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 using namespace klv::clicker;
 using Messages = std::vector<ReceivedMessage>;
 
-constexpr int kComboSelection = 19;
+using klv::clicker::Property::kComboSelection;
 
 POINT ButtonCentre(uint32_t unitId) {
   RECT rect;

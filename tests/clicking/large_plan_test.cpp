@@ -11,6 +11,7 @@
 
 #include "tests/clicking/clicking_fixture.h"
 #include "tests/support/child_process.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -22,16 +23,6 @@ constexpr int kRows = 10000;
 
 int RowX(int row) { return 10 + row % 290; }
 int RowY(int row) { return 10 + (row * 7) % 210; }
-
-std::string CellOf(HWND list, int row, int column) {
-  char text[64] = "";
-  LVITEMA item = {};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  return text;
-}
 
 // The settings file beside this program, put back as it was afterwards.
 class LargePlan : public Clicking {
@@ -73,10 +64,10 @@ TEST_F(LargePlan, TenThousandRowsLoadIntoTheShownWindowAndTheRunnerClicksThem) {
   HWND list = UnitHandle(Unit::kPlanList);
   ASSERT_TRUE(PumpUntil([] { return PlanRowCount() == kRows; }, 60000)) << PlanRowCount();
   for (int row = 0; row < kRows; ++row) {
-    ASSERT_EQ(std::to_string(RowX(row)), CellOf(list, row, 0)) << "row " << row;
-    ASSERT_EQ(std::to_string(RowY(row)), CellOf(list, row, 1)) << "row " << row;
-    ASSERT_EQ("20", CellOf(list, row, 2)) << "row " << row;
-    ASSERT_EQ("左键", CellOf(list, row, 3)) << "row " << row;
+    ASSERT_EQ(std::to_string(RowX(row)), ListCellText(list, row, 0)) << "row " << row;
+    ASSERT_EQ(std::to_string(RowY(row)), ListCellText(list, row, 1)) << "row " << row;
+    ASSERT_EQ("20", ListCellText(list, row, 2)) << "row " << row;
+    ASSERT_EQ("左键", ListCellText(list, row, 3)) << "row " << row;
   }
 
   size_t start = MarkTarget();

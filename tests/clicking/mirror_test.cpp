@@ -17,6 +17,7 @@
 #include "controls/report_list_commands.h"
 #include "tests/clicking/clicking_fixture.h"
 #include "tests/support/child_process.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -26,7 +27,7 @@ using Messages = std::vector<ReceivedMessage>;
 namespace rl = klv::reportlist;
 
 constexpr uint32_t kCombos[] = {Unit::kComboClickMode, Unit::kComboMouseButton, Unit::kComboWindowTitle};
-constexpr int kEditLabels = 30;
+constexpr int kEditLabels = Property::TypeProperty(klv::ReportListProperty::kEditLabels);
 
 std::string TakeText(const klv::CommandResult& result) {
   HeapText text = klv::clicker::ResultText(result);
@@ -34,15 +35,7 @@ std::string TakeText(const klv::CommandResult& result) {
 }
 
 // A cell as the list view itself holds it, asked with its own message.
-std::string ListViewText(int row, int column) {
-  char buffer[512] = "";
-  LVITEMA item = {};
-  item.iSubItem = column;
-  item.pszText = buffer;
-  item.cchTextMax = sizeof buffer;
-  SendMessageA(UnitHandle(Unit::kPlanList), LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  return buffer;
-}
+std::string ListViewText(int row, int column) { return ListCellText(UnitHandle(Unit::kPlanList), row, column); }
 
 // After a background-mode load the title box has an edit field; the other
 // tests pick titles from a list without one.
@@ -229,7 +222,7 @@ TEST_F(Mirrors, WhatAnotherThreadReadsEqualsTheControlsAfterEveryKindOfChange) {
   SetFocus(list);
   ASSERT_NE(0, SendMessageA(list, LVM_EDITLABELA, 0, 0));
   for (WORD key : {WORD{'4'}, WORD{'5'}, WORD{VK_RETURN}}) PressKey(key);
-  Pump(100);
+  PumpUntil([] { return ListViewText(0, 0) == "45"; });
   EXPECT_EQ("45", ListViewText(0, 0));
   EXPECT_TRUE(MirrorsEqualControls("a label edited by typing"));
   WriteUnit(Unit::kPlanList, kEditLabels, 0);

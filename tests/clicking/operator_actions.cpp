@@ -10,6 +10,7 @@
 #include "controls/report_list_commands.h"
 #include "runtime/events.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -24,10 +25,10 @@ using klv::clicker::Unit::kEditX;
 using klv::clicker::Unit::kEditY;
 using klv::clicker::Unit::kPlanList;
 
-constexpr int kDisabled = 6;
-constexpr int kEditText = 8;
-constexpr int kComboText = 9;
-constexpr int kListSelection = 35;
+using klv::clicker::Property::kComboText;
+using klv::clicker::Property::kDisabled;
+using klv::clicker::Property::kEditText;
+using klv::clicker::Property::kListSelection;
 
 POINT Centre(HWND window) {
   RECT rect;
@@ -171,8 +172,7 @@ void ClearPlan() {
 }
 
 void RaiseClickedEvent(uint32_t unitId) {
-  klv::EventNotice notice = {0x52010001, unitId, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
-  klv::DispatchEvent(&notice);
+  RaiseUnitEvent(klv::clicker::Unit::kMainWindow, unitId, klv::ButtonEvent::kClicked);
 }
 
 POINT ParkCursor() {

@@ -26,7 +26,7 @@ namespace rl = klv::reportlist;
 
 constexpr int kTitleBoxWithEditField = 1;
 constexpr int kTitleBoxList = 2;
-constexpr int kEditLabels = 30;
+constexpr int kEditLabels = Property::TypeProperty(klv::ReportListProperty::kEditLabels);
 
 // What the runner reads at a step, read on the calling thread.
 struct StepView {

@@ -1,5 +1,7 @@
 #include "tests/clicking/target_log.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
 #include "tests/support/klikvane_session.h"
@@ -61,10 +63,13 @@ std::vector<ReceivedMessage> WaitForQueued(size_t from,
                                            const std::function<bool(const std::vector<ReceivedMessage>&)>& enough,
                                            unsigned long milliseconds) {
   std::vector<ReceivedMessage> messages;
-  PumpUntil([&] {
+  bool arrived = PumpUntil([&] {
     messages = QueuedBetween(from);
     return enough(messages);
   }, milliseconds);
+  // Failed here, at the wait, rather than later at whatever reads the messages.
+  EXPECT_TRUE(arrived) << "the awaited messages did not arrive within " << milliseconds << " ms; arrived:\n"
+                       << Describe(messages);
   return messages;
 }
 

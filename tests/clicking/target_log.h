@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/click_target.h"
+#include "tests/support/recording_target.h"
 
 namespace klvtest {
 
@@ -28,7 +28,8 @@ std::vector<ReceivedMessage> QueuedBetween(const ClickTarget& target, size_t fro
 // The same with the messages sent to the target's windows as well.
 std::vector<ReceivedMessage> AllBetween(const ClickTarget& target, size_t from, size_t to = SIZE_MAX);
 // Pumps until the queued messages from the position on satisfy the
-// condition; they are returned either way.
+// condition; they are returned either way, and the test fails when the
+// time ran out first.
 std::vector<ReceivedMessage> WaitForQueued(size_t from,
                                            const std::function<bool(const std::vector<ReceivedMessage>&)>& enough,
                                            unsigned long milliseconds = 15000);

@@ -1,14 +1,12 @@
 #include "tests/controls_basic/basic_harness.h"
 
-#include "tests/support/real_input.h"
 #include "tests/support/test_window_class.h"
+#include "tests/support/ui_driver.h"
 
 #include <algorithm>
 #include <sstream>
 
 namespace basictest {
-using klvtest::SendKey;
-using klvtest::SendMouse;
 
 namespace {
 
@@ -64,92 +62,9 @@ std::string Describe(const std::vector<SeenEvent>& events) {
   return out.str();
 }
 
-LiveControl::LiveControl(const klv::DataTypeRecord& type, uint32_t unitId, HWND parent,
-                         const std::vector<uint8_t>& settings, RECT rect, int childId, bool disabled)
-    : type_(type), unitId_(unitId) {
-  record_.settings = settings;
-  record_.left = rect.left;
-  record_.top = rect.top;
-  record_.width = rect.right - rect.left;
-  record_.height = rect.bottom - rect.top;
-  klv::CreateRequest request = {parent, kWindowId, unitId, 0, &record_, rect.left, rect.top,
-                                rect.right - rect.left, rect.bottom - rect.top, disabled, true, childId, nullptr};
-  auto create = reinterpret_cast<klv::CreateOperation>(type.interfaceFunction(klv::TypeOperation::kCreate));
-  unit_ = create ? create(request) : nullptr;
-}
-
-void LiveControl::Show() const {
-  ShowWindow(hwnd(), SW_SHOWNA);
-  UpdateWindow(hwnd());
-  Pump();
-}
-
-void LiveControl::Destroy() {
-  if (unit_ == nullptr) return;
-  auto destroy = reinterpret_cast<klv::SharedOperation>(type_.interfaceFunction(klv::TypeOperation::kShared));
-  destroy(unit_);
-  unit_ = nullptr;
-  Pump();
-}
-
-void LiveControl::ExpectKept(std::initializer_list<KeptSetting> settings) {
-  for (const KeptSetting& setting : settings) {
-    WriteWord(setting.k, setting.written);
-    EXPECT_EQ(setting.kept, ReadWord(setting.k)) << "property " << setting.k << " written " << setting.written;
-  }
-}
-
-ColourAnswer LiveControl::AskColours(UINT message) const {
-  HDC dc = CreateCompatibleDC(nullptr);
-  ColourAnswer answer = {};
-  answer.answered = unit_->HandleParentNotification(message, reinterpret_cast<WPARAM>(dc),
-                                                    reinterpret_cast<LPARAM>(hwnd()), &answer.brush);
-  answer.text = GetTextColor(dc);
-  answer.background = GetBkColor(dc);
-  DeleteDC(dc);
-  return answer;
-}
-
-klv::PropertyValue LiveControl::Read(int k) const {
-  klv::PropertyValue value;
-  auto read = reinterpret_cast<klv::ReadPropertyOperation>(type_.interfaceFunction(klv::TypeOperation::kReadProperty));
-  read(unit_, k, -1, &value);
-  return value;
-}
-
-int LiveControl::Write(int k, const klv::PropertyValue& value) {
-  auto write =
-      reinterpret_cast<klv::WritePropertyOperation>(type_.interfaceFunction(klv::TypeOperation::kWriteProperty));
-  int answer = write(unit_, k, -1, value);
-  if (answer == 1) unit_->Rebuild();
-  return answer;
-}
-
-int LiveControl::WriteWord(int k, uint32_t value) {
-  klv::PropertyValue property;
-  property.low = value;
-  return Write(k, property);
-}
-
-int LiveControl::WriteText(int k, const std::string& value) {
-  klv::PropertyValue property;
-  property.text = value;
-  return Write(k, property);
-}
-
-int LiveControl::WriteBytes(int k, const std::vector<uint8_t>& value) {
-  klv::PropertyValue property;
-  property.bytes = value;
-  return Write(k, property);
-}
-
 void Pump() {
   for (int round = 0; round < 5; ++round) {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
+    klvtest::DispatchWaiting();
     Sleep(5);
   }
 }
@@ -160,16 +75,12 @@ void MoveCursorTo(POINT screen) {
 }
 
 void ClickHere() {
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
-  SendMouse(MOUSEEVENTF_LEFTUP);
+  klvtest::SendClick();
   Pump();
 }
 
 void DoubleClickHere() {
-  for (int click = 0; click < 2; ++click) {
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
-  }
+  klvtest::SendDoubleClick();
   Pump();
 }
 
@@ -185,14 +96,12 @@ POINT CentreOnScreen(HWND window) {
 }
 
 void TypeKey(WORD virtualKey) {
-  SendKey(virtualKey, 0);
-  SendKey(virtualKey, KEYEVENTF_KEYUP);
+  klvtest::SendKeyPress(virtualKey);
   Pump();
 }
 
 void BringToFront(HWND window) {
-  SetForegroundWindow(window);
-  SetActiveWindow(window);
+  klvtest::BringForward(window);
   Pump();
 }
 

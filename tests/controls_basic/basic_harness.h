@@ -1,14 +1,12 @@
 // What the control tests share: a plain top-level parent window that hands
-// control notifications on as the runtime's window does, live controls made
-// through their type records, property access through the type operations
-// (with the runtime's rebuild step), an event log fed by the event observer,
-// message pumping and real mouse and keyboard input.
+// control notifications on as the runtime's window does, test units (live
+// controls, tests/support/test_unit.h), an event log fed by the event
+// observer, message pumping and real mouse and keyboard input.
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -17,10 +15,11 @@
 #include "runtime/image_format.h"
 #include "runtime/unit_object.h"
 #include "tests/support/event_log.h"
+#include "tests/support/test_unit.h"
 
 namespace basictest {
 
-constexpr uint32_t kWindowId = 0x52010001;
+constexpr uint32_t kWindowId = klvtest::kTestWindowId;
 
 // A visible top-level window without a frame at the screen's top-left
 // corner. It logs the messages it gets whose number is in watchedMessages.
@@ -63,55 +62,9 @@ class ControlTest : public ::testing::Test {
 
 inline LONG Style(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
 
-// A number setting written, and what the control keeps of it.
-struct KeptSetting {
-  int k;
-  uint32_t written, kept;
-};
-
-// What a control answers to its parent's colour question (WM_CTLCOLOR...)
-// on a memory device context: the colours it set and the brush it gave.
-struct ColourAnswer {
-  bool answered;
-  COLORREF text, background;
-  LRESULT brush;
-};
-
-// A control made through its type record's create operation, destroyed
-// through its shared operation.
-class LiveControl {
- public:
-  LiveControl(const klv::DataTypeRecord& type, uint32_t unitId, HWND parent, const std::vector<uint8_t>& settings,
-              RECT rect, int childId = 100, bool disabled = false);
-  ~LiveControl() { Destroy(); }
-  LiveControl(const LiveControl&) = delete;
-  LiveControl& operator=(const LiveControl&) = delete;
-
-  klv::UnitObject* unit() const { return unit_; }
-  HWND hwnd() const { return unit_ ? unit_->hwnd() : nullptr; }
-  uint32_t unitId() const { return unitId_; }
-  void Show() const;
-  void Destroy();
-
-  // Type property k through operation 6 / 4; a write that asks for it is
-  // followed by a rebuild, as the runtime does. Returns the write's answer.
-  klv::PropertyValue Read(int k) const;
-  uint32_t ReadWord(int k) const { return Read(k).low; }
-  std::string ReadText(int k) const { return Read(k).text; }
-  int Write(int k, const klv::PropertyValue& value);
-  int WriteWord(int k, uint32_t value);
-  int WriteText(int k, const std::string& value);
-  int WriteBytes(int k, const std::vector<uint8_t>& value);
-  // Writes each setting in turn and checks what reads back.
-  void ExpectKept(std::initializer_list<KeptSetting> settings);
-  ColourAnswer AskColours(UINT message) const;
-
- private:
-  klv::DataTypeRecord type_;
-  klv::ControlRecord record_;
-  uint32_t unitId_;
-  klv::UnitObject* unit_ = nullptr;
-};
+using klvtest::ColourAnswer;
+using klvtest::KeptSetting;
+using klvtest::TestUnit;
 
 // Dispatches every pending message of this thread (repeated a few times
 // so that messages posted while dispatching are handled too).

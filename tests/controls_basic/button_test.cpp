@@ -3,6 +3,7 @@
 // picture that rebuilds the system window in place.
 #include <gtest/gtest.h>
 
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "tests/controls_basic/basic_harness.h"
@@ -11,7 +12,7 @@
 namespace basictest {
 namespace {
 
-enum { kPicture = 0, kButtonType = 1, kCaption = 2, kHorizontalAlignment = 3, kVerticalAlignment = 4, kFont = 5 };
+using namespace klv::ButtonProperty;  // type property k of the button, by name
 
 constexpr uint32_t kStartId = 0x16011a3d;
 constexpr uint32_t kStopId = 0x16011a3e;
@@ -27,7 +28,7 @@ class ButtonTest : public ControlTest {};
 TEST_F(ButtonTest, IsAMultiLinePushButtonWithItsCaption) {
   klv::DataTypeRecord type = klv::ButtonTypeRecord();
   EXPECT_EQ(14u, type.propertyCount);
-  LiveControl button(type, kStartId, parent_.hwnd(), ButtonSettings("开始/F6"), {8, 8, 58, 32});
+  TestUnit button(type, kStartId, parent_.hwnd(), ButtonSettings("开始/F6"), {8, 8, 58, 32});
   ASSERT_NE(nullptr, button.unit());
   LONG style = Style(button.hwnd());
   EXPECT_EQ(BS_PUSHBUTTON, style & 0x0F);
@@ -39,7 +40,7 @@ TEST_F(ButtonTest, IsAMultiLinePushButtonWithItsCaption) {
 }
 
 TEST_F(ButtonTest, ARealClickRaisesEventZeroOnce) {
-  LiveControl button(klv::ButtonTypeRecord(), kStartId, parent_.hwnd(), ButtonSettings("开始"), {8, 8, 58, 32});
+  TestUnit button(klv::ButtonTypeRecord(), kStartId, parent_.hwnd(), ButtonSettings("开始"), {8, 8, 58, 32});
   button.Show();
   BringToFront(parent_.hwnd());
   events_.Take();
@@ -49,7 +50,7 @@ TEST_F(ButtonTest, ARealClickRaisesEventZeroOnce) {
 }
 
 TEST_F(ButtonTest, ADisabledButtonRaisesNothing) {
-  LiveControl button(klv::ButtonTypeRecord(), kStopId, parent_.hwnd(), ButtonSettings("停止"), {8, 8, 58, 32}, 100,
+  TestUnit button(klv::ButtonTypeRecord(), kStopId, parent_.hwnd(), ButtonSettings("停止"), {8, 8, 58, 32}, 100,
                      true);
   button.Show();
   BringToFront(parent_.hwnd());
@@ -64,7 +65,7 @@ TEST_F(ButtonTest, ADisabledButtonRaisesNothing) {
 }
 
 TEST_F(ButtonTest, TypeAndAlignmentsAreClampedAndApplied) {
-  LiveControl button(klv::ButtonTypeRecord(), kStartId, parent_.hwnd(), ButtonSettings("b"), {8, 8, 58, 32});
+  TestUnit button(klv::ButtonTypeRecord(), kStartId, parent_.hwnd(), ButtonSettings("b"), {8, 8, 58, 32});
   EXPECT_EQ(0, button.WriteWord(kButtonType, 5));
   EXPECT_EQ(1u, button.ReadWord(kButtonType));
   EXPECT_EQ(BS_DEFPUSHBUTTON, Style(button.hwnd()) & 0x0F);
@@ -83,8 +84,8 @@ TEST_F(ButtonTest, TypeAndAlignmentsAreClampedAndApplied) {
 }
 
 TEST_F(ButtonTest, PictureWriteRebuildsInPlaceWithTheImage) {
-  LiveControl first(klv::ButtonTypeRecord(), kStopId, parent_.hwnd(), ButtonSettings("a"), {70, 8, 120, 32}, 110);
-  LiveControl button(klv::ButtonTypeRecord(), kStartId, parent_.hwnd(), ButtonSettings("b"), {8, 8, 58, 32}, 100);
+  TestUnit first(klv::ButtonTypeRecord(), kStopId, parent_.hwnd(), ButtonSettings("a"), {70, 8, 120, 32}, 110);
+  TestUnit button(klv::ButtonTypeRecord(), kStartId, parent_.hwnd(), ButtonSettings("b"), {8, 8, 58, 32}, 100);
   first.Show();
   button.Show();
   SetWindowPos(button.hwnd(), first.hwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "tests/controls_basic/basic_harness.h"
@@ -13,12 +14,7 @@
 namespace basictest {
 namespace {
 
-enum {  // type property k of the edit box
-  kContent = 0, kBorder = 1, kTextColour = 2, kBackgroundColour = 3, kFont = 4, kHideSelection = 5,
-  kMaximumLength = 6, kMultiLine = 7, kScrollBars = 8, kAlignment = 9, kInputMode = 10, kPasswordCharacter = 11,
-  kCaseConversion = 12, kSpinButtons = 13, kSpinLower = 14, kSpinUpper = 15, kSelectionStart = 16,
-  kSelectionLength = 17, kSelectedText = 18,
-};
+using namespace klv::EditBoxProperty;  // type property k of the edit box, by name
 
 constexpr uint32_t kEditA = 0x160134c8;
 constexpr uint32_t kEditB = 0x160134c9;
@@ -33,7 +29,7 @@ std::vector<uint8_t> EditSettings(const std::string& content, void (*adjust)(klv
 class EditBoxTest : public ControlTest {};
 
 TEST_F(EditBoxTest, EachContentWriteRaisesEventZeroExactlyOnce) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("1000"), {10, 10, 90, 30});
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("1000"), {10, 10, 90, 30});
   ASSERT_NE(nullptr, edit.unit());
   edit.Show();
   events_.Take();  // creation and showing raise nothing of interest here
@@ -48,7 +44,7 @@ TEST_F(EditBoxTest, EachContentWriteRaisesEventZeroExactlyOnce) {
 }
 
 TEST_F(EditBoxTest, CreationRaisesNoEventAndShowsTheStoredContent) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("开始"), {10, 10, 90, 30});
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("开始"), {10, 10, 90, 30});
   edit.Show();
   EXPECT_EQ("开始", edit.ReadText(kContent));
   std::vector<SeenEvent> seen = events_.Take();
@@ -56,7 +52,7 @@ TEST_F(EditBoxTest, CreationRaisesNoEventAndShowsTheStoredContent) {
 }
 
 TEST_F(EditBoxTest, TypedKeyRaisesEventZeroAndIsWhatTheContentReads) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("12"), {10, 10, 90, 30});
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("12"), {10, 10, 90, 30});
   edit.Show();
   BringToFront(parent_.hwnd());
   SetFocus(edit.hwnd());
@@ -70,8 +66,8 @@ TEST_F(EditBoxTest, TypedKeyRaisesEventZeroAndIsWhatTheContentReads) {
 }
 
 TEST_F(EditBoxTest, FocusMovingBetweenEditBoxesRaisesLostThenGot) {
-  LiveControl a(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("a"), {10, 10, 90, 30}, 100);
-  LiveControl b(klv::EditBoxTypeRecord(), kEditB, parent_.hwnd(), EditSettings("b"), {10, 50, 90, 70}, 110);
+  TestUnit a(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("a"), {10, 10, 90, 30}, 100);
+  TestUnit b(klv::EditBoxTypeRecord(), kEditB, parent_.hwnd(), EditSettings("b"), {10, 50, 90, 70}, 110);
   a.Show();
   b.Show();
   BringToFront(parent_.hwnd());
@@ -86,7 +82,7 @@ TEST_F(EditBoxTest, FocusMovingBetweenEditBoxesRaisesLostThenGot) {
 }
 
 TEST_F(EditBoxTest, SingleLineEditIsMadeHighEnoughForItsFont) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("x"), {10, 10, 90, 14});
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("x"), {10, 10, 90, 14});
   RECT rect;
   GetWindowRect(edit.hwnd(), &rect);
   HDC dc = GetDC(nullptr);
@@ -102,7 +98,7 @@ TEST_F(EditBoxTest, SingleLineEditIsMadeHighEnoughForItsFont) {
 }
 
 TEST_F(EditBoxTest, StylesFollowTheSettings) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("", [](klv::EditBoxSettings& s) {
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("", [](klv::EditBoxSettings& s) {
                      s.alignment = 1;
                      s.caseConversion = 2;
                      s.hideSelection = 0;
@@ -120,7 +116,7 @@ TEST_F(EditBoxTest, StylesFollowTheSettings) {
 }
 
 TEST_F(EditBoxTest, UpperCaseConversionAppliesToTypedText) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(),
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(),
                    EditSettings("", [](klv::EditBoxSettings& s) { s.caseConversion = 2; }), {10, 10, 90, 30});
   edit.Show();
   BringToFront(parent_.hwnd());
@@ -131,7 +127,7 @@ TEST_F(EditBoxTest, UpperCaseConversionAppliesToTypedText) {
 }
 
 TEST_F(EditBoxTest, PasswordModeUsesTheFirstByteOfThePasswordCharacter) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(),
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(),
                    EditSettings("secret", [](klv::EditBoxSettings& s) { s.inputMode = 2; }), {10, 10, 90, 30});
   EXPECT_TRUE(Style(edit.hwnd()) & ES_PASSWORD);
   EXPECT_EQ('*', SendMessageA(edit.hwnd(), EM_GETPASSWORDCHAR, 0, 0));
@@ -142,7 +138,7 @@ TEST_F(EditBoxTest, PasswordModeUsesTheFirstByteOfThePasswordCharacter) {
 }
 
 TEST_F(EditBoxTest, MaximumLengthLimitsTheControlAndNegativeValuesBecomeZero) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(),
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(),
                    EditSettings("", [](klv::EditBoxSettings& s) { s.maximumLength = 4; }), {10, 10, 90, 30});
   EXPECT_EQ(4, SendMessageA(edit.hwnd(), EM_GETLIMITTEXT, 0, 0));
   EXPECT_EQ(0, edit.WriteWord(kMaximumLength, 3));
@@ -152,7 +148,7 @@ TEST_F(EditBoxTest, MaximumLengthLimitsTheControlAndNegativeValuesBecomeZero) {
 }
 
 TEST_F(EditBoxTest, ChoicesAreClampedToTheirRanges) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings(""), {10, 10, 90, 30});
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings(""), {10, 10, 90, 30});
   edit.ExpectKept({{kAlignment, 9, 2}});
   EXPECT_TRUE(Style(edit.hwnd()) & ES_RIGHT);
   edit.ExpectKept({{kAlignment, static_cast<uint32_t>(-1), 0}, {kCaseConversion, 7, 2}, {kBorder, 40, 5}});
@@ -163,7 +159,7 @@ TEST_F(EditBoxTest, ChoicesAreClampedToTheirRanges) {
 }
 
 TEST_F(EditBoxTest, SpinButtonsSitBesideTheEditWithTheSmallerLimitAsMinimum) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("5", [](klv::EditBoxSettings& s) {
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("5", [](klv::EditBoxSettings& s) {
                      s.spinButtons = 1;
                      s.spinMinimum = 100;
                      s.spinMaximum = 0;
@@ -195,7 +191,7 @@ TEST_F(EditBoxTest, SpinButtonsSitBesideTheEditWithTheSmallerLimitAsMinimum) {
 }
 
 TEST_F(EditBoxTest, SelectionPropertiesCountCharacters) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("点击 hello"), {10, 10, 190, 30});
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("点击 hello"), {10, 10, 190, 30});
   edit.Show();
   edit.WriteWord(kSelectionStart, 3);
   edit.WriteWord(kSelectionLength, 5);
@@ -213,7 +209,7 @@ TEST_F(EditBoxTest, SelectionPropertiesCountCharacters) {
 }
 
 TEST_F(EditBoxTest, StoredSelectionIsAppliedAtCreation) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("abcdef", [](klv::EditBoxSettings& s) {
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("abcdef", [](klv::EditBoxSettings& s) {
                      s.selectionStart = 1;
                      s.selectionLength = 2;
                    }),
@@ -222,8 +218,8 @@ TEST_F(EditBoxTest, StoredSelectionIsAppliedAtCreation) {
 }
 
 TEST_F(EditBoxTest, MultiLineWriteRebuildsInPlaceKeepingTextAndRaisingNothing) {
-  LiveControl before(klv::EditBoxTypeRecord(), 0x16010001, parent_.hwnd(), EditSettings("x"), {10, 40, 90, 60}, 90);
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("typed"), {10, 10, 90, 30}, 120);
+  TestUnit before(klv::EditBoxTypeRecord(), 0x16010001, parent_.hwnd(), EditSettings("x"), {10, 40, 90, 60}, 90);
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("typed"), {10, 10, 90, 30}, 120);
   before.Show();
   edit.Show();
   SetWindowPos(edit.hwnd(), before.hwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -258,7 +254,7 @@ TEST_F(EditBoxTest, MultiLineWriteRebuildsInPlaceKeepingTextAndRaisingNothing) {
 }
 
 TEST_F(EditBoxTest, ColoursAnswerTheParentsColourQuestion) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("c"), {10, 10, 90, 30});
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("c"), {10, 10, 90, 30});
   edit.WriteWord(kTextColour, 0x0000FF);
   edit.WriteWord(kBackgroundColour, 0x00FF00);
   ColourAnswer answer = edit.AskColours(WM_CTLCOLOREDIT);
@@ -271,7 +267,7 @@ TEST_F(EditBoxTest, ColoursAnswerTheParentsColourQuestion) {
 }
 
 TEST_F(EditBoxTest, FontWriteIsSentToTheControlAndReadBack) {
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("f"), {10, 10, 90, 30});
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("f"), {10, 10, 90, 30});
   klv::PropertyValue value;
   value.font.size = 20;
   value.font.bold = 1;
@@ -289,7 +285,7 @@ TEST_F(EditBoxTest, FontWriteIsSentToTheControlAndReadBack) {
 TEST_F(EditBoxTest, HigherSettingVersionFailsCreation) {
   std::vector<uint8_t> settings = EditSettings("");
   settings[0] = 3;
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), settings, {10, 10, 90, 30});
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), settings, {10, 10, 90, 30});
   EXPECT_EQ(nullptr, edit.unit());
 }
 

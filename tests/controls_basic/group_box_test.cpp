@@ -3,6 +3,7 @@
 // alignment, colours and background.
 #include <gtest/gtest.h>
 
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "tests/controls_basic/basic_harness.h"
@@ -10,7 +11,7 @@
 namespace basictest {
 namespace {
 
-enum { kCaption = 0, kCaptionAlignment = 1, kTextColour = 2, kBackgroundColour = 3, kFont = 4 };
+using namespace klv::GroupBoxProperty;  // type property k of the group box, by name
 
 constexpr uint32_t kGroupId = 0x160135a7;
 constexpr uint32_t kEditId = 0x160135a8;
@@ -28,7 +29,7 @@ TEST_F(GroupBoxTest, IsASystemGroupBoxWithItsCaption) {
   klv::DataTypeRecord type = klv::GroupBoxTypeRecord();
   EXPECT_EQ(13u, type.propertyCount);
   EXPECT_EQ(0x104u, type.typeFlags);
-  LiveControl group(type, kGroupId, parent_.hwnd(), GroupSettings("记事本", 0xFF000000), {8, 8, 280, 110});
+  TestUnit group(type, kGroupId, parent_.hwnd(), GroupSettings("记事本", 0xFF000000), {8, 8, 280, 110});
   ASSERT_NE(nullptr, group.unit());
   char name[32] = "";
   GetClassNameA(group.hwnd(), name, sizeof name);
@@ -41,10 +42,10 @@ TEST_F(GroupBoxTest, IsASystemGroupBoxWithItsCaption) {
 }
 
 TEST_F(GroupBoxTest, ChildNotificationsReachTheChildsUnit) {
-  LiveControl group(klv::GroupBoxTypeRecord(), kGroupId, parent_.hwnd(), GroupSettings("g", 0xFF000000),
+  TestUnit group(klv::GroupBoxTypeRecord(), kGroupId, parent_.hwnd(), GroupSettings("g", 0xFF000000),
                     {8, 8, 280, 110}, 110);
   klv::EditBoxSettings editSettings;
-  LiveControl edit(klv::EditBoxTypeRecord(), kEditId, parent_.hwnd(), klv::WriteSettings(editSettings),
+  TestUnit edit(klv::EditBoxTypeRecord(), kEditId, parent_.hwnd(), klv::WriteSettings(editSettings),
                    {10, 20, 200, 40}, 100);
   SetParent(edit.hwnd(), group.hwnd());  // as the loader moves a control into its container
   group.Show();
@@ -53,7 +54,7 @@ TEST_F(GroupBoxTest, ChildNotificationsReachTheChildsUnit) {
   SetWindowTextA(edit.hwnd(), "typed");  // the control tells its parent, the group box
   std::vector<SeenEvent> seen = events_.Take();
   EXPECT_EQ((std::vector<SeenEvent>{{kEditId, 0, {}}}), seen) << Describe(seen);
-  edit.WriteWord(3, 0x00FF00);  // the edit's background colour
+  edit.WriteWord(klv::EditBoxProperty::kBackgroundColour, 0x00FF00);
   HDC dc = CreateCompatibleDC(nullptr);
   LRESULT brush = SendMessageA(group.hwnd(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
                                reinterpret_cast<LPARAM>(edit.hwnd()));
@@ -64,7 +65,7 @@ TEST_F(GroupBoxTest, ChildNotificationsReachTheChildsUnit) {
 }
 
 TEST_F(GroupBoxTest, FillsItsBackgroundWithItsColour) {
-  LiveControl group(klv::GroupBoxTypeRecord(), kGroupId, parent_.hwnd(), GroupSettings("g", 0x00FFFF),
+  TestUnit group(klv::GroupBoxTypeRecord(), kGroupId, parent_.hwnd(), GroupSettings("g", 0x00FFFF),
                     {8, 8, 200, 110});
   group.Show();
   EXPECT_EQ(RGB(255, 255, 0), ClientPixel(group.hwnd(), 100, 60));
@@ -74,7 +75,7 @@ TEST_F(GroupBoxTest, FillsItsBackgroundWithItsColour) {
 }
 
 TEST_F(GroupBoxTest, AnswersItsOwnColourQuestionWithTextAndBackground) {
-  LiveControl group(klv::GroupBoxTypeRecord(), kGroupId, parent_.hwnd(), GroupSettings("g", 0x123456),
+  TestUnit group(klv::GroupBoxTypeRecord(), kGroupId, parent_.hwnd(), GroupSettings("g", 0x123456),
                     {8, 8, 200, 110});
   group.WriteWord(kTextColour, 0x0000FF);
   ColourAnswer answer = group.AskColours(WM_CTLCOLORSTATIC);
@@ -86,7 +87,7 @@ TEST_F(GroupBoxTest, AnswersItsOwnColourQuestionWithTextAndBackground) {
 }
 
 TEST_F(GroupBoxTest, CaptionAlignmentIsClampedAndApplied) {
-  LiveControl group(klv::GroupBoxTypeRecord(), kGroupId, parent_.hwnd(), GroupSettings("g", 0xFF000000),
+  TestUnit group(klv::GroupBoxTypeRecord(), kGroupId, parent_.hwnd(), GroupSettings("g", 0xFF000000),
                     {8, 8, 200, 110});
   group.WriteWord(kCaptionAlignment, 7);
   EXPECT_EQ(2u, group.ReadWord(kCaptionAlignment));

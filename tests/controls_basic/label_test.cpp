@@ -3,6 +3,7 @@
 // becomes event 0 and carries the handler's result back.
 #include <gtest/gtest.h>
 
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "tests/controls_basic/basic_harness.h"
@@ -10,10 +11,7 @@
 namespace basictest {
 namespace {
 
-enum {  // type property k of the label
-  kText = 0, kEffect = 1, kBorder = 2, kSetting11 = 3, kFont = 7, kTextColour = 8, kBackgroundColour = 9,
-  kSetting19 = 11, kSetting20 = 12, kHorizontalAlignment = 16, kWordWrap = 17, kVerticalAlignment = 18,
-};
+using namespace klv::LabelProperty;  // type property k of the label, by name
 
 constexpr uint32_t kLabelId = 0x1601349d;
 constexpr UINT kFeedback = WM_APP + 0x75;
@@ -53,7 +51,7 @@ TEST_F(LabelTest, TypeRecordAndOwnWindowClass) {
   klv::DataTypeRecord type = klv::LabelTypeRecord();
   EXPECT_EQ(29u, type.propertyCount);
   EXPECT_EQ(0x04u, type.typeFlags);
-  LiveControl label(type, kLabelId, parent_.hwnd(), {}, {10, 10, 110, 30});
+  TestUnit label(type, kLabelId, parent_.hwnd(), {}, {10, 10, 110, 30});
   ASSERT_NE(nullptr, label.unit());
   WNDCLASSA windowClass = {};
   char name[64] = "";
@@ -66,18 +64,18 @@ TEST_F(LabelTest, TypeRecordAndOwnWindowClass) {
 }
 
 TEST_F(LabelTest, AnEmptySettingBlockGivesTheDefaults) {
-  LiveControl label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), {}, {10, 10, 110, 30});
+  TestUnit label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), {}, {10, 10, 110, 30});
   EXPECT_EQ("标签", label.ReadText(kText));
   EXPECT_EQ(0xFF000000u, label.ReadWord(kBackgroundColour));
   EXPECT_EQ(1u, label.ReadWord(kVerticalAlignment));
-  EXPECT_EQ(8u, label.ReadWord(kSetting11));
+  EXPECT_EQ(8u, label.ReadWord(kUnknown11));
   char text[32] = "";
   GetWindowTextA(label.hwnd(), text, sizeof text);
   EXPECT_STREQ("标签", text);
 }
 
 TEST_F(LabelTest, TextWriteSetsWindowTextAndRaisesNothing) {
-  LiveControl label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), {}, {10, 10, 110, 30});
+  TestUnit label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), {}, {10, 10, 110, 30});
   label.Show();
   EXPECT_EQ(0, label.WriteText(kText, "123"));
   char text[32] = "";
@@ -89,7 +87,7 @@ TEST_F(LabelTest, TextWriteSetsWindowTextAndRaisesNothing) {
 }
 
 TEST_F(LabelTest, FeedbackMessageRaisesEventZeroAndReturnsTheHandlersResult) {
-  LiveControl label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), {}, {10, 10, 110, 30});
+  TestUnit label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), {}, {10, 10, 110, 30});
   EXPECT_EQ(0, SendMessageA(label.hwnd(), kFeedback, 5, 0x80000007));
   events_.SupplyResult(42);
   EXPECT_EQ(42, SendMessageA(label.hwnd(), kFeedback, 6, 8));
@@ -99,13 +97,13 @@ TEST_F(LabelTest, FeedbackMessageRaisesEventZeroAndReturnsTheHandlersResult) {
 }
 
 TEST_F(LabelTest, SettingsAreClampedToTheirRanges) {
-  LiveControl label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), {}, {10, 10, 110, 30});
+  TestUnit label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), {}, {10, 10, 110, 30});
   label.ExpectKept({{kEffect, 9, 3},
-                    {kSetting11, 2, 5},
+                    {kUnknown11, 2, 5},
                     {kHorizontalAlignment, static_cast<uint32_t>(-3), 0},
                     {kVerticalAlignment, 3, 2},
-                    {kSetting19, 5, 2},
-                    {kSetting20, 9, 8}});
+                    {kUnknown19, 5, 2},
+                    {kUnknown20, 9, 8}});
   label.WriteWord(kBorder, 3);
   EXPECT_TRUE(GetWindowLongA(label.hwnd(), GWL_EXSTYLE) & WS_EX_STATICEDGE);
   label.WriteWord(kBorder, 0);
@@ -113,7 +111,7 @@ TEST_F(LabelTest, SettingsAreClampedToTheirRanges) {
 }
 
 TEST_F(LabelTest, PaintsTextColourOnBackgroundColourAlignedRight) {
-  LiveControl label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), LabelSettings([](klv::LabelSettings& s) {
+  TestUnit label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), LabelSettings([](klv::LabelSettings& s) {
                       s.text = "WWW";
                       s.textColour = 0x0000FF;
                       s.backgroundColour = 0xFF0000;
@@ -135,7 +133,7 @@ TEST_F(LabelTest, PaintsTextColourOnBackgroundColourAlignedRight) {
 }
 
 TEST_F(LabelTest, SystemColourBackgroundIsTheButtonFace) {
-  LiveControl label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(),
+  TestUnit label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(),
                     LabelSettings([](klv::LabelSettings& s) { s.text = ""; }), {10, 10, 60, 30});
   label.Show();
   EXPECT_EQ(GetSysColor(COLOR_BTNFACE), ClientPixel(label.hwnd(), 1, 1));
@@ -143,7 +141,7 @@ TEST_F(LabelTest, SystemColourBackgroundIsTheButtonFace) {
 
 TEST_F(LabelTest, WordWrapBreaksLongTextOverLines) {
   auto rowsWithText = [](HWND window) { return LinesWithColour(window, RGB(0, 0, 0), true).size(); };
-  LiveControl label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), LabelSettings([](klv::LabelSettings& s) {
+  TestUnit label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), LabelSettings([](klv::LabelSettings& s) {
                       s.text = "one two three four five six";
                       s.verticalAlignment = 0;
                     }),

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "controls/shell_notify_seam.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "tests/controls_basic/basic_harness.h"
@@ -17,7 +18,7 @@
 namespace basictest {
 namespace {
 
-enum { kIcon = 0, kTooltip = 1, kShown = 2, kPositionX = 8, kPositionY = 9 };
+using namespace klv::TrayIconProperty;  // type property k of the tray icon, by name
 
 constexpr uint32_t kTrayId = 0x160135aa;
 constexpr UINT kCallback = WM_APP + 100;
@@ -74,7 +75,7 @@ class TrayIconTest : public ControlTest {
 };
 
 TEST_F(TrayIconTest, CreationAddsTheIconWithTheExactRecord) {
-  LiveControl tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "Marrowfen"),
+  TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "Marrowfen"),
                    {8, 8, 34, 34});
   ASSERT_NE(nullptr, tray.unit());
   EXPECT_EQ(0x8004u, klv::TrayIconTypeRecord().typeFlags);  // windowless, with events
@@ -96,7 +97,7 @@ TEST_F(TrayIconTest, CreationAddsTheIconWithTheExactRecord) {
 }
 
 TEST_F(TrayIconTest, TheSixteenPixelImageIsPreferred) {
-  LiveControl tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(),
+  TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(),
                    TraySettings(MakeIconFile({{32, 0xFF0000}, {16, 0x00FF00}}), "t"), {8, 8, 34, 34});
   ASSERT_EQ(1u, g_calls.size());
   EXPECT_EQ(16, IconWidth(g_calls[0].record.hIcon));
@@ -104,12 +105,12 @@ TEST_F(TrayIconTest, TheSixteenPixelImageIsPreferred) {
 
 TEST_F(TrayIconTest, NoIconOrNotShownAddsNothing) {
   {
-    LiveControl tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(),
+    TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(),
                      TraySettings(MakeIconFile({{48, 0}}), "t"), {8, 8, 34, 34});
     ASSERT_NE(nullptr, tray.unit());
   }
   {
-    LiveControl tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "t", 0),
+    TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "t", 0),
                      {8, 8, 34, 34});
     ASSERT_NE(nullptr, tray.unit());
   }
@@ -117,7 +118,7 @@ TEST_F(TrayIconTest, NoIconOrNotShownAddsNothing) {
 }
 
 TEST_F(TrayIconTest, HidingThenShowingReaddsWithTheSameTooltip) {
-  LiveControl tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "Marrowfen"),
+  TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "Marrowfen"),
                    {8, 8, 34, 34});
   tray.WriteWord(kShown, 0);
   EXPECT_EQ(0u, tray.ReadWord(kShown));
@@ -134,7 +135,7 @@ TEST_F(TrayIconTest, HidingThenShowingReaddsWithTheSameTooltip) {
 }
 
 TEST_F(TrayIconTest, TooltipAndIconWritesModifyTheAddedIcon) {
-  LiveControl tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "a"), {8, 8, 34, 34});
+  TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "a"), {8, 8, 34, 34});
   tray.WriteText(kTooltip, "b");
   tray.WriteBytes(kIcon, MakeIconFile({{16, 0x00FF00}}));
   ASSERT_EQ(3u, g_calls.size());
@@ -151,7 +152,7 @@ TEST_F(TrayIconTest, TooltipAndIconWritesModifyTheAddedIcon) {
 
 TEST_F(TrayIconTest, AFailedAddIsTriedAgainByTheNextUpdate) {
   g_answer = FALSE;
-  LiveControl tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "a"), {8, 8, 34, 34});
+  TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "a"), {8, 8, 34, 34});
   g_answer = TRUE;
   tray.WriteText(kTooltip, "b");
   std::vector<DWORD> expected = {NIM_ADD, NIM_ADD};
@@ -162,7 +163,7 @@ TEST_F(TrayIconTest, AFailedAddIsTriedAgainByTheNextUpdate) {
 TEST_F(TrayIconTest, ALongGbkTooltipIsCutAtACharacterBoundary) {
   std::string tooltip;
   for (int i = 0; i < 100; ++i) tooltip += "托";  // 200 bytes
-  LiveControl tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, tooltip),
+  TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, tooltip),
                    {8, 8, 34, 34});
   ASSERT_EQ(1u, g_calls.size());
   EXPECT_EQ(126u, std::strlen(g_calls[0].record.szTip));
@@ -177,7 +178,7 @@ TEST_F(TrayIconTest, TaskbarCreatedReaddsAndStillReachesTheWindow) {
   UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
   TestParent::watchedMessages() = {taskbarCreated};
   TestParent::receivedMessages().clear();
-  LiveControl tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "Marrowfen"),
+  TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "Marrowfen"),
                    {8, 8, 34, 34});
   PostMessageA(HWND_BROADCAST, taskbarCreated, 0, 0);
   Pump();
@@ -190,11 +191,11 @@ TEST_F(TrayIconTest, TaskbarCreatedReaddsAndStillReachesTheWindow) {
 
 TEST_F(TrayIconTest, TheFirstTrayBorrowsTheWindowProcedureAndTheLastGivesItBack) {
   LONG_PTR original = GetWindowLongPtrA(parent_.hwnd(), GWLP_WNDPROC);
-  auto first = std::make_unique<LiveControl>(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(),
+  auto first = std::make_unique<TestUnit>(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(),
                                              TraySettings(icon32_, "1"), RECT{8, 8, 34, 34}, 100);
   LONG_PTR borrowed = GetWindowLongPtrA(parent_.hwnd(), GWLP_WNDPROC);
   EXPECT_NE(original, borrowed);
-  auto second = std::make_unique<LiveControl>(klv::TrayIconTypeRecord(), kTrayId + 1, parent_.hwnd(),
+  auto second = std::make_unique<TestUnit>(klv::TrayIconTypeRecord(), kTrayId + 1, parent_.hwnd(),
                                               TraySettings(icon32_, "2"), RECT{8, 8, 34, 34}, 110);
   EXPECT_EQ(borrowed, GetWindowLongPtrA(parent_.hwnd(), GWLP_WNDPROC));
   g_calls.clear();
@@ -214,7 +215,7 @@ TEST_F(TrayIconTest, TheFirstTrayBorrowsTheWindowProcedureAndTheLastGivesItBack)
 }
 
 TEST_F(TrayIconTest, MouseReportsBecomeEvents) {
-  LiveControl tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "t"), {8, 8, 34, 34});
+  TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "t"), {8, 8, 34, 34});
   UINT id = g_calls.at(0).record.uID;
   auto report = [&](UINT mouseMessage) { SendMessageA(tray.hwnd(), kCallback, id, mouseMessage); };
   report(WM_LBUTTONDOWN);
@@ -246,7 +247,7 @@ TEST_F(TrayIconTest, MouseReportsBecomeEvents) {
 }
 
 TEST_F(TrayIconTest, IconPositionIsAPointOnTheScreenAndReadOnly) {
-  LiveControl tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "t"), {8, 8, 34, 34});
+  TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "t"), {8, 8, 34, 34});
   auto x = static_cast<int32_t>(tray.ReadWord(kPositionX));
   auto y = static_cast<int32_t>(tray.ReadWord(kPositionY));
   EXPECT_GE(x, 0);

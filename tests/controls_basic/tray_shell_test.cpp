@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/shell_notify_seam.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "tests/controls_basic/basic_harness.h"
@@ -62,7 +63,7 @@ TEST_F(TrayShellTest, TheShellTakesTheIconAndItsClicksBecomeEvents) {
   klv::TrayIconSettings settings;
   settings.icon = MakeIconFile({{32, 0x0000FF}});
   settings.tooltip = "Marrowfen";
-  LiveControl tray(klv::TrayIconTypeRecord(), kTrayId, SharedParent().hwnd(), klv::WriteSettings(settings),
+  TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, SharedParent().hwnd(), klv::WriteSettings(settings),
                    {8, 8, 34, 34});
   Pump();
   if (VisibleTaskbar(&taskbar_) == nullptr) GTEST_SKIP() << "no visible taskbar (run inside a virtual desktop)";
@@ -87,7 +88,7 @@ TEST_F(TrayShellTest, TheShellTakesTheIconAndItsClicksBecomeEvents) {
   seen = events_.Take();
   std::vector<SeenEvent> expected = {{kTrayId, 0, {}}, {kTrayId, 1, {}}, {kTrayId, 0, {}}};
   EXPECT_EQ(expected, seen) << Describe(seen);
-  tray.WriteWord(2, 0);
+  tray.WriteWord(klv::TrayIconProperty::kShown, 0);
   EXPECT_EQ((std::vector<BOOL>{TRUE, TRUE}), g_answers);
 }
 

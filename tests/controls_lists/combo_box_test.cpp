@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "controls/core_commands.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "runtime/command_values.h"
@@ -20,11 +21,7 @@ const klv::DataTypeRecord& ComboType() {
   return type;
 }
 
-enum ComboIndex {
-  kStyle = 8, kContent = 9, kMaximumLength = 10, kSelectionStart = 11, kSelectionLength = 12, kSelectedText = 13,
-  kSorted = 14, kRowSpacing = 15, kTextColour = 16, kBackgroundColour = 17, kCurrentItem = 19, kItemTexts = 20,
-  kItemData = 21,
-};
+using namespace klv::ComboBoxProperty;  // type property k of the combo box, by name
 
 constexpr uint32_t kComboUnit = 0x16011A42;
 
@@ -49,8 +46,8 @@ std::vector<uint8_t> DataOf(std::initializer_list<uint32_t> values) {
 class ComboBoxTest : public testing::Test {
  protected:
   std::unique_ptr<TestUnit> Make(const klv::ComboBoxSettings& settings, RECT rect = {20, 20, 180, 40}) {
-    auto unit = std::make_unique<TestUnit>(ComboType(), 0x0001000E, kComboUnit + made_++, klv::WriteSettings(settings),
-                                           form_, rect);
+    auto unit = std::make_unique<TestUnit>(ComboType(), kComboUnit + made_++, form_, klv::WriteSettings(settings), rect,
+                                           100, false, klv::TypeCode::kComboBox);
     EXPECT_NE(nullptr, unit->hwnd());
     unit->Show();
     return unit;
@@ -140,8 +137,8 @@ TEST_F(ComboBoxTest, RowSpacingIsAddedToTheItemHeight) {
   // A bigger font: the spacing goes on top of the font's own item height.
   klv::PropertyValue font;
   font.font.size = 20;
-  EXPECT_EQ(0, combo->Write(18, font));
-  EXPECT_EQ(20, combo->Read(18).font.size);
+  EXPECT_EQ(0, combo->Write(kFont, font));
+  EXPECT_EQ(20, combo->Read(kFont).font.size);
   seen = spy.Take();
   ASSERT_EQ(1u, seen.size());
   const int larger = static_cast<int>(seen[0].lParam) - 32767;

@@ -13,19 +13,12 @@
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/window_manager.h"
-#include "tests/support/real_input.h"
 #include "tests/support/test_window_class.h"
+#include "tests/support/ui_driver.h"
 
 namespace listtest {
-using klvtest::SendKey;
-using klvtest::SendMouse;
 
 namespace {
-
-std::map<std::pair<uint32_t, uint32_t>, klv::UnitObject*>& LiveUnits() {
-  static std::map<std::pair<uint32_t, uint32_t>, klv::UnitObject*> units;
-  return units;
-}
 
 // Hands control notifications to the unit that owns the control, as the
 // window type does.
@@ -53,12 +46,9 @@ const char* ParentClass() {
 
 uint32_t TestHost(int code, uint32_t first, uint32_t second) {
   if (code == klv::HostNotifyCode::kFindUnitObject || code == klv::HostNotifyCode::kRequireUnitObject) {
-    auto found = LiveUnits().find({first, second});
-    if (found == LiveUnits().end()) {
-      ADD_FAILURE() << "lookup of a unit the test did not make";
-      return 0;
-    }
-    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(found->second));
+    klv::UnitObject* unit = klvtest::FindTestUnit(first, second);
+    if (unit == nullptr) ADD_FAILURE() << "lookup of a unit the test did not make";
+    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(unit));
   }
   return klv::HostNotify(code, first, second);
 }
@@ -72,73 +62,6 @@ HWND Form() {
   }
   BringToFront(form);
   return form;
-}
-
-TestUnit::TestUnit(const klv::DataTypeRecord& type, uint32_t typeCode, uint32_t unitId, std::vector<uint8_t> settings,
-                   HWND parent, RECT rect, int childId)
-    : type_(type), typeCode_(typeCode), unitId_(unitId) {
-  record_.left = rect.left;
-  record_.top = rect.top;
-  record_.width = rect.right - rect.left;
-  record_.height = rect.bottom - rect.top;
-  record_.flags = klv::UnitFlag::kVisible | klv::UnitFlag::kTabStop;
-  record_.settings = std::move(settings);
-  klv::CreateRequest request = {};
-  request.parent = parent;
-  request.windowId = kWindowId;
-  request.unitId = unitId;
-  request.typeCode = typeCode;
-  request.record = &record_;
-  request.left = record_.left;
-  request.top = record_.top;
-  request.width = record_.width;
-  request.height = record_.height;
-  request.tabStop = true;
-  request.childId = childId;
-  auto create = reinterpret_cast<klv::CreateOperation>(type.interfaceFunction(klv::TypeOperation::kCreate));
-  object_ = create ? create(request) : nullptr;
-  if (object_) LiveUnits()[{kWindowId, unitId}] = object_;
-}
-
-TestUnit::~TestUnit() {
-  LiveUnits().erase({kWindowId, unitId_});
-  auto destroy = reinterpret_cast<klv::SharedOperation>(type_.interfaceFunction(klv::TypeOperation::kShared));
-  if (object_ && destroy) destroy(object_);
-  PumpUntilQuiet(30);
-}
-
-klv::PropertyValue TestUnit::Read(int index) const {
-  auto read = reinterpret_cast<klv::ReadPropertyOperation>(type_.interfaceFunction(klv::TypeOperation::kReadProperty));
-  klv::PropertyValue value;
-  EXPECT_TRUE(read(object_, index - 8, -1, &value)) << "property " << index;
-  return value;
-}
-
-int TestUnit::Write(int index, const klv::PropertyValue& value) {
-  auto write = reinterpret_cast<klv::WritePropertyOperation>(type_.interfaceFunction(klv::TypeOperation::kWriteProperty));
-  int answer = write(object_, index - 8, -1, value);
-  if (answer == 1) {
-    klv::RaiseEventSuppression();
-    object_->Rebuild();
-    klv::LowerEventSuppression();
-  }
-  return answer;
-}
-
-int TestUnit::WriteNumber(int index, int32_t number) {
-  klv::PropertyValue value;
-  value.low = static_cast<uint32_t>(number);
-  return Write(index, value);
-}
-
-int TestUnit::WriteText(int index, const std::string& text) {
-  klv::PropertyValue value;
-  value.text = text;
-  return Write(index, value);
-}
-
-klv::CommandArgument TestUnit::Argument() const {
-  return klv::CommandArgument{kWindowId, unitId_, typeCode_};
 }
 
 namespace {
@@ -233,39 +156,10 @@ void InstallTestRuntimeHooks() {
   klv::SetErrorHook(&PrintRuntimeError);
 }
 
-namespace {
-
-bool DispatchOne() {
-  MSG message;
-  if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return false;
-  if (!klv::PreTranslateWindowMessage(&message)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return true;
-}
-
-}  // namespace
-
-void PumpUntilQuiet(DWORD quietMs) {
-  DWORD quietSince = GetTickCount();
-  for (;;) {
-    if (DispatchOne()) {
-      quietSince = GetTickCount();
-      continue;
-    }
-    if (GetTickCount() - quietSince >= quietMs) return;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-}
+void PumpUntilQuiet(DWORD quietMs) { klvtest::PumpUntilQuiet(quietMs, klvtest::DispatchWaitingThroughRuntime); }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD limitMs) {
-  DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start >= limitMs) return done();
-    if (!DispatchOne()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
+  return klvtest::PumpUntil(done, limitMs, klvtest::DispatchWaitingThroughRuntime);
 }
 
 POINT ScreenPoint(HWND window, int x, int y) {
@@ -275,34 +169,26 @@ POINT ScreenPoint(HWND window, int x, int y) {
 }
 
 void BringToFront(HWND topLevel) {
-  SetForegroundWindow(topLevel);
-  SetActiveWindow(topLevel);
+  klvtest::BringForward(topLevel);
   PumpUntilQuiet(30);
 }
 
 void Click(POINT at, bool right) {
   SetCursorPos(at.x, at.y);
   PumpUntilQuiet(30);
-  // Both halves are queued at once: a control may wait for the release in a
-  // loop of its own while it handles the press.
-  SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
-  SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+  klvtest::SendClick(right);
   PumpUntilQuiet();
 }
 
 void DoubleClick(POINT at) {
   SetCursorPos(at.x, at.y);
   PumpUntilQuiet(30);
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
-  SendMouse(MOUSEEVENTF_LEFTUP);
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
-  SendMouse(MOUSEEVENTF_LEFTUP);
+  klvtest::SendDoubleClick();
   PumpUntilQuiet();
 }
 
 void PressKey(WORD virtualKey) {
-  SendKey(virtualKey, 0);
-  SendKey(virtualKey, KEYEVENTF_KEYUP);
+  klvtest::SendKeyPress(virtualKey);
   PumpUntilQuiet();
 }
 

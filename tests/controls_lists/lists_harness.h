@@ -18,10 +18,11 @@
 #include "runtime/window_template.h"
 #include "tests/support/command_call.h"
 #include "tests/support/event_log.h"
+#include "tests/support/test_unit.h"
 
 namespace listtest {
 
-constexpr uint32_t kWindowId = 0x52010001;
+constexpr uint32_t kWindowId = klvtest::kTestWindowId;
 
 // HostNotify for the tests: unit lookups answer from the units made here,
 // everything else goes to the runtime.
@@ -36,42 +37,8 @@ void InstallTestRuntimeHooks();
 // under Wine without a window manager).
 HWND Form();
 
-// A control made through its type record's create operation; destroyed
-// through the type's shared operation.
-class TestUnit {
- public:
-  TestUnit(const klv::DataTypeRecord& type, uint32_t typeCode, uint32_t unitId, std::vector<uint8_t> settings,
-           HWND parent, RECT rect, int childId = 100);
-  ~TestUnit();
-  TestUnit(const TestUnit&) = delete;
-  TestUnit& operator=(const TestUnit&) = delete;
-
-  klv::UnitObject* object() const { return object_; }
-  uint32_t unitId() const { return unitId_; }
-  HWND hwnd() const { return object_ ? object_->hwnd() : nullptr; }
-  // Shows the system window (the loader shows controls after creation).
-  void Show() const { ShowWindow(hwnd(), SW_SHOWNA); }
-
-  // Property index 8 and up, through operations 6 and 4. A write the type
-  // answers with 1 rebuilds the system window with events suppressed, as
-  // the runtime does; the answer is returned.
-  klv::PropertyValue Read(int index) const;
-  int32_t ReadNumber(int index) const { return static_cast<int32_t>(Read(index).low); }
-  std::string ReadText(int index) const { return Read(index).text; }
-  int Write(int index, const klv::PropertyValue& value);
-  int WriteNumber(int index, int32_t value);
-  int WriteText(int index, const std::string& text);
-
-  // The control as a command's first argument.
-  klv::CommandArgument Argument() const;
-
- private:
-  const klv::DataTypeRecord& type_;
-  uint32_t typeCode_;
-  uint32_t unitId_;
-  klv::ControlRecord record_;
-  klv::UnitObject* object_ = nullptr;
-};
+// Controls made as the loader makes them; property numbers are the types' own.
+using klvtest::TestUnit;
 
 // Records the messages of chosen numbers that a window receives, in order,
 // while it lives (a procedure put in front of the window's own).

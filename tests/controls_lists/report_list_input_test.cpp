@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "controls/report_list_commands.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "controls/command_arguments.h"
@@ -23,7 +24,7 @@ namespace {
 
 namespace rl = klv::reportlist;
 
-constexpr int kCurrentRow = 35;
+using klv::ReportListProperty::kCurrentRow;
 constexpr uint32_t kListUnit = 0x16012A43;
 
 const klv::DataTypeRecord& ListType() {
@@ -62,8 +63,8 @@ std::string Owned(const klv::CommandResult& result) {
 class ReportListInputTest : public testing::Test {
  protected:
   void Make(const klv::ReportListSettings& settings) {
-    list_ = std::make_unique<TestUnit>(ListType(), 0x00020004, kListUnit, klv::WriteSettings(settings), Form(),
-                                       RECT{10, 10, 214, 190});
+    list_ = std::make_unique<TestUnit>(ListType(), kListUnit, Form(), klv::WriteSettings(settings),
+                                       RECT{10, 10, 214, 190}, 100, false, klv::TypeCode::kReportList);
     ASSERT_NE(nullptr, list_->hwnd());
     list_->Show();
     BringToFront(Form());

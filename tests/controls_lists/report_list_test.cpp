@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "controls/report_list_commands.h"
+#include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "tests/controls_lists/lists_harness.h"
@@ -24,11 +25,7 @@ const klv::DataTypeRecord& ListType() {
   return type;
 }
 
-enum ListIndex {
-  kBorder = 8, kTextColour = 9, kBackground = 11, kView = 13, kLabelWrap = 16, kColumns = 17, kNoColumnHeader = 18,
-  kGridLines = 22, kViewImages = 24, kHotTracking = 26, kHandCursor = 27, kSortOrder = 31, kCheckBoxes = 32,
-  kEditLabels = 30, kSingleSelection = 34, kCurrentRow = 35, kRows = 37,
-};
+using namespace klv::ReportListProperty;  // type property k of the report list, by name
 
 constexpr uint32_t kListUnit = 0x16011A43;
 
@@ -62,8 +59,8 @@ klv::ReportListSettings PlanSettings() {
 class ReportListTest : public testing::Test {
  protected:
   std::unique_ptr<TestUnit> Make(const klv::ReportListSettings& settings, RECT rect = {10, 10, 214, 190}) {
-    auto unit = std::make_unique<TestUnit>(ListType(), 0x00020004, kListUnit + made_++, klv::WriteSettings(settings),
-                                           form_, rect);
+    auto unit = std::make_unique<TestUnit>(ListType(), kListUnit + made_++, form_, klv::WriteSettings(settings), rect,
+                                           100, false, klv::TypeCode::kReportList);
     EXPECT_NE(nullptr, unit->hwnd());
     unit->Show();
     return unit;

@@ -24,9 +24,9 @@
 #include "tests/clicking/target_log.h"
 #include "tests/display_scale/press_watch.h"
 #include "tests/display_scale/unaware_klikvane.h"
-#include "tests/support/click_target.h"
 #include "tests/support/dpi_awareness.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/recording_target.h"
 
 namespace klvtest {
 namespace {

@@ -20,7 +20,7 @@ started_ms=$(($(date +%s%N) / 1000000))
 
 rm -rf "$work"
 mkdir -p "$app"
-for file in "$build/Klikvane.exe" "$bin/click_target.exe" "$bin/e2e_probe.exe"; do
+for file in "$build/Klikvane.exe" "$bin/recording_window.exe" "$bin/e2e_probe.exe"; do
   [ -f "$file" ] || { echo "missing $file: build first"; echo "0 passed, 1 failed"; exit 1; }
 done
 # A copy of its own, so that the settings file it writes beside itself is
@@ -137,7 +137,7 @@ target_title="点击靶子"
 target_file="$work/target.log"
 
 start_target() {
-  run_wine "$bin/click_target.exe" "Z:${target_file//\//\\}" "$(gbk_hex "$target_title")" 20 100 320 240 \
+  run_wine "$bin/recording_window.exe" "Z:${target_file//\//\\}" "$(gbk_hex "$target_title")" 20 100 320 240 \
     >"$work/target.out" 2>&1 </dev/null &
   target_pid=$!
   wait_for 90 test -s "$target_file.ready" || { fail "the target window appears"; return 1; }

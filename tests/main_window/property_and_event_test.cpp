@@ -144,7 +144,7 @@ TEST(PopupMenu, ShowsTheChildrenOfOperationsAndChoosingOneRaisesItsEventOnce) {
   ChoosePopupEntryLater(2);  // 删除, 编辑: the second entry
   klv::CommandArgument arguments[2] = {{0x52010001, 0, 0x00010001}, {0x52010001, Unit::kMenuOperations, 0x00010003}};
   klv::SupportTable().CallCoreCommand(klv::kCoreCommands[klv::core::kPopupMenu], 2, arguments);
-  Pump(200);
+  PumpUntil([&log] { return !log.EventsOf(0x2601350a).empty(); });
   EXPECT_EQ((std::vector<int32_t>{klv::MenuEntryEvent::kChosen}), log.EventsOf(0x2601350a));  // 编辑
   EXPECT_TRUE(log.EventsOf(0x26013509).empty());
   EXPECT_TRUE(log.EventsOf(0x2601350b).empty());

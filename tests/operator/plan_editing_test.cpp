@@ -10,6 +10,7 @@
 
 #include "clicker/units.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -21,16 +22,7 @@ HWND List() { return UnitHandle(Unit::kPlanList); }
 
 int RowCount() { return static_cast<int>(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0)); }
 
-std::string Cell(int row, int column) {
-  std::vector<char> buffer(4096);
-  LVITEMA item = {};
-  item.iSubItem = column;
-  item.pszText = buffer.data();
-  item.cchTextMax = static_cast<int>(buffer.size());
-  SendMessageA(List(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  return buffer.data();
-}
-
+std::string Cell(int row, int column) { return ListCellText(List(), row, column); }
 Row RowAt(int row) { return {Cell(row, 0), Cell(row, 1), Cell(row, 2), Cell(row, 3)}; }
 
 int SelectedRow() { return static_cast<int32_t>(ReadUnit(Unit::kPlanList, Property::kListSelection)); }

@@ -12,8 +12,8 @@
 #include "tests/pointing/helper_process.h"
 #include "tests/pointing/klikvane_state.h"
 #include "tests/pointing/pointing_support.h"
-#include "tests/support/click_target.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/recording_target.h"
 
 namespace klvtest {
 namespace {

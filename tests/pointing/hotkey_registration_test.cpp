@@ -142,7 +142,7 @@ TEST_F(HotkeyPresses, AWmHotkeyWithANumberTheModuleNeverIssuedRunsNothing) {
                             static_cast<WPARAM>(-1),
                             static_cast<WPARAM>(-2)};
   for (WPARAM number : foreign) PostMessageA(MainWindowHandle(), WM_HOTKEY, number, MAKELPARAM(MOD_CONTROL, '1'));
-  Pump(300);
+  ASSERT_TRUE(PumpUntilTaken(MainWindowHandle(), WM_HOTKEY));
   EXPECT_EQ(",,,,,", CaptureFields());
   // The number issued for "hqzb" does run the capture.
   PostMessageA(MainWindowHandle(), WM_HOTKEY, klv::clicker::HotkeySystemId(0), MAKELPARAM(MOD_CONTROL, '1'));

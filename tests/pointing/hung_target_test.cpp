@@ -15,8 +15,8 @@
 #include "tests/pointing/debugged_klikvane.h"
 #include "tests/pointing/pointing_support.h"
 #include "tests/support/child_process.h"
-#include "tests/support/click_target.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/recording_target.h"
 
 namespace klvtest {
 namespace {

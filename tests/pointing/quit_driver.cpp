@@ -7,9 +7,9 @@
 #include "tests/pointing/debugged_klikvane.h"
 #include "tests/pointing/pointing_support.h"
 #include "tests/support/child_process.h"
-#include "tests/support/click_target.h"
 #include "tests/support/klikvane_session.h"
-#include "tests/support/real_input.h"
+#include "tests/support/recording_target.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -57,10 +57,7 @@ size_t PlanClicksBetweenMarkers(const std::vector<ReceivedMessage>& messages) {
 }
 
 void PressAltF4() {
-  SendKey(VK_MENU, 0);
-  SendKey(VK_F4, 0);
-  SendKey(VK_F4, KEYEVENTF_KEYUP);
-  SendKey(VK_MENU, KEYEVENTF_KEYUP);
+  SendKeyPress(VK_F4, VK_MENU);
 }
 
 struct WindowSearch {

@@ -18,7 +18,7 @@ namespace Unit = klv::clicker::Unit;
 
 const Plan kTwoRows = {{"120", "340", "1000", "左键"}, {"15", "60", "500", "右键"}};
 
-constexpr int kComboStyle = 8;
+using klv::clicker::Property::kComboStyle;
 
 HWND TitleCombo() { return UnitHandle(Unit::kComboWindowTitle); }
 LONG TitleComboKind() { return GetWindowLongA(TitleCombo(), GWL_STYLE) & 3; }

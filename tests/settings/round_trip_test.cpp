@@ -103,7 +103,7 @@ TEST_F(RoundTripTest, APlanSavedHereComesBackInAnotherKlikvaneWithOneClickOnLoad
   HWND load = other.ButtonNamed("读取");
   ASSERT_NE(nullptr, load);
   SetForegroundWindow(other.mainWindow());
-  Pump(200);
+  PumpUntil([&other] { return GetForegroundWindow() == other.mainWindow(); });
   RECT rect;
   GetWindowRect(load, &rect);
   ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);

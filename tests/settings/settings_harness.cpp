@@ -11,34 +11,24 @@
 #include "runtime/events.h"
 #include "tests/support/child_process.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
 
 namespace Unit = klv::clicker::Unit;
 
-constexpr int kTextRoom = 65536;
-constexpr int kComboStyle = 8;
-constexpr int kComboText = 9;
-constexpr int kComboSelection = 19;
-
-std::string CellInList(HWND list, int row, int column) {
-  std::vector<char> text(kTextRoom, '\0');
-  LVITEMA item = {};
-  item.iSubItem = column;
-  item.pszText = text.data();
-  item.cchTextMax = kTextRoom;
-  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  return text.data();
-}
+using klv::clicker::Property::kComboSelection;
+using klv::clicker::Property::kComboStyle;
+using klv::clicker::Property::kComboText;
 
 klv::CommandArgument PlanListArgument() {
   return klv::clicker::UnitArgument(Unit::kPlanList, klv::TypeCode::kReportList);
 }
 
 void RaiseClick(uint32_t button) {
-  klv::EventNotice notice = {Unit::kMainWindow, button, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
-  ASSERT_TRUE(klv::DispatchEvent(&notice)) << "no handler bound to the button's click";
+  ASSERT_TRUE(RaiseUnitEvent(Unit::kMainWindow, button, klv::ButtonEvent::kClicked))
+      << "no handler bound to the button's click";
 }
 
 BOOL CALLBACK CountParts(HWND child, LPARAM context) {
@@ -95,8 +85,8 @@ Plan PlanInList(HWND list) {
   Plan plan;
   int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
   for (int row = 0; row < count; ++row) {
-    plan.push_back({CellInList(list, row, 0), CellInList(list, row, 1), CellInList(list, row, 2),
-                    CellInList(list, row, 3)});
+    plan.push_back({ListCellText(list, row, 0), ListCellText(list, row, 1), ListCellText(list, row, 2),
+                    ListCellText(list, row, 3)});
   }
   return plan;
 }

@@ -5,8 +5,8 @@
 #include "tests/pointing/pointing_support.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/other_plan_list.h"
-#include "tests/support/real_input.h"
 #include "tests/support/remote_block.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -97,10 +97,7 @@ void TypeCharacter(char c) {
   SHORT scan = VkKeyScanA(c);
   WORD key = LOBYTE(scan);
   bool shift = (HIBYTE(scan) & 1) != 0;
-  if (shift) SendKey(VK_SHIFT, 0);
-  SendKey(key, 0);
-  SendKey(key, KEYEVENTF_KEYUP);
-  if (shift) SendKey(VK_SHIFT, KEYEVENTF_KEYUP);
+  SendKeyPress(key, shift ? VK_SHIFT : 0);
   Pump(15);
 }
 

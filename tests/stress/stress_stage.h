@@ -18,7 +18,7 @@
 #include "tests/stress/klikvane_window.h"
 #include "tests/stress/operator_model.h"
 #include "tests/stress/target_watch.h"
-#include "tests/support/click_target.h"
+#include "tests/support/recording_target.h"
 
 namespace klvtest {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/stress/operator_model.h"
-#include "tests/support/click_target.h"
+#include "tests/support/recording_target.h"
 
 namespace klvtest {
 

@@ -11,6 +11,7 @@
 #include "runtime/runtime_errors.h"
 #include "runtime/window_registry.h"
 #include "tests/support/real_input.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -21,6 +22,20 @@ int PrintRuntimeError(int code, const char* message) {
   std::fprintf(stderr, "runtime error %d: %s\n", code, message ? message : "");
   std::fflush(stderr);
   return 1;
+}
+
+// One turn of the session's pumps: the runtime's own pass over the waiting
+// messages, which stops at a WM_QUIT and leaves it waiting.
+bool ProcessWaiting() {
+  MSG first;
+  bool any = PeekMessageA(&first, nullptr, 0, 0, PM_NOREMOVE) && first.message != WM_QUIT;
+  klv::ProcessPendingMessages();
+  return any;
+}
+
+bool QuitTaken() {
+  MSG quit;
+  return PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
 }
 
 }  // namespace
@@ -38,24 +53,19 @@ void StartKlikvaneInProcess() {
   Pump(200);
 }
 
-void Pump(DWORD milliseconds) {
-  DWORD start = GetTickCount();
-  do {
-    klv::ProcessPendingMessages();
-    MSG quit;
-    if (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) break;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  } while (GetTickCount() - start < milliseconds);
-}
+void Pump(DWORD milliseconds) { PumpUntil(QuitTaken, milliseconds, ProcessWaiting); }
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds) {
-  DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start >= milliseconds) return false;
-    klv::ProcessPendingMessages();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
+  return PumpUntil(condition, milliseconds, ProcessWaiting);
+}
+
+bool PumpUntilTaken(HWND window, UINT message, DWORD milliseconds) {
+  return PumpUntil(
+      [window, message] {
+        MSG waiting;
+        return !PeekMessageA(&waiting, window, message, message, PM_NOREMOVE);
+      },
+      milliseconds);
 }
 
 HWND MainWindowHandle() { return UnitHandle(0x06010000); }
@@ -90,39 +100,20 @@ void MoveCursor(int x, int y) {
   Pump(30);
 }
 
-// Press and release are queued together: controls that track a press in a
-// modal loop of their own (list views, menus) then find the release waiting
-// instead of waiting for it on the very thread that would send it.
 void ClickAt(int x, int y, bool right) {
   MoveCursor(x, y);
-  SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
-  SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+  SendClick(right);
   Pump(90);
 }
 
 void DoubleClickAt(int x, int y) {
   MoveCursor(x, y);
-  for (int i = 0; i < 2; ++i) {
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
-  }
+  SendDoubleClick();
   Pump(100);
 }
 
 void PressKey(WORD key, bool control) {
-  INPUT inputs[4] = {};
-  int n = 0;
-  auto add = [&](WORD vk, DWORD flags) {
-    inputs[n].type = INPUT_KEYBOARD;
-    inputs[n].ki.wVk = vk;
-    inputs[n].ki.dwFlags = flags;
-    ++n;
-  };
-  if (control) add(VK_CONTROL, 0);
-  add(key, 0);
-  add(key, KEYEVENTF_KEYUP);
-  if (control) add(VK_CONTROL, KEYEVENTF_KEYUP);
-  SendInput(n, inputs, sizeof(INPUT));
+  SendKeyPress(key, control ? VK_CONTROL : 0);
   Pump(60);
 }
 
@@ -135,8 +126,7 @@ POINT ScreenPointOf(uint32_t unitId, int x, int y) {
 void BringMainWindowToFront() {
   HWND window = MainWindowHandle();
   ShowWindow(window, SW_SHOWNORMAL);
-  SetForegroundWindow(window);
-  SetActiveWindow(window);
+  BringForward(window);
   Pump(100);
 }
 
@@ -157,8 +147,7 @@ BOOL CALLBACK FindVisibleMenu(HWND window, LPARAM context) {
 }
 
 void TapKey(WORD key) {
-  keybd_event(static_cast<BYTE>(key), 0, 0, 0);
-  keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+  SendKeyPress(key);
   Sleep(40);
 }
 
@@ -174,14 +163,14 @@ void ChoosePopupEntryLater(int entry) {
   std::thread([entry] {
     for (int i = 0; i < 500 && !VisiblePopupMenu(); ++i) Sleep(10);
     Sleep(150);
-    mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
     Sleep(100);
     for (int i = 0; i < entry; ++i) TapKey(VK_DOWN);
     TapKey(VK_RETURN);
     // The control under the press may itself wait for the release once the
     // menu is gone; the pressing thread is inside that wait, so release here.
     Sleep(150);
-    mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+    SendMouse(MOUSEEVENTF_RIGHTUP);
   }).detach();
 }
 

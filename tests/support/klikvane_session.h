@@ -24,6 +24,9 @@ void StartKlikvaneInProcess();
 void Pump(DWORD milliseconds);
 // Pumps until the condition holds; false on time-out.
 bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 5000);
+// Pumps until no message of that number posted to the window waits any
+// more (every one has been handled); false on time-out.
+bool PumpUntilTaken(HWND window, UINT message, DWORD milliseconds = 5000);
 
 HWND MainWindowHandle();
 HWND UnitHandle(uint32_t unitId);

@@ -1,4 +1,4 @@
-// The child windows the recording target (tests/tools/click_target) shows
+// The child windows the recording target (tests/tools/recording_window) shows
 // with its "children" layout, shared by the target and the tests so that
 // both know where every child is. Places are left, top, width, height in the
 // parent's client area; none of the recording children has a border, so a

@@ -18,6 +18,7 @@
 #include "runtime/property_indices.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/window_registry.h"
+#include "tests/support/ui_driver.h"
 
 namespace {
 
@@ -49,8 +50,7 @@ void DestroyMainWindow() {
 }
 
 void Dispatch(uint32_t windowId, uint32_t unitId) {
-  klv::EventNotice notice = {windowId, unitId, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
-  Line("dispatched", klv::DispatchEvent(&notice));
+  Line("dispatched", klvtest::RaiseUnitEvent(windowId, unitId, klv::ButtonEvent::kClicked));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "tests/support/click_target.h"
+#include "tests/support/recording_target.h"
 
 #include <cstdio>
 #include <fstream>
@@ -68,7 +68,7 @@ ClickTarget::ClickTarget(const std::string& title, int left, int top, int width,
   if (awareness != Awareness::kProcessDefault) {
     arguments += " awareness=" + std::to_string(static_cast<intptr_t>(awareness));
   }
-  process_ = std::make_unique<ChildProcess>("click_target.exe", arguments);
+  process_ = std::make_unique<ChildProcess>("recording_window.exe", arguments);
   for (int i = 0; i < 1000 && process_->started(); ++i) {
     std::string ready = ReadWholeFile(log_ + ".ready");
     unsigned long window = 0, unused = 0;

@@ -1,4 +1,4 @@
-// A recording target window in another process (tests/tools/click_target).
+// A recording target window in another process (tests/tools/recording_window).
 #pragma once
 #include <windows.h>
 

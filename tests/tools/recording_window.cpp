@@ -1,7 +1,7 @@
 // A target window in its own process that records every mouse message it
 // receives, for tests of click delivery.
-//   click_target.exe <log file> <title as hex bytes> [left top width height] [children] [hang]
-//                    [awareness=<DPI awareness context>] [noactivate]
+//   recording_window.exe <log file> <title as hex bytes> [left top width height] [children] [hang]
+//                        [awareness=<DPI awareness context>] [noactivate]
 // Each message is appended to the log as "message wParam lParam" in hex, one
 // line each, flushed at once, followed by how it came ("Q" taken from the
 // queue, "S" sent or called while another message was handled, such as the
@@ -19,7 +19,7 @@
 // unaware, -2 system, -3 per monitor) before it makes its windows, so that
 // places, sizes and the client origin it reports are in its own pixels;
 // the program ends with code 4 when the system refuses it.
-// Asked where the cursor is (kCursorQuestion of tests/support/click_target.h),
+// Asked where the cursor is (kCursorQuestion of tests/support/recording_target.h),
 // the target records the answer as its thread sees it.
 // With "noactivate", a click does not activate the window (so a run of real
 // clicks does not move the focus back and forth).
@@ -30,8 +30,8 @@
 #include <cstring>
 #include <string>
 
-#include "tests/support/click_target.h"
 #include "tests/support/dpi_awareness.h"
+#include "tests/support/recording_target.h"
 #include "tests/support/target_children.h"
 
 namespace {

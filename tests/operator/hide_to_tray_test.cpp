@@ -5,8 +5,9 @@
 
 #include "clicker/units.h"
 #include "runtime/events.h"
-#include "tests/support/click_target.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/recording_target.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -18,7 +19,7 @@ constexpr UINT kTrayCallback = WM_APP + 100;
 // What the shell sends the tray control's window for a left click on the icon.
 void LeftClickOnTrayIcon() {
   PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, WM_LBUTTONUP);
-  Pump(150);
+  ASSERT_TRUE(PumpUntilTaken(UnitHandle(Unit::kTray), kTrayCallback));
 }
 
 bool Topmost() { return (GetWindowLongA(MainWindowHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
@@ -56,19 +57,17 @@ TEST(WindowCommands, TheTrayToggleHidesAShownWindowMinimisedOrNot) {
   PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, WM_RBUTTONUP);
   PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, WM_MOUSEMOVE);
   PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, 0x12345);
-  Pump(150);
+  ASSERT_TRUE(PumpUntilTaken(UnitHandle(Unit::kTray), kTrayCallback));
   EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
 }
 
 TEST(WindowCommands, TheHiddenShowEntryShowsAndRaisesButNeverHides) {
   BringMainWindowToFront();
   constexpr uint32_t kMenuShow = 0x260135af;
-  klv::EventNotice notice = {0x52010001, kMenuShow, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
-  ASSERT_TRUE(klv::DispatchEvent(&notice));
+  ASSERT_TRUE(RaiseUnitEvent(Unit::kMainWindow, kMenuShow, klv::MenuEntryEvent::kChosen));
   EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
   WriteUnit(Unit::kMainWindowOwn, Property::kVisible, 0);
-  notice = {0x52010001, kMenuShow, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
-  ASSERT_TRUE(klv::DispatchEvent(&notice));
+  ASSERT_TRUE(RaiseUnitEvent(Unit::kMainWindow, kMenuShow, klv::MenuEntryEvent::kChosen));
   EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
   EXPECT_FALSE(Topmost());
 }
