@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "runtime/command_values.h"
-#include "runtime/program_image.h"
+#include "runtime/image_format.h"
 #include "runtime/unit_object.h"
 
 namespace klvtest {
