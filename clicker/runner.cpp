@@ -157,7 +157,11 @@ void RunLoop() {
   }
 }
 
+// Fired from the plan list's row menu, the step runs while the list still
+// holds the mouse capture, and a foreground click made then goes to the
+// list instead of the window under the point: the capture is freed first.
 void SingleStep() {
+  CallSystem(kReleaseCapture, {});
   int32_t row = ReadUnitInteger(Unit::kPlanList, Property::kListSelection);
   if (row == -1) return;
   PlanStep step = ReadPlanStep(row);

@@ -91,6 +91,8 @@ constexpr SystemFunctionRow kRows[] = {
     {kGetWindowDpiAwarenessContext, "user32", "GetWindowDpiAwarenessContext"},
     {kSetThreadDpiAwarenessContext, "user32", "SetThreadDpiAwarenessContext"},
     {kGetDpiForWindow, "user32", "GetDpiForWindow"},
+    // A foreground single step frees the mouse capture first.
+    {kReleaseCapture, "user32", "ReleaseCapture"},
 };
 static_assert(std::size(kRows) == kSystemFunctionEntries, "one row per system function");
 static_assert(RowsInNumberOrder(kRows), "system functions out of entry-number order");

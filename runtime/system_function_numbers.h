@@ -76,6 +76,9 @@ enum SystemFunction : int {
   kGetWindowDpiAwarenessContext = 55,
   kSetThreadDpiAwarenessContext = 56,
   kGetDpiForWindow = 57,
+  // A foreground single step from a control that holds the mouse capture
+  // (the plan list's row menu) frees it first, or the click goes to that control.
+  kReleaseCapture = 58,
   kSystemFunctionCount             // not an entry: the number of entries
 };
 

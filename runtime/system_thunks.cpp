@@ -186,6 +186,8 @@ constexpr ThunkRow kThunkRows[] = {
     {kSetThreadDpiAwarenessContext,
      Newer<WindowsRelease::kWindows10Version1607, DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT>()},
     {kGetDpiForWindow, Newer<WindowsRelease::kWindows10Version1607, UINT, HWND>()},
+    // A foreground single step frees the mouse capture first.
+    {kReleaseCapture, Declared<decltype(::ReleaseCapture)>()},
 };
 static_assert(std::size(kThunkRows) == kSystemFunctionCount, "one prototype per system function");
 static_assert(RowsInNumberOrder(kThunkRows), "prototypes out of entry-number order");

@@ -3,6 +3,7 @@
 // every button and action, and the foreground click with the real cursor.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "clicker/click_messages.h"
@@ -124,13 +125,13 @@ TEST_F(Delivery, ATitleWhoseWindowClosedPostsNothing) {
 }
 
 // The click happens at the screen point, so the window under it gets real
-// button messages at the matching client point; the cursor comes back.
-void ExpectForegroundClick(bool right) {
+// button messages at the matching client point.
+void ExpectForegroundClick(bool right, const std::function<void()>& fire) {
   POINT origin = Target().clientOrigin();
   AddPlanRow(origin.x + 60, origin.y + 70, 1000);
   SelectPlanRow(0);
   size_t before = MarkTarget();
-  PressButton(Unit::kButtonDebug);
+  fire();
   unsigned up = right ? WM_RBUTTONUP : WM_LBUTTONUP;
   Messages arrived = WaitForQueued(before, [up](const Messages& m) { return CountOf(m, up) > 0; });
   Messages buttons = ClickTarget::Only(arrived, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP});
@@ -138,8 +139,13 @@ void ExpectForegroundClick(bool right) {
   Messages expected = right ? Messages{{WM_RBUTTONDOWN, MK_RBUTTON, point}, {WM_RBUTTONUP, 0, point}}
                             : Messages{{WM_LBUTTONDOWN, MK_LBUTTON, point}, {WM_LBUTTONUP, 0, point}};
   EXPECT_EQ(expected, buttons) << Describe(arrived);
-  // Under Wine the cursor may show the click point for a moment after it
-  // was put back, while the display catches up with the two moves.
+}
+
+// Fired by a real click on "单步调试"; the cursor ends on the button again.
+// Under Wine the cursor may show the click point for a moment after it was
+// put back, while the display catches up with the two moves.
+void ExpectForegroundClickByButton(bool right) {
+  ExpectForegroundClick(right, [] { PressButton(Unit::kButtonDebug); });
   POINT button = ButtonCentre(Unit::kButtonDebug);
   EXPECT_TRUE(PumpUntil([button] { return SamePoint(button, CursorNow()); }))
       << "the cursor ended at " << CursorNow().x << "," << CursorNow().y;
@@ -149,13 +155,30 @@ TEST_F(Delivery, ForegroundLeftClickHappensAtTheScreenPointAndTheCursorReturns) 
   ChooseForegroundMode();
   // No target window chosen: foreground clicks need none.
   WriteUnit(Unit::kComboWindowTitle, kComboSelection, static_cast<uint32_t>(-1));
-  ExpectForegroundClick(false);
+  ExpectForegroundClickByButton(false);
 }
 
 TEST_F(Delivery, ForegroundRightClickHappensAtTheScreenPointAndTheCursorReturns) {
   ChooseForegroundMode();
   ASSERT_TRUE(PickComboItem(Unit::kComboMouseButton, "右键"));
-  ExpectForegroundClick(true);
+  ExpectForegroundClickByButton(true);
+}
+
+// The plan list holds the mouse capture while the command of its row menu
+// ("执行") runs; the step's click must still reach the window under the
+// point, not the list.
+TEST_F(Delivery, ForegroundSingleStepWhileTheListHoldsTheCaptureClicksTheWindowUnderThePoint) {
+  ChooseForegroundMode();
+  HWND main = MainWindowHandle();
+  SetForegroundWindow(main);
+  ASSERT_TRUE(PumpUntil([main] { return GetForegroundWindow() == main; }));
+  HWND list = UnitHandle(Unit::kPlanList);
+  ExpectForegroundClick(false, [list] {
+    SetCapture(list);
+    ASSERT_EQ(list, GetCapture());
+    RaiseClickedEvent(Unit::kButtonDebug);
+  });
+  ReleaseCapture();
 }
 
 }  // namespace
