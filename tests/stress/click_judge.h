@@ -2,7 +2,9 @@
 // model: first what the run clicked until the action took effect (a stretch
 // of the pass before it, repeated), then the rest of the pass under way, over
 // the new rows, and then the pass after it, repeated from its first row; a
-// single step's click comes once among them. A run that is
+// single step's click comes once among them. When the plan was shortened,
+// the rows of the pass under way past its new end click at (0, 0) between
+// the rest of that pass and the next. A run that is
 // stopped has an empty pass: nothing may follow what came before.
 // Foreground clicks are judged by place and button only, not by order:
 // under Wine a cursor set at full speed is now and then set back to an
@@ -23,6 +25,11 @@ struct Expectation {
   Click step;
   bool stepMustShow = false;   // false: it may be one of the run's own clicks
   bool ordered = true;         // false: judged by place and button only
+  // A pass under way when the plan was shortened still reads its rows past
+  // the new end: each clicks here at (0, 0) of the click's place (this
+  // click), at most pastEndRows of them, just before the first new pass.
+  Click pastEnd;
+  size_t pastEndRows = 0;
 };
 
 struct Judgement {

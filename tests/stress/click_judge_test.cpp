@@ -38,6 +38,28 @@ TEST(ClickJudge, APlanChangedDuringARunMayFinishItsPassOverTheNewRowsButNothingE
   EXPECT_FALSE(Judge({a, x, At(8, 8, Button::kRight)}, loaded).fits);
 }
 
+TEST(ClickJudge, APlanShortenedDuringAPassClicksAtZeroForItsRowsPastTheNewEnd) {
+  const Click zero = At(0, 0);
+  Expectation shortened = Passes({a, b, c}, {x, y});
+  shortened.pastEnd = zero;
+  shortened.pastEndRows = 1;
+  // Broken off after b: row 2 is past the new end; after a: row 1 is new.
+  EXPECT_TRUE(Judge({a, b, zero, x, y, x}, shortened).fits);
+  Judgement judged = Judge({c, a, y, zero, x, y}, shortened);
+  EXPECT_TRUE(judged.fits);
+  EXPECT_EQ(4u, judged.afterClicks);
+  EXPECT_TRUE(Judge({a, b, zero}, shortened).fits);
+  // More rows past the end than the pass had, a new pass's row cut short
+  // before them, or one once the new passes have begun.
+  EXPECT_FALSE(Judge({a, b, zero, zero, x, y}, shortened).fits);
+  EXPECT_FALSE(Judge({a, x, zero, x, y}, shortened).fits);
+  EXPECT_FALSE(Judge({a, b, zero, x, y, zero}, shortened).fits);
+  // Judged by place, as many as may be left.
+  shortened.ordered = false;
+  EXPECT_TRUE(Judge({y, zero, x}, shortened).fits);
+  EXPECT_FALSE(Judge({zero, y, zero}, shortened).fits);
+}
+
 TEST(ClickJudge, AfterAStopOnlyWhatWasOnItsWayMayCome) {
   const Expectation stopped = Passes({a, b}, {});
   EXPECT_TRUE(Judge({}, stopped).fits);

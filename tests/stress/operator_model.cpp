@@ -133,6 +133,12 @@ bool OperatorModel::SingleStep(size_t row, Click* click) const {
   return true;
 }
 
+bool OperatorModel::PastEndClick(Click* click) const {
+  if (!running_) return false;
+  *click = ClickOf(PlanRow{}, TitleTarget());
+  return click->target != kNoTarget;
+}
+
 std::string OperatorModel::Describe() const {
   std::ostringstream out;
   out << (mode_ == Mode::kForeground ? "foreground" : "background") << ", "

@@ -93,6 +93,9 @@ class OperatorModel {
   std::vector<Click> RunPass() const;
   // The click that firing the row once gives; false when it gives none.
   bool SingleStep(size_t row, Click* click) const;
+  // The click of the run at a row past the plan's end (its cells read as
+  // empty: the point (0, 0)); false when it reaches no target.
+  bool PastEndClick(Click* click) const;
 
   Mode mode() const { return mode_; }
   Button button() const { return button_; }

@@ -138,6 +138,7 @@ StressStage::StressStage(const std::string& name) {
 
 void StressStage::Begin() {
   before_ = model_->RunPass();
+  passRows_ = model_->running() ? std::max(passRows_, model_->rows()) : 0;
   foregroundBefore_ = model_->mode() == Mode::kForeground;
   watch_->Mark();
 }
@@ -240,10 +241,12 @@ std::vector<Expectation> StressStage::Expectations(std::optional<size_t> stepRow
   Click step;
   const bool stepped = stepRow && model_->SingleStep(*stepRow, &step);
   const bool ordered = !foregroundBefore_ && model_->mode() == Mode::kBackground;
+  Click pastEnd;
+  const size_t pastEndRows = model_->PastEndClick(&pastEnd) && passRows_ > model_->rows() ? passRows_ - model_->rows() : 0;
   std::vector<Expectation> expected;
   for (int t = 0; t < 2; ++t) {
     expected.push_back({ClicksAt(before_, t), ClicksAt(after, t), stepped && step.target == t, step,
-                        !model_->running(), ordered});
+                        !model_->running(), ordered, pastEnd, pastEnd.target == t ? pastEndRows : 0});
   }
   return expected;
 }
@@ -286,7 +289,11 @@ bool StressStage::ClicksFollowModel(std::optional<size_t> stepRow) {
       lastTotal = watch_->TotalClicks();
       lastChange = GetTickCount();
     }
-    if (done && (runClicks || GetTickCount() - lastChange >= kQuietMs)) return true;
+    if (done && runClicks) {
+      passRows_ = model_->rows();  // a whole pass of the plan as it is now has run
+      return true;
+    }
+    if (done && GetTickCount() - lastChange >= kQuietMs) return true;
     if (GetTickCount() - start > kClicksBound) break;
   }
   std::string report;

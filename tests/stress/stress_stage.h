@@ -79,6 +79,9 @@ class StressStage {
   std::string settingsFile_;
   std::optional<Settings> fileGives_;
   std::vector<Click> before_;
+  // The most rows the run's pass under way may have read at its start: it
+  // clicks at (0, 0) for those past the plan's end until it ends.
+  size_t passRows_ = 0;
   bool foregroundBefore_ = false;
   std::string failure_;
 };
