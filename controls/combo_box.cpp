@@ -28,14 +28,12 @@
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
 #include "runtime/events.h"
+#include "runtime/private_messages.h"
 #include "runtime/text_value.h"
 
 namespace klv {
 namespace {
 
-// Posted to itself when the user picks an item: by the time it arrives the
-// combo box shows the new selection and text.
-constexpr UINT kItemPickedMessage = 0xA711;
 constexpr int kMinimumDropDownHeight = 160;
 constexpr int32_t kLongestLimit = 32767;
 constexpr uint32_t kDropDownBackground = 0xFFFFFF;

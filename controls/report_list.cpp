@@ -30,13 +30,10 @@
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
 #include "runtime/events.h"
+#include "runtime/private_messages.h"
 
 namespace klv {
 namespace {
-
-// Posted to itself with the row index when a click or the space key may have
-// toggled a check box: when it arrives the system control has toggled it.
-constexpr UINT kCheckBoxClickedMessage = WM_USER + 1;
 
 constexpr size_t kFirstTextBuffer = 512;
 // Beyond any cell the list view keeps; stops the doubling should the system
