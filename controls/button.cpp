@@ -2,6 +2,7 @@
 // ways, optionally the default button, optionally showing a picture (an
 // icon or a bitmap file) instead of its caption. A click is its event 0.
 #include "controls/child_window.h"
+#include "controls/control_text.h"
 #include "controls/control_font.h"
 #include "controls/picture_file.h"
 #include "controls/picture_handles.h"

@@ -1,7 +1,5 @@
 #include "controls/child_window.h"
 
-#include <vector>
-
 #include "runtime/window_table.h"
 
 namespace klv {
@@ -86,19 +84,6 @@ bool RegisterControlClass(const char* name, WNDPROC procedure, UINT style) {
   windowClass.hbrBackground = nullptr;
   windowClass.lpszClassName = name;
   return RegisterClassA(&windowClass) != 0;
-}
-
-std::string WindowText(HWND window) {
-  // Most texts fit a small buffer: one message instead of two, which counts
-  // when another thread asks (each is a round trip to the owning thread).
-  char small[256];
-  int got = GetWindowTextA(window, small, sizeof small);
-  if (got >= 0 && got < static_cast<int>(sizeof small) - 2) return std::string(small, static_cast<size_t>(got));
-  int length = GetWindowTextLengthA(window);
-  if (length <= 0) return std::string();
-  std::vector<char> buffer(static_cast<size_t>(length) + 1);
-  int copied = GetWindowTextA(window, buffer.data(), length + 1);
-  return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
 }  // namespace klv

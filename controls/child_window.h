@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 
 namespace klv {
 
@@ -66,8 +65,5 @@ LRESULT CallPreviousProcedure(HWND window, UINT message, WPARAM wParam, LPARAM l
 // cursor and no background brush, the control paints all of itself. True
 // when the class exists.
 bool RegisterControlClass(const char* name, WNDPROC procedure, UINT style);
-
-// The window text as the program sees it (GBK bytes).
-std::string WindowText(HWND window);
 
 }  // namespace klv

@@ -15,6 +15,7 @@
 
 #include "controls/child_window.h"
 #include "controls/command_arguments.h"
+#include "controls/control_text.h"
 #include "runtime/control_mirror.h"
 #include "controls/control_font.h"
 #include "controls/control_paint.h"
@@ -28,14 +29,12 @@
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
 #include "runtime/events.h"
+#include "runtime/private_messages.h"
 #include "runtime/text_value.h"
 
 namespace klv {
 namespace {
 
-// Posted to itself when the user picks an item: by the time it arrives the
-// combo box shows the new selection and text.
-constexpr UINT kItemPickedMessage = 0xA711;
 constexpr int kMinimumDropDownHeight = 160;
 constexpr int32_t kLongestLimit = 32767;
 constexpr uint32_t kDropDownBackground = 0xFFFFFF;
@@ -139,14 +138,9 @@ std::string ItemText(const ComboAsker& ask, int index) {
 }
 
 std::string ShownText(const ComboAsker& ask) {
-  char small[256];
-  LRESULT got = ask(WM_GETTEXT, sizeof small, reinterpret_cast<LPARAM>(small));
-  if (got >= 0 && got < static_cast<LRESULT>(sizeof small) - 2) return std::string(small, static_cast<size_t>(got));
-  LRESULT length = ask(WM_GETTEXTLENGTH, 0, 0);
-  if (length <= 0) return std::string();
-  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-  got = ask(WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
-  return std::string(buffer.data(), got > 0 ? strnlen(buffer.data(), buffer.size()) : 0);
+  return GrowingText(
+      [&ask](char* buffer, int size) { return ask(WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(buffer)); },
+      [&ask] { return ask(WM_GETTEXTLENGTH, 0, 0); });
 }
 
 // Messages after which the combo box and its edit field are surely as they
@@ -167,35 +161,6 @@ bool LeavesContentAlone(UINT message) {
 bool ChangesItems(UINT message) {
   return message == CB_ADDSTRING || message == CB_INSERTSTRING || message == CB_DELETESTRING ||
          message == CB_RESETCONTENT || message == CB_DIR || message == CB_SETITEMDATA;
-}
-
-// The edit field's text in characters: the system counts selection
-// positions in characters, whatever the code page.
-std::wstring WideText(HWND window) {
-  int length = static_cast<int>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
-  if (length <= 0) return std::wstring();
-  std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
-  return std::wstring(buffer.data());
-}
-
-std::string ToProgramText(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<size_t>(std::max(size, 0)), '\0');
-  if (size > 0) WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &bytes[0], size, nullptr, nullptr);
-  return bytes;
-}
-
-struct EditSelection {
-  int32_t start = 0;
-  int32_t end = 0;
-};
-
-EditSelection ReadEditSelection(HWND combo) {
-  DWORD start = 0, end = 0;
-  SendMessageA(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  return {static_cast<int32_t>(start), static_cast<int32_t>(end)};
 }
 
 LRESULT CALLBACK EditFieldProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
@@ -347,9 +312,9 @@ void ComboBoxUnit::ApplyFont(bool redraw) {
 void ComboBoxUnit::KeepLiveState() {
   if (!IsDropDownListWindow(hwnd())) {
     settings_.content = WindowText(hwnd());
-    EditSelection selection = ReadEditSelection(hwnd());
+    TextSelection selection = ComboEditSelection(hwnd());
     settings_.selectionStart = selection.start;
-    settings_.selectionLength = selection.end - selection.start;
+    settings_.selectionLength = selection.length();
   }
   settings_.selectedItem = static_cast<int32_t>(SendMessageA(hwnd(), CB_GETCURSEL, 0, 0));
 }
@@ -382,18 +347,14 @@ bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kMaximumLength: out->low = settings_.maximumLength; return true;
     case kSelectionStart:
     case kSelectionLength: {
-      EditSelection live = {settings_.selectionStart, settings_.selectionStart + settings_.selectionLength};
-      if (HasEditField()) live = ReadEditSelection(hwnd());
-      out->low = static_cast<uint32_t>(k == kSelectionStart ? live.start : live.end - live.start);
+      TextSelection live = {settings_.selectionStart, settings_.selectionStart + settings_.selectionLength};
+      if (HasEditField()) live = ComboEditSelection(hwnd());
+      out->low = static_cast<uint32_t>(k == kSelectionStart ? live.start : live.length());
       return true;
     }
     case kSelectedText: {
       if (!HasEditField()) return true;
-      EditSelection live = ReadEditSelection(hwnd());
-      std::wstring text = WideText(hwnd());
-      size_t start = std::min<size_t>(static_cast<size_t>(std::max(live.start, 0)), text.size());
-      size_t end = std::min<size_t>(static_cast<size_t>(std::max(live.end, live.start)), text.size());
-      out->text = ToProgramText(text.substr(start, end - start));
+      out->text = SelectedText(WideWindowText(hwnd()), ComboEditSelection(hwnd()));
       return true;
     }
     case kSorted: out->low = settings_.sorted; return true;
@@ -427,14 +388,14 @@ void ComboBoxUnit::WriteSelectionStart(int32_t start) {
     settings_.selectionStart = std::max(start, -1);
     return;
   }
-  int32_t length = static_cast<int32_t>(WideText(hwnd()).size());
-  EditSelection live = ReadEditSelection(hwnd());
+  int32_t length = static_cast<int32_t>(WideWindowText(hwnd()).size());
+  TextSelection live = ComboEditSelection(hwnd());
   if (start == -1) {
     settings_.selectionStart = length;
     settings_.selectionLength = 0;
   } else {
     settings_.selectionStart = Clamp(start, 0, length);
-    settings_.selectionLength = std::min(live.end - live.start, length - settings_.selectionStart);
+    settings_.selectionLength = std::min(live.length(), length - settings_.selectionStart);
   }
   ApplyEditSelection(hwnd());
 }
@@ -444,8 +405,8 @@ void ComboBoxUnit::WriteSelectionLength(int32_t length) {
     settings_.selectionLength = std::max(length, -1);
     return;
   }
-  int32_t textLength = static_cast<int32_t>(WideText(hwnd()).size());
-  settings_.selectionStart = Clamp(ReadEditSelection(hwnd()).start, 0, textLength);
+  int32_t textLength = static_cast<int32_t>(WideWindowText(hwnd()).size());
+  settings_.selectionStart = Clamp(ComboEditSelection(hwnd()).start, 0, textLength);
   int32_t rest = textLength - settings_.selectionStart;
   settings_.selectionLength = length == -1 ? rest : Clamp(length, 0, rest);
   ApplyEditSelection(hwnd());

@@ -12,6 +12,7 @@
 #include "controls/child_window.h"
 #include "controls/control_font.h"
 #include "controls/control_paint.h"
+#include "controls/control_text.h"
 #include "controls/property_table.h"
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
@@ -96,43 +97,6 @@ DWORD EditStyle(const EditBoxSettings& s) {
   return style;
 }
 
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-  return wide;
-}
-
-std::string Narrow(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                   nullptr);
-  std::string narrow(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &narrow[0], length, nullptr, nullptr);
-  return narrow;
-}
-
-std::wstring WideWindowText(HWND window) {
-  int length = GetWindowTextLengthW(window);
-  if (length <= 0) return std::wstring();
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  int copied = GetWindowTextW(window, &text[0], length + 1);
-  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return text;
-}
-
-struct Selection {
-  DWORD start = 0, end = 0;
-};
-
-Selection CurrentSelection(HWND edit) {
-  Selection selection;
-  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
-               reinterpret_cast<LPARAM>(&selection.end));
-  return selection;
-}
-
 class EditBoxUnit : public UnitObject {
  public:
   EditBoxUnit(const CreateRequest& request, const EditBoxSettings& settings)
@@ -184,7 +148,7 @@ class EditBoxUnit : public UnitObject {
 
 bool EditBoxUnit::Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle) {
   DWORD style = commonStyle | EditStyle(settings_);
-  std::wstring content = Widen(settings_.content);
+  std::wstring content = WidenText(settings_.content);
   HWND hwnd = CreateWindowExW(BorderFor(settings_.borderStyle).extended, L"EDIT", content.c_str(), style, rect.left,
                               rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleA(nullptr),
@@ -268,10 +232,10 @@ LRESULT CALLBACK EditBoxUnit::Procedure(HWND hwnd, UINT message, WPARAM wParam, 
 void EditBoxUnit::Rebuild() {
   if (hwnd() == nullptr) return;
   ChildPlacement placement = CapturePlacement(hwnd());
-  Selection selection = CurrentSelection(hwnd());
-  settings_.content = Narrow(WideWindowText(hwnd()));
+  TextSelection selection = EditSelection(hwnd());
+  settings_.content = NarrowText(WideWindowText(hwnd()));
   settings_.selectionStart = selection.start;
-  settings_.selectionLength = selection.end - selection.start;
+  settings_.selectionLength = selection.length();
   quiet_ = true;  // focus and text notifications of the old and new window are not the user's
   DestroySpin();
   DestroyOwnWindow();
@@ -330,7 +294,7 @@ uint32_t* EditBoxUnit::Word(int k) {
 }
 
 bool EditBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
-  Selection selection = CurrentSelection(hwnd());
+  TextSelection selection = EditSelection(hwnd());
   switch (k) {
     case kContent: out->text = WindowText(hwnd()); return true;
     case kFont: out->font = font_.Value(); return true;
@@ -340,14 +304,8 @@ bool EditBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
       return true;
     }
     case kSelectionStart: out->low = selection.start; return true;
-    case kSelectionLength: out->low = selection.end - selection.start; return true;
-    case kSelectedText: {
-      std::wstring text = WideWindowText(hwnd());
-      DWORD end = std::min<DWORD>(selection.end, static_cast<DWORD>(text.size()));
-      DWORD start = std::min(selection.start, end);
-      out->text = Narrow(text.substr(start, end - start));
-      return true;
-    }
+    case kSelectionLength: out->low = selection.length(); return true;
+    case kSelectedText: out->text = SelectedText(WideWindowText(hwnd()), selection); return true;
     case kUnknown27: out->text = settings_.unknown27; return true;
     case kUnknown28: out->text = settings_.unknown28; return true;
     default: break;
@@ -369,7 +327,7 @@ void EditBoxUnit::WriteWord(int k, uint32_t value) {
 
 int EditBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
   uint32_t word = ClampWord(kRanges, k, value.low);
-  Selection selection = CurrentSelection(hwnd());
+  TextSelection selection = EditSelection(hwnd());
   switch (k) {
     case kContent: WriteContent(value.text); return 0;
     case kFont: font_.Set(value.font); font_.ApplyTo(hwnd(), true); return 0;
@@ -377,7 +335,7 @@ int EditBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& valu
       settings_.passwordCharacter = static_cast<uint8_t>(value.text.empty() ? 0 : value.text[0]);
       ApplyPasswordCharacter();
       return 0;
-    case kSelectionStart: Select(word, selection.end - selection.start); return 0;
+    case kSelectionStart: Select(word, selection.length()); return 0;
     case kSelectionLength: Select(selection.start, word); return 0;
     case kSelectedText: SendMessageA(hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(value.text.c_str())); return 0;
     case kUnknown27: settings_.unknown27 = value.text; return 0;

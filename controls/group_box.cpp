@@ -4,6 +4,7 @@
 // children. It fills its background with its colour and draws its caption
 // in its text colour.
 #include "controls/child_window.h"
+#include "controls/control_text.h"
 #include "controls/control_font.h"
 #include "controls/control_paint.h"
 #include "controls/property_table.h"

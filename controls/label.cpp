@@ -12,12 +12,12 @@
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
 #include "runtime/events.h"
+#include "runtime/private_messages.h"
 
 namespace klv {
 namespace {
 
 const char kLabelClass[] = "KlikvaneLabel";
-constexpr UINT kFeedbackMessage = WM_APP + 0x75;
 
 using namespace LabelProperty;
 
@@ -196,7 +196,7 @@ LRESULT LabelUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
   switch (message) {
     case WM_ERASEBKGND: return 1;  // painted whole in WM_PAINT
     case WM_PAINT: Paint(); return 0;
-    case kFeedbackMessage: return Feedback(wParam, lParam);
+    case kLabelFeedbackMessage: return Feedback(wParam, lParam);
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
   }
 }

@@ -17,6 +17,7 @@
 #include "controls/child_window.h"
 #include "controls/control_font.h"
 #include "controls/control_paint.h"
+#include "controls/control_text.h"
 #include "controls/host.h"
 #include "controls/image_list_blob.h"
 #include "controls/picture_file.h"
@@ -30,13 +31,10 @@
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
 #include "runtime/events.h"
+#include "runtime/private_messages.h"
 
 namespace klv {
 namespace {
-
-// Posted to itself with the row index when a click or the space key may have
-// toggled a check box: when it arrives the system control has toggled it.
-constexpr UINT kCheckBoxClickedMessage = WM_USER + 1;
 
 constexpr size_t kFirstTextBuffer = 512;
 // Beyond any cell the list view keeps; stops the doubling should the system
@@ -430,11 +428,7 @@ void ReportListUnit::MirrorLabelEdit(const NMHDR* header) {
     return;
   }
   const auto* wide = reinterpret_cast<const NMLVDISPINFOW*>(header);
-  int size = WideCharToMultiByte(CP_ACP, 0, wide->item.pszText, -1, nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<size_t>(std::max(size, 1)), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide->item.pszText, -1, &text[0], size, nullptr, nullptr);
-  text.resize(std::strlen(text.c_str()));
-  mirror_.ReplaceCell(wide->item.iItem, 0, text);
+  mirror_.ReplaceCell(wide->item.iItem, 0, NarrowText(wide->item.pszText));
 }
 
 void ReportListUnit::ApplyColours(HWND list) const {

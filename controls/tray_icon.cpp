@@ -21,13 +21,13 @@
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
 #include "runtime/events.h"
+#include "runtime/private_messages.h"
 #include "runtime/unit_object.h"
 
 namespace klv {
 namespace {
 
 const char kTrayClass[] = "KlikvaneTrayIcon";
-constexpr UINT kTrayCallback = WM_APP + 100;
 // The record the shell is given is the full second version of the ANSI
 // record, whatever newer fields the headers know.
 constexpr DWORD kRecordSize = 488;
@@ -139,7 +139,7 @@ NOTIFYICONDATAA TrayIconUnit::FreshRecord() const {
   record.hWnd = hwnd();
   record.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(hwnd()));
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  record.uCallbackMessage = kTrayCallback;
+  record.uCallbackMessage = kTrayCallbackMessage;
   record.hIcon = icon_.get();
   std::memcpy(record.szTip, settings_.tooltip.c_str(), settings_.tooltip.size() + 1);
   return record;
@@ -268,7 +268,7 @@ void TrayIconUnit::RaiseMouseEvent(UINT mouseMessage) {
 
 LRESULT TrayIconUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case kTrayCallback: RaiseMouseEvent(static_cast<UINT>(lParam)); return 0;
+    case kTrayCallbackMessage: RaiseMouseEvent(static_cast<UINT>(lParam)); return 0;
     case WM_PAINT: Paint(); return 0;
     case WM_DESTROY: Remove(); return 0;  // the shell keeps no icon of a window that is gone
     default: return DefWindowProcA(hwnd, message, wParam, lParam);

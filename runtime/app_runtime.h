@@ -6,13 +6,10 @@
 #include <vector>
 
 #include "runtime/image_format.h"
+#include "runtime/private_messages.h"
 #include "runtime/support_entries.h"
 
 namespace klv {
-
-// Private message to the hidden message window: ExitProgram called on
-// another thread hands the shutdown to the main thread through it.
-constexpr UINT kExitRequestMessage = 0x83E7;
 
 struct IdleCallback {
   HWND window;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "clicker/precise_wait.h"
+#include "runtime/private_messages.h"
 #include "tests/support/pace_call_watch.h"
 
 namespace klvtest {
@@ -47,7 +48,7 @@ class Event {
   HANDLE event_;
 };
 
-constexpr UINT kPing = WM_APP + 7;
+constexpr UINT kPing = klv::kFirstFreeMessage + 7;
 std::vector<WPARAM> g_order;
 HANDLE g_firstHandled = nullptr;
 

@@ -10,6 +10,7 @@
 #include "controls/core_commands.h"
 #include "controls/message_box_seam.h"
 #include "runtime/app_runtime.h"
+#include "runtime/private_messages.h"
 #include "tests/support/command_call.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_window_class.h"
@@ -158,7 +159,7 @@ class LoggingWindow {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message >= WM_USER || message == WM_KEYDOWN || message == WM_CHAR) log().push_back(message);
+    if (message >= klv::kFirstFreeMessage || message == WM_KEYDOWN || message == WM_CHAR) log().push_back(message);
     return DefWindowProcA(window, message, wParam, lParam);
   }
   HWND window_ = nullptr;
@@ -173,19 +174,19 @@ void DrainQueue() {
 TEST(ProcessPendingMessages, DispatchesQueuedMessagesAndLeavesWmQuit) {
   LoggingWindow window;
   DrainQueue();
-  PostMessageA(window.handle(), WM_USER + 1, 0, 0);
-  PostMessageA(window.handle(), WM_USER + 2, 0, 0);
+  PostMessageA(window.handle(), klv::kFirstFreeMessage + 1, 0, 0);
+  PostMessageA(window.handle(), klv::kFirstFreeMessage + 2, 0, 0);
   PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 7, 0);
-  PostMessageA(window.handle(), WM_USER + 3, 0, 0);
+  PostMessageA(window.handle(), klv::kFirstFreeMessage + 3, 0, 0);
   Call(klv::core::ProcessPendingMessages, {});
-  EXPECT_EQ((std::vector<UINT>{WM_USER + 1, WM_USER + 2}), LoggingWindow::log());
+  EXPECT_EQ((std::vector<UINT>{klv::kFirstFreeMessage + 1, klv::kFirstFreeMessage + 2}), LoggingWindow::log());
 
   MSG next;
   ASSERT_TRUE(PeekMessageA(&next, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(static_cast<UINT>(WM_QUIT), next.message);
   EXPECT_EQ(7u, next.wParam);
   Call(klv::core::ProcessPendingMessages, {});
-  EXPECT_EQ((std::vector<UINT>{WM_USER + 1, WM_USER + 2, WM_USER + 3}), LoggingWindow::log());
+  EXPECT_EQ((std::vector<UINT>{klv::kFirstFreeMessage + 1, klv::kFirstFreeMessage + 2, klv::kFirstFreeMessage + 3}), LoggingWindow::log());
   EXPECT_FALSE(PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE));
 }
 

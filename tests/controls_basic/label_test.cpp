@@ -6,6 +6,7 @@
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
+#include "runtime/private_messages.h"
 #include "tests/controls_basic/basic_harness.h"
 
 namespace basictest {
@@ -14,7 +15,6 @@ namespace {
 using namespace klv::LabelProperty;  // type property k of the label, by name
 
 constexpr uint32_t kLabelId = 0x1601349d;
-constexpr UINT kFeedback = WM_APP + 0x75;
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
@@ -88,9 +88,9 @@ TEST_F(LabelTest, TextWriteSetsWindowTextAndRaisesNothing) {
 
 TEST_F(LabelTest, FeedbackMessageRaisesEventZeroAndReturnsTheHandlersResult) {
   TestUnit label(klv::LabelTypeRecord(), kLabelId, parent_.hwnd(), {}, {10, 10, 110, 30});
-  EXPECT_EQ(0, SendMessageA(label.hwnd(), kFeedback, 5, 0x80000007));
+  EXPECT_EQ(0, SendMessageA(label.hwnd(), klv::kLabelFeedbackMessage, 5, 0x80000007));
   events_.SupplyResult(42);
-  EXPECT_EQ(42, SendMessageA(label.hwnd(), kFeedback, 6, 8));
+  EXPECT_EQ(42, SendMessageA(label.hwnd(), klv::kLabelFeedbackMessage, 6, 8));
   std::vector<SeenEvent> expected = {{kLabelId, 0, {5, 0x80000007}}, {kLabelId, 0, {6, 8}}};
   std::vector<SeenEvent> seen = events_.Take();
   EXPECT_EQ(expected, seen) << Describe(seen);

@@ -12,6 +12,7 @@
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
+#include "runtime/private_messages.h"
 #include "tests/controls_basic/basic_harness.h"
 #include "tests/controls_basic/icon_files.h"
 
@@ -21,7 +22,6 @@ namespace {
 using namespace klv::TrayIconProperty;  // type property k of the tray icon, by name
 
 constexpr uint32_t kTrayId = 0x160135aa;
-constexpr UINT kCallback = WM_APP + 100;
 
 struct ShellCall {
   DWORD message;
@@ -89,7 +89,7 @@ TEST_F(TrayIconTest, CreationAddsTheIconWithTheExactRecord) {
   EXPECT_EQ(tray.hwnd(), record.hWnd);
   EXPECT_EQ(static_cast<UINT>(reinterpret_cast<UINT_PTR>(tray.hwnd())), record.uID);
   EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP), record.uFlags);
-  EXPECT_EQ(kCallback, record.uCallbackMessage);
+  EXPECT_EQ(klv::kTrayCallbackMessage, record.uCallbackMessage);
   EXPECT_EQ(32, IconWidth(record.hIcon));  // an icon file holding only a 32 x 32 image is accepted
   EXPECT_STREQ("Marrowfen", record.szTip);
   EXPECT_EQ("Marrowfen", tray.ReadText(kTooltip));
@@ -217,7 +217,7 @@ TEST_F(TrayIconTest, TheFirstTrayBorrowsTheWindowProcedureAndTheLastGivesItBack)
 TEST_F(TrayIconTest, MouseReportsBecomeEvents) {
   TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "t"), {8, 8, 34, 34});
   UINT id = g_calls.at(0).record.uID;
-  auto report = [&](UINT mouseMessage) { SendMessageA(tray.hwnd(), kCallback, id, mouseMessage); };
+  auto report = [&](UINT mouseMessage) { SendMessageA(tray.hwnd(), klv::kTrayCallbackMessage, id, mouseMessage); };
   report(WM_LBUTTONDOWN);
   report(WM_LBUTTONUP);
   std::vector<SeenEvent> seen = events_.Take();

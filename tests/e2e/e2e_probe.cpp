@@ -21,11 +21,11 @@
 #include <string>
 #include <vector>
 
+#include "runtime/private_messages.h"
+
 namespace {
 
 const char kMainTitle[] = "Klikvane";
-constexpr UINT kTrayCallback = WM_APP + 100;
-constexpr UINT kExitRequest = 0x83E7;
 constexpr DWORD kSendTimeoutMs = 5000;
 
 std::string Hex(const std::string& bytes) {
@@ -333,12 +333,12 @@ void PostToWindow(const char* what, HWND window) {
   const WPARAM hotkeyIds[] = {0, 1, 0x2A, 0xFF, 0x104, 0x1FF, 0xBFFF, 0xC000, 0x00401000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF};
   for (WPARAM id : hotkeyIds) Post(what, window, WM_HOTKEY, id, MAKELPARAM(MOD_CONTROL, 0x31));
   const LPARAM trayEvents[] = {0, WM_MOUSEMOVE, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONUP, 0x12345, -1};
-  for (LPARAM event : trayEvents) Post(what, window, kTrayCallback, 0xFFFFFFFF, event);
+  for (LPARAM event : trayEvents) Post(what, window, klv::kTrayCallbackMessage, 0xFFFFFFFF, event);
   const WPARAM exitCodes[] = {0, 1, 0xFFFFFFFF};
   for (WPARAM code : exitCodes) {
-    Post(what, window, kExitRequest, code, 0);
-    Post(what, window, kExitRequest, code, 0x83E7);
-    Post(what, window, kExitRequest, code, -1);
+    Post(what, window, klv::kExitRequestMessage, code, 0);
+    Post(what, window, klv::kExitRequestMessage, code, static_cast<LPARAM>(klv::kExitRequestMessage));  // the number as its own secret
+    Post(what, window, klv::kExitRequestMessage, code, -1);
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "clicker/units.h"
 #include "runtime/events.h"
+#include "runtime/private_messages.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/recording_target.h"
 #include "tests/support/ui_driver.h"
@@ -14,12 +15,10 @@ namespace {
 
 using namespace klv::clicker;
 
-constexpr UINT kTrayCallback = WM_APP + 100;
-
 // What the shell sends the tray control's window for a left click on the icon.
 void LeftClickOnTrayIcon() {
-  PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, WM_LBUTTONUP);
-  ASSERT_TRUE(PumpUntilTaken(UnitHandle(Unit::kTray), kTrayCallback));
+  PostMessageA(UnitHandle(Unit::kTray), klv::kTrayCallbackMessage, 0, WM_LBUTTONUP);
+  ASSERT_TRUE(PumpUntilTaken(UnitHandle(Unit::kTray), klv::kTrayCallbackMessage));
 }
 
 bool Topmost() { return (GetWindowLongA(MainWindowHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
@@ -54,10 +53,10 @@ TEST(WindowCommands, TheTrayToggleHidesAShownWindowMinimisedOrNot) {
   EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
   EXPECT_FALSE(Topmost());
   // Other mouse messages on the icon do nothing to the window.
-  PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, WM_RBUTTONUP);
-  PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, WM_MOUSEMOVE);
-  PostMessageA(UnitHandle(Unit::kTray), kTrayCallback, 0, 0x12345);
-  ASSERT_TRUE(PumpUntilTaken(UnitHandle(Unit::kTray), kTrayCallback));
+  PostMessageA(UnitHandle(Unit::kTray), klv::kTrayCallbackMessage, 0, WM_RBUTTONUP);
+  PostMessageA(UnitHandle(Unit::kTray), klv::kTrayCallbackMessage, 0, WM_MOUSEMOVE);
+  PostMessageA(UnitHandle(Unit::kTray), klv::kTrayCallbackMessage, 0, 0x12345);
+  ASSERT_TRUE(PumpUntilTaken(UnitHandle(Unit::kTray), klv::kTrayCallbackMessage));
   EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "runtime/app_runtime.h"
+#include "runtime/private_messages.h"
 #include "tests/runtime/in_process_runtime.h"
 #include "tests/support/test_window_class.h"
 
@@ -16,7 +17,7 @@ namespace {
 std::vector<UINT> g_dispatched;
 
 LRESULT CALLBACK LoggingWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message >= WM_APP) g_dispatched.push_back(message - WM_APP);
+  if (message >= klv::kFirstFreeMessage) g_dispatched.push_back(message - klv::kFirstFreeMessage);
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -35,7 +36,7 @@ class PendingMessages : public ::testing::Test {
     }
   }
 
-  void Post(UINT appMessage) { PostMessageA(window_, WM_APP + appMessage, 0, 0); }
+  void Post(UINT appMessage) { PostMessageA(window_, klv::kFirstFreeMessage + appMessage, 0, 0); }
   static void ProcessPending() { klv::HostNotify(klv::HostNotifyCode::kProcessPendingMessages, 0, 0); }
 
   // The next queued message, removed.
@@ -59,7 +60,7 @@ TEST_F(PendingMessages, DispatchesInOrderUpToAQueuedQuitAndLeavesTheRest) {
   MSG quit = Next();
   EXPECT_EQ(static_cast<UINT>(WM_QUIT), quit.message);
   EXPECT_EQ(5u, quit.wParam);
-  EXPECT_EQ(static_cast<UINT>(WM_APP + 3), Next().message);
+  EXPECT_EQ(klv::kFirstFreeMessage + 3, Next().message);
 }
 
 TEST_F(PendingMessages, LeavesTheQuitRequestOfPostQuitMessageForTheLoop) {

@@ -11,6 +11,7 @@
 #include "app/klikvane_image.h"
 #include "image/program_image_data.h"
 #include "runtime/app_runtime.h"
+#include "runtime/private_messages.h"
 #include "runtime/system_binding.h"
 #include "runtime/system_function_numbers.h"
 #include "runtime/system_thunks.h"
@@ -62,7 +63,8 @@ TEST_F(SystemBinding, StartingTheTablesLoadsNothing) {
 
 TEST_F(SystemBinding, EmptyLibraryTextReleasesEveryDefaultLibraryWithoutTheExportAndKeepsTheOneWithIt) {
   klvtest::LoaderCallLog calls;
-  const uint32_t arguments[4] = {0, WM_APP + 7, 0x1234, 0x5678};  // to this thread's queue
+  constexpr UINT kPosted = klv::kFirstFreeMessage + 7;
+  const uint32_t arguments[4] = {0, kPosted, 0x1234, 0x5678};  // to this thread's queue
   EXPECT_EQ(1u, klv::CallSystemFunction(kPostMessageA, 4, arguments));
   EXPECT_EQ((Lines{
                 "LoadLibraryA(\"Kernel32.dll\") -> kernel32.dll",
@@ -81,13 +83,13 @@ TEST_F(SystemBinding, EmptyLibraryTextReleasesEveryDefaultLibraryWithoutTheExpor
 
   // The arguments arrived in order; a second call binds nothing again.
   MSG message;
-  ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_APP + 7, WM_APP + 7, PM_REMOVE));
+  ASSERT_TRUE(PeekMessageA(&message, nullptr, kPosted, kPosted, PM_REMOVE));
   EXPECT_EQ(0x1234u, message.wParam);
   EXPECT_EQ(0x5678, message.lParam);
   calls.Take();
   EXPECT_EQ(1u, klv::CallSystemFunction(kPostMessageA, 4, arguments));
   EXPECT_EQ(Lines{}, calls.Take());
-  EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_APP + 7, WM_APP + 7, PM_REMOVE));
+  EXPECT_TRUE(PeekMessageA(&message, nullptr, kPosted, kPosted, PM_REMOVE));
 }
 
 TEST_F(SystemBinding, EmptyLibraryTextFoundInTheFirstDefaultLibraryKeepsThatModule) {

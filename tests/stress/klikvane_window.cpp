@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "runtime/private_messages.h"
 #include "tests/pointing/pointing_support.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/other_plan_list.h"
@@ -12,7 +13,6 @@ namespace klvtest {
 namespace {
 
 constexpr DWORD kAnswerTime = 5000;
-constexpr UINT kTrayCallback = WM_APP + 100;
 // Where a click on a row lands, from the row's left edge: two places taken
 // in turn (the four columns span 200 pixels).
 constexpr int kRowClickOffsets[2] = {30, 120};
@@ -217,7 +217,7 @@ bool KlikvaneWindow::MinimiseToTray() const {
 
 bool KlikvaneWindow::RestoreFromTray() const {
   HWND tray = FindWindowExA(main_, nullptr, "KlikvaneTrayIcon", nullptr);
-  PostMessageA(tray, kTrayCallback, 0, WM_LBUTTONUP);
+  PostMessageA(tray, klv::kTrayCallbackMessage, 0, WM_LBUTTONUP);
   return PumpUntil([this] { return IsWindowVisible(main_) && !IsIconic(main_); });
 }
 

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/private_messages.h"
 #include "tests/support/child_process.h"
 #include "tests/support/dpi_awareness.h"
 
@@ -18,7 +19,7 @@ namespace klvtest {
 // line of its log with this message, the question's serial as wParam, the
 // cursor's point in the client area of the target's window under it as
 // lParam, and that window's name ("elsewhere" for none of the target's).
-constexpr unsigned kCursorQuestion = WM_APP + 1;
+constexpr unsigned kCursorQuestion = klv::kFirstFreeMessage + 1;
 
 struct ReceivedMessage {
   unsigned message;
