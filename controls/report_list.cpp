@@ -312,6 +312,7 @@ HWND ReportListUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyl
   AttachWindow(list);
   listViewProcedure_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(list, GWLP_WNDPROC));
   SubclassWindow(list, &UnitProcedure<ReportListUnit>);
+  mirror_.ClaimOwner();
   MirrorEverything();
   return list;
 }
@@ -415,7 +416,7 @@ void ReportListUnit::MirrorChange(UINT message, WPARAM wParam, LPARAM lParam, LR
     case LVM_DELETECOLUMN: MirrorEverything(); return;
     default: return;
   }
-  if (selectionMayMove || mirror_.CurrentSelected() >= 0) MirrorSelection();
+  if (selectionMayMove || mirror_.Selected() >= 0) MirrorSelection();
 }
 
 // An accepted label edit: the list view stores the new text of column 0
@@ -733,7 +734,7 @@ ReportListAccess FindReportList(uint32_t windowId, uint32_t unitId) {
       static_cast<uintptr_t>(Host(HostNotifyCode::kRequireUnitObject, windowId, unitId)));
   auto* list = dynamic_cast<ReportListUnit*>(unit);
   if (list == nullptr) return {};
-  return {list->hwnd(), &list->mirror(), list->OnOwnerThread()};
+  return {list->hwnd(), &list->mirror()};
 }
 
 }  // namespace klv
