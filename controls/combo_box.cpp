@@ -114,16 +114,9 @@ int Replace(List* stored, const List& wanted) {
   return 1;
 }
 
-// Asks the combo box's window something: by a sent message, or, with the
-// system's procedure given, by calling it in place (the owner thread only,
-// so that the mirror's own questions do not pass the mirroring procedure).
-struct ComboAsker {
-  HWND combo;
-  WNDPROC direct = nullptr;
-  LRESULT operator()(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return direct ? CallWindowProcA(direct, combo, message, wParam, lParam) : SendMessageA(combo, message, wParam, lParam);
-  }
-};
+// Asks the combo box's window something; the mirror's own questions call
+// the system's procedure in place, past the mirroring procedure.
+using ComboAsker = SystemWindowAsker;
 
 // The text of item index, asked of the system control.
 std::string ItemText(const ComboAsker& ask, int index) {

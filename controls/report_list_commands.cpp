@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "controls/command_arguments.h"
+#include "controls/list_view_items.h"
 #include "controls/report_list_window.h"
 #include "runtime/text_value.h"
 
@@ -80,7 +81,7 @@ void ListInsertRow(CommandResult* result, int count, const CommandArgument* argu
   item.iItem = position < 0 ? INT_MAX : position;
   item.pszText = const_cast<char*>(text ? text : "");
   item.iImage = std::max(args.Integer(3, -1), -1);
-  item.state = static_cast<UINT>(std::max(args.Integer(4, -1) + 1, 0)) << 12;
+  item.state = StateImageState(args.Integer(4, -1));
   item.stateMask = 0;
   item.iIndent = std::max(args.Integer(5, 0), 0);
   item.lParam = static_cast<LPARAM>(args.Integer(6, 0));
