@@ -61,6 +61,18 @@ void ApplyBorder(HWND window, uint32_t border);
 void SubclassWindow(HWND window, WNDPROC replacement);
 LRESULT CallPreviousProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Asks a control's system window something: by a sent message, or, with the
+// system's procedure given, by calling it in place. The call in place is for
+// the owner thread only: it passes by the control's own procedure, so that a
+// mirror's own questions are not taken for changes to mirror.
+struct SystemWindowAsker {
+  HWND window;
+  WNDPROC direct = nullptr;
+  LRESULT operator()(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return direct ? CallWindowProcA(direct, window, message, wParam, lParam) : SendMessageA(window, message, wParam, lParam);
+  }
+};
+
 // Registers (once) a window class of the runtime's own controls: the arrow
 // cursor and no background brush, the control paints all of itself. True
 // when the class exists.

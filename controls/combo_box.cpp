@@ -114,16 +114,9 @@ int Replace(List* stored, const List& wanted) {
   return 1;
 }
 
-// Asks the combo box's window something: by a sent message, or, with the
-// system's procedure given, by calling it in place (the owner thread only,
-// so that the mirror's own questions do not pass the mirroring procedure).
-struct ComboAsker {
-  HWND combo;
-  WNDPROC direct = nullptr;
-  LRESULT operator()(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return direct ? CallWindowProcA(direct, combo, message, wParam, lParam) : SendMessageA(combo, message, wParam, lParam);
-  }
-};
+// Asks the combo box's window something; the mirror's own questions call
+// the system's procedure in place, past the mirroring procedure.
+using ComboAsker = SystemWindowAsker;
 
 // The text of item index, asked of the system control.
 std::string ItemText(const ComboAsker& ask, int index) {
@@ -165,7 +158,7 @@ bool ChangesItems(UINT message) {
 
 LRESULT CALLBACK EditFieldProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
 
-class ComboBoxUnit : public UnitObject {
+class ComboBoxUnit : public UnitObject, private ComboMirror::LiveSource {
  public:
   ComboBoxUnit(const CreateRequest& request, const ComboBoxSettings& settings)
       : UnitObject(request.windowId, request.unitId),
@@ -190,17 +183,23 @@ class ComboBoxUnit : public UnitObject {
     ApplyFont(true);
   }
   LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  // What other threads read of the combo box instead of asking its window.
+  // What the commands read of the combo box: the owner thread its live
+  // window, other threads the published copy.
   const ComboMirror& mirror() const { return mirror_; }
   // Brings the mirror up to date: the shown text and selection, and with
   // items the item texts too. Owner thread.
   void MirrorControl(bool items);
-  // What the mirror's ShownChoice answers, asked of the live window. Owner thread.
-  ComboMirror::Choice LiveChoice() const;
 
  private:
   HWND Build(HWND parent, int childId, RECT rect, DWORD commonStyle);
   ComboAsker Direct() const { return {hwnd(), comboProcedure_}; }
+  // The mirror's answers on the owner thread, asked of the live window.
+  bool HasWindow() const override { return hwnd() != nullptr; }
+  ComboMirror::Choice LiveChoice() const override;
+  std::string LiveText() const override { return ShownText(Direct()); }
+  int32_t LiveSelected() const override { return static_cast<int32_t>(Direct()(CB_GETCURSEL, 0, 0)); }
+  std::string LiveItem(int32_t index) const override { return ItemText(Direct(), index); }
+  uint32_t LiveItemData(int32_t index) const override;
   void FillItems(HWND combo);
   void ApplyFont(bool redraw);
   void ApplyItemHeight() { SendMessageA(hwnd(), CB_SETITEMHEIGHT, 0, baseItemHeight_ + settings_.extraItemHeight); }
@@ -260,6 +259,7 @@ HWND ComboBoxUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyle)
   if (GetComboBoxInfo(combo, &info) && info.hwndItem && info.hwndItem != combo) {
     SubclassWindow(info.hwndItem, &EditFieldProcedure);
   }
+  mirror_.ClaimOwner(this);
   MirrorControl(true);
   return combo;
 }
@@ -286,6 +286,12 @@ ComboMirror::Choice ComboBoxUnit::LiveChoice() const {
   ComboMirror::Choice choice{ShownText(ask), static_cast<int32_t>(ask(CB_GETCURSEL, 0, 0)), 0};
   if (choice.selected >= 0) choice.itemData = static_cast<uint32_t>(ask(CB_GETITEMDATA, static_cast<WPARAM>(choice.selected), 0));
   return choice;
+}
+
+uint32_t ComboBoxUnit::LiveItemData(int32_t index) const {
+  ComboAsker ask = Direct();
+  if (index < 0 || index >= ask(CB_GETCOUNT, 0, 0)) return 0;
+  return static_cast<uint32_t>(ask(CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
 }
 
 void ComboBoxUnit::FillItems(HWND combo) {
@@ -342,7 +348,7 @@ bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kContent:
       // A drop-down list answers its window text with the selected item's
       // text (empty when none is selected).
-      out->text = OnOwnerThread() ? WindowText(hwnd()) : mirror_.Text();
+      out->text = mirror_.Text();
       return true;
     case kMaximumLength: out->low = settings_.maximumLength; return true;
     case kSelectionStart:
@@ -363,7 +369,7 @@ bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kBackgroundColour: out->low = settings_.backgroundColour; return true;
     case kFont: out->font = font_.Value(); return true;
     case kCurrentItem:
-      out->low = static_cast<uint32_t>(OnOwnerThread() ? SendMessageA(hwnd(), CB_GETCURSEL, 0, 0) : mirror_.Selected());
+      out->low = static_cast<uint32_t>(mirror_.Selected());
       return true;
     case kItemTexts: out->text = JoinItems(settings_.items); return true;
     case kItemData: out->bytes = settings_.itemData; return true;
@@ -559,10 +565,6 @@ HWND ComboWindow(const CommandArguments& arguments) {
   return unit ? unit->hwnd() : nullptr;
 }
 
-// The owner thread asks its live window; any other thread, and the owner
-// while the window is being built anew, reads the mirror.
-bool AsksLiveWindow(const ComboBoxUnit& combo) { return combo.OnOwnerThread() && combo.hwnd() != nullptr; }
-
 }  // namespace
 
 DataTypeRecord ComboBoxTypeRecord() {
@@ -580,7 +582,7 @@ void ComboItemText(CommandResult* result, int count, const CommandArgument* argu
   ComboBoxUnit* combo = ComboUnit(args);
   int32_t index = args.Integer(1, -1);
   std::string text;
-  if (combo) text = AsksLiveWindow(*combo) ? ItemText({combo->hwnd()}, index) : combo->mirror().Item(index);
+  if (combo) text = combo->mirror().Item(index);
   SetTextResult(result, CopyText(text.c_str()));
 }
 
@@ -606,12 +608,7 @@ void ComboItemData(CommandResult* result, int count, const CommandArgument* argu
   CommandArguments args(count, arguments);
   ComboBoxUnit* combo = ComboUnit(args);
   int32_t item = args.Integer(1, -1);
-  uint32_t data = 0;
-  if (combo && !AsksLiveWindow(*combo)) {
-    data = combo->mirror().ItemData(item);
-  } else if (combo && item >= 0 && item < SendMessageA(combo->hwnd(), CB_GETCOUNT, 0, 0)) {
-    data = static_cast<uint32_t>(SendMessageA(combo->hwnd(), CB_GETITEMDATA, static_cast<WPARAM>(item), 0));
-  }
+  uint32_t data = combo ? combo->mirror().ItemData(item) : 0;
   SetIntegerResult(result, static_cast<int32_t>(data));
 }
 
@@ -622,7 +619,7 @@ void ComboShownChoice(CommandResult* result, int count, const CommandArgument* a
   CommandArguments args(count, arguments);
   ComboBoxUnit* combo = ComboUnit(args);
   ComboMirror::Choice choice;
-  if (combo) choice = AsksLiveWindow(*combo) ? combo->LiveChoice() : combo->mirror().ShownChoice();
+  if (combo) choice = combo->mirror().ShownChoice();
   if (auto* place = static_cast<uint32_t*>(const_cast<void*>(args.Pointer(1)))) *place = choice.itemData;
   SetTextResult(result, CopyText(choice.text.c_str()));
 }

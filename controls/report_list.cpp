@@ -3,9 +3,9 @@
 // columns and initial rows. Rows added at run time live only in the system
 // control; a rebuild of the system window starts again from the stored rows.
 // The control keeps a mirror of the rows' texts and of the selected row for
-// other threads: every message that changes the content passes through the
-// control's own procedure, which brings the mirror up to date before it
-// returns; label edits by the user are taken from their end notification.
+// other threads (controls/report_list_mirror.h): every message that changes
+// the content passes through the control's own procedure, which brings the
+// mirror up to date before it returns.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -17,12 +17,13 @@
 #include "controls/child_window.h"
 #include "controls/control_font.h"
 #include "controls/control_paint.h"
-#include "controls/control_text.h"
 #include "controls/host.h"
 #include "controls/image_list_blob.h"
+#include "controls/list_view_items.h"
 #include "controls/picture_file.h"
 #include "controls/picture_handles.h"
 #include "controls/property_table.h"
+#include "controls/report_list_mirror.h"
 #include "controls/report_list_window.h"
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
@@ -35,11 +36,6 @@
 
 namespace klv {
 namespace {
-
-constexpr size_t kFirstTextBuffer = 512;
-// Beyond any cell the list view keeps; stops the doubling should the system
-// ever answer nonsense.
-constexpr size_t kLargestTextBuffer = size_t{1} << 26;
 
 enum View : uint32_t { kLargeIcons = 0, kSmallIcons = 1, kListView = 2, kReportView = 3 };
 
@@ -222,7 +218,7 @@ HIMAGELIST ListImages(HWND list, int which) {
 class ReportListUnit : public UnitObject {
  public:
   ReportListUnit(const CreateRequest& request, const ReportListSettings& settings)
-      : UnitObject(request.windowId, request.unitId), settings_(settings) {
+      : UnitObject(request.windowId, request.unitId), settings_(settings), mirroring_(*this) {
     font_.LoadStored(settings.font);
   }
 
@@ -241,7 +237,7 @@ class ReportListUnit : public UnitObject {
   }
   LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   // What other threads read of the list instead of asking its window.
-  const ListMirror& mirror() const { return mirror_; }
+  const ListMirror& mirror() const { return mirroring_.mirror(); }
 
  private:
   HWND Build(HWND parent, int childId, RECT rect, DWORD commonStyle);
@@ -258,29 +254,20 @@ class ReportListUnit : public UnitObject {
     InvalidateRect(hwnd(), nullptr, TRUE);
   }
   int WriteRuledSetting(const SettingRule& rule, uint32_t value);
-  void NoteCheckBoxClick(HWND hwnd, LPARAM position);
-  bool AnswerInfoTip(const NMHDR* header);
   const RowCellRecord* RowRecord(int row) const;
-  // The mirror's side: the list view asked directly, past this control's
-  // own procedure (the owner thread only).
-  LRESULT AskListView(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return CallWindowProcA(listViewProcedure_, hwnd(), message, wParam, lParam);
-  }
-  int ColumnCount() const;
-  ListMirror::Row RowOfListView(int row) const;
-  ListMirror::Row InsertedRow(int row) const;
-  std::string CellOfListView(int row, int column) const;
-  void MirrorEverything();
-  void MirrorCell(int row, int column) {
-    mirror_.ReplaceCell(row, column, CellOfListView(row, column));
-  }
-  void MirrorSelection();
-  void MirrorChange(UINT message, WPARAM wParam, LPARAM lParam, LRESULT result);
-  void MirrorLabelEdit(const NMHDR* header);
+  // Notifications to the parent, one typed handler each.
+  void OnItemChanged(const NMLISTVIEW& change);
+  LRESULT OnBeginLabelEdit(int row);
+  LRESULT OnEndLabelEdit(const NMHDR* header, int row);
+  void OnInfoTip(const NMLVGETINFOTIPA& tip);
+  void OnInfoTip(const NMLVGETINFOTIPW& tip);
+  // Messages to the list's own procedure.
+  void NoteCheckBoxClick(HWND hwnd, LPARAM position);
+  void NoteSpaceKey(HWND hwnd);
+  void OnCheckBoxClicked(HWND hwnd, int row);
 
   ReportListSettings settings_;
-  ListMirror mirror_;
-  WNDPROC listViewProcedure_ = nullptr;
+  ReportListMirror mirroring_;
   ControlFont font_;
   OwnedHandle<HIMAGELIST, ImageList_Destroy> headerImages_;  // the header never frees its list
   SpareProperties<kPropertyCount - kFirstSpare> spare_{kFirstSpare};  // held, without effect
@@ -310,125 +297,10 @@ HWND ReportListUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyl
   InsertRows(list);
   ApplyCurrentRow(list);
   AttachWindow(list);
-  listViewProcedure_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(list, GWLP_WNDPROC));
+  WNDPROC listViewProcedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(list, GWLP_WNDPROC));
   SubclassWindow(list, &UnitProcedure<ReportListUnit>);
-  MirrorEverything();
+  mirroring_.Attach(listViewProcedure);
   return list;
-}
-
-// The cell's text through a buffer that doubles while the text fills it:
-// an answer one byte short of the buffer may have been cut. A double-byte
-// character that does not fit whole is left out, so a cut text may also end
-// two bytes short.
-std::string ReportListUnit::CellOfListView(int row, int column) const {
-  for (size_t size = kFirstTextBuffer;; size *= 2) {
-    std::vector<char> buffer(size, '\0');
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = buffer.data();
-    item.cchTextMax = static_cast<int>(size);
-    LRESULT length = AskListView(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    buffer[size - 1] = '\0';
-    if (length < static_cast<LRESULT>(size) - 2 || size >= kLargestTextBuffer) {
-      return std::string(buffer.data(), strnlen(buffer.data(), size));
-    }
-  }
-}
-
-int ReportListUnit::ColumnCount() const {
-  HWND header = reinterpret_cast<HWND>(AskListView(LVM_GETHEADER, 0, 0));
-  int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
-  return std::max(columns, 1);
-}
-
-ListMirror::Row ReportListUnit::RowOfListView(int row) const {
-  ListMirror::Row cells;
-  for (int column = 0, columns = ColumnCount(); column < columns; ++column) {
-    cells.push_back(CellOfListView(row, column));
-  }
-  return cells;
-}
-
-// A row just inserted: only its first cell can hold a text yet.
-ListMirror::Row ReportListUnit::InsertedRow(int row) const {
-  ListMirror::Row cells(static_cast<size_t>(ColumnCount()));
-  cells[0] = CellOfListView(row, 0);
-  return cells;
-}
-
-void ReportListUnit::MirrorSelection() {
-  mirror_.SetSelected(static_cast<int32_t>(
-      AskListView(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0))));
-}
-
-void ReportListUnit::MirrorEverything() {
-  int count = static_cast<int>(AskListView(LVM_GETITEMCOUNT, 0, 0));
-  std::vector<ListMirror::Row> rows;
-  rows.reserve(static_cast<size_t>(std::max(count, 0)));
-  for (int row = 0; row < count; ++row) rows.push_back(RowOfListView(row));
-  mirror_.Reset(std::move(rows), -1);
-  MirrorSelection();
-}
-
-// Whether an item given to an insert or a change may select its row; an
-// insert may take the state bits without regard to the state mask.
-bool MaySelect(const LVITEMA* item) {
-  return item != nullptr && (item->mask & LVIF_STATE) != 0 && ((item->state | item->stateMask) & LVIS_SELECTED) != 0;
-}
-
-// After the list view has handled a message: what it changed of the rows,
-// and the selected row where the change can move it. Asking the list view
-// for its selected row walks its rows until it finds one, so with no row
-// selected it walks them all: it is asked only when a row is selected, or
-// when the change itself may select one.
-void ReportListUnit::MirrorChange(UINT message, WPARAM wParam, LPARAM lParam, LRESULT result) {
-  const auto* item = reinterpret_cast<const LVITEMA*>(lParam);  // iItem and iSubItem sit alike in A and W
-  bool selectionMayMove = false;
-  switch (message) {
-    case LVM_INSERTITEMA:
-    case LVM_INSERTITEMW:
-      if (result < 0) return;
-      mirror_.InsertRow(static_cast<int32_t>(result), InsertedRow(static_cast<int>(result)));
-      selectionMayMove = MaySelect(item);
-      break;
-    case LVM_SETITEMA:
-    case LVM_SETITEMW:
-      if (!result || item == nullptr) return;
-      if (item->mask & LVIF_TEXT) MirrorCell(item->iItem, item->iSubItem);
-      selectionMayMove = MaySelect(item);
-      break;
-    case LVM_SETITEMTEXTA:
-    case LVM_SETITEMTEXTW:
-      if (result && item) MirrorCell(static_cast<int>(wParam), item->iSubItem);
-      return;
-    case LVM_DELETEITEM:
-      if (!result) return;
-      mirror_.EraseRow(static_cast<int32_t>(wParam));
-      break;
-    case LVM_DELETEALLITEMS:
-      if (result) mirror_.Reset({}, -1);
-      return;
-    case LVM_SORTITEMS:
-    case LVM_SORTITEMSEX:
-    case LVM_INSERTCOLUMNA:
-    case LVM_INSERTCOLUMNW:
-    case LVM_DELETECOLUMN: MirrorEverything(); return;
-    default: return;
-  }
-  if (selectionMayMove || mirror_.CurrentSelected() >= 0) MirrorSelection();
-}
-
-// An accepted label edit: the list view stores the new text of column 0
-// once the notification has returned, without a message of its own.
-void ReportListUnit::MirrorLabelEdit(const NMHDR* header) {
-  const auto* label = reinterpret_cast<const NMLVDISPINFOA*>(header);
-  if (label->item.pszText == nullptr) return;  // the edit was cancelled
-  if (header->code == LVN_ENDLABELEDITA) {
-    mirror_.ReplaceCell(label->item.iItem, 0, label->item.pszText);
-    return;
-  }
-  const auto* wide = reinterpret_cast<const NMLVDISPINFOW*>(header);
-  mirror_.ReplaceCell(wide->item.iItem, 0, NarrowText(wide->item.pszText));
 }
 
 void ReportListUnit::ApplyColours(HWND list) const {
@@ -489,7 +361,7 @@ void ReportListUnit::InsertRows(HWND list) const {
       item.lParam = static_cast<LPARAM>(cell.rowData);
       if (ValidImage(list, LVSIL_STATE, cell.stateImageIndex) >= 0) {
         item.mask |= LVIF_STATE;
-        item.state = INDEXTOSTATEIMAGEMASK(cell.stateImageIndex + 1);
+        item.state = StateImageState(cell.stateImageIndex);
         item.stateMask = LVIS_STATEIMAGEMASK;
       }
       if (settings_.view == kReportView) {
@@ -515,16 +387,12 @@ void SetRowStates(HWND list, int row, UINT states) {
   SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
-int SelectedRow(HWND list) {
-  return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
-}
-
 // Only a single-selection list shows the stored current row.
 void ReportListUnit::ApplyCurrentRow(HWND list) const {
   if (!settings_.singleSelection) return;
   if (settings_.selectedRow >= 0) {
     SetRowStates(list, settings_.selectedRow, LVIS_SELECTED | LVIS_FOCUSED);
-  } else if (int selected = SelectedRow(list); selected >= 0) {
+  } else if (int selected = FirstRowWith({list}, LVNI_SELECTED); selected >= 0) {
     SetRowStates(list, selected, 0);
   }
 }
@@ -554,7 +422,8 @@ bool ReportListUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kViewImages: out->bytes = settings_.viewImages; return true;
     case kStateImages: out->bytes = settings_.stateImages; return true;
     case kCurrentRow:
-      out->low = static_cast<uint32_t>(OnOwnerThread() ? SelectedRow(hwnd()) : mirror_.Selected());
+      // The owner thread asks its live window, other threads the mirror.
+      out->low = static_cast<uint32_t>(OnOwnerThread() ? FirstRowWith({hwnd()}, LVNI_SELECTED) : mirror().Selected());
       return true;
     case kRows: out->bytes = WriteRowList(settings_.rows); return true;
     default: out->low = spare_.Read(k); return spare_.Holds(k);
@@ -622,62 +491,68 @@ const RowCellRecord* ReportListUnit::RowRecord(int row) const {
 
 // The tip of a row is the tip text of its first cell record, cut to the
 // buffer the system offers.
-bool ReportListUnit::AnswerInfoTip(const NMHDR* header) {
-  if (header->code == LVN_GETINFOTIPA) {
-    auto* tip = reinterpret_cast<const NMLVGETINFOTIPA*>(header);
-    const RowCellRecord* row = RowRecord(tip->iItem);
-    if (row == nullptr || row->tip.empty() || tip->pszText == nullptr || tip->cchTextMax <= 0) return true;
-    std::string cut = CutAtCharacterBoundary(row->tip, static_cast<size_t>(tip->cchTextMax - 1));
-    std::memcpy(tip->pszText, cut.c_str(), cut.size() + 1);
-    return true;
-  }
-  auto* tip = reinterpret_cast<const NMLVGETINFOTIPW*>(header);
-  const RowCellRecord* row = RowRecord(tip->iItem);
-  if (row == nullptr || row->tip.empty() || tip->pszText == nullptr || tip->cchTextMax <= 0) return true;
-  int written = MultiByteToWideChar(CP_ACP, 0, row->tip.c_str(), -1, tip->pszText, tip->cchTextMax);
-  if (written == 0) tip->pszText[tip->cchTextMax - 1] = L'\0';
-  return true;
+void ReportListUnit::OnInfoTip(const NMLVGETINFOTIPA& tip) {
+  const RowCellRecord* row = RowRecord(tip.iItem);
+  if (row == nullptr || row->tip.empty() || tip.pszText == nullptr || tip.cchTextMax <= 0) return;
+  std::string cut = CutAtCharacterBoundary(row->tip, static_cast<size_t>(tip.cchTextMax - 1));
+  std::memcpy(tip.pszText, cut.c_str(), cut.size() + 1);
+}
+
+void ReportListUnit::OnInfoTip(const NMLVGETINFOTIPW& tip) {
+  const RowCellRecord* row = RowRecord(tip.iItem);
+  if (row == nullptr || row->tip.empty() || tip.pszText == nullptr || tip.cchTextMax <= 0) return;
+  int written = MultiByteToWideChar(CP_ACP, 0, row->tip.c_str(), -1, tip.pszText, tip.cchTextMax);
+  if (written == 0) tip.pszText[tip.cchTextMax - 1] = L'\0';
 }
 
 bool Refused(bool dispatched, const HandlerResult& result) {
   return dispatched && result.hasValue && result.value == 0;
 }
 
+void ReportListUnit::OnItemChanged(const NMLISTVIEW& change) {
+  if (!(change.uChanged & LVIF_STATE)) return;
+  mirroring_.FollowSelection();
+  if ((change.uNewState & LVIS_FOCUSED) && !(change.uOldState & LVIS_FOCUSED)) RaiseEvent(ReportListEvent::kRowFocused);
+}
+
+// A handler's answer 0 refuses the edit (TRUE to the system).
+LRESULT ReportListUnit::OnBeginLabelEdit(int row) {
+  HandlerResult answer = {false, 0};
+  bool dispatched = RaiseEvent(ReportListEvent::kLabelEditStarts, {static_cast<uint32_t>(row)}, &answer);
+  return Refused(dispatched, answer) ? TRUE : FALSE;
+}
+
+// A handler's answer 0 refuses the new text (FALSE to the system); an
+// accepted one goes to the mirror.
+LRESULT ReportListUnit::OnEndLabelEdit(const NMHDR* header, int row) {
+  HandlerResult answer = {false, 0};
+  bool dispatched = RaiseEvent(ReportListEvent::kLabelEditEnds, {static_cast<uint32_t>(row)}, &answer);
+  if (Refused(dispatched, answer)) return FALSE;
+  mirroring_.FollowLabelEdit(header);
+  return TRUE;
+}
+
+// The one dispatcher of the list's notifications: the record is decoded
+// here once, and each notification goes to its handler or its event.
 bool ReportListUnit::HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
   if (message != WM_NOTIFY) return false;
   const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-  const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+  const auto& change = *reinterpret_cast<const NMLISTVIEW*>(lParam);
   const auto* label = reinterpret_cast<const NMLVDISPINFOA*>(lParam);  // the row index sits alike in A and W
-  HandlerResult answer = {false, 0};
-  bool dispatched = false;
   *result = 0;
   switch (header->code) {
-    case LVN_ITEMCHANGED:
-      if (change->uChanged & LVIF_STATE) MirrorSelection();
-      if ((change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_FOCUSED) && !(change->uOldState & LVIS_FOCUSED)) {
-        RaiseEvent(ReportListEvent::kRowFocused);
-      }
-      return true;
+    case LVN_ITEMCHANGED: OnItemChanged(change); return true;
     case LVN_ITEMACTIVATE: RaiseEvent(ReportListEvent::kRowActivated); return true;
-    case LVN_COLUMNCLICK:
-      RaiseEvent(ReportListEvent::kColumnClicked, {static_cast<uint32_t>(change->iSubItem)});
-      return true;
-    case LVN_HOTTRACK: RaiseEvent(ReportListEvent::kHotTracked, {static_cast<uint32_t>(change->iItem)}); return true;
+    case LVN_COLUMNCLICK: RaiseEvent(ReportListEvent::kColumnClicked, {static_cast<uint32_t>(change.iSubItem)}); return true;
+    case LVN_HOTTRACK: RaiseEvent(ReportListEvent::kHotTracked, {static_cast<uint32_t>(change.iItem)}); return true;
     case NM_CLICK: RaiseEvent(ReportListEvent::kClicked); return true;
     case NM_RCLICK: RaiseEvent(ReportListEvent::kRightClicked); return true;
     case LVN_BEGINLABELEDITA:
-    case LVN_BEGINLABELEDITW:
-      dispatched = RaiseEvent(ReportListEvent::kLabelEditStarts, {static_cast<uint32_t>(label->item.iItem)}, &answer);
-      *result = Refused(dispatched, answer) ? TRUE : FALSE;
-      return true;
+    case LVN_BEGINLABELEDITW: *result = OnBeginLabelEdit(label->item.iItem); return true;
     case LVN_ENDLABELEDITA:
-    case LVN_ENDLABELEDITW:
-      dispatched = RaiseEvent(ReportListEvent::kLabelEditEnds, {static_cast<uint32_t>(label->item.iItem)}, &answer);
-      *result = Refused(dispatched, answer) ? FALSE : TRUE;
-      if (*result) MirrorLabelEdit(header);
-      return true;
-    case LVN_GETINFOTIPA:
-    case LVN_GETINFOTIPW: return AnswerInfoTip(header);
+    case LVN_ENDLABELEDITW: *result = OnEndLabelEdit(header, label->item.iItem); return true;
+    case LVN_GETINFOTIPA: OnInfoTip(*reinterpret_cast<const NMLVGETINFOTIPA*>(lParam)); return true;
+    case LVN_GETINFOTIPW: OnInfoTip(*reinterpret_cast<const NMLVGETINFOTIPW*>(lParam)); return true;
     case NM_SETFOCUS: RaiseEvent(CommonEvent::kGotFocus); return true;
     case NM_KILLFOCUS: RaiseEvent(CommonEvent::kLostFocus); return true;
     default: return false;
@@ -694,30 +569,33 @@ void ReportListUnit::NoteCheckBoxClick(HWND hwnd, LPARAM position) {
   if (row >= 0 && (hit.flags & LVHT_ONITEMSTATEICON)) PostMessageA(hwnd, kCheckBoxClickedMessage, static_cast<WPARAM>(row), 0);
 }
 
+void ReportListUnit::NoteSpaceKey(HWND hwnd) {
+  if (!settings_.checkBoxes) return;
+  int row = FirstRowWith({hwnd}, LVNI_FOCUSED);
+  if (row >= 0) PostMessageA(hwnd, kCheckBoxClickedMessage, static_cast<WPARAM>(row), 0);
+}
+
+void ReportListUnit::OnCheckBoxClicked(HWND hwnd, int row) {
+  UINT state = static_cast<UINT>(SendMessageA(hwnd, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK));
+  RaiseEvent(ReportListEvent::kCheckBoxChanged, {static_cast<uint32_t>(row), StateImageIndex(state)});
+}
+
 // The list view's own procedure in front of the system's: it notes clicks
-// and the space key that toggle a check box, and raises the check-box event
-// once the toggle is done.
+// and the space key that toggle a check box, raises the check-box event
+// once the toggle is done, and has the mirror follow every change.
 LRESULT ReportListUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: NoteCheckBoxClick(hwnd, lParam); break;
     case WM_KEYDOWN:
-      if (wParam == VK_SPACE && settings_.checkBoxes) {
-        int row = static_cast<int>(SendMessageA(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0)));
-        if (row >= 0) PostMessageA(hwnd, kCheckBoxClickedMessage, static_cast<WPARAM>(row), 0);
-      }
+      if (wParam == VK_SPACE) NoteSpaceKey(hwnd);
       break;
-    case kCheckBoxClickedMessage: {
-      UINT state = static_cast<UINT>(SendMessageA(hwnd, LVM_GETITEMSTATE, wParam, LVIS_STATEIMAGEMASK));
-      uint32_t stateImage = (state >> 12) - 1;  // the state-image index sits in bits 12..15, one-based
-      RaiseEvent(ReportListEvent::kCheckBoxChanged, {static_cast<uint32_t>(wParam), stateImage});
-      return 0;
-    }
+    case kCheckBoxClickedMessage: OnCheckBoxClicked(hwnd, static_cast<int>(wParam)); return 0;
     default: break;
   }
   LRESULT result = CallPreviousProcedure(hwnd, message, wParam, lParam);
-  MirrorChange(message, wParam, lParam, result);
+  mirroring_.FollowChange(message, wParam, lParam, result);
   return result;
 }
 
@@ -733,7 +611,7 @@ ReportListAccess FindReportList(uint32_t windowId, uint32_t unitId) {
       static_cast<uintptr_t>(Host(HostNotifyCode::kRequireUnitObject, windowId, unitId)));
   auto* list = dynamic_cast<ReportListUnit*>(unit);
   if (list == nullptr) return {};
-  return {list->hwnd(), &list->mirror(), list->OnOwnerThread()};
+  return {list->hwnd(), &list->mirror()};
 }
 
 }  // namespace klv

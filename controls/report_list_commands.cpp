@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "controls/command_arguments.h"
+#include "controls/list_view_items.h"
 #include "controls/report_list_window.h"
 #include "runtime/text_value.h"
 
@@ -38,7 +39,7 @@ namespace reportlist {
 void ListRowCount(CommandResult* result, int count, const CommandArgument* arguments) {
   ReportListAccess list = AccessOf(CommandArguments(count, arguments));
   int32_t rows = 0;
-  if (list.mirror) rows = list.onOwnerThread ? list.mirror->CurrentRowCount() : list.mirror->RowCount();
+  if (list.mirror) rows = list.mirror->RowCount();
   SetIntegerResult(result, rows);
 }
 
@@ -46,13 +47,8 @@ void ListCellText(CommandResult* result, int count, const CommandArgument* argum
   CommandArguments args(count, arguments);
   ReportListAccess list = AccessOf(args);
   int32_t row = args.Integer(1, 0), column = args.Integer(2, 0);
-  if (list.mirror == nullptr) {
-    SetTextResult(result, CopyText(""));
-  } else if (list.onOwnerThread) {
-    SetTextResult(result, CopyText(list.mirror->CurrentCell(row, column).c_str()));
-  } else {
-    SetTextResult(result, CopyText(list.mirror->Cell(row, column).c_str()));
-  }
+  std::string text = list.mirror ? list.mirror->Cell(row, column) : std::string();
+  SetTextResult(result, CopyText(text.c_str()));
 }
 
 void ListDeleteRow(CommandResult* result, int count, const CommandArgument* arguments) {
@@ -85,7 +81,7 @@ void ListInsertRow(CommandResult* result, int count, const CommandArgument* argu
   item.iItem = position < 0 ? INT_MAX : position;
   item.pszText = const_cast<char*>(text ? text : "");
   item.iImage = std::max(args.Integer(3, -1), -1);
-  item.state = static_cast<UINT>(std::max(args.Integer(4, -1) + 1, 0)) << 12;
+  item.state = StateImageState(args.Integer(4, -1));
   item.stateMask = 0;
   item.iIndent = std::max(args.Integer(5, 0), 0);
   item.lParam = static_cast<LPARAM>(args.Integer(6, 0));
@@ -104,7 +100,7 @@ void ListRowTexts(CommandResult* result, int count, const CommandArgument* argum
   ReportListAccess list = AccessOf(args);
   int32_t row = args.Integer(1, 0);
   ListMirror::Row cells;
-  if (list.mirror) cells = list.onOwnerThread ? list.mirror->CurrentRow(row) : list.mirror->RowAt(row);
+  if (list.mirror) cells = list.mirror->RowAt(row);
   std::vector<char*> texts;
   texts.reserve(cells.size());
   for (const std::string& cell : cells) texts.push_back(CopyText(cell.c_str()));

@@ -1,6 +1,7 @@
 // The live report list as its commands reach it: its system window, which
 // the changing commands send to, and the mirror of its content, which the
-// reading commands answer from (another thread never waits for the owner).
+// reading commands answer from (the owner thread from its own view, another
+// thread from the published copy, never waiting for the owner).
 #pragma once
 #include <windows.h>
 
@@ -16,7 +17,6 @@ struct ReportListAccess {
   // window is built anew; the mirror is there all the same.
   HWND window = nullptr;
   const ListMirror* mirror = nullptr;  // null for a unit of another type
-  bool onOwnerThread = false;          // the calling thread owns the window
 };
 
 // The report list named by window and unit UnitIds. A missing unit raises

@@ -9,6 +9,8 @@ namespace {
 // The batch of the calling thread (only an owner thread opens one).
 thread_local int t_batchDepth = 0;
 thread_local std::vector<MirrorBatch::Member*> t_drafted;
+// Its address marks the calling thread: no two live threads share it.
+thread_local char t_threadMark;
 
 bool Holds(size_t size, int32_t index) { return index >= 0 && static_cast<size_t>(index) < size; }
 
@@ -44,6 +46,10 @@ MirrorBatch::Member::~Member() {
 }
 
 void MirrorBatch::Member::Join() { t_drafted.push_back(this); }
+
+void MirrorOwner::Claim() { owner_.store(&t_threadMark, std::memory_order_relaxed); }
+
+bool MirrorOwner::Calls() const { return owner_.load(std::memory_order_relaxed) == &t_threadMark; }
 
 void ListMirror::Reset(std::vector<Row> rows, int32_t selected) {
   state_.Write([&](State& s) {
@@ -87,28 +93,12 @@ void ListMirror::SetSelected(int32_t row) {
   state_.Write([&](State& s) { s.selected = row; });
 }
 
-int32_t ListMirror::CurrentRowCount() const { return static_cast<int32_t>(state_.Current().rows.size()); }
-
-const std::string& ListMirror::CurrentCell(int32_t row, int32_t column) const {
-  static const std::string kNone;
-  const State& s = state_.Current();
-  if (!Holds(s.rows.size(), row)) return kNone;
-  const Row& cells = s.rows[static_cast<size_t>(row)];
-  return Holds(cells.size(), column) ? cells[static_cast<size_t>(column)] : kNone;
-}
-
-const ListMirror::Row& ListMirror::CurrentRow(int32_t row) const {
-  static const Row kNone;
-  const State& s = state_.Current();
-  return Holds(s.rows.size(), row) ? s.rows[static_cast<size_t>(row)] : kNone;
-}
-
 int32_t ListMirror::RowCount() const {
-  return state_.Read([](const State& s) { return static_cast<int32_t>(s.rows.size()); });
+  return state_.View([](const State& s) { return static_cast<int32_t>(s.rows.size()); });
 }
 
 std::string ListMirror::Cell(int32_t row, int32_t column) const {
-  return state_.Read([&](const State& s) {
+  return state_.View([&](const State& s) {
     if (!Holds(s.rows.size(), row)) return std::string();
     const Row& cells = s.rows[static_cast<size_t>(row)];
     return Holds(cells.size(), column) ? cells[static_cast<size_t>(column)] : std::string();
@@ -116,15 +106,26 @@ std::string ListMirror::Cell(int32_t row, int32_t column) const {
 }
 
 ListMirror::Row ListMirror::RowAt(int32_t row) const {
-  return state_.Read([&](const State& s) { return Holds(s.rows.size(), row) ? s.rows[static_cast<size_t>(row)] : Row(); });
+  return state_.View([&](const State& s) { return Holds(s.rows.size(), row) ? s.rows[static_cast<size_t>(row)] : Row(); });
 }
 
 int32_t ListMirror::Selected() const {
-  return state_.Read([](const State& s) { return s.selected; });
+  return state_.View([](const State& s) { return s.selected; });
 }
 
 std::vector<ListMirror::Row> ListMirror::Rows() const {
-  return state_.Read([](const State& s) { return s.rows; });
+  return state_.View([](const State& s) { return s.rows; });
+}
+
+void ComboMirror::ClaimOwner(const LiveSource* live) {
+  state_.ClaimOwner();
+  live_.store(live, std::memory_order_relaxed);
+}
+
+const ComboMirror::LiveSource* ComboMirror::LiveForCaller() const {
+  if (!state_.OwnerCalls()) return nullptr;
+  const LiveSource* live = live_.load(std::memory_order_relaxed);
+  return live && live->HasWindow() ? live : nullptr;
 }
 
 bool ComboMirror::Set(const State& state) {
@@ -148,6 +149,7 @@ ComboMirror::State ComboMirror::Snapshot() const {
 }
 
 ComboMirror::Choice ComboMirror::ShownChoice() const {
+  if (const LiveSource* live = LiveForCaller()) return live->LiveChoice();
   return state_.Read([](const State& s) {
     uint32_t data = Holds(s.itemData.size(), s.selected) ? s.itemData[static_cast<size_t>(s.selected)] : 0u;
     return Choice{s.text, s.selected, data};
@@ -155,20 +157,24 @@ ComboMirror::Choice ComboMirror::ShownChoice() const {
 }
 
 std::string ComboMirror::Text() const {
+  if (const LiveSource* live = LiveForCaller()) return live->LiveText();
   return state_.Read([](const State& s) { return s.text; });
 }
 
 int32_t ComboMirror::Selected() const {
+  if (const LiveSource* live = LiveForCaller()) return live->LiveSelected();
   return state_.Read([](const State& s) { return s.selected; });
 }
 
 std::string ComboMirror::Item(int32_t index) const {
+  if (const LiveSource* live = LiveForCaller()) return live->LiveItem(index);
   return state_.Read([&](const State& s) {
     return Holds(s.items.size(), index) ? s.items[static_cast<size_t>(index)] : std::string();
   });
 }
 
 uint32_t ComboMirror::ItemData(int32_t index) const {
+  if (const LiveSource* live = LiveForCaller()) return live->LiveItemData(index);
   return state_.Read([&](const State& s) {
     return Holds(s.itemData.size(), index) ? s.itemData[static_cast<size_t>(index)] : 0u;
   });

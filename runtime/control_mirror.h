@@ -3,7 +3,9 @@
 // path that changes it; any other thread reads the copy under a lock instead
 // of sending a message to the owner and waiting for it to answer. One thread
 // writes (the owner), any number read; every read returns the state of one
-// moment, never a mix of two.
+// moment, never a mix of two. A mirror knows its owner thread and picks the
+// path of each read itself: the owner reads its own view, every other thread
+// the published copy.
 //
 // An operator action changes a control in several steps (adding a plan row
 // inserts the row, then fills its cells one by one). While the owner thread
@@ -14,6 +16,7 @@
 //
 // Pure code (no system headers): built natively under ThreadSanitizer too.
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -66,10 +69,24 @@ class MirrorBatch {
   };
 };
 
+// The thread that owns a mirror's control: the one that made its window.
+class MirrorOwner {
+ public:
+  // The calling thread becomes the owner (it made the control's window).
+  void Claim();
+  // Whether the calling thread is the owner.
+  bool Calls() const;
+
+ private:
+  std::atomic<const void*> owner_{nullptr};  // a mark of the owner thread; none at first
+};
+
 // A state guarded by a lock: written by one thread, read by any.
 template <class State>
 class GuardedState : public MirrorBatch::Member {
  public:
+  void ClaimOwner() { owner_.Claim(); }
+  bool OwnerCalls() const { return owner_.Calls(); }
   // Writer (the owner thread): applies change to the draft while a batch is
   // open, else to the published state under the lock.
   template <class Change>
@@ -94,6 +111,13 @@ class GuardedState : public MirrorBatch::Member {
     std::lock_guard<std::mutex> guard(lock_);
     return look(state_);
   }
+  // What the calling thread sees: the writer's view on the owner thread (no
+  // lock), the published state on any other.
+  template <class Look>
+  auto View(Look look) const {
+    if (OwnerCalls()) return look(Current());
+    return Read(look);
+  }
   void Publish() override {
     {
       std::lock_guard<std::mutex> guard(lock_);
@@ -108,6 +132,7 @@ class GuardedState : public MirrorBatch::Member {
   State state_;
   State draft_;
   bool drafting_ = false;
+  MirrorOwner owner_;
 };
 
 // The rows of a report list and their cell texts, and the selected row.
@@ -123,16 +148,13 @@ class ListMirror {
   void ReplaceCell(int32_t row, int32_t column, std::string text);
   void EraseRow(int32_t at);
   void SetSelected(int32_t row);
+  // The calling thread becomes the writer (it made the list's window).
+  void ClaimOwner() { state_.ClaimOwner(); }
 
-  // The writer's own view, with the changes of an open batch (the owner
-  // thread only; no lock). It holds what the list view holds, without a
-  // message to it for every cell.
-  int32_t CurrentRowCount() const;
-  const std::string& CurrentCell(int32_t row, int32_t column) const;
-  const Row& CurrentRow(int32_t row) const;  // no cells for a row outside the rows
-  int32_t CurrentSelected() const { return state_.Current().selected; }
-
-  // Readers, on any thread. A missing row or column reads as the empty text.
+  // Readers, on any thread. The owner thread reads its own view, with the
+  // changes of an open batch, without the lock: it holds what the list view
+  // holds, without a message to it for every cell. Any other thread reads
+  // the published state. A missing row or column reads as the empty text.
   int32_t RowCount() const;
   std::string Cell(int32_t row, int32_t column) const;
   Row RowAt(int32_t row) const;  // the cells of one state together
@@ -173,8 +195,29 @@ class ComboMirror {
     uint32_t itemData = 0;  // 0 with no item selected
   };
 
-  // Readers, on any thread.
+  // What the owner thread reads instead of the copy while the combo box has
+  // a window: the live control, asked past its mirroring procedure.
+  class LiveSource {
+   public:
+    virtual bool HasWindow() const = 0;
+    virtual Choice LiveChoice() const = 0;
+    virtual std::string LiveText() const = 0;
+    virtual int32_t LiveSelected() const = 0;
+    virtual std::string LiveItem(int32_t index) const = 0;
+    virtual uint32_t LiveItemData(int32_t index) const = 0;
+
+   protected:
+    ~LiveSource() = default;
+  };
+  // The calling thread becomes the writer (it made the combo box's window);
+  // it reads live, from then on, whenever live has a window.
+  void ClaimOwner(const LiveSource* live);
+
+  // The published state, on any thread.
   State Snapshot() const;
+  // Readers, on any thread: the owner asks the live control, any other
+  // thread (and the owner while the window is being built anew) reads the
+  // published state.
   Choice ShownChoice() const;
   std::string Text() const;
   int32_t Selected() const;
@@ -184,7 +227,11 @@ class ComboMirror {
   uint32_t ItemData(int32_t index) const;
 
  private:
+  // The live control when the owner calls and it has a window, else null.
+  const LiveSource* LiveForCaller() const;
+
   GuardedState<State> state_;
+  std::atomic<const LiveSource*> live_{nullptr};
 };
 
 }  // namespace klv

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "runtime/control_mirror.h"
@@ -200,3 +201,67 @@ TEST(MirrorBatch, TheShownChoiceIsTextSelectionAndDataOfOneState) {
 }
 
 }  // namespace
+
+// A mirror picks the path of each read by the calling thread: the thread
+// that claimed it (the one that made the control's window) reads its own
+// view, with the changes of its open batch; any other thread reads the
+// published state.
+TEST(MirrorOwner, TheOwnerReadsItsDraftAndOtherThreadsThePublishedState) {
+  ListMirror list;
+  auto seenElsewhere = [&] {
+    std::pair<ListMirror::Row, int32_t> seen;
+    std::thread([&] { seen = {list.RowAt(0), list.Selected()}; }).join();
+    return seen;
+  };
+  list.ClaimOwner();
+  list.InsertRow(0, {"a"});
+  {
+    klv::MirrorBatch::Scope handler;
+    list.ReplaceCell(0, 1, "b");
+    list.SetSelected(0);
+    EXPECT_EQ((ListMirror::Row{"a", "b"}), list.RowAt(0));
+    EXPECT_EQ("b", list.Cell(0, 1));
+    EXPECT_EQ(0, list.Selected());
+    EXPECT_EQ(1, list.RowCount());
+    EXPECT_EQ(std::make_pair(ListMirror::Row{"a"}, -1), seenElsewhere());
+  }
+  EXPECT_EQ(std::make_pair(ListMirror::Row{"a", "b"}, 0), seenElsewhere());
+}
+
+// The combo box's live control, as its owner thread would ask it.
+class LiveCombo : public ComboMirror::LiveSource {
+ public:
+  bool window = true;
+  bool HasWindow() const override { return window; }
+  ComboMirror::Choice LiveChoice() const override { return {"live", 1, 99}; }
+  std::string LiveText() const override { return "live"; }
+  int32_t LiveSelected() const override { return 1; }
+  std::string LiveItem(int32_t index) const override { return "live item"; }
+  uint32_t LiveItemData(int32_t index) const override { return 99; }
+};
+
+// The combo box's owner asks its live control while that has a window, and
+// reads the published copy while the window is being built anew; other
+// threads always read the copy.
+TEST(MirrorOwner, TheComboOwnerAsksItsLiveControlWhileItHasAWindow) {
+  ComboMirror combo;
+  LiveCombo live;
+  combo.Set({"copy", 0, {"copy"}, {7}});
+  auto textElsewhere = [&] {
+    std::string text;
+    std::thread([&] { text = combo.Text() + "/" + combo.Item(0) + "/" + std::to_string(combo.ItemData(0)); }).join();
+    return text;
+  };
+  EXPECT_EQ("copy", combo.Text());  // no owner claimed yet
+  combo.ClaimOwner(&live);
+  EXPECT_EQ("live", combo.Text());
+  EXPECT_EQ(1, combo.Selected());
+  EXPECT_EQ("live item", combo.Item(0));
+  EXPECT_EQ(99u, combo.ItemData(0));
+  EXPECT_EQ("live", combo.ShownChoice().text);
+  EXPECT_EQ("copy/copy/7", textElsewhere());
+  live.window = false;
+  EXPECT_EQ("copy", combo.Text());
+  EXPECT_EQ(0, combo.Selected());
+  EXPECT_EQ(7u, combo.ShownChoice().itemData);
+}
