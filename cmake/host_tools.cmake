@@ -38,7 +38,7 @@ add_custom_command(
   COMMENT "Building the image generator with the host compiler"
   VERBATIM)
 
-set(KLV_TRAY_ICON ${CMAKE_SOURCE_DIR}/image/tray_icon.ico)
+set(KLV_TRAY_ICON ${CMAKE_SOURCE_DIR}/image/tray_icon_image.ico)
 set(KLV_GENERATED_TEMPLATE_SOURCE ${CMAKE_BINARY_DIR}/generated/main_window_template.cpp)
 set(KLV_GENERATED_TEMPLATE_HEADER ${CMAKE_BINARY_DIR}/generated/main_window_template_length.h)
 add_custom_command(

@@ -24,6 +24,7 @@
 #include "controls/picture_handles.h"
 #include "controls/property_table.h"
 #include "controls/report_list_mirror.h"
+#include "controls/report_list_styles.h"
 #include "controls/report_list_window.h"
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
@@ -37,9 +38,8 @@
 namespace klv {
 namespace {
 
-enum View : uint32_t { kLargeIcons = 0, kSmallIcons = 1, kListView = 2, kReportView = 3 };
-
 using namespace ReportListProperty;
+using namespace ReportListStyle;
 
 constexpr PropertyRow kNamedProperties[] = {
     {kBorder, "边框", "Border", PropertyKind::kChoice},
@@ -75,102 +75,6 @@ constexpr PropertyRow kNamedProperties[] = {
 };
 static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "report list properties out of order");
 constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
-
-// The settings that are plain numbers with a top value, and what a change of
-// one does to the system window.
-enum class Effect { kRebuild, kStyleInPlace };
-enum class Applies { kAlways, kInIconViews, kInReportView, kWithHotTracking };
-struct SettingRule {
-  int property;
-  uint32_t ReportListSettings::*field;
-  uint32_t highest;
-  Effect effect;
-  Applies when;
-};
-
-const SettingRule kSettingRules[] = {
-    {kView, &ReportListSettings::view, kReportView, Effect::kRebuild, Applies::kAlways},
-    {kIconAlignment, &ReportListSettings::iconAlignLeft, 1, Effect::kRebuild, Applies::kInIconViews},
-    {kAutoArrange, &ReportListSettings::autoArrange, 1, Effect::kRebuild, Applies::kInIconViews},
-    {kLabelWrap, &ReportListSettings::labelWrap, 1, Effect::kStyleInPlace, Applies::kAlways},
-    {kNoColumnHeader, &ReportListSettings::noColumnHeader, 1, Effect::kStyleInPlace, Applies::kAlways},
-    {kHeaderClickable, &ReportListSettings::headerClickable, 1, Effect::kRebuild, Applies::kInReportView},
-    {kFullRowSelect, &ReportListSettings::fullRowSelect, 1, Effect::kRebuild, Applies::kInReportView},
-    {kGridLines, &ReportListSettings::gridLines, 1, Effect::kRebuild, Applies::kInReportView},
-    {kHeaderDragDrop, &ReportListSettings::headerDragDrop, 1, Effect::kRebuild, Applies::kInReportView},
-    {kHotTracking, &ReportListSettings::hotTracking, 1, Effect::kRebuild, Applies::kAlways},
-    {kHandCursor, &ReportListSettings::handCursor, 1, Effect::kRebuild, Applies::kWithHotTracking},
-    {kUnderlineCold, &ReportListSettings::underlineCold, 1, Effect::kRebuild, Applies::kWithHotTracking},
-    {kUnderlineHot, &ReportListSettings::underlineHot, 1, Effect::kRebuild, Applies::kWithHotTracking},
-    {kEditLabels, &ReportListSettings::editLabels, 1, Effect::kRebuild, Applies::kAlways},
-    {kSortOrder, &ReportListSettings::sortOrder, 2, Effect::kRebuild, Applies::kAlways},
-    {kCheckBoxes, &ReportListSettings::checkBoxes, 1, Effect::kRebuild, Applies::kAlways},
-    {kFlatScrollBars, &ReportListSettings::flatScrollBars, 1, Effect::kRebuild, Applies::kAlways},
-    {kSingleSelection, &ReportListSettings::singleSelection, 1, Effect::kRebuild, Applies::kAlways},
-    {kShowSelectionAlways, &ReportListSettings::showSelectionAlways, 1, Effect::kRebuild, Applies::kAlways},
-};
-
-const SettingRule* RuleFor(int k) {
-  for (const SettingRule& rule : kSettingRules) {
-    if (rule.property == k) return &rule;
-  }
-  return nullptr;
-}
-
-uint32_t ClampSetting(uint32_t value, uint32_t highest) {
-  int32_t number = static_cast<int32_t>(value);
-  return number < 0 ? 0 : std::min(static_cast<uint32_t>(number), highest);
-}
-
-bool InIconView(const ReportListSettings& s) { return s.view == kLargeIcons || s.view == kSmallIcons; }
-
-bool RuleApplies(Applies when, const ReportListSettings& s) {
-  switch (when) {
-    case Applies::kInIconViews: return InIconView(s);
-    case Applies::kInReportView: return s.view == kReportView;
-    case Applies::kWithHotTracking: return s.hotTracking != 0;
-    default: return true;
-  }
-}
-
-// The list-view style bits of the settings (the low sixteen bits of the
-// window style).
-DWORD ListStyle(const ReportListSettings& s) {
-  static const DWORD kViewBits[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
-  DWORD style = kViewBits[std::min<uint32_t>(s.view, kReportView)];
-  if (InIconView(s)) {
-    if (s.iconAlignLeft) style |= LVS_ALIGNLEFT;
-    if (s.autoArrange) style |= LVS_AUTOARRANGE;
-    if (!s.labelWrap) style |= LVS_NOLABELWRAP;
-  }
-  if (s.view == kReportView) {
-    if (s.noColumnHeader) style |= LVS_NOCOLUMNHEADER;
-    if (!s.headerClickable) style |= LVS_NOSORTHEADER;
-  }
-  if (s.editLabels) style |= LVS_EDITLABELS;
-  if (s.sortOrder == 1) style |= LVS_SORTASCENDING;
-  if (s.sortOrder == 2) style |= LVS_SORTDESCENDING;
-  if (s.singleSelection) style |= LVS_SINGLESEL;
-  if (s.showSelectionAlways) style |= LVS_SHOWSELALWAYS;
-  return style;
-}
-
-DWORD ExtendedListStyle(const ReportListSettings& s) {
-  DWORD style = LVS_EX_SUBITEMIMAGES | LVS_EX_INFOTIP;
-  if (s.view == kReportView) {
-    if (s.fullRowSelect) style |= LVS_EX_FULLROWSELECT;
-    if (s.gridLines) style |= LVS_EX_GRIDLINES;
-    if (s.headerDragDrop) style |= LVS_EX_HEADERDRAGDROP;
-  }
-  if (s.hotTracking) {
-    style |= LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE;
-    if (s.underlineCold) style |= LVS_EX_UNDERLINECOLD;
-    if (s.underlineHot) style |= LVS_EX_UNDERLINEHOT;
-  }
-  if (s.checkBoxes) style |= LVS_EX_CHECKBOXES;
-  if (s.flatScrollBars) style |= LVS_EX_FLATSB;
-  return style;
-}
 
 void RegisterListViewClass() {
   static bool registered = false;

@@ -32,9 +32,9 @@ const klv::WindowDescription& MainWindow() {
 std::vector<uint8_t> MainWindowBlock() { return klv::WriteTemplateBlock({MainWindow()}); }
 
 TEST(TrayIcon, CommittedIconIsTheDrawnOne) {
-  const std::vector<uint8_t> committed = ReadFileBytes(KLV_SOURCE_DIR "/image/tray_icon.ico");
+  const std::vector<uint8_t> committed = ReadFileBytes(KLV_SOURCE_DIR "/image/tray_icon_image.ico");
   EXPECT_EQ(3262u, committed.size());
-  EXPECT_TRUE(committed == klv::MakeTrayIcon()) << "image/tray_icon.ico differs from the drawn icon";
+  EXPECT_TRUE(committed == klv::MakeTrayIcon()) << "image/tray_icon_image.ico differs from the drawn icon";
 }
 
 TEST(MainWindowBlock, ReadsBackToTheSameDescription) {
