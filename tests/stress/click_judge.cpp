@@ -63,8 +63,10 @@ bool Among(const Click& click, const std::vector<Click>& pass) {
   return std::find(pass.begin(), pass.end(), click) != pass.end();
 }
 
-// Every click on a point of either pass; those of the pass after the action
-// counted.
+// Every click on a point of either pass, or of a step that read its row
+// before the action and the rest after it; those of the pass after the
+// action counted. A click at a row past the end comes at most as often as
+// there may be such rows.
 Judgement JudgeByPlace(const std::vector<Click>& clicks, const Expectation& expected) {
   size_t after = 0, pastEnd = 0;
   for (const Click& click : clicks) {
@@ -72,28 +74,46 @@ Judgement JudgeByPlace(const std::vector<Click>& clicks, const Expectation& expe
       ++after;
     } else if (click == expected.pastEnd && pastEnd < expected.pastEndRows) {
       ++pastEnd;
-    } else if (!Among(click, expected.before)) {
+    } else if (!Among(click, expected.before) && !Among(click, expected.straddling)) {
       return {};
     }
   }
   return {true, after, false};
 }
 
-// The pass under way when the plan changed goes on over the new rows until
-// its old count of rows is done ("rows join from the next pass"): between
-// the clicks of the pass before and the passes after, a stretch of the new
-// rows in order may come, and after it the rows past a shortened plan's end.
-Judgement JudgeRun(const std::vector<Click>& clicks, const Expectation& expected) {
-  if (!expected.ordered) return JudgeByPlace(clicks, expected);
-  const size_t head = FollowingHead(clicks, expected.before);
+// Where the clicks of the pass after the action begin, when they follow
+// those of the pass before from `head` on at the latest; clicks.size() + 1
+// when they do not.
+size_t NewPassFrom(const std::vector<Click>& clicks, const Expectation& expected, size_t head) {
   size_t newFrom = clicks.size() + 1;
   for (size_t start : PassStarts(clicks, expected.after)) {
     for (size_t from : {StretchStart(clicks, expected.after, start), StretchStartPastEnd(clicks, expected, start)}) {
       if (from <= head) newFrom = std::min(newFrom, from);
     }
   }
-  if (newFrom > clicks.size()) return {};
-  return {true, clicks.size() - newFrom, false};
+  return newFrom;
+}
+
+// The pass under way when the plan changed goes on over the new rows until
+// its old count of rows is done ("rows join from the next pass"): between
+// the clicks of the pass before and the passes after, a stretch of the new
+// rows in order may come, and after it the rows past a shortened plan's end.
+// One step may straddle the action: its click comes where the clicks of the
+// pass before end.
+Judgement JudgeRun(const std::vector<Click>& clicks, const Expectation& expected) {
+  if (!expected.ordered) return JudgeByPlace(clicks, expected);
+  const size_t head = FollowingHead(clicks, expected.before);
+  const size_t newFrom = NewPassFrom(clicks, expected, head);
+  if (newFrom <= clicks.size()) return {true, clicks.size() - newFrom, false};
+  for (size_t at = 0; at <= head && at < clicks.size(); ++at) {
+    if (!Among(clicks[at], expected.straddling)) continue;
+    std::vector<Click> rest = clicks;
+    rest.erase(rest.begin() + static_cast<long>(at));
+    if (FollowingHead(rest, expected.before) < at) continue;
+    const size_t restFrom = NewPassFrom(rest, expected, at);
+    if (restFrom <= rest.size()) return {true, rest.size() - restFrom, false};
+  }
+  return {};
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 // the new rows, and then the pass after it, repeated from its first row; a
 // single step's click comes once among them. When the plan was shortened,
 // the rows of the pass under way past its new end click at (0, 0) between
-// the rest of that pass and the next. A run that is
+// the rest of that pass and the next. One step may straddle the action: it
+// read its row before it and the mode or title after it, and clicks an old
+// row so, once, where the clicks of the pass before end. A run that is
 // stopped has an empty pass: nothing may follow what came before.
 // Foreground clicks are judged by place and button only, not by order:
 // under Wine a cursor set at full speed is now and then set back to an
@@ -30,6 +32,10 @@ struct Expectation {
   // click), at most pastEndRows of them, just before the first new pass.
   Click pastEnd;
   size_t pastEndRows = 0;
+  // A step that read its row before the action and the mode, the title or
+  // the button after it clicks one of these, once, where the clicks of the
+  // pass before end.
+  std::vector<Click> straddling;
 };
 
 struct Judgement {

@@ -60,6 +60,21 @@ TEST(ClickJudge, APlanShortenedDuringAPassClicksAtZeroForItsRowsPastTheNewEnd) {
   EXPECT_FALSE(Judge({zero, y, zero}, shortened).fits);
 }
 
+TEST(ClickJudge, OneStepMayStraddleTheActionWithAnOldRowUnderTheNewModeOrTitle) {
+  const Click s = At(5, 5);
+  Expectation loaded = Passes({a, b, c}, {x, y});
+  loaded.straddling = {s, At(6, 6)};
+  EXPECT_TRUE(Judge({a, b, s, x, y, x}, loaded).fits);
+  EXPECT_TRUE(Judge({s, y, x}, loaded).fits);
+  // Twice, or once the new rows have begun.
+  EXPECT_FALSE(Judge({a, s, s, x, y}, loaded).fits);
+  EXPECT_FALSE(Judge({a, x, s, y}, loaded).fits);
+  // Judged by place, wherever the cursor was set back to it.
+  loaded.ordered = false;
+  EXPECT_TRUE(Judge({s, x, s, a}, loaded).fits);
+  EXPECT_FALSE(Judge({s, At(9, 9)}, loaded).fits);
+}
+
 TEST(ClickJudge, AfterAStopOnlyWhatWasOnItsWayMayCome) {
   const Expectation stopped = Passes({a, b}, {});
   EXPECT_TRUE(Judge({}, stopped).fits);

@@ -97,11 +97,15 @@ int OperatorModel::TitleTarget() const {
 // point, on whichever target's client area holds it (none: a plan that
 // clicks beside the targets, which the test never builds).
 Click OperatorModel::ClickOf(const PlanRow& row, int backgroundTarget) const {
+  return ClickOf(row, mode_, backgroundTarget);
+}
+
+Click OperatorModel::ClickOf(const PlanRow& row, Mode mode, int backgroundTarget) const {
   Click click;
   click.x = CellNumber(row.x);
   click.y = CellNumber(row.y);
   click.button = button_;
-  if (mode_ == Mode::kBackground) {
+  if (mode == Mode::kBackground) {
     click.target = backgroundTarget;
     return click;
   }
@@ -131,6 +135,17 @@ bool OperatorModel::SingleStep(size_t row, Click* click) const {
   if (mode_ == Mode::kBackground && title_.picked == kNoTarget) return false;
   *click = ClickOf(plan_.at(row), title_.picked);
   return true;
+}
+
+std::vector<Click> OperatorModel::StraddlingClicks(const Plan& plan, Mode modeBefore) const {
+  std::vector<Click> clicks;
+  if (!running_) return clicks;
+  const int target = TitleTarget();
+  for (Mode mode : {mode_, modeBefore}) {
+    if (mode == Mode::kBackground && target == kNoTarget) continue;
+    for (const PlanRow& row : plan) clicks.push_back(ClickOf(row, mode, target));
+  }
+  return clicks;
 }
 
 bool OperatorModel::PastEndClick(Click* click) const {

@@ -93,6 +93,10 @@ class OperatorModel {
   std::vector<Click> RunPass() const;
   // The click that firing the row once gives; false when it gives none.
   bool SingleStep(size_t row, Click* click) const;
+  // The clicks of a step that read its row from that plan and the mode and
+  // the title as they are now (or the mode as it was: the runner reads the
+  // mode before the title): the rows of a run's pass before an action.
+  std::vector<Click> StraddlingClicks(const Plan& plan, Mode modeBefore) const;
   // The click of the run at a row past the plan's end (its cells read as
   // empty: the point (0, 0)); false when it reaches no target.
   bool PastEndClick(Click* click) const;
@@ -110,6 +114,7 @@ class OperatorModel {
  private:
   int TitleTarget() const;
   Click ClickOf(const PlanRow& row, int backgroundTarget) const;
+  Click ClickOf(const PlanRow& row, Mode mode, int backgroundTarget) const;
 
   std::vector<TargetPlace> targets_;
   Mode mode_ = Mode::kForeground;

@@ -23,6 +23,10 @@ const char kTitleA[] = "压力测试目标甲";
 const char kTitleB[] = "stress target b";
 const char kErrorCaption[] = "错误";
 const POINT kKlikvanePlace = {660, 40};
+// Off the screen's corner: a foreground row past a shortened plan's end
+// clicks at the screen point (0, 0), which must hit no window of the test
+// (on a target's frame it would start moving or sizing it).
+const POINT kTargetPlaces[2] = {{20, 20}, {20, 320}};
 // Bounds on a hang, not timings: an action ends, the window shows its
 // result and the run's clicks come within them on the most loaded machine.
 constexpr DWORD kActionBound = 10000;
@@ -30,6 +34,9 @@ constexpr DWORD kShownBound = 5000;
 constexpr DWORD kClicksBound = 15000;
 // A busy target may take a foreground run's clicks long after they were made.
 constexpr DWORD kDrainBound = 60000;
+// Targets that took only clicks made before an action for this long are
+// behind a foreground run: it pauses until they have caught up.
+constexpr DWORD kLagBound = 2000;
 // A stopped run has stopped when no click came for this long.
 constexpr DWORD kQuietMs = 300;
 
@@ -111,14 +118,54 @@ std::string ClicksReport(const std::vector<Click>& seen, const Expectation& expe
   return out.str();
 }
 
+std::string WindowName(HWND window) {
+  if (window == nullptr) return "none";
+  char className[64] = "";
+  GetClassNameA(window, className, sizeof className);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return std::string(className) + " \"" + TextOf(window) + "\" of process " + std::to_string(process);
+}
+
+// Where real input goes now: what a run in foreground mode that clicks
+// nothing may be clicking instead.
+std::string ThreadState(DWORD thread) {
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  GetGUIThreadInfo(thread, &gui);
+  return "capture " + WindowName(gui.hwndCapture) + ", menu owner " + WindowName(gui.hwndMenuOwner) +
+         ", move or size " + WindowName(gui.hwndMoveSize) + ", flags " + std::to_string(gui.flags);
+}
+
+std::string InputState(const std::vector<HWND>& targets) {
+  std::ostringstream out;
+  out << "  cursor at";
+  for (int i = 0; i < 5; ++i, Sleep(50)) {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    out << " " << cursor.x << "," << cursor.y;
+  }
+  POINT cursor;
+  GetCursorPos(&cursor);
+  out << " over " << WindowName(WindowFromPoint(cursor)) << "\n  foreground " << WindowName(GetForegroundWindow())
+      << ": " << ThreadState(0) << "\n";
+  for (HWND target : targets) {
+    DWORD_PTR answer = 0;
+    const bool answers = SendMessageTimeoutA(target, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer) != 0;
+    out << "  " << WindowName(target) << (answers ? " answers" : " does not answer") << ": "
+        << ThreadState(GetWindowThreadProcessId(target, nullptr)) << "\n";
+  }
+  return out.str();
+}
+
 }  // namespace
 
 StressStage::StressStage(const std::string& name) {
   // Neither is activated by a click: a foreground run would hand the
   // keyboard from one to the other all the time.
-  targets_[0] = std::make_unique<ClickTarget>(kTitleA, 0, 0, 320, 260, /*withChildren=*/false, /*hung=*/false, Awareness::kProcessDefault,
+  targets_[0] = std::make_unique<ClickTarget>(kTitleA, kTargetPlaces[0].x, kTargetPlaces[0].y, 320, 260, /*withChildren=*/false, /*hung=*/false, Awareness::kProcessDefault,
                                               /*activatedByClicks=*/false);
-  targets_[1] = std::make_unique<ClickTarget>(kTitleB, 0, 300, 320, 260, /*withChildren=*/false, /*hung=*/false, Awareness::kProcessDefault,
+  targets_[1] = std::make_unique<ClickTarget>(kTitleB, kTargetPlaces[1].x, kTargetPlaces[1].y, 320, 260, /*withChildren=*/false, /*hung=*/false, Awareness::kProcessDefault,
                                               /*activatedByClicks=*/false);
   folder_ = std::make_unique<ProgramFolderCopy>(name);
   settingsFile_ = folder_->settingsFile();
@@ -139,7 +186,8 @@ StressStage::StressStage(const std::string& name) {
 void StressStage::Begin() {
   before_ = model_->RunPass();
   passRows_ = model_->running() ? std::max(passRows_, model_->rows()) : 0;
-  foregroundBefore_ = model_->mode() == Mode::kForeground;
+  planBefore_ = model_->running() ? model_->plan() : Plan{};
+  modeBefore_ = model_->mode();
   watch_->Mark();
 }
 
@@ -194,7 +242,7 @@ bool StressStage::TakeBox(const char* expected, const std::function<bool()>& don
 // The run clicked in foreground mode before the action and does not now
 // (stopped, or clicking in background mode).
 bool StressStage::ForegroundClicksEnded() const {
-  return foregroundBefore_ && !before_.empty() && (model_->mode() == Mode::kBackground || !model_->running());
+  return modeBefore_ == Mode::kForeground && !before_.empty() && (model_->mode() == Mode::kBackground || !model_->running());
 }
 
 // Once foreground clicks have ended: waits until the targets have taken
@@ -240,13 +288,15 @@ std::vector<Expectation> StressStage::Expectations(std::optional<size_t> stepRow
   const std::vector<Click> after = model_->RunPass();
   Click step;
   const bool stepped = stepRow && model_->SingleStep(*stepRow, &step);
-  const bool ordered = !foregroundBefore_ && model_->mode() == Mode::kBackground;
+  const bool ordered = modeBefore_ == Mode::kBackground && model_->mode() == Mode::kBackground;
   Click pastEnd;
   const size_t pastEndRows = model_->PastEndClick(&pastEnd) && passRows_ > model_->rows() ? passRows_ - model_->rows() : 0;
+  const std::vector<Click> straddling = model_->StraddlingClicks(planBefore_, modeBefore_);
   std::vector<Expectation> expected;
   for (int t = 0; t < 2; ++t) {
     expected.push_back({ClicksAt(before_, t), ClicksAt(after, t), stepped && step.target == t, step,
-                        !model_->running(), ordered, pastEnd, pastEnd.target == t ? pastEndRows : 0});
+                        !model_->running(), ordered, pastEnd, pastEnd.target == t ? pastEndRows : 0,
+                        ClicksAt(straddling, t)});
   }
   return expected;
 }
@@ -275,12 +325,33 @@ bool StressStage::JudgeTargets(const std::vector<Expectation>& expected, bool* d
 
 // Waits until every target has had what the model expects; with no run
 // clicking, until no click came for a while.
+// A foreground run at delay 0 clicks faster than the targets take clicks:
+// their backlog grows, and the clicks made since the action come only once
+// the run has paused. Lagging: for a while the targets have taken only
+// clicks made before the action.
+bool StressStage::Lagging(DWORD waitStart) const {
+  return model_->mode() == Mode::kForeground && model_->running() && GetTickCount() - waitStart > kLagBound &&
+         watch_->LastPressBeforeMark() > 0;
+}
+
+// By the buttons, which work with the window hidden too.
+bool StressStage::PauseForBacklog() {
+  return Press(window_->StopButton()) || Fail("the stop button did not stop the run to let the targets catch up");
+}
+
+bool StressStage::ResumeAfterBacklog() {
+  return Press(window_->StartButton()) || Fail("the start button did not start the run again after the targets caught up");
+}
+
 bool StressStage::ClicksFollowModel(std::optional<size_t> stepRow) {
   const std::vector<Expectation> expected = Expectations(stepRow);
   const bool runClicks = !model_->RunPass().empty();
-  const DWORD start = GetTickCount();
-  DWORD lastChange = start;
+  DWORD start = GetTickCount();
+  DWORD lastChange = start, lastTaken = start;
+  bool paused = false;
   size_t lastTotal = 0;
+  unsigned long long taken = watch_->PressesTaken();
+  const unsigned long long pressesAtStart = taken;
   for (bool done = false;; Pump(10)) {
     if (!AliveWithoutBox()) return false;
     watch_->Update();
@@ -289,16 +360,29 @@ bool StressStage::ClicksFollowModel(std::optional<size_t> stepRow) {
       lastTotal = watch_->TotalClicks();
       lastChange = GetTickCount();
     }
+    // A target still taking a backlog of earlier foreground clicks takes
+    // the newer ones after it: the bound counts from its last press.
+    if (watch_->PressesTaken() != taken) {
+      taken = watch_->PressesTaken();
+      lastTaken = GetTickCount();
+    }
     if (done && runClicks) {
       passRows_ = model_->rows();  // a whole pass of the plan as it is now has run
-      return true;
+      return !paused || ResumeAfterBacklog();
+    }
+    if (!paused && Lagging(start)) {
+      if (!PauseForBacklog()) return false;
+      paused = true;
+      start = lastTaken = GetTickCount();
     }
     if (done && GetTickCount() - lastChange >= kQuietMs) return true;
-    if (GetTickCount() - start > kClicksBound) break;
+    if (GetTickCount() - lastTaken > kClicksBound || GetTickCount() - start > kDrainBound) break;
   }
   std::string report;
   for (int t = 0; t < 2; ++t) report += "  target " + std::to_string(t) + ":\n" + ClicksReport(watch_->ClicksAt(t), expected[t]);
-  return Fail("the clicks the model expects did not come, or clicks went on:\n" + report);
+  return Fail("the clicks the model expects did not come, or clicks went on:\n" + report + InputState({TargetWindow(0), TargetWindow(1)}) +
+              "  presses taken while waiting: " + std::to_string(watch_->PressesTaken() - pressesAtStart) +
+              ", the last made " + std::to_string(watch_->LastPressBeforeMark()) + " ms before the action\n");
 }
 
 }  // namespace klvtest

@@ -67,6 +67,10 @@ class StressStage {
   std::vector<Expectation> Expectations(std::optional<size_t> stepRow) const;
   bool JudgeTargets(const std::vector<Expectation>& expected, bool* done);
   bool ClicksFollowModel(std::optional<size_t> stepRow);
+  bool Lagging(DWORD waitStart) const;
+  // The run stopped while the targets catch up with it, started after it.
+  bool PauseForBacklog();
+  bool ResumeAfterBacklog();
   bool ForegroundClicksEnded() const;
   bool SettleAfterForegroundClicks();
 
@@ -79,10 +83,11 @@ class StressStage {
   std::string settingsFile_;
   std::optional<Settings> fileGives_;
   std::vector<Click> before_;
+  Plan planBefore_;  // the plan a running run read before the action
+  Mode modeBefore_ = Mode::kForeground;
   // The most rows the run's pass under way may have read at its start: it
   // clicks at (0, 0) for those past the plan's end until it ends.
   size_t passRows_ = 0;
-  bool foregroundBefore_ = false;
   std::string failure_;
 };
 

@@ -40,6 +40,7 @@ void TargetWatch::Take(int index, const ReceivedMessage& m) {
   Button button;
   if (!IsPress(m.message, &button)) return;
   ++pressesTaken_;
+  lastPressTime_ = m.messageTime;
   if (!m.queued || static_cast<LONG>(m.messageTime - since_) < 0) return;
   LPARAM point = static_cast<LPARAM>(m.lParam);
   watched_[static_cast<size_t>(index)].clicks.push_back({index, GET_X_LPARAM(point), GET_Y_LPARAM(point), button});

@@ -26,6 +26,8 @@ class TargetWatch {
   size_t TotalClicks() const;
   // Every press the targets have taken so far, also those made before the mark.
   unsigned long long PressesTaken() const { return pressesTaken_; }
+  // How long before the mark the last press taken was made (negative: after it).
+  long LastPressBeforeMark() const { return static_cast<LONG>(since_ - lastPressTime_); }
 
  private:
   struct Watched {
@@ -38,6 +40,7 @@ class TargetWatch {
   std::vector<Watched> watched_;
   DWORD since_ = 0;
   unsigned long long pressesTaken_ = 0;
+  DWORD lastPressTime_ = 0;
 };
 
 }  // namespace klvtest
