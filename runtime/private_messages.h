@@ -1,8 +1,7 @@
 // Every private window message of the program, each named once here. They
 // count up from WM_APP, the range the system leaves to a program's own
-// windows, with one exception below. The numbers are fixed: the shell and
-// other processes post some of them, and a program that watches the
-// program's messages sees all of them.
+// windows. The numbers are fixed: the shell and other processes post some
+// of them, and a program that watches the program's messages sees them all.
 #pragma once
 #include <windows.h>
 
@@ -26,16 +25,15 @@ constexpr UINT kItemPickedMessage = WM_APP + 0x2711;
 
 // Posted by a report list to itself with the row index when a click or the
 // space key may have toggled a check box: when it arrives the system list
-// view has toggled it. The one number below WM_APP (0x0401), kept as it has
-// always been: it reaches only the list's own procedure, which takes it out
-// before the system list view sees it.
-constexpr UINT kCheckBoxClickedMessage = WM_USER + 0x1;
+// view has toggled it. Only the list's own procedure sees it (0x8401).
+constexpr UINT kCheckBoxClickedMessage = WM_APP + 0x401;
 
 // The first number no window of the program uses: test windows and tools
 // count their own private messages from here, clear of the ones above.
 constexpr UINT kFirstFreeMessage = WM_APP + 0x3000;
 
-static_assert(kItemPickedMessage < kFirstFreeMessage && kExitRequestMessage < kFirstFreeMessage,
+static_assert(kItemPickedMessage < kFirstFreeMessage && kExitRequestMessage < kFirstFreeMessage &&
+                  kCheckBoxClickedMessage < kFirstFreeMessage,
               "a private message inside the free range");
 
 }  // namespace klv
