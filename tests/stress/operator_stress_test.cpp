@@ -2,6 +2,7 @@
 // after seed, each on a fresh stage. Every seed prints itself; a failure
 // prints the actions that led to it and replays from its seed:
 //   KLIKVANE_STRESS_SEED=<seed> [KLIKVANE_STRESS_DELAY=0|10] [KLIKVANE_STRESS_ACTIONS=<n>]
+// (a replay prints its actions also when it passes).
 // KLIKVANE_STRESS_MINUTES=<m> runs fresh seeds for that long instead (the
 // long run of scripts/bench.sh stress). Without either, the fixed seeds run.
 #include <gtest/gtest.h>
@@ -41,8 +42,9 @@ int EnvironmentNumber(const char* name, int fallback) {
 }
 
 // Runs one seed on a fresh stage; prints the seed, and what led to a
-// failure. Returns the failure's first line, empty when the seed passed.
-std::string RunSeed(const SeedRun& run) {
+// failure (every action when told to). Returns the failure's first line,
+// empty when the seed passed.
+std::string RunSeed(const SeedRun& run, bool printActions = false) {
   std::printf("stress seed %u, delay %d ms, %d actions\n", run.seed, run.delayMs, run.actions);
   std::fflush(stdout);
   const DWORD start = GetTickCount();
@@ -51,6 +53,7 @@ std::string RunSeed(const SeedRun& run) {
   const bool passed = stage.ready() && random.Run(run.actions);
   std::printf("stress seed %u: %s after %lu ms\n", run.seed, passed ? "passed" : "FAILED",
               static_cast<unsigned long>(GetTickCount() - start));
+  if (printActions && passed) std::printf("%s", random.log().c_str());
   EXPECT_TRUE(passed) << "seed " << run.seed << " (replay: KLIKVANE_STRESS_SEED=" << run.seed
                       << " KLIKVANE_STRESS_DELAY=" << run.delayMs << " KLIKVANE_STRESS_ACTIONS=" << run.actions
                       << "), actions:\n"
@@ -80,7 +83,8 @@ void RunFreshSeeds(int minutes) {
 TEST(OperatorStress, RandomActionsDuringRunsFollowTheModel) {
   if (const int seed = EnvironmentNumber("KLIKVANE_STRESS_SEED", 0)) {
     RunSeed({static_cast<uint32_t>(seed), EnvironmentNumber("KLIKVANE_STRESS_DELAY", 0),
-             EnvironmentNumber("KLIKVANE_STRESS_ACTIONS", kActionsPerSeed)});
+             EnvironmentNumber("KLIKVANE_STRESS_ACTIONS", kActionsPerSeed)},
+            true);
   } else if (const int minutes = EnvironmentNumber("KLIKVANE_STRESS_MINUTES", 0)) {
     RunFreshSeeds(minutes);
   } else {
