@@ -127,8 +127,6 @@ std::string WindowName(HWND window) {
   return std::string(className) + " \"" + TextOf(window) + "\" of process " + std::to_string(process);
 }
 
-// Where real input goes now: what a run in foreground mode that clicks
-// nothing may be clicking instead.
 std::string ThreadState(DWORD thread) {
   GUITHREADINFO gui{};
   gui.cbSize = sizeof gui;
@@ -137,6 +135,8 @@ std::string ThreadState(DWORD thread) {
          ", move or size " + WindowName(gui.hwndMoveSize) + ", flags " + std::to_string(gui.flags);
 }
 
+// Where real input goes now, and whether the targets answer: what a run in
+// foreground mode whose clicks do not come may be clicking instead.
 std::string InputState(const std::vector<HWND>& targets) {
   std::ostringstream out;
   out << "  cursor at";
@@ -163,10 +163,12 @@ std::string InputState(const std::vector<HWND>& targets) {
 StressStage::StressStage(const std::string& name) {
   // Neither is activated by a click: a foreground run would hand the
   // keyboard from one to the other all the time.
-  targets_[0] = std::make_unique<ClickTarget>(kTitleA, kTargetPlaces[0].x, kTargetPlaces[0].y, 320, 260, /*withChildren=*/false, /*hung=*/false, Awareness::kProcessDefault,
-                                              /*activatedByClicks=*/false);
-  targets_[1] = std::make_unique<ClickTarget>(kTitleB, kTargetPlaces[1].x, kTargetPlaces[1].y, 320, 260, /*withChildren=*/false, /*hung=*/false, Awareness::kProcessDefault,
-                                              /*activatedByClicks=*/false);
+  const char* const titles[2] = {kTitleA, kTitleB};
+  for (int t = 0; t < 2; ++t) {
+    targets_[t] = std::make_unique<ClickTarget>(titles[t], kTargetPlaces[t].x, kTargetPlaces[t].y, 320, 260,
+                                                /*withChildren=*/false, /*hung=*/false, Awareness::kProcessDefault,
+                                                /*activatedByClicks=*/false);
+  }
   folder_ = std::make_unique<ProgramFolderCopy>(name);
   settingsFile_ = folder_->settingsFile();
   program_ = std::make_unique<DebuggedKlikvane>(folder_->program(), folder_->folder());
@@ -323,8 +325,6 @@ bool StressStage::JudgeTargets(const std::vector<Expectation>& expected, bool* d
   return true;
 }
 
-// Waits until every target has had what the model expects; with no run
-// clicking, until no click came for a while.
 // A foreground run at delay 0 clicks faster than the targets take clicks:
 // their backlog grows, and the clicks made since the action come only once
 // the run has paused. Lagging: for a while the targets have taken only
@@ -343,6 +343,8 @@ bool StressStage::ResumeAfterBacklog() {
   return Press(window_->StartButton()) || Fail("the start button did not start the run again after the targets caught up");
 }
 
+// Waits until every target has had what the model expects; with no run
+// clicking, until no click came for a while.
 bool StressStage::ClicksFollowModel(std::optional<size_t> stepRow) {
   const std::vector<Expectation> expected = Expectations(stepRow);
   const bool runClicks = !model_->RunPass().empty();
