@@ -7,7 +7,6 @@
 #include "clicker/runtime_access.h"
 #include "clicker/system_numbers.h"
 #include "clicker/units.h"
-#include "image/program_constants.h"
 
 namespace klv::clicker {
 namespace {
@@ -21,17 +20,6 @@ int32_t* NewPoint(int32_t x, int32_t y) {
   point[0] = x;
   point[1] = y;
   return point;
-}
-
-// The window box: left, top, width, height; zeros when the rectangle
-// cannot be read.
-void WindowBox(uint32_t window, int32_t box[4]) {
-  int32_t rect[4] = {0, 0, 0, 0};
-  CallSystem(kGetWindowRect, {window, Word(rect)});
-  box[0] = rect[0];
-  box[1] = rect[1];
-  box[2] = rect[2] - rect[0];
-  box[3] = rect[3] - rect[1];
 }
 
 void ShowPair(uint32_t labelX, uint32_t labelY, const int32_t* point) {
@@ -49,19 +37,6 @@ int32_t* CursorInOwnPixels(uint32_t window) {
 }
 
 }  // namespace
-
-uint32_t FindDesktopWindow() {
-  return CallSystem(kFindWindowA, {Word(kConstants.progmanClass), Word(kConstants.programManager)});
-}
-
-int32_t* CursorFromWindowCorner(uint32_t window) {
-  int32_t box[4];
-  WindowBox(window, box);
-  int32_t* cursor = ReadCursorPoint();
-  int32_t* point = NewPoint(Difference(cursor[0], box[0]), Difference(cursor[1], box[1]));
-  Free(cursor);
-  return point;
-}
 
 uint32_t TopLevelWindowUnderCursor() {
   uint32_t window = WindowUnderCursor();
@@ -92,7 +67,10 @@ int32_t* CursorFromClientOrigin(uint32_t window) {
 }
 
 void CaptureCoordinates() {
-  int32_t* screen = CursorFromWindowCorner(FindDesktopWindow());
+  // The screen pair is the cursor as the system gives it: on a desk with a
+  // monitor left of or above the main one it is negative there, and a
+  // foreground click at it lands where it was captured.
+  int32_t* screen = ReadCursorPoint();
   ShowPair(Unit::kLabelScreenX, Unit::kLabelScreenY, screen);
   // Relative to the top-level window, whose title names the target, not to
   // the child under the cursor: delivery finds that child again.

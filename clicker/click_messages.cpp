@@ -1,6 +1,5 @@
 #include "clicker/click_messages.h"
 
-#include <cmath>
 
 #include "clicker/system_numbers.h"
 
@@ -48,8 +47,7 @@ void AppendAction(std::vector<PostedMessage>& out, const ButtonMessages& b, int3
 }  // namespace
 
 uint32_t PackPoint(int32_t x, int32_t y) {
-  double packed = std::trunc(static_cast<double>(y) * 65536.0 + static_cast<double>(x));
-  return static_cast<uint32_t>(static_cast<int64_t>(packed));
+  return (static_cast<uint32_t>(y) << 16) | (static_cast<uint32_t>(x) & 0xFFFFu);
 }
 
 std::vector<PostedMessage> BackgroundClickMessages(int32_t x, int32_t y, int32_t button, int32_t action) {

@@ -24,7 +24,8 @@ constexpr uint32_t kScreenOffset = 25100873;  // 0x17F0249
 // First parameter of the context-menu message after a right click.
 constexpr uint32_t kContextMenuParameter = 0x206AE;
 
-// (y * 65536 + x) in double precision, truncated toward zero, modulo 2^32.
+// Y in the high 16 bits and X in the low 16, each on its own, as the system
+// unpacks them with their signs: a negative X never borrows from Y.
 uint32_t PackPoint(int32_t x, int32_t y);
 
 std::vector<PostedMessage> BackgroundClickMessages(int32_t x, int32_t y, int32_t button, int32_t action);

@@ -92,14 +92,6 @@ uint32_t ShownTargetWindow() {
   return ChosenTargetWindow(title.get(), picked);
 }
 
-uint32_t SelectedTargetWindow() {
-  int32_t selected = ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection);
-  HeapText title = ResultText(CallCore(core::kComboItemText, {TitleBox(), IntegerArgument(selected)}));
-  if (title.empty()) return 0;
-  uint32_t picked = CallCore(core::kComboItemData, {TitleBox(), IntegerArgument(selected)}).low;
-  return ChosenTargetWindow(title.get(), picked);
-}
-
 uint32_t FindTargetWindow(const char* title) {
   if (title == nullptr || title[0] == '\0') return 0;
   return CallSystem(kFindWindowExA, {0, 0, 0, Word(title)});

@@ -29,11 +29,9 @@ uint32_t FindTargetWindow(const char* title);
 // window, FindTargetWindow(title). The caller has read title and pick.
 uint32_t ChosenTargetWindow(const char* title, uint32_t pickedWindow);
 // The same for the title box as it is now: its shown text and its picked
-// item, both from one state of the box (the runner's lookup).
+// item, both from one state of the box (the lookup of a run's step and of
+// the single step alike).
 uint32_t ShownTargetWindow();
-// The same for the title box's selected item: its item text and its window
-// (the single step's lookup).
-uint32_t SelectedTargetWindow();
 void BackgroundClick(uint32_t window, int32_t x, int32_t y, int32_t button, int32_t action);
 void ForegroundClick(int32_t x, int32_t y, int32_t button);
 // Places the cursor at (x, y) relative to the window's client origin, or at

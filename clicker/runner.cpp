@@ -1,6 +1,7 @@
 #include "clicker/runner.h"
 
 #include <atomic>
+#include <optional>
 
 #include "clicker/delivery.h"
 #include "clicker/dpi_context.h"
@@ -40,22 +41,26 @@ void SetRunningButtons(bool running) {
   WriteUnitInteger(Unit::kButtonStop, Property::kDisabled, running ? 0 : 1);
 }
 
-// One row: read, click, wait. Returns false when the run was stopped before
-// the click or during the wait. The row's cells come from one state of the
-// plan, the title and the picked window from one state of the title box,
+enum class StepEnd { kNextRow, kPassEnded, kStopped };
+
+// One row: read, click, wait. A row the plan no longer holds (a row deleted
+// or a shorter plan loaded during the pass) ends the pass unclicked, and the
+// next pass begins at the first row. The row's cells come from one state of
+// the plan, the title and the picked window from one state of the title box,
 // and the mode is read once for the lookup and the click together.
-bool RunStep(int32_t row, const WaitTimer& stepTimer, ThreadDpiContext& dpiContext) {
-  PlanStep step = ReadPlanStep(row);
+StepEnd RunStep(int32_t row, const WaitTimer& stepTimer, ThreadDpiContext& dpiContext) {
+  const std::optional<PlanStep> step = ReadPlanStep(row);
   MarkStepPart(StepPart::kPlanRow);
+  if (!step) return StepEnd::kPassEnded;
   bool foreground = ForegroundModeChosen();
   MarkStepPart(StepPart::kMode);
   uint32_t target = foreground ? 0 : ShownTargetWindow();
   MarkStepPart(StepPart::kTarget);
-  if (StopRequested()) return false;
-  DeliverClickInMode(foreground, step.x, step.y, target, dpiContext);
-  const bool stopped = PreciseWait(step.delay, 0, g_stopSignal, &stepTimer) == WaitEnd::kStopped;
+  if (StopRequested()) return StepEnd::kStopped;
+  DeliverClickInMode(foreground, step->x, step->y, target, dpiContext);
+  const bool stopped = PreciseWait(step->delay, 0, g_stopSignal, &stepTimer) == WaitEnd::kStopped;
   MarkStepPart(StepPart::kWait);
-  return !stopped;
+  return stopped ? StepEnd::kStopped : StepEnd::kNextRow;
 }
 
 unsigned long __stdcall RunnerEntry(void*) {
@@ -152,7 +157,9 @@ void RunLoop() {
       continue;
     }
     for (int32_t row = 0; row < count; ++row) {
-      if (!RunStep(row, stepTimer, dpiContext)) return;
+      const StepEnd end = RunStep(row, stepTimer, dpiContext);
+      if (end == StepEnd::kStopped) return;
+      if (end == StepEnd::kPassEnded) break;
     }
   }
 }
@@ -164,10 +171,12 @@ void SingleStep() {
   CallSystem(kReleaseCapture, {});
   int32_t row = ReadUnitInteger(Unit::kPlanList, Property::kListSelection);
   if (row == -1) return;
-  PlanStep step = ReadPlanStep(row);
-  uint32_t target = SelectedTargetWindow();
+  const std::optional<PlanStep> step = ReadPlanStep(row);
+  if (!step) return;
+  // The window a run's step would click now.
+  uint32_t target = ShownTargetWindow();
   if (!ForegroundModeChosen() && RefusedAsElevated(target)) return;
-  DeliverClick(step.x, step.y, target);
+  DeliverClick(step->x, step->y, target);
 }
 
 }  // namespace klv::clicker

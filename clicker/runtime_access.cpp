@@ -133,14 +133,18 @@ void SetPlanCellText(int32_t row, PlanColumn column, const char* text) {
                  {PlanListArgument(), IntegerArgument(row), ColumnArgument(column), TextArgument(text)});
 }
 
-PlanStep ReadPlanStep(int32_t row) {
+// A row the list holds has a cell for each column, and always at least one:
+// no cells at all means no row.
+std::optional<PlanStep> ReadPlanStep(int32_t row) {
   void* cells = reinterpret_cast<void*>(static_cast<uintptr_t>(
       CallReportList(reportlist::kListRowTexts, {PlanListArgument(), IntegerArgument(row)}).low));
-  auto cell = [cells](PlanColumn column) {
+  const uint32_t count = PointerCount(cells);
+  auto cell = [cells, count](PlanColumn column) {
     const auto at = static_cast<uint32_t>(column);
-    return at < PointerCount(cells) ? TextToInteger(static_cast<const char*>(PointerAt(cells, at))) : 0;
+    return at < count ? TextToInteger(static_cast<const char*>(PointerAt(cells, at))) : 0;
   };
-  PlanStep step = {cell(PlanColumn::kX), cell(PlanColumn::kY), cell(PlanColumn::kDelay)};
+  std::optional<PlanStep> step;
+  if (count > 0) step = PlanStep{cell(PlanColumn::kX), cell(PlanColumn::kY), cell(PlanColumn::kDelay)};
   FreePointerArrayDeep(cells);
   return step;
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "runtime/support_entries.h"
@@ -87,14 +88,15 @@ enum class PlanColumn : int32_t { kX, kY, kDelay, kButton };
 constexpr uint32_t kPlanColumnCount = 4;
 HeapText PlanCellText(int32_t row, PlanColumn column);
 void SetPlanCellText(int32_t row, PlanColumn column, const char* text);
-// One row's cells as integers, all read from one state of the list (a row
-// outside the rows, or a cell that is not a number, reads as 0).
+// One row's cells as integers, all read from one state of the list (a cell
+// that is not a number reads as 0); none for a row the list does not hold,
+// so that a plan shortened under a reader is never read as empty rows.
 struct PlanStep {
   int32_t x;
   int32_t y;
   int32_t delay;
 };
-PlanStep ReadPlanStep(int32_t row);
+std::optional<PlanStep> ReadPlanStep(int32_t row);
 
 // Properties of the main window's units.
 HeapText ReadUnitText(uint32_t unitId, int index);

@@ -24,12 +24,14 @@ constexpr uint32_t P = 0xC80064;          // (100, 200)
 constexpr uint32_t S = 0xC80064 + 0x17F0249;  // with the screen offset
 using Sequence = std::vector<PostedMessage>;
 
-TEST(PackPoint, PacksYHighAndXLowModulo2To32) {
+TEST(PackPoint, PacksYHighAndXLowEachInItsOwnHalf) {
   EXPECT_EQ(0xC80064u, PackPoint(100, 200));
   EXPECT_EQ(0u, PackPoint(0, 0));
-  EXPECT_EQ(0xFFFFu, PackPoint(-1, 1));          // a negative X borrows from the high half
+  EXPECT_EQ(0x000AFFFDu, PackPoint(-3, 10));     // a negative X never borrows from Y
+  EXPECT_EQ(0x1FFFFu, PackPoint(-1, 1));
   EXPECT_EQ(0x80000000u, PackPoint(0, 32768));   // Y of 32768 sets the top bit
-  EXPECT_EQ(0xFFFFFFFFu, PackPoint(-1, 0));
+  EXPECT_EQ(0x0000FFFFu, PackPoint(-1, 0));
+  EXPECT_EQ(0xFFFFFFFFu, PackPoint(-1, -1));
   EXPECT_EQ(0xFFFF0000u, PackPoint(0, -1));
   EXPECT_EQ(0x7FFF7FFFu, PackPoint(32767, 32767));
 }
@@ -53,7 +55,7 @@ TEST(BackgroundClick, LeftAndRightClicksOfTheProgram) {
   EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}, {WM_RBUTTONDOWN, 2, P}, {WM_RBUTTONUP, 2, P},
                       {WM_CONTEXTMENU, 0x206AE, 0x24702AD}}),
             BackgroundClickMessages(100, 200, 2, 1));
-  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, 0xFFFF}, {WM_LBUTTONDOWN, 1, 0xFFFF}, {WM_LBUTTONUP, 0, 0xFFFF}}),
+  EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, 0x1FFFF}, {WM_LBUTTONDOWN, 1, 0x1FFFF}, {WM_LBUTTONUP, 0, 0x1FFFF}}),
             BackgroundClickMessages(-1, 1, 1, 1));
 }
 
@@ -90,7 +92,7 @@ TEST(BackgroundClick, WheelsAndUnknownCodes) {
   EXPECT_EQ((Sequence{{WM_MOUSEMOVE, 2, P}}), BackgroundClickMessages(100, 200, -1, 1));
   // The screen offset wraps modulo 2^32 as well.
   EXPECT_EQ((Sequence{{WM_MOUSEWHEEL, 0x780010, 0xFFFFFFFFu + 0x17F0249u + 1u - 1u}}),
-            BackgroundClickMessages(-1, 0, 4, 1));
+            BackgroundClickMessages(-1, -1, 4, 1));
 }
 
 TEST(ForegroundClick, FlagsAreDownAndUpWithoutMove) {

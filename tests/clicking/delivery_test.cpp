@@ -9,6 +9,7 @@
 #include "clicker/click_messages.h"
 #include "clicker/delivery.h"
 #include "tests/clicking/clicking_fixture.h"
+#include "tests/support/faked_desk.h"
 #include "tests/support/recording_target.h"
 
 namespace klvtest {
@@ -71,13 +72,74 @@ TEST_F(Delivery, SingleStepInBackgroundPostsTheExactLeftAndRightClick) {
       << Describe(right);
 }
 
-TEST_F(Delivery, ANegativeXBorrowsFromTheHighHalf) {
+// A point left of the client area (captured over the window's left border)
+// keeps its Y: X and Y each fill their own half.
+TEST_F(Delivery, ANegativeXNeverBorrowsFromY) {
   ASSERT_TRUE(ChooseBackgroundTarget(kTargetTitle));
-  AddPlanRow(-1, 1, 1000);
+  AddPlanRow(-3, 10, 1000);
   SelectPlanRow(0);
   Messages click = SingleStepAtTarget();
-  EXPECT_EQ((Messages{{WM_MOUSEMOVE, 2, 0xFFFF}, {WM_LBUTTONDOWN, 1, 0xFFFF}, {WM_LBUTTONUP, 0, 0xFFFF}}),
+  EXPECT_EQ((Messages{{WM_MOUSEMOVE, 2, 0xAFFFD}, {WM_LBUTTONDOWN, 1, 0xAFFFD}, {WM_LBUTTONUP, 0, 0xAFFFD}}),
             click) << Describe(click);
+}
+
+// The single step clicks what a run's step would click at that moment: the
+// picked window while it bears the shown title, otherwise the first window
+// with the shown title (the picked one beating its namesake is shown with
+// the child-window target).
+TEST_F(Delivery, TheSingleStepClicksTheShownTitleAfterALoadAfterAReloadAndWhenTyped) {
+  struct ListStyleAfter {
+    ~ListStyleAfter() { WriteUnit(Unit::kComboWindowTitle, Property::kComboStyle, 2); }
+  } listStyleAfter;
+  ClickTarget typed("kvstep", 420, 640, 200, 100);
+  ASSERT_TRUE(typed.ready());
+  const std::string row = "坐标1=30|40|1000|左键\r\n";
+  // Loaded into the list-style box: the box is built anew with a text
+  // field, and no item is picked.
+  LoadPlanFile(kTargetTitle, row, 1);
+  SelectPlanRow(0);
+  Messages loaded = SingleStepAtTarget();
+  EXPECT_EQ(LeftClickAt(30, 40), loaded) << Describe(loaded);
+  // Another window picked, then the plan loaded again into the box of the
+  // same kind: the earlier pick no longer bears the shown title.
+  ASSERT_TRUE(ChooseBackgroundWindow(typed.window()));
+  LoadPlanFile(kTargetTitle, row, 1);
+  SelectPlanRow(0);
+  const size_t typedBefore = MarkTarget(typed);
+  Messages reloaded = SingleStepAtTarget();
+  EXPECT_EQ(LeftClickAt(30, 40), reloaded) << Describe(reloaded);
+  TypeTitle("kvstep");
+  Messages none = SingleStepAtTarget();
+  EXPECT_TRUE(none.empty()) << Describe(none);
+  Messages stepped = QueuedBetween(typed, typedBefore, MarkTarget(typed));
+  EXPECT_EQ(LeftClickAt(30, 40), stepped) << Describe(stepped);
+}
+
+// A monitor left of the main one: the desk's shell window starts at -1920.
+// The screen pair is the cursor as the system gives it, negative there, and
+// a foreground click at it lands there and puts the cursor back.
+TEST_F(Delivery, OnAMonitorLeftOfTheMainOneTheScreenPairIsNegativeAndTheForegroundClickLandsThere) {
+  ChooseForegroundMode();
+  WriteUnitText(Unit::kEditX, Property::kEditText, "");
+  {
+    FakedDesk desk({-1920, 0, 1024, 768}, {-100, 300});
+    BringMainWindowToFront();
+    PressKey('1', true);
+    ASSERT_TRUE(PumpUntil([] { return !ReadUnitText(Unit::kEditX, Property::kEditText).empty(); }));
+  }
+  EXPECT_EQ("-100", ReadUnitText(Unit::kLabelScreenX, Property::kLabelText));
+  EXPECT_EQ("300", ReadUnitText(Unit::kLabelScreenY, Property::kLabelText));
+  EXPECT_EQ("-100", ReadUnitText(Unit::kEditX, Property::kEditText));
+  EXPECT_EQ("300", ReadUnitText(Unit::kEditY, Property::kEditText));
+  WriteUnitText(Unit::kEditDelay, Property::kEditText, "1000");
+  PressButton(Unit::kButtonAdd);
+  ASSERT_TRUE(PumpUntil([] { return PlanRowCount() == 1; }));
+  SelectPlanRow(0);
+  FakedDesk desk({-1920, 0, 1024, 768}, {500, 400});
+  PressButton(Unit::kButtonDebug);
+  EXPECT_EQ((std::vector<DeskCall>{CursorMoveTo(-100, 300), InputAt(-100, 300, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP),
+                                   CursorMoveTo(500, 400)}),
+            desk.calls());
 }
 
 TEST_F(Delivery, EveryButtonAndActionArrivesInOrderInTheOtherProcess) {

@@ -5,6 +5,7 @@
 
 #include "tests/clicking/target_log.h"
 #include "tests/support/dpi_fakes.h"
+#include "tests/support/faked_desk.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/integrity_fakes.h"
 #include "tests/support/pace_call_watch.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   klvtest::WatchPaceCalls();
   klvtest::InterceptIntegrityReads();
   klvtest::InterceptDpiCalls();
+  klvtest::InterceptDeskCalls();
   klvtest::StartKlikvaneInProcess();
   klvtest::Target();
   return RUN_ALL_TESTS();

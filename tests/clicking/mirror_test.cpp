@@ -7,7 +7,6 @@
 
 #include <commctrl.h>
 
-#include <cctype>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -135,38 +134,6 @@ DWORD WINAPI ReadOnOtherThread(void* context) {
   if (owner == read.seen) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << after << ":\n window: " << Describe(owner) << "\n mirror: "
                                        << Describe(read.seen);
-}
-
-std::string SettingsPath() { return ProgramFolder() + "\\Marrowfen.ini"; }
-
-// A background-mode plan aimed at the title, loaded with the real "读取".
-void LoadPlanFile(const std::string& title, const std::string& rows, int count) {
-  WriteWholeFile(SettingsPath(), "[Configuration]\r\n前后台=1\r\n窗口标题=" + title + "\r\n坐标个数=" +
-                                     std::to_string(count) + "\r\n[Coordinate]\r\n" + rows);
-  PressButton(Unit::kButtonLoad);
-  Pump(200);
-  DeleteFileA(SettingsPath().c_str());
-}
-
-// The title box's edit field (it has one after a background-mode load).
-HWND TitleEditField() {
-  COMBOBOXINFO info = {};
-  info.cbSize = sizeof info;
-  GetComboBoxInfo(UnitHandle(Unit::kComboWindowTitle), &info);
-  return info.hwndItem != info.hwndCombo ? info.hwndItem : nullptr;
-}
-
-// Types ASCII letters and digits into the title's edit field with real keys,
-// replacing its text.
-void TypeTitle(const std::string& text) {
-  HWND edit = TitleEditField();
-  RECT rect;
-  GetWindowRect(edit, &rect);
-  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  PressKey(VK_END);
-  for (int i = 0; i < 40; ++i) PressKey(VK_BACK);
-  for (char c : text) PressKey(static_cast<WORD>(std::toupper(static_cast<unsigned char>(c))));
-  Pump(100);
 }
 
 // Another program sets the text of the title's edit field.

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cctype>
 #include <functional>
 
 #include "clicker/globals.h"
@@ -9,6 +10,7 @@
 #include "clicker/units.h"
 #include "controls/report_list_commands.h"
 #include "runtime/events.h"
+#include "tests/support/child_process.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/ui_driver.h"
 
@@ -42,12 +44,15 @@ HWND DroppedList(HWND combo) {
   return GetComboBoxInfo(combo, &info) ? info.hwndList : nullptr;
 }
 
-// The closed combo box: its own field, not the 160 pixels it is created with.
+// Where a click drops the closed combo box's list: its own field, not the
+// 160 pixels it is created with; the button of a box with a text field,
+// where a click on the field only places the caret.
 POINT ComboFieldCentre(HWND combo) {
   COMBOBOXINFO info = {};
   info.cbSize = sizeof info;
   GetComboBoxInfo(combo, &info);
-  POINT point = {(info.rcItem.left + info.rcItem.right) / 2, (info.rcItem.top + info.rcItem.bottom) / 2};
+  const RECT& field = info.hwndItem && info.hwndItem != combo ? info.rcButton : info.rcItem;
+  POINT point = {(field.left + field.right) / 2, (field.top + field.bottom) / 2};
   ClientToScreen(combo, &point);
   return point;
 }
@@ -153,15 +158,33 @@ void AddPlanRow(int x, int y, int delay) {
   PumpUntil([before] { return PlanRowCount() == before + 1; });
 }
 
-void SelectPlanRow(int row) {
+namespace {
+
+POINT RowPoint(int row) {
   HWND list = UnitHandle(kPlanList);
   RECT rect = {};
   rect.left = LVIR_BOUNDS;
   SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
   POINT point = {rect.left + 12, (rect.top + rect.bottom) / 2};
   ClientToScreen(list, &point);
+  return point;
+}
+
+}  // namespace
+
+void SelectPlanRow(int row) {
+  POINT point = RowPoint(row);
   ClickAt(point.x, point.y);
   PumpUntil([row] { return Signed(ReadUnit(kPlanList, kListSelection)) == row; });
+}
+
+void DeletePlanRowWithRowMenu(int row) {
+  const int before = PlanRowCount();
+  SelectPlanRow(row);
+  POINT point = RowPoint(row);
+  ChoosePopupEntryLater(1);  // 删除
+  ClickAt(point.x, point.y, true);
+  PumpUntil([before] { return PlanRowCount() == before - 1; });
 }
 
 int PlanRowCount() { return static_cast<int>(SendMessageA(UnitHandle(kPlanList), LVM_GETITEMCOUNT, 0, 0)); }
@@ -169,6 +192,35 @@ int PlanRowCount() { return static_cast<int>(SendMessageA(UnitHandle(kPlanList),
 void ClearPlan() {
   klv::clicker::CallReportList(klv::reportlist::kListDeleteAllRows,
                                {klv::clicker::UnitArgument(kPlanList, klv::TypeCode::kReportList)});
+}
+
+void LoadPlanFile(const std::string& title, const std::string& rows, int count, bool background) {
+  const std::string path = ProgramFolder() + "\\Marrowfen.ini";
+  WriteWholeFile(path, std::string("[Configuration]\r\n前后台=") + (background ? "1" : "0") + "\r\n窗口标题=" + title +
+                           "\r\n坐标个数=" + std::to_string(count) + "\r\n[Coordinate]\r\n" + rows);
+  PressButton(klv::clicker::Unit::kButtonLoad);
+  PumpUntil([count, background, &title] {
+    return PlanRowCount() == count && (!background || ReadUnitText(kComboWindowTitle, kComboText) == title);
+  });
+  DeleteFileA(path.c_str());
+}
+
+HWND TitleEditField() {
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  GetComboBoxInfo(UnitHandle(kComboWindowTitle), &info);
+  return info.hwndItem != info.hwndCombo ? info.hwndItem : nullptr;
+}
+
+void TypeTitle(const std::string& text) {
+  HWND edit = TitleEditField();
+  RECT rect;
+  GetWindowRect(edit, &rect);
+  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  PressKey(VK_END);
+  for (int i = 0; i < 40; ++i) PressKey(VK_BACK);
+  for (char c : text) PressKey(static_cast<WORD>(std::toupper(static_cast<unsigned char>(c))));
+  PumpUntil([&text] { return ReadUnitText(kComboWindowTitle, kComboText) == text; });
 }
 
 void RaiseClickedEvent(uint32_t unitId) {

@@ -31,9 +31,20 @@ void ChooseForegroundMode();
 void AddPlanRow(int x, int y, int delay);
 // A real click on the row.
 void SelectPlanRow(int row);
+// The row's menu opened with a real right click, and "删除" chosen with keys.
+void DeletePlanRowWithRowMenu(int row);
 int PlanRowCount();
 // Set-up only: every row removed through the list command.
 void ClearPlan();
+
+// A plan file in Klikvane's folder aimed at the title, in background or
+// foreground mode, loaded with a real click on "读取" and removed again.
+void LoadPlanFile(const std::string& title, const std::string& rows, int count, bool background = true);
+// The title box's edit field (it has one after a background-mode load).
+HWND TitleEditField();
+// Types ASCII letters and digits into the title's edit field with real keys,
+// replacing its text.
+void TypeTitle(const std::string& text);
 
 // The button's clicked event, raised through the runtime's dispatch as the
 // button raises it, without input.

@@ -73,7 +73,7 @@ std::vector<ReceivedMessage> WaitForQueued(size_t from,
   return messages;
 }
 
-uint32_t Packed(int x, int y) { return static_cast<uint32_t>(y) * 65536u + static_cast<uint32_t>(x); }
+uint32_t Packed(int x, int y) { return static_cast<uint32_t>(MAKELPARAM(x, y)); }
 
 std::vector<ReceivedMessage> LeftClickAt(int x, int y, const std::string& window) {
   unsigned long p = Packed(x, y);

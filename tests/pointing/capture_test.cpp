@@ -45,8 +45,7 @@ std::string CaptureAt(POINT cursor, HWND expectedUnder, int mode) {
 // Both modes show the same four labels; the X and Y fields get the window
 // pair in background mode and the screen pair in foreground mode.
 void ExpectCapture(POINT cursor, HWND under, POINT inWindow) {
-  const POINT corner = DesktopCorner();
-  const std::string screen = Pair(cursor.x - corner.x, cursor.y - corner.y);
+  const std::string screen = Pair(cursor.x, cursor.y);
   const std::string window = Pair(inWindow.x, inWindow.y);
   EXPECT_EQ(screen + "," + window + "," + window, CaptureAt(cursor, under, kBackground));
   EXPECT_EQ(screen + "," + window + "," + screen, CaptureAt(cursor, under, kForeground));

@@ -141,12 +141,6 @@ ProgramHotkeysSetAside::~ProgramHotkeysSetAside() {
   });
 }
 
-POINT DesktopCorner() {
-  RECT rect = {0, 0, 0, 0};
-  if (HWND desktop = FindWindowA("Progman", "Program Manager")) GetWindowRect(desktop, &rect);
-  return {rect.left, rect.top};
-}
-
 HWND DeepestChildAt(HWND window, POINT clientPoint) {
   for (;;) {
     HWND child = ChildWindowFromPointEx(window, clientPoint, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);

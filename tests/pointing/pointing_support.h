@@ -57,9 +57,6 @@ class ProgramHotkeysSetAside {
   ProgramHotkeysSetAside& operator=(const ProgramHotkeysSetAside&) = delete;
 };
 
-// The top-left corner of the shell's desktop window when there is one: the
-// screen pair is measured from it.
-POINT DesktopCorner();
 
 // The deepest visible window under a client point of window.
 HWND DeepestChildAt(HWND window, POINT clientPoint);

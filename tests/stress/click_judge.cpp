@@ -33,12 +33,10 @@ std::vector<size_t> PassStarts(const std::vector<Click>& clicks, const std::vect
 }
 
 // Where the longest stretch of the pass's rows in order (from any row, not
-// past the last) that ends just before `end` begins. With lastRowOnly the
-// stretch ends at the pass's last row or is empty.
-size_t StretchStart(const std::vector<Click>& clicks, const std::vector<Click>& pass, size_t end,
-                    bool lastRowOnly = false) {
+// past the last) that ends just before `end` begins.
+size_t StretchStart(const std::vector<Click>& clicks, const std::vector<Click>& pass, size_t end) {
   size_t earliest = end;
-  for (size_t last = lastRowOnly && !pass.empty() ? pass.size() - 1 : 0; last < pass.size(); ++last) {
+  for (size_t last = 0; last < pass.size(); ++last) {
     size_t at = end, row = last + 1;
     while (at > 0 && row > 0 && clicks[at - 1] == pass[row - 1]) {
       --at;
@@ -49,31 +47,18 @@ size_t StretchStart(const std::vector<Click>& clicks, const std::vector<Click>& 
   return earliest;
 }
 
-// Where the rest of the pass under way begins when its rows past the new
-// end (clicks at pastEnd, as many as may be left) come just before `end`:
-// the new rows before them run on to the new pass's last row.
-size_t StretchStartPastEnd(const std::vector<Click>& clicks, const Expectation& expected, size_t end) {
-  size_t at = end;
-  while (at > 0 && end - at < expected.pastEndRows && clicks[at - 1] == expected.pastEnd) --at;
-  if (at == end) return end;
-  return StretchStart(clicks, expected.after, at, true);
-}
-
 bool Among(const Click& click, const std::vector<Click>& pass) {
   return std::find(pass.begin(), pass.end(), click) != pass.end();
 }
 
 // Every click on a point of either pass, or of a step that read its row
 // before the action and the rest after it; those of the pass after the
-// action counted. A click at a row past the end comes at most as often as
-// there may be such rows.
+// action counted.
 Judgement JudgeByPlace(const std::vector<Click>& clicks, const Expectation& expected) {
-  size_t after = 0, pastEnd = 0;
+  size_t after = 0;
   for (const Click& click : clicks) {
     if (Among(click, expected.after)) {
       ++after;
-    } else if (click == expected.pastEnd && pastEnd < expected.pastEndRows) {
-      ++pastEnd;
     } else if (!Among(click, expected.before) && !Among(click, expected.straddling)) {
       return {};
     }
@@ -87,17 +72,16 @@ Judgement JudgeByPlace(const std::vector<Click>& clicks, const Expectation& expe
 size_t NewPassFrom(const std::vector<Click>& clicks, const Expectation& expected, size_t head) {
   size_t newFrom = clicks.size() + 1;
   for (size_t start : PassStarts(clicks, expected.after)) {
-    for (size_t from : {StretchStart(clicks, expected.after, start), StretchStartPastEnd(clicks, expected, start)}) {
-      if (from <= head) newFrom = std::min(newFrom, from);
-    }
+    const size_t from = StretchStart(clicks, expected.after, start);
+    if (from <= head) newFrom = std::min(newFrom, from);
   }
   return newFrom;
 }
 
 // The pass under way when the plan changed goes on over the new rows until
-// its old count of rows is done ("rows join from the next pass"): between
-// the clicks of the pass before and the passes after, a stretch of the new
-// rows in order may come, and after it the rows past a shortened plan's end.
+// its old count of rows is done ("rows join from the next pass"), or until
+// the plan's end when it was shortened: between the clicks of the pass
+// before and the passes after, a stretch of the new rows in order may come.
 // One step may straddle the action: its click comes where the clicks of the
 // pass before end.
 Judgement JudgeRun(const std::vector<Click>& clicks, const Expectation& expected) {

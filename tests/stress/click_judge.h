@@ -3,8 +3,7 @@
 // of the pass before it, repeated), then the rest of the pass under way, over
 // the new rows, and then the pass after it, repeated from its first row; a
 // single step's click comes once among them. When the plan was shortened,
-// the rows of the pass under way past its new end click at (0, 0) between
-// the rest of that pass and the next. One step may straddle the action: it
+// the pass under way ends at its new end. One step may straddle the action: it
 // read its row before it and the mode or title after it, and clicks an old
 // row so, once, where the clicks of the pass before end. A run that is
 // stopped has an empty pass: nothing may follow what came before.
@@ -27,11 +26,6 @@ struct Expectation {
   Click step;
   bool stepMustShow = false;   // false: it may be one of the run's own clicks
   bool ordered = true;         // false: judged by place and button only
-  // A pass under way when the plan was shortened still reads its rows past
-  // the new end: each clicks here at (0, 0) of the click's place (this
-  // click), at most pastEndRows of them, just before the first new pass.
-  Click pastEnd;
-  size_t pastEndRows = 0;
   // A step that read its row before the action and the mode, the title or
   // the button after it clicks one of these, once, where the clicks of the
   // pass before end.

@@ -38,26 +38,23 @@ TEST(ClickJudge, APlanChangedDuringARunMayFinishItsPassOverTheNewRowsButNothingE
   EXPECT_FALSE(Judge({a, x, At(8, 8, Button::kRight)}, loaded).fits);
 }
 
-TEST(ClickJudge, APlanShortenedDuringAPassClicksAtZeroForItsRowsPastTheNewEnd) {
+TEST(ClickJudge, APlanShortenedDuringAPassEndsItThereAndNeverClicksARowThatIsGone) {
   const Click zero = At(0, 0);
-  Expectation shortened = Passes({a, b, c}, {x, y});
-  shortened.pastEnd = zero;
-  shortened.pastEndRows = 1;
-  // Broken off after b: row 2 is past the new end; after a: row 1 is new.
-  EXPECT_TRUE(Judge({a, b, zero, x, y, x}, shortened).fits);
-  Judgement judged = Judge({c, a, y, zero, x, y}, shortened);
+  const Expectation shortened = Passes({a, b, c}, {x, y});
+  // Broken off after b: the pass ends at the new end; after a: row 1 is new
+  // and the last.
+  EXPECT_TRUE(Judge({a, b, x, y, x}, shortened).fits);
+  Judgement judged = Judge({c, a, y, x, y}, shortened);
   EXPECT_TRUE(judged.fits);
-  EXPECT_EQ(4u, judged.afterClicks);
-  EXPECT_TRUE(Judge({a, b, zero}, shortened).fits);
-  // More rows past the end than the pass had, a new pass's row cut short
-  // before them, or one once the new passes have begun.
-  EXPECT_FALSE(Judge({a, b, zero, zero, x, y}, shortened).fits);
-  EXPECT_FALSE(Judge({a, x, zero, x, y}, shortened).fits);
-  EXPECT_FALSE(Judge({a, b, zero, x, y, zero}, shortened).fits);
-  // Judged by place, as many as may be left.
-  shortened.ordered = false;
-  EXPECT_TRUE(Judge({y, zero, x}, shortened).fits);
-  EXPECT_FALSE(Judge({zero, y, zero}, shortened).fits);
+  EXPECT_EQ(3u, judged.afterClicks);
+  // A row past the new end read as an empty row clicks (0, 0): never.
+  EXPECT_FALSE(Judge({a, b, zero, x, y, x}, shortened).fits);
+  EXPECT_FALSE(Judge({c, a, y, zero, x, y}, shortened).fits);
+  EXPECT_FALSE(Judge({a, b, zero}, shortened).fits);
+  Expectation byPlace = shortened;
+  byPlace.ordered = false;
+  EXPECT_TRUE(Judge({y, b, x}, byPlace).fits);
+  EXPECT_FALSE(Judge({y, zero, x}, byPlace).fits);
 }
 
 TEST(ClickJudge, OneStepMayStraddleTheActionWithAnOldRowUnderTheNewModeOrTitle) {

@@ -123,35 +123,38 @@ Click OperatorModel::ClickOf(const PlanRow& row, Mode mode, int backgroundTarget
 std::vector<Click> OperatorModel::RunPass() const {
   std::vector<Click> pass;
   if (!running_) return pass;
-  const int target = TitleTarget();
+  const int target = ShownTarget();
   if (mode_ == Mode::kBackground && target == kNoTarget) return pass;
   for (const PlanRow& row : plan_) pass.push_back(ClickOf(row, target));
   return pass;
 }
 
-// Fired once, a background click goes to the window of the item picked in
-// the title list; with none picked it goes nowhere.
+// The picked target while it bears the shown title, otherwise the first
+// with that title: where a run's step and the single step click.
+int OperatorModel::ShownTarget() const {
+  const int picked = title_.picked;
+  if (picked != kNoTarget && targets_.at(static_cast<size_t>(picked)).title == title_.text) return picked;
+  return TitleTarget();
+}
+
+// Fired once, a background click goes where a run's step would click then;
+// with no target there it goes nowhere.
 bool OperatorModel::SingleStep(size_t row, Click* click) const {
-  if (mode_ == Mode::kBackground && title_.picked == kNoTarget) return false;
-  *click = ClickOf(plan_.at(row), title_.picked);
+  const int target = ShownTarget();
+  if (mode_ == Mode::kBackground && target == kNoTarget) return false;
+  *click = ClickOf(plan_.at(row), target);
   return true;
 }
 
 std::vector<Click> OperatorModel::StraddlingClicks(const Plan& plan, Mode modeBefore) const {
   std::vector<Click> clicks;
   if (!running_) return clicks;
-  const int target = TitleTarget();
+  const int target = ShownTarget();
   for (Mode mode : {mode_, modeBefore}) {
     if (mode == Mode::kBackground && target == kNoTarget) continue;
     for (const PlanRow& row : plan) clicks.push_back(ClickOf(row, mode, target));
   }
   return clicks;
-}
-
-bool OperatorModel::PastEndClick(Click* click) const {
-  if (!running_) return false;
-  *click = ClickOf(PlanRow{}, TitleTarget());
-  return click->target != kNoTarget;
 }
 
 std::string OperatorModel::Describe() const {

@@ -97,9 +97,6 @@ class OperatorModel {
   // the title as they are now (or the mode as it was: the runner reads the
   // mode before the title): the rows of a run's pass before an action.
   std::vector<Click> StraddlingClicks(const Plan& plan, Mode modeBefore) const;
-  // The click of the run at a row past the plan's end (its cells read as
-  // empty: the point (0, 0)); false when it reaches no target.
-  bool PastEndClick(Click* click) const;
 
   Mode mode() const { return mode_; }
   Button button() const { return button_; }
@@ -113,6 +110,7 @@ class OperatorModel {
 
  private:
   int TitleTarget() const;
+  int ShownTarget() const;
   Click ClickOf(const PlanRow& row, int backgroundTarget) const;
   Click ClickOf(const PlanRow& row, Mode mode, int backgroundTarget) const;
 

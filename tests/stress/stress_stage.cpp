@@ -187,7 +187,6 @@ StressStage::StressStage(const std::string& name) {
 
 void StressStage::Begin() {
   before_ = model_->RunPass();
-  passRows_ = model_->running() ? std::max(passRows_, model_->rows()) : 0;
   planBefore_ = model_->running() ? model_->plan() : Plan{};
   modeBefore_ = model_->mode();
   watch_->Mark();
@@ -291,14 +290,11 @@ std::vector<Expectation> StressStage::Expectations(std::optional<size_t> stepRow
   Click step;
   const bool stepped = stepRow && model_->SingleStep(*stepRow, &step);
   const bool ordered = modeBefore_ == Mode::kBackground && model_->mode() == Mode::kBackground;
-  Click pastEnd;
-  const size_t pastEndRows = model_->PastEndClick(&pastEnd) && passRows_ > model_->rows() ? passRows_ - model_->rows() : 0;
   const std::vector<Click> straddling = model_->StraddlingClicks(planBefore_, modeBefore_);
   std::vector<Expectation> expected;
   for (int t = 0; t < 2; ++t) {
     expected.push_back({ClicksAt(before_, t), ClicksAt(after, t), stepped && step.target == t, step,
-                        !model_->running(), ordered, pastEnd, pastEnd.target == t ? pastEndRows : 0,
-                        ClicksAt(straddling, t)});
+                        !model_->running(), ordered, ClicksAt(straddling, t)});
   }
   return expected;
 }
@@ -368,10 +364,7 @@ bool StressStage::ClicksFollowModel(std::optional<size_t> stepRow) {
       taken = watch_->PressesTaken();
       lastTaken = GetTickCount();
     }
-    if (done && runClicks) {
-      passRows_ = model_->rows();  // a whole pass of the plan as it is now has run
-      return !paused || ResumeAfterBacklog();
-    }
+    if (done && runClicks) return !paused || ResumeAfterBacklog();
     if (!paused && Lagging(start)) {
       if (!PauseForBacklog()) return false;
       paused = true;

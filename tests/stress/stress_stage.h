@@ -85,9 +85,6 @@ class StressStage {
   std::vector<Click> before_;
   Plan planBefore_;  // the plan a running run read before the action
   Mode modeBefore_ = Mode::kForeground;
-  // The most rows the run's pass under way may have read at its start: it
-  // clicks at (0, 0) for those past the plan's end until it ends.
-  size_t passRows_ = 0;
   std::string failure_;
 };
 
