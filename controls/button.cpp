@@ -1,9 +1,7 @@
 // The push button: a system button with a multi-line caption aligned both
 // ways, optionally the default button, optionally showing a picture (an
 // icon or a bitmap file) instead of its caption. A click is its event 0.
-#include "controls/child_window.h"
-#include "controls/control_text.h"
-#include "controls/control_font.h"
+#include "controls/control_skeleton.h"
 #include "controls/picture_file.h"
 #include "controls/picture_handles.h"
 #include "controls/property_table.h"
@@ -12,6 +10,7 @@
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
+#include "runtime/system_text.h"
 #include "runtime/events.h"
 
 namespace klv {
@@ -42,10 +41,10 @@ DWORD AlignmentStyle(const ButtonSettings& s) {
 
 DWORD KindStyle(const ButtonSettings& s) { return s.buttonType == 1 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
 
-class ButtonUnit : public UnitObject {
+class ButtonUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
  public:
   ButtonUnit(const CreateRequest& request, const ButtonSettings& settings)
-      : UnitObject(request.windowId, request.unitId), settings_(settings), spare_(kFirstSpare) {
+      : ControlUnit(request), settings_(settings) {
     font_.LoadStored(settings.font);
   }
 
@@ -63,6 +62,9 @@ class ButtonUnit : public UnitObject {
     return true;
   }
   void HandleLoadNotice(UINT notice) override { font_.ReapplyOnLoadNotice(notice, hwnd()); }
+  LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallPreviousProcedure(hwnd, message, wParam, lParam);
+  }
 
  private:
   bool Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle);
@@ -78,7 +80,6 @@ class ButtonUnit : public UnitObject {
   ControlFont font_;
   IconHandle icon_;
   BitmapHandle bitmap_;
-  SpareProperties<kPropertyCount - kFirstSpare> spare_;
 };
 
 void ButtonUnit::MakePicture() {
@@ -91,13 +92,9 @@ void ButtonUnit::MakePicture() {
 bool ButtonUnit::Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle) {
   MakePicture();
   DWORD style = commonStyle | KindStyle(settings_) | BS_MULTILINE | AlignmentStyle(settings_) | PictureStyle();
-  HWND hwnd = CreateWindowExA(0, "BUTTON", settings_.caption.c_str(), style, rect.left, rect.top,
-                              rect.right - rect.left, rect.bottom - rect.top, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleA(nullptr),
-                              nullptr);
+  HWND hwnd = MakeSystemWindow({"BUTTON", settings_.caption, style, 0, rect, parent, childId});
   if (!hwnd) return false;
-  AttachWindow(hwnd);
-  font_.ApplyTo(hwnd, false);
+  Adopt<ButtonUnit>(hwnd, true, &font_);
   if (icon_) SendMessageA(hwnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_.get()));
   if (bitmap_) SendMessageA(hwnd, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.get()));
   return true;
@@ -114,7 +111,7 @@ bool ButtonUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
   switch (k) {
     case kPicture: out->bytes = settings_.picture; return true;
     case kButtonType: out->low = settings_.buttonType; return true;
-    case kCaption: out->text = WindowText(hwnd()); return true;
+    case kCaption: out->text = SystemWindowText(hwnd()); return true;
     case kHorizontalAlignment: out->low = settings_.horizontalAlignment; return true;
     case kVerticalAlignment: out->low = settings_.verticalAlignment; return true;
     case kFont: out->font = font_.Value(); return true;
@@ -130,7 +127,7 @@ int ButtonUnit::WriteTypeProperty(int k, int element, const PropertyValue& value
       settings_.buttonType = word;
       SendMessageA(hwnd(), BM_SETSTYLE, KindStyle(settings_), TRUE);
       return 0;
-    case kCaption: settings_.caption = value.text; SetWindowTextA(hwnd(), value.text.c_str()); return 0;
+    case kCaption: settings_.caption = value.text; SetSystemWindowText(hwnd(), value.text); return 0;
     case kHorizontalAlignment:
     case kVerticalAlignment:
       (k == kHorizontalAlignment ? settings_.horizontalAlignment : settings_.verticalAlignment) = word;

@@ -1,5 +1,6 @@
 #include "controls/child_window.h"
 
+#include "runtime/window_procedure.h"
 #include "runtime/window_table.h"
 
 namespace klv {
@@ -58,10 +59,10 @@ void ApplyBorder(HWND window, uint32_t border) {
   InvalidateRect(window, nullptr, TRUE);
 }
 
-void SubclassWindow(HWND window, WNDPROC replacement) {
-  LONG_PTR previous = GetWindowLongPtrA(window, GWLP_WNDPROC);
-  PreviousProcedures().Set(window, reinterpret_cast<WNDPROC>(previous));
-  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replacement));
+WNDPROC ChainProcedure(HWND window, WNDPROC replacement) {
+  WNDPROC previous = SetWindowProcedure(window, replacement);
+  PreviousProcedures().Set(window, previous);
+  return previous;
 }
 
 LRESULT CallPreviousProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -69,21 +70,9 @@ LRESULT CallPreviousProcedure(HWND window, UINT message, WPARAM wParam, LPARAM l
   if (previous == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     PreviousProcedures().Remove(window);
-    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    SetWindowProcedure(window, previous);
   }
-  return CallWindowProcA(previous, window, message, wParam, lParam);
-}
-
-bool RegisterControlClass(const char* name, WNDPROC procedure, UINT style) {
-  WNDCLASSA windowClass = {};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), name, &windowClass)) return true;
-  windowClass.style = style;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = nullptr;
-  windowClass.lpszClassName = name;
-  return RegisterClassA(&windowClass) != 0;
+  return CallWindowProcedure(previous, window, message, wParam, lParam);
 }
 
 }  // namespace klv

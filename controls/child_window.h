@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "runtime/window_procedure.h"
+
 namespace klv {
 
 // Parent, child identifier, rectangle in the parent's client coordinates,
@@ -55,10 +57,10 @@ BorderStyle BorderFor(uint32_t border);
 // Changes a live window's border and has its frame drawn again.
 void ApplyBorder(HWND window, uint32_t border);
 
-// Replaces a window's procedure; the replacement hands everything it does
-// not answer to CallPreviousProcedure, which also undoes the replacement
-// when the window is finally destroyed.
-void SubclassWindow(HWND window, WNDPROC replacement);
+// Replaces a window's procedure and answers the one replaced; the
+// replacement hands everything it does not answer to CallPreviousProcedure,
+// which also undoes the replacement when the window is finally destroyed.
+WNDPROC ChainProcedure(HWND window, WNDPROC replacement);
 LRESULT CallPreviousProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Asks a control's system window something: by a sent message, or, with the
@@ -69,13 +71,9 @@ struct SystemWindowAsker {
   HWND window;
   WNDPROC direct = nullptr;
   LRESULT operator()(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return direct ? CallWindowProcA(direct, window, message, wParam, lParam) : SendMessageA(window, message, wParam, lParam);
+    return direct ? CallWindowProcedure(direct, window, message, wParam, lParam)
+                  : SendMessageA(window, message, wParam, lParam);
   }
 };
-
-// Registers (once) a window class of the runtime's own controls: the arrow
-// cursor and no background brush, the control paints all of itself. True
-// when the class exists.
-bool RegisterControlClass(const char* name, WNDPROC procedure, UINT style);
 
 }  // namespace klv

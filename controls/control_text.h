@@ -1,5 +1,5 @@
-// Reading the texts of the controls' system windows. The program sees every
-// text as bytes of the system's ANSI code page (GBK); selection positions
+// Reading the texts of the controls' system windows. Window texts cross
+// the program's text boundary (runtime/system_text.h); selection positions
 // count characters, so a selected part is cut from the wide text.
 #pragma once
 #include <windows.h>
@@ -9,11 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace klv {
+#include "runtime/system_text.h"
 
-// Between the program's text and the system's wide text.
-std::wstring WidenText(const std::string& text);
-std::string NarrowText(const std::wstring& text);
+namespace klv {
 
 // A window text read through a small buffer first: most texts fit it, which
 // saves the question for the length (each question is a round trip to the
@@ -30,10 +28,6 @@ std::string GrowingText(Copy copy, Length length) {
   got = static_cast<long>(copy(buffer.data(), static_cast<int>(buffer.size())));
   return std::string(buffer.data(), got > 0 ? strnlen(buffer.data(), buffer.size()) : 0);
 }
-
-// The window text as the program sees it, and as the system holds it.
-std::string WindowText(HWND window);
-std::wstring WideWindowText(HWND window);
 
 // The selection of an edit field in characters, the end past the last one.
 struct TextSelection {

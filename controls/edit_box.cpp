@@ -9,9 +9,8 @@
 
 #include <algorithm>
 
-#include "controls/child_window.h"
-#include "controls/control_font.h"
 #include "controls/control_paint.h"
+#include "controls/control_skeleton.h"
 #include "controls/control_text.h"
 #include "controls/property_table.h"
 #include "controls/type_properties.h"
@@ -19,6 +18,7 @@
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
+#include "runtime/system_text.h"
 #include "runtime/events.h"
 
 namespace klv {
@@ -97,13 +97,10 @@ DWORD EditStyle(const EditBoxSettings& s) {
   return style;
 }
 
-class EditBoxUnit : public UnitObject {
+class EditBoxUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
  public:
   EditBoxUnit(const CreateRequest& request, const EditBoxSettings& settings)
-      : UnitObject(request.windowId, request.unitId),
-        settings_(settings),
-        background_(settings.backgroundColour),
-        spare_(kFirstSpare) {
+      : ControlUnit(request), settings_(settings), background_(settings.backgroundColour) {
     font_.LoadStored(settings.font);
   }
   ~EditBoxUnit() override { DestroySpin(); }
@@ -117,9 +114,9 @@ class EditBoxUnit : public UnitObject {
   void Rebuild() override;
   bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   void HandleLoadNotice(UINT notice) override { font_.ReapplyOnLoadNotice(notice, hwnd()); }
+  LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   bool Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle);
   void FitSingleLineHeight();
   void ApplyPasswordCharacter();
@@ -141,22 +138,17 @@ class EditBoxUnit : public UnitObject {
   EditBoxSettings settings_;
   ControlFont font_;
   ColourBrush background_;
-  SpareProperties<kPropertyCount - kFirstSpare> spare_;
   HWND spin_ = nullptr;
   bool quiet_ = false;  // true while the runtime, not the user, changes the text
 };
 
 bool EditBoxUnit::Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle) {
-  DWORD style = commonStyle | EditStyle(settings_);
-  std::wstring content = WidenText(settings_.content);
-  HWND hwnd = CreateWindowExW(BorderFor(settings_.borderStyle).extended, L"EDIT", content.c_str(), style, rect.left,
-                              rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleA(nullptr),
-                              nullptr);
+  SystemWindowSpec spec = {"EDIT", settings_.content, commonStyle | EditStyle(settings_),
+                           BorderFor(settings_.borderStyle).extended, rect, parent, childId};
+  spec.wide = true;
+  HWND hwnd = MakeSystemWindow(spec);
   if (!hwnd) return false;
-  AttachWindow(hwnd);
-  SubclassWindow(hwnd, &EditBoxUnit::Procedure);
-  font_.ApplyTo(hwnd, false);
+  Adopt<EditBoxUnit>(hwnd, true, &font_);
   FitSingleLineHeight();
   SendMessageW(hwnd, EM_LIMITTEXT, settings_.maximumLength, 0);
   ApplyPasswordCharacter();
@@ -192,8 +184,7 @@ void EditBoxUnit::CreateSpin() {
   if (!registered) return;
   DWORD style = WS_CHILD | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
   if (!IsWindowEnabled(hwnd())) style |= WS_DISABLED;
-  spin_ = CreateWindowExA(0, "msctls_updown32", "", style, 0, 0, 0, 0, GetParent(hwnd()), nullptr,
-                          GetModuleHandleA(nullptr), nullptr);
+  spin_ = MakeSystemWindow({UPDOWN_CLASSA, "", style, 0, {}, GetParent(hwnd())});
   if (!spin_) return;
   SendMessageA(spin_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd()), 0);
   ApplySpinRange();
@@ -219,12 +210,15 @@ void EditBoxUnit::FollowWithSpin() {
                SWP_NOACTIVATE | (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
-LRESULT CALLBACK EditBoxUnit::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+// The spin buttons follow every move and enabling of the edit box, once
+// the edit box has taken it.
+LRESULT EditBoxUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = CallPreviousProcedure(hwnd, message, wParam, lParam);
-  auto* unit = static_cast<EditBoxUnit*>(UnitObject::FromWindow(hwnd));
-  if (unit && unit->spin_) {
-    if (message == WM_WINDOWPOSCHANGED) unit->FollowWithSpin();
-    if (message == WM_ENABLE) EnableWindow(unit->spin_, wParam ? TRUE : FALSE);
+  if (!spin_) return result;
+  switch (message) {
+    case WM_WINDOWPOSCHANGED: FollowWithSpin(); break;
+    case WM_ENABLE: EnableWindow(spin_, wParam ? TRUE : FALSE); break;
+    default: break;
   }
   return result;
 }
@@ -233,7 +227,7 @@ void EditBoxUnit::Rebuild() {
   if (hwnd() == nullptr) return;
   ChildPlacement placement = CapturePlacement(hwnd());
   TextSelection selection = EditSelection(hwnd());
-  settings_.content = NarrowText(WideWindowText(hwnd()));
+  settings_.content = SystemWindowText(hwnd());
   settings_.selectionStart = selection.start;
   settings_.selectionLength = selection.length();
   quiet_ = true;  // focus and text notifications of the old and new window are not the user's
@@ -268,7 +262,7 @@ bool EditBoxUnit::HandleParentNotification(UINT message, WPARAM wParam, LPARAM l
 void EditBoxUnit::WriteContent(const std::string& text) {
   settings_.content = text;
   quiet_ = true;
-  SetWindowTextA(hwnd(), text.c_str());
+  SetSystemWindowText(hwnd(), text);
   quiet_ = false;
   RaiseEvent(EditBoxEvent::kContentChanged);
 }
@@ -296,7 +290,7 @@ uint32_t* EditBoxUnit::Word(int k) {
 bool EditBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
   TextSelection selection = EditSelection(hwnd());
   switch (k) {
-    case kContent: out->text = WindowText(hwnd()); return true;
+    case kContent: out->text = SystemWindowText(hwnd()); return true;
     case kFont: out->font = font_.Value(); return true;
     case kPasswordCharacter: {
       char first = static_cast<char>(settings_.passwordCharacter & 0xFF);

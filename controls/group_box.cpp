@@ -3,9 +3,7 @@
 // them on to the units that own them, as the window does for its own
 // children. It fills its background with its colour and draws its caption
 // in its text colour.
-#include "controls/child_window.h"
-#include "controls/control_text.h"
-#include "controls/control_font.h"
+#include "controls/control_skeleton.h"
 #include "controls/control_paint.h"
 #include "controls/property_table.h"
 #include "controls/type_properties.h"
@@ -13,6 +11,7 @@
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
+#include "runtime/system_text.h"
 
 namespace klv {
 namespace {
@@ -35,27 +34,20 @@ DWORD CaptionAlignmentStyle(uint32_t alignment) {
   return alignment == 1 ? BS_CENTER : alignment == 2 ? BS_RIGHT : BS_LEFT;
 }
 
-class GroupBoxUnit : public UnitObject {
+class GroupBoxUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
  public:
   GroupBoxUnit(const CreateRequest& request, const GroupBoxSettings& settings)
-      : UnitObject(request.windowId, request.unitId),
-        settings_(settings),
-        background_(settings.backgroundColour),
-        spare_(kFirstSpare) {
+      : ControlUnit(request), settings_(settings), background_(settings.backgroundColour) {
     font_.LoadStored(settings.font);
   }
 
   bool Create(const CreateRequest& request) {
     DWORD style = CommonChildStyle(request) | WS_CLIPCHILDREN | BS_GROUPBOX |
                   CaptionAlignmentStyle(settings_.captionAlignment);
-    HWND hwnd = CreateWindowExA(0, "BUTTON", settings_.caption.c_str(), style, request.left, request.top,
-                                request.width, request.height, request.parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(request.childId)),
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = MakeSystemWindow({"BUTTON", settings_.caption, style, 0, RequestedRect(request), request.parent,
+                                  request.childId});
     if (!hwnd) return false;
-    AttachWindow(hwnd);
-    SubclassWindow(hwnd, &GroupBoxUnit::Procedure);
-    font_.ApplyTo(hwnd, false);
+    Adopt<GroupBoxUnit>(hwnd, true, &font_);
     return true;
   }
 
@@ -67,31 +59,32 @@ class GroupBoxUnit : public UnitObject {
     return true;
   }
   void HandleLoadNotice(UINT notice) override { font_.ReapplyOnLoadNotice(notice, hwnd()); }
+  LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnEraseBackground(HWND hwnd, HDC dc);
   void Redraw() { InvalidateRect(hwnd(), nullptr, TRUE); }
   void SetAlignment(uint32_t alignment);
 
   GroupBoxSettings settings_;
   ControlFont font_;
   ColourBrush background_;
-  SpareProperties<kPropertyCount - kFirstSpare> spare_;
 };
 
-LRESULT CALLBACK GroupBoxUnit::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT GroupBoxUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT routed = 0;
   // Notifications of the controls inside go to their own units, as the
   // window does for its direct children (other messages are not routed).
   if (RouteParentNotification(message, wParam, lParam, &routed)) return routed;
-  auto* unit = static_cast<GroupBoxUnit*>(UnitObject::FromWindow(hwnd));
-  if (message == WM_ERASEBKGND && unit) {
-    RECT client;
-    GetClientRect(hwnd, &client);
-    FillRect(reinterpret_cast<HDC>(wParam), &client, unit->background_.handle());
-    return 1;
-  }
+  if (message == WM_ERASEBKGND) return OnEraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
   return CallPreviousProcedure(hwnd, message, wParam, lParam);
+}
+
+LRESULT GroupBoxUnit::OnEraseBackground(HWND hwnd, HDC dc) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  FillRect(dc, &client, background_.handle());
+  return 1;
 }
 
 void GroupBoxUnit::SetAlignment(uint32_t alignment) {
@@ -102,7 +95,7 @@ void GroupBoxUnit::SetAlignment(uint32_t alignment) {
 
 bool GroupBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
   switch (k) {
-    case kCaption: out->text = WindowText(hwnd()); return true;
+    case kCaption: out->text = SystemWindowText(hwnd()); return true;
     case kCaptionAlignment: out->low = settings_.captionAlignment; return true;
     case kTextColour: out->low = settings_.textColour; return true;
     case kBackgroundColour: out->low = settings_.backgroundColour; return true;
@@ -113,7 +106,7 @@ bool GroupBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
 
 int GroupBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
   switch (k) {
-    case kCaption: settings_.caption = value.text; SetWindowTextA(hwnd(), value.text.c_str()); break;
+    case kCaption: settings_.caption = value.text; SetSystemWindowText(hwnd(), value.text); break;
     case kCaptionAlignment: SetAlignment(ClampWord(kRanges, k, value.low)); break;
     case kTextColour: settings_.textColour = value.low; break;
     case kBackgroundColour: settings_.backgroundColour = value.low; background_.Set(value.low); break;

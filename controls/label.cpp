@@ -2,8 +2,7 @@
 // in its text colour on its background colour, aligned both ways, wrapped
 // at words when asked. Other units talk to it through a private message,
 // which becomes the label's feedback event.
-#include "controls/child_window.h"
-#include "controls/control_font.h"
+#include "controls/control_skeleton.h"
 #include "controls/control_paint.h"
 #include "controls/property_table.h"
 #include "controls/type_properties.h"
@@ -11,6 +10,7 @@
 #include "controls/unit_creation.h"
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
+#include "runtime/system_text.h"
 #include "runtime/events.h"
 #include "runtime/private_messages.h"
 
@@ -66,28 +66,20 @@ LONG AlignedTop(const RECT& client, LONG height, uint32_t alignment) {
   return client.top;
 }
 
-bool RegisterLabelClass();
-
-class LabelUnit : public UnitObject {
+class LabelUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
  public:
   LabelUnit(const CreateRequest& request, const LabelSettings& settings)
-      : UnitObject(request.windowId, request.unitId),
-        settings_(settings),
-        background_(settings.backgroundColour),
-        spare_(kFirstSpare) {
+      : ControlUnit(request), settings_(settings), background_(settings.backgroundColour) {
     font_.LoadStored(settings.font);
   }
 
   bool Create(const CreateRequest& request) {
-    if (!RegisterLabelClass()) return false;
+    if (!RegisterUnitClass<LabelUnit>(kLabelClass, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS)) return false;
     BorderStyle border = BorderFor(settings_.border);
-    HWND hwnd = CreateWindowExA(border.extended, kLabelClass, settings_.text.c_str(),
-                                CommonChildStyle(request) | border.style, request.left, request.top, request.width,
-                                request.height, request.parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(request.childId)),
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = MakeSystemWindow({kLabelClass, settings_.text, CommonChildStyle(request) | border.style,
+                                  border.extended, RequestedRect(request), request.parent, request.childId});
     if (!hwnd) return false;
-    AttachWindow(hwnd);
+    Adopt<LabelUnit>(hwnd, false);
     return true;
   }
 
@@ -96,7 +88,7 @@ class LabelUnit : public UnitObject {
   void HandleLoadNotice(UINT notice) override {
     if (font_.ReapplyOnLoadNotice(notice, hwnd())) Redraw();
   }
-  LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   uint32_t* Word(int k);
@@ -111,7 +103,6 @@ class LabelUnit : public UnitObject {
   LabelSettings settings_;
   ControlFont font_;
   ColourBrush background_;
-  SpareProperties<kPropertyCount - kFirstSpare> spare_;
 };
 
 uint32_t* LabelUnit::Word(int k) {
@@ -149,7 +140,7 @@ int LabelUnit::WriteTypeProperty(int k, int element, const PropertyValue& value)
   switch (k) {
     case kText:
       settings_.text = value.text;
-      SetWindowTextA(hwnd(), value.text.c_str());
+      SetSystemWindowText(hwnd(), value.text);
       Redraw();
       return 0;
     case kFont: font_.Set(value.font); Redraw(); return 0;
@@ -184,32 +175,22 @@ void LabelUnit::Paint() {
   SetBkMode(paint.dc(), TRANSPARENT);
   UINT format = DT_NOPREFIX | DT_EXPANDTABS | HorizontalFormat(settings_.horizontalAlignment) |
                 (settings_.wordWrap ? DT_WORDBREAK : 0);
+  const std::wstring text = ToSystemText(settings_.text);
   RECT measured = client;
-  DrawTextA(paint.dc(), settings_.text.c_str(), -1, &measured, format | DT_CALCRECT);
+  DrawTextW(paint.dc(), text.c_str(), -1, &measured, format | DT_CALCRECT);
   RECT target = client;
   target.top = AlignedTop(client, measured.bottom - measured.top, settings_.verticalAlignment);
   target.bottom = target.top + (measured.bottom - measured.top);
-  DrawTextA(paint.dc(), settings_.text.c_str(), -1, &target, format);
+  DrawTextW(paint.dc(), text.c_str(), -1, &target, format);
 }
 
-LRESULT LabelUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT LabelUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND: return 1;  // painted whole in WM_PAINT
     case WM_PAINT: Paint(); return 0;
     case kLabelFeedbackMessage: return Feedback(wParam, lParam);
-    default: return DefWindowProcA(hwnd, message, wParam, lParam);
+    default: return CallPreviousProcedure(hwnd, message, wParam, lParam);
   }
-}
-
-LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  // Every window of this class belongs to a label unit once it is attached.
-  auto* unit = static_cast<LabelUnit*>(UnitObject::FromWindow(hwnd));
-  if (unit == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-  return unit->Handle(hwnd, message, wParam, lParam);
-}
-
-bool RegisterLabelClass() {
-  return RegisterControlClass(kLabelClass, LabelProc, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
 }
 
 }  // namespace

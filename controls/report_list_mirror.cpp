@@ -1,4 +1,5 @@
 #include "controls/report_list_mirror.h"
+#include "runtime/system_text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -130,7 +131,7 @@ void ReportListMirror::FollowLabelEdit(const NMHDR* header) {
     return;
   }
   const auto* wide = reinterpret_cast<const NMLVDISPINFOW*>(header);
-  mirror_.ReplaceCell(wide->item.iItem, 0, NarrowText(wide->item.pszText));
+  mirror_.ReplaceCell(wide->item.iItem, 0, ToProgramText(wide->item.pszText));
 }
 
 }  // namespace klv

@@ -9,6 +9,7 @@
 #include "controls/message_box_seam.h"
 #include "runtime/control_mirror.h"
 #include "runtime/heap.h"
+#include "runtime/system_text.h"
 #include "runtime/text_value.h"
 
 namespace klv {
@@ -21,7 +22,7 @@ constexpr uint32_t kTaskModal = MB_TASKMODAL;
 const char kDefaultCaption[] = "信息：";
 
 int SystemMessageBox(const char* text, const char* caption, uint32_t style) {
-  return MessageBoxA(nullptr, text, caption, style);
+  return ShowSystemMessageBox(nullptr, text ? text : "", caption ? caption : "", style);
 }
 
 MessageBoxFunction g_messageBox = SystemMessageBox;

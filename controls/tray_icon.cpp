@@ -9,8 +9,8 @@
 #include <cstring>
 #include <vector>
 
-#include "controls/child_window.h"
 #include "controls/control_paint.h"
+#include "controls/control_skeleton.h"
 #include "controls/picture_file.h"
 #include "controls/picture_handles.h"
 #include "controls/property_table.h"
@@ -68,7 +68,6 @@ TrayList& Trays() {
 }
 
 LRESULT CALLBACK TopLevelProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-bool RegisterTrayClass();
 
 // The middle of the taskbar's notification area, or of a 40 x 20 area in the
 // screen's bottom-right corner when there is no taskbar.
@@ -90,10 +89,10 @@ IconHandle ProgramIcon() {
   return IconHandle(reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr);  // 1: not a file with icons
 }
 
-class TrayIconUnit : public UnitObject {
+class TrayIconUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
  public:
   TrayIconUnit(const CreateRequest& request, const TrayIconSettings& settings)
-      : UnitObject(request.windowId, request.unitId), settings_(settings), spare_(kFirstSpare) {
+      : ControlUnit(request), settings_(settings) {
     settings_.tooltip = CutAtCharacterBoundary(settings_.tooltip, kTooltipBytes);
     // A tray icon stored without an image shows the program's own icon.
     icon_ = settings_.icon.empty() ? ProgramIcon() : MakeIconFromFile(settings_.icon);
@@ -108,7 +107,7 @@ class TrayIconUnit : public UnitObject {
   bool IsWindowless() const override { return true; }
   bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
   int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
-  LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   // The shell lost every icon (the taskbar was made anew).
   void AddAgain() {
     added_ = false;
@@ -130,7 +129,6 @@ class TrayIconUnit : public UnitObject {
   IconHandle icon_;
   NOTIFYICONDATAA record_ = {};  // the record last added, kept for modify and delete
   bool added_ = false;
-  SpareProperties<kPropertyCount - kFirstSpare> spare_;
 };
 
 NOTIFYICONDATAA TrayIconUnit::FreshRecord() const {
@@ -185,8 +183,7 @@ void TrayIconUnit::JoinList() {
   trays.units.push_back(this);
   if (trays.units.size() != 1) return;
   trays.hooked = GetAncestor(hwnd(), GA_ROOT);
-  trays.previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongA(trays.hooked, GWL_WNDPROC, reinterpret_cast<LONG>(&TopLevelProcedure)));
+  trays.previous = SetWindowProcedure(trays.hooked, &TopLevelProcedure);
 }
 
 void TrayIconUnit::LeaveList() {
@@ -196,20 +193,18 @@ void TrayIconUnit::LeaveList() {
   trays.units.erase(at);
   if (!trays.units.empty()) return;
   if (trays.hooked && IsWindow(trays.hooked)) {
-    SetWindowLongA(trays.hooked, GWL_WNDPROC, reinterpret_cast<LONG>(trays.previous));
+    SetWindowProcedure(trays.hooked, trays.previous);
   }
   trays.hooked = nullptr;
   trays.previous = nullptr;
 }
 
 bool TrayIconUnit::Create(const CreateRequest& request) {
-  if (!RegisterTrayClass()) return false;
-  HWND hwnd = CreateWindowExA(0, kTrayClass, "", WS_CHILD | WS_CLIPSIBLINGS, request.left, request.top,
-                              request.width, request.height, request.parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(request.childId)),
-                              GetModuleHandleA(nullptr), nullptr);
+  if (!RegisterUnitClass<TrayIconUnit>(kTrayClass, 0)) return false;
+  HWND hwnd = MakeSystemWindow({kTrayClass, "", WS_CHILD | WS_CLIPSIBLINGS, 0, RequestedRect(request), request.parent,
+                                request.childId});
   if (!hwnd) return false;
-  AttachWindow(hwnd);
+  Adopt<TrayIconUnit>(hwnd, false);
   Trays().taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
   JoinList();
   Add();
@@ -266,19 +261,13 @@ void TrayIconUnit::RaiseMouseEvent(UINT mouseMessage) {
   }
 }
 
-LRESULT TrayIconUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TrayIconUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kTrayCallbackMessage: RaiseMouseEvent(static_cast<UINT>(lParam)); return 0;
     case WM_PAINT: Paint(); return 0;
     case WM_DESTROY: Remove(); return 0;  // the shell keeps no icon of a window that is gone
-    default: return DefWindowProcA(hwnd, message, wParam, lParam);
+    default: return CallPreviousProcedure(hwnd, message, wParam, lParam);
   }
-}
-
-LRESULT CALLBACK TrayProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* unit = static_cast<TrayIconUnit*>(UnitObject::FromWindow(hwnd));
-  if (unit == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-  return unit->Handle(hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK TopLevelProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -288,11 +277,9 @@ LRESULT CALLBACK TopLevelProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     std::vector<TrayIconUnit*> units = trays.units;
     for (TrayIconUnit* unit : units) unit->AddAgain();
   }
-  return previous ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
+  return previous ? CallWindowProcedure(previous, hwnd, message, wParam, lParam)
                   : DefWindowProcA(hwnd, message, wParam, lParam);
 }
-
-bool RegisterTrayClass() { return RegisterControlClass(kTrayClass, TrayProcedure, 0); }
 
 }  // namespace
 

@@ -10,11 +10,6 @@
 
 namespace klv {
 
-// The rectangle the request asks for, in the parent's client coordinates.
-inline RECT RequestedRect(const CreateRequest& request) {
-  return RECT{request.left, request.top, request.left + request.width, request.top + request.height};
-}
-
 template <class Unit, class Settings>
 UnitObject* CreateFromSettings(const CreateRequest& request) {
   Settings settings;

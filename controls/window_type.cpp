@@ -1,13 +1,14 @@
 // The window type: the top-level form holding the controls. It turns system
 // messages into the window's events, routes control notifications to their
 // units, and carries the window's own properties.
-#include <windowsx.h>
 
+#include "controls/control_skeleton.h"
 #include "controls/host.h"
 #include "controls/property_table.h"
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
+#include "runtime/system_text.h"
 #include "runtime/events.h"
 #include "runtime/window_registry.h"
 
@@ -72,16 +73,17 @@ FrameStyle FrameFor(const WindowSettings& s) {
   return frame;
 }
 
-class WindowUnit : public UnitObject {
+class WindowUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
  public:
-  WindowUnit(const CreateRequest& request, const WindowSettings& settings)
-      : UnitObject(request.windowId, request.unitId), settings_(settings) {}
+  WindowUnit(const CreateRequest& request, const WindowSettings& settings) : ControlUnit(request), settings_(settings) {}
   ~WindowUnit() override {
     if (brush_) DeleteObject(brush_);
     if (icon_) DestroyIcon(icon_);
   }
 
   bool Create(const CreateRequest& request) {
+    const HBRUSH face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    if (!RegisterUnitClass<WindowUnit>(kWindowClass, CS_DBLCLKS, face)) return false;
     FrameStyle frame = FrameFor(settings_);
     int left = request.left, top = request.top;
     if (settings_.startPosition == 1) {
@@ -91,10 +93,12 @@ class WindowUnit : public UnitObject {
     DWORD style = frame.style | (request.disabled ? WS_DISABLED : 0);
     if (settings_.startPosition == 2) style |= WS_MINIMIZE;
     if (settings_.startPosition == 3) style |= WS_MAXIMIZE;
-    HWND hwnd = CreateWindowExA(frame.extended, kWindowClass, settings_.caption.c_str(), style, left, top,
-                                request.width, request.height, nullptr, request.menu, GetModuleHandleA(nullptr), this);
+    SystemWindowSpec spec = {kWindowClass, settings_.caption, style, frame.extended,
+                             {left, top, left + request.width, top + request.height}};
+    spec.menu = request.menu;
+    HWND hwnd = MakeSystemWindow(spec);
     if (!hwnd) return false;
-    AttachWindow(hwnd);
+    Adopt<WindowUnit>(hwnd, false);
     ApplyBackground();
     ApplyIcon();
     return true;
@@ -102,12 +106,7 @@ class WindowUnit : public UnitObject {
 
   bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
   int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
-  LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  // The system window is going away on its own: forget it without
-  // destroying it a second time.
-  void ReleaseWindowHandle() { DetachWindow(); }
-
-  HBRUSH brush() const { return brush_; }
+  LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   void ApplyBackground() {
@@ -141,12 +140,12 @@ class WindowUnit : public UnitObject {
   LRESULT OnShowWindow(HWND hwnd, WPARAM wParam, LPARAM lParam);
   LRESULT OnCloseRequest(HWND hwnd, UINT message);
   LRESULT OnDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
+  LRESULT OnFinalDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
   LRESULT OnNonClientLeftDown(HWND hwnd, WPARAM wParam, LPARAM lParam);
 
   WindowSettings settings_;
   HBRUSH brush_ = nullptr;
   HICON icon_ = nullptr;
-  uint32_t spare_[kPropertyCount - kFirstSpare] = {};
 };
 
 void WindowUnit::ApplyIcon() {
@@ -209,18 +208,13 @@ uint32_t* WindowUnit::GenericSetting(int k) {
     case kUnknown27: return &settings_.unknown27;
     case kUnknown28: return &settings_.unknown28;
     case kUnknown30: return &settings_.unknown30;
-    default: return k >= kFirstSpare && k < kPropertyCount ? &spare_[k - kFirstSpare] : nullptr;
+    default: return nullptr;
   }
 }
 
 bool WindowUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
   switch (k) {
-    case kCaption: {
-      char text[1024] = "";
-      GetWindowTextA(hwnd(), text, sizeof text);
-      out->text = text;
-      return true;
-    }
+    case kCaption: out->text = SystemWindowText(hwnd()); return true;
     case kBorderStyle: out->low = settings_.borderStyle; return true;
     case kBackgroundColour: out->low = settings_.backgroundColour; return true;
     case kBackgroundPicture: out->bytes = settings_.backgroundPicture; return true;
@@ -235,7 +229,7 @@ bool WindowUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kUnknown31: out->text = settings_.unknown31; return true;
     default: {
       uint32_t* setting = GenericSetting(k);
-      if (!setting) return false;
+      if (!setting) return ReadWordOrSpare(nullptr, spare_, k, &out->low);
       out->low = *setting;
       return true;
     }
@@ -244,7 +238,7 @@ bool WindowUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
 
 int WindowUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
   switch (k) {
-    case kCaption: settings_.caption = value.text; SetWindowTextA(hwnd(), value.text.c_str()); return 0;
+    case kCaption: settings_.caption = value.text; SetSystemWindowText(hwnd(), value.text); return 0;
     case kBorderStyle: settings_.borderStyle = value.low > 6 ? 6 : value.low; ApplyFrame(); return 0;
     case kBackgroundColour: settings_.backgroundColour = value.low; ApplyBackground(); return 0;
     case kBackgroundPicture: settings_.backgroundPicture = value.bytes; InvalidateRect(hwnd(), nullptr, TRUE); return 0;
@@ -260,6 +254,7 @@ int WindowUnit::WriteTypeProperty(int k, int element, const PropertyValue& value
     default: {
       uint32_t* setting = GenericSetting(k);
       if (setting) *setting = value.low;
+      else spare_.Write(k, value.low);
       return 0;
     }
   }
@@ -345,7 +340,17 @@ LRESULT WindowUnit::OnNonClientLeftDown(HWND hwnd, WPARAM wParam, LPARAM lParam)
   return DefWindowProcA(hwnd, WM_NCLBUTTONDOWN, wParam, lParam);
 }
 
-LRESULT WindowUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+// The window's last message: the unit forgets its window without
+// destroying it a second time, and the runtime releases the unit (and ends
+// the loop when this was the last loaded window).
+LRESULT WindowUnit::OnFinalDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
+  DetachWindow();
+  Host(HostNotifyCode::kUnitDestroyed, windowId(), 0);
+  return result;
+}
+
+LRESULT WindowUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: return OnCommand(hwnd, wParam, lParam);
     case WM_NOTIFY:
@@ -363,51 +368,15 @@ LRESULT WindowUnit::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_CLOSE:
     case WM_QUERYENDSESSION: return OnCloseRequest(hwnd, message);
     case WM_DESTROY: return OnDestroy(hwnd, wParam, lParam);
+    case WM_NCDESTROY: return OnFinalDestroy(hwnd, wParam, lParam);
     case WM_NCLBUTTONDOWN: return OnNonClientLeftDown(hwnd, wParam, lParam);
-    default: return DefWindowProcA(hwnd, message, wParam, lParam);
+    default: return CallPreviousProcedure(hwnd, message, wParam, lParam);
   }
-}
-
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* unit = static_cast<WindowUnit*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(unit));
-  }
-  auto* unit = reinterpret_cast<WindowUnit*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
-    // The unit object is released by the runtime, which also ends the loop
-    // when this was the last loaded window.
-    if (unit) {
-      unit->ReleaseWindowHandle();
-      Host(HostNotifyCode::kUnitDestroyed, unit->windowId(), 0);
-    }
-    return result;
-  }
-  // Until creation returns the unit is not yet the window's owner: messages
-  // sent during creation raise no events.
-  if (unit == nullptr || unit->hwnd() != hwnd) return DefWindowProcA(hwnd, message, wParam, lParam);
-  return unit->Handle(hwnd, message, wParam, lParam);
-}
-
-void RegisterWindowClass() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSA windowClass = {};
-  windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
-  registered = RegisterClassA(&windowClass) != 0;
 }
 
 UnitObject* CreateWindowUnit(const CreateRequest& request) {
   WindowSettings settings;
   if (!ParseSettings(request.record->settings, &settings)) return nullptr;
-  RegisterWindowClass();
   auto* unit = new WindowUnit(request, settings);
   if (!unit->Create(request)) {
     delete unit;

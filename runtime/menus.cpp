@@ -2,6 +2,7 @@
 // definition order, levels give the nesting, and every entry uses up one
 // command identifier whether it is shown or not.
 #include "runtime/events.h"
+#include "runtime/system_text.h"
 #include "runtime/window_registry.h"
 
 namespace klv {
@@ -24,15 +25,15 @@ void AppendRange(HMENU menu, const std::vector<LiveUnit*>& entries, size_t begin
       if (!hidden) {
         HMENU sub = CreatePopupMenu();
         AppendRange(sub, entries, i + 1, next);
-        AppendMenuA(menu, MF_POPUP | MF_STRING | greyed, reinterpret_cast<UINT_PTR>(sub), entry.caption.c_str());
+        AppendMenuW(menu, MF_POPUP | MF_STRING | greyed, reinterpret_cast<UINT_PTR>(sub), ToSystemText(entry.caption).c_str());
       }
     } else if (!hidden) {
       UINT id = kFirstMenuCommand + static_cast<UINT>(i);
       if (entry.caption == "-") {
-        AppendMenuA(menu, MF_SEPARATOR, id, nullptr);
+        AppendMenuW(menu, MF_SEPARATOR, id, nullptr);
       } else {
         UINT checked = (entry.menuFlags & MenuFlag::kChecked) ? MF_CHECKED : 0;
-        AppendMenuA(menu, MF_STRING | greyed | checked, id, entry.caption.c_str());
+        AppendMenuW(menu, MF_STRING | greyed | checked, id, ToSystemText(entry.caption).c_str());
       }
     }
     i = next;

@@ -7,6 +7,7 @@
 #include "runtime/app_runtime.h"
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
+#include "runtime/system_text.h"
 
 namespace klv {
 namespace {
@@ -30,7 +31,7 @@ void ReportRuntimeError(const char* message, int code) {
   }
   if (!suppressBox) {
     char* text = FormatErrorReport(message, code);
-    MessageBoxA(nullptr, text, "错误", MB_OK | MB_ICONERROR);
+    ShowSystemMessageBox(nullptr, text, "错误", MB_OK | MB_ICONERROR);
     FreeMemory(text);
   }
   Runtime().exitHook = nullptr;  // the program's exit routine does not run

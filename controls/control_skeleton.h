@@ -1,0 +1,97 @@
+// The skeleton every control type stands on, the window type and the tray
+// icon included. It is the one place that makes the controls' system
+// windows, the one procedure form their messages enter by, and the one way
+// a unit takes its window: tagged with the unit, and for a window of a
+// system class with the unit's procedure put in front of the system's.
+// A type's file holds its property table, its typed message handlers and
+// its commands.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "controls/child_window.h"
+#include "controls/control_font.h"
+#include "controls/word_properties.h"
+#include "runtime/unit_object.h"
+
+namespace klv {
+
+// What a system window is made from.
+struct SystemWindowSpec {
+  const char* windowClass = nullptr;  // a system class, or one of the runtime's own
+  std::string text;                   // program text
+  DWORD style = 0;
+  DWORD extendedStyle = 0;
+  RECT rect = {};                     // in the parent's client coordinates
+  HWND parent = nullptr;
+  int childId = 0;                    // a child's identifier
+  HMENU menu = nullptr;               // a top-level window's menu bar
+  // Made as a wide window: an edit control then counts its selection in
+  // characters on every system.
+  bool wide = false;
+};
+
+// The rectangle a create request asks for, in the parent's client
+// coordinates.
+inline RECT RequestedRect(const CreateRequest& request) {
+  return RECT{request.left, request.top, request.left + request.width, request.top + request.height};
+}
+
+// The only place the controls make system windows; null when the system
+// refuses.
+HWND MakeSystemWindow(const SystemWindowSpec& spec);
+
+// The procedure every control's messages enter by. The message goes to the
+// typed handlers of the unit that owns the window (or the window it is a
+// part of, as a combo box's edit field), or straight on to what the window
+// had before while no unit owns it (yet, or any more), as while it is
+// being built. Unit needs LRESULT HandleOwnMessage(hwnd, message, wParam,
+// lParam), which hands what it does not answer to CallPreviousProcedure.
+template <class Unit>
+LRESULT CALLBACK UnitProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  UnitObject* owner = UnitObject::FromWindow(hwnd);
+  if (owner == nullptr) owner = UnitObject::FromWindow(GetParent(hwnd));
+  const bool owned = owner != nullptr && (owner->hwnd() == hwnd || (hwnd && owner->hwnd() == GetParent(hwnd)));
+  if (!owned) return CallPreviousProcedure(hwnd, message, wParam, lParam);
+  return static_cast<Unit*>(owner)->HandleOwnMessage(hwnd, message, wParam, lParam);
+}
+
+// Registers (once) a window class of the runtime's own whose windows enter
+// by UnitProcedure<Unit>: the arrow cursor, and the given background brush
+// (none: the unit paints all of itself). True when the class exists.
+bool RegisterOwnClass(const char* name, WNDPROC procedure, UINT style, HBRUSH background = nullptr);
+template <class Unit>
+bool RegisterUnitClass(const char* name, UINT style, HBRUSH background = nullptr) {
+  return RegisterOwnClass(name, &UnitProcedure<Unit>, style, background);
+}
+
+// The base of every type's unit: its spare properties, held without effect,
+// and the taking of its window.
+template <int kFirstSpare, int kPropertyCount>
+class ControlUnit : public UnitObject {
+ protected:
+  explicit ControlUnit(const CreateRequest& request) : UnitObject(request.windowId, request.unitId) {}
+
+  // Tags the window with this unit. A window of a system class gets
+  // UnitProcedure<Unit> in front of the system's, whose procedure is
+  // answered (a window of the runtime's own class enters by it already, and
+  // answers null); the font, when given, goes to the window.
+  template <class Unit>
+  WNDPROC Adopt(HWND window, bool systemClass, const ControlFont* font = nullptr) {
+    AttachWindow(window);
+    WNDPROC system = systemClass ? ChainProcedure(window, &UnitProcedure<Unit>) : nullptr;
+    if (font) font->ApplyTo(window, false);
+    return system;
+  }
+  // A part of the unit's window (a combo box's edit field) enters by the
+  // same procedure.
+  template <class Unit>
+  static void AdoptPart(HWND part) {
+    ChainProcedure(part, &UnitProcedure<Unit>);
+  }
+
+  SpareProperties<kPropertyCount - kFirstSpare> spare_{kFirstSpare};
+};
+
+}  // namespace klv

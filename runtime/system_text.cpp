@@ -1,0 +1,56 @@
+#include "runtime/system_text.h"
+
+#include <algorithm>
+
+namespace klv {
+namespace {
+
+constexpr UINT kSystemCodePage = CP_ACP;
+
+}  // namespace
+
+std::wstring ToSystemText(const std::string& programText) {
+  if (programText.empty()) return std::wstring();
+  const int size = static_cast<int>(programText.size());
+  int length = MultiByteToWideChar(kSystemCodePage, 0, programText.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(std::max(length, 0)), L'\0');
+  if (length > 0) MultiByteToWideChar(kSystemCodePage, 0, programText.data(), size, &wide[0], length);
+  return wide;
+}
+
+std::string ToProgramText(const std::wstring& systemText) {
+  if (systemText.empty()) return std::string();
+  const int size = static_cast<int>(systemText.size());
+  int length = WideCharToMultiByte(kSystemCodePage, 0, systemText.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<size_t>(std::max(length, 0)), '\0');
+  if (length > 0) WideCharToMultiByte(kSystemCodePage, 0, systemText.data(), size, &narrow[0], length, nullptr, nullptr);
+  return narrow;
+}
+
+void CopyToSystemBuffer(const std::string& programText, wchar_t* buffer, int room) {
+  std::wstring wide = ToSystemText(programText);
+  const size_t fits = std::min(wide.size(), static_cast<size_t>(room - 1));
+  std::copy(wide.begin(), wide.begin() + static_cast<std::ptrdiff_t>(fits), buffer);
+  buffer[fits] = L'\0';
+}
+
+std::wstring WideWindowText(HWND window) {
+  int length = GetWindowTextLengthW(window);
+  if (length <= 0) return std::wstring();
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  int copied = GetWindowTextW(window, &text[0], length + 1);
+  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+  return text;
+}
+
+std::string SystemWindowText(HWND window) { return ToProgramText(WideWindowText(window)); }
+
+bool SetSystemWindowText(HWND window, const std::string& programText) {
+  return SetWindowTextW(window, ToSystemText(programText).c_str()) != FALSE;
+}
+
+int ShowSystemMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT style) {
+  return MessageBoxW(owner, ToSystemText(text).c_str(), ToSystemText(caption).c_str(), style);
+}
+
+}  // namespace klv

@@ -1,0 +1,30 @@
+// The one text boundary between the program and the system. Program texts
+// are bytes in the program's code page (GBK) everywhere inside; every text
+// handed to a system window, menu, message box or tooltip, or taken from
+// one, crosses here. The pair converts with the system's ANSI code page,
+// which is what the ANSI functions the rest of the program calls do too.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace klv {
+
+// Program text as the system's wide functions take it, and back.
+std::wstring ToSystemText(const std::string& programText);
+std::string ToProgramText(const std::wstring& systemText);
+
+// The same for a buffer the system offers: the text cut to fit `room`
+// characters with its terminator (room > 0), always terminated.
+void CopyToSystemBuffer(const std::string& programText, wchar_t* buffer, int room);
+
+// A window's text as the system holds it, as the program sees it, and a
+// program text given to it.
+std::wstring WideWindowText(HWND window);
+std::string SystemWindowText(HWND window);
+bool SetSystemWindowText(HWND window, const std::string& programText);
+
+// The system's message box for a program text and caption.
+int ShowSystemMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT style);
+
+}  // namespace klv
