@@ -1,15 +1,10 @@
-// The window type: the top-level form holding the controls. It turns system
-// messages into the window's events, routes control notifications to their
-// units, and carries the window's own properties.
-
-#include "controls/control_skeleton.h"
+// The window type's creation and properties.
 #include "controls/host.h"
 #include "controls/property_table.h"
-#include "controls/type_properties.h"
 #include "controls/type_records.h"
-#include "controls/unit_settings.h"
-#include "runtime/system_text.h"
+#include "controls/window_unit.h"
 #include "runtime/events.h"
+#include "runtime/system_text.h"
 #include "runtime/window_registry.h"
 
 namespace klv {
@@ -48,10 +43,19 @@ constexpr PropertyRow kNamedProperties[] = {
 static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "window type properties out of order");
 constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
-struct FrameStyle {
-  DWORD style;
-  DWORD extended;
-};
+UnitObject* CreateWindowUnit(const CreateRequest& request) {
+  WindowSettings settings;
+  if (!ParseSettings(request.record->settings, &settings)) return nullptr;
+  auto* unit = new WindowUnit(request, settings);
+  if (!unit->Create(request)) {
+    delete unit;
+    return nullptr;
+  }
+  return unit;
+}
+
+
+}  // namespace
 
 FrameStyle FrameFor(const WindowSettings& s) {
   FrameStyle frame = {WS_CLIPCHILDREN, 0};
@@ -73,15 +77,8 @@ FrameStyle FrameFor(const WindowSettings& s) {
   return frame;
 }
 
-class WindowUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
- public:
-  WindowUnit(const CreateRequest& request, const WindowSettings& settings) : ControlUnit(request), settings_(settings) {}
-  ~WindowUnit() override {
-    if (brush_) DeleteObject(brush_);
-    if (icon_) DestroyIcon(icon_);
-  }
 
-  bool Create(const CreateRequest& request) {
+bool WindowUnit::Create(const CreateRequest& request) {
     const HBRUSH face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     if (!RegisterUnitClass<WindowUnit>(kWindowClass, CS_DBLCLKS, face)) return false;
     FrameStyle frame = FrameFor(settings_);
@@ -103,50 +100,6 @@ class WindowUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
     ApplyIcon();
     return true;
   }
-
-  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
-  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
-  LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
- private:
-  void ApplyBackground() {
-    if (brush_) DeleteObject(brush_);
-    brush_ = settings_.backgroundColour == kSystemColour ? nullptr : CreateSolidBrush(settings_.backgroundColour);
-    if (hwnd()) InvalidateRect(hwnd(), nullptr, TRUE);
-  }
-  void ApplyIcon();
-  void ApplyFrame() {
-    FrameStyle frame = FrameFor(settings_);
-    DWORD keep = GetWindowLongA(hwnd(), GWL_STYLE) & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE);
-    SetWindowLongA(hwnd(), GWL_STYLE, frame.style | keep);
-    SetWindowLongA(hwnd(), GWL_EXSTYLE, frame.extended & ~WS_EX_TOPMOST);
-    SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  }
-  uint32_t WindowState() const {
-    if (IsIconic(hwnd())) return 2;
-    if (IsZoomed(hwnd())) return 3;
-    return 0;
-  }
-  void WriteWindowState(uint32_t state);
-  void WriteAlwaysOnTop(bool on);
-  uint32_t* GenericSetting(int k);
-
-  // One handler per message that Handle decodes.
-  LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
-  LRESULT OnChildNotification(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnEraseBackground(HWND hwnd, WPARAM wParam, LPARAM lParam);
-  LRESULT OnSetCursor(HWND hwnd, WPARAM wParam, LPARAM lParam);
-  LRESULT OnPlaced(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, int event);
-  LRESULT OnShowWindow(HWND hwnd, WPARAM wParam, LPARAM lParam);
-  LRESULT OnCloseRequest(HWND hwnd, UINT message);
-  LRESULT OnDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
-  LRESULT OnFinalDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
-  LRESULT OnNonClientLeftDown(HWND hwnd, WPARAM wParam, LPARAM lParam);
-
-  WindowSettings settings_;
-  HBRUSH brush_ = nullptr;
-  HICON icon_ = nullptr;
-};
 
 void WindowUnit::ApplyIcon() {
   if (icon_) DestroyIcon(icon_);
@@ -259,133 +212,6 @@ int WindowUnit::WriteTypeProperty(int k, int element, const PropertyValue& value
     }
   }
 }
-
-LiveUnit* LiveUnitOf(const UnitObject* unit) {
-  LiveWindow* window = unit ? FindWindowDescription(unit->windowId()) : nullptr;
-  return window ? FindUnit(*window, unit->unitId()) : nullptr;
-}
-
-bool ApplyUnitCursorAt(HWND over) {
-  for (HWND at = over; at != nullptr; at = GetParent(at)) {
-    LiveUnit* unit = LiveUnitOf(UnitObject::FromWindow(at));
-    if (unit && unit->cursor) {
-      SetCursor(unit->cursor);
-      return true;
-    }
-    if (!(GetWindowLongA(at, GWL_STYLE) & WS_CHILD)) break;
-  }
-  return false;
-}
-
-LRESULT WindowUnit::OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  if (lParam != 0) return OnChildNotification(hwnd, WM_COMMAND, wParam, lParam);
-  if (LiveWindow* window = FindWindowDescription(windowId())) RaiseMenuCommand(*window, LOWORD(wParam));
-  return 0;
-}
-
-LRESULT WindowUnit::OnChildNotification(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT routed = 0;
-  if (RouteParentNotification(message, wParam, lParam, &routed)) return routed;
-  return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-LRESULT WindowUnit::OnEraseBackground(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  if (!brush_) return DefWindowProcA(hwnd, WM_ERASEBKGND, wParam, lParam);
-  RECT r;
-  GetClientRect(hwnd, &r);
-  FillRect(reinterpret_cast<HDC>(wParam), &r, brush_);
-  return 1;
-}
-
-LRESULT WindowUnit::OnSetCursor(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  if (LOWORD(lParam) == HTCLIENT && ApplyUnitCursorAt(reinterpret_cast<HWND>(wParam))) return TRUE;
-  return DefWindowProcA(hwnd, WM_SETCURSOR, wParam, lParam);
-}
-
-// Moves and sizes raise their event after the default processing, so that
-// handlers read the new place.
-LRESULT WindowUnit::OnPlaced(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, int event) {
-  LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
-  RaiseEvent(event);
-  return result;
-}
-
-LRESULT WindowUnit::OnShowWindow(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  RaiseEvent(wParam ? WindowEvent::kShown : WindowEvent::kHidden);
-  return DefWindowProcA(hwnd, WM_SHOWWINDOW, wParam, lParam);
-}
-
-// A close request, or the end of the session: a handler result of false
-// keeps the window open.
-LRESULT WindowUnit::OnCloseRequest(HWND hwnd, UINT message) {
-  HandlerResult result = {false, 0};
-  bool keepOpen = RaiseEvent(WindowEvent::kCloseQuery, {}, &result) && result.hasValue && result.value == 0;
-  if (message == WM_QUERYENDSESSION) return keepOpen ? FALSE : TRUE;
-  if (!keepOpen) {
-    Host(HostNotifyCode::kWindowClosing, windowId());
-    DestroyWindow(hwnd);
-  }
-  return 0;
-}
-
-LRESULT WindowUnit::OnDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  // Any other way of destroying the window tells the runtime here.
-  Host(HostNotifyCode::kWindowClosing, windowId());
-  RaiseEvent(WindowEvent::kDestroyed);
-  return DefWindowProcA(hwnd, WM_DESTROY, wParam, lParam);
-}
-
-LRESULT WindowUnit::OnNonClientLeftDown(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  if (wParam == HTCAPTION && !settings_.movable) return 0;
-  return DefWindowProcA(hwnd, WM_NCLBUTTONDOWN, wParam, lParam);
-}
-
-// The window's last message: the unit forgets its window without
-// destroying it a second time, and the runtime releases the unit (and ends
-// the loop when this was the last loaded window).
-LRESULT WindowUnit::OnFinalDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
-  DetachWindow();
-  Host(HostNotifyCode::kUnitDestroyed, windowId(), 0);
-  return result;
-}
-
-LRESULT WindowUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND: return OnCommand(hwnd, wParam, lParam);
-    case WM_NOTIFY:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_DRAWITEM: return OnChildNotification(hwnd, message, wParam, lParam);
-    case WM_ERASEBKGND: return OnEraseBackground(hwnd, wParam, lParam);
-    case WM_SETCURSOR: return OnSetCursor(hwnd, wParam, lParam);
-    case WM_MOVE: return OnPlaced(hwnd, message, wParam, lParam, WindowEvent::kMoved);
-    case WM_SIZE: return OnPlaced(hwnd, message, wParam, lParam, WindowEvent::kResized);
-    case WM_SHOWWINDOW: return OnShowWindow(hwnd, wParam, lParam);
-    case WM_CLOSE:
-    case WM_QUERYENDSESSION: return OnCloseRequest(hwnd, message);
-    case WM_DESTROY: return OnDestroy(hwnd, wParam, lParam);
-    case WM_NCDESTROY: return OnFinalDestroy(hwnd, wParam, lParam);
-    case WM_NCLBUTTONDOWN: return OnNonClientLeftDown(hwnd, wParam, lParam);
-    default: return CallPreviousProcedure(hwnd, message, wParam, lParam);
-  }
-}
-
-UnitObject* CreateWindowUnit(const CreateRequest& request) {
-  WindowSettings settings;
-  if (!ParseSettings(request.record->settings, &settings)) return nullptr;
-  auto* unit = new WindowUnit(request, settings);
-  if (!unit->Create(request)) {
-    delete unit;
-    return nullptr;
-  }
-  return unit;
-}
-
-}  // namespace
 
 DataTypeRecord WindowTypeRecord() {
   return MakeTypeRecord("窗口", "window", TypeFlags::kEvents | TypeFlags::kContainer, kProperties.rows,
