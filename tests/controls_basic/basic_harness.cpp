@@ -4,7 +4,6 @@
 #include "tests/support/ui_driver.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace basictest {
 
@@ -51,15 +50,6 @@ std::vector<UINT>& TestParent::watchedMessages() {
 std::vector<UINT>& TestParent::receivedMessages() {
   static std::vector<UINT> messages;
   return messages;
-}
-
-std::string Describe(const std::vector<SeenEvent>& events) {
-  std::ostringstream out;
-  for (const SeenEvent& event : events) {
-    PrintTo(event, &out);
-    out << ' ';
-  }
-  return out.str();
 }
 
 void Pump() {

@@ -15,6 +15,7 @@
 #include "runtime/image_format.h"
 #include "runtime/unit_object.h"
 #include "tests/support/event_log.h"
+#include "tests/support/event_sequence.h"
 #include "tests/support/test_unit.h"
 
 namespace basictest {
@@ -41,9 +42,11 @@ class TestParent {
 
 TestParent& SharedParent();
 
-// One event as the observer saw it.
-using SeenEvent = klvtest::LoggedEvent;
-std::string Describe(const std::vector<SeenEvent>& events);
+// Every event as the observer saw it, checked as named sequences.
+using klvtest::Describe;
+using klvtest::EventSequence;
+using klvtest::EventsFollow;
+using klvtest::LoggedEvent;
 
 // Installs the observer for its lifetime: every notice is logged and counts
 // as handled; when a result is given (SupplyResult), every handler "returns" it.

@@ -45,8 +45,8 @@ TEST_F(ButtonTest, ARealClickRaisesEventZeroOnce) {
   BringToFront(parent_.hwnd());
   events_.Take();
   ClickAt(CentreOnScreen(button.hwnd()));
-  std::vector<SeenEvent> seen = events_.Take();
-  EXPECT_EQ((std::vector<SeenEvent>{{kStartId, 0, {}}}), seen) << Describe(seen);
+  std::vector<LoggedEvent> seen = events_.Take();
+  EXPECT_EQ((std::vector<LoggedEvent>{{kStartId, klv::ButtonEvent::kClicked, {}}}), seen) << Describe(seen);
 }
 
 TEST_F(ButtonTest, ADisabledButtonRaisesNothing) {
@@ -56,12 +56,12 @@ TEST_F(ButtonTest, ADisabledButtonRaisesNothing) {
   BringToFront(parent_.hwnd());
   events_.Take();
   ClickAt(CentreOnScreen(button.hwnd()));
-  std::vector<SeenEvent> seen = events_.Take();
+  std::vector<LoggedEvent> seen = events_.Take();
   EXPECT_TRUE(seen.empty()) << Describe(seen);
   EnableWindow(button.hwnd(), TRUE);
   ClickAt(CentreOnScreen(button.hwnd()));
   seen = events_.Take();
-  EXPECT_EQ((std::vector<SeenEvent>{{kStopId, 0, {}}}), seen) << Describe(seen);
+  EXPECT_EQ((std::vector<LoggedEvent>{{kStopId, klv::ButtonEvent::kClicked, {}}}), seen) << Describe(seen);
 }
 
 TEST_F(ButtonTest, TypeAndAlignmentsAreClampedAndApplied) {
@@ -111,8 +111,8 @@ TEST_F(ButtonTest, PictureWriteRebuildsInPlaceWithTheImage) {
   events_.Take();
   BringToFront(parent_.hwnd());
   ClickAt(CentreOnScreen(button.hwnd()));  // the new window still belongs to the unit
-  std::vector<SeenEvent> seen = events_.Take();
-  EXPECT_EQ((std::vector<SeenEvent>{{kStartId, 0, {}}}), seen) << Describe(seen);
+  std::vector<LoggedEvent> seen = events_.Take();
+  EXPECT_EQ((std::vector<LoggedEvent>{{kStartId, klv::ButtonEvent::kClicked, {}}}), seen) << Describe(seen);
 }
 
 }  // namespace

@@ -37,8 +37,8 @@ TEST_F(EditBoxTest, EachContentWriteRaisesEventZeroExactlyOnce) {
   edit.WriteText(kContent, "250");
   edit.WriteText(kContent, "");
   Pump();
-  std::vector<SeenEvent> expected = {{kEditA, 0, {}}, {kEditA, 0, {}}, {kEditA, 0, {}}};
-  std::vector<SeenEvent> seen = events_.Take();
+  std::vector<LoggedEvent> expected = {{kEditA, klv::EditBoxEvent::kContentChanged, {}}, {kEditA, klv::EditBoxEvent::kContentChanged, {}}, {kEditA, klv::EditBoxEvent::kContentChanged, {}}};
+  std::vector<LoggedEvent> seen = events_.Take();
   EXPECT_EQ(expected, seen) << Describe(seen);
   EXPECT_EQ("", edit.ReadText(kContent));
 }
@@ -47,7 +47,7 @@ TEST_F(EditBoxTest, CreationRaisesNoEventAndShowsTheStoredContent) {
   TestUnit edit(klv::EditBoxTypeRecord(), kEditA, parent_.hwnd(), EditSettings("开始"), {10, 10, 90, 30});
   edit.Show();
   EXPECT_EQ("开始", edit.ReadText(kContent));
-  std::vector<SeenEvent> seen = events_.Take();
+  std::vector<LoggedEvent> seen = events_.Take();
   EXPECT_TRUE(seen.empty()) << Describe(seen);
 }
 
@@ -60,8 +60,8 @@ TEST_F(EditBoxTest, TypedKeyRaisesEventZeroAndIsWhatTheContentReads) {
   Pump();
   events_.Take();
   TypeKey('3');
-  std::vector<SeenEvent> seen = events_.Take();
-  EXPECT_EQ((std::vector<SeenEvent>{{kEditA, 0, {}}}), seen) << Describe(seen);
+  std::vector<LoggedEvent> seen = events_.Take();
+  EXPECT_EQ((std::vector<LoggedEvent>{{kEditA, klv::EditBoxEvent::kContentChanged, {}}}), seen) << Describe(seen);
   EXPECT_EQ("123", edit.ReadText(kContent));
 }
 
@@ -76,8 +76,8 @@ TEST_F(EditBoxTest, FocusMovingBetweenEditBoxesRaisesLostThenGot) {
   events_.Take();
   ClickAt(CentreOnScreen(a.hwnd()));
   ClickAt(CentreOnScreen(b.hwnd()));
-  std::vector<SeenEvent> expected = {{kEditA, -7, {}}, {kEditA, -8, {}}, {kEditB, -7, {}}};
-  std::vector<SeenEvent> seen = events_.Take();
+  std::vector<LoggedEvent> expected = {{kEditA, klv::CommonEvent::kGotFocus, {}}, {kEditA, klv::CommonEvent::kLostFocus, {}}, {kEditB, klv::CommonEvent::kGotFocus, {}}};
+  std::vector<LoggedEvent> seen = events_.Take();
   EXPECT_EQ(expected, seen) << Describe(seen);
 }
 
@@ -204,8 +204,8 @@ TEST_F(EditBoxTest, SelectionPropertiesCountCharacters) {
   events_.Take();
   edit.WriteText(kSelectedText, "鼠标");
   EXPECT_EQ("鼠标llo", edit.ReadText(kContent));
-  std::vector<SeenEvent> seen = events_.Take();
-  EXPECT_EQ((std::vector<SeenEvent>{{kEditA, 0, {}}}), seen) << Describe(seen);
+  std::vector<LoggedEvent> seen = events_.Take();
+  EXPECT_EQ((std::vector<LoggedEvent>{{kEditA, klv::EditBoxEvent::kContentChanged, {}}}), seen) << Describe(seen);
 }
 
 TEST_F(EditBoxTest, StoredSelectionIsAppliedAtCreation) {
@@ -245,7 +245,7 @@ TEST_F(EditBoxTest, MultiLineWriteRebuildsInPlaceKeepingTextAndRaisingNothing) {
   EXPECT_TRUE(EqualRect(&oldRect, &newRect));
   EXPECT_EQ("typed", edit.ReadText(kContent));
   EXPECT_EQ(klv::UnitObject::FromWindow(edit.hwnd()), edit.unit());
-  std::vector<SeenEvent> seen = events_.Take();
+  std::vector<LoggedEvent> seen = events_.Take();
   EXPECT_TRUE(seen.empty()) << Describe(seen);
   edit.WriteWord(kScrollBars, 3);
   style = Style(edit.hwnd());

@@ -52,8 +52,8 @@ TEST_F(GroupBoxTest, ChildNotificationsReachTheChildsUnit) {
   edit.Show();
   events_.Take();
   SetWindowTextA(edit.hwnd(), "typed");  // the control tells its parent, the group box
-  std::vector<SeenEvent> seen = events_.Take();
-  EXPECT_EQ((std::vector<SeenEvent>{{kEditId, 0, {}}}), seen) << Describe(seen);
+  std::vector<LoggedEvent> seen = events_.Take();
+  EXPECT_EQ((std::vector<LoggedEvent>{{kEditId, klv::EditBoxEvent::kContentChanged, {}}}), seen) << Describe(seen);
   edit.WriteWord(klv::EditBoxProperty::kBackgroundColour, 0x00FF00);
   HDC dc = CreateCompatibleDC(nullptr);
   LRESULT brush = SendMessageA(group.hwnd(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),

@@ -91,8 +91,8 @@ TEST_F(LabelTest, FeedbackMessageRaisesEventZeroAndReturnsTheHandlersResult) {
   EXPECT_EQ(0, SendMessageA(label.hwnd(), klv::kLabelFeedbackMessage, 5, 0x80000007));
   events_.SupplyResult(42);
   EXPECT_EQ(42, SendMessageA(label.hwnd(), klv::kLabelFeedbackMessage, 6, 8));
-  std::vector<SeenEvent> expected = {{kLabelId, 0, {5, 0x80000007}}, {kLabelId, 0, {6, 8}}};
-  std::vector<SeenEvent> seen = events_.Take();
+  std::vector<LoggedEvent> expected = {{kLabelId, klv::LabelEvent::kFeedback, {5, 0x80000007}}, {kLabelId, klv::LabelEvent::kFeedback, {6, 8}}};
+  std::vector<LoggedEvent> seen = events_.Take();
   EXPECT_EQ(expected, seen) << Describe(seen);
 }
 

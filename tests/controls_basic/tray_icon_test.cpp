@@ -220,27 +220,27 @@ TEST_F(TrayIconTest, MouseReportsBecomeEvents) {
   auto report = [&](UINT mouseMessage) { SendMessageA(tray.hwnd(), klv::kTrayCallbackMessage, id, mouseMessage); };
   report(WM_LBUTTONDOWN);
   report(WM_LBUTTONUP);
-  std::vector<SeenEvent> seen = events_.Take();
-  EXPECT_EQ((std::vector<SeenEvent>{{kTrayId, 0, {}}}), seen) << Describe(seen);
+  std::vector<LoggedEvent> seen = events_.Take();
+  EXPECT_EQ((std::vector<LoggedEvent>{{kTrayId, klv::TrayIconEvent::kLeftClick, {}}}), seen) << Describe(seen);
   // A double click as the shell reports it: down, up, double click, up.
   report(WM_LBUTTONDOWN);
   report(WM_LBUTTONUP);
   report(WM_LBUTTONDBLCLK);
   seen = events_.Take();
-  EXPECT_EQ((std::vector<SeenEvent>{{kTrayId, 0, {}}, {kTrayId, 1, {}}}), seen) << Describe(seen);
+  EXPECT_EQ((std::vector<LoggedEvent>{{kTrayId, klv::TrayIconEvent::kLeftClick, {}}, {kTrayId, klv::TrayIconEvent::kDoubleClick, {}}}), seen) << Describe(seen);
   report(WM_LBUTTONUP);
   report(WM_RBUTTONDOWN);
   report(WM_RBUTTONUP);
   report(WM_MBUTTONUP);
   seen = events_.Take();
-  EXPECT_EQ((std::vector<SeenEvent>{{kTrayId, 0, {}}, {kTrayId, 2, {}}}), seen) << Describe(seen);
+  EXPECT_EQ((std::vector<LoggedEvent>{{kTrayId, klv::TrayIconEvent::kLeftClick, {}}, {kTrayId, klv::TrayIconEvent::kRightClick, {}}}), seen) << Describe(seen);
   SetCursorPos(123, 45);
   POINT cursor;
   GetCursorPos(&cursor);
   report(WM_MOUSEMOVE);
   seen = events_.Take();
-  std::vector<SeenEvent> expected = {
-      {kTrayId, 3, {static_cast<uint32_t>(cursor.x), static_cast<uint32_t>(cursor.y)}}};
+  std::vector<LoggedEvent> expected = {
+      {kTrayId, klv::TrayIconEvent::kMouseMove, {static_cast<uint32_t>(cursor.x), static_cast<uint32_t>(cursor.y)}}};
   EXPECT_EQ(expected, seen) << Describe(seen);
   EXPECT_EQ(nullptr, GetCapture());
   EXPECT_EQ(nullptr, FindWindowA("#32768", nullptr));  // no menu popped up

@@ -72,21 +72,21 @@ TEST_F(TrayShellTest, TheShellTakesTheIconAndItsClicksBecomeEvents) {
   POINT icon = {taskbar_.right - 10, (taskbar_.top + taskbar_.bottom) / 2};
   events_.Take();
   MoveCursorTo(icon);
-  std::vector<SeenEvent> seen = events_.Take();
+  std::vector<LoggedEvent> seen = events_.Take();
   ASSERT_FALSE(seen.empty()) << "moving onto the icon was not reported";
-  for (const SeenEvent& event : seen) EXPECT_EQ(3, event.event) << Describe(seen);
+  for (const LoggedEvent& event : seen) EXPECT_EQ(klv::TrayIconEvent::kMouseMove, event.event) << Describe(seen);
   // The position is read when the report arrives, so only the last one is
   // sure to find the cursor already there.
-  SeenEvent arrived = {kTrayId, 3, {static_cast<uint32_t>(icon.x), static_cast<uint32_t>(icon.y)}};
+  LoggedEvent arrived = {kTrayId, klv::TrayIconEvent::kMouseMove, {static_cast<uint32_t>(icon.x), static_cast<uint32_t>(icon.y)}};
   EXPECT_EQ(arrived, seen.back()) << Describe(seen);
   ClickHere();
   seen = events_.Take();
-  EXPECT_EQ((std::vector<SeenEvent>{{kTrayId, 0, {}}}), seen) << Describe(seen);
+  EXPECT_EQ((std::vector<LoggedEvent>{{kTrayId, klv::TrayIconEvent::kLeftClick, {}}}), seen) << Describe(seen);
   Sleep(GetDoubleClickTime() + 100);  // the next click starts a new double click
   Pump();
   DoubleClickHere();
   seen = events_.Take();
-  std::vector<SeenEvent> expected = {{kTrayId, 0, {}}, {kTrayId, 1, {}}, {kTrayId, 0, {}}};
+  std::vector<LoggedEvent> expected = {{kTrayId, klv::TrayIconEvent::kLeftClick, {}}, {kTrayId, klv::TrayIconEvent::kDoubleClick, {}}, {kTrayId, klv::TrayIconEvent::kLeftClick, {}}};
   EXPECT_EQ(expected, seen) << Describe(seen);
   tray.WriteWord(klv::TrayIconProperty::kShown, 0);
   EXPECT_EQ((std::vector<BOOL>{TRUE, TRUE}), g_answers);

@@ -157,7 +157,7 @@ TEST_F(ComboBoxTest, CurrentItemWritesAreClampedAndRaiseNoEvent) {
   EXPECT_EQ(0, combo->WriteNumber(kCurrentItem, 0));
   EXPECT_EQ("前台点击", combo->ReadText(kContent));
   PumpUntilQuiet();
-  EXPECT_EQ("", Describe(log.Take()));
+  EXPECT_TRUE(EventsFollow(log.Take(), {}));
 }
 
 TEST_F(ComboBoxTest, ItemTextOutsideTheItemsIsEmpty) {
@@ -361,7 +361,7 @@ TEST_F(ComboBoxTest, PickingAnItemRaisesEventZeroAfterTheSelectionChanged) {
   EventLog log;
   int seenItem = -2;
   std::string seenText = "?";
-  log.OnEvent([&](const Event& event) {
+  log.OnEvent([&](const LoggedEvent& event) {
     if (event.event != 0) return;
     seenItem = combo->ReadNumber(kCurrentItem);
     seenText = combo->ReadText(kContent);
@@ -375,7 +375,12 @@ TEST_F(ComboBoxTest, PickingAnItemRaisesEventZeroAfterTheSelectionChanged) {
   EXPECT_TRUE(PumpUntil([&] { return seenItem != -2; }));
   EXPECT_EQ(1, seenItem);
   EXPECT_EQ("后台点击", seenText);
-  EXPECT_EQ("-1(80,11,0) -7 2 -2(80,11,0) -9(40,0) -10(40,0) -9(13,0) 3 -11(13) 0 -10(13,0) ", Describe(log.Take()));
+  using namespace klv::CommonEvent;
+  using namespace klv::ComboBoxEvent;
+  EXPECT_TRUE(EventsFollow(log.Take(), {MouseAt(kLeftDown, {80, 11}), {kGotFocus}, {kAboutToDropDown},
+                                        MouseAt(kLeftUp, {80, 11}), {kKeyDown, {VK_DOWN, 0}}, {kKeyUp, {VK_DOWN, 0}},
+                                        {kKeyDown, {VK_RETURN, 0}}, {kClosedUp}, {kCharacter, {'\r'}},
+                                        {kItemPicked}, {kKeyUp, {VK_RETURN, 0}}}));
 }
 
 TEST_F(ComboBoxTest, TypingIntoTheEditFieldRaisesEditChangeAndFocusEvents) {
@@ -391,9 +396,12 @@ TEST_F(ComboBoxTest, TypingIntoTheEditFieldRaisesEditChangeAndFocusEvents) {
   SetFocus(other->hwnd());
   PumpUntilQuiet();
   EXPECT_EQ("a", combo->ReadText(kContent));
-  std::vector<Event> events = log.Take();
-  EXPECT_EQ("-7 -9(65,0) -11(97) 1 -10(65,0) -8 ", Describe(events, combo->unitId()));
-  EXPECT_EQ("-7 ", Describe(events, other->unitId()));
+  std::vector<LoggedEvent> events = log.Take();
+  using namespace klv::CommonEvent;
+  EXPECT_TRUE(EventsFollow(events, {{kGotFocus}, {kKeyDown, {'A', 0}}, {kCharacter, {'a'}},
+                                    {klv::ComboBoxEvent::kTextEdited}, {kKeyUp, {'A', 0}}, {kLostFocus}},
+                           combo->unitId()));
+  EXPECT_TRUE(EventsFollow(events, {{kGotFocus}}, other->unitId()));
 }
 
 }  // namespace

@@ -123,23 +123,6 @@ LRESULT CALLBACK CreationSpy::Hook(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-std::string Describe(const std::vector<Event>& events, uint32_t unit) {
-  std::string text;
-  for (const Event& event : events) {
-    if ((unit != 0 && event.unitId != unit) || event.event == klv::CommonEvent::kMouseMove) continue;
-    text += std::to_string(event.event);
-    if (!event.arguments.empty()) {
-      text += "(";
-      for (size_t i = 0; i < event.arguments.size(); ++i) {
-        text += (i ? "," : "") + std::to_string(static_cast<int32_t>(event.arguments[i]));
-      }
-      text += ")";
-    }
-    text += " ";
-  }
-  return text;
-}
-
 namespace {
 
 bool DropEvent(klv::EventNotice*) { return true; }

@@ -18,6 +18,7 @@
 #include "runtime/window_template.h"
 #include "tests/support/command_call.h"
 #include "tests/support/event_log.h"
+#include "tests/support/event_sequence.h"
 #include "tests/support/test_unit.h"
 
 namespace listtest {
@@ -89,11 +90,13 @@ class CreationSpy {
   std::vector<CreatedWindow> created_;
 };
 
-// Every event notice raised while a log lives, outside event suppression.
-using Event = klvtest::LoggedEvent;
-// "number(arguments) " per event; only the events of one unit when given.
-// Mouse moves (-6) are left out: they depend on where the pointer was.
-std::string Describe(const std::vector<Event>& events, uint32_t unit = 0);
+// Every event notice raised while a log lives, outside event suppression,
+// checked as named sequences.
+using klvtest::Describe;
+using klvtest::EventSequence;
+using klvtest::EventsFollow;
+using klvtest::LoggedEvent;
+using klvtest::MouseAt;
 
 // Notices count as handled; Answer gives the result for one event number.
 class EventLog : public klvtest::EventLog {

@@ -296,8 +296,8 @@ TEST_F(ReportListTest, CurrentRowProperty) {
   EXPECT_EQ(0, list->WriteNumber(kCurrentRow, -7));
   EXPECT_EQ(-1, list->ReadNumber(kCurrentRow));
   EXPECT_EQ(0u, RowStates(*list, 2));
-  // Gaining the focused state is event 0.
-  EXPECT_EQ("0 ", Describe(log.Take()));
+  // Gaining the focused state is the row-focused event.
+  EXPECT_TRUE(EventsFollow(log.Take(), {{klv::ReportListEvent::kRowFocused}}));
 
   // Without single selection the written row is only stored.
   klv::ReportListSettings multiple = PlanSettings();
@@ -391,9 +391,13 @@ TEST_F(ReportListTest, LabelEditEventsFollowTheHandlersAnswer) {
   SetFocus(list->hwnd());
   PumpUntilQuiet();
   EventLog log;
-  log.Answer(6, 0);
+  using namespace klv::ReportListEvent;
+  using klv::CommonEvent::kGotFocus;
+  using klv::CommonEvent::kLostFocus;
+  log.Answer(kLabelEditStarts, 0);
   EXPECT_EQ(nullptr, reinterpret_cast<HWND>(SendMessageA(list->hwnd(), LVM_EDITLABELA, 0, 0)));
-  EXPECT_EQ("0 6(0) ", Describe(log.Take()));  // the list focuses the row it is asked to edit
+  // The list focuses the row it is asked to edit.
+  EXPECT_TRUE(EventsFollow(log.Take(), {{kRowFocused}, {kLabelEditStarts, {0}}}));
 
   auto editTo = [&](const char* text) {
     HWND edit = reinterpret_cast<HWND>(SendMessageA(list->hwnd(), LVM_EDITLABELA, 0, 0));
@@ -403,14 +407,17 @@ TEST_F(ReportListTest, LabelEditEventsFollowTheHandlersAnswer) {
     PumpUntilQuiet();
     return true;
   };
-  log.Answer(7, 0);
+  log.Answer(kLabelEditEnds, 0);
   ASSERT_TRUE(editTo("rejected"));
   EXPECT_EQ("old", Cell(*list, 0));
-  log.Answer(7, 1);
+  log.Answer(kLabelEditEnds, 1);
   ASSERT_TRUE(editTo("new"));
   EXPECT_EQ("new", Cell(*list, 0));
   // The edit field takes the focus from the list while it is open.
-  EXPECT_EQ("6(0) -8 7(0) -7 6(0) -8 7(0) -7 ", Describe(log.Take()));
+  const EventSequence edit = {{kLabelEditStarts, {0}}, {kLostFocus}, {kLabelEditEnds, {0}}, {kGotFocus}};
+  EventSequence twice = edit;
+  twice.insert(twice.end(), edit.begin(), edit.end());
+  EXPECT_TRUE(EventsFollow(log.Take(), twice));
 }
 
 // A bitmap strip of three 16-pixel squares.

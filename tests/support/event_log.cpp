@@ -8,12 +8,52 @@
 namespace klvtest {
 namespace {
 EventLog* g_current = nullptr;
+
+const char* CommonEventName(int32_t event) {
+  using namespace klv::CommonEvent;
+  switch (event) {
+    case kLeftDown: return "LeftDown";
+    case kLeftUp: return "LeftUp";
+    case kDoubleClick: return "DoubleClick";
+    case kRightDown: return "RightDown";
+    case kRightUp: return "RightUp";
+    case kMouseMove: return "MouseMove";
+    case kGotFocus: return "GotFocus";
+    case kLostFocus: return "LostFocus";
+    case kKeyDown: return "KeyDown";
+    case kKeyUp: return "KeyUp";
+    case kCharacter: return "Character";
+    case kWheel: return "Wheel";
+    default: return nullptr;
+  }
+}
+
+std::string Arguments(const std::vector<uint32_t>& arguments) {
+  if (arguments.empty()) return std::string();
+  std::string text = "(";
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    text += (i ? "," : "") + std::to_string(static_cast<int32_t>(arguments[i]));
+  }
+  return text + ")";
+}
+
 }  // namespace
 
+std::string Named(int32_t event, const std::vector<uint32_t>& arguments) {
+  const char* name = CommonEventName(event);
+  return (name ? std::string(name) : "event " + std::to_string(event)) + Arguments(arguments);
+}
+
+std::string Describe(const LoggedEvent& event) { return Named(event.event, event.arguments); }
+
+std::string Describe(const std::vector<LoggedEvent>& events) {
+  std::string text;
+  for (const LoggedEvent& event : events) text += " " + Describe(event);
+  return text.empty() ? " none" : text;
+}
+
 void PrintTo(const LoggedEvent& event, std::ostream* out) {
-  *out << "[unit " << std::hex << event.unitId << std::dec << " event " << event.event;
-  for (uint32_t argument : event.arguments) *out << ' ' << argument;
-  *out << ']';
+  *out << "[unit " << std::hex << event.unitId << std::dec << " " << Describe(event) << ']';
 }
 
 EventLog::EventLog(Options options) : options_(options) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <mutex>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "runtime/events.h"
@@ -20,6 +21,11 @@ struct LoggedEvent {
     return unitId == o.unitId && event == o.event && arguments == o.arguments;
   }
 };
+// "LeftDown(80,11,0)" for a common event, "event 2" for one of a type's
+// own, whose numbers each type counts from 0; the one describer of events.
+std::string Describe(const LoggedEvent& event);
+std::string Describe(const std::vector<LoggedEvent>& events);
+std::string Named(int32_t event, const std::vector<uint32_t>& arguments);
 void PrintTo(const LoggedEvent& event, std::ostream* out);
 
 class EventLog {
