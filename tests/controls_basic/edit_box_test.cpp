@@ -9,9 +9,9 @@
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
-#include "tests/controls_basic/basic_harness.h"
+#include "tests/support/control_harness.h"
 
-namespace basictest {
+namespace ctltest {
 namespace {
 
 using namespace klv::EditBoxProperty;  // type property k of the edit box, by name
@@ -59,9 +59,10 @@ TEST_F(EditBoxTest, TypedKeyRaisesEventZeroAndIsWhatTheContentReads) {
   SendMessageA(edit.hwnd(), EM_SETSEL, 2, 2);
   Pump();
   events_.Take();
-  TypeKey('3');
-  std::vector<LoggedEvent> seen = events_.Take();
-  EXPECT_EQ((std::vector<LoggedEvent>{{kEditA, klv::EditBoxEvent::kContentChanged, {}}}), seen) << Describe(seen);
+  PressKey('3');
+  using namespace klv::CommonEvent;
+  EXPECT_TRUE(EventsFollow(events_.Take(), {{kKeyDown, {'3', 0}}, {kCharacter, {'3'}},
+                                            {klv::EditBoxEvent::kContentChanged}, {kKeyUp, {'3', 0}}}));
   EXPECT_EQ("123", edit.ReadText(kContent));
 }
 
@@ -74,11 +75,16 @@ TEST_F(EditBoxTest, FocusMovingBetweenEditBoxesRaisesLostThenGot) {
   SetFocus(parent_.hwnd());
   Pump();
   events_.Take();
-  ClickAt(CentreOnScreen(a.hwnd()));
-  ClickAt(CentreOnScreen(b.hwnd()));
-  std::vector<LoggedEvent> expected = {{kEditA, klv::CommonEvent::kGotFocus, {}}, {kEditA, klv::CommonEvent::kLostFocus, {}}, {kEditB, klv::CommonEvent::kGotFocus, {}}};
-  std::vector<LoggedEvent> seen = events_.Take();
-  EXPECT_EQ(expected, seen) << Describe(seen);
+  Click(CentreOnScreen(a.hwnd()));
+  Click(CentreOnScreen(b.hwnd()));
+  using namespace klv::CommonEvent;
+  const POINT centre = ClientCentre(a.hwnd());
+  const std::vector<LoggedEvent> seen = events_.Take();
+  EXPECT_TRUE(EventsFollow(seen, {MouseAt(kLeftDown, centre), {kGotFocus}, MouseAt(kLeftUp, centre),
+                                  MouseAt(kLeftDown, centre), {kLostFocus}, {kGotFocus}, MouseAt(kLeftUp, centre)}));
+  EXPECT_TRUE(EventsFollow(seen, {MouseAt(kLeftDown, centre), {kGotFocus}, MouseAt(kLeftUp, centre), {kLostFocus}},
+                           kEditA));
+  EXPECT_TRUE(EventsFollow(seen, {MouseAt(kLeftDown, centre), {kGotFocus}, MouseAt(kLeftUp, centre)}, kEditB));
 }
 
 TEST_F(EditBoxTest, SingleLineEditIsMadeHighEnoughForItsFont) {
@@ -121,7 +127,7 @@ TEST_F(EditBoxTest, UpperCaseConversionAppliesToTypedText) {
   edit.Show();
   BringToFront(parent_.hwnd());
   SetFocus(edit.hwnd());
-  TypeKey('Q');
+  PressKey('Q');
   EXPECT_EQ("Q", edit.ReadText(kContent));
   EXPECT_EQ(2u, edit.ReadWord(kCaseConversion));
 }
@@ -290,4 +296,4 @@ TEST_F(EditBoxTest, HigherSettingVersionFailsCreation) {
 }
 
 }  // namespace
-}  // namespace basictest
+}  // namespace ctltest

@@ -6,9 +6,9 @@
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
-#include "tests/controls_basic/basic_harness.h"
+#include "tests/support/control_harness.h"
 
-namespace basictest {
+namespace ctltest {
 namespace {
 
 using namespace klv::GroupBoxProperty;  // type property k of the group box, by name
@@ -101,4 +101,4 @@ TEST_F(GroupBoxTest, CaptionAlignmentIsClampedAndApplied) {
 }
 
 }  // namespace
-}  // namespace basictest
+}  // namespace ctltest

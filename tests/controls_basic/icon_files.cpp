@@ -2,7 +2,7 @@
 
 #include "runtime/byte_reader.h"
 
-namespace basictest {
+namespace ctltest {
 namespace {
 
 size_t MaskRowBytes(int width) { return static_cast<size_t>((width + 31) / 32) * 4; }
@@ -72,4 +72,4 @@ std::vector<uint8_t> MakeBitmapFile(int width, int height, uint32_t colour) {
   return out.bytes();
 }
 
-}  // namespace basictest
+}  // namespace ctltest

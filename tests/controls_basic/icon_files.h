@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace basictest {
+namespace ctltest {
 
 struct IconImagePlan {
   int width;
@@ -17,4 +17,4 @@ std::vector<uint8_t> MakeIconFile(const std::vector<IconImagePlan>& images);
 // A 24-bit .bmp file of one colour.
 std::vector<uint8_t> MakeBitmapFile(int width, int height, uint32_t colour);
 
-}  // namespace basictest
+}  // namespace ctltest

@@ -7,9 +7,9 @@
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "runtime/private_messages.h"
-#include "tests/controls_basic/basic_harness.h"
+#include "tests/support/control_harness.h"
 
-namespace basictest {
+namespace ctltest {
 namespace {
 
 using namespace klv::LabelProperty;  // type property k of the label, by name
@@ -156,4 +156,4 @@ TEST_F(LabelTest, WordWrapBreaksLongTextOverLines) {
 }
 
 }  // namespace
-}  // namespace basictest
+}  // namespace ctltest

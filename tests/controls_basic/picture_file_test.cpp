@@ -5,7 +5,7 @@
 #include "controls/picture_file.h"
 #include "tests/controls_basic/icon_files.h"
 
-namespace basictest {
+namespace ctltest {
 namespace {
 
 TEST(IconFile, PrefersTheFirstSixteenPixelImage) {
@@ -102,4 +102,4 @@ TEST(CharacterBoundary, ALoneLeadByteAtTheEndCountsAsOneByte) {
 }
 
 }  // namespace
-}  // namespace basictest
+}  // namespace ctltest

@@ -13,10 +13,10 @@
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "runtime/private_messages.h"
-#include "tests/controls_basic/basic_harness.h"
+#include "tests/support/control_harness.h"
 #include "tests/controls_basic/icon_files.h"
 
-namespace basictest {
+namespace ctltest {
 namespace {
 
 using namespace klv::TrayIconProperty;  // type property k of the tray icon, by name
@@ -259,4 +259,4 @@ TEST_F(TrayIconTest, IconPositionIsAPointOnTheScreenAndReadOnly) {
 }
 
 }  // namespace
-}  // namespace basictest
+}  // namespace ctltest

@@ -11,10 +11,10 @@
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
-#include "tests/controls_basic/basic_harness.h"
+#include "tests/support/control_harness.h"
 #include "tests/controls_basic/icon_files.h"
 
-namespace basictest {
+namespace ctltest {
 namespace {
 
 constexpr uint32_t kTrayId = 0x160135aa;
@@ -93,4 +93,4 @@ TEST_F(TrayShellTest, TheShellTakesTheIconAndItsClicksBecomeEvents) {
 }
 
 }  // namespace
-}  // namespace basictest
+}  // namespace ctltest

@@ -11,9 +11,9 @@
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "runtime/command_values.h"
-#include "tests/controls_lists/lists_harness.h"
+#include "tests/support/control_harness.h"
 
-namespace listtest {
+namespace ctltest {
 namespace {
 
 const klv::DataTypeRecord& ComboType() {
@@ -405,4 +405,4 @@ TEST_F(ComboBoxTest, TypingIntoTheEditFieldRaisesEditChangeAndFocusEvents) {
 }
 
 }  // namespace
-}  // namespace listtest
+}  // namespace ctltest

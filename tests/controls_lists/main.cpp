@@ -6,7 +6,7 @@
 #include "controls/host.h"
 #include "controls/libraries.h"
 #include "runtime/app_runtime.h"
-#include "tests/controls_lists/lists_harness.h"
+#include "tests/support/control_harness.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ const klv::ProgramImageHeader kImage = TwoLibraryImage();
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   klv::InitRuntimeForImage(&kImage);
-  klv::SetHostNotify(listtest::TestHost);
-  listtest::InstallTestRuntimeHooks();
+  klv::SetHostNotify(ctltest::TestHost);
+  ctltest::InstallTestRuntimeHooks();
   return RUN_ALL_TESTS();
 }

@@ -18,9 +18,9 @@
 #include "controls/unit_settings.h"
 #include "controls/command_arguments.h"
 #include "runtime/heap.h"
-#include "tests/controls_lists/lists_harness.h"
+#include "tests/support/control_harness.h"
 
-namespace listtest {
+namespace ctltest {
 namespace {
 
 namespace rl = klv::reportlist;
@@ -206,4 +206,4 @@ TEST_F(ReportListInputTest, CommandsWorkFromAnotherThreadWhileThisOnePumps) {
 }
 
 }  // namespace
-}  // namespace listtest
+}  // namespace ctltest

@@ -13,9 +13,9 @@
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
-#include "tests/controls_lists/lists_harness.h"
+#include "tests/support/control_harness.h"
 
-namespace listtest {
+namespace ctltest {
 namespace {
 
 namespace rl = klv::reportlist;
@@ -452,4 +452,4 @@ TEST_F(ReportListTest, ImageListBlobBecomesTheSmallImageList) {
 }
 
 }  // namespace
-}  // namespace listtest
+}  // namespace ctltest

@@ -1,48 +1,57 @@
-#include "tests/controls_lists/lists_harness.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/control_harness.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <utility>
 
 #include "controls/command_arguments.h"
 #include "runtime/app_runtime.h"
-#include "runtime/events.h"
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/window_manager.h"
 #include "tests/support/test_window_class.h"
 #include "tests/support/ui_driver.h"
 
-namespace listtest {
-
+namespace ctltest {
 namespace {
 
-// Hands control notifications to the unit that owns the control, as the
-// window type does.
+// Logs the watched messages, and hands control notifications to the unit
+// that owns the control, as the window type does.
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX: {
-      LRESULT routed = 0;
-      if (klv::RouteParentNotification(message, wParam, lParam, &routed)) return routed;
-      break;
-    }
-    default: break;
+  auto& watched = TestParent::watchedMessages();
+  if (std::find(watched.begin(), watched.end(), message) != watched.end()) {
+    TestParent::receivedMessages().push_back(message);
   }
+  LRESULT routed = 0;
+  if (klv::RouteParentNotification(message, wParam, lParam, &routed)) return routed;
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-const char* ParentClass() {
-  return klvtest::RegisterTestWindowClass("KlikvaneListsTestForm", ParentProc, CS_DBLCLKS, COLOR_BTNFACE);
+}  // namespace
+
+TestParent::TestParent() {
+  const char* windowClass = klvtest::RegisterTestWindowClass("KlikvaneControlTestForm", ParentProc, CS_DBLCLKS, COLOR_BTNFACE);
+  hwnd_ = CreateWindowExA(0, windowClass, "controls", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 420, 340, nullptr,
+                          nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-}  // namespace
+TestParent& SharedParent() {
+  static TestParent parent;
+  BringToFront(parent.hwnd());
+  return parent;
+}
+
+HWND Form() { return SharedParent().hwnd(); }
+
+std::vector<UINT>& TestParent::watchedMessages() {
+  static std::vector<UINT> messages;
+  return messages;
+}
+
+std::vector<UINT>& TestParent::receivedMessages() {
+  static std::vector<UINT> messages;
+  return messages;
+}
 
 uint32_t TestHost(int code, uint32_t first, uint32_t second) {
   if (code == klv::HostNotifyCode::kFindUnitObject || code == klv::HostNotifyCode::kRequireUnitObject) {
@@ -51,17 +60,6 @@ uint32_t TestHost(int code, uint32_t first, uint32_t second) {
     return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(unit));
   }
   return klv::HostNotify(code, first, second);
-}
-
-HWND Form() {
-  static HWND form = nullptr;
-  if (form == nullptr) {
-    form = CreateWindowExA(0, ParentClass(), "lists", WS_POPUP | WS_CLIPCHILDREN, 40, 40, 420, 340, nullptr, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
-    ShowWindow(form, SW_SHOW);
-  }
-  BringToFront(form);
-  return form;
 }
 
 namespace {
@@ -151,28 +149,59 @@ POINT ScreenPoint(HWND window, int x, int y) {
   return point;
 }
 
+POINT CentreOnScreen(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+POINT ClientCentre(HWND window) {
+  RECT rect;
+  GetClientRect(window, &rect);
+  return POINT{rect.right / 2, rect.bottom / 2};
+}
+
 void BringToFront(HWND topLevel) {
   klvtest::BringForward(topLevel);
   PumpUntilQuiet(30);
 }
 
-void Click(POINT at, bool right) {
-  SetCursorPos(at.x, at.y);
+void MoveCursorTo(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
   PumpUntilQuiet(30);
+}
+
+void ClickHere() {
+  klvtest::SendClick();
+  PumpUntilQuiet();
+}
+
+void DoubleClickHere() {
+  klvtest::SendDoubleClick();
+  PumpUntilQuiet();
+}
+
+void Click(POINT at, bool right) {
+  MoveCursorTo(at);
   klvtest::SendClick(right);
   PumpUntilQuiet();
 }
 
 void DoubleClick(POINT at) {
-  SetCursorPos(at.x, at.y);
-  PumpUntilQuiet(30);
-  klvtest::SendDoubleClick();
-  PumpUntilQuiet();
+  MoveCursorTo(at);
+  DoubleClickHere();
 }
 
 void PressKey(WORD virtualKey) {
   klvtest::SendKeyPress(virtualKey);
   PumpUntilQuiet();
+}
+
+COLORREF ClientPixel(HWND window, int x, int y) {
+  HDC dc = GetDC(window);
+  COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return colour;
 }
 
 klv::CommandResult CallCore(klv::CommandFunction command, const std::vector<klv::CommandArgument>& arguments) {
@@ -183,4 +212,4 @@ klv::CommandResult CallList(klv::CommandFunction command, const std::vector<klv:
   return klv::SupportTable().CallLibraryCommand(1, command, static_cast<int>(arguments.size()), arguments.data());
 }
 
-}  // namespace listtest
+}  // namespace ctltest
