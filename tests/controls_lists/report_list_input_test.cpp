@@ -18,7 +18,7 @@
 #include "controls/unit_settings.h"
 #include "controls/command_arguments.h"
 #include "runtime/heap.h"
-#include "tests/support/control_harness.h"
+#include "tests/controls_lists/plan_list.h"
 
 namespace ctltest {
 namespace {
@@ -29,31 +29,6 @@ using namespace klv::ReportListEvent;
 
 using klv::ReportListProperty::kCurrentRow;
 constexpr uint32_t kListUnit = 0x16012A43;
-
-const klv::DataTypeRecord& ListType() {
-  static const klv::DataTypeRecord type = klv::ReportListTypeRecord();
-  return type;
-}
-
-klv::ReportListSettings PlanSettings(int rows) {
-  klv::ReportListSettings settings;
-  settings.view = 3;
-  for (const char* title : {"坐标X", "坐标Y", "延迟", "模式"}) {
-    klv::ColumnRecord column;
-    column.title = title;
-    settings.columns.push_back(column);
-  }
-  settings.fullRowSelect = 1;
-  settings.gridLines = 1;
-  settings.singleSelection = 1;
-  settings.showSelectionAlways = 1;
-  for (int i = 0; i < rows; ++i) {
-    klv::RowCellRecord cell;
-    cell.text = std::to_string(100 + i);
-    settings.rows.push_back(cell);
-  }
-  return settings;
-}
 
 // A text result's bytes, freed; usable on any thread (no test assertions).
 std::string Owned(const klv::CommandResult& result) {
@@ -66,19 +41,11 @@ std::string Owned(const klv::CommandResult& result) {
 class ReportListInputTest : public testing::Test {
  protected:
   void Make(const klv::ReportListSettings& settings) {
-    list_ = std::make_unique<TestUnit>(ListType(), kListUnit, Form(), klv::WriteSettings(settings),
-                                       RECT{10, 10, 214, 190}, 100, false, klv::TypeCode::kReportList);
-    ASSERT_NE(nullptr, list_->hwnd());
-    list_->Show();
+    list_ = MakeList(settings, kListUnit);
     BringToFront(Form());
   }
   // The client point in the middle of a row's part, and the same on screen.
-  POINT ClientPoint(int row, int part = LVIR_LABEL) const {
-    RECT rect = {};
-    rect.left = part;
-    SendMessageA(list_->hwnd(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-  }
+  POINT ClientPoint(int row, int part = LVIR_LABEL) const { return RowClientPoint(list_->hwnd(), row, part); }
   POINT Screen(POINT client) const { return ScreenPoint(list_->hwnd(), client.x, client.y); }
   int StateImage(int row) const {
     return static_cast<int>(SendMessageA(list_->hwnd(), LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) >> 12);

@@ -13,57 +13,21 @@
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
-#include "tests/support/control_harness.h"
+#include "tests/controls_lists/plan_list.h"
 
 namespace ctltest {
 namespace {
 
 namespace rl = klv::reportlist;
 
-const klv::DataTypeRecord& ListType() {
-  static const klv::DataTypeRecord type = klv::ReportListTypeRecord();
-  return type;
-}
-
 using namespace klv::ReportListProperty;  // type property k of the report list, by name
 
 constexpr uint32_t kListUnit = 0x16011A43;
 
-klv::ColumnRecord Column(const char* title) {
-  klv::ColumnRecord column;
-  column.title = title;
-  return column;
-}
-
-klv::RowCellRecord RowCell(uint8_t nextColumn, const char* text, const char* tip = "") {
-  klv::RowCellRecord cell;
-  cell.nextColumn = nextColumn;
-  cell.text = text;
-  cell.tip = tip;
-  return cell;
-}
-
-// The plan list as the main window defines it.
-klv::ReportListSettings PlanSettings() {
-  klv::ReportListSettings settings;
-  settings.borderStyle = 1;
-  settings.view = 3;
-  settings.columns = {Column("坐标X"), Column("坐标Y"), Column("延迟"), Column("模式")};
-  settings.fullRowSelect = 1;
-  settings.gridLines = 1;
-  settings.singleSelection = 1;
-  settings.showSelectionAlways = 1;
-  return settings;
-}
-
 class ReportListTest : public testing::Test {
  protected:
   std::unique_ptr<TestUnit> Make(const klv::ReportListSettings& settings, RECT rect = {10, 10, 214, 190}) {
-    auto unit = std::make_unique<TestUnit>(ListType(), kListUnit + made_++, form_, klv::WriteSettings(settings), rect,
-                                           100, false, klv::TypeCode::kReportList);
-    EXPECT_NE(nullptr, unit->hwnd());
-    unit->Show();
-    return unit;
+    return MakeList(settings, kListUnit + made_++, rect);
   }
   static int32_t RowCount(const TestUnit& list) { return IntegerOf(CallList(rl::ListRowCount, {list.Argument()})); }
   static std::string Cell(const TestUnit& list, int32_t row, klv::CommandArgument column = Omitted()) {
@@ -81,17 +45,14 @@ class ReportListTest : public testing::Test {
     EXPECT_TRUE(SendMessageA(list.hwnd(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
     return item;
   }
-  static POINT RowPoint(const TestUnit& list, int row, int code = LVIR_LABEL) {
-    RECT rect = {};
-    rect.left = code;
-    SendMessageA(list.hwnd(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
-    return ScreenPoint(list.hwnd(), (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  static POINT RowPoint(const TestUnit& list, int row, int part = LVIR_LABEL) {
+    POINT at = RowClientPoint(list.hwnd(), row, part);
+    return ScreenPoint(list.hwnd(), at.x, at.y);
   }
   static UINT RowStates(const TestUnit& list, int row) {
     return static_cast<UINT>(SendMessageA(list.hwnd(), LVM_GETITEMSTATE, row, LVIS_SELECTED | LVIS_FOCUSED));
   }
 
-  HWND form_ = Form();
   uint32_t made_ = 0;
 };
 
@@ -161,19 +122,19 @@ TEST_F(ReportListTest, InitialRowsGiveTextsRowDataAndTips) {
   tip.pszText = buffer;
   tip.cchTextMax = 8;
   tip.iItem = 0;
-  SendMessageA(form_, WM_NOTIFY, 100, reinterpret_cast<LPARAM>(&tip));
+  SendMessageA(Form(), WM_NOTIFY, 100, reinterpret_cast<LPARAM>(&tip));
   EXPECT_EQ("第一行", std::string(buffer));
   tip.cchTextMax = 7;
-  SendMessageA(form_, WM_NOTIFY, 100, reinterpret_cast<LPARAM>(&tip));
+  SendMessageA(Form(), WM_NOTIFY, 100, reinterpret_cast<LPARAM>(&tip));
   EXPECT_EQ("第一行", std::string(buffer));
   tip.cchTextMax = 6;
-  SendMessageA(form_, WM_NOTIFY, 100, reinterpret_cast<LPARAM>(&tip));
+  SendMessageA(Form(), WM_NOTIFY, 100, reinterpret_cast<LPARAM>(&tip));
   EXPECT_EQ("第一", std::string(buffer));
   // A row without a tip keeps what the system offered.
   std::strcpy(buffer, "30");
   tip.iItem = 1;
   tip.cchTextMax = 8;
-  SendMessageA(form_, WM_NOTIFY, 100, reinterpret_cast<LPARAM>(&tip));
+  SendMessageA(Form(), WM_NOTIFY, 100, reinterpret_cast<LPARAM>(&tip));
   EXPECT_EQ("30", std::string(buffer));
 }
 
@@ -326,7 +287,7 @@ TEST_F(ReportListTest, RebuildingPropertiesRecreateTheListFromItsStoredRows) {
   EXPECT_TRUE(IsWindowVisible(list->hwnd()));
   RECT rect;
   GetWindowRect(list->hwnd(), &rect);
-  MapWindowPoints(nullptr, form_, reinterpret_cast<POINT*>(&rect), 2);
+  MapWindowPoints(nullptr, Form(), reinterpret_cast<POINT*>(&rect), 2);
   EXPECT_EQ(10, rect.left);
   EXPECT_EQ(10, rect.top);
   EXPECT_EQ(204, rect.right - rect.left);
