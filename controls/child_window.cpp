@@ -67,7 +67,7 @@ WNDPROC ChainProcedure(HWND window, WNDPROC replacement) {
 
 LRESULT CallPreviousProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WNDPROC previous = PreviousProcedures().Get(window);
-  if (previous == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  if (previous == nullptr) return DefaultProcedure(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     PreviousProcedures().Remove(window);
     SetWindowProcedure(window, previous);

@@ -63,8 +63,9 @@ void ApplyBorder(HWND window, uint32_t border);
 WNDPROC ChainProcedure(HWND window, WNDPROC replacement);
 LRESULT CallPreviousProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Asks a control's system window something: by a sent message, or, with the
-// system's procedure given, by calling it in place. The call in place is for
+// Asks a control's system window something, as the Unicode window it is: by
+// a sent message, or, with the system's procedure given, by calling it in
+// place. The call in place is for
 // the owner thread only: it passes by the control's own procedure, so that a
 // mirror's own questions are not taken for changes to mirror.
 struct SystemWindowAsker {
@@ -72,7 +73,7 @@ struct SystemWindowAsker {
   WNDPROC direct = nullptr;
   LRESULT operator()(UINT message, WPARAM wParam, LPARAM lParam) const {
     return direct ? CallWindowProcedure(direct, window, message, wParam, lParam)
-                  : SendMessageA(window, message, wParam, lParam);
+                  : SendMessageW(window, message, wParam, lParam);
   }
 };
 

@@ -95,7 +95,7 @@ uint32_t ComboBoxUnit::LiveItemData(int32_t index) const {
 void ComboBoxUnit::FillItems(HWND combo) {
   const size_t dataCount = settings_.itemData.size() / 4;
   for (size_t i = 0; i < settings_.items.size(); ++i) {
-    LRESULT at = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(settings_.items[i].c_str()));
+    LRESULT at = AddItem({combo}, settings_.items[i]);
     if (at < 0 || i >= dataCount) continue;
     uint32_t data;
     std::memcpy(&data, settings_.itemData.data() + i * 4, 4);

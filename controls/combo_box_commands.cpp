@@ -45,7 +45,7 @@ void ComboAddItem(CommandResult* result, int count, const CommandArgument* argum
   CommandArguments args(count, arguments);
   HWND combo = ComboWindow(args);
   const char* text = args.Text(1, "");
-  LRESULT at = combo ? SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text ? text : "")) : CB_ERR;
+  LRESULT at = combo ? AddItem({combo}, text ? text : "") : CB_ERR;
   if (at < 0) {
     SetIntegerResult(result, -1);
     return;

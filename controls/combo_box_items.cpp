@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "controls/control_text.h"
+#include "runtime/system_text.h"
 
 namespace klv {
 namespace {
@@ -36,16 +36,23 @@ std::string ItemText(const ComboAsker& ask, int index) {
   if (index < 0 || index >= count) return std::string();
   LRESULT length = ask(CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length == CB_ERR || length <= 0) return std::string();
-  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+  std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
   LRESULT copied = ask(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
   if (copied == CB_ERR || copied <= 0) return std::string();
-  return std::string(buffer.data(), strnlen(buffer.data(), buffer.size()));
+  return ToProgramText(std::wstring(buffer.data(), wcsnlen(buffer.data(), buffer.size())));
 }
 
 std::string ShownText(const ComboAsker& ask) {
-  return GrowingText(
-      [&ask](char* buffer, int size) { return ask(WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(buffer)); },
-      [&ask] { return ask(WM_GETTEXTLENGTH, 0, 0); });
+  LRESULT length = ask(WM_GETTEXTLENGTH, 0, 0);
+  if (length <= 0) return std::string();
+  std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
+  LRESULT copied = ask(WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+  return ToProgramText(std::wstring(buffer.data(), copied > 0 ? wcsnlen(buffer.data(), buffer.size()) : 0));
+}
+
+LRESULT AddItem(const ComboAsker& ask, const std::string& text) {
+  const std::wstring item = ToSystemText(text);
+  return ask(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
 bool LeavesContentAlone(UINT message) {

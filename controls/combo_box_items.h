@@ -23,6 +23,8 @@ using ComboAsker = SystemWindowAsker;
 std::string ItemText(const ComboAsker& ask, int index);
 // The shown text of the box.
 std::string ShownText(const ComboAsker& ask);
+// Adds an item of that program text; answers its place, or CB_ERR.
+LRESULT AddItem(const ComboAsker& ask, const std::string& text);
 
 // Messages after which the combo box and its edit field are surely as they
 // were: paints, hit tests and questions. After any other the mirror is

@@ -135,7 +135,7 @@ void ComboBoxUnit::ReplaceSelection(const std::string& text) {
   info.cbSize = sizeof info;
   if (!GetComboBoxInfo(hwnd(), &info) || info.hwndItem == nullptr) return;
   // The edit field puts the caret after the inserted text.
-  SendMessageA(info.hwndItem, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  SendMessageW(info.hwndItem, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(ToSystemText(text).c_str()));
 }
 
 // Selecting through the property raises no event: CB_SETCURSEL sends no

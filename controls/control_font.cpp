@@ -1,9 +1,11 @@
 #include "controls/control_font.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 #include "runtime/byte_reader.h"
+#include "runtime/system_text.h"
 
 namespace klv {
 namespace {
@@ -17,7 +19,9 @@ int ScreenDpi() {
 
 HFONT DefaultFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
-FontValue FromLogFont(const LOGFONTA& font) {
+// A font record's settings; the face is the caller's, in program text.
+template <class LogFont>
+FontValue FromLogFont(const LogFont& font, std::string face) {
   FontValue value;
   value.angle = font.lfEscapement % 3600;
   value.bold = font.lfWeight >= FW_BOLD ? 1 : 0;
@@ -25,13 +29,21 @@ FontValue FromLogFont(const LOGFONTA& font) {
   value.strikeOut = font.lfStrikeOut ? 1 : 0;
   value.underline = font.lfUnderline ? 1 : 0;
   value.size = MulDiv(std::abs(font.lfHeight), 72, ScreenDpi());
-  value.face.assign(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE));
+  value.face = std::move(face);
   return value;
 }
 
-LOGFONTA ToLogFont(const FontValue& value) {
-  LOGFONTA font = {};
-  GetObjectA(DefaultFont(), sizeof font, &font);  // the default face and character set
+// The stored record's face is program text already; the system's is wide.
+FontValue FromLogFont(const LOGFONTA& font) {
+  return FromLogFont(font, std::string(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE)));
+}
+FontValue FromLogFont(const LOGFONTW& font) {
+  return FromLogFont(font, ToProgramText(std::wstring(font.lfFaceName, wcsnlen(font.lfFaceName, LF_FACESIZE))));
+}
+
+LOGFONTW ToLogFont(const FontValue& value) {
+  LOGFONTW font = {};
+  GetObjectW(DefaultFont(), sizeof font, &font);  // the default face and character set
   font.lfHeight = -MulDiv(value.size, ScreenDpi(), 72);
   font.lfWidth = 0;
   font.lfEscapement = font.lfOrientation = value.angle;
@@ -39,8 +51,10 @@ LOGFONTA ToLogFont(const FontValue& value) {
   font.lfItalic = value.italic ? 1 : 0;
   font.lfStrikeOut = value.strikeOut ? 1 : 0;
   font.lfUnderline = value.underline ? 1 : 0;
-  if (!value.face.empty() && value.face.size() < LF_FACESIZE) {
-    std::memcpy(font.lfFaceName, value.face.c_str(), value.face.size() + 1);
+  const std::wstring face = ToSystemText(value.face);
+  if (!face.empty() && face.size() < LF_FACESIZE) {
+    std::copy(face.begin(), face.end(), font.lfFaceName);
+    font.lfFaceName[face.size()] = L'\0';
     font.lfCharSet = DEFAULT_CHARSET;
   }
   return font;
@@ -81,8 +95,8 @@ void ControlFont::LoadStored(const Bytes& block) {
 }
 
 void ControlFont::Set(const FontValue& value) {
-  LOGFONTA font = ToLogFont(value);
-  HFONT made = CreateFontIndirectA(&font);
+  LOGFONTW font = ToLogFont(value);
+  HFONT made = CreateFontIndirectW(&font);
   Release();
   own_ = made;
   value_ = value;
@@ -90,8 +104,8 @@ void ControlFont::Set(const FontValue& value) {
 
 FontValue ControlFont::Value() const {
   if (own_) return value_;
-  LOGFONTA font = {};
-  GetObjectA(DefaultFont(), sizeof font, &font);
+  LOGFONTW font = {};
+  GetObjectW(DefaultFont(), sizeof font, &font);
   return FromLogFont(font);
 }
 

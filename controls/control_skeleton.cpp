@@ -1,32 +1,44 @@
 #include "controls/control_skeleton.h"
 
 #include "runtime/system_text.h"
+#include "runtime/window_table.h"
 
 namespace klv {
+namespace {
 
+WindowTable<UnitObject*>& Parts() {
+  static WindowTable<UnitObject*> table;
+  return table;
+}
+
+}  // namespace
+
+void NotePart(HWND part, UnitObject* owner) { Parts().Set(part, owner); }
+UnitObject* PartOwner(HWND part) { return Parts().Get(part); }
+void ForgetPart(HWND part) { Parts().Remove(part); }
+
+// Every window is made, and every class registered, with the wide
+// functions: a window is Unicode only when all of its links are.
 HWND MakeSystemWindow(const SystemWindowSpec& spec) {
   const int width = spec.rect.right - spec.rect.left, height = spec.rect.bottom - spec.rect.top;
   HMENU menuOrId = spec.menu ? spec.menu : reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.childId));
-  if (spec.wide) {
-    std::wstring windowClass = ToSystemText(spec.windowClass);
-    return CreateWindowExW(spec.extendedStyle, windowClass.c_str(), ToSystemText(spec.text).c_str(), spec.style,
-                           spec.rect.left, spec.rect.top, width, height, spec.parent, menuOrId,
-                           GetModuleHandleA(nullptr), nullptr);
-  }
-  return CreateWindowExA(spec.extendedStyle, spec.windowClass, spec.text.c_str(), spec.style, spec.rect.left,
-                         spec.rect.top, width, height, spec.parent, menuOrId, GetModuleHandleA(nullptr), nullptr);
+  const std::wstring windowClass = ToSystemText(spec.windowClass);
+  return CreateWindowExW(spec.extendedStyle, windowClass.c_str(), ToSystemText(spec.text).c_str(), spec.style,
+                         spec.rect.left, spec.rect.top, width, height, spec.parent, menuOrId, GetModuleHandleW(nullptr),
+                         nullptr);
 }
 
 bool RegisterOwnClass(const char* name, WNDPROC procedure, UINT style, HBRUSH background) {
-  WNDCLASSA windowClass = {};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), name, &windowClass)) return true;
+  const std::wstring className = ToSystemText(name);
+  WNDCLASSW windowClass = {};
+  if (GetClassInfoW(GetModuleHandleW(nullptr), className.c_str(), &windowClass)) return true;
   windowClass.style = style;
   windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   windowClass.hbrBackground = background;
-  windowClass.lpszClassName = name;
-  return RegisterClassA(&windowClass) != 0;
+  windowClass.lpszClassName = className.c_str();
+  return RegisterClassW(&windowClass) != 0;
 }
 
 }  // namespace klv

@@ -27,9 +27,6 @@ struct SystemWindowSpec {
   HWND parent = nullptr;
   int childId = 0;                    // a child's identifier
   HMENU menu = nullptr;               // a top-level window's menu bar
-  // Made as a wide window: an edit control then counts its selection in
-  // characters on every system.
-  bool wide = false;
 };
 
 // The rectangle a create request asks for, in the parent's client
@@ -38,23 +35,39 @@ inline RECT RequestedRect(const CreateRequest& request) {
   return RECT{request.left, request.top, request.left + request.width, request.top + request.height};
 }
 
-// The only place the controls make system windows; null when the system
-// refuses.
+// The only place the controls make system windows, all of them Unicode
+// windows (an edit control then counts its selection in characters on
+// every system); null when the system refuses.
 HWND MakeSystemWindow(const SystemWindowSpec& spec);
+
+// The parts of units' windows that enter by their unit's procedure (a combo
+// box's edit field): the unit each was adopted by, until its last message.
+void NotePart(HWND part, UnitObject* owner);
+UnitObject* PartOwner(HWND part);
+void ForgetPart(HWND part);
+
+// The unit whose window this is, or whose window this is a part of, while
+// it still owns that window; null while no unit does (yet, or any more).
+inline UnitObject* OwnerOf(HWND hwnd) {
+  if (UnitObject* unit = UnitObject::FromWindow(hwnd)) return unit->hwnd() == hwnd ? unit : nullptr;
+  UnitObject* owner = PartOwner(hwnd);
+  return owner != nullptr && owner->hwnd() != nullptr && owner->hwnd() == GetParent(hwnd) ? owner : nullptr;
+}
 
 // The procedure every control's messages enter by. The message goes to the
 // typed handlers of the unit that owns the window (or the window it is a
-// part of, as a combo box's edit field), or straight on to what the window
-// had before while no unit owns it (yet, or any more), as while it is
-// being built. Unit needs LRESULT HandleOwnMessage(hwnd, message, wParam,
-// lParam), which hands what it does not answer to CallPreviousProcedure.
+// part of), or straight on to what the window had before while no unit owns
+// it, as while it is being built or destroyed. Unit needs LRESULT
+// HandleOwnMessage(hwnd, message, wParam, lParam), which hands what it does
+// not answer to CallPreviousProcedure. Only windows adopted by a unit of
+// that type enter here, so the owner found is of that type.
 template <class Unit>
 LRESULT CALLBACK UnitProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  UnitObject* owner = UnitObject::FromWindow(hwnd);
-  if (owner == nullptr) owner = UnitObject::FromWindow(GetParent(hwnd));
-  const bool owned = owner != nullptr && (owner->hwnd() == hwnd || (hwnd && owner->hwnd() == GetParent(hwnd)));
-  if (!owned) return CallPreviousProcedure(hwnd, message, wParam, lParam);
-  return static_cast<Unit*>(owner)->HandleOwnMessage(hwnd, message, wParam, lParam);
+  UnitObject* owner = OwnerOf(hwnd);
+  LRESULT result = owner ? static_cast<Unit*>(owner)->HandleOwnMessage(hwnd, message, wParam, lParam)
+                         : CallPreviousProcedure(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) ForgetPart(hwnd);
+  return result;
 }
 
 // Registers (once) a window class of the runtime's own whose windows enter
@@ -87,7 +100,8 @@ class ControlUnit : public UnitObject {
   // A part of the unit's window (a combo box's edit field) enters by the
   // same procedure.
   template <class Unit>
-  static void AdoptPart(HWND part) {
+  void AdoptPart(HWND part) {
+    NotePart(part, this);
     ChainProcedure(part, &UnitProcedure<Unit>);
   }
 

@@ -143,10 +143,8 @@ class EditBoxUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
 };
 
 bool EditBoxUnit::Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle) {
-  SystemWindowSpec spec = {"EDIT", settings_.content, commonStyle | EditStyle(settings_),
-                           BorderFor(settings_.borderStyle).extended, rect, parent, childId};
-  spec.wide = true;
-  HWND hwnd = MakeSystemWindow(spec);
+  HWND hwnd = MakeSystemWindow({"EDIT", settings_.content, commonStyle | EditStyle(settings_),
+                                BorderFor(settings_.borderStyle).extended, rect, parent, childId});
   if (!hwnd) return false;
   Adopt<EditBoxUnit>(hwnd, true, &font_);
   FitSingleLineHeight();
@@ -331,7 +329,9 @@ int EditBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& valu
       return 0;
     case kSelectionStart: Select(word, selection.length()); return 0;
     case kSelectionLength: Select(selection.start, word); return 0;
-    case kSelectedText: SendMessageA(hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(value.text.c_str())); return 0;
+    case kSelectedText:
+      SendMessageW(hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(ToSystemText(value.text).c_str()));
+      return 0;
     case kUnknown27: settings_.unknown27 = value.text; return 0;
     case kUnknown28: settings_.unknown28 = value.text; return 0;
     default: break;

@@ -13,6 +13,7 @@
 #include "controls/image_list_blob.h"
 #include "controls/list_view_items.h"
 #include "controls/report_list_unit.h"
+#include "runtime/system_text.h"
 
 namespace klv {
 namespace {
@@ -44,17 +45,18 @@ int ColumnFormat(const ColumnRecord& column) {
 
 void InsertColumns(HWND list, const std::vector<ColumnRecord>& columns) {
   for (size_t i = 0; i < columns.size(); ++i) {
-    LVCOLUMNA column = {};
+    std::wstring title = ToSystemText(columns[i].title);
+    LVCOLUMNW column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     column.fmt = ColumnFormat(columns[i]);
     column.cx = columns[i].width;
-    column.pszText = const_cast<char*>(columns[i].title.c_str());
+    column.pszText = &title[0];
     column.iSubItem = static_cast<int>(i);
     if (columns[i].imageIndex >= 0) {
       column.mask |= LVCF_IMAGE;
       column.iImage = columns[i].imageIndex;
     }
-    SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+    SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
 }
 
@@ -139,8 +141,9 @@ void ReportListUnit::InsertRows(HWND list) const {
   const int which = settings_.view == kLargeIcons ? LVSIL_NORMAL : LVSIL_SMALL;
   int row = -1, column = 0;
   for (const RowCellRecord& cell : settings_.rows) {
-    LVITEMA item = {};
-    item.pszText = const_cast<char*>(cell.text.c_str());
+    std::wstring text = ToSystemText(cell.text);
+    LVITEMW item = {};
+    item.pszText = &text[0];
     item.iImage = ValidImage(list, which, cell.imageIndex);
     if (cell.nextColumn == 0) {
       item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
@@ -155,14 +158,14 @@ void ReportListUnit::InsertRows(HWND list) const {
         item.mask |= LVIF_INDENT;
         item.iIndent = std::max(cell.indent, 0);
       }
-      int inserted = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+      int inserted = static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
       if (inserted >= 0) row = inserted;
       column = 0;
     } else if (row >= 0) {
       item.mask = LVIF_TEXT | LVIF_IMAGE;
       item.iItem = row;
       item.iSubItem = ++column;
-      SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+      SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
   }
 }

@@ -20,6 +20,7 @@
 #include "controls/command_arguments.h"
 #include "controls/list_view_items.h"
 #include "controls/report_list_window.h"
+#include "runtime/system_text.h"
 #include "runtime/text_value.h"
 
 namespace klv {
@@ -61,10 +62,11 @@ void ListSetCellText(CommandResult* result, int count, const CommandArgument* ar
   CommandArguments args(count, arguments);
   HWND list = ListOf(args);
   const char* text = args.Text(3, "");
-  LVITEMA item = {};
+  std::wstring cell = ToSystemText(text ? text : "");
+  LVITEMW item = {};
   item.iSubItem = args.Integer(2, 0);
-  item.pszText = const_cast<char*>(text ? text : "");
-  SetLogicalResult(result, list && SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(args.Integer(1, 0)),
+  item.pszText = &cell[0];
+  SetLogicalResult(result, list && SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(args.Integer(1, 0)),
                                                 reinterpret_cast<LPARAM>(&item)));
 }
 
@@ -75,17 +77,18 @@ void ListInsertRow(CommandResult* result, int count, const CommandArgument* argu
   CommandArguments args(count, arguments);
   HWND list = ListOf(args);
   const char* text = args.Text(2, "");
+  std::wstring cell = ToSystemText(text ? text : "");
   int32_t position = args.Integer(1, -1);
-  LVITEMA item = {};
+  LVITEMW item = {};
   item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE | LVIF_INDENT;
   item.iItem = position < 0 ? INT_MAX : position;
-  item.pszText = const_cast<char*>(text ? text : "");
+  item.pszText = &cell[0];
   item.iImage = std::max(args.Integer(3, -1), -1);
   item.state = StateImageState(args.Integer(4, -1));
   item.stateMask = 0;
   item.iIndent = std::max(args.Integer(5, 0), 0);
   item.lParam = static_cast<LPARAM>(args.Integer(6, 0));
-  LRESULT inserted = list ? SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)) : -1;
+  LRESULT inserted = list ? SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)) : -1;
   SetIntegerResult(result, static_cast<int32_t>(inserted));
 }
 

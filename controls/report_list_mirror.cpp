@@ -31,20 +31,18 @@ void ReportListMirror::Attach(WNDPROC listViewProcedure) {
 }
 
 // The cell's text through a buffer that doubles while the text fills it:
-// an answer one byte short of the buffer may have been cut. A double-byte
-// character that does not fit whole is left out, so a cut text may also end
-// two bytes short.
+// an answer one character short of the buffer may have been cut.
 std::string ReportListMirror::Cell(int row, int column) const {
   for (size_t size = kFirstTextBuffer;; size *= 2) {
-    std::vector<char> buffer(size, '\0');
-    LVITEMA item = {};
+    std::vector<wchar_t> buffer(size, L'\0');
+    LVITEMW item = {};
     item.iSubItem = column;
     item.pszText = buffer.data();
     item.cchTextMax = static_cast<int>(size);
-    LRESULT length = Ask()(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    buffer[size - 1] = '\0';
-    if (length < static_cast<LRESULT>(size) - 2 || size >= kLargestTextBuffer) {
-      return std::string(buffer.data(), strnlen(buffer.data(), size));
+    LRESULT length = Ask()(LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    buffer[size - 1] = L'\0';
+    if (length < static_cast<LRESULT>(size) - 1 || size >= kLargestTextBuffer) {
+      return ToProgramText(std::wstring(buffer.data(), wcsnlen(buffer.data(), size)));
     }
   }
 }

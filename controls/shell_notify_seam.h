@@ -8,10 +8,10 @@
 namespace klv {
 
 // Sends one NIM_* message with its record; answers whether the shell took it.
-using ShellNotifyFunction = BOOL (*)(DWORD message, NOTIFYICONDATAA* data);
+using ShellNotifyFunction = BOOL (*)(DWORD message, NOTIFYICONDATAW* data);
 
 // Replaces the function the tray icon calls (null restores the system's
-// Shell_NotifyIconA) and returns the one it replaced.
+// Shell_NotifyIconW) and returns the one it replaced.
 ShellNotifyFunction SetShellNotifyFunction(ShellNotifyFunction function);
 
 }  // namespace klv

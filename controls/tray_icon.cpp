@@ -22,19 +22,22 @@
 #include "controls/word_properties.h"
 #include "runtime/events.h"
 #include "runtime/private_messages.h"
+#include "runtime/system_text.h"
 #include "runtime/unit_object.h"
 
 namespace klv {
 namespace {
 
 const char kTrayClass[] = "KlikvaneTrayIcon";
-// The record the shell is given is the full second version of the ANSI
-// record, whatever newer fields the headers know.
-constexpr DWORD kRecordSize = 488;
-constexpr size_t kTooltipBytes = sizeof(NOTIFYICONDATAA::szTip) - 1;
-static_assert(offsetof(NOTIFYICONDATAA, szTip) == 24 && sizeof(NOTIFYICONDATAA::szTip) == 128, "A record layout");
-static_assert(offsetof(NOTIFYICONDATAA, dwInfoFlags) + sizeof(DWORD) == kRecordSize, "version 2 ends at 488");
-static_assert(sizeof(NOTIFYICONDATAA) >= kRecordSize, "the record holds at least version 2");
+// The record the shell is given is the full second version of the wide
+// record, whatever newer fields the headers know. The tooltip stays the
+// program text it always was, at most 127 bytes, cut at a character; the
+// wide record holds as many characters.
+constexpr DWORD kRecordSize = 936;
+constexpr size_t kTooltipBytes = 127;
+static_assert(offsetof(NOTIFYICONDATAW, szTip) == 24 && sizeof(NOTIFYICONDATAW::szTip) == 256, "W record layout");
+static_assert(offsetof(NOTIFYICONDATAW, dwInfoFlags) + sizeof(DWORD) == kRecordSize, "version 2 ends at 936");
+static_assert(sizeof(NOTIFYICONDATAW) >= kRecordSize, "the record holds at least version 2");
 
 using namespace TrayIconProperty;
 
@@ -48,7 +51,7 @@ constexpr PropertyRow kNamedProperties[] = {
 static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "tray icon properties out of order");
 constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
-BOOL SystemShellNotify(DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); }
+BOOL SystemShellNotify(DWORD message, NOTIFYICONDATAW* data) { return Shell_NotifyIconW(message, data); }
 ShellNotifyFunction g_shellNotify = &SystemShellNotify;
 
 class TrayIconUnit;
@@ -115,7 +118,7 @@ class TrayIconUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
   }
 
  private:
-  NOTIFYICONDATAA FreshRecord() const;
+  NOTIFYICONDATAW FreshRecord() const;
   void Add();
   void Update();
   void Remove();
@@ -127,25 +130,25 @@ class TrayIconUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
 
   TrayIconSettings settings_;
   IconHandle icon_;
-  NOTIFYICONDATAA record_ = {};  // the record last added, kept for modify and delete
+  NOTIFYICONDATAW record_ = {};  // the record last added, kept for modify and delete
   bool added_ = false;
 };
 
-NOTIFYICONDATAA TrayIconUnit::FreshRecord() const {
-  NOTIFYICONDATAA record = {};
+NOTIFYICONDATAW TrayIconUnit::FreshRecord() const {
+  NOTIFYICONDATAW record = {};
   record.cbSize = kRecordSize;
   record.hWnd = hwnd();
   record.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(hwnd()));
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record.uCallbackMessage = kTrayCallbackMessage;
   record.hIcon = icon_.get();
-  std::memcpy(record.szTip, settings_.tooltip.c_str(), settings_.tooltip.size() + 1);
+  CopyToSystemBuffer(settings_.tooltip, record.szTip, ARRAYSIZE(record.szTip));
   return record;
 }
 
 void TrayIconUnit::Add() {
   if (!icon_ || !settings_.shown) return;
-  NOTIFYICONDATAA record = FreshRecord();
+  NOTIFYICONDATAW record = FreshRecord();
   if (!g_shellNotify(NIM_ADD, &record)) return;  // the next update tries again
   record_ = record;
   added_ = true;
@@ -154,7 +157,7 @@ void TrayIconUnit::Add() {
 void TrayIconUnit::Update() {
   if (!added_) return Add();
   record_.hIcon = icon_.get();
-  std::memcpy(record_.szTip, settings_.tooltip.c_str(), settings_.tooltip.size() + 1);
+  CopyToSystemBuffer(settings_.tooltip, record_.szTip, ARRAYSIZE(record_.szTip));
   g_shellNotify(NIM_MODIFY, &record_);
 }
 
@@ -278,7 +281,7 @@ LRESULT CALLBACK TopLevelProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     for (TrayIconUnit* unit : units) unit->AddAgain();
   }
   return previous ? CallWindowProcedure(previous, hwnd, message, wParam, lParam)
-                  : DefWindowProcA(hwnd, message, wParam, lParam);
+                  : DefaultProcedure(hwnd, message, wParam, lParam);
 }
 
 }  // namespace

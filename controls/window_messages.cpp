@@ -36,11 +36,11 @@ LRESULT WindowUnit::OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 LRESULT WindowUnit::OnChildNotification(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT routed = 0;
   if (RouteParentNotification(message, wParam, lParam, &routed)) return routed;
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+  return DefaultProcedure(hwnd, message, wParam, lParam);
 }
 
 LRESULT WindowUnit::OnEraseBackground(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  if (!brush_) return DefWindowProcA(hwnd, WM_ERASEBKGND, wParam, lParam);
+  if (!brush_) return DefaultProcedure(hwnd, WM_ERASEBKGND, wParam, lParam);
   RECT r;
   GetClientRect(hwnd, &r);
   FillRect(reinterpret_cast<HDC>(wParam), &r, brush_);
@@ -49,20 +49,20 @@ LRESULT WindowUnit::OnEraseBackground(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 
 LRESULT WindowUnit::OnSetCursor(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   if (LOWORD(lParam) == HTCLIENT && ApplyUnitCursorAt(reinterpret_cast<HWND>(wParam))) return TRUE;
-  return DefWindowProcA(hwnd, WM_SETCURSOR, wParam, lParam);
+  return DefaultProcedure(hwnd, WM_SETCURSOR, wParam, lParam);
 }
 
 // Moves and sizes raise their event after the default processing, so that
 // handlers read the new place.
 LRESULT WindowUnit::OnPlaced(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, int event) {
-  LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
+  LRESULT result = DefaultProcedure(hwnd, message, wParam, lParam);
   RaiseEvent(event);
   return result;
 }
 
 LRESULT WindowUnit::OnShowWindow(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   RaiseEvent(wParam ? WindowEvent::kShown : WindowEvent::kHidden);
-  return DefWindowProcA(hwnd, WM_SHOWWINDOW, wParam, lParam);
+  return DefaultProcedure(hwnd, WM_SHOWWINDOW, wParam, lParam);
 }
 
 // A close request, or the end of the session: a handler result of false
@@ -82,19 +82,19 @@ LRESULT WindowUnit::OnDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   // Any other way of destroying the window tells the runtime here.
   Host(HostNotifyCode::kWindowClosing, windowId());
   RaiseEvent(WindowEvent::kDestroyed);
-  return DefWindowProcA(hwnd, WM_DESTROY, wParam, lParam);
+  return DefaultProcedure(hwnd, WM_DESTROY, wParam, lParam);
 }
 
 LRESULT WindowUnit::OnNonClientLeftDown(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   if (wParam == HTCAPTION && !settings_.movable) return 0;
-  return DefWindowProcA(hwnd, WM_NCLBUTTONDOWN, wParam, lParam);
+  return DefaultProcedure(hwnd, WM_NCLBUTTONDOWN, wParam, lParam);
 }
 
 // The window's last message: the unit forgets its window without
 // destroying it a second time, and the runtime releases the unit (and ends
 // the loop when this was the last loaded window).
 LRESULT WindowUnit::OnFinalDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
+  LRESULT result = DefaultProcedure(hwnd, WM_NCDESTROY, wParam, lParam);
   DetachWindow();
   Host(HostNotifyCode::kUnitDestroyed, windowId(), 0);
   return result;

@@ -5,25 +5,26 @@
 namespace klv {
 namespace {
 
-constexpr UINT kSystemCodePage = CP_ACP;
+// The program's code page: its texts are GBK whatever the system's is.
+constexpr UINT kProgramCodePage = 936;
 
 }  // namespace
 
 std::wstring ToSystemText(const std::string& programText) {
   if (programText.empty()) return std::wstring();
   const int size = static_cast<int>(programText.size());
-  int length = MultiByteToWideChar(kSystemCodePage, 0, programText.data(), size, nullptr, 0);
+  int length = MultiByteToWideChar(kProgramCodePage, 0, programText.data(), size, nullptr, 0);
   std::wstring wide(static_cast<size_t>(std::max(length, 0)), L'\0');
-  if (length > 0) MultiByteToWideChar(kSystemCodePage, 0, programText.data(), size, &wide[0], length);
+  if (length > 0) MultiByteToWideChar(kProgramCodePage, 0, programText.data(), size, &wide[0], length);
   return wide;
 }
 
 std::string ToProgramText(const std::wstring& systemText) {
   if (systemText.empty()) return std::string();
   const int size = static_cast<int>(systemText.size());
-  int length = WideCharToMultiByte(kSystemCodePage, 0, systemText.data(), size, nullptr, 0, nullptr, nullptr);
+  int length = WideCharToMultiByte(kProgramCodePage, 0, systemText.data(), size, nullptr, 0, nullptr, nullptr);
   std::string narrow(static_cast<size_t>(std::max(length, 0)), '\0');
-  if (length > 0) WideCharToMultiByte(kSystemCodePage, 0, systemText.data(), size, &narrow[0], length, nullptr, nullptr);
+  if (length > 0) WideCharToMultiByte(kProgramCodePage, 0, systemText.data(), size, &narrow[0], length, nullptr, nullptr);
   return narrow;
 }
 

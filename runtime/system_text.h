@@ -1,8 +1,9 @@
 // The one text boundary between the program and the system. Program texts
-// are bytes in the program's code page (GBK) everywhere inside; every text
-// handed to a system window, menu, message box or tooltip, or taken from
-// one, crosses here. The pair converts with the system's ANSI code page,
-// which is what the ANSI functions the rest of the program calls do too.
+// are bytes in the program's code page (GBK, 936) everywhere inside, on a
+// system of any language; every text handed to a system window, menu,
+// message box or tooltip, or taken from one, crosses here as UTF-16 to the
+// wide functions. The system's own code page ("language for non-Unicode
+// programs") never takes part.
 #pragma once
 #include <windows.h>
 

@@ -13,6 +13,7 @@
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
 #include "runtime/private_messages.h"
+#include "runtime/system_text.h"
 #include "tests/support/control_harness.h"
 #include "tests/controls_basic/icon_files.h"
 
@@ -23,16 +24,18 @@ using namespace klv::TrayIconProperty;  // type property k of the tray icon, by 
 
 constexpr uint32_t kTrayId = 0x160135aa;
 
+// One record the shell was given, its tooltip as program text.
 struct ShellCall {
   DWORD message;
-  NOTIFYICONDATAA record;
+  NOTIFYICONDATAW record;
+  std::string tip;
 };
 
 std::vector<ShellCall> g_calls;
 BOOL g_answer = TRUE;
 
-BOOL RecordShellCall(DWORD message, NOTIFYICONDATAA* data) {
-  ShellCall call = {message, {}};
+BOOL RecordShellCall(DWORD message, NOTIFYICONDATAW* data) {
+  ShellCall call = {message, {}, klv::ToProgramText(data->szTip)};
   std::memcpy(&call.record, data, std::min<size_t>(data->cbSize, sizeof call.record));
   g_calls.push_back(call);
   return g_answer;
@@ -83,15 +86,15 @@ TEST_F(TrayIconTest, CreationAddsTheIconWithTheExactRecord) {
   EXPECT_FALSE(IsWindowVisible(tray.hwnd()));
   EXPECT_EQ(parent_.hwnd(), GetParent(tray.hwnd()));
   ASSERT_EQ(1u, g_calls.size());
-  const NOTIFYICONDATAA& record = g_calls[0].record;
+  const NOTIFYICONDATAW& record = g_calls[0].record;
   EXPECT_EQ(static_cast<DWORD>(NIM_ADD), g_calls[0].message);
-  EXPECT_EQ(488u, record.cbSize);
+  EXPECT_EQ(936u, record.cbSize);  // the second version of the wide record
   EXPECT_EQ(tray.hwnd(), record.hWnd);
   EXPECT_EQ(static_cast<UINT>(reinterpret_cast<UINT_PTR>(tray.hwnd())), record.uID);
   EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP), record.uFlags);
   EXPECT_EQ(klv::kTrayCallbackMessage, record.uCallbackMessage);
   EXPECT_EQ(32, IconWidth(record.hIcon));  // an icon file holding only a 32 x 32 image is accepted
-  EXPECT_STREQ("Marrowfen", record.szTip);
+  EXPECT_EQ("Marrowfen", g_calls[0].tip);
   EXPECT_EQ("Marrowfen", tray.ReadText(kTooltip));
   EXPECT_EQ(icon32_, tray.Read(kIcon).bytes);
 }
@@ -130,8 +133,8 @@ TEST_F(TrayIconTest, HidingThenShowingReaddsWithTheSameTooltip) {
   ASSERT_EQ(3u, g_calls.size());
   EXPECT_EQ(tray.hwnd(), g_calls[1].record.hWnd);
   EXPECT_EQ(g_calls[0].record.uID, g_calls[1].record.uID);
-  EXPECT_STREQ("Marrowfen", g_calls[2].record.szTip);
-  EXPECT_EQ(0, std::memcmp(&g_calls[0].record, &g_calls[2].record, 488));
+  EXPECT_EQ("Marrowfen", g_calls[2].tip);
+  EXPECT_EQ(0, std::memcmp(&g_calls[0].record, &g_calls[2].record, 936));
 }
 
 TEST_F(TrayIconTest, TooltipAndIconWritesModifyTheAddedIcon) {
@@ -143,8 +146,8 @@ TEST_F(TrayIconTest, TooltipAndIconWritesModifyTheAddedIcon) {
   tray.WriteBytes(kIcon, {});
   std::vector<DWORD> expected = {NIM_ADD, NIM_MODIFY, NIM_MODIFY, NIM_DELETE};
   ASSERT_EQ(expected, Messages(g_calls));
-  EXPECT_STREQ("b", g_calls[1].record.szTip);
-  EXPECT_EQ(488u, g_calls[1].record.cbSize);
+  EXPECT_EQ("b", g_calls[1].tip);
+  EXPECT_EQ(936u, g_calls[1].record.cbSize);
   EXPECT_TRUE(tray.Read(kIcon).bytes.empty());
   tray.WriteWord(kShown, 1);  // no icon any more: nothing is added
   EXPECT_EQ(4u, g_calls.size());
@@ -157,7 +160,7 @@ TEST_F(TrayIconTest, AFailedAddIsTriedAgainByTheNextUpdate) {
   tray.WriteText(kTooltip, "b");
   std::vector<DWORD> expected = {NIM_ADD, NIM_ADD};
   ASSERT_EQ(expected, Messages(g_calls));
-  EXPECT_STREQ("b", g_calls[1].record.szTip);
+  EXPECT_EQ("b", g_calls[1].tip);
 }
 
 TEST_F(TrayIconTest, ALongGbkTooltipIsCutAtACharacterBoundary) {
@@ -166,11 +169,10 @@ TEST_F(TrayIconTest, ALongGbkTooltipIsCutAtACharacterBoundary) {
   TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, tooltip),
                    {8, 8, 34, 34});
   ASSERT_EQ(1u, g_calls.size());
-  EXPECT_EQ(126u, std::strlen(g_calls[0].record.szTip));
-  EXPECT_EQ(0, std::memcmp(tooltip.data(), g_calls[0].record.szTip, 126));
+  EXPECT_EQ(tooltip.substr(0, 126), g_calls[0].tip);
   tray.WriteText(kTooltip, "x" + tooltip);
   ASSERT_EQ(2u, g_calls.size());
-  EXPECT_EQ(127u, std::strlen(g_calls[1].record.szTip));
+  EXPECT_EQ(("x" + tooltip).substr(0, 127), g_calls[1].tip);
   EXPECT_EQ(("x" + tooltip).substr(0, 127), tray.ReadText(kTooltip));
 }
 
@@ -184,7 +186,7 @@ TEST_F(TrayIconTest, TaskbarCreatedReaddsAndStillReachesTheWindow) {
   Pump();
   std::vector<DWORD> expected = {NIM_ADD, NIM_ADD};
   ASSERT_EQ(expected, Messages(g_calls));
-  EXPECT_EQ(0, std::memcmp(&g_calls[0].record, &g_calls[1].record, 488));
+  EXPECT_EQ(0, std::memcmp(&g_calls[0].record, &g_calls[1].record, 936));
   EXPECT_EQ(std::vector<UINT>{taskbarCreated}, TestParent::receivedMessages());
   TestParent::watchedMessages().clear();
 }
@@ -201,8 +203,8 @@ TEST_F(TrayIconTest, TheFirstTrayBorrowsTheWindowProcedureAndTheLastGivesItBack)
   g_calls.clear();
   SendMessageA(parent_.hwnd(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   ASSERT_EQ(2u, g_calls.size());  // both icons come back
-  EXPECT_STREQ("1", g_calls[0].record.szTip);
-  EXPECT_STREQ("2", g_calls[1].record.szTip);
+  EXPECT_EQ("1", g_calls[0].tip);
+  EXPECT_EQ("2", g_calls[1].tip);
   HWND firstWindow = first->hwnd();
   g_calls.clear();
   first.reset();

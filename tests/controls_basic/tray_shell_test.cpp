@@ -22,8 +22,8 @@ constexpr uint32_t kTrayId = 0x160135aa;
 std::vector<BOOL> g_answers;
 
 // Hands every record to the real shell and notes its answers.
-BOOL PassToShell(DWORD message, NOTIFYICONDATAA* data) {
-  BOOL answer = Shell_NotifyIconA(message, data);
+BOOL PassToShell(DWORD message, NOTIFYICONDATAW* data) {
+  BOOL answer = Shell_NotifyIconW(message, data);
   g_answers.push_back(answer);
   return answer;
 }

@@ -13,6 +13,7 @@
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
+#include "runtime/system_text.h"
 #include "tests/controls_lists/plan_list.h"
 
 namespace ctltest {
@@ -160,12 +161,12 @@ TEST_F(ReportListTest, InsertRowWithOnlyTheListAppendsEmptyRows) {
 // the test checks the row the command hands it.
 TEST_F(ReportListTest, InsertRowClampsImageAndIndentAndLeavesTheStateMaskZero) {
   auto list = Make(PlanSettings());
-  MessageSpy spy(list->hwnd(), {LVM_INSERTITEMA});
-  std::vector<LVITEMA> sent;
+  MessageSpy spy(list->hwnd(), {LVM_INSERTITEMW});
+  std::vector<LVITEMW> sent;
   std::vector<std::string> texts;
   spy.OnMessage([&](const SeenMessage& seen) {
-    sent.push_back(*reinterpret_cast<const LVITEMA*>(seen.lParam));
-    texts.push_back(sent.back().pszText ? sent.back().pszText : "(null)");
+    sent.push_back(*reinterpret_cast<const LVITEMW*>(seen.lParam));
+    texts.push_back(sent.back().pszText ? klv::ToProgramText(sent.back().pszText) : "(null)");
   });
   EXPECT_EQ(0, IntegerOf(CallList(rl::ListInsertRow, {list->Argument(), Omitted(), Text("行"), Integer(-9), Integer(2),
                                                       Integer(-3), Integer(0x7777)})));
