@@ -9,6 +9,7 @@
 #include "runtime/runtime_errors.h"
 #include "runtime/system_thunks.h"
 #include "runtime/text_value.h"
+#include "runtime/wide_entries.h"
 
 namespace klv {
 
@@ -108,6 +109,9 @@ void* Bind(int n, bool mayBeMissing) {
     if (CacheSlot(n)) g_tables.absent[n] = 1;
     return nullptr;
   }
+  // Where the system has the function, an entry that carries text binds to
+  // the runtime's own, which speaks program text to the wide function.
+  if (void* wide = WideEntryFor(exportName)) address = wide;
   if (CacheSlot(n)) {
     g_tables.boundModules[n] = module;
     g_tables.boundAddresses[n] = address;

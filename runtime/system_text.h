@@ -11,6 +11,9 @@
 
 namespace klv {
 
+// The program's code page starts a two-byte character with 0x81 to 0xFE.
+inline bool IsProgramLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+
 // Program text as the system's wide functions take it, and back.
 std::wstring ToSystemText(const std::string& programText);
 std::string ToProgramText(const std::wstring& systemText);

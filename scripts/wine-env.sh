@@ -10,7 +10,7 @@ export DISPLAY="${DISPLAY:-:${KLIKVANE_XVFB_DISPLAY:-93}}"
 # 936) even though the Linux locale is not generated. It is set for Wine's
 # commands only: exported to the shell, it would make bash and every other
 # tool warn that it cannot switch to that locale.
-wine_locale=zh_CN.UTF-8
+wine_locale="${KLIKVANE_WINE_LOCALE:-zh_CN.UTF-8}"
 with_wine_locale() { LC_ALL="$wine_locale" "$@"; }
 run_wine() { with_wine_locale wine "$@"; }
 

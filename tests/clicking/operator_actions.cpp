@@ -59,11 +59,6 @@ POINT ComboFieldCentre(HWND combo) {
 
 int32_t Signed(uint64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(value)); }
 
-std::string ComboItemTextOf(HWND combo, int index) {
-  std::string text(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0)) + 1, '\0');
-  SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
-  return text.c_str();
-}
 
 
 // The runner's calls of the plan's row-count command: the clicker's support
@@ -103,7 +98,7 @@ bool PickItemFound(uint32_t unitId, const std::function<int(HWND combo)>& find) 
     PressKey(VK_ESCAPE);
     return false;
   }
-  std::string itemText = ComboItemTextOf(combo, index);
+  std::string itemText = ComboItemText(combo, index);
   SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
   RECT item;
   SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
@@ -120,8 +115,7 @@ bool PickItemFound(uint32_t unitId, const std::function<int(HWND combo)>& find) 
 
 bool PickComboItem(uint32_t unitId, const std::string& itemText) {
   return PickItemFound(unitId, [&itemText](HWND combo) {
-    return static_cast<int>(SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(itemText.c_str())));
+    return FindComboItem(combo, itemText);
   });
 }
 

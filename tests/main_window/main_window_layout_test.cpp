@@ -8,6 +8,7 @@
 
 #include "clicker/units.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -65,11 +66,7 @@ std::string ClassOf(HWND window) {
   return name;
 }
 
-std::string TextOf(HWND window) {
-  char text[512] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
+std::string TextOf(HWND window) { return ShownText(window); }
 
 RECT RectInParent(HWND window) {
   RECT rect;

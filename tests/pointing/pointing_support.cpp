@@ -8,6 +8,7 @@
 #include "clicker/runtime_access.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/test_window_class.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -90,10 +91,8 @@ std::vector<ComboItem> ComboItems(HWND combo) {
   std::vector<ComboItem> items;
   LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
-    std::string text(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(text.find('\0'));
-    items.push_back({text, static_cast<uintptr_t>(SendMessageA(combo, CB_GETITEMDATA, i, 0))});
+    items.push_back({ComboItemText(combo, static_cast<int>(i)),
+                     static_cast<uintptr_t>(SendMessageA(combo, CB_GETITEMDATA, i, 0))});
   }
   return items;
 }
@@ -150,11 +149,7 @@ HWND DeepestChildAt(HWND window, POINT clientPoint) {
   }
 }
 
-std::string TextOf(HWND window) {
-  char text[512] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
+std::string TextOf(HWND window) { return ShownText(window); }
 
 HWND FindChildOfClass(HWND parent, const std::string& className) {
   ClassSearch search = {&className, nullptr};

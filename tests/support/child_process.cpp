@@ -1,4 +1,5 @@
 #include "tests/support/child_process.h"
+#include "tests/support/ui_driver.h"
 
 #include <cstdio>
 #include <fstream>
@@ -70,11 +71,10 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
   auto* search = reinterpret_cast<WindowSearch*>(context);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  char className[64] = "", title[256] = "";
+  char className[64] = "";
   GetClassNameA(window, className, sizeof className);
-  GetWindowTextA(window, title, sizeof title);
   bool classMatches = search->className->empty() || *search->className == className;
-  if (owner == search->processId && classMatches && *search->title == title && IsWindowVisible(window)) {
+  if (owner == search->processId && classMatches && *search->title == ShownText(window) && IsWindowVisible(window)) {
     search->found = window;
     return FALSE;
   }
@@ -86,9 +86,8 @@ BOOL CALLBACK LongestStatic(HWND child, LPARAM context) {
   char className[64] = "";
   GetClassNameA(child, className, sizeof className);
   if (lstrcmpiA(className, "Static") == 0) {
-    char buffer[4096] = "";
-    GetWindowTextA(child, buffer, sizeof buffer);
-    if (std::string(buffer).size() > text->size()) *text = buffer;
+    std::string shown = ShownText(child);
+    if (shown.size() > text->size()) *text = shown;
   }
   return TRUE;
 }

@@ -1,5 +1,7 @@
 #include "tests/support/ui_driver.h"
 
+#include "runtime/system_text.h"
+
 #include <commctrl.h>
 
 #include <memory>
@@ -92,14 +94,30 @@ bool RaiseUnitEvent(uint32_t windowId, uint32_t unitId, int event) {
 }
 
 std::string ListCellText(HWND list, int row, int column) {
-  std::unique_ptr<char[]> text(new char[kCellRoom]);  // not cleared: a plan reads 40,000 cells
-  text[0] = '\0';
-  LVITEMA item = {};
+  std::unique_ptr<wchar_t[]> text(new wchar_t[kCellRoom]);  // not cleared: a plan reads 40,000 cells
+  text[0] = L'\0';
+  LVITEMW item = {};
   item.iSubItem = column;
   item.pszText = text.get();
   item.cchTextMax = kCellRoom;
-  SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  return text.get();
+  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return klv::ToProgramText(text.get());
+}
+
+std::string ShownText(HWND window) { return klv::SystemWindowText(window); }
+
+std::string ComboItemText(HWND combo, int index) {
+  LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length <= 0) return std::string();
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
+  return klv::ToProgramText(text.c_str());
+}
+
+int FindComboItem(HWND combo, const std::string& text) {
+  const std::wstring item = klv::ToSystemText(text);
+  return static_cast<int>(
+      SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item.c_str())));
 }
 
 }  // namespace klvtest

@@ -45,5 +45,12 @@ bool RaiseUnitEvent(uint32_t windowId, uint32_t unitId, int event);
 
 // The text of a cell of a list view of this process.
 std::string ListCellText(HWND list, int row, int column);
+// A window's text as the user's screen shows it, in program text (GBK):
+// read through the wide functions, whatever the system's code page.
+std::string ShownText(HWND window);
+// A combo box's item text the same way, and the first item with exactly
+// that text (-1 for none).
+std::string ComboItemText(HWND combo, int index);
+int FindComboItem(HWND combo, const std::string& text);
 
 }  // namespace klvtest

@@ -30,6 +30,7 @@
 #include <cstring>
 #include <string>
 
+#include "runtime/system_text.h"
 #include "tests/support/dpi_awareness.h"
 #include "tests/support/recording_target.h"
 #include "tests/support/target_children.h"
@@ -107,7 +108,7 @@ LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   ++g_depth;
   if (Recorded(message)) Record(message, wParam, lParam, FromQueue(window, message, wParam, lParam), nullptr);
   if (message == WM_DESTROY) PostQuitMessage(0);
-  LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+  LRESULT result = DefWindowProcW(window, message, wParam, lParam);
   --g_depth;
   return result;
 }
@@ -145,6 +146,18 @@ const char* RegisterWindowClass(const char* name, WNDPROC procedure, int colour)
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(colour + 1));
   windowClass.lpszClassName = name;
   RegisterClassA(&windowClass);
+  return name;
+}
+
+const wchar_t* RegisterWideWindowClass(const wchar_t* name, WNDPROC procedure, int colour) {
+  WNDCLASSW windowClass = {};
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(colour + 1));
+  windowClass.lpszClassName = name;
+  RegisterClassW(&windowClass);
   return name;
 }
 
@@ -206,9 +219,11 @@ int main(int argc, char** argv) {
     g_activates = g_activates && std::string(argv[i]) != "noactivate";
   }
 
-  const char* className = RegisterWindowClass("KlikvaneClickTarget", TargetProc, COLOR_WINDOW);
-  HWND window = CreateWindowExA(0, className, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, left, top, width, height,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  const wchar_t* className = RegisterWideWindowClass(L"KlikvaneClickTarget", TargetProc, COLOR_WINDOW);
+  // The title is GBK program text, shown as such on a system of any code
+  // page: the window is a wide one.
+  HWND window = CreateWindowExW(0, className, klv::ToSystemText(title).c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, left,
+                                top, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (children) CreateChildren(window);
   UpdateWindow(window);
   if (hang) TakeWaitingMessages();
