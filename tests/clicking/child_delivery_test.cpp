@@ -16,6 +16,7 @@
 #include "tests/support/child_process.h"
 #include "tests/support/recording_target.h"
 #include "tests/support/target_children.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -138,7 +139,7 @@ TEST_F(ChildDelivery, OfTwoWindowsWithOneTitleThePickedOneIsClickedUntilItCloses
   auto b = std::make_unique<ClickTarget>(title, 640, 640, 200, 100);
   ASSERT_TRUE(a->ready() && b->ready());
   // Pick the window the lookup by title would not find.
-  const bool aFoundFirst = FindWindowA(nullptr, title) == a->window();
+  const bool aFoundFirst = FindTitledWindow(title) == a->window();
   std::unique_ptr<ClickTarget>& picked = aFoundFirst ? b : a;
   std::unique_ptr<ClickTarget>& other = aFoundFirst ? a : b;
   ASSERT_TRUE(ChooseBackgroundWindow(picked->window()));
@@ -160,7 +161,7 @@ TEST_F(ChildDelivery, OfTwoWindowsWithOneTitleThePickedOneIsClickedUntilItCloses
   EXPECT_TRUE(none.empty()) << Describe(none);
 
   picked.reset();
-  ASSERT_EQ(other->window(), FindWindowA(nullptr, title));
+  ASSERT_EQ(other->window(), FindTitledWindow(title));
   Messages looked = SingleStepAt(*other);
   EXPECT_EQ(LeftClickAt(30, 40), looked) << Describe(looked);
 }

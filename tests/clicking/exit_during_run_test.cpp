@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/support/child_process.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -24,9 +25,11 @@ TEST(ExitDuringRun, ClosingTheWindowWhileRunningEndsTheProgramWithCodeZero) {
     ChildProcess program(folder + "\\Klikvane.exe", "");
     HWND window = WaitForShownWindow(program.id(), "Klikvane");
     ASSERT_NE(nullptr, window);
-    SendMessageA(FindWindowExA(window, nullptr, "Button", "读取"), BM_CLICK, 0, 0);
-    SendMessageA(FindWindowExA(window, nullptr, "Button", "开始/F6"), BM_CLICK, 0, 0);
-    ASSERT_FALSE(IsWindowEnabled(FindWindowExA(window, nullptr, "Button", "开始/F6")));
+    HWND load = FindChildWindow(window, "Button", "读取"), start = FindChildWindow(window, "Button", "开始/F6");
+    ASSERT_TRUE(load && start);
+    SendMessageA(load, BM_CLICK, 0, 0);
+    SendMessageA(start, BM_CLICK, 0, 0);
+    ASSERT_FALSE(IsWindowEnabled(start));
     Sleep(300 + 50 * round);
     PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD code = program.Wait(15000);
@@ -52,9 +55,11 @@ TEST(ExitDuringRun, QuittingWhileRunningGivesBackWhatTheRunAskedOnce) {
     ChildProcess program(ProgramFolder() + "\\watched_klikvane.exe", "\"" + log + "\"");
     HWND window = WaitForShownWindow(program.id(), "Klikvane");
     ASSERT_NE(nullptr, window);
-    SendMessageA(FindWindowExA(window, nullptr, "Button", "读取"), BM_CLICK, 0, 0);
-    SendMessageA(FindWindowExA(window, nullptr, "Button", "开始/F6"), BM_CLICK, 0, 0);
-    ASSERT_FALSE(IsWindowEnabled(FindWindowExA(window, nullptr, "Button", "开始/F6")));
+    HWND load = FindChildWindow(window, "Button", "读取"), start = FindChildWindow(window, "Button", "开始/F6");
+    ASSERT_TRUE(load && start);
+    SendMessageA(load, BM_CLICK, 0, 0);
+    SendMessageA(start, BM_CLICK, 0, 0);
+    ASSERT_FALSE(IsWindowEnabled(start));
     Sleep(300);
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, program.Wait(15000));

@@ -34,7 +34,9 @@ TEST(CreationHandler, RegistersTheFourProgramKeysOnTheMainWindowAndReplacesItsPr
     EXPECT_EQ(MainWindowHandle(), WindowOf(i)) << i;
     EXPECT_NE(0u, HotkeyRecordAt(i).callback) << i;
   }
-  EXPECT_EQ(HotkeyProcedure(), GetWindowLongPtrA(MainWindowHandle(), GWLP_WNDPROC));
+  // Hooked through the wide function: the window stays a Unicode window.
+  EXPECT_EQ(HotkeyProcedure(), GetWindowLongPtrW(MainWindowHandle(), GWLP_WNDPROC));
+  EXPECT_TRUE(IsWindowUnicode(MainWindowHandle()));
   EXPECT_NE(0u, klv::clicker::Globals().previousWindowProc);
   EXPECT_NE(static_cast<uint32_t>(HotkeyProcedure()), klv::clicker::Globals().previousWindowProc);
   // The system holds the four combinations for the program.

@@ -31,7 +31,9 @@ TEST(HeldCaptureKey, QuitBecomesTheFirstRecordAndTheProcedureIsReplacedWithIt) {
     EXPECT_EQ(expected[i], IdentifierOf(i)) << i;
     EXPECT_EQ(MainWindowHandle(), WindowOf(i)) << i;
   }
-  EXPECT_EQ(HotkeyProcedure(), GetWindowLongPtrA(MainWindowHandle(), GWLP_WNDPROC));
+  // Hooked through the wide function: the window stays a Unicode window.
+  EXPECT_EQ(HotkeyProcedure(), GetWindowLongPtrW(MainWindowHandle(), GWLP_WNDPROC));
+  EXPECT_TRUE(IsWindowUnicode(MainWindowHandle()));
   EXPECT_NE(0u, klv::clicker::Globals().previousWindowProc);
 }
 

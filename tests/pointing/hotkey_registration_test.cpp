@@ -122,7 +122,9 @@ TEST_F(HotkeyPresses, AKeyForASecondWindowIsRecordedButReachesOnlyThatWindow) {
                                                  RoutineA, "elsewhere"));
   EXPECT_EQ(second.handle(), WindowOf(HotkeyRecordCount() - 1));
   EXPECT_EQ(ownProcedure, GetWindowLongPtrA(second.handle(), GWLP_WNDPROC));
-  EXPECT_EQ(HotkeyProcedure(), GetWindowLongPtrA(MainWindowHandle(), GWLP_WNDPROC));
+  // Hooked through the wide function: the window stays a Unicode window.
+  EXPECT_EQ(HotkeyProcedure(), GetWindowLongPtrW(MainWindowHandle(), GWLP_WNDPROC));
+  EXPECT_TRUE(IsWindowUnicode(MainWindowHandle()));
   EXPECT_EQ(previous, klv::clicker::Globals().previousWindowProc);
   PressKey(VK_F3, true);
   ASSERT_TRUE(PumpUntil([&] { return second.hotkeysReceived() == 1; }));
