@@ -19,12 +19,12 @@ void ForgetPart(HWND part) { Parts().Remove(part); }
 
 // Every window is made, and every class registered, with the wide
 // functions: a window is Unicode only when all of its links are.
-HWND MakeSystemWindow(const SystemWindowSpec& spec) {
-  const int width = spec.rect.right - spec.rect.left, height = spec.rect.bottom - spec.rect.top;
-  HMENU menuOrId = spec.menu ? spec.menu : reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.childId));
-  const std::wstring windowClass = ToSystemText(spec.windowClass);
-  return CreateWindowExW(spec.extendedStyle, windowClass.c_str(), ToSystemText(spec.text).c_str(), spec.style,
-                         spec.rect.left, spec.rect.top, width, height, spec.parent, menuOrId, GetModuleHandleW(nullptr),
+HWND MakeSystemWindow(const SystemWindowDesign& design) {
+  const int width = design.rect.right - design.rect.left, height = design.rect.bottom - design.rect.top;
+  HMENU menuOrId = design.menu ? design.menu : reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.childId));
+  const std::wstring windowClass = ToSystemText(design.windowClass);
+  return CreateWindowExW(design.extendedStyle, windowClass.c_str(), ToSystemText(design.text).c_str(), design.style,
+                         design.rect.left, design.rect.top, width, height, design.parent, menuOrId, GetModuleHandleW(nullptr),
                          nullptr);
 }
 

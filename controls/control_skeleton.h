@@ -18,7 +18,7 @@
 namespace klv {
 
 // What a system window is made from.
-struct SystemWindowSpec {
+struct SystemWindowDesign {
   const char* windowClass = nullptr;  // a system class, or one of the runtime's own
   std::string text;                   // program text
   DWORD style = 0;
@@ -38,7 +38,7 @@ inline RECT RequestedRect(const CreateRequest& request) {
 // The only place the controls make system windows, all of them Unicode
 // windows (an edit control then counts its selection in characters on
 // every system); null when the system refuses.
-HWND MakeSystemWindow(const SystemWindowSpec& spec);
+HWND MakeSystemWindow(const SystemWindowDesign& design);
 
 // The parts of units' windows that enter by their unit's procedure (a combo
 // box's edit field): the unit each was adopted by, until its last message.

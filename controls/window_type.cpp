@@ -90,10 +90,10 @@ bool WindowUnit::Create(const CreateRequest& request) {
     DWORD style = frame.style | (request.disabled ? WS_DISABLED : 0);
     if (settings_.startPosition == 2) style |= WS_MINIMIZE;
     if (settings_.startPosition == 3) style |= WS_MAXIMIZE;
-    SystemWindowSpec spec = {kWindowClass, settings_.caption, style, frame.extended,
+    SystemWindowDesign design = {kWindowClass, settings_.caption, style, frame.extended,
                              {left, top, left + request.width, top + request.height}};
-    spec.menu = request.menu;
-    HWND hwnd = MakeSystemWindow(spec);
+    design.menu = request.menu;
+    HWND hwnd = MakeSystemWindow(design);
     if (!hwnd) return false;
     Adopt<WindowUnit>(hwnd, false);
     ApplyBackground();
