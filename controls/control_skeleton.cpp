@@ -24,8 +24,8 @@ HWND MakeSystemWindow(const SystemWindowDesign& design) {
   HMENU menuOrId = design.menu ? design.menu : reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.childId));
   const std::wstring windowClass = ToSystemText(design.windowClass);
   return CreateWindowExW(design.extendedStyle, windowClass.c_str(), ToSystemText(design.text).c_str(), design.style,
-                         design.rect.left, design.rect.top, width, height, design.parent, menuOrId, GetModuleHandleW(nullptr),
-                         nullptr);
+                         design.rect.left, design.rect.top, width, height, design.parent, menuOrId,
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 bool RegisterOwnClass(const char* name, WNDPROC procedure, UINT style, HBRUSH background) {
