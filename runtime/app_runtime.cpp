@@ -88,7 +88,7 @@ void RunIdleCallbacks() {
 
 bool MessageWaiting() {
   MSG message;
-  return PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE) != FALSE;
+  return PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) != FALSE;
 }
 
 // Clean-up steps 2 to 6; runs once, on the main thread.
@@ -186,11 +186,11 @@ void RunMessageLoop() {
       }
       if (!MessageWaiting()) WaitMessage();
     }
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) return;
       if (PreTranslateWindowMessage(&message)) continue;
       TranslateMessage(&message);
-      DispatchMessageA(&message);
+      DispatchMessageW(&message);
     }
   }
 }
@@ -198,13 +198,13 @@ void RunMessageLoop() {
 void ProcessPendingMessages() {
   MirrorBatch::Interlude pumping;  // a handler that pumps holds no changes back meanwhile
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
     if (message.message == WM_QUIT) return;
     // Remove exactly that kind of message, so a WM_QUIT queued meanwhile stays.
-    if (!PeekMessageA(&message, nullptr, message.message, message.message, PM_REMOVE)) continue;
+    if (!PeekMessageW(&message, nullptr, message.message, message.message, PM_REMOVE)) continue;
     if (PreTranslateWindowMessage(&message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
 }
 

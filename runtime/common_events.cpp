@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "runtime/events.h"
+#include "runtime/system_text.h"
 #include "runtime/window_manager.h"
 #include "runtime/window_registry.h"
 
@@ -59,11 +60,36 @@ bool Swallowed(bool dispatched, const HandlerResult& result) {
   return dispatched && result.hasValue && result.value == 0;
 }
 
+// A typed character reaches the program as the bytes of program text, one
+// character event per byte, lead byte first: a Chinese character gives two,
+// on a system of any language. A handler's answer 0 swallows the character;
+// any other answer replaces that byte (its low 8 bits), and the character the
+// bytes then spell is delivered. A character program text cannot hold passes
+// by unannounced. False when the character is swallowed.
+bool RaiseCharacterEvents(UnitObject* unit, MSG* message) {
+  const wchar_t typed = static_cast<wchar_t>(message->wParam);
+  std::string bytes = typed < 0x80 ? std::string(1, static_cast<char>(typed)) : ProgramCharacter(typed);
+  bool replaced = false;
+  for (char& byte : bytes) {
+    HandlerResult result = {false, 0};
+    bool dispatched = unit->RaiseEvent(CommonEvent::kCharacter, {static_cast<unsigned char>(byte)}, &result);
+    if (!dispatched || !result.hasValue) continue;
+    if (result.value == 0) return false;
+    replaced = true;
+    byte = static_cast<char>(result.value);
+  }
+  if (!replaced) return true;
+  const std::wstring spelled = ToSystemText(bytes);
+  if (spelled.empty()) return false;
+  message->wParam = spelled[0];
+  return true;
+}
+
 bool TranslateAccelerators(MSG* message) {
   for (auto& window : AllWindowDescriptions()) {
     HWND hwnd = window->hwnd();
     if (window->accelerators && hwnd && (message->hwnd == hwnd || IsChild(hwnd, message->hwnd)) &&
-        TranslateAcceleratorA(hwnd, window->accelerators, message)) {
+        TranslateAcceleratorW(hwnd, window->accelerators, message)) {
       return true;
     }
   }
@@ -96,11 +122,7 @@ bool PreTranslateWindowMessage(MSG* message) {
     UINT key = static_cast<UINT>(message->wParam);
     dispatched = unit->RaiseEvent(event, {TranslateKey(key), KeysHeld(false, 0, key)}, &result);
   } else if (id == WM_CHAR) {
-    dispatched = unit->RaiseEvent(CommonEvent::kCharacter, {static_cast<uint32_t>(message->wParam)}, &result);
-    if (dispatched && result.hasValue) {
-      if (result.value == 0) return true;
-      message->wParam = result.value;
-    }
+    if (!RaiseCharacterEvents(unit, message)) return true;
     return TranslateAccelerators(message);
   }
   if (Swallowed(dispatched, result)) return true;

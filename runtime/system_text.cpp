@@ -28,6 +28,14 @@ std::string ToProgramText(const std::wstring& systemText) {
   return narrow;
 }
 
+std::string ProgramCharacter(wchar_t character) {
+  char bytes[2];
+  BOOL lacking = FALSE;
+  int length = WideCharToMultiByte(kProgramCodePage, 0, &character, 1, bytes, sizeof bytes, nullptr, &lacking);
+  if (length <= 0 || lacking) return std::string();
+  return std::string(bytes, static_cast<size_t>(length));
+}
+
 void CopyToSystemBuffer(const std::string& programText, wchar_t* buffer, int room) {
   std::wstring wide = ToSystemText(programText);
   const size_t fits = std::min(wide.size(), static_cast<size_t>(room - 1));

@@ -18,6 +18,10 @@ inline bool IsProgramLeadByte(unsigned char byte) { return byte >= 0x81 && byte 
 std::wstring ToSystemText(const std::string& programText);
 std::string ToProgramText(const std::wstring& systemText);
 
+// A character the system delivers, as the bytes program text holds it by
+// (one or two); empty when program text has no such character.
+std::string ProgramCharacter(wchar_t character);
+
 // The same for a buffer the system offers: the text cut to fit `room`
 // characters with its terminator (room > 0), always terminated.
 void CopyToSystemBuffer(const std::string& programText, wchar_t* buffer, int room);

@@ -18,4 +18,15 @@ void SendKey(WORD key, DWORD flags) {
   SendInput(1, &input, sizeof input);
 }
 
+void SendTypedCharacter(wchar_t character) {
+  INPUT inputs[2] = {};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = character;
+    input.ki.dwFlags = KEYEVENTF_UNICODE;
+  }
+  inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof inputs[0]);
+}
+
 }  // namespace klvtest

@@ -25,9 +25,9 @@ void WaitForMessage() { MsgWaitForMultipleObjects(0, nullptr, FALSE, kIdleWait, 
 bool DispatchWaiting() {
   bool any = false;
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
     any = true;
   }
   return any;
@@ -36,11 +36,11 @@ bool DispatchWaiting() {
 bool DispatchWaitingThroughRuntime() {
   bool any = false;
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     any = true;
     if (klv::PreTranslateWindowMessage(&message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return any;
 }

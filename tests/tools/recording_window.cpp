@@ -191,7 +191,7 @@ std::string FromHex(const char* hex) {
 void TakeWaitingMessages() {
   MSG message;
   for (int round = 0; round < 20; ++round) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
     Sleep(10);
   }
 }
@@ -242,10 +242,10 @@ int main(int argc, char** argv) {
   }
   if (hang) Sleep(INFINITE);
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
     g_dispatching = &message;
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
     g_dispatching = nullptr;
   }
   std::fclose(g_log);
