@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
+#include "controls/picture_handles.h"
 #include "runtime/byte_reader.h"
 #include "runtime/system_text.h"
 
@@ -17,7 +19,36 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-HFONT DefaultFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+// Program texts are Chinese on a system of any language, so the default font
+// is the one a Chinese system gives for its default GUI font, named: the
+// stock font follows the system's language and on most others has no Chinese
+// glyphs. Every font is asked for in the Chinese character set, which a
+// Chinese system's default character set also is.
+constexpr wchar_t kDefaultFace[] = L"SimSun";
+constexpr int kDefaultPoints = 9;
+constexpr BYTE kProgramCharSet = GB2312_CHARSET;
+
+BOOL WINAPI DeleteFontObject(HFONT font) { return DeleteObject(font); }
+using FontHandle = OwnedHandle<HFONT, DeleteFontObject>;
+
+HFONT MakeDefaultFont() {
+  LOGFONTW font = {};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  font.lfHeight = -MulDiv(kDefaultPoints, ScreenDpi(), 72);
+  font.lfWidth = 0;
+  font.lfCharSet = kProgramCharSet;
+  std::copy(std::begin(kDefaultFace), std::end(kDefaultFace), font.lfFaceName);
+  return CreateFontIndirectW(&font);
+}
+
+}  // namespace
+
+HFONT DefaultFont() {
+  static const FontHandle font(MakeDefaultFont());
+  return font.get();
+}
+
+namespace {
 
 // A font record's settings; the face is the caller's, in program text.
 template <class LogFont>
@@ -43,7 +74,7 @@ FontValue FromLogFont(const LOGFONTW& font) {
 
 LOGFONTW ToLogFont(const FontValue& value) {
   LOGFONTW font = {};
-  GetObjectW(DefaultFont(), sizeof font, &font);  // the default face and character set
+  GetObjectW(DefaultFont(), sizeof font, &font);  // the default face and the character set
   font.lfHeight = -MulDiv(value.size, ScreenDpi(), 72);
   font.lfWidth = 0;
   font.lfEscapement = font.lfOrientation = value.angle;
@@ -55,7 +86,6 @@ LOGFONTW ToLogFont(const FontValue& value) {
   if (!face.empty() && face.size() < LF_FACESIZE) {
     std::copy(face.begin(), face.end(), font.lfFaceName);
     font.lfFaceName[face.size()] = L'\0';
-    font.lfCharSet = DEFAULT_CHARSET;
   }
   return font;
 }

@@ -1,4 +1,4 @@
-// The font of a control: the system's default GUI font until the program
+// The font of a control: the program's default font until the program
 // sets one, then a font made from the program's font record and owned here.
 #pragma once
 #include <windows.h>
@@ -7,6 +7,10 @@
 #include "runtime/unit_object.h"
 
 namespace klv {
+
+// The font every control has until the program sets one: the same face and
+// size on a system of any language, made once and kept for the process.
+HFONT DefaultFont();
 
 class ControlFont {
  public:

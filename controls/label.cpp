@@ -188,6 +188,7 @@ LRESULT LabelUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_ERASEBKGND: return 1;  // painted whole in WM_PAINT
     case WM_PAINT: Paint(); return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(font_.handle());  // the font it paints with
     case kLabelFeedbackMessage: return Feedback(wParam, lParam);
     default: return CallPreviousProcedure(hwnd, message, wParam, lParam);
   }

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "controls/control_font.h"
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
@@ -92,14 +93,14 @@ TEST_F(EditBoxTest, SingleLineEditIsMadeHighEnoughForItsFont) {
   RECT rect;
   GetWindowRect(edit.hwnd(), &rect);
   HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ old = SelectObject(dc, klv::DefaultFont());
   TEXTMETRICA metrics;
   GetTextMetricsA(dc, &metrics);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   EXPECT_EQ(metrics.tmHeight + 2 * GetSystemMetrics(SM_CYEDGE), rect.bottom - rect.top);
   EXPECT_EQ(80, rect.right - rect.left);
-  EXPECT_EQ(reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+  EXPECT_EQ(reinterpret_cast<WPARAM>(klv::DefaultFont()),
             static_cast<WPARAM>(SendMessageA(edit.hwnd(), WM_GETFONT, 0, 0)));
 }
 
@@ -279,7 +280,7 @@ TEST_F(EditBoxTest, FontWriteIsSentToTheControlAndReadBack) {
   value.font.bold = 1;
   edit.Write(kFont, value);
   auto font = reinterpret_cast<HFONT>(SendMessageA(edit.hwnd(), WM_GETFONT, 0, 0));
-  ASSERT_NE(GetStockObject(DEFAULT_GUI_FONT), font);
+  ASSERT_NE(klv::DefaultFont(), font);
   LOGFONTA logical = {};
   GetObjectA(font, sizeof logical, &logical);
   EXPECT_EQ(FW_BOLD, logical.lfWeight);

@@ -3,6 +3,7 @@
 // alignment, colours and background.
 #include <gtest/gtest.h>
 
+#include "controls/control_font.h"
 #include "controls/type_properties.h"
 #include "controls/type_records.h"
 #include "controls/unit_settings.h"
@@ -38,7 +39,7 @@ TEST_F(GroupBoxTest, IsASystemGroupBoxWithItsCaption) {
   EXPECT_EQ(BS_GROUPBOX, style & 0x0F);
   EXPECT_EQ(BS_LEFT, style & BS_CENTER);
   EXPECT_EQ("记事本", group.ReadText(kCaption));
-  EXPECT_EQ(reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT)), SendMessageA(group.hwnd(), WM_GETFONT, 0, 0));
+  EXPECT_EQ(reinterpret_cast<LRESULT>(klv::DefaultFont()), SendMessageA(group.hwnd(), WM_GETFONT, 0, 0));
 }
 
 TEST_F(GroupBoxTest, ChildNotificationsReachTheChildsUnit) {

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "clicker/units.h"
+#include "runtime/system_text.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/ui_driver.h"
 
@@ -127,6 +131,45 @@ TEST(MainWindowLayout, EveryControlInItsPlace) {
     }
     EXPECT_EQ(c.enabled, IsWindowEnabled(window) != FALSE);
     EXPECT_EQ(c.visible, (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0);
+  }
+}
+
+// The characters of `text` that the font of `window` has no glyph for.
+int MissingGlyphs(HWND window, const std::string& text) {
+  const std::wstring wide = klv::ToSystemText(text);
+  if (wide.empty()) return 0;
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  std::vector<WORD> glyphs(wide.size());
+  GetGlyphIndicesW(dc, wide.c_str(), static_cast<int>(wide.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return static_cast<int>(std::count(glyphs.begin(), glyphs.end(), 0xFFFF));
+}
+
+// Every Chinese text shows, on a system of any language: each control's
+// font has a glyph for every character of its caption, its items and its
+// column titles.
+TEST(MainWindowLayout, EveryTextHasItsGlyphsInItsFont) {
+  for (const ExpectedControl& c : kControls) {
+    if (c.text) EXPECT_EQ(0, MissingGlyphs(UnitHandle(c.unitId), c.text)) << c.text;
+  }
+  for (uint32_t comboId : {0x16011a42u, 0x160134d2u}) {
+    HWND combo = UnitHandle(comboId);
+    const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    ASSERT_GT(count, 0);
+    for (int i = 0; i < count; ++i) EXPECT_EQ(0, MissingGlyphs(combo, ComboItemText(combo, i))) << i;
+  }
+  HWND header = reinterpret_cast<HWND>(SendMessageW(UnitHandle(0x16011a43), LVM_GETHEADER, 0, 0));
+  ASSERT_EQ(4, SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+  for (int column = 0; column < 4; ++column) {
+    wchar_t title[32] = L"";
+    HDITEMW item = {};
+    item.mask = HDI_TEXT;
+    item.pszText = title;
+    item.cchTextMax = 32;
+    SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(0, MissingGlyphs(header, klv::ToProgramText(title))) << column;
   }
 }
 
