@@ -59,13 +59,14 @@ LRESULT SendW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return static_cast<LRESULT>(result);
 }
 
-// Texts are asked for in UTF-16 and turned into the ANSI code page here:
-// Wine hands the ANSI form of some messages (CB_GETLBTEXT) across processes
-// in UTF-16 bytes.
+// Texts are asked for in UTF-16, as the screen shows them, and turned into
+// Klikvane's own GBK here, whatever the system's code page: the script
+// compares them with GBK bytes.
 std::string Narrow(const wchar_t* text, LRESULT length) {
+  constexpr UINT kGbk = 936;
   if (length <= 0) return "";
   char bytes[4096];
-  int size = WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), bytes, sizeof bytes, nullptr, nullptr);
+  int size = WideCharToMultiByte(kGbk, 0, text, static_cast<int>(length), bytes, sizeof bytes, nullptr, nullptr);
   return std::string(bytes, size > 0 ? static_cast<size_t>(size) : 0);
 }
 
@@ -211,18 +212,18 @@ class ProcessHandle {
 };
 
 std::string ListCellText(HWND list, HANDLE process, int row, int column) {
-  constexpr int kTextBytes = 1024;
-  RemoteBlock block(process, sizeof(LVITEMA) + kTextBytes);
+  constexpr int kTextUnits = 1024;
+  RemoteBlock block(process, sizeof(LVITEMW) + kTextUnits * sizeof(wchar_t));
   if (!block.address()) return "?";
-  LVITEMA item = {};
+  LVITEMW item = {};
   item.iSubItem = column;
-  item.pszText = block.address() + sizeof(LVITEMA);
-  item.cchTextMax = kTextBytes;
+  item.pszText = reinterpret_cast<wchar_t*>(block.address() + sizeof(LVITEMW));
+  item.cchTextMax = kTextUnits;
   WriteProcessMemory(process, block.address(), &item, sizeof item, nullptr);
-  LRESULT length = Send(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(block.address()));
-  std::vector<char> text(kTextBytes, 0);
-  ReadProcessMemory(process, item.pszText, text.data(), kTextBytes, nullptr);
-  return std::string(text.data(), length > 0 && length < kTextBytes ? static_cast<size_t>(length) : 0);
+  LRESULT length = Send(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(block.address()));
+  std::vector<wchar_t> text(kTextUnits, L'\0');
+  ReadProcessMemory(process, item.pszText, text.data(), kTextUnits * sizeof(wchar_t), nullptr);
+  return Narrow(text.data(), length > 0 && length < kTextUnits ? length : 0);
 }
 
 void DescribePlan(HWND list) {
