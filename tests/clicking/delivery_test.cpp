@@ -11,6 +11,7 @@
 #include "tests/clicking/clicking_fixture.h"
 #include "tests/support/faked_desk.h"
 #include "tests/support/recording_target.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -178,7 +179,7 @@ TEST_F(Delivery, ATitleWhoseWindowClosedPostsNothing) {
     ASSERT_TRUE(leaving.ready());
     ASSERT_TRUE(ChooseBackgroundTarget("即将关闭的窗口"));
   }
-  ASSERT_EQ(nullptr, FindWindowA(nullptr, "即将关闭的窗口"));
+  ASSERT_EQ(nullptr, klvtest::FindTitledWindow("即将关闭的窗口"));
   AddPlanRow(100, 200, 1000);
   SelectPlanRow(0);
   TargetFirstInZOrder first;

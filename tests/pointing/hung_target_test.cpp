@@ -17,6 +17,7 @@
 #include "tests/support/child_process.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/recording_target.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 namespace {
@@ -102,7 +103,7 @@ class HungTargetTest : public testing::Test {
   }
 
   HWND Unit(POINT clientPoint) const { return DeepestChildAt(main_, clientPoint); }
-  HWND StartButton() const { return FindWindowExA(main_, nullptr, "Button", "开始/F6"); }
+  HWND StartButton() const { return FindChildWindow(main_, "Button", "开始/F6"); }
   void ClickClient(POINT point) const {
     ClientToScreen(main_, &point);
     ClickAt(point.x, point.y);
@@ -159,7 +160,7 @@ class HungTargetTest : public testing::Test {
       ASSERT_EQ(target_.window(), WindowFromPoint({first.x + 20, first.y}));
     }
     WriteWholeFile(folder_.settingsFile(), Settings(foreground, first));
-    SendMessageA(FindWindowExA(main_, nullptr, "Button", "读取"), BM_CLICK, 0, 0);
+    SendMessageA(FindChildWindow(main_, "Button", "读取"), BM_CLICK, 0, 0);
     probe.Enter(foreground ? kClickingForeground : kClickingBackground);
     SendMessageA(StartButton(), BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowEnabled(StartButton())) << "the run did not start";

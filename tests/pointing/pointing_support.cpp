@@ -6,6 +6,7 @@
 #include "clicker/globals.h"
 #include "clicker/hotkeys.h"
 #include "clicker/runtime_access.h"
+#include "runtime/system_text.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/test_window_class.h"
 #include "tests/support/ui_driver.h"
@@ -114,8 +115,10 @@ const std::vector<ComboItem>& CreationTimeTitles() { return g_creationTimeTitles
 
 ProbeWindow::ProbeWindow(const std::string& title, DWORD style, const RECT& place, HWND owner) {
   RegisterProbeClass();
-  window_ = CreateWindowExA(0, kProbeClass, title.empty() ? nullptr : title.c_str(), style, place.left, place.top,
-                            place.right, place.bottom, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+  const std::wstring wideClass(kProbeClass, kProbeClass + sizeof kProbeClass - 1);
+  const std::wstring shown = klv::ToSystemText(title);
+  window_ = CreateWindowExW(0, wideClass.c_str(), title.empty() ? nullptr : shown.c_str(), style, place.left, place.top,
+                            place.right, place.bottom, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   Pump(50);
 }
 

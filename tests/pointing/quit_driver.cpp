@@ -151,9 +151,9 @@ QuitOutcome QuitDuringRun(WayOut way, DWORD pauseMs) {
   DebuggedKlikvane program(folder.program(), folder.folder());
   HWND main = program.WaitForMainWindow();
   if (!target.ready() || main == nullptr) return outcome;
-  SendMessageA(FindWindowExA(main, nullptr, "Button", "读取"), BM_CLICK, 0, 0);
+  SendMessageA(FindChildWindow(main, "Button", "读取"), BM_CLICK, 0, 0);
   ClickInto(main);
-  SendMessageA(FindWindowExA(main, nullptr, "Button", "开始/F6"), BM_CLICK, 0, 0);
+  SendMessageA(FindChildWindow(main, "Button", "开始/F6"), BM_CLICK, 0, 0);
   outcome.started = target.WaitFor(6).size() >= 6;
   Sleep(pauseMs);
 

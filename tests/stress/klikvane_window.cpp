@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "runtime/private_messages.h"
+#include "runtime/system_text.h"
 #include "tests/pointing/pointing_support.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/other_plan_list.h"
@@ -207,7 +208,9 @@ void KlikvaneWindow::CaptureAt(POINT screen, const std::string& x, const std::st
 }
 
 void KlikvaneWindow::SetField(HWND field, const std::string& text) const {
-  Ask(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  const std::wstring shown = klv::ToSystemText(text);
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.c_str()), SMTO_NORMAL, kAnswerTime, &answer);
 }
 
 bool KlikvaneWindow::MinimiseToTray() const {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/system_text.h"
 #include "tests/support/remote_block.h"
 
 namespace klvtest {
@@ -13,18 +14,20 @@ namespace {
 constexpr size_t kCellRoom = 4096;
 constexpr DWORD kAnswerTime = 5000;
 
+// A cell asked for in UTF-16, as the screen shows it, in program text.
 std::string Cell(HWND list, const RemoteBlock& block, int row, int column) {
-  LVITEMA item = {};
+  LVITEMW item = {};
   item.iSubItem = column;
-  item.pszText = block.address() + sizeof item;
+  item.pszText = reinterpret_cast<wchar_t*>(block.address() + sizeof item);
   item.cchTextMax = kCellRoom;
-  std::vector<char> text(kCellRoom + 1, '\0');
-  if (!block.Write(0, &item, sizeof item) || !block.Write(sizeof item, text.data(), kCellRoom)) return "<unwritable>";
+  std::vector<wchar_t> text(kCellRoom + 1, L'\0');
+  const size_t textBytes = kCellRoom * sizeof(wchar_t);
+  if (!block.Write(0, &item, sizeof item) || !block.Write(sizeof item, text.data(), textBytes)) return "<unwritable>";
   DWORD_PTR length = 0;
-  SendMessageTimeoutA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(block.address()), SMTO_NORMAL,
+  SendMessageTimeoutW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(block.address()), SMTO_NORMAL,
                       kAnswerTime, &length);
-  if (!block.Read(sizeof item, text.data(), kCellRoom)) return "<unreadable>";
-  return text.data();
+  if (!block.Read(sizeof item, text.data(), textBytes)) return "<unreadable>";
+  return klv::ToProgramText(text.data());
 }
 
 }  // namespace
@@ -36,7 +39,7 @@ int RowCountOf(HWND list) {
 }
 
 Plan RowsOf(HWND list, DWORD processId) {
-  RemoteBlock block(processId, sizeof(LVITEMA) + kCellRoom);
+  RemoteBlock block(processId, sizeof(LVITEMW) + kCellRoom * sizeof(wchar_t));
   Plan plan;
   if (!block.ok()) return plan;
   for (int row = 0, count = RowCountOf(list); row < count; ++row) {

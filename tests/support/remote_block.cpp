@@ -1,5 +1,7 @@
 #include "tests/support/remote_block.h"
 
+#include "runtime/system_text.h"
+
 namespace klvtest {
 
 RemoteBlock::RemoteBlock(DWORD processId, size_t bytes)
@@ -24,11 +26,10 @@ bool RemoteBlock::Read(size_t offset, void* data, size_t bytes) const {
 
 std::string AskedText(HWND window) {
   constexpr DWORD kAnswerTime = 5000;
-  char text[1024] = "";
+  wchar_t text[1024] = L"";
   DWORD_PTR length = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kAnswerTime,
-                      &length);
-  return text;
+  SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kAnswerTime, &length);
+  return klv::ToProgramText(text);
 }
 
 }  // namespace klvtest
