@@ -97,16 +97,21 @@ void LoadFromText(const profile::ProfileText& text, LoadedSettings* settings) {
 }
 
 // Reads the file once and parses it when the model reads it as the system
-// does; else asks the system key by key.
-void ReadSettings(LoadedSettings* settings) {
+// does; else asks the system key by key where it reads the file as meant.
+// False, with the message shown, when nothing could be read as meant.
+bool ReadSettings(LoadedSettings* settings) {
   std::string bytes;
   uint32_t error = 0;
-  if (ReadWholeSettingsFile(Globals().settingsPath, Access::kToRead, &bytes, &error) == FileRead::kRead &&
-      profile::IsPlainProfileFile(bytes) && SurvivesCodePageRoundTrip(bytes)) {
+  FileRead read = ReadWholeSettingsFile(Globals().settingsPath, Access::kToRead, &bytes, &error);
+  if (read == FileRead::kRead && profile::IsPlainProfileFile(bytes) && SurvivesCodePageRoundTrip(bytes)) {
     LoadFromText(profile::ProfileText::Parse(bytes), settings);
-  } else {
+  } else if (read != FileRead::kRead || SystemProfileKeepsMeaning(bytes)) {
     LoadKeyByKey(settings);
+  } else {
+    ShowUnreadableFile(Globals().settingsPath);
+    return false;
   }
+  return true;
 }
 
 void ApplyClickModeFromFile(const std::string& mode) {
@@ -180,6 +185,7 @@ void SaveSettings() {
     return;
   }
   if (SaveInOnePiece(path, old, writes)) return;
+  if (!SystemProfileKeepsMeaning(old)) return ShowUnreadableFile(path);
   if (!SaveKeyByKey(writes, &error)) ShowSaveFailed(path, error);
 }
 
@@ -191,7 +197,7 @@ void LoadSettings() {
     return;
   }
   LoadedSettings settings;
-  ReadSettings(&settings);
+  if (!ReadSettings(&settings)) return;
   ApplyClickModeFromFile(settings.mode);
   WriteUnitText(Unit::kComboWindowTitle, Property::kComboText, settings.title.c_str());
   PlanListDrawingPaused paused;

@@ -95,17 +95,29 @@ bool SurvivesCodePageRoundTrip(const std::string& bytes) {
   if (bytes.empty()) return true;
   const int length = static_cast<int>(bytes.size());
   int wide = static_cast<int>(
-      CallSystem(kMultiByteToWideChar, {kAnsiCodePage, 0, Word(bytes.data()), static_cast<uint32_t>(length), 0, 0}));
+      CallSystem(kMultiByteToWideChar, {kProgramCodePage, 0, Word(bytes.data()), static_cast<uint32_t>(length), 0, 0}));
   if (wide <= 0) return false;
   std::vector<uint16_t> characters(static_cast<size_t>(wide));
-  CallSystem(kMultiByteToWideChar, {kAnsiCodePage, 0, Word(bytes.data()), static_cast<uint32_t>(length),
+  CallSystem(kMultiByteToWideChar, {kProgramCodePage, 0, Word(bytes.data()), static_cast<uint32_t>(length),
                                     Word(characters.data()), static_cast<uint32_t>(wide)});
   // The conversion back may not be longer than the original to match it.
   std::vector<char> back(bytes.size() + 1, '\0');
   int backLength = static_cast<int>(CallSystem(kWideCharToMultiByte,
-                                               {kAnsiCodePage, 0, Word(characters.data()), static_cast<uint32_t>(wide),
+                                               {kProgramCodePage, 0, Word(characters.data()), static_cast<uint32_t>(wide),
                                                 Word(back.data()), static_cast<uint32_t>(back.size()), 0, 0}));
   return backLength == length && bytes.compare(0, bytes.size(), back.data(), bytes.size()) == 0;
+}
+
+bool SystemProfileKeepsMeaning(const std::string& bytes) {
+  static const char kUtf16Mark[] = "\xFF\xFE";
+  return CallSystem(kGetACP, {}) == kProgramCodePage || bytes.compare(0, sizeof kUtf16Mark - 1, kUtf16Mark) == 0;
+}
+
+void ShowUnreadableFile(const char* path) {
+  HeapText message(JoinTexts({kConstants.unreadableFileMessage, path, kConstants.lineBreak,
+                              kConstants.unreadableFileReason}));
+  CallCore(core::kShowMessageBox,
+           {TextArgument(message.get()), IntegerArgument(MessageBoxStyle::kSystemModalInformation)});
 }
 
 void ShowSaveFailed(const char* path, uint32_t error) {

@@ -24,12 +24,22 @@ FileRead ReadWholeSettingsFile(const char* path, Access access, std::string* byt
 // success).
 uint32_t ReplaceSettingsFile(const char* path, const std::string& bytes);
 
-// True when the bytes come back unchanged from the system's conversion to
-// wide characters and back, as every private-profile write converts them.
+// True when the bytes come back unchanged from the conversion to wide
+// characters and back in the program's code page: text that GBK holds
+// exactly, on a system of any language.
 bool SurvivesCodePageRoundTrip(const std::string& bytes);
+
+// True when the system's private-profile functions read and write the file
+// as the program means it: wherever the system's code page is the
+// program's, and anywhere for a UTF-16 file (which the program reaches
+// through their wide forms).
+bool SystemProfileKeepsMeaning(const std::string& bytes);
 
 // The message of a failed save: the file and the system's reason.
 void ShowSaveFailed(const char* path, uint32_t error);
+// The message for a file that only the system's functions could follow,
+// on a system where they would misread it: the file and why.
+void ShowUnreadableFile(const char* path);
 
 uint32_t LastSystemError();
 // Call before a system call whose error LastSystemError is to report.

@@ -111,11 +111,12 @@ enum : uint32_t { kReplaceExisting = 0x1, kWriteThrough = 0x8 };
 constexpr uint32_t kInvalidHandleValue = 0xFFFFFFFF;
 constexpr uint32_t kErrorFileNotFound = 2;
 
-// Texts of the system: its error descriptions and its code page.
+// Texts of the system: its error descriptions, and the program's code page
+// (GBK), in which the settings file is written whatever the system's is.
 namespace FormatMessageFlag {
 enum : uint32_t { kFromSystem = 0x1000, kIgnoreInserts = 0x0200 };
 }  // namespace FormatMessageFlag
-constexpr uint32_t kAnsiCodePage = 0;
+constexpr uint32_t kProgramCodePage = 936;
 
 // Opting out of the system's throttling of a hidden process.
 namespace PowerThrottling {

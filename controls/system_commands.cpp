@@ -9,6 +9,7 @@
 #include "controls/message_box_seam.h"
 #include "runtime/control_mirror.h"
 #include "runtime/heap.h"
+#include "runtime/program_profile.h"
 #include "runtime/system_text.h"
 #include "runtime/text_value.h"
 
@@ -29,7 +30,8 @@ MessageBoxFunction g_messageBox = SystemMessageBox;
 
 class FileSearch {
  public:
-  explicit FileSearch(const char* pattern) : handle_(FindFirstFileA(pattern ? pattern : "", &found_)) {}
+  explicit FileSearch(const char* pattern)
+      : handle_(FindFirstFileW(SystemTextArgument(pattern ? pattern : "").get(), &found_)) {}
   ~FileSearch() {
     if (found()) FindClose(handle_);
   }
@@ -38,7 +40,7 @@ class FileSearch {
   bool found() const { return handle_ != INVALID_HANDLE_VALUE; }
 
  private:
-  WIN32_FIND_DATAA found_;
+  WIN32_FIND_DATAW found_;
   HANDLE handle_;
 };
 
@@ -84,7 +86,7 @@ void WriteIniItem(CommandResult* result, int count, const CommandArgument* argum
     const char* text = args.Text(i);
     return text ? text : "";
   };
-  BOOL written = WritePrivateProfileStringA(args.Text(1), given(2), given(3), args.Text(0));
+  BOOL written = WriteProfileText(args.Text(1), given(2), given(3), args.Text(0));
   SetLogicalResult(result, written != FALSE);
 }
 
@@ -96,7 +98,7 @@ void ReadIniItem(CommandResult* result, int count, const CommandArgument* argume
   if (TextIsEmpty(file) || TextIsEmpty(section) || TextIsEmpty(key)) return SetTextResult(result, nullptr);
   const char* fallback = args.Text(3);
   char* buffer = static_cast<char*>(AllocateMemory(kIniBufferSize));
-  GetPrivateProfileStringA(section, key, TextIsEmpty(fallback) ? nullptr : fallback, buffer, kIniBufferSize, file);
+  ReadProfileText(section, key, TextIsEmpty(fallback) ? nullptr : fallback, buffer, kIniBufferSize, file);
   SetTextResult(result, CopyText(buffer));
   FreeMemory(buffer);
 }

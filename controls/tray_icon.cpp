@@ -85,10 +85,13 @@ POINT NotificationAreaCentre() {
   return POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
 }
 
+// Read from the program's own file, named in UTF-16: a folder of any name
+// the system holds.
 IconHandle ProgramIcon() {
-  char path[MAX_PATH] = "";
-  if (GetModuleFileNameA(nullptr, path, sizeof path) == 0) return IconHandle();
-  HICON icon = ExtractIconA(GetModuleHandleA(nullptr), path, 0);
+  wchar_t path[MAX_PATH] = L"";
+  DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return IconHandle();
+  HICON icon = ExtractIconW(GetModuleHandleW(nullptr), path, 0);
   return IconHandle(reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr);  // 1: not a file with icons
 }
 

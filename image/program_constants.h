@@ -34,6 +34,8 @@ struct ProgramConstants {
   char savingSuffix[sizeof ".saving"];
   char lineBreak[sizeof "\r\n"];
   char elevatedTargetMessage[sizeof "目标窗口以管理员身份运行，本程序无法向它发送点击。请以管理员身份运行本程序。"];
+  char unreadableFileMessage[sizeof "无法读写配置文件 "];
+  char unreadableFileReason[sizeof "这个文件的编码只有在“非 Unicode 程序的语言”为中文(简体)的系统上才能正确读写，文件没有改动。"];
 };
 
 inline constexpr ProgramConstants kConstants = {
@@ -65,6 +67,8 @@ inline constexpr ProgramConstants kConstants = {
     ".saving",
     "\r\n",
     "目标窗口以管理员身份运行，本程序无法向它发送点击。请以管理员身份运行本程序。",
+    "无法读写配置文件 ",
+    "这个文件的编码只有在“非 Unicode 程序的语言”为中文(简体)的系统上才能正确读写，文件没有改动。",
 };
 
 }  // namespace klv

@@ -93,6 +93,8 @@ constexpr SystemFunctionRow kRows[] = {
     {kGetDpiForWindow, "user32", "GetDpiForWindow"},
     // A foreground single step frees the mouse capture first.
     {kReleaseCapture, "user32", "ReleaseCapture"},
+    // The system's code page, for the settings file's odd forms.
+    {kGetACP, "kernel32", "GetACP"},
 };
 static_assert(std::size(kRows) == kSystemFunctionEntries, "one row per system function");
 static_assert(RowsInNumberOrder(kRows), "system functions out of entry-number order");

@@ -4,11 +4,14 @@
 #include <ole2.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "runtime/control_mirror.h"
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/system_binding.h"
+#include "runtime/system_text.h"
 #include "runtime/text_value.h"
 #include "runtime/window_manager.h"
 
@@ -59,18 +62,31 @@ void CreateMessageWindow() {
                                           nullptr, nullptr, windowClass.hInstance, nullptr);
 }
 
+// The program's own file name, asked for in UTF-16 so that a folder of any
+// name GBK holds comes whole.
+std::wstring ProgramFilePath() {
+  std::vector<wchar_t> path(MAX_PATH);
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return std::wstring(path.data(), length);
+    path.resize(path.size() * 2);  // cut short: ask again with more room
+  }
+}
+
+// Split where the system sees the last backslash: in GBK a backslash byte
+// may also be the second byte of a character.
 void SplitProgramPath() {
-  char path[MAX_PATH * 2] = "";
-  DWORD length = GetModuleFileNameA(nullptr, path, sizeof path - 1);
-  path[length] = '\0';
-  char* slash = std::strrchr(path, '\\');
+  const std::wstring path = ProgramFilePath();
+  const size_t slash = path.rfind(L'\\');
+  const std::string directory = slash == std::wstring::npos ? std::string() : ToProgramText(path.substr(0, slash));
+  const std::string name = ToProgramText(slash == std::wstring::npos ? path : path.substr(slash + 1));
   FreeMemory(g_state.programDirectory);
   FreeMemory(g_state.programFileName);
-  g_state.programDirectory = slash ? CopyTextBytes(path, static_cast<size_t>(slash - path)) : nullptr;
-  g_state.programFileName = CopyText(slash ? slash + 1 : path);
+  g_state.programDirectory = slash == std::wstring::npos ? nullptr : CopyTextBytes(directory.data(), directory.size());
+  g_state.programFileName = CopyText(name.c_str());
   // "C:" alone would name the drive's current folder, not its root.
   char* current = ConcatTexts({g_state.programDirectory, "\\"});
-  SetCurrentDirectoryA(current);
+  SetCurrentDirectoryW(SystemTextArgument(current).get());
   FreeMemory(current);
 }
 

@@ -4,6 +4,7 @@
 #include "runtime/app_runtime.h"
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
+#include "runtime/system_text.h"
 #include "runtime/text_value.h"
 #include "runtime/window_manager.h"
 
@@ -13,24 +14,24 @@ uint32_t WindowHostNotify(int code, uint32_t first, uint32_t second);
 
 namespace {
 
-bool AttributesMatch(const WIN32_FIND_DATAA& found, uint32_t filter) {
+bool AttributesMatch(const WIN32_FIND_DATAW& found, uint32_t filter) {
   return filter == 0 || (found.dwFileAttributes & filter) != 0;
 }
 
 uint32_t FileSearch(FileSearchStep* step) {
   if (step == nullptr) return 0;
-  WIN32_FIND_DATAA found;
+  WIN32_FIND_DATAW found;
   bool ok;
   if (step->handle == nullptr || step->handle == INVALID_HANDLE_VALUE) {
-    step->handle = FindFirstFileA(step->pattern ? step->pattern : "", &found);
+    step->handle = FindFirstFileW(SystemTextArgument(step->pattern ? step->pattern : "").get(), &found);
     ok = step->handle != INVALID_HANDLE_VALUE;
     if (!ok) step->handle = nullptr;
   } else {
-    ok = FindNextFileA(step->handle, &found) != FALSE;
+    ok = FindNextFileW(step->handle, &found) != FALSE;
   }
-  while (ok && !AttributesMatch(found, step->attributeFilter)) ok = FindNextFileA(step->handle, &found) != FALSE;
+  while (ok && !AttributesMatch(found, step->attributeFilter)) ok = FindNextFileW(step->handle, &found) != FALSE;
   FreeMemory(step->foundName);
-  step->foundName = ok ? CopyText(found.cFileName) : nullptr;
+  step->foundName = ok ? CopyText(ToProgramText(found.cFileName).c_str()) : nullptr;
   return ok ? 1 : 0;
 }
 

@@ -7,6 +7,7 @@
 #include "runtime/app_runtime.h"
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
+#include "runtime/system_text.h"
 #include "runtime/system_thunks.h"
 #include "runtime/text_value.h"
 #include "runtime/wide_entries.h"
@@ -63,11 +64,11 @@ HMODULE SearchDefaultLibraries(const char* exportName, void** address) {
 // A name with a colon is a full path; any other is tried beside the program
 // first, then through the system's own search order.
 HMODULE LoadNamedLibrary(const char* library) {
-  if (std::strchr(library, ':') != nullptr) return LoadLibraryA(library);
+  if (std::strchr(library, ':') != nullptr) return LoadLibraryW(SystemTextArgument(library).get());
   char* besideProgram = ConcatTexts({Runtime().programDirectory, "\\", library});
-  HMODULE module = LoadLibraryA(besideProgram ? besideProgram : library);
+  HMODULE module = LoadLibraryW(SystemTextArgument(besideProgram ? besideProgram : library).get());
   FreeMemory(besideProgram);
-  if (module == nullptr) module = LoadLibraryA(library);
+  if (module == nullptr) module = LoadLibraryW(SystemTextArgument(library).get());
   return module;
 }
 

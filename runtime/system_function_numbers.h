@@ -79,6 +79,9 @@ enum SystemFunction : int {
   // A foreground single step from a control that holds the mouse capture
   // (the plan list's row menu) frees it first, or the click goes to that control.
   kReleaseCapture = 58,
+  // The settings file's odd forms are left to the system's own functions
+  // only where its code page is the program's.
+  kGetACP = 59,
   kSystemFunctionCount             // not an entry: the number of entries
 };
 

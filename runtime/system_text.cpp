@@ -28,6 +28,21 @@ std::string ToProgramText(const std::wstring& systemText) {
   return narrow;
 }
 
+bool SystemSpeaksProgramText() { return GetACP() == kProgramCodePage; }
+
+int CopyToProgramBuffer(const std::string& text, char* buffer, int room) {
+  if (buffer == nullptr || room <= 0) return 0;
+  size_t length = 0;
+  while (length < text.size()) {
+    const size_t step = IsProgramLeadByte(static_cast<unsigned char>(text[length])) && length + 1 < text.size() ? 2 : 1;
+    if (length + step > static_cast<size_t>(room - 1)) break;
+    length += step;
+  }
+  std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length), buffer);
+  buffer[length] = '\0';
+  return static_cast<int>(length);
+}
+
 std::string ProgramCharacter(wchar_t character) {
   char bytes[2];
   BOOL lacking = FALSE;

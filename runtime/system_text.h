@@ -7,6 +7,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 namespace klv {
@@ -18,6 +19,16 @@ inline bool IsProgramLeadByte(unsigned char byte) { return byte >= 0x81 && byte 
 std::wstring ToSystemText(const std::string& programText);
 std::string ToProgramText(const std::wstring& systemText);
 
+// True where the system's own code page ("language for non-Unicode
+// programs") is the program's: there the system reads a file's bytes as the
+// program means them.
+bool SystemSpeaksProgramText();
+
+// Copies program text into a caller's buffer of `room` bytes as the ANSI
+// functions do: cut to fit (never inside a double-byte character) and
+// terminated; answers the bytes copied.
+int CopyToProgramBuffer(const std::string& text, char* buffer, int room);
+
 // A character the system delivers, as the bytes program text holds it by
 // (one or two); empty when program text has no such character.
 std::string ProgramCharacter(wchar_t character);
@@ -25,6 +36,26 @@ std::string ProgramCharacter(wchar_t character);
 // The same for a buffer the system offers: the text cut to fit `room`
 // characters with its terminator (room > 0), always terminated.
 void CopyToSystemBuffer(const std::string& programText, wchar_t* buffer, int room);
+
+// A text argument of a wide function, made from an ANSI function's: null
+// stays null, an atom (a number below 0x10000 in the pointer) stays that
+// atom, program text is converted.
+class SystemTextArgument {
+ public:
+  explicit SystemTextArgument(const char* text)
+      : atom_(text != nullptr && (reinterpret_cast<uintptr_t>(text) >> 16) == 0), text_(text) {
+    if (text != nullptr && !atom_) converted_ = ToSystemText(text);
+  }
+  const wchar_t* get() const {
+    if (text_ == nullptr) return nullptr;
+    return atom_ ? reinterpret_cast<const wchar_t*>(text_) : converted_.c_str();
+  }
+
+ private:
+  bool atom_;
+  const char* text_;
+  std::wstring converted_;
+};
 
 // A window's text as the system holds it, as the program sees it, and a
 // program text given to it.

@@ -188,6 +188,8 @@ constexpr ThunkRow kThunkRows[] = {
     {kGetDpiForWindow, Newer<WindowsRelease::kWindows10Version1607, UINT, HWND>()},
     // A foreground single step frees the mouse capture first.
     {kReleaseCapture, Declared<decltype(::ReleaseCapture)>()},
+    // The system's code page, for the settings file's odd forms.
+    {kGetACP, Declared<decltype(::GetACP)>()},
 };
 static_assert(std::size(kThunkRows) == kSystemFunctionCount, "one prototype per system function");
 static_assert(RowsInNumberOrder(kThunkRows), "prototypes out of entry-number order");

@@ -7,61 +7,28 @@
 #include <string>
 #include <vector>
 
+#include "runtime/program_profile.h"
 #include "runtime/system_text.h"
 
 namespace klv {
 namespace {
 
-// A class or title argument: null, an atom, or program text.
-class NameArgument {
- public:
-  explicit NameArgument(LPCSTR name)
-      : atom_(name != nullptr && HIWORD(reinterpret_cast<uintptr_t>(name)) == 0), name_(name) {
-    if (name != nullptr && !atom_) text_ = ToSystemText(name);
-  }
-  LPCWSTR get() const {
-    if (name_ == nullptr) return nullptr;
-    return atom_ ? reinterpret_cast<LPCWSTR>(name_) : text_.c_str();
-  }
-
- private:
-  bool atom_;
-  LPCSTR name_;
-  std::wstring text_;
-};
-
-// Copies program text into a caller's buffer of `room` bytes as the ANSI
-// functions do: cut to fit (never inside a double-byte character) and
-// terminated; answers the bytes copied.
-int CopyOut(const std::string& text, LPSTR buffer, int room) {
-  if (buffer == nullptr || room <= 0) return 0;
-  size_t length = 0;
-  while (length < text.size()) {
-    const size_t step = IsProgramLeadByte(static_cast<uint8_t>(text[length])) && length + 1 < text.size() ? 2 : 1;
-    if (length + step > static_cast<size_t>(room - 1)) break;
-    length += step;
-  }
-  std::memcpy(buffer, text.data(), length);
-  buffer[length] = '\0';
-  return static_cast<int>(length);
-}
-
 HWND WINAPI FindWindowProgramText(LPCSTR windowClass, LPCSTR title) {
-  return FindWindowW(NameArgument(windowClass).get(), NameArgument(title).get());
+  return FindWindowW(SystemTextArgument(windowClass).get(), SystemTextArgument(title).get());
 }
 
 HWND WINAPI FindWindowExProgramText(HWND parent, HWND after, LPCSTR windowClass, LPCSTR title) {
-  return FindWindowExW(parent, after, NameArgument(windowClass).get(), NameArgument(title).get());
+  return FindWindowExW(parent, after, SystemTextArgument(windowClass).get(), SystemTextArgument(title).get());
 }
 
 int WINAPI GetWindowTextProgramText(HWND window, LPSTR buffer, int room) {
-  return CopyOut(SystemWindowText(window), buffer, room);
+  return CopyToProgramBuffer(SystemWindowText(window), buffer, room);
 }
 
 int WINAPI GetClassNameProgramText(HWND window, LPSTR buffer, int room) {
   wchar_t name[256] = L"";
   const int length = GetClassNameW(window, name, static_cast<int>(ARRAYSIZE(name)));
-  return length > 0 ? CopyOut(ToProgramText(std::wstring(name, static_cast<size_t>(length))), buffer, room) : 0;
+  return length > 0 ? CopyToProgramBuffer(ToProgramText(std::wstring(name, static_cast<size_t>(length))), buffer, room) : 0;
 }
 
 int WINAPI MessageBoxProgramText(HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
@@ -86,8 +53,21 @@ DWORD WINAPI FormatMessageProgramText(DWORD flags, LPCVOID source, DWORD id, DWO
     SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return 0;
   }
-  return static_cast<DWORD>(CopyOut(text, buffer, static_cast<int>(room)));
+  return static_cast<DWORD>(CopyToProgramBuffer(text, buffer, static_cast<int>(room)));
 }
+
+// Files are named in program text like every other text: the program's
+// folder and any name that GBK holds reach the system whole.
+HANDLE WINAPI CreateFileProgramText(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                                    DWORD creation, DWORD flags, HANDLE model) {
+  return CreateFileW(SystemTextArgument(path).get(), access, share, security, creation, flags, model);
+}
+
+BOOL WINAPI MoveFileExProgramText(LPCSTR from, LPCSTR to, DWORD flags) {
+  return MoveFileExW(SystemTextArgument(from).get(), SystemTextArgument(to).get(), flags);
+}
+
+BOOL WINAPI DeleteFileProgramText(LPCSTR path) { return DeleteFileW(SystemTextArgument(path).get()); }
 
 // The window procedures the program installs read no text from their
 // messages (the hotkey module's reads only WM_HOTKEY's number), so setting
@@ -110,6 +90,10 @@ const WideEntry kWideEntries[] = {
     {"GetClassNameA", reinterpret_cast<void*>(&GetClassNameProgramText)},
     {"MessageBoxA", reinterpret_cast<void*>(&MessageBoxProgramText)},
     {"FormatMessageA", reinterpret_cast<void*>(&FormatMessageProgramText)},
+    {"CreateFileA", reinterpret_cast<void*>(&CreateFileProgramText)},
+    {"MoveFileExA", reinterpret_cast<void*>(&MoveFileExProgramText)},
+    {"DeleteFileA", reinterpret_cast<void*>(&DeleteFileProgramText)},
+    {"GetPrivateProfileStringA", reinterpret_cast<void*>(&ReadProfileText)},
     {"SetWindowLongA", reinterpret_cast<void*>(&SetWindowLongWide)},
     {"CallWindowProcA", reinterpret_cast<void*>(&CallWindowProcWide)},
 };

@@ -52,7 +52,7 @@ static_assert(FileCreation::kCreateAlways == CREATE_ALWAYS && FileCreation::kOpe
 static_assert(MoveFileFlag::kReplaceExisting == MOVEFILE_REPLACE_EXISTING &&
               MoveFileFlag::kWriteThrough == MOVEFILE_WRITE_THROUGH);
 static_assert(FormatMessageFlag::kFromSystem == FORMAT_MESSAGE_FROM_SYSTEM &&
-              FormatMessageFlag::kIgnoreInserts == FORMAT_MESSAGE_IGNORE_INSERTS && kAnsiCodePage == CP_ACP);
+              FormatMessageFlag::kIgnoreInserts == FORMAT_MESSAGE_IGNORE_INSERTS);
 
 // A security identifier's layout.
 static_assert(SidLayout::kHeaderBytes == offsetof(SID, SubAuthority) &&

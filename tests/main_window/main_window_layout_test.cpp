@@ -152,7 +152,9 @@ int MissingGlyphs(HWND window, const std::string& text) {
 // column titles.
 TEST(MainWindowLayout, EveryTextHasItsGlyphsInItsFont) {
   for (const ExpectedControl& c : kControls) {
-    if (c.text) EXPECT_EQ(0, MissingGlyphs(UnitHandle(c.unitId), c.text)) << c.text;
+    if (c.text) {
+      EXPECT_EQ(0, MissingGlyphs(UnitHandle(c.unitId), c.text)) << c.text;
+    }
   }
   for (uint32_t comboId : {0x16011a42u, 0x160134d2u}) {
     HWND combo = UnitHandle(comboId);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "runtime/system_text.h"
 #include "tests/support/import_slots.h"
 
 namespace klvtest {
@@ -15,6 +16,7 @@ using GetProcAddressFunction = FARPROC(WINAPI*)(HMODULE, LPCSTR);
 using FreeLibraryFunction = BOOL(WINAPI*)(HMODULE);
 
 LoadLibraryFunction g_realLoadLibrary = nullptr;
+HMODULE(WINAPI* g_realLoadLibraryWide)(LPCWSTR) = nullptr;
 GetProcAddressFunction g_realGetProcAddress = nullptr;
 FreeLibraryFunction g_realFreeLibrary = nullptr;
 bool g_recording = false;
@@ -41,6 +43,13 @@ HMODULE WINAPI LoadLibraryWatched(LPCSTR name) {
   return module;
 }
 
+// A path in program text reaches the system in UTF-16; logged as program text.
+HMODULE WINAPI LoadLibraryWideWatched(LPCWSTR name) {
+  HMODULE module = g_realLoadLibraryWide(name);
+  if (g_recording) g_calls.push_back("LoadLibraryW(\"" + klv::ToProgramText(name) + "\") -> " + ModuleName(module));
+  return module;
+}
+
 FARPROC WINAPI GetProcAddressWatched(HMODULE module, LPCSTR name) {
   FARPROC address = g_realGetProcAddress(module, name);
   if (g_recording) {
@@ -59,9 +68,11 @@ void InstallOnce() {
   if (g_realLoadLibrary) return;
   // Taken through the import table itself, before it is changed.
   g_realLoadLibrary = &LoadLibraryA;
+  g_realLoadLibraryWide = &LoadLibraryW;
   g_realGetProcAddress = &GetProcAddress;
   g_realFreeLibrary = &FreeLibrary;
   RedirectImports(reinterpret_cast<void*>(g_realLoadLibrary), reinterpret_cast<void*>(&LoadLibraryWatched));
+  RedirectImports(reinterpret_cast<void*>(g_realLoadLibraryWide), reinterpret_cast<void*>(&LoadLibraryWideWatched));
   RedirectImports(reinterpret_cast<void*>(g_realGetProcAddress), reinterpret_cast<void*>(&GetProcAddressWatched));
   RedirectImports(reinterpret_cast<void*>(g_realFreeLibrary), reinterpret_cast<void*>(&FreeLibraryWatched));
 }

@@ -1,5 +1,5 @@
 // Binding of the program's system-function table on first call. In this
-// process the binding's LoadLibraryA, GetProcAddress and FreeLibrary calls
+// process the binding's LoadLibraryA and LoadLibraryW, GetProcAddress and FreeLibrary calls
 // are watched as they happen (LoaderCallLog); the failures, which end the
 // program, are shown by child processes.
 #include <gtest/gtest.h>
@@ -110,11 +110,11 @@ TEST_F(SystemBinding, NamedLibraryIsTriedInTheProgramDirectoryFirst) {
   klv::ResolveSystemFunction(kMouseEvent);    // "user32.dll"
   klv::ResolveSystemFunction(kFindWindowExA);  // "user32"
   EXPECT_EQ((Lines{
-                "LoadLibraryA(\"" + folder + "\\user32.dll\") -> null",
-                "LoadLibraryA(\"user32.dll\") -> user32.dll",
+                "LoadLibraryW(\"" + folder + "\\user32.dll\") -> null",
+                "LoadLibraryW(\"user32.dll\") -> user32.dll",
                 "GetProcAddress(user32.dll, \"mouse_event\") -> found",
-                "LoadLibraryA(\"" + folder + "\\user32\") -> null",
-                "LoadLibraryA(\"user32\") -> user32.dll",
+                "LoadLibraryW(\"" + folder + "\\user32\") -> null",
+                "LoadLibraryW(\"user32\") -> user32.dll",
                 "GetProcAddress(user32.dll, \"FindWindowExA\") -> found",
             }),
             calls.Take());
@@ -134,7 +134,7 @@ TEST_F(SystemBinding, LibraryTextWithAColonIsLoadedExactlyAsWritten) {
 
   klvtest::LoaderCallLog calls;
   klv::ResolveSystemFunction(kPostMessageA);
-  EXPECT_EQ((Lines{"LoadLibraryA(\"" + fullPath + "\") -> user32.dll",
+  EXPECT_EQ((Lines{"LoadLibraryW(\"" + fullPath + "\") -> user32.dll",
                    "GetProcAddress(user32.dll, \"PostMessageA\") -> found"}),
             calls.Take());
   EXPECT_EQ(user32, klv::BoundSystemModule(kPostMessageA));
