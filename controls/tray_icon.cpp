@@ -85,13 +85,9 @@ POINT NotificationAreaCentre() {
   return POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
 }
 
-// Read from the program's own file, named in UTF-16: a folder of any name
-// the system holds.
+// Read from the program's own file, named in UTF-16: a folder of any name.
 IconHandle ProgramIcon() {
-  wchar_t path[MAX_PATH] = L"";
-  DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return IconHandle();
-  HICON icon = ExtractIconW(GetModuleHandleW(nullptr), path, 0);
+  HICON icon = ExtractIconW(GetModuleHandleW(nullptr), ProgramModulePath().c_str(), 0);
   return IconHandle(reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr);  // 1: not a file with icons
 }
 

@@ -5,7 +5,6 @@
 
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "runtime/control_mirror.h"
 #include "runtime/heap.h"
@@ -62,21 +61,10 @@ void CreateMessageWindow() {
                                           nullptr, nullptr, windowClass.hInstance, nullptr);
 }
 
-// The program's own file name, asked for in UTF-16 so that a folder of any
-// name GBK holds comes whole.
-std::wstring ProgramFilePath() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (;;) {
-    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) return std::wstring(path.data(), length);
-    path.resize(path.size() * 2);  // cut short: ask again with more room
-  }
-}
-
 // Split where the system sees the last backslash: in GBK a backslash byte
 // may also be the second byte of a character.
 void SplitProgramPath() {
-  const std::wstring path = ProgramFilePath();
+  const std::wstring path = ProgramModulePath();
   const size_t slash = path.rfind(L'\\');
   const std::string directory = slash == std::wstring::npos ? std::string() : ToProgramText(path.substr(0, slash));
   const std::string name = ToProgramText(slash == std::wstring::npos ? path : path.substr(slash + 1));

@@ -1,6 +1,7 @@
 #include "runtime/system_text.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace klv {
 namespace {
@@ -56,6 +57,15 @@ void CopyToSystemBuffer(const std::string& programText, wchar_t* buffer, int roo
   const size_t fits = std::min(wide.size(), static_cast<size_t>(room - 1));
   std::copy(wide.begin(), wide.begin() + static_cast<std::ptrdiff_t>(fits), buffer);
   buffer[fits] = L'\0';
+}
+
+std::wstring ProgramModulePath() {
+  std::vector<wchar_t> path(MAX_PATH);
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return std::wstring(path.data(), length);
+    path.resize(path.size() * 2);  // cut short: ask again with more room
+  }
 }
 
 std::wstring WideWindowText(HWND window) {

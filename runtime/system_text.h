@@ -57,6 +57,10 @@ class SystemTextArgument {
   std::wstring converted_;
 };
 
+// The program's own file name as the system holds it, whole whatever its
+// length: a folder of any name.
+std::wstring ProgramModulePath();
+
 // A window's text as the system holds it, as the program sees it, and a
 // program text given to it.
 std::wstring WideWindowText(HWND window);
