@@ -99,6 +99,14 @@ bool IsPlainProfileFile(const std::string& bytes) {
   return bytes.compare(0, sizeof kUtf8Mark - 1, kUtf8Mark) != 0 && IsPlainGbk(bytes);
 }
 
+std::string CutToWholeCharacters(const std::string& text, size_t longest) {
+  size_t length = 0;
+  while (length < text.size() && length + CharacterLength(text, length) <= longest) {
+    length += CharacterLength(text, length);
+  }
+  return text.substr(0, length);
+}
+
 bool IsPlainValue(const std::string& value) {
   return IsPlainGbk(value) && value.find_first_of("\r\n") == std::string::npos;
 }

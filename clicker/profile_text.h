@@ -125,6 +125,10 @@ bool IsPlainValue(const std::string& value);
 // removed; the fallback when the key has no value.
 std::string ValueAsRead(const ProfileKey& key, const std::string& fallback);
 
+// The longest start of the text of at most `longest` bytes that ends at the
+// end of a character, as a read into a buffer of longest + 1 bytes cuts it.
+std::string CutToWholeCharacters(const std::string& text, size_t longest);
+
 struct ProfileWrite {
   std::string section, key, value;
 };

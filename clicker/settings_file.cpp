@@ -58,13 +58,14 @@ bool SaveInOnePiece(const char* path, const std::string& old, const std::vector<
 }
 
 // A value as the system's read gives it; one too long to come back whole is
-// read through the system, which knows how it cuts it.
+// read through the system, which knows how it cuts it, where the system
+// reads the file as meant; elsewhere it is cut at a whole character.
 std::string ValueOf(const profile::ProfileKey* key, const char* section, const char* fallback) {
   if (key == nullptr) return fallback ? fallback : "";
-  if (key->hasValue && key->value.size() > kLongestWholeValue) {
-    return ReadItem(section, key->name.c_str(), fallback).str();
-  }
-  return profile::ValueAsRead(*key, fallback ? fallback : "");
+  const std::string value = profile::ValueAsRead(*key, fallback ? fallback : "");
+  if (!key->hasValue || key->value.size() <= kLongestWholeValue) return value;
+  if (SystemSpeaksProgramCodePage()) return ReadItem(section, key->name.c_str(), fallback).str();
+  return profile::CutToWholeCharacters(value, kLongestWholeValue);
 }
 
 // The row keys 1..count of the first "Coordinate" section, in number order;

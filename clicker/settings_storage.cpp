@@ -108,9 +108,11 @@ bool SurvivesCodePageRoundTrip(const std::string& bytes) {
   return backLength == length && bytes.compare(0, bytes.size(), back.data(), bytes.size()) == 0;
 }
 
+bool SystemSpeaksProgramCodePage() { return CallSystem(kGetACP, {}) == kProgramCodePage; }
+
 bool SystemProfileKeepsMeaning(const std::string& bytes) {
   static const char kUtf16Mark[] = "\xFF\xFE";
-  return CallSystem(kGetACP, {}) == kProgramCodePage || bytes.compare(0, sizeof kUtf16Mark - 1, kUtf16Mark) == 0;
+  return SystemSpeaksProgramCodePage() || bytes.compare(0, sizeof kUtf16Mark - 1, kUtf16Mark) == 0;
 }
 
 void ShowUnreadableFile(const char* path) {

@@ -34,6 +34,8 @@ bool SurvivesCodePageRoundTrip(const std::string& bytes);
 // program's, and anywhere for a UTF-16 file (which the program reaches
 // through their wide forms).
 bool SystemProfileKeepsMeaning(const std::string& bytes);
+// True where the system's code page is the program's (GBK).
+bool SystemSpeaksProgramCodePage();
 
 // The message of a failed save: the file and the system's reason.
 void ShowSaveFailed(const char* path, uint32_t error);
