@@ -6,17 +6,27 @@
 set -euo pipefail
 packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool googletest cmake
           make g++ fonts-wqy-microhei fonts-wine imagemagick x11-apps x11-utils zip
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev locales)
 [ $# -gt 0 ] && packages=("$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -eq 0 ]; then exit 0; fi
-echo "setup.sh: installing ${missing[*]}"
 sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
+# Wine reads Unix file names beyond ASCII only in a generated Linux locale:
+# the tests run under code pages 1252 and 65001 in a folder with a Chinese
+# name. (Called after the packages, which bring localedef.)
+generate_locales() {
+  [ $# -gt 0 ] && return 0
+  for name in en_US hi_IN; do
+    locale -a 2>/dev/null | grep -qx "$name.utf8" || $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
+  done
+}
+if [ ${#missing[@]} -eq 0 ]; then generate_locales "$@"; exit 0; fi
+echo "setup.sh: installing ${missing[*]}"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
 $sudo apt-get update -q
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+generate_locales "$@"

@@ -15,7 +15,13 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="$(cd "$1" && pwd)"
 bin="$build/bin"
 work="$build/e2e"
-app="$work/app"
+# Under a code page other than 936 the program sits in a folder with a
+# Chinese name (Wine reads it in the Linux locale scripts/setup.sh makes):
+# the settings file is found, written and read again there.
+case "${KLIKVANE_WINE_LOCALE:-zh_CN.UTF-8}" in
+  zh_CN*) app="$work/app" ;;
+  *) app="$work/点击器" ;;
+esac
 started_ms=$(($(date +%s%N) / 1000000))
 
 rm -rf "$work"
