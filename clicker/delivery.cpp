@@ -9,6 +9,7 @@
 #include "clicker/step_profile.h"
 #include "clicker/runtime_access.h"
 #include "clicker/units.h"
+#include "clicker/window_list.h"
 #include "controls/core_commands.h"
 #include "image/program_constants.h"
 
@@ -25,12 +26,9 @@ int32_t SumTruncated(int32_t a, int32_t b) {
   return static_cast<int32_t>(std::trunc(static_cast<double>(a) + static_cast<double>(b)));
 }
 
-constexpr int kTitleRoom = 256;
-
 bool HasTitle(uint32_t window, const char* title) {
-  char text[kTitleRoom] = "";
-  CallSystem(kGetWindowTextA, {window, Word(text), kTitleRoom});
-  return TextsMatch(text, title);
+  HeapText text(GetWindowTitle(window));
+  return TextsMatch(text.get(), title);
 }
 
 CommandArgument TitleBox() { return UnitArgument(Unit::kComboWindowTitle, TypeCode::kComboBox); }

@@ -1,6 +1,7 @@
 #include "clicker/profile_text.h"
 
 #include "runtime/byte_reader.h"
+#include "runtime/gb18030.h"
 
 namespace klv::profile {
 namespace {
@@ -8,18 +9,13 @@ namespace {
 constexpr size_t kNone = static_cast<size_t>(-1);
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 
-bool IsLeadByte(uint8_t byte) { return byte >= 0x81 && byte <= 0xFE; }
-bool IsTrailByte(uint8_t byte) { return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFE); }
 bool IsLineBreak(uint8_t byte) { return byte == '\r' || byte == '\n'; }
 
-// The length of the character at text[at]: two bytes for a lead byte with a
-// byte after it, else one.
-size_t CharacterLength(const std::string& text, size_t at) {
-  return IsLeadByte(static_cast<uint8_t>(text[at])) && at + 1 < text.size() ? 2 : 1;
-}
+using gb18030::CharacterLength;
 
-// Spaces never stand for a trail byte (those are 0x40 and above), so the
-// ends of a GBK text can be trimmed byte by byte.
+// Spaces never stand for a byte of a longer character (trail bytes are 0x40
+// and above, a four-byte sequence's digits 0x30 to 0x39), so the ends of a
+// text can be trimmed byte by byte.
 std::string Trimmed(const uint8_t* start, size_t length) {
   size_t first = 0;
   while (first < length && IsProfileSpace(start[first])) ++first;
@@ -84,31 +80,24 @@ std::string StripTrailingSpaces(const std::string& value) {
   return value.substr(0, length);
 }
 
-bool IsPlainGbk(const std::string& text) {
-  for (size_t at = 0; at < text.size(); ++at) {
-    uint8_t byte = static_cast<uint8_t>(text[at]);
-    if (byte == 0) return false;
-    if (byte < 0x80) continue;
-    if (!IsLeadByte(byte) || at + 1 >= text.size() || !IsTrailByte(static_cast<uint8_t>(text[at + 1]))) return false;
-    ++at;
+bool IsPlainText(const std::string& text) {
+  for (size_t at = 0; at < text.size();) {
+    const size_t length = CharacterLength(text, at);
+    const uint8_t byte = static_cast<uint8_t>(text[at]);
+    // 0x80 (the euro sign) is a character of its own; a lead byte alone is
+    // half a character, and 0xFF none.
+    if (byte == 0 || (length == 1 && byte > 0x80)) return false;
+    at += length;
   }
   return true;
 }
 
 bool IsPlainProfileFile(const std::string& bytes) {
-  return bytes.compare(0, sizeof kUtf8Mark - 1, kUtf8Mark) != 0 && IsPlainGbk(bytes);
-}
-
-std::string CutToWholeCharacters(const std::string& text, size_t longest) {
-  size_t length = 0;
-  while (length < text.size() && length + CharacterLength(text, length) <= longest) {
-    length += CharacterLength(text, length);
-  }
-  return text.substr(0, length);
+  return bytes.compare(0, sizeof kUtf8Mark - 1, kUtf8Mark) != 0 && IsPlainText(bytes);
 }
 
 bool IsPlainValue(const std::string& value) {
-  return IsPlainGbk(value) && value.find_first_of("\r\n") == std::string::npos;
+  return IsPlainText(value) && value.find_first_of("\r\n") == std::string::npos;
 }
 
 std::string FoldedName(const std::string& name) {

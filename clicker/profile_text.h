@@ -17,9 +17,13 @@
 //     of its section or the section at the end of the file; a change makes
 //     the system write the whole file anew: "[name]" for each named section,
 //     "name=value" or "name" for each key, each line ended by CR LF.
-// Texts are GBK bytes. A text whose bytes are not whole GBK characters, or
-// that holds a zero byte, is outside what this model represents; callers ask
-// IsPlainGbk first and leave such texts to the system.
+// Texts are program text (GB18030: GBK and four-byte sequences). A text
+// whose bytes are not whole characters, or that holds a zero byte, is outside
+// what this model represents; callers ask IsPlainText first and leave such
+// texts to the system. A four-byte sequence is two pairs of a lead byte and a
+// digit, which the system's rules above read as two double-byte characters:
+// neither holds a space, "=", "[", "]" or a letter, so the model follows
+// them whole.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -30,10 +34,11 @@
 
 namespace klv::profile {
 
-// True when every byte is ASCII other than zero, or part of a double-byte
-// GBK character (lead 0x81..0xFE, trail 0x40..0x7E or 0x80..0xFE).
-bool IsPlainGbk(const std::string& text);
-// A file this model reads as the system does: plain GBK that does not start
+// True when every byte is ASCII other than zero, or 0x80, or part of a double-byte
+// character (lead 0x81..0xFE, trail 0x40..0x7E or 0x80..0xFE) or of a
+// four-byte sequence (lead, digit, lead, digit).
+bool IsPlainText(const std::string& text);
+// A file this model reads as the system does: plain text that does not start
 // with the UTF-8 mark (the system then reads the file as UTF-8).
 bool IsPlainProfileFile(const std::string& bytes);
 // The name folded for matching: ASCII letters of single-byte characters in
@@ -56,7 +61,7 @@ struct ProfileSection {
 
 class ProfileText {
  public:
-  // Parses the file's bytes. Plain GBK is assumed (see IsPlainGbk).
+  // Parses the file's bytes. Plain text is assumed (see IsPlainText).
   static ProfileText Parse(const std::string& bytes);
 
   // The value a read of the key gives, one pair of matching quotes around it
@@ -118,16 +123,12 @@ class ProfileSave {
   std::vector<ProfileText::Place> changedPlaces_;
 };
 
-// A written value this model can follow: plain GBK with no line break.
+// A written value this model can follow: plain text with no line break.
 bool IsPlainValue(const std::string& value);
 
 // The value a read of the key gives: one pair of matching quotes around it
 // removed; the fallback when the key has no value.
 std::string ValueAsRead(const ProfileKey& key, const std::string& fallback);
-
-// The longest start of the text of at most `longest` bytes that ends at the
-// end of a character, as a read into a buffer of longest + 1 bytes cuts it.
-std::string CutToWholeCharacters(const std::string& text, size_t longest);
 
 struct ProfileWrite {
   std::string section, key, value;

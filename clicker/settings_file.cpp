@@ -15,6 +15,7 @@
 #include "controls/core_commands.h"
 #include "controls/report_list_commands.h"
 #include "image/program_constants.h"
+#include "runtime/gb18030.h"
 
 namespace klv::clicker {
 namespace {
@@ -45,14 +46,14 @@ std::vector<profile::ProfileWrite> PlanWrites() {
 // Saves through the in-memory model when it can follow the file; false when
 // the file is left to the system's own writes.
 bool SaveInOnePiece(const char* path, const std::string& old, const std::vector<profile::ProfileWrite>& writes) {
-  if (!SurvivesCodePageRoundTrip(old)) return false;
+  if (!SurvivesProgramTextRoundTrip(old)) return false;
   std::string saved;
   switch (profile::SaveAsTheSystemWould(old, writes, &saved)) {
     case profile::SaveOutcome::kUnchanged: return true;
     case profile::SaveOutcome::kLeftToSystem: return false;
     case profile::SaveOutcome::kChanged: break;
   }
-  if (!SurvivesCodePageRoundTrip(saved)) return false;
+  if (!SurvivesProgramTextRoundTrip(saved)) return false;
   if (uint32_t error = ReplaceSettingsFile(path, saved)) ShowSaveFailed(path, error);
   return true;
 }
@@ -65,7 +66,7 @@ std::string ValueOf(const profile::ProfileKey* key, const char* section, const c
   const std::string value = profile::ValueAsRead(*key, fallback ? fallback : "");
   if (!key->hasValue || key->value.size() <= kLongestWholeValue) return value;
   if (SystemSpeaksProgramCodePage()) return ReadItem(section, key->name.c_str(), fallback).str();
-  return profile::CutToWholeCharacters(value, kLongestWholeValue);
+  return gb18030::CutToWholeCharacters(value, kLongestWholeValue);
 }
 
 // The row keys 1..count of the first "Coordinate" section, in number order;
@@ -104,12 +105,12 @@ bool ReadSettings(LoadedSettings* settings) {
   std::string bytes;
   uint32_t error = 0;
   FileRead read = ReadWholeSettingsFile(Globals().settingsPath, Access::kToRead, &bytes, &error);
-  if (read == FileRead::kRead && profile::IsPlainProfileFile(bytes) && SurvivesCodePageRoundTrip(bytes)) {
+  if (read == FileRead::kRead && profile::IsPlainProfileFile(bytes) && SurvivesProgramTextRoundTrip(bytes)) {
     LoadFromText(profile::ProfileText::Parse(bytes), settings);
   } else if (read != FileRead::kRead || SystemProfileKeepsMeaning(bytes)) {
     LoadKeyByKey(settings);
   } else {
-    ShowUnreadableFile(Globals().settingsPath);
+    ShowUnreadableFile(Globals().settingsPath, kConstants.unreadableFileReason);
     return false;
   }
   return true;
@@ -172,8 +173,9 @@ void FormSettingsPath() {
 
 // The file is read once and written in one piece, with the bytes the
 // system's key-by-key writes would give it. A file the in-memory model
-// cannot follow (another encoding, a zero byte, a broken double-byte
-// character, a value with a line break) goes through the system's writes.
+// cannot follow (another encoding, a zero byte, a broken character, a value
+// with a line break) goes through the system's writes where they keep what
+// is written.
 void SaveSettings() {
   FormSettingsPath();
   const char* path = Globals().settingsPath;
@@ -186,7 +188,8 @@ void SaveSettings() {
     return;
   }
   if (SaveInOnePiece(path, old, writes)) return;
-  if (!SystemProfileKeepsMeaning(old)) return ShowUnreadableFile(path);
+  if (!SystemProfileKeepsMeaning(old)) return ShowUnreadableFile(path, kConstants.unreadableFileReason);
+  if (!SystemProfileKeepsWrites(old, writes)) return ShowUnreadableFile(path, kConstants.unwritableCharactersReason);
   if (!SaveKeyByKey(writes, &error)) ShowSaveFailed(path, error);
 }
 

@@ -7,6 +7,7 @@
 #include "clicker/system_numbers.h"
 #include "controls/core_commands.h"
 #include "image/program_constants.h"
+#include "runtime/gb18030.h"
 
 namespace klv::clicker {
 namespace {
@@ -32,6 +33,15 @@ uint32_t WriteSavingFile(const char* saving, const std::string& bytes) {
   if (!file.ok()) return LastSystemError();
   if (!WriteAll(file, bytes) || CallSystem(kFlushFileBuffers, {file.get()}) == 0) return LastSystemError();
   return file.Close() ? 0 : LastSystemError();
+}
+
+bool HasFourByteSequence(const std::string& text) {
+  for (size_t at = 0; at < text.size();) {
+    const size_t length = gb18030::CharacterLength(text, at);
+    if (length == 4) return true;
+    at += length;
+  }
+  return false;
 }
 
 std::string SystemReason(uint32_t error) {
@@ -91,33 +101,31 @@ uint32_t ReplaceSettingsFile(const char* path, const std::string& bytes) {
   return error;
 }
 
-bool SurvivesCodePageRoundTrip(const std::string& bytes) {
-  if (bytes.empty()) return true;
-  const int length = static_cast<int>(bytes.size());
-  int wide = static_cast<int>(
-      CallSystem(kMultiByteToWideChar, {kProgramCodePage, 0, Word(bytes.data()), static_cast<uint32_t>(length), 0, 0}));
-  if (wide <= 0) return false;
-  std::vector<uint16_t> characters(static_cast<size_t>(wide));
-  CallSystem(kMultiByteToWideChar, {kProgramCodePage, 0, Word(bytes.data()), static_cast<uint32_t>(length),
-                                    Word(characters.data()), static_cast<uint32_t>(wide)});
-  // The conversion back may not be longer than the original to match it.
-  std::vector<char> back(bytes.size() + 1, '\0');
-  int backLength = static_cast<int>(CallSystem(kWideCharToMultiByte,
-                                               {kProgramCodePage, 0, Word(characters.data()), static_cast<uint32_t>(wide),
-                                                Word(back.data()), static_cast<uint32_t>(back.size()), 0, 0}));
-  return backLength == length && bytes.compare(0, bytes.size(), back.data(), bytes.size()) == 0;
+bool SurvivesProgramTextRoundTrip(const std::string& bytes) {
+  return gb18030::FromUtf16(gb18030::ToUtf16(bytes)) == bytes;
 }
 
 bool SystemSpeaksProgramCodePage() { return CallSystem(kGetACP, {}) == kProgramCodePage; }
 
-bool SystemProfileKeepsMeaning(const std::string& bytes) {
+bool IsUtf16File(const std::string& bytes) {
   static const char kUtf16Mark[] = "\xFF\xFE";
-  return SystemSpeaksProgramCodePage() || bytes.compare(0, sizeof kUtf16Mark - 1, kUtf16Mark) == 0;
+  return bytes.compare(0, sizeof kUtf16Mark - 1, kUtf16Mark) == 0;
 }
 
-void ShowUnreadableFile(const char* path) {
-  HeapText message(JoinTexts({kConstants.unreadableFileMessage, path, kConstants.lineBreak,
-                              kConstants.unreadableFileReason}));
+bool SystemProfileKeepsMeaning(const std::string& bytes) { return SystemSpeaksProgramCodePage() || IsUtf16File(bytes); }
+
+bool SystemProfileKeepsWrites(const std::string& bytes, const std::vector<profile::ProfileWrite>& writes) {
+  if (IsUtf16File(bytes)) return true;
+  for (const profile::ProfileWrite& write : writes) {
+    if (HasFourByteSequence(write.section) || HasFourByteSequence(write.key) || HasFourByteSequence(write.value)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void ShowUnreadableFile(const char* path, const char* reason) {
+  HeapText message(JoinTexts({kConstants.unreadableFileMessage, path, kConstants.lineBreak, reason}));
   CallCore(core::kShowMessageBox,
            {TextArgument(message.get()), IntegerArgument(MessageBoxStyle::kSystemModalInformation)});
 }

@@ -3,6 +3,9 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "clicker/profile_text.h"
 
 namespace klv::clicker {
 
@@ -24,24 +27,27 @@ FileRead ReadWholeSettingsFile(const char* path, Access access, std::string* byt
 // success).
 uint32_t ReplaceSettingsFile(const char* path, const std::string& bytes);
 
-// True when the bytes come back unchanged from the conversion to wide
-// characters and back in the program's code page: text that GBK holds
-// exactly, on a system of any language.
-bool SurvivesCodePageRoundTrip(const std::string& bytes);
+// True when the bytes come back unchanged from the conversion of program
+// text to wide characters and back: every character whole and known.
+bool SurvivesProgramTextRoundTrip(const std::string& bytes);
 
 // True when the system's private-profile functions read and write the file
 // as the program means it: wherever the system's code page is the
 // program's, and anywhere for a UTF-16 file (which the program reaches
 // through their wide forms).
 bool SystemProfileKeepsMeaning(const std::string& bytes);
+// True when the system's writes keep these values in the file: a four-byte
+// sequence reaches a file the system keeps in its own code page only as
+// "?", so such writes keep their meaning in a UTF-16 file alone.
+bool SystemProfileKeepsWrites(const std::string& bytes, const std::vector<profile::ProfileWrite>& writes);
 // True where the system's code page is the program's (GBK).
 bool SystemSpeaksProgramCodePage();
 
 // The message of a failed save: the file and the system's reason.
 void ShowSaveFailed(const char* path, uint32_t error);
 // The message for a file that only the system's functions could follow,
-// on a system where they would misread it: the file and why.
-void ShowUnreadableFile(const char* path);
+// where they would misread it or what is written to it: the file and why.
+void ShowUnreadableFile(const char* path, const char* reason);
 
 uint32_t LastSystemError();
 // Call before a system call whose error LastSystemError is to report.

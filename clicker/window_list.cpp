@@ -6,6 +6,7 @@
 #include "clicker/units.h"
 #include "controls/core_commands.h"
 #include "image/program_constants.h"
+#include "runtime/gb18030.h"
 
 namespace klv::clicker {
 namespace {
@@ -100,11 +101,17 @@ uint32_t ListTopLevelWindows(uint32_t parent, void** handles, const char* classN
   return count;
 }
 
+// Most titles fit the first room. A read cuts a title at a whole character,
+// so a title that leaves fewer bytes free than the longest character may
+// have been cut: it is read again with the room its length asks for.
 char* GetWindowTitle(uint32_t window) {
-  CommandResult blank = CallCore(core::kBlankText, {IntegerArgument(kTitleRoom)});
-  HeapText buffer = ResultText(blank);
-  CallSystem(kGetWindowTextA, {window, Word(buffer.get()), kTitleRoom});
-  return CopyHeapText(buffer.get());
+  int32_t room = kTitleRoom;
+  for (int reads = 0;; ++reads) {
+    HeapText buffer = ResultText(CallCore(core::kBlankText, {IntegerArgument(room)}));
+    const auto copied = static_cast<int32_t>(CallSystem(kGetWindowTextA, {window, Word(buffer.get()), static_cast<uint32_t>(room)}));
+    if (reads > 0 || copied + static_cast<int32_t>(gb18030::kLongestCharacter) < room) return CopyHeapText(buffer.get());
+    room = static_cast<int32_t>(CallSystem(kGetWindowTextLengthA, {window})) + 1;
+  }
 }
 
 void RefreshWindowTitles() {

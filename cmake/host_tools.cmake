@@ -49,3 +49,8 @@ add_custom_command(
   COMMENT "Generating the MainWindow template block"
   VERBATIM)
 list(APPEND KLV_GENERATED_IMAGE_SOURCES ${KLV_GENERATED_TEMPLATE_SOURCE} ${KLV_GENERATED_TEMPLATE_HEADER})
+
+# The GB18030 converter's tables. The generator is a host-only file in
+# runtime/, which the runtime's glob would otherwise compile.
+include(${CMAKE_CURRENT_LIST_DIR}/gb18030_tables.cmake)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/runtime/gb18030_table_generator.cpp PROPERTIES HEADER_FILE_ONLY TRUE)

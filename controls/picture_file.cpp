@@ -1,7 +1,6 @@
 #include "controls/picture_file.h"
 
 #include "runtime/byte_reader.h"
-#include "runtime/text_value.h"
 
 namespace klv {
 namespace {
@@ -142,16 +141,6 @@ bool FindBitmap(const std::vector<uint8_t>& file, BitmapSpan* out) {
   out->infoOffset = infoOffset;
   out->bitsOffset = bitsOffset;
   return true;
-}
-
-std::string CutAtCharacterBoundary(const std::string& text, size_t maxBytes) {
-  size_t end = 0;
-  while (end < text.size()) {
-    size_t length = IsLeadByte(static_cast<unsigned char>(text[end])) && end + 1 < text.size() ? 2 : 1;
-    if (end + length > maxBytes) break;
-    end += length;
-  }
-  return text.substr(0, end);
 }
 
 }  // namespace klv

@@ -35,8 +35,5 @@ struct BitmapSpan {
 // and pixel bits that start inside the blob.
 bool FindBitmap(const std::vector<uint8_t>& file, BitmapSpan* out);
 
-// Cuts a GBK text to at most maxBytes bytes without splitting a double-byte
-// character: a byte with its high bit set starts a two-byte character.
-std::string CutAtCharacterBoundary(const std::string& text, size_t maxBytes);
 
 }  // namespace klv

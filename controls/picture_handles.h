@@ -4,36 +4,11 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
+#include "runtime/owned_handle.h"
+
 namespace klv {
-
-template <class Handle, BOOL(WINAPI* Destroy)(Handle)>
-class OwnedHandle {
- public:
-  OwnedHandle() = default;
-  explicit OwnedHandle(Handle handle) : handle_(handle) {}
-  ~OwnedHandle() { Reset(); }
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-  OwnedHandle(OwnedHandle&& other) noexcept : handle_(other.Release()) {}
-  OwnedHandle& operator=(OwnedHandle&& other) noexcept {
-    if (this != &other) Reset(other.Release());
-    return *this;
-  }
-
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  void Reset(Handle handle = nullptr) {
-    if (handle_) Destroy(handle_);
-    handle_ = handle;
-  }
-  Handle Release() { return std::exchange(handle_, nullptr); }
-
- private:
-  Handle handle_ = nullptr;
-};
 
 inline BOOL WINAPI DeleteBitmap(HBITMAP bitmap) { return DeleteObject(bitmap); }
 

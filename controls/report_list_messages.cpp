@@ -6,6 +6,7 @@
 #include "controls/list_view_items.h"
 #include "controls/picture_file.h"
 #include "controls/report_list_unit.h"
+#include "runtime/gb18030.h"
 #include "runtime/private_messages.h"
 #include "runtime/system_text.h"
 #include "runtime/text_value.h"
@@ -32,7 +33,7 @@ const RowCellRecord* ReportListUnit::RowRecord(int row) const {
 void ReportListUnit::OnInfoTip(const NMLVGETINFOTIPA& tip) {
   const RowCellRecord* row = RowRecord(tip.iItem);
   if (row == nullptr || row->tip.empty() || tip.pszText == nullptr || tip.cchTextMax <= 0) return;
-  std::string cut = CutAtCharacterBoundary(row->tip, static_cast<size_t>(tip.cchTextMax - 1));
+  std::string cut = gb18030::CutToWholeCharacters(row->tip, static_cast<size_t>(tip.cchTextMax - 1));
   std::memcpy(tip.pszText, cut.c_str(), cut.size() + 1);
 }
 

@@ -1,16 +1,22 @@
-// Walking a GBK text a character at a time: a byte with its high bit set
-// followed by a non-zero byte is one double-byte character, so a lead byte is
-// never split and its trail byte never read as a character of its own.
+// Walking a program text a character at a time: a four-byte sequence (lead,
+// digit, lead, digit) is one character; otherwise a byte with its high bit
+// set followed by a non-zero byte is one double-byte character, so no
+// character is split and no trail byte or digit read as a character of its
+// own.
 #pragma once
 #include <cstddef>
 
+#include "runtime/gb18030.h"
 #include "runtime/text_value.h"
 
 namespace klv {
 
 // Bytes in the character at text (text is not at its terminator).
 inline size_t CharacterLength(const char* text) {
-  return IsLeadByte(static_cast<unsigned char>(text[0])) && text[1] != '\0' ? 2 : 1;
+  if (!IsLeadByte(static_cast<unsigned char>(text[0]))) return 1;
+  if (text[1] == '\0') return 1;
+  // The terminator is neither a lead byte nor a digit, so the check stops at it.
+  return gb18030::IsFourByteSequence(reinterpret_cast<const unsigned char*>(text)) ? 4 : 2;
 }
 
 constexpr unsigned char kFullWidthLead = 0xA1;  // 0xA1 0xA1 is the full-width space

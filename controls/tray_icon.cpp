@@ -21,6 +21,7 @@
 #include "controls/unit_settings.h"
 #include "controls/word_properties.h"
 #include "runtime/events.h"
+#include "runtime/gb18030.h"
 #include "runtime/private_messages.h"
 #include "runtime/system_text.h"
 #include "runtime/unit_object.h"
@@ -95,7 +96,7 @@ class TrayIconUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
  public:
   TrayIconUnit(const CreateRequest& request, const TrayIconSettings& settings)
       : ControlUnit(request), settings_(settings) {
-    settings_.tooltip = CutAtCharacterBoundary(settings_.tooltip, kTooltipBytes);
+    settings_.tooltip = gb18030::CutToWholeCharacters(settings_.tooltip, kTooltipBytes);
     // A tray icon stored without an image shows the program's own icon.
     icon_ = settings_.icon.empty() ? ProgramIcon() : MakeIconFromFile(settings_.icon);
   }
@@ -228,7 +229,7 @@ int TrayIconUnit::WriteTypeProperty(int k, int element, const PropertyValue& val
   switch (k) {
     case kIcon: WriteIcon(value.bytes); return 0;
     case kTooltip:
-      settings_.tooltip = CutAtCharacterBoundary(value.text, kTooltipBytes);
+      settings_.tooltip = gb18030::CutToWholeCharacters(value.text, kTooltipBytes);
       Update();
       return 0;
     case kShown:

@@ -36,6 +36,7 @@ struct ProgramConstants {
   char elevatedTargetMessage[sizeof "目标窗口以管理员身份运行，本程序无法向它发送点击。请以管理员身份运行本程序。"];
   char unreadableFileMessage[sizeof "无法读写配置文件 "];
   char unreadableFileReason[sizeof "这个文件的编码只有在“非 Unicode 程序的语言”为中文(简体)的系统上才能正确读写，文件没有改动。"];
+  char unwritableCharactersReason[sizeof "这个文件的编码存不下要保存的某些字符，文件没有改动。"];
 };
 
 inline constexpr ProgramConstants kConstants = {
@@ -69,6 +70,7 @@ inline constexpr ProgramConstants kConstants = {
     "目标窗口以管理员身份运行，本程序无法向它发送点击。请以管理员身份运行本程序。",
     "无法读写配置文件 ",
     "这个文件的编码只有在“非 Unicode 程序的语言”为中文(简体)的系统上才能正确读写，文件没有改动。",
+    "这个文件的编码存不下要保存的某些字符，文件没有改动。",
 };
 
 }  // namespace klv

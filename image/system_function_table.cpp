@@ -95,6 +95,8 @@ constexpr SystemFunctionRow kRows[] = {
     {kReleaseCapture, "user32", "ReleaseCapture"},
     // The system's code page, for the settings file's odd forms.
     {kGetACP, "kernel32", "GetACP"},
+    // Titles of any length.
+    {kGetWindowTextLengthA, "user32", "GetWindowTextLengthA"},
 };
 static_assert(std::size(kRows) == kSystemFunctionEntries, "one row per system function");
 static_assert(RowsInNumberOrder(kRows), "system functions out of entry-number order");

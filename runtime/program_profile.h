@@ -1,9 +1,10 @@
 // The system's private-profile functions for files named in program text.
 // Whichever form is called, they read and write a file's contents in the
 // system's own code page (a UTF-16 file excepted, which they keep UTF-16).
-// Where that code page is the program's they are called as they are; on any
-// other system through the wide forms, which are right for a UTF-16 file,
-// and what the caller gets and gives stays program text either way.
+// Where that code page is the program's and every text is one it holds (no
+// four-byte sequence) they are called as they are; otherwise through the wide
+// forms, which are right for a UTF-16 file, and what the caller gets and
+// gives stays program text either way.
 #pragma once
 #include <windows.h>
 

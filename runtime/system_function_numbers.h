@@ -82,6 +82,8 @@ enum SystemFunction : int {
   // The settings file's odd forms are left to the system's own functions
   // only where its code page is the program's.
   kGetACP = 59,
+  // Titles of any length: the room a long title needs, in program text.
+  kGetWindowTextLengthA = 60,
   kSystemFunctionCount             // not an entry: the number of entries
 };
 

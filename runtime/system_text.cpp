@@ -3,53 +3,46 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/gb18030.h"
+
 namespace klv {
-namespace {
-
-// The program's code page: its texts are GBK whatever the system's is.
-constexpr UINT kProgramCodePage = 936;
-
-}  // namespace
 
 std::wstring ToSystemText(const std::string& programText) {
-  if (programText.empty()) return std::wstring();
-  const int size = static_cast<int>(programText.size());
-  int length = MultiByteToWideChar(kProgramCodePage, 0, programText.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(std::max(length, 0)), L'\0');
-  if (length > 0) MultiByteToWideChar(kProgramCodePage, 0, programText.data(), size, &wide[0], length);
-  return wide;
+  const std::u16string wide = gb18030::ToUtf16(programText);
+  return std::wstring(wide.begin(), wide.end());
 }
 
 std::string ToProgramText(const std::wstring& systemText) {
-  if (systemText.empty()) return std::string();
-  const int size = static_cast<int>(systemText.size());
-  int length = WideCharToMultiByte(kProgramCodePage, 0, systemText.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<size_t>(std::max(length, 0)), '\0');
-  if (length > 0) WideCharToMultiByte(kProgramCodePage, 0, systemText.data(), size, &narrow[0], length, nullptr, nullptr);
-  return narrow;
+  return gb18030::FromUtf16(std::u16string(systemText.begin(), systemText.end()));
 }
 
-bool SystemSpeaksProgramText() { return GetACP() == kProgramCodePage; }
+bool SystemSpeaksProgramText() { return GetACP() == kSystemCodePageOfProgramText; }
+
+bool SystemReadsAsMeant(const char* programText) {
+  if (!SystemSpeaksProgramText()) return false;
+  if (programText == nullptr || (reinterpret_cast<uintptr_t>(programText) >> 16) == 0) return true;
+  const std::string text(programText);
+  for (size_t at = 0; at < text.size();) {
+    const size_t length = gb18030::CharacterLength(text, at);
+    if (length == 4) return false;
+    at += length;
+  }
+  return true;
+}
 
 int CopyToProgramBuffer(const std::string& text, char* buffer, int room) {
   if (buffer == nullptr || room <= 0) return 0;
-  size_t length = 0;
-  while (length < text.size()) {
-    const size_t step = IsProgramLeadByte(static_cast<unsigned char>(text[length])) && length + 1 < text.size() ? 2 : 1;
-    if (length + step > static_cast<size_t>(room - 1)) break;
-    length += step;
-  }
-  std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length), buffer);
-  buffer[length] = '\0';
-  return static_cast<int>(length);
+  const std::string fits = gb18030::CutToWholeCharacters(text, static_cast<size_t>(room - 1));
+  std::copy(fits.begin(), fits.end(), buffer);
+  buffer[fits.size()] = '\0';
+  return static_cast<int>(fits.size());
 }
 
 std::string ProgramCharacter(wchar_t character) {
-  char bytes[2];
-  BOOL lacking = FALSE;
-  int length = WideCharToMultiByte(kProgramCodePage, 0, &character, 1, bytes, sizeof bytes, nullptr, &lacking);
-  if (length <= 0 || lacking) return std::string();
-  return std::string(bytes, static_cast<size_t>(length));
+  if (character >= 0xD800 && character <= 0xDFFF) return std::string();  // half of a pair
+  unsigned char bytes[4];
+  const size_t length = gb18030::Encode(static_cast<char32_t>(character), bytes);
+  return std::string(reinterpret_cast<const char*>(bytes), length);
 }
 
 void CopyToSystemBuffer(const std::string& programText, wchar_t* buffer, int room) {

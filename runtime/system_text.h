@@ -1,9 +1,9 @@
 // The one text boundary between the program and the system. Program texts
-// are bytes in the program's code page (GBK, 936) everywhere inside, on a
-// system of any language; every text handed to a system window, menu,
-// message box or tooltip, or taken from one, crosses here as UTF-16 to the
-// wide functions. The system's own code page ("language for non-Unicode
-// programs") never takes part.
+// are GB18030 bytes everywhere inside (GBK, code page 936, for every text
+// GBK holds), on a system of any language; every text handed to a system
+// window, menu, message box or tooltip, or taken from one, crosses here as
+// UTF-16 to the wide functions. The system's own code page ("language for
+// non-Unicode programs") never takes part.
 #pragma once
 #include <windows.h>
 
@@ -12,8 +12,9 @@
 
 namespace klv {
 
-// The program's code page starts a two-byte character with 0x81 to 0xFE.
-inline bool IsProgramLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+// The system code page that reads program text as meant, but for its
+// four-byte sequences: GBK.
+constexpr UINT kSystemCodePageOfProgramText = 936;
 
 // Program text as the system's wide functions take it, and back.
 std::wstring ToSystemText(const std::string& programText);
@@ -23,14 +24,18 @@ std::string ToProgramText(const std::wstring& systemText);
 // programs") is the program's: there the system reads a file's bytes as the
 // program means them.
 bool SystemSpeaksProgramText();
+// True where the system's ANSI functions take this program text as meant:
+// the system speaks program text and the text has no four-byte sequence.
+// Null and atoms count as meant.
+bool SystemReadsAsMeant(const char* programText);
 
 // Copies program text into a caller's buffer of `room` bytes as the ANSI
-// functions do: cut to fit (never inside a double-byte character) and
+// functions do: cut to fit (never inside a character) and
 // terminated; answers the bytes copied.
 int CopyToProgramBuffer(const std::string& text, char* buffer, int room);
 
 // A character the system delivers, as the bytes program text holds it by
-// (one or two); empty when program text has no such character.
+// (one, two or four); empty for half of a surrogate pair.
 std::string ProgramCharacter(wchar_t character);
 
 // The same for a buffer the system offers: the text cut to fit `room`

@@ -190,6 +190,8 @@ constexpr ThunkRow kThunkRows[] = {
     {kReleaseCapture, Declared<decltype(::ReleaseCapture)>()},
     // The system's code page, for the settings file's odd forms.
     {kGetACP, Declared<decltype(::GetACP)>()},
+    // Titles of any length.
+    {kGetWindowTextLengthA, Declared<decltype(::GetWindowTextLengthA)>()},
 };
 static_assert(std::size(kThunkRows) == kSystemFunctionCount, "one prototype per system function");
 static_assert(RowsInNumberOrder(kThunkRows), "prototypes out of entry-number order");

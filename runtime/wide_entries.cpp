@@ -25,6 +25,12 @@ int WINAPI GetWindowTextProgramText(HWND window, LPSTR buffer, int room) {
   return CopyToProgramBuffer(SystemWindowText(window), buffer, room);
 }
 
+// The bytes of the title in program text, exactly (the ANSI function may
+// answer more than the text holds).
+int WINAPI GetWindowTextLengthProgramText(HWND window) {
+  return static_cast<int>(SystemWindowText(window).size());
+}
+
 int WINAPI GetClassNameProgramText(HWND window, LPSTR buffer, int room) {
   wchar_t name[256] = L"";
   const int length = GetClassNameW(window, name, static_cast<int>(ARRAYSIZE(name)));
@@ -87,6 +93,7 @@ const WideEntry kWideEntries[] = {
     {"FindWindowA", reinterpret_cast<void*>(&FindWindowProgramText)},
     {"FindWindowExA", reinterpret_cast<void*>(&FindWindowExProgramText)},
     {"GetWindowTextA", reinterpret_cast<void*>(&GetWindowTextProgramText)},
+    {"GetWindowTextLengthA", reinterpret_cast<void*>(&GetWindowTextLengthProgramText)},
     {"GetClassNameA", reinterpret_cast<void*>(&GetClassNameProgramText)},
     {"MessageBoxA", reinterpret_cast<void*>(&MessageBoxProgramText)},
     {"FormatMessageA", reinterpret_cast<void*>(&FormatMessageProgramText)},

@@ -12,7 +12,7 @@ set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${KLIKVANE_BUILD:-$root/build}-native"
 seconds="${KLIKVANE_FUZZ_SECONDS:-60}"
-fuzzers=(split_text to_integer find_text trim_spaces template_reader profile_text)
+fuzzers=(split_text to_integer find_text trim_spaces template_reader profile_text gb18030)
 started=$SECONDS
 passed=0
 failed=0

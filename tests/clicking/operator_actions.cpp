@@ -10,8 +10,10 @@
 #include "clicker/units.h"
 #include "controls/report_list_commands.h"
 #include "runtime/events.h"
+#include "runtime/system_text.h"
 #include "tests/support/child_process.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/real_input.h"
 #include "tests/support/ui_driver.h"
 
 namespace klvtest {
@@ -215,6 +217,17 @@ void TypeTitle(const std::string& text) {
   for (int i = 0; i < 40; ++i) PressKey(VK_BACK);
   for (char c : text) PressKey(static_cast<WORD>(std::toupper(static_cast<unsigned char>(c))));
   PumpUntil([&text] { return ReadUnitText(kComboWindowTitle, kComboText) == text; });
+}
+
+bool TypeTitleAsCharacters(const std::wstring& text) {
+  HWND edit = TitleEditField();
+  RECT rect;
+  GetWindowRect(edit, &rect);
+  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  for (wchar_t unit : text) SendTypedCharacter(unit);
+  const std::string expected = klv::ToProgramText(text);
+  return PumpUntil([&expected] { return ReadUnitText(kComboWindowTitle, kComboText) == expected; });
 }
 
 void RaiseClickedEvent(uint32_t unitId) {

@@ -45,6 +45,10 @@ HWND TitleEditField();
 // Types ASCII letters and digits into the title's edit field with real keys,
 // replacing its text.
 void TypeTitle(const std::string& text);
+// Types the text into the title's edit field as an input method delivers
+// it, one UTF-16 unit after another (both halves of a surrogate pair),
+// replacing its text; true once the box shows the same text.
+bool TypeTitleAsCharacters(const std::wstring& text);
 
 // The button's clicked event, raised through the runtime's dispatch as the
 // button raises it, without input.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/picture_file.h"
+#include "runtime/gb18030.h"
 #include "tests/controls_basic/icon_files.h"
 
 namespace ctltest {
@@ -79,26 +80,34 @@ TEST(BitmapFile, RefusesTruncatedOrForeignFiles) {
 }
 
 TEST(CharacterBoundary, KeepsShortTextsWhole) {
-  EXPECT_EQ("Marrowfen", klv::CutAtCharacterBoundary("Marrowfen", 127));
-  EXPECT_EQ("", klv::CutAtCharacterBoundary("", 127));
+  EXPECT_EQ("Marrowfen", klv::gb18030::CutToWholeCharacters("Marrowfen", 127));
+  EXPECT_EQ("", klv::gb18030::CutToWholeCharacters("", 127));
 }
 
 TEST(CharacterBoundary, NeverSplitsADoubleByteCharacter) {
   std::string chinese;
   for (int i = 0; i < 100; ++i) chinese += "点";  // 200 bytes
-  std::string cut = klv::CutAtCharacterBoundary(chinese, 127);
+  std::string cut = klv::gb18030::CutToWholeCharacters(chinese, 127);
   EXPECT_EQ(126u, cut.size());
   EXPECT_EQ(chinese.substr(0, 126), cut);
   std::string shifted = "a" + chinese;  // characters now end on odd offsets
-  cut = klv::CutAtCharacterBoundary(shifted, 127);
+  cut = klv::gb18030::CutToWholeCharacters(shifted, 127);
   EXPECT_EQ(127u, cut.size());
   EXPECT_EQ(shifted.substr(0, 127), cut);
 }
 
 TEST(CharacterBoundary, ALoneLeadByteAtTheEndCountsAsOneByte) {
   std::string text = "ab\xB5";
-  EXPECT_EQ(text, klv::CutAtCharacterBoundary(text, 3));
-  EXPECT_EQ("ab", klv::CutAtCharacterBoundary("ab\xB5\xE3", 3));
+  EXPECT_EQ(text, klv::gb18030::CutToWholeCharacters(text, 3));
+  EXPECT_EQ("ab", klv::gb18030::CutToWholeCharacters("ab\xB5\xE3", 3));
+}
+
+TEST(CharacterBoundary, KeepsAFourByteSequenceWhole) {
+  const std::string target = "\x94\x39\xC1\x33";  // U+1F3AF, a four-byte sequence
+  const std::string text = "ab" + target + "c";
+  for (size_t longest = 2; longest < 6; ++longest) EXPECT_EQ("ab", klv::gb18030::CutToWholeCharacters(text, longest));
+  EXPECT_EQ("ab" + target, klv::gb18030::CutToWholeCharacters(text, 6));
+  EXPECT_EQ(text, klv::gb18030::CutToWholeCharacters(text, 7));
 }
 
 }  // namespace

@@ -46,9 +46,10 @@ wait_for() {
   done
 }
 
-# --- Texts: the program's texts are GBK; the probe prints their bytes in hex.
-gbk_hex() { printf '%s' "$1" | iconv -f UTF-8 -t GBK | od -An -v -tx1 | tr -d ' \n'; }
-hex_text() { printf "$(printf '%s' "$1" | sed 's/../\\x&/g')" | iconv -f GBK -t UTF-8 2>/dev/null || printf '<%s>' "$1"; }
+# --- Texts: the program's texts are GB18030 (GBK for every text GBK holds);
+# the probe prints their bytes in hex.
+program_hex() { printf '%s' "$1" | iconv -f UTF-8 -t GB18030 | od -An -v -tx1 | tr -d ' \n'; }
+hex_text() { printf "$(printf '%s' "$1" | sed 's/../\\x&/g')" | iconv -f GB18030 -t UTF-8 2>/dev/null || printf '<%s>' "$1"; }
 # A plan row as the probe prints it (cells in hex joined by "|"), readable.
 row_text() {
   local cell out="" IFS='|'
@@ -57,7 +58,7 @@ row_text() {
 }
 row_hex() {
   local out="" cell
-  for cell in "$@"; do out+="$(gbk_hex "$cell")|"; done
+  for cell in "$@"; do out+="$(program_hex "$cell")|"; done
   printf '%s' "${out%|}"
 }
 

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/gb18030.h"
 #include "runtime/private_messages.h"
 
 namespace {
@@ -60,14 +61,11 @@ LRESULT SendW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Texts are asked for in UTF-16, as the screen shows them, and turned into
-// Klikvane's own GBK here, whatever the system's code page: the script
-// compares them with GBK bytes.
+// Klikvane's own program text (GB18030) here, whatever the system's code
+// page: the script compares them with GB18030 bytes.
 std::string Narrow(const wchar_t* text, LRESULT length) {
-  constexpr UINT kGbk = 936;
   if (length <= 0) return "";
-  char bytes[4096];
-  int size = WideCharToMultiByte(kGbk, 0, text, static_cast<int>(length), bytes, sizeof bytes, nullptr, nullptr);
-  return std::string(bytes, size > 0 ? static_cast<size_t>(size) : 0);
+  return klv::gb18030::FromUtf16(std::u16string(text, text + length));
 }
 
 std::string WindowText(HWND window) {

@@ -1,0 +1,72 @@
+// Program text's encoding: GB18030, the superset of GBK that holds every
+// Unicode character. Every text GBK holds keeps its GBK bytes (code page
+// 936's, 0x80 for the euro sign included), so settings files written by
+// earlier versions read the same; every other character is a four-byte
+// sequence: lead (0x81..0xFE), digit, lead, digit.
+//
+// Pure logic (no system calls), so it builds natively for tests and fuzzing.
+// The tables come from the build (runtime/gb18030_table_generator.cpp):
+// code page 936's one- and two-byte cells as Wine's table holds them, and
+// the four-byte ranges of the host's iconv GB18030. Where the two differ on
+// a cell, 936's character stays there and iconv's moves to a four-byte
+// sequence. 0xFF is U+F8F5, as 936 reads it when not asked to be strict
+// and writes it back.
+//
+// Bytes that are not valid: a well-formed sequence (two bytes: lead and a
+// trail 0x40..0x7E or 0x80..0xFE; four bytes: lead, digit, lead, digit)
+// that stands for no character reads as one U+FFFD; any other byte that
+// starts no well-formed sequence reads as one U+FFFD on its own, and reading
+// goes on with the next byte. Going the other way, a lone surrogate becomes
+// "?", as the system's own conversions give it.
+#pragma once
+#include <cstddef>
+#include <string>
+
+namespace klv::gb18030 {
+
+constexpr char32_t kReplacement = 0xFFFD;
+// The most bytes one character takes.
+constexpr size_t kLongestCharacter = 4;
+
+// The bytes of the character that starts at text[0] of `available` bytes
+// (available > 0): 4, 2 or 1, by form alone, whether or not it stands for a
+// character.
+size_t CharacterLength(const unsigned char* text, size_t available);
+inline size_t CharacterLength(const std::string& text, size_t at) {
+  return CharacterLength(reinterpret_cast<const unsigned char*>(text.data()) + at, text.size() - at);
+}
+
+// Whether text starts with a four-byte sequence by form: lead, digit, lead,
+// digit. Reads no further than the first byte that fails, so a terminated
+// text is never read past its terminator.
+inline bool IsFourByteSequence(const unsigned char* text) {
+  auto lead = [](unsigned char b) { return b >= 0x81 && b <= 0xFE; };
+  auto digit = [](unsigned char b) { return b >= 0x30 && b <= 0x39; };
+  return lead(text[0]) && digit(text[1]) && lead(text[2]) && digit(text[3]);
+}
+
+// The longest start of the text of at most `longest` bytes that ends at the
+// end of a character, as a buffer of longest + 1 bytes takes it.
+inline std::string CutToWholeCharacters(const std::string& text, size_t longest) {
+  size_t length = 0;
+  while (length < text.size()) {
+    const size_t next = length + CharacterLength(text, length);
+    if (next > longest) break;
+    length = next;
+  }
+  return text.substr(0, length);
+}
+
+// The character at text[0] (available > 0): its code point, or
+// kReplacement for bytes that stand for none; *length gets the bytes read.
+char32_t Decode(const unsigned char* text, size_t available, size_t* length);
+
+// The bytes of a code point into out: 1, 2 or 4; 0 for a surrogate or a
+// number beyond U+10FFFF.
+size_t Encode(char32_t codePoint, unsigned char out[4]);
+
+// Whole texts, to and from UTF-16.
+std::u16string ToUtf16(const std::string& programText);
+std::string FromUtf16(const std::u16string& text);
+
+}  // namespace klv::gb18030
