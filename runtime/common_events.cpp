@@ -62,10 +62,11 @@ bool Swallowed(bool dispatched, const HandlerResult& result) {
 
 // A typed character reaches the program as the bytes of program text, one
 // character event per byte, lead byte first: a Chinese character gives two,
-// on a system of any language. A handler's answer 0 swallows the character;
-// any other answer replaces that byte (its low 8 bits), and the character the
-// bytes then spell is delivered. A character program text cannot hold passes
-// by unannounced. False when the character is swallowed.
+// a character GBK lacks four, on a system of any language. A handler's
+// answer 0 swallows the character; any other answer replaces that byte (its
+// low 8 bits), and the character the bytes then spell is delivered. Half of
+// a surrogate pair passes by unannounced. False when the character is
+// swallowed.
 bool RaiseCharacterEvents(UnitObject* unit, MSG* message) {
   const wchar_t typed = static_cast<wchar_t>(message->wParam);
   std::string bytes = typed < 0x80 ? std::string(1, static_cast<char>(typed)) : ProgramCharacter(typed);

@@ -126,28 +126,29 @@ TEST(CommonEvents, KeyDownSwallowedByFalseNeverReachesTheControl) {
 
 // What an input method delivers arrives as the bytes of program text, one
 // event per byte, whatever the system's code page: "中" as D6 D0, the euro
-// sign as the single byte 80; Korean, which program text cannot hold, passes
-// by unannounced and still reaches the edit box. A 0 answer swallows the
-// whole two-byte character.
+// sign as the single byte 80, Korean "한" as its four-byte sequence. A
+// character beyond the BMP comes as two halves, which pass by unannounced
+// and still reach the edit box. A 0 answer swallows the whole character.
 TEST(CommonEvents, TypedCharactersArriveAsProgramBytes) {
   FocusEditX();
   std::vector<uint32_t> bytes;
   {
     AnsweringObserver observer(0, 0x7FFFFFFF, 0);
-    for (wchar_t typed : {L'\x4E2D', L'\x20AC', L'\xD55C'}) SendTypedCharacter(typed);
+    for (wchar_t typed : {L'\x4E2D', L'\x20AC', L'\xD55C', L'\xD83C', L'\xDFAF'}) SendTypedCharacter(typed);
     Pump(100);
     for (const auto& n : AnsweringObserver::NoticesOf(Unit::kEditX)) {
       if (n.event == klv::CommonEvent::kCharacter) bytes.push_back(n.arguments[0]);
     }
   }
-  EXPECT_EQ((std::vector<uint32_t>{0xD6, 0xD0, 0x80}), bytes);
-  EXPECT_EQ(L"\x4E2D\x20AC\xD55C", klv::WideWindowText(UnitHandle(Unit::kEditX)));
+  EXPECT_EQ((std::vector<uint32_t>{0xD6, 0xD0, 0x80, 0x83, 0x36, 0x84, 0x33}), bytes);
+  EXPECT_EQ(L"\x4E2D\x20AC\xD55C\xD83C\xDFAF", klv::WideWindowText(UnitHandle(Unit::kEditX)));
   {
     AnsweringObserver observer(Unit::kEditX, klv::CommonEvent::kCharacter, 0);
     SendTypedCharacter(L'\x4E2D');
+    SendTypedCharacter(L'\xD55C');
     Pump(100);
   }
-  EXPECT_EQ(L"\x4E2D\x20AC\xD55C", klv::WideWindowText(UnitHandle(Unit::kEditX)));
+  EXPECT_EQ(L"\x4E2D\x20AC\xD55C\xD83C\xDFAF", klv::WideWindowText(UnitHandle(Unit::kEditX)));
 }
 
 }  // namespace
