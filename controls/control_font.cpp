@@ -5,7 +5,6 @@
 #include <cstring>
 #include <iterator>
 
-#include "controls/picture_handles.h"
 #include "runtime/byte_reader.h"
 #include "runtime/system_text.h"
 
@@ -28,8 +27,6 @@ constexpr wchar_t kDefaultFace[] = L"SimSun";
 constexpr int kDefaultPoints = 9;
 constexpr BYTE kProgramCharSet = GB2312_CHARSET;
 
-BOOL WINAPI DeleteFontObject(HFONT font) { return DeleteObject(font); }
-using FontHandle = OwnedHandle<HFONT, DeleteFontObject>;
 
 HFONT MakeDefaultFont() {
   LOGFONTW font = {};
@@ -114,11 +111,6 @@ bool ReadStoredLogFont(const Bytes& block, LOGFONTA* font) {
 
 }  // namespace
 
-void ControlFont::Release() {
-  if (own_) DeleteObject(own_);
-  own_ = nullptr;
-}
-
 void ControlFont::LoadStored(const Bytes& block) {
   LOGFONTA font;
   if (!block.empty() && ReadStoredLogFont(block, &font)) Set(FromLogFont(font));
@@ -127,8 +119,7 @@ void ControlFont::LoadStored(const Bytes& block) {
 void ControlFont::Set(const FontValue& value) {
   LOGFONTW font = ToLogFont(value);
   HFONT made = CreateFontIndirectW(&font);
-  Release();
-  own_ = made;
+  own_.Reset(made);
   value_ = value;
 }
 
@@ -139,7 +130,7 @@ FontValue ControlFont::Value() const {
   return FromLogFont(font);
 }
 
-HFONT ControlFont::handle() const { return own_ ? own_ : DefaultFont(); }
+HFONT ControlFont::handle() const { return own_ ? own_.get() : DefaultFont(); }
 
 void ControlFont::ApplyTo(HWND window, bool redraw) const {
   if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(handle()), redraw ? TRUE : FALSE);

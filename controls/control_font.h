@@ -4,9 +4,12 @@
 #include <windows.h>
 
 #include "controls/unit_settings.h"
+#include "runtime/owned_handle.h"
 #include "runtime/unit_object.h"
 
 namespace klv {
+
+using FontHandle = GdiObjectHandle<HFONT>;
 
 // The font every control has until the program sets one: the same face and
 // size on a system of any language, made once and kept for the process.
@@ -15,7 +18,6 @@ HFONT DefaultFont();
 class ControlFont {
  public:
   ControlFont() = default;
-  ~ControlFont() { Release(); }
   ControlFont(const ControlFont&) = delete;
   ControlFont& operator=(const ControlFont&) = delete;
 
@@ -30,7 +32,7 @@ class ControlFont {
   // The font to draw with (never null).
   HFONT handle() const;
   // True when the program named a face (the load notice applies it again).
-  bool NamesFace() const { return own_ != nullptr && !value_.face.empty(); }
+  bool NamesFace() const { return own_ && !value_.face.empty(); }
   // Sends WM_SETFONT with this font and optionally redraws.
   void ApplyTo(HWND window, bool redraw) const;
   // Recreates the font from its record (after the faces may have changed).
@@ -42,8 +44,7 @@ class ControlFont {
   int TextHeight() const;
 
  private:
-  void Release();
-  HFONT own_ = nullptr;
+  FontHandle own_;
   FontValue value_;
 };
 

@@ -8,17 +8,15 @@ COLORREF ResolveColour(uint32_t colour) {
   return colour == kSystemColour ? GetSysColor(COLOR_BTNFACE) : static_cast<COLORREF>(colour & 0x00FFFFFF);
 }
 
-void ColourBrush::Release() {
-  if (owned_ && brush_) DeleteObject(brush_);
-  brush_ = nullptr;
-  owned_ = false;
-}
-
 void ColourBrush::Set(uint32_t colour) {
-  Release();
+  owned_.Reset();  // the old brush goes before the new one is made
   colour_ = colour;
-  owned_ = colour != kSystemColour;
-  brush_ = owned_ ? CreateSolidBrush(ResolveColour(colour)) : GetSysColorBrush(COLOR_BTNFACE);
+  if (colour == kSystemColour) {
+    brush_ = GetSysColorBrush(COLOR_BTNFACE);
+    return;
+  }
+  owned_.Reset(CreateSolidBrush(ResolveColour(colour)));
+  brush_ = owned_.get();
 }
 
 LRESULT AnswerControlColour(WPARAM dc, uint32_t textColour, const ColourBrush& background) {

@@ -5,7 +5,11 @@
 
 #include <cstdint>
 
+#include "runtime/owned_handle.h"
+
 namespace klv {
+
+using BrushHandle = GdiObjectHandle<HBRUSH>;
 
 COLORREF ResolveColour(uint32_t colour);
 
@@ -14,7 +18,6 @@ COLORREF ResolveColour(uint32_t colour);
 class ColourBrush {
  public:
   explicit ColourBrush(uint32_t colour) { Set(colour); }
-  ~ColourBrush() { Release(); }
   ColourBrush(const ColourBrush&) = delete;
   ColourBrush& operator=(const ColourBrush&) = delete;
 
@@ -23,10 +26,9 @@ class ColourBrush {
   HBRUSH handle() const { return brush_; }
 
  private:
-  void Release();
   uint32_t colour_ = 0;
-  HBRUSH brush_ = nullptr;
-  bool owned_ = false;
+  BrushHandle owned_;      // the brush made for a colour of the program's own
+  HBRUSH brush_ = nullptr;  // owned_, or the system's brush
 };
 
 // The answer to WM_CTLCOLOR*: draws text in textColour on the brush's colour

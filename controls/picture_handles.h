@@ -10,10 +10,8 @@
 
 namespace klv {
 
-inline BOOL WINAPI DeleteBitmap(HBITMAP bitmap) { return DeleteObject(bitmap); }
-
 using IconHandle = OwnedHandle<HICON, DestroyIcon>;
-using BitmapHandle = OwnedHandle<HBITMAP, DeleteBitmap>;
+using BitmapHandle = GdiObjectHandle<HBITMAP>;
 
 // The icon of an .ico file: its first 16-pixel-wide image, else its first
 // 32-pixel-wide one; empty when there is none or the system refuses it.

@@ -43,7 +43,7 @@ LRESULT WindowUnit::OnEraseBackground(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   if (!brush_) return DefaultProcedure(hwnd, WM_ERASEBKGND, wParam, lParam);
   RECT r;
   GetClientRect(hwnd, &r);
-  FillRect(reinterpret_cast<HDC>(wParam), &r, brush_);
+  FillRect(reinterpret_cast<HDC>(wParam), &r, brush_.get());
   return 1;
 }
 

@@ -102,18 +102,18 @@ bool WindowUnit::Create(const CreateRequest& request) {
   }
 
 void WindowUnit::ApplyIcon() {
-  if (icon_) DestroyIcon(icon_);
-  icon_ = nullptr;
+  icon_.Reset();
   const Bytes& ico = settings_.icon;
   if (ico.size() > 22) {
     int offset = LookupIconIdFromDirectoryEx(const_cast<uint8_t*>(ico.data()), TRUE, 32, 32, LR_DEFAULTCOLOR);
     if (offset > 0 && static_cast<size_t>(offset) < ico.size()) {
-      icon_ = CreateIconFromResourceEx(const_cast<uint8_t*>(ico.data()) + offset,
-                                       static_cast<DWORD>(ico.size() - offset), TRUE, 0x30000, 32, 32, LR_DEFAULTCOLOR);
+      icon_.Reset(CreateIconFromResourceEx(const_cast<uint8_t*>(ico.data()) + offset,
+                                           static_cast<DWORD>(ico.size() - offset), TRUE, 0x30000, 32, 32,
+                                           LR_DEFAULTCOLOR));
     }
   }
-  SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+  SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
 }
 
 void WindowUnit::WriteWindowState(uint32_t state) {

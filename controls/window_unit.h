@@ -5,7 +5,9 @@
 #pragma once
 #include <windows.h>
 
+#include "controls/control_paint.h"
 #include "controls/control_skeleton.h"
+#include "controls/picture_handles.h"
 #include "controls/type_properties.h"
 #include "controls/unit_settings.h"
 
@@ -20,10 +22,6 @@ FrameStyle FrameFor(const WindowSettings& s);
 class WindowUnit : public ControlUnit<WindowProperty::kFirstSpare, WindowProperty::kPropertyCount> {
  public:
   WindowUnit(const CreateRequest& request, const WindowSettings& settings) : ControlUnit(request), settings_(settings) {}
-  ~WindowUnit() override {
-    if (brush_) DeleteObject(brush_);
-    if (icon_) DestroyIcon(icon_);
-  }
 
   bool Create(const CreateRequest& request);
   bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
@@ -32,8 +30,8 @@ class WindowUnit : public ControlUnit<WindowProperty::kFirstSpare, WindowPropert
 
  private:
   void ApplyBackground() {
-    if (brush_) DeleteObject(brush_);
-    brush_ = settings_.backgroundColour == kSystemColour ? nullptr : CreateSolidBrush(settings_.backgroundColour);
+    brush_.Reset();
+    if (settings_.backgroundColour != kSystemColour) brush_.Reset(CreateSolidBrush(settings_.backgroundColour));
     if (hwnd()) InvalidateRect(hwnd(), nullptr, TRUE);
   }
   void ApplyIcon();
@@ -66,8 +64,8 @@ class WindowUnit : public ControlUnit<WindowProperty::kFirstSpare, WindowPropert
   LRESULT OnNonClientLeftDown(HWND hwnd, WPARAM wParam, LPARAM lParam);
 
   WindowSettings settings_;
-  HBRUSH brush_ = nullptr;
-  HICON icon_ = nullptr;
+  BrushHandle brush_;  // null for the system's colour
+  IconHandle icon_;
 };
 
 }  // namespace klv

@@ -33,4 +33,14 @@ class OwnedHandle {
   Handle handle_ = nullptr;
 };
 
+// DeleteObject typed for one kind of GDI object, so that an owner of that
+// kind can name it as its Destroy.
+template <class Object>
+BOOL WINAPI DeleteGdiObject(Object object) {
+  return DeleteObject(object);
+}
+
+template <class Object>
+using GdiObjectHandle = OwnedHandle<Object, DeleteGdiObject<Object>>;
+
 }  // namespace klv
