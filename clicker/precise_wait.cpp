@@ -44,10 +44,6 @@ int64_t DueTime(int32_t amount, int32_t unit) {
 
 WaitTimer::WaitTimer(bool create) : handle_(create ? CreateStepTimer() : 0) {}
 
-WaitTimer::~WaitTimer() {
-  if (handle_) CallSystem(kCloseHandle, {handle_});
-}
-
 WaitEnd PreciseWait(int32_t amount, int32_t unit, uint32_t stopSignal, const WaitTimer* timer) {
   int64_t due = DueTime(amount, unit);
   // A due time of zero or later than now (positive: an absolute time, long

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "clicker/call_table_handle.h"
+
 namespace klv::clicker {
 
 enum class WaitEnd { kElapsed, kStopped, kFailed };
@@ -13,13 +15,12 @@ enum class WaitEnd { kElapsed, kStopped, kFailed };
 class WaitTimer {
  public:
   explicit WaitTimer(bool create = true);
-  ~WaitTimer();
   WaitTimer(const WaitTimer&) = delete;
   WaitTimer& operator=(const WaitTimer&) = delete;
-  uint32_t handle() const { return handle_; }
+  uint32_t handle() const { return handle_.get(); }
 
  private:
-  uint32_t handle_;
+  CallTableHandle handle_;
 };
 
 // Waits amount units (unit 0 ms, 1 s, 2 min, 3 h, any other value is itself

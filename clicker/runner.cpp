@@ -2,7 +2,9 @@
 
 #include <atomic>
 #include <optional>
+#include <utility>
 
+#include "clicker/call_table_handle.h"
 #include "clicker/delivery.h"
 #include "clicker/dpi_context.h"
 #include "clicker/globals.h"
@@ -63,6 +65,13 @@ StepEnd RunStep(int32_t row, const WaitTimer& stepTimer, ThreadDpiContext& dpiCo
   return stopped ? StepEnd::kStopped : StepEnd::kNextRow;
 }
 
+// The globals hold a run's thread and stop signal from its start to its
+// end; here owners take both over and close them.
+void CloseRunHandles() {
+  const CallTableHandle thread(std::exchange(Globals().runnerThread, 0));
+  const CallTableHandle stopSignal(std::exchange(g_stopSignal, 0));
+}
+
 unsigned long __stdcall RunnerEntry(void*) {
   RunLoop();
   return 0;
@@ -94,10 +103,7 @@ void EndRunner() {
   JoinRunner(Globals().runnerThread);
   if (!RunActive()) return;  // a stop nested in the wait has finished the run
   GiveBackRunPace();
-  CallSystem(kCloseHandle, {Globals().runnerThread});
-  CallSystem(kCloseHandle, {g_stopSignal});
-  Globals().runnerThread = 0;
-  g_stopSignal = 0;
+  CloseRunHandles();
   g_stopping = false;
 }
 
@@ -127,8 +133,7 @@ void StartRun() {
   Globals().runnerThread = CallSystem(kCreateThread, {0, 0, Word(&RunnerEntry), 0, 0, Word(&threadId)});
   if (!RunActive()) {
     GiveBackRunPace();
-    CallSystem(kCloseHandle, {g_stopSignal});
-    g_stopSignal = 0;
+    CloseRunHandles();
   }
 }
 

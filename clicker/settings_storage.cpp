@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "clicker/owned_handle.h"
+#include "clicker/call_table_handle.h"
 #include "clicker/runtime_access.h"
 #include "clicker/system_numbers.h"
 #include "controls/core_commands.h"
@@ -20,7 +20,7 @@ uint32_t OpenFile(const char* path, uint32_t access, uint32_t creation) {
   return CallSystem(kCreateFileA, {Word(path), access, kShareAll, 0, creation, kNormalFileAttribute, 0});
 }
 
-bool WriteAll(const OwnedHandle& file, const std::string& bytes) {
+bool WriteAll(const CallTableHandle& file, const std::string& bytes) {
   uint32_t written = 0;
   return CallSystem(kWriteFile, {file.get(), Word(bytes.data()), static_cast<uint32_t>(bytes.size()), Word(&written),
                                  0}) != 0 &&
@@ -29,7 +29,7 @@ bool WriteAll(const OwnedHandle& file, const std::string& bytes) {
 
 // Writes and flushes the file beside the target; 0 or the error.
 uint32_t WriteSavingFile(const char* saving, const std::string& bytes) {
-  OwnedHandle file(OpenFile(saving, FileAccess::kGenericWrite, FileCreation::kCreateAlways), kInvalidHandleValue);
+  CallTableHandle file(OpenFile(saving, FileAccess::kGenericWrite, FileCreation::kCreateAlways), kInvalidHandleValue);
   if (!file.ok()) return LastSystemError();
   if (!WriteAll(file, bytes) || CallSystem(kFlushFileBuffers, {file.get()}) == 0) return LastSystemError();
   return file.Close() ? 0 : LastSystemError();
@@ -72,7 +72,7 @@ FileRead ReadWholeSettingsFile(const char* path, Access access, std::string* byt
   bytes->clear();
   const uint32_t rights = access == Access::kToReplace ? FileAccess::kGenericRead | FileAccess::kGenericWrite
                                                        : FileAccess::kGenericRead;
-  OwnedHandle file(OpenFile(path, rights, FileCreation::kOpenExisting), kInvalidHandleValue);
+  CallTableHandle file(OpenFile(path, rights, FileCreation::kOpenExisting), kInvalidHandleValue);
   if (!file.ok()) {
     *error = LastSystemError();
     return *error == kErrorFileNotFound ? FileRead::kMissing : FileRead::kFailed;

@@ -1,7 +1,7 @@
 #include "clicker/target_rights.h"
 
 #include "clicker/integrity_level.h"
-#include "clicker/owned_handle.h"
+#include "clicker/call_table_handle.h"
 #include "clicker/runtime_access.h"
 #include "clicker/system_numbers.h"
 #include "controls/core_commands.h"
@@ -20,7 +20,7 @@ IntegrityAnswer Refusal() {
 }
 
 IntegrityAnswer LevelOf(uint32_t process) {
-  OwnedHandle token;
+  CallTableHandle token;
   if (CallSystem(kOpenProcessToken, {process, ProcessRights::kTokenQuery, Word(token.place())}) == 0) return Refusal();
   uint32_t label[kLabelRoom / sizeof(uint32_t)] = {};
   uint32_t got = 0;
@@ -35,7 +35,7 @@ IntegrityAnswer LevelOf(uint32_t process) {
 IntegrityAnswer LevelOfWindowProcess(uint32_t window) {
   uint32_t processId = 0;
   CallSystem(kGetWindowThreadProcessId, {window, Word(&processId)});
-  OwnedHandle process(CallSystem(kOpenProcess, {ProcessRights::kQueryLimitedInformation, 0, processId}));
+  CallTableHandle process(CallSystem(kOpenProcess, {ProcessRights::kQueryLimitedInformation, 0, processId}));
   if (!process.ok()) return Refusal();
   return LevelOf(process.get());
 }

@@ -1,4 +1,5 @@
-// A system handle the clicker holds, closed when it goes out of scope.
+// A system handle the clicker holds by its number, closed through the call
+// table (CloseHandle) when it goes out of scope.
 #pragma once
 #include <cstdint>
 
@@ -6,14 +7,14 @@
 
 namespace klv::clicker {
 
-class OwnedHandle {
+class CallTableHandle {
  public:
   // `none`: the value that stands for no handle (0 for most kinds; a file
   // that could not be opened is all ones).
-  explicit OwnedHandle(uint32_t handle = 0, uint32_t none = 0) : handle_(handle), none_(none) {}
-  ~OwnedHandle() { Close(); }
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
+  explicit CallTableHandle(uint32_t handle = 0, uint32_t none = 0) : handle_(handle), none_(none) {}
+  ~CallTableHandle() { Close(); }
+  CallTableHandle(const CallTableHandle&) = delete;
+  CallTableHandle& operator=(const CallTableHandle&) = delete;
   bool ok() const { return handle_ != none_; }
   uint32_t get() const { return handle_; }
   // Where a system function that hands a handle out through a pointer puts
