@@ -229,9 +229,8 @@ void WriteProperty(uint32_t windowId, uint32_t unitId, int index, int element, u
   ProgramValueToProperty(descriptor->kind, element, value, &converted);
   int relayout = write ? write(object, k, -1, converted) : 0;
   if (relayout == 1 && at.window->alive() && at.unit->object) {
-    RaiseEventSuppression();
+    const EventSuppressionScope suppressed;
     at.unit->object->Rebuild();
-    LowerEventSuppression();
   }
 }
 

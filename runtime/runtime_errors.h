@@ -20,6 +20,15 @@ int EventSuppressionCount();
 void RaiseEventSuppression();
 void LowerEventSuppression();
 
+// Suppresses events for as long as it lives.
+class EventSuppressionScope {
+ public:
+  EventSuppressionScope() { RaiseEventSuppression(); }
+  ~EventSuppressionScope() { LowerEventSuppression(); }
+  EventSuppressionScope(const EventSuppressionScope&) = delete;
+  EventSuppressionScope& operator=(const EventSuppressionScope&) = delete;
+};
+
 [[noreturn]] void ReportRuntimeError(const char* message, int code);
 [[noreturn]] void RaiseRuntimeError(int number);
 // Formats "分配 %d 字节内存失败!" into a 100-byte buffer and reports it.

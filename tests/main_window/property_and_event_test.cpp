@@ -96,10 +96,9 @@ TEST(Events, AnEventWithoutHandlerIsNotDispatched) {
 TEST(Events, NoHandlerRunsWhileEventsAreSuppressed) {
   // A runtime error raises the suppression count before its box shows; while
   // it is raised no handler runs (here: Add would append a row).
-  klv::RaiseEventSuppression();
+  const klv::EventSuppressionScope suppressed;
   klv::EventNotice notice = {0x52010001, Unit::kButtonAdd, 0, 0, {0, 0, 0, 0, 0}, 0, 0};
   EXPECT_FALSE(klv::DispatchEvent(&notice));
-  klv::LowerEventSuppression();
 }
 
 TEST(WindowProperties, MinimisingRaisesPositionChangedAndTheHandlerHides) {

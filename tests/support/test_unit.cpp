@@ -82,9 +82,8 @@ int TestUnit::Write(int k, const klv::PropertyValue& value) {
       reinterpret_cast<klv::WritePropertyOperation>(type_.interfaceFunction(klv::TypeOperation::kWriteProperty));
   int answer = write(unit_, k, -1, value);
   if (answer == 1) {
-    klv::RaiseEventSuppression();
+    const klv::EventSuppressionScope suppressed;
     unit_->Rebuild();
-    klv::LowerEventSuppression();
   }
   return answer;
 }
