@@ -376,7 +376,7 @@ void ThroughputSection(KlikvaneProgram& program, double scale) {
 
 // --- where a step of the real program goes -------------------------------------
 
-// The profiling build's sums after a run (bench/step_profile.cpp): "steps",
+// The profiling build's sums after a run (clicker/step_profile.cpp): "steps",
 // "whole" and one line per part, microseconds each.
 std::vector<std::pair<std::string, double>> ReadStepProfile(const std::string& file) {
   std::vector<std::pair<std::string, double>> lines;

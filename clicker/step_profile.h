@@ -1,8 +1,8 @@
 // Where a run's time goes, part by part, in the real program: a profiling
-// build (bench/, never shipped) defines KLIKVANE_STEP_PROFILE and links
-// bench/step_profile.cpp, where each mark adds the time since the mark
-// before it to the part that just ended, and the end of the run writes the
-// sums beside the program. Every mark falls on the runner's thread, so the
+// build (bench/, never shipped) defines KLIKVANE_STEP_PROFILE, and then
+// step_profile.cpp makes each mark add the time since the mark before it to
+// the part that just ended, and the end of the run write the sums beside
+// the program. Every mark falls on the runner's thread, so the
 // parts add up to the whole run. In the program itself every call here is
 // empty and compiles to nothing.
 #pragma once

@@ -1,8 +1,10 @@
 // The timestamps of the profiling build (clicker/step_profile.h): sums per
 // part on the thread that started the profile, written to step-profile.txt
 // beside the program when the run ends, one "part microseconds" line each.
+// Only the profiling build compiles this: the program's own marks are empty.
 #include "clicker/step_profile.h"
 
+#ifdef KLIKVANE_STEP_PROFILE
 #include <windows.h>
 
 #include <cstdio>
@@ -69,3 +71,5 @@ void FinishStepProfile() {
 }
 
 }  // namespace klv::clicker
+
+#endif  // KLIKVANE_STEP_PROFILE
