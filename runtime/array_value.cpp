@@ -73,4 +73,12 @@ void FreePointerArray(void* array) {
   FreeMemory(array);
 }
 
+void MakeArrayWritable(uint32_t elementSize, void** array) {
+  if (array == nullptr || !InConstantsRange(*array)) return;
+  uint32_t bytes = ArrayBlockSize(*array, elementSize);
+  void* copy = AllocateMemory(bytes);
+  std::memcpy(copy, *array, bytes);
+  *array = copy;
+}
+
 }  // namespace klv

@@ -25,4 +25,8 @@ const uint8_t* ByteSetBytes(const void* byteSet);
 // Frees an array of heap pointers: every element first, then the block.
 void FreePointerArray(void* array);
 
+// When *array lies in the constants block, replaces it by a heap copy of the
+// whole array (header and elements).
+void MakeArrayWritable(uint32_t elementSize, void** array);
+
 }  // namespace klv

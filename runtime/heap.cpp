@@ -3,8 +3,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "runtime/array_value.h"
-
 namespace klv {
 namespace {
 
@@ -66,14 +64,6 @@ void* ResizeMemory(void* block, uint32_t byteCount) {
 void FreeMemory(void* block) {
   if (block == nullptr || InConstantsRange(block)) return;
   g_backend.release(block);
-}
-
-void MakeArrayWritable(uint32_t elementSize, void** array) {
-  if (array == nullptr || !InConstantsRange(*array)) return;
-  uint32_t bytes = ArrayBlockSize(*array, elementSize);
-  void* copy = AllocateMemory(bytes);
-  std::memcpy(copy, *array, bytes);
-  *array = copy;
 }
 
 }  // namespace klv

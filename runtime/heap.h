@@ -29,8 +29,4 @@ void* AllocateMemory(uint32_t byteCount);
 void* ResizeMemory(void* block, uint32_t byteCount);
 void FreeMemory(void* block);
 
-// When *array lies in the constants block, replaces it by a heap copy of the
-// whole array (header and elements).
-void MakeArrayWritable(uint32_t elementSize, void** array);
-
 }  // namespace klv

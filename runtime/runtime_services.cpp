@@ -2,6 +2,7 @@
 #include "runtime/runtime_services.h"
 
 #include "runtime/app_runtime.h"
+#include "runtime/array_value.h"
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/system_text.h"
