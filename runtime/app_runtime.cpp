@@ -95,6 +95,12 @@ bool MessageWaiting() {
   return PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) != FALSE;
 }
 
+// The end of a fatal runtime error: the program's exit routine does not run.
+void EndAfterFatalError() {
+  g_state.exitHook = nullptr;
+  ExitProgram(-1);
+}
+
 // Clean-up steps 2 to 6; runs once, on the main thread.
 void CleanUp() {
   g_state.cleanupBegun = true;
@@ -122,6 +128,7 @@ void InitRuntimeForImage(const ProgramImageHeader* image) {
   g_state.heap = GetProcessHeap();
   SetHeapBackend({ProcessHeapAllocate, ProcessHeapResize, ProcessHeapRelease});
   SetOutOfMemoryHandler(ReportOutOfMemory);
+  SetFatalEnd(EndAfterFatalError);
   if (image) {
     g_state.runMode = image->runMode;
     g_state.unknownHeaderWord2 = image->unknownHeaderWord2;

@@ -1,10 +1,10 @@
 // The report path that every fatal error of the runtime and its libraries
-// takes: the hook or a message box, then clean-up and exit code -1.
+// takes: the hook or a message box, then the installed ending (clean-up and
+// exit code -1).
 #include <windows.h>
 
 #include <cstdio>
 
-#include "runtime/app_runtime.h"
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/system_text.h"
@@ -12,11 +12,13 @@
 namespace klv {
 namespace {
 ErrorHook g_errorHook = nullptr;
+FatalEnd g_fatalEnd = nullptr;
 bool g_hookRunning = false;
 volatile LONG g_suppression = 0;
 }  // namespace
 
 void SetErrorHook(ErrorHook hook) { g_errorHook = hook; }
+void SetFatalEnd(FatalEnd end) { g_fatalEnd = end; }
 int EventSuppressionCount() { return static_cast<int>(g_suppression); }
 void RaiseEventSuppression() { InterlockedIncrement(&g_suppression); }
 void LowerEventSuppression() { InterlockedDecrement(&g_suppression); }
@@ -34,8 +36,8 @@ void ReportRuntimeError(const char* message, int code) {
     ShowSystemMessageBox(nullptr, text, "错误", MB_OK | MB_ICONERROR);
     FreeMemory(text);
   }
-  Runtime().exitHook = nullptr;  // the program's exit routine does not run
-  ExitProgram(-1);
+  if (g_fatalEnd) g_fatalEnd();
+  ExitProcess(static_cast<UINT>(-1));
 }
 
 void RaiseRuntimeError(int number) { ReportRuntimeError(RuntimeErrorMessage(number), number); }

@@ -15,6 +15,11 @@ char* FormatErrorReport(const char* message, int code);
 using ErrorHook = int (*)(int code, const char* message);
 void SetErrorHook(ErrorHook hook);
 
+// How the program ends after a report; the runtime installs its own ending
+// at start-up. Without one the process ends at once with -1.
+using FatalEnd = void (*)();
+void SetFatalEnd(FatalEnd end);
+
 // While the count is not 0 no event is dispatched.
 int EventSuppressionCount();
 void RaiseEventSuppression();
