@@ -72,4 +72,19 @@ bool DispatchEvent(EventNotice* notice) {
   return true;
 }
 
+// A unit's event goes out here, beside the dispatch that serves it.
+bool UnitObject::RaiseEvent(int event, std::initializer_list<uint32_t> arguments, HandlerResult* result) {
+  EventNotice notice = {};
+  notice.windowId = windowId_;
+  notice.unitId = unitId_;
+  notice.event = event;
+  for (uint32_t argument : arguments) {
+    if (notice.argumentCount == 5) break;
+    notice.arguments[notice.argumentCount++] = argument;
+  }
+  bool dispatched = DispatchEvent(&notice);
+  if (result) *result = {notice.hasResult != 0, notice.result};
+  return dispatched;
+}
+
 }  // namespace klv

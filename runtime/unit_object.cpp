@@ -1,6 +1,5 @@
 #include "runtime/unit_object.h"
 
-#include "runtime/events.h"
 #include "runtime/window_table.h"
 
 namespace klv {
@@ -41,20 +40,6 @@ void UnitObject::DetachWindow() {
 
 UnitObject* UnitObject::FromWindow(HWND window) {
   return window ? UnitsByWindow().Get(window) : nullptr;
-}
-
-bool UnitObject::RaiseEvent(int event, std::initializer_list<uint32_t> arguments, HandlerResult* result) {
-  EventNotice notice = {};
-  notice.windowId = windowId_;
-  notice.unitId = unitId_;
-  notice.event = event;
-  for (uint32_t argument : arguments) {
-    if (notice.argumentCount == 5) break;
-    notice.arguments[notice.argumentCount++] = argument;
-  }
-  bool dispatched = DispatchEvent(&notice);
-  if (result) *result = {notice.hasResult != 0, notice.result};
-  return dispatched;
 }
 
 DWORD CommonChildStyle(const CreateRequest& request) {

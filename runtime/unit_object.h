@@ -120,7 +120,8 @@ class UnitObject {
   // True for types whose own window is never shown as a child window.
   virtual bool IsWindowless() const { return false; }
 
-  // Raises one of this unit's events; returns whether a handler ran.
+  // Raises one of this unit's events; returns whether a handler ran. Defined
+  // in events.cpp, beside the dispatch.
   bool RaiseEvent(int event, std::initializer_list<uint32_t> arguments = {}, HandlerResult* result = nullptr);
 
   // Finds the unit object owning a system window (null when none).

@@ -1,7 +1,7 @@
 #include "runtime/window_registry.h"
 
 #include "runtime/app_runtime.h"
-#include "runtime/events.h"
+#include "runtime/event_notice.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/window_manager.h"
 
