@@ -8,6 +8,7 @@
 
 #include "runtime/control_mirror.h"
 #include "runtime/heap.h"
+#include "runtime/program_path.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/system_binding.h"
 #include "runtime/system_text.h"
@@ -59,23 +60,6 @@ void CreateMessageWindow() {
   RegisterClassA(&windowClass);
   g_state.messageWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kMessageWindowClass, nullptr, WS_POPUP, 0, 0, 0, 0,
                                           nullptr, nullptr, windowClass.hInstance, nullptr);
-}
-
-// Split where the system sees the last backslash: in GBK a backslash byte
-// may also be the second byte of a character.
-void SplitProgramPath() {
-  const std::wstring path = ProgramModulePath();
-  const size_t slash = path.rfind(L'\\');
-  const std::string directory = slash == std::wstring::npos ? std::string() : ToProgramText(path.substr(0, slash));
-  const std::string name = ToProgramText(slash == std::wstring::npos ? path : path.substr(slash + 1));
-  FreeMemory(g_state.programDirectory);
-  FreeMemory(g_state.programFileName);
-  g_state.programDirectory = slash == std::wstring::npos ? nullptr : CopyTextBytes(directory.data(), directory.size());
-  g_state.programFileName = CopyText(name.c_str());
-  // "C:" alone would name the drive's current folder, not its root.
-  char* current = ConcatTexts({g_state.programDirectory, "\\"});
-  SetCurrentDirectoryW(SystemTextArgument(current).get());
-  FreeMemory(current);
 }
 
 void RunIdleCallbacks() {

@@ -21,8 +21,6 @@ struct RuntimeState {
   const ProgramImageHeader* image = nullptr;
   uint32_t runMode = 0, unknownHeaderWord2 = 0, unknownHeaderWord3 = 0;
   HANDLE heap = nullptr;
-  char* programDirectory = nullptr;  // without the trailing backslash
-  char* programFileName = nullptr;
   HWND messageWindow = nullptr;
   DWORD mainThreadId = 0;
   std::vector<IdleCallback> idleCallbacks;

@@ -4,6 +4,7 @@
 #include "runtime/app_runtime.h"
 #include "runtime/array_value.h"
 #include "runtime/heap.h"
+#include "runtime/program_path.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/system_text.h"
 #include "runtime/text_value.h"
@@ -105,9 +106,9 @@ uint32_t HostNotify(int code, uint32_t first, uint32_t second) {
     case HostNotifyCode::kConvertToNumber:
       return ConvertToNumber(reinterpret_cast<const CommandArgument*>(first), reinterpret_cast<double*>(second));
     case HostNotifyCode::kProgramDirectory:
-      return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(CopyText(Runtime().programDirectory)));
+      return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(CopyText(ProgramDirectory())));
     case HostNotifyCode::kProgramFileName:
-      return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(CopyText(Runtime().programFileName)));
+      return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(CopyText(ProgramFileName())));
     case HostNotifyCode::kProcessPendingMessages:
       ProcessPendingMessages();
       return 0;

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "runtime/app_runtime.h"
 #include "runtime/heap.h"
+#include "runtime/program_path.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/system_text.h"
 #include "runtime/system_thunks.h"
@@ -65,7 +65,7 @@ HMODULE SearchDefaultLibraries(const char* exportName, void** address) {
 // first, then through the system's own search order.
 HMODULE LoadNamedLibrary(const char* library) {
   if (std::strchr(library, ':') != nullptr) return LoadLibraryW(SystemTextArgument(library).get());
-  char* besideProgram = ConcatTexts({Runtime().programDirectory, "\\", library});
+  char* besideProgram = ConcatTexts({ProgramDirectory(), "\\", library});
   HMODULE module = LoadLibraryW(SystemTextArgument(besideProgram ? besideProgram : library).get());
   FreeMemory(besideProgram);
   if (module == nullptr) module = LoadLibraryW(SystemTextArgument(library).get());

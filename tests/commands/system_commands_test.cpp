@@ -11,6 +11,7 @@
 #include "controls/message_box_seam.h"
 #include "runtime/app_runtime.h"
 #include "runtime/private_messages.h"
+#include "runtime/program_path.h"
 #include "tests/support/command_call.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_window_class.h"
@@ -22,7 +23,7 @@ TEST(GetRunDirectory, GivesAFreshCopyOfTheProgramFolder) {
   const CommandResult first = Call(klv::core::GetRunDirectory, {});
   const CommandResult second = Call(klv::core::GetRunDirectory, {});
   EXPECT_NE(first.low, second.low);
-  EXPECT_NE(static_cast<uintptr_t>(first.low), reinterpret_cast<uintptr_t>(klv::Runtime().programDirectory));
+  EXPECT_NE(static_cast<uintptr_t>(first.low), reinterpret_cast<uintptr_t>(klv::ProgramDirectory()));
   EXPECT_EQ(ProgramFolder(), TakeText(first));
   EXPECT_EQ(ProgramFolder(), TakeText(second));
 }

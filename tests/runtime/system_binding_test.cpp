@@ -13,6 +13,7 @@
 #include "runtime/wide_entries.h"
 #include "runtime/app_runtime.h"
 #include "runtime/private_messages.h"
+#include "runtime/program_path.h"
 #include "runtime/system_binding.h"
 #include "runtime/system_function_numbers.h"
 #include "runtime/system_thunks.h"
@@ -106,7 +107,7 @@ TEST_F(SystemBinding, EmptyLibraryTextFoundInTheFirstDefaultLibraryKeepsThatModu
 TEST_F(SystemBinding, NamedLibraryIsTriedInTheProgramDirectoryFirst) {
   klvtest::LoaderCallLog calls;
   const std::string folder = klvtest::ProgramFolder();
-  ASSERT_STREQ(folder.c_str(), klv::Runtime().programDirectory);
+  ASSERT_STREQ(folder.c_str(), klv::ProgramDirectory());
   klv::ResolveSystemFunction(kMouseEvent);    // "user32.dll"
   klv::ResolveSystemFunction(kFindWindowExA);  // "user32"
   EXPECT_EQ((Lines{
