@@ -4,7 +4,10 @@ export WINEPREFIX="${WINEPREFIX:-$KLIKVANE_BUILD/wineprefix}"
 export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-export DISPLAY="${DISPLAY:-:${KLIKVANE_XVFB_DISPLAY:-93}}"
+# KLIKVANE_XVFB_DISPLAY names the display by its number, with or without
+# the colon ("71" or ":71").
+xvfb_display="${KLIKVANE_XVFB_DISPLAY:-93}"
+export DISPLAY="${DISPLAY:-:${xvfb_display#:}}"
 
 # LC_ALL=zh_CN.UTF-8 gives Wine's processes the GBK code page (GetACP() ==
 # 936) even though the Linux locale is not generated. It is set for Wine's
