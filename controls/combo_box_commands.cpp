@@ -3,7 +3,7 @@
 #include "controls/combo_box_unit.h"
 #include "controls/command_arguments.h"
 #include "controls/core_commands.h"
-#include "controls/host.h"
+#include "controls/unit_lookup.h"
 #include "runtime/text_value.h"
 
 namespace klv {
@@ -14,9 +14,7 @@ namespace {
 // built anew is not). Null for a unit of another type.
 ComboBoxUnit* ComboUnit(const CommandArguments& arguments) {
   const CommandArgument& combo = arguments.At(0);
-  auto* unit = reinterpret_cast<UnitObject*>(
-      static_cast<uintptr_t>(Host(HostNotifyCode::kRequireUnitObject, combo.low, combo.high)));
-  return dynamic_cast<ComboBoxUnit*>(unit);
+  return RequireUnit<ComboBoxUnit>(combo.low, combo.high);
 }
 
 // Null also while the window is being built anew.

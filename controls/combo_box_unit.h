@@ -33,6 +33,9 @@ class ComboBoxUnit : public ControlUnit<ComboBoxProperty::kFirstSpare, ComboBoxP
     settings_.style = std::min<uint32_t>(settings_.style, kDropDownList);
   }
 
+  static constexpr UnitTypeTag kTypeTag{};
+  const UnitTypeTag* typeTag() const override { return &kTypeTag; }
+
   bool Create(const CreateRequest& request) {
     return Build(request.parent, request.childId, RequestedRect(request), CommonChildStyle(request)) != nullptr;
   }

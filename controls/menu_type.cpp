@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "controls/core_commands.h"
-#include "controls/host.h"
 #include "controls/type_records.h"
+#include "controls/unit_lookup.h"
 #include "runtime/control_mirror.h"
 #include "runtime/property_indices.h"
 #include "runtime/unit_object.h"
@@ -38,8 +38,7 @@ void PopupMenu(CommandResult* result, int count, const CommandArgument* argument
   if (count < 2) return;
   uint32_t windowId = arguments[0].low;
   // A window that is not loaded is the lookup's runtime error.
-  auto* owner = reinterpret_cast<UnitObject*>(
-      static_cast<uintptr_t>(Host(HostNotifyCode::kRequireUnitObject, windowId, 0)));
+  UnitObject* owner = RequireUnitObject(windowId, 0);
   if (arguments[1].low != windowId) return;  // an entry of another window
   LiveWindow* window = FindWindowDescription(windowId);
   if (window == nullptr) return;
@@ -66,8 +65,7 @@ void PopupMenu(CommandResult* result, int count, const CommandArgument* argument
 void GetWindowHandle(CommandResult* result, int count, const CommandArgument* arguments) {
   result->type = TypeCode::kInteger;
   if (count < 1) return;
-  auto* unit = reinterpret_cast<UnitObject*>(
-      static_cast<uintptr_t>(Host(HostNotifyCode::kFindUnitObject, arguments[0].low, arguments[0].high)));
+  UnitObject* unit = FindUnitObject(arguments[0].low, arguments[0].high);
   HWND window = unit ? unit->hwnd() : nullptr;
   // A window destroyed with its parent, before the unit is released, has no handle any more.
   result->low = window && IsWindow(window) ? static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)) : 0;

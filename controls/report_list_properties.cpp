@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "controls/host.h"
 #include "controls/list_view_items.h"
 #include "controls/property_table.h"
 #include "controls/report_list_unit.h"
 #include "controls/report_list_window.h"
 #include "controls/type_records.h"
 #include "controls/unit_creation.h"
+#include "controls/unit_lookup.h"
 
 namespace klv {
 namespace {
@@ -137,9 +137,7 @@ DataTypeRecord ReportListTypeRecord() {
 }
 
 ReportListAccess FindReportList(uint32_t windowId, uint32_t unitId) {
-  auto* unit = reinterpret_cast<UnitObject*>(
-      static_cast<uintptr_t>(Host(HostNotifyCode::kRequireUnitObject, windowId, unitId)));
-  auto* list = dynamic_cast<ReportListUnit*>(unit);
+  auto* list = RequireUnit<ReportListUnit>(windowId, unitId);
   if (list == nullptr) return {};
   return {list->hwnd(), &list->mirror()};
 }

@@ -29,6 +29,9 @@ class ReportListUnit : public ControlUnit<ReportListProperty::kFirstSpare, Repor
     font_.LoadStored(settings.font);
   }
 
+  static constexpr UnitTypeTag kTypeTag{};
+  const UnitTypeTag* typeTag() const override { return &kTypeTag; }
+
   bool Create(const CreateRequest& request) {
     return Build(request.parent, request.childId, RequestedRect(request), CommonChildStyle(request)) != nullptr;
   }

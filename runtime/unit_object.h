@@ -71,6 +71,10 @@ constexpr UINT kWindowLoaded = 0x8004;  // to the window's own unit, right after
 constexpr UINT kLoadFinished = 0x8076;  // to every control, once the window is shown
 }  // namespace LoadNotice
 
+// A unit type's identity for a typed lookup (controls/unit_lookup.h): a type
+// that commands look up by type holds one as kTypeTag and answers its address.
+struct UnitTypeTag {};
+
 struct CreateRequest {
   HWND parent;           // the window, the temporary parent of every control
   uint32_t windowId;     // UnitIds of the window and of the unit
@@ -119,6 +123,8 @@ class UnitObject {
   virtual void HandleLoadNotice(UINT notice) {}
   // True for types whose own window is never shown as a child window.
   virtual bool IsWindowless() const { return false; }
+  // The type's tag; null for a type that no command looks up by type.
+  virtual const UnitTypeTag* typeTag() const { return nullptr; }
 
   // Raises one of this unit's events; returns whether a handler ran. Defined
   // in events.cpp, beside the dispatch.
