@@ -14,11 +14,11 @@
 #include <string>
 
 #include "controls/combo_box_items.h"
+#include "controls/combo_box_mirror.h"
 #include "controls/control_paint.h"
 #include "controls/control_skeleton.h"
 #include "controls/type_properties.h"
 #include "controls/unit_settings.h"
-#include "runtime/control_mirror.h"
 
 namespace klv {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "controls/child_window.h"
-#include "runtime/control_mirror.h"
+#include "controls/report_list_row_mirror.h"
 #include "runtime/unit_object.h"
 
 namespace klv {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/control_mirror.h"
+#include "controls/report_list_row_mirror.h"
 
 namespace klv {
 

@@ -1,4 +1,5 @@
-// Mirrors of what other threads read of a control. The thread that owns a
+// The mechanism behind the mirrors of what other threads read of a control
+// (each control type keeps its own mirror beside it, in controls/). The thread that owns a
 // control's system window keeps a copy of its content up to date on every
 // path that changes it; any other thread reads the copy under a lock instead
 // of sending a message to the owner and waiting for it to answer. One thread
@@ -20,6 +21,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <cstddef>
 #include <utility>
 #include <vector>
 
@@ -68,6 +70,9 @@ class MirrorBatch {
     void Join();  // once per batch, at the first drafted change
   };
 };
+
+// Whether index names one of size elements.
+inline bool HoldsIndex(size_t size, int32_t index) { return index >= 0 && static_cast<size_t>(index) < size; }
 
 // The thread that owns a mirror's control: the one that made its window.
 class MirrorOwner {
@@ -133,105 +138,6 @@ class GuardedState : public MirrorBatch::Member {
   State draft_;
   bool drafting_ = false;
   MirrorOwner owner_;
-};
-
-// The rows of a report list and their cell texts, and the selected row.
-class ListMirror {
- public:
-  using Row = std::vector<std::string>;  // cell texts, column 0 first
-
-  // Writers, on the owner thread. A row index outside the rows is ignored,
-  // except that InsertRow appends at any index past the end.
-  void Reset(std::vector<Row> rows, int32_t selected);
-  void InsertRow(int32_t at, Row row);
-  void ReplaceRow(int32_t at, Row row);
-  void ReplaceCell(int32_t row, int32_t column, std::string text);
-  void EraseRow(int32_t at);
-  void SetSelected(int32_t row);
-  // The calling thread becomes the writer (it made the list's window).
-  void ClaimOwner() { state_.ClaimOwner(); }
-
-  // Readers, on any thread. The owner thread reads its own view, with the
-  // changes of an open batch, without the lock: it holds what the list view
-  // holds, without a message to it for every cell. Any other thread reads
-  // the published state. A missing row or column reads as the empty text.
-  int32_t RowCount() const;
-  std::string Cell(int32_t row, int32_t column) const;
-  Row RowAt(int32_t row) const;  // the cells of one state together
-  int32_t Selected() const;
-  std::vector<Row> Rows() const;
-
- private:
-  struct State {
-    std::vector<Row> rows;
-    int32_t selected = -1;
-  };
-  GuardedState<State> state_;
-};
-
-// The shown text, the selected item and the item texts of a combo box.
-class ComboMirror {
- public:
-  struct State {
-    std::string text;
-    int32_t selected = -1;
-    std::vector<std::string> items;
-    std::vector<uint32_t> itemData;  // one word per item, beside its text
-    bool operator==(const State& o) const {
-      return text == o.text && selected == o.selected && items == o.items && itemData == o.itemData;
-    }
-  };
-
-  // Writer, on the owner thread: the whole state at once. Returns whether
-  // it differed from the one held.
-  bool Set(const State& state);
-  // Writer: the shown text and selection, the items kept. Same answer.
-  bool SetShown(const std::string& text, int32_t selected);
-
-  // The shown text with the selected item and its data word, of one moment.
-  struct Choice {
-    std::string text;
-    int32_t selected = -1;
-    uint32_t itemData = 0;  // 0 with no item selected
-  };
-
-  // What the owner thread reads instead of the copy while the combo box has
-  // a window: the live control, asked past its mirroring procedure.
-  class LiveSource {
-   public:
-    virtual bool HasWindow() const = 0;
-    virtual Choice LiveChoice() const = 0;
-    virtual std::string LiveText() const = 0;
-    virtual int32_t LiveSelected() const = 0;
-    virtual std::string LiveItem(int32_t index) const = 0;
-    virtual uint32_t LiveItemData(int32_t index) const = 0;
-
-   protected:
-    ~LiveSource() = default;
-  };
-  // The calling thread becomes the writer (it made the combo box's window);
-  // it reads live, from then on, whenever live has a window.
-  void ClaimOwner(const LiveSource* live);
-
-  // The published state, on any thread.
-  State Snapshot() const;
-  // Readers, on any thread: the owner asks the live control, any other
-  // thread (and the owner while the window is being built anew) reads the
-  // published state.
-  Choice ShownChoice() const;
-  std::string Text() const;
-  int32_t Selected() const;
-  // The item's text; the empty text for an index outside the items.
-  std::string Item(int32_t index) const;
-  // The item's data word; 0 for an index outside the items.
-  uint32_t ItemData(int32_t index) const;
-
- private:
-  // The live control when the owner calls and it has a window, else null.
-  const LiveSource* LiveForCaller() const;
-
-  GuardedState<State> state_;
-  std::atomic<const LiveSource*> live_{nullptr};
 };
 
 }  // namespace klv
