@@ -86,7 +86,7 @@ bool IsPlainText(const std::string& text) {
     const uint8_t byte = static_cast<uint8_t>(text[at]);
     // 0x80 (the euro sign) is a character of its own; a lead byte alone is
     // half a character, and 0xFF none.
-    if (byte == 0 || (length == 1 && byte > 0x80)) return false;
+    if (byte == 0 || (length == 1 && (gb18030::IsLead(byte) || byte == 0xFF))) return false;
     at += length;
   }
   return true;

@@ -35,15 +35,6 @@ uint32_t WriteSavingFile(const char* saving, const std::string& bytes) {
   return file.Close() ? 0 : LastSystemError();
 }
 
-bool HasFourByteSequence(const std::string& text) {
-  for (size_t at = 0; at < text.size();) {
-    const size_t length = gb18030::CharacterLength(text, at);
-    if (length == 4) return true;
-    at += length;
-  }
-  return false;
-}
-
 std::string SystemReason(uint32_t error) {
   std::vector<char> reason(kReasonRoom, '\0');
   uint32_t length = CallSystem(kFormatMessageA, {FormatMessageFlag::kFromSystem | FormatMessageFlag::kIgnoreInserts, 0,
@@ -117,6 +108,7 @@ bool SystemProfileKeepsMeaning(const std::string& bytes) { return SystemSpeaksPr
 bool SystemProfileKeepsWrites(const std::string& bytes, const std::vector<profile::ProfileWrite>& writes) {
   if (IsUtf16File(bytes)) return true;
   for (const profile::ProfileWrite& write : writes) {
+    using gb18030::HasFourByteSequence;
     if (HasFourByteSequence(write.section) || HasFourByteSequence(write.key) || HasFourByteSequence(write.value)) {
       return false;
     }

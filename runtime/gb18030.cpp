@@ -12,7 +12,6 @@ namespace {
 
 namespace T = tables;
 
-bool IsLead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 bool IsTrail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
 bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 

@@ -36,13 +36,26 @@ inline size_t CharacterLength(const std::string& text, size_t at) {
   return CharacterLength(reinterpret_cast<const unsigned char*>(text.data()) + at, text.size() - at);
 }
 
+// Whether byte b is a lead byte: the first byte of a two- or four-byte
+// sequence, and the third of a four-byte one.
+inline bool IsLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+
 // Whether text starts with a four-byte sequence by form: lead, digit, lead,
 // digit. Reads no further than the first byte that fails, so a terminated
 // text is never read past its terminator.
 inline bool IsFourByteSequence(const unsigned char* text) {
-  auto lead = [](unsigned char b) { return b >= 0x81 && b <= 0xFE; };
   auto digit = [](unsigned char b) { return b >= 0x30 && b <= 0x39; };
-  return lead(text[0]) && digit(text[1]) && lead(text[2]) && digit(text[3]);
+  return IsLead(text[0]) && digit(text[1]) && IsLead(text[2]) && digit(text[3]);
+}
+
+// Whether any character of the text is a four-byte sequence.
+inline bool HasFourByteSequence(const std::string& text) {
+  for (size_t at = 0; at < text.size();) {
+    const size_t length = CharacterLength(text, at);
+    if (length == 4) return true;
+    at += length;
+  }
+  return false;
 }
 
 // The longest start of the text of at most `longest` bytes that ends at the

@@ -21,13 +21,7 @@ bool SystemSpeaksProgramText() { return GetACP() == kSystemCodePageOfProgramText
 bool SystemReadsAsMeant(const char* programText) {
   if (!SystemSpeaksProgramText()) return false;
   if (programText == nullptr || (reinterpret_cast<uintptr_t>(programText) >> 16) == 0) return true;
-  const std::string text(programText);
-  for (size_t at = 0; at < text.size();) {
-    const size_t length = gb18030::CharacterLength(text, at);
-    if (length == 4) return false;
-    at += length;
-  }
-  return true;
+  return !gb18030::HasFourByteSequence(programText);
 }
 
 int CopyToProgramBuffer(const std::string& text, char* buffer, int room) {

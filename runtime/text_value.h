@@ -22,7 +22,4 @@ char* ConcatTexts(std::initializer_list<const char*> parts);
 int CompareTexts(const char* a, const char* b);
 bool TextsEqual(const char* a, const char* b);
 
-// True when byte b starts a GBK double-byte character.
-inline bool IsLeadByte(unsigned char b) { return b >= 0x80; }
-
 }  // namespace klv
