@@ -21,8 +21,8 @@ HandlerResult Handler(const uint32_t*, int) {
 }
 
 void QuitProgram() { Support().ExitProgram(0); }
-// Label9's feedback event is bound to a handler that does nothing.
-void IgnoreFeedback() {}
+// The notice label's feedback event is bound to a handler that does nothing.
+void IgnoreNoticeFeedback() {}
 
 struct HandlerRow {
   HandlerId number;
@@ -33,7 +33,7 @@ constexpr HandlerRow kHandlerRows[] = {
     {HandlerId::OnMainWindowCreated, Handler<OnMainWindowCreated>},
     {HandlerId::HideWhenMinimised, Handler<HideWhenMinimised>},
     {HandlerId::ToggleMainWindow, Handler<ToggleMainWindow>},
-    {HandlerId::Label9Feedback, Handler<IgnoreFeedback>},
+    {HandlerId::IgnoreNoticeFeedback, Handler<IgnoreNoticeFeedback>},
     {HandlerId::AddStep, Handler<AddStep>},
     {HandlerId::RefreshWindowTitles, Handler<RefreshWindowTitles>},
     {HandlerId::ShowStepMenu, Handler<ShowStepMenu>},

@@ -80,7 +80,7 @@ WindowDescription MainWindowDescription(const std::vector<uint8_t>& trayIcon) {
            {On(WindowEvent::kCreated, HandlerId::OnMainWindowCreated), On(WindowEvent::kMoved, HandlerId::HideWhenMinimised)},
            MainWindowBlock());
 
-  w.Control(Unit::kLabel9, "标签9", kLabel, kGroup3, {0, 48, 256, 32}, V, {On(LabelEvent::kFeedback, HandlerId::Label9Feedback)},
+  w.Control(Unit::kNoticeLabel, "标签9", kLabel, kGroup3, {0, 48, 256, 32}, V, {On(LabelEvent::kFeedback, HandlerId::IgnoreNoticeFeedback)},
             LabelBlock("此软件为免费软件 禁止任何人出售", kLeft, kCentre, kBlack));
   w.Control(0x16015008, "标签2", kLabel, kOnWindow, {64, -24, 136, 16}, V, {}, {});
   w.Control(0x16015007, "标签1", kLabel, kOnWindow, {72, -24, 80, 24}, V, {}, {});
@@ -92,12 +92,12 @@ WindowDescription MainWindowDescription(const std::vector<uint8_t>& trayIcon) {
   // The menu entries sit here, after Group3. They are only ever popped up:
   // both top-level entries are hidden, so the window has no menu bar.
   w.Menu(Unit::kMenuOperations, 0, "操作", MenuFlag::kHidden, kNoHandler);
-  w.Menu(0x26013509, 1, "删除", 0, HandlerRef(HandlerId::DeleteStep));
-  w.Menu(0x2601350a, 1, "编辑", 0, HandlerRef(HandlerId::EditStep));
-  w.Menu(0x2601350b, 1, "执行", 0, HandlerRef(HandlerId::SingleStep));
-  w.Menu(0x260135ae, 0, "功能", MenuFlag::kHidden, kNoHandler);
-  w.Menu(0x260135af, 1, "显示", 0, HandlerRef(HandlerId::ShowMainWindow));
-  w.Menu(0x260135b0, 1, "退出", 0, HandlerRef(HandlerId::QuitProgram));
+  w.Menu(Unit::kMenuDelete, 1, "删除", 0, HandlerRef(HandlerId::DeleteStep));
+  w.Menu(Unit::kMenuEdit, 1, "编辑", 0, HandlerRef(HandlerId::EditStep));
+  w.Menu(Unit::kMenuRunStep, 1, "执行", 0, HandlerRef(HandlerId::SingleStep));
+  w.Menu(Unit::kMenuFunctions, 0, "功能", MenuFlag::kHidden, kNoHandler);
+  w.Menu(Unit::kMenuShow, 1, "显示", 0, HandlerRef(HandlerId::ShowMainWindow));
+  w.Menu(Unit::kMenuQuit, 1, "退出", 0, HandlerRef(HandlerId::QuitProgram));
 
   w.Control(Unit::kButtonAdd, "按钮_添加", kButton, kOnWindow, {226, 66, 48, 24}, V | T, {On(ButtonEvent::kClicked, HandlerId::AddStep)},
             ButtonBlock("添加"));

@@ -7,7 +7,7 @@ namespace klv {
 namespace MainWindowUnit {
 constexpr uint32_t kMainWindow = 0x52010001;     // the window as a whole
 constexpr uint32_t kMainWindowOwn = 0x06010000;  // the window's own unit
-constexpr uint32_t kLabel9 = 0x16015009;
+constexpr uint32_t kNoticeLabel = 0x16015009;  // "标签9": the free-software notice
 constexpr uint32_t kTray = 0x160135aa;
 constexpr uint32_t kEditNotes = 0x160135a8;
 constexpr uint32_t kButtonAdd = 0x160134d3;
@@ -27,7 +27,15 @@ constexpr uint32_t kButtonLoad = 0x16011a40;
 constexpr uint32_t kButtonDebug = 0x16011a3f;
 constexpr uint32_t kButtonStop = 0x16011a3e;
 constexpr uint32_t kButtonStart = 0x16011a3d;
+// The pop-up menus' entries: the plan row's operations, then the tray
+// icon's functions. The top-level entries are hidden.
 constexpr uint32_t kMenuOperations = 0x26013508;
+constexpr uint32_t kMenuDelete = 0x26013509;
+constexpr uint32_t kMenuEdit = 0x2601350a;
+constexpr uint32_t kMenuRunStep = 0x2601350b;
+constexpr uint32_t kMenuFunctions = 0x260135ae;
+constexpr uint32_t kMenuShow = 0x260135af;
+constexpr uint32_t kMenuQuit = 0x260135b0;
 }  // namespace MainWindowUnit
 
 }  // namespace klv

@@ -176,7 +176,7 @@ TEST(MainWindowLayout, EveryTextHasItsGlyphsInItsFont) {
 }
 
 TEST(MainWindowLayout, GroupBoxesHoldTheirControls) {
-  EXPECT_EQ(UnitHandle(0x160135a7), GetParent(UnitHandle(0x16015009)));  // Label9 in Group3
+  EXPECT_EQ(UnitHandle(0x160135a7), GetParent(UnitHandle(Unit::kNoticeLabel)));  // in Group3
   EXPECT_EQ(UnitHandle(0x160135a7), GetParent(UnitHandle(0x160135a8)));  // EditNotes in Group3
   for (uint32_t id : {0x1601349fu, 0x160134a0u, 0x1601349bu, 0x1601349cu}) {
     EXPECT_EQ(UnitHandle(0x16011a47), GetParent(UnitHandle(id)));

@@ -73,14 +73,13 @@ TEST(CommonProperties, TagVisibleAndDisabled) {
 }
 
 TEST(MenuProperties, CaptionAndFlagsOfAnEntry) {
-  constexpr uint32_t kMenuEdit = 0x2601350a;
-  EXPECT_EQ("编辑", ReadUnitText(kMenuEdit, Menu::kCaption));
-  EXPECT_EQ(1u, ReadUnit(kMenuEdit, Menu::kVisible));
+  EXPECT_EQ("编辑", ReadUnitText(Unit::kMenuEdit, Menu::kCaption));
+  EXPECT_EQ(1u, ReadUnit(Unit::kMenuEdit, Menu::kVisible));
   EXPECT_EQ(0u, ReadUnit(Unit::kMenuOperations, Menu::kVisible));  // the top-level entry is hidden
-  WriteUnit(kMenuEdit, Menu::kChecked, 1);
-  EXPECT_EQ(1u, ReadUnit(kMenuEdit, Menu::kChecked));
-  WriteUnit(kMenuEdit, Menu::kChecked, 0);
-  EXPECT_EQ(0u, ReadUnit(kMenuEdit, Menu::kChecked));
+  WriteUnit(Unit::kMenuEdit, Menu::kChecked, 1);
+  EXPECT_EQ(1u, ReadUnit(Unit::kMenuEdit, Menu::kChecked));
+  WriteUnit(Unit::kMenuEdit, Menu::kChecked, 0);
+  EXPECT_EQ(0u, ReadUnit(Unit::kMenuEdit, Menu::kChecked));
   EXPECT_EQ(nullptr, GetMenu(MainWindowHandle()));  // still no menu bar
 }
 
@@ -141,12 +140,12 @@ TEST(PopupMenu, ShowsTheChildrenOfOperationsAndChoosingOneRaisesItsEventOnce) {
   BringMainWindowToFront();
   EventLog log;
   ChoosePopupEntryLater(2);  // 删除, 编辑: the second entry
-  klv::CommandArgument arguments[2] = {{0x52010001, 0, 0x00010001}, {0x52010001, Unit::kMenuOperations, 0x00010003}};
+  klv::CommandArgument arguments[2] = {{Unit::kMainWindow, 0, 0x00010001}, {Unit::kMainWindow, Unit::kMenuOperations, 0x00010003}};
   klv::SupportTable().CallCoreCommand(klv::kCoreCommands[klv::core::kPopupMenu], 2, arguments);
-  PumpUntil([&log] { return !log.EventsOf(0x2601350a).empty(); });
-  EXPECT_EQ((std::vector<int32_t>{klv::MenuEntryEvent::kChosen}), log.EventsOf(0x2601350a));  // 编辑
-  EXPECT_TRUE(log.EventsOf(0x26013509).empty());
-  EXPECT_TRUE(log.EventsOf(0x2601350b).empty());
+  PumpUntil([&log] { return !log.EventsOf(Unit::kMenuEdit).empty(); });
+  EXPECT_EQ((std::vector<int32_t>{klv::MenuEntryEvent::kChosen}), log.EventsOf(Unit::kMenuEdit));  // 编辑
+  EXPECT_TRUE(log.EventsOf(Unit::kMenuDelete).empty());
+  EXPECT_TRUE(log.EventsOf(Unit::kMenuRunStep).empty());
 }
 
 }  // namespace

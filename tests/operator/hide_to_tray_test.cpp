@@ -62,11 +62,10 @@ TEST(WindowCommands, TheTrayToggleHidesAShownWindowMinimisedOrNot) {
 
 TEST(WindowCommands, TheHiddenShowEntryShowsAndRaisesButNeverHides) {
   BringMainWindowToFront();
-  constexpr uint32_t kMenuShow = 0x260135af;
-  ASSERT_TRUE(RaiseUnitEvent(Unit::kMainWindow, kMenuShow, klv::MenuEntryEvent::kChosen));
+  ASSERT_TRUE(RaiseUnitEvent(Unit::kMainWindow, Unit::kMenuShow, klv::MenuEntryEvent::kChosen));
   EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
   WriteUnit(Unit::kMainWindowOwn, Property::kVisible, 0);
-  ASSERT_TRUE(RaiseUnitEvent(Unit::kMainWindow, kMenuShow, klv::MenuEntryEvent::kChosen));
+  ASSERT_TRUE(RaiseUnitEvent(Unit::kMainWindow, Unit::kMenuShow, klv::MenuEntryEvent::kChosen));
   EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
   EXPECT_FALSE(Topmost());
 }

@@ -36,7 +36,7 @@ EventBinding On(int32_t event, HandlerId handler) { return {event, static_cast<i
 // The controls in template order, as the window's definition lists them.
 const std::vector<Expected>& ExpectedControls() {
   static const std::vector<Expected> controls = {
-      {"标签9", 0x16015009, kLabelT, kGroup3, 0, 48, 256, 32, V, {On(0, HandlerId::Label9Feedback)}},
+      {"标签9", 0x16015009, kLabelT, kGroup3, 0, 48, 256, 32, V, {On(0, HandlerId::IgnoreNoticeFeedback)}},
       {"标签2", 0x16015008, kLabelT, 0, 64, -24, 136, 16, V, {}},
       {"标签1", 0x16015007, kLabelT, 0, 72, -24, 80, 24, V, {}},
       {"托盘图标", 0x160135aa, kTrayT, 0, 8, 8, 26, 26, 0, {On(0, HandlerId::ToggleMainWindow)}},
