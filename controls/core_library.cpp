@@ -1,5 +1,6 @@
-// The core library: 51 data type slots (seven filled: window, menu, edit box,
-// group box, label, button, combo box) and 22 commands.
+// The core library: its data type slots (those of the window, menu, edit
+// box, group box, label, button and combo box filled) and its commands, one
+// row per command number (core_commands.h).
 #include <iterator>
 
 #include "controls/core_commands.h"

@@ -3,7 +3,9 @@
 // The types' descriptor tables and property handlers use these names, and so
 // does the program for the properties it reads and writes. kFirstSpare and
 // kPropertyCount are not properties: the spares (held without effect) run
-// from kFirstSpare, and kPropertyCount is the type's stated count. Pure: no
+// from kFirstSpare, and kPropertyCount is the type's stated count. kUnknownN
+// is the type property at property index N whose role is unknown: it is held
+// and kept as stored (UnknownProperty, controls/property_table.h). Pure: no
 // system headers.
 #pragma once
 

@@ -103,8 +103,8 @@ struct ProgramCode {
 
 struct ProgramImageHeader {
   uint32_t runMode;
-  uint32_t unknownHeaderWord2;  // role unknown: kept by the runtime
-  uint32_t unknownHeaderWord3;  // role unknown: kept, stored increased by one
+  uint32_t unknownHeaderWord2;  // role unknown: the runtime copies it into its state and reads it nowhere
+  uint32_t unknownHeaderWord3;  // role unknown: copied the same way; the image stores it increased by one
   const ProgramCode* codeBase;
   const uint8_t* constants;
   uint32_t constantsLength;

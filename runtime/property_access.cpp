@@ -200,7 +200,7 @@ uint64_t ReadProperty(uint32_t windowId, uint32_t unitId, int index, int element
   UnitObject* object = RequireLive(*at.unit);
   int k = index - CommonProperty::kFirstTypeProperty;
   const PropertyDescriptor* descriptor = Descriptor(*at.unit, k);
-  if (descriptor == nullptr) RaiseRuntimeError(11);
+  if (descriptor == nullptr) RaiseRuntimeError(RuntimeError::kArgumentTypeMismatch);
   auto read = reinterpret_cast<ReadPropertyOperation>(at.unit->type->interfaceFunction(TypeOperation::kReadProperty));
   PropertyValue value;
   int fontElement = (descriptor->kind & 0xFFFF) == PropertyKind::kFont ? -1 : element;
@@ -218,7 +218,7 @@ void WriteProperty(uint32_t windowId, uint32_t unitId, int index, int element, u
   UnitObject* object = RequireLive(*at.unit);
   int k = index - CommonProperty::kFirstTypeProperty;
   const PropertyDescriptor* descriptor = Descriptor(*at.unit, k);
-  if (descriptor == nullptr) RaiseRuntimeError(11);
+  if (descriptor == nullptr) RaiseRuntimeError(RuntimeError::kArgumentTypeMismatch);
   auto fn = at.unit->type->interfaceFunction;
   auto read = reinterpret_cast<ReadPropertyOperation>(fn(TypeOperation::kReadProperty));
   auto write = reinterpret_cast<WritePropertyOperation>(fn(TypeOperation::kWriteProperty));

@@ -4,7 +4,23 @@
 
 namespace klv {
 
-// Messages of the numbered runtime errors 1..11; null for any other number.
+// The numbered runtime errors.
+namespace RuntimeError {
+constexpr int kIndexOutOfRange = 1;
+constexpr int kNumberExpected = 2;
+constexpr int kDimensionMismatch = 3;
+constexpr int kIndexBelowOne = 4;
+constexpr int kTypeMismatch = 5;
+constexpr int kStackErrorAfterDllCall = 6;  // also: a system function called with the wrong argument count
+constexpr int kNoValueFromSubexpression = 7;
+constexpr int kOnlyEqualityComparable = 8;
+constexpr int kChoiceIndexOutOfRange = 9;
+constexpr int kBadArrayDimension = 10;
+constexpr int kArgumentTypeMismatch = 11;
+constexpr int kLast = kArgumentTypeMismatch;
+}  // namespace RuntimeError
+
+// Messages of the numbered runtime errors; null for any other number.
 const char* RuntimeErrorMessage(int number);
 
 // The report text: a fresh heap text (never null).

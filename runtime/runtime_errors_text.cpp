@@ -1,6 +1,7 @@
 // The pure half of the runtime errors: the numbered messages and the layout
 // of the report text.
 #include <cstdio>
+#include <iterator>
 
 #include "runtime/runtime_errors.h"
 #include "runtime/text_value.h"
@@ -21,11 +22,12 @@ const char* const kMessages[] = {
     "“重定义数组”命令的数组维定义参数值必须大于零或单维时大于等于零",
     "所提供参数的数据类型不符合要求",
 };
+static_assert(std::size(kMessages) == RuntimeError::kLast, "one message per runtime error, from number 1");
 
 }  // namespace
 
 const char* RuntimeErrorMessage(int number) {
-  if (number < 1 || number > 11) return nullptr;
+  if (number < 1 || number > RuntimeError::kLast) return nullptr;
   return kMessages[number - 1];
 }
 

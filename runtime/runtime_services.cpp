@@ -95,7 +95,7 @@ uint32_t CallRuntimeService(int service, uint32_t first, uint32_t second) {
       return 0;
     default:
       // Properties of non-window objects: no such object exists in this program.
-      ReportRuntimeError(RuntimeErrorMessage(11), 11);
+      RaiseRuntimeError(RuntimeError::kArgumentTypeMismatch);
   }
 }
 

@@ -141,7 +141,7 @@ uint32_t CallSystemFunction(int number, int argumentCount, const uint32_t* argum
   const SystemFunctionThunk* thunk = SystemFunctionThunkFor(number);
   if (thunk == nullptr) ReportUnbindable(LibraryText(number), ExportName(number));
   void* address = Bind(number, thunk->optional());
-  if (argumentCount != thunk->argumentCount) RaiseRuntimeError(6);
+  if (argumentCount != thunk->argumentCount) RaiseRuntimeError(RuntimeError::kStackErrorAfterDllCall);
   return address ? thunk->invoke(address, arguments) : 0;
 }
 
