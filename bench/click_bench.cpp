@@ -532,7 +532,7 @@ void LookupSection(double scale) {
   const int32_t selected = ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection);
   const std::vector<Lookup> lookups = {
       {"title text read (as before)", [] { ReadUnitText(Unit::kComboWindowTitle, Property::kComboText); }},
-      {"FindTargetWindow by title (as before)", [] { FindTargetWindow(klvtest::kTargetTitle); }},
+      {"FirstWindowTitled by title (as before)", [] { FirstWindowTitled(klvtest::kTargetTitle); }},
       {"selection read (new, every step)",
        [] { ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection); }},
       {"picked item's data (new, picked title)",
@@ -540,7 +540,7 @@ void LookupSection(double scale) {
          CallCore(klv::core::kComboItemData, {UnitArgument(Unit::kComboWindowTitle, klv::TypeCode::kComboBox),
                                               IntegerArgument(selected)});
        }},
-      {"ShownTargetWindow, picked (title and pick in one read)", [] { ShownTargetWindow(); }},
+      {"TargetOfTitleBox, picked (title and pick in one read)", [] { TargetOfTitleBox(); }},
       {"child at the point, window without children", [target] { WindowReachedAt(target, 10, 20); }},
       {"child at the point, nested in 10 children", [parent] { WindowReachedAt(parent, 75, 56); }},
   };

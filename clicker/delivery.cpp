@@ -77,20 +77,20 @@ void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWi
   MarkStepPart(StepPart::kPosts);
 }
 
-uint32_t ChosenTargetWindow(const char* title, uint32_t pickedWindow) {
+uint32_t PickedOrFirstWindowTitled(const char* title, uint32_t pickedWindow) {
   if (title == nullptr || title[0] == '\0') return 0;
   // A closed window has no title any more, so one call tells both.
   if (pickedWindow != 0 && HasTitle(pickedWindow, title)) return pickedWindow;
-  return FindTargetWindow(title);
+  return FirstWindowTitled(title);
 }
 
-uint32_t ShownTargetWindow() {
+uint32_t TargetOfTitleBox() {
   uint32_t picked = 0;
   HeapText title = ResultText(CallCore(core::kComboShownChoice, {TitleBox(), IntegerArgument(Word(&picked))}));
-  return ChosenTargetWindow(title.get(), picked);
+  return PickedOrFirstWindowTitled(title.get(), picked);
 }
 
-uint32_t FindTargetWindow(const char* title) {
+uint32_t FirstWindowTitled(const char* title) {
   if (title == nullptr || title[0] == '\0') return 0;
   return CallSystem(kFindWindowExA, {0, 0, 0, Word(title)});
 }

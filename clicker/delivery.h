@@ -22,16 +22,16 @@ void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWi
 void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWindow, ThreadDpiContext& context);
 // The first top-level window with exactly that title; 0 for none, and 0 for
 // an empty title, so that clicks never go to a window nobody chose.
-uint32_t FindTargetWindow(const char* title);
+uint32_t FirstWindowTitled(const char* title);
 // The picked window (the title list's selected item's data; 0 for none)
 // while it still bears the title, so that of two windows with one title the
 // picked one is clicked; otherwise, for a typed or loaded title or a closed
-// window, FindTargetWindow(title). The caller has read title and pick.
-uint32_t ChosenTargetWindow(const char* title, uint32_t pickedWindow);
+// window, FirstWindowTitled(title). The caller has read title and pick.
+uint32_t PickedOrFirstWindowTitled(const char* title, uint32_t pickedWindow);
 // The same for the title box as it is now: its shown text and its picked
 // item, both from one state of the box (the lookup of a run's step and of
 // the single step alike).
-uint32_t ShownTargetWindow();
+uint32_t TargetOfTitleBox();
 void BackgroundClick(uint32_t window, int32_t x, int32_t y, int32_t button, int32_t action);
 void ForegroundClick(int32_t x, int32_t y, int32_t button);
 // Places the cursor at (x, y) relative to the window's client origin, or at

@@ -56,7 +56,7 @@ StepEnd RunStep(int32_t row, const WaitTimer& stepTimer, ThreadDpiContext& dpiCo
   if (!step) return StepEnd::kPassEnded;
   bool foreground = ForegroundModeChosen();
   MarkStepPart(StepPart::kMode);
-  uint32_t target = foreground ? 0 : ShownTargetWindow();
+  uint32_t target = foreground ? 0 : TargetOfTitleBox();
   MarkStepPart(StepPart::kTarget);
   if (StopRequested()) return StepEnd::kStopped;
   DeliverClickInMode(foreground, step->x, step->y, target, dpiContext);
@@ -120,7 +120,7 @@ void StartRun() {
     return;
   }
   // Foreground rows may point at any window: only the background target is checked.
-  if (!ForegroundModeChosen() && RefusedAsElevated(ShownTargetWindow())) return;
+  if (!ForegroundModeChosen() && RefusedAsElevated(TargetOfTitleBox())) return;
   SetRunningButtons(true);
   // A runner without its stop signal could never be stopped, so none starts
   // then. Like a thread that could not be created, this leaves the buttons as
@@ -179,7 +179,7 @@ void SingleStep() {
   const std::optional<PlanStep> step = ReadPlanStep(row);
   if (!step) return;
   // The window a run's step would click now.
-  uint32_t target = ShownTargetWindow();
+  uint32_t target = TargetOfTitleBox();
   if (!ForegroundModeChosen() && RefusedAsElevated(target)) return;
   DeliverClick(step->x, step->y, target);
 }

@@ -85,7 +85,7 @@ bool Contains(const char* text, const char* wanted) {
 
 }  // namespace
 
-uint32_t ListTopLevelWindows(uint32_t parent, void** handles, const char* className) {
+uint32_t ListChildWindowHandles(uint32_t parent, void** handles, const char* className) {
   Free(*handles);
   CommandResult none = CallCore(core::kCharText, {IntegerArgument(0)});  // the empty text: any title
   const char* anyTitle = reinterpret_cast<const char*>(static_cast<uintptr_t>(none.low));
@@ -116,7 +116,7 @@ char* GetWindowTitle(uint32_t window) {
 
 void RefreshWindowTitles() {
   void* handles = nullptr;
-  uint32_t count = ListTopLevelWindows(0, &handles, nullptr);
+  uint32_t count = ListChildWindowHandles(0, &handles, nullptr);
   CommandArgument combo = UnitArgument(Unit::kComboWindowTitle, TypeCode::kComboBox);
   CallCore(core::kComboClear, {combo});
   const uint32_t* list = static_cast<const uint32_t*>(handles) + 2;
@@ -128,7 +128,7 @@ void RefreshWindowTitles() {
   Free(handles);
 }
 
-uint32_t SnapshotTopLevelWindows(void** list) {
+uint32_t SnapshotWindowRecords(void** list) {
   CallSystem(kEnumWindows, {Word(reinterpret_cast<void*>(&CollectWindow)), 0});
   void* copy = NewEmptyPointerArray();
   void* collected = Globals().windowSnapshot;
@@ -147,7 +147,7 @@ uint32_t SnapshotTopLevelWindows(void** list) {
 
 uint32_t FindProcessWindow(uint32_t processId, const char* title, const char* className) {
   void* snapshot = nullptr;
-  SnapshotTopLevelWindows(&snapshot);
+  SnapshotWindowRecords(&snapshot);
   uint32_t found = 0;
   for (uint32_t i = 0; i < PointerCount(snapshot) && found == 0; ++i) {
     auto* info = static_cast<WindowInfo*>(PointerAt(snapshot, i));

@@ -11,12 +11,12 @@ namespace klv::clicker {
 void RefreshWindowTitles();
 // The handles of parent's direct children (0: all top-level windows) whose
 // class matches (null: any), in FindWindowExA order; *handles is replaced.
-uint32_t ListTopLevelWindows(uint32_t parent, void** handles, const char* className);
+uint32_t ListChildWindowHandles(uint32_t parent, void** handles, const char* className);
 // The window's text, at most 255 bytes; a fresh heap text (null when empty).
 char* GetWindowTitle(uint32_t window);
 
 // Fills *list (freed first) with one WindowInfo per top-level window.
-uint32_t SnapshotTopLevelWindows(void** list);
+uint32_t SnapshotWindowRecords(void** list);
 // The first visible window of the process whose title and class contain the
 // texts given (case-insensitively); 0 for none.
 uint32_t FindProcessWindow(uint32_t processId, const char* title, const char* className);

@@ -167,8 +167,8 @@ TEST_F(Delivery, AnEmptyTitleFindsNoWindowEvenWhenTheTargetIsTopmost) {
   // Looked up without a title the target would be the first window found.
   TargetFirstInZOrder first;
   ASSERT_EQ(Target().window(), FindWindowExA(nullptr, nullptr, nullptr, nullptr));
-  EXPECT_EQ(0u, FindTargetWindow(""));
-  EXPECT_EQ(0u, FindTargetWindow(nullptr));
+  EXPECT_EQ(0u, FirstWindowTitled(""));
+  EXPECT_EQ(0u, FirstWindowTitled(nullptr));
   Messages none = SingleStepAtTarget();
   EXPECT_TRUE(none.empty()) << Describe(none);
 }

@@ -77,7 +77,7 @@ StepView ReadAsTheRunnerDoes() {
   view.picked = picked;
   view.selected = ReadUnitInteger(Unit::kComboWindowTitle, Property::kComboSelection);
   view.selectedData = CallCore(klv::core::kComboItemData, {TitleBox(), IntegerArgument(view.selected)}).low;
-  view.target = ShownTargetWindow();
+  view.target = TargetOfTitleBox();
   return view;
 }
 

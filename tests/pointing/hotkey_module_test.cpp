@@ -136,7 +136,7 @@ TEST(HotkeyModule, TheSnapshotHoldsEveryTopLevelWindowInEnumerationOrder) {
   std::vector<HWND> expected;
   EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&expected));
   void* list = nullptr;
-  const uint32_t count = klv::clicker::SnapshotTopLevelWindows(&list);
+  const uint32_t count = klv::clicker::SnapshotWindowRecords(&list);
   ASSERT_EQ(expected.size(), count);
   const WindowInfo* mine = nullptr;
   for (uint32_t i = 0; i < count; ++i) {
@@ -151,7 +151,7 @@ TEST(HotkeyModule, TheSnapshotHoldsEveryTopLevelWindowInEnumerationOrder) {
   EXPECT_STREQ("KlikvanePointingProbe", mine->className);
   // A second snapshot into the same list replaces it; the collection
   // buffer is left empty each time.
-  EXPECT_EQ(count, klv::clicker::SnapshotTopLevelWindows(&list));
+  EXPECT_EQ(count, klv::clicker::SnapshotWindowRecords(&list));
   EXPECT_EQ(0u, klv::clicker::PointerCount(klv::clicker::Globals().windowSnapshot));
   FreeSnapshot(list);
 }
