@@ -1,23 +1,18 @@
 #include "controls/unit_lookup.h"
 
-#include "controls/host.h"
+#include "runtime/window_manager.h"
 
 namespace klv {
 namespace {
 
-// The host answers the object's address in its 32-bit answer word.
-UnitObject* AskHost(int code, uint32_t windowId, uint32_t unitId) {
-  return reinterpret_cast<UnitObject*>(static_cast<uintptr_t>(Host(code, windowId, unitId)));
-}
+UnitFinder g_finder = &LoadedUnitObject;
 
 }  // namespace
 
-UnitObject* FindUnitObject(uint32_t windowId, uint32_t unitId) {
-  return AskHost(HostNotifyCode::kFindUnitObject, windowId, unitId);
-}
+void SetUnitFinder(UnitFinder finder) { g_finder = finder ? finder : &LoadedUnitObject; }
 
-UnitObject* RequireUnitObject(uint32_t windowId, uint32_t unitId) {
-  return AskHost(HostNotifyCode::kRequireUnitObject, windowId, unitId);
-}
+UnitObject* FindUnitObject(uint32_t windowId, uint32_t unitId) { return g_finder(windowId, unitId, false); }
+
+UnitObject* RequireUnitObject(uint32_t windowId, uint32_t unitId) { return g_finder(windowId, unitId, true); }
 
 }  // namespace klv

@@ -1,11 +1,17 @@
-// Finding a loaded unit's object through the host, by the unit's window and
-// unit ids, and as the type a command works on.
+// Finding a loaded unit's object by the unit's window and unit ids, typed
+// as the runtime holds it, and as the type a command works on.
 #pragma once
 #include <cstdint>
 
 #include "runtime/unit_object.h"
 
 namespace klv {
+
+// Where units are found: the loaded windows' units (the default), or units
+// that tests make without a loaded window. `required` raises the runtime
+// error for a missing unit.
+using UnitFinder = UnitObject* (*)(uint32_t windowId, uint32_t unitId, bool required);
+void SetUnitFinder(UnitFinder finder);  // null: back to the loaded windows
 
 // The unit's object; null when the unit is missing (or its window not loaded).
 UnitObject* FindUnitObject(uint32_t windowId, uint32_t unitId);

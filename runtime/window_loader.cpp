@@ -182,6 +182,18 @@ bool LoadWindowById(uint32_t windowId, bool modal, HWND parent) {
   return true;
 }
 
+UnitObject* LoadedUnitObject(uint32_t windowId, uint32_t unitId, bool required) {
+  LiveWindow* window = FindWindowDescription(windowId);
+  LiveUnit* unit = window ? FindUnit(*window, unitId) : nullptr;
+  // A loaded unit has its object from creation until its window is
+  // destroyed. Its system window may be missing for a moment, while the
+  // owner thread builds it anew: the unit is not missing then, and a
+  // command asked from another thread answers from the unit's mirror.
+  UnitObject* object = unit ? unit->object : nullptr;
+  if (object == nullptr && required) ReportRuntimeError("指定窗口或窗口组件不存在或尚未载入", 0);
+  return object;
+}
+
 uint32_t WindowHostNotify(int code, uint32_t first, uint32_t second) {
   switch (code) {
     case HostNotifyCode::kWindowDescriptions:
@@ -191,16 +203,8 @@ uint32_t WindowHostNotify(int code, uint32_t first, uint32_t second) {
       return 0;
     case HostNotifyCode::kFindUnitObject:
     case HostNotifyCode::kRequireUnitObject: {
-      LiveWindow* window = FindWindowDescription(first);
-      LiveUnit* unit = window ? FindUnit(*window, second) : nullptr;
-      // A loaded unit has its object from creation until its window is
-      // destroyed. Its system window may be missing for a moment, while the
-      // owner thread builds it anew: the unit is not missing then, and a
-      // command asked from another thread answers from the unit's mirror.
-      UnitObject* object = unit ? unit->object : nullptr;
-      if (object == nullptr && code == HostNotifyCode::kRequireUnitObject) {
-        ReportRuntimeError("指定窗口或窗口组件不存在或尚未载入", 0);
-      }
+      // The host protocol answers in a word; the libraries ask LoadedUnitObject.
+      UnitObject* object = LoadedUnitObject(first, second, code == HostNotifyCode::kRequireUnitObject);
       return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(object));
     }
     case HostNotifyCode::kRaiseEvent:

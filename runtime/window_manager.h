@@ -23,4 +23,9 @@ bool PreTranslateWindowMessage(MSG* message);
 // Raises the idle event of the live windows; true when one asks for more.
 bool RunWindowIdleProcessing(uint32_t idleMilliseconds);
 
+class UnitObject;
+// The object of a loaded window's unit; null when the unit is missing, and
+// then, when it is required, the runtime error for a missing unit is raised.
+UnitObject* LoadedUnitObject(uint32_t windowId, uint32_t unitId, bool required);
+
 }  // namespace klv

@@ -3,7 +3,6 @@
 // tests create, then runs the tests.
 #include <gtest/gtest.h>
 
-#include "controls/host.h"
 #include "controls/libraries.h"
 #include "runtime/app_runtime.h"
 #include "tests/support/control_harness.h"
@@ -26,7 +25,6 @@ const klv::ProgramImageHeader kImage = TwoLibraryImage();
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   klv::InitRuntimeForImage(&kImage);
-  klv::SetHostNotify(ctltest::TestHost);
   ctltest::InstallTestRuntimeHooks();
   return RUN_ALL_TESTS();
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "controls/command_arguments.h"
+#include "controls/unit_lookup.h"
 #include "runtime/app_runtime.h"
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
@@ -53,14 +54,15 @@ std::vector<UINT>& TestParent::receivedMessages() {
   return messages;
 }
 
-uint32_t TestHost(int code, uint32_t first, uint32_t second) {
-  if (code == klv::HostNotifyCode::kFindUnitObject || code == klv::HostNotifyCode::kRequireUnitObject) {
-    klv::UnitObject* unit = klvtest::FindTestUnit(first, second);
-    if (unit == nullptr) ADD_FAILURE() << "lookup of a unit the test did not make";
-    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(unit));
-  }
-  return klv::HostNotify(code, first, second);
+namespace {
+
+klv::UnitObject* FindUnitMadeHere(uint32_t windowId, uint32_t unitId, bool) {
+  klv::UnitObject* unit = klvtest::FindTestUnit(windowId, unitId);
+  if (unit == nullptr) ADD_FAILURE() << "lookup of a unit the test did not make";
+  return unit;
 }
+
+}  // namespace
 
 namespace {
 const char kSpyProperty[] = "KlikvaneTestSpy";
@@ -133,6 +135,7 @@ int PrintRuntimeError(int code, const char* message) {
 }  // namespace
 
 void InstallTestRuntimeHooks() {
+  klv::SetUnitFinder(&FindUnitMadeHere);
   klv::SetEventObserver(&DropEvent);
   klv::SetErrorHook(&PrintRuntimeError);
 }

@@ -100,10 +100,8 @@ void PressKey(WORD virtualKey);
 COLORREF ClientPixel(HWND window, int x, int y);
 
 // The runtime for a test program without window templates: unit lookups
-// answer from the units made here (everything else goes to the runtime),
-// events outside an EventLog are dropped, and a runtime error is printed
-// before the process ends.
-uint32_t TestHost(int code, uint32_t first, uint32_t second);
+// answer from the units made here, events outside an EventLog are dropped,
+// and a runtime error is printed before the process ends.
 void InstallTestRuntimeHooks();
 
 // Records the messages of chosen numbers that a window receives, in order,
