@@ -6,18 +6,21 @@ namespace klv {
 
 // The numbered runtime errors.
 namespace RuntimeError {
-constexpr int kIndexOutOfRange = 1;
-constexpr int kNumberExpected = 2;
-constexpr int kDimensionMismatch = 3;
-constexpr int kIndexBelowOne = 4;
-constexpr int kTypeMismatch = 5;
-constexpr int kStackErrorAfterDllCall = 6;  // also: a system function called with the wrong argument count
-constexpr int kNoValueFromSubexpression = 7;
-constexpr int kOnlyEqualityComparable = 8;
-constexpr int kChoiceIndexOutOfRange = 9;
-constexpr int kBadArrayDimension = 10;
-constexpr int kArgumentTypeMismatch = 11;
-constexpr int kLast = kArgumentTypeMismatch;
+// Numbered in order from 1, as the messages are.
+enum : int {
+  kIndexOutOfRange = 1,
+  kNumberExpected,
+  kDimensionMismatch,
+  kIndexBelowOne,
+  kTypeMismatch,
+  kStackErrorAfterDllCall,  // also: a system function called with the wrong argument count
+  kNoValueFromSubexpression,
+  kOnlyEqualityComparable,
+  kChoiceIndexOutOfRange,
+  kBadArrayDimension,
+  kArgumentTypeMismatch,
+  kLast = kArgumentTypeMismatch
+};
 }  // namespace RuntimeError
 
 // Messages of the numbered runtime errors; null for any other number.
