@@ -359,7 +359,13 @@ background_plan() {
   add_point $((target_x + 100)) $((target_y + 60)) 100 60 300
   add_point $((target_x + 250)) $((target_y + 180)) 250 180 500
   check_plan "background plan" "100|60|300|左键" "250|180|500|左键"
+  background_run background-run "the target received"
+}
 
+# A background run of the plan (100,60 then 250,180) from F6 to F7: the real
+# cursor stays put and the target receives whole posted clicks in turn.
+#   background_run <screenshot name> <what the checks say happened>
+background_run() {
   local park_x=860 park_y=130 from moved=""
   move_to $park_x $park_y
   # The target's log settles once the cursor has left it.
@@ -370,11 +376,11 @@ background_plan() {
   wait_for 60 cursor_kept_until_messages 12
   press F7
   wait_for 10 state_is start_enabled 1 stop_enabled 0 || fail "F7 stops the background run"
-  shot background-run
+  shot "$1"
   check "the real cursor never moved during the background run" "" "$moved"
 
   local c="$(lparam 100 60)" d="$(lparam 250 180)"
-  check_cycle "the target received whole posted clicks (move, down, up) at 100,60 and 250,180 in turn, at least 4" \
+  check_cycle "$2 whole posted clicks (move, down, up) at 100,60 and 250,180 in turn, at least 4" \
     "$(target_lines_after $from)" 12 3 \
     "0200 00000002 $c" "0201 00000001 $c" "0202 00000000 $c" "0200 00000002 $d" "0201 00000001 $d" "0202 00000000 $d"
 }
@@ -409,6 +415,7 @@ save_quit_restart_load() {
   check "读取 brings back the title" "$(program_hex "$target_title")" "$(value title)" hex_text
   check "读取 leaves the title list enabled and editable" "1 1" "$(value title_enabled) $(value title_editable)"
   shot loaded
+  background_run loaded-run "after 读取 the target found by its loaded title received"
 }
 
 # The rectangle of the main window's taskbar button, if it has one.
