@@ -69,7 +69,7 @@ bool Swallowed(bool dispatched, const HandlerResult& result) {
 // swallowed.
 bool RaiseCharacterEvents(UnitObject* unit, MSG* message) {
   const wchar_t typed = static_cast<wchar_t>(message->wParam);
-  std::string bytes = typed < 0x80 ? std::string(1, static_cast<char>(typed)) : ProgramCharacter(typed);
+  std::string bytes = ProgramCharacter(typed);
   bool replaced = false;
   for (char& byte : bytes) {
     HandlerResult result = {false, 0};

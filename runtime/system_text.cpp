@@ -20,7 +20,7 @@ bool SystemSpeaksProgramText() { return GetACP() == kSystemCodePageOfProgramText
 
 bool SystemReadsAsMeant(const char* programText) {
   if (!SystemSpeaksProgramText()) return false;
-  if (programText == nullptr || (reinterpret_cast<uintptr_t>(programText) >> 16) == 0) return true;
+  if (programText == nullptr || IsAtom(programText)) return true;
   return !gb18030::HasFourByteSequence(programText);
 }
 
@@ -33,8 +33,7 @@ int CopyToProgramBuffer(const std::string& text, char* buffer, int room) {
 }
 
 std::string ProgramCharacter(wchar_t character) {
-  if (character >= 0xD800 && character <= 0xDFFF) return std::string();  // half of a pair
-  unsigned char bytes[4];
+  unsigned char bytes[gb18030::kLongestCharacter];  // half of a surrogate pair encodes to nothing
   const size_t length = gb18030::Encode(static_cast<char32_t>(character), bytes);
   return std::string(reinterpret_cast<const char*>(bytes), length);
 }

@@ -42,13 +42,17 @@ std::string ProgramCharacter(wchar_t character);
 // characters with its terminator (room > 0), always terminated.
 void CopyToSystemBuffer(const std::string& programText, wchar_t* buffer, int room);
 
+// An ANSI function's text argument that is an atom: a number below 0x10000
+// in the pointer, not text.
+inline bool IsAtom(const char* text) { return (reinterpret_cast<uintptr_t>(text) >> 16) == 0; }
+
 // A text argument of a wide function, made from an ANSI function's: null
 // stays null, an atom (a number below 0x10000 in the pointer) stays that
 // atom, program text is converted.
 class SystemTextArgument {
  public:
   explicit SystemTextArgument(const char* text)
-      : atom_(text != nullptr && (reinterpret_cast<uintptr_t>(text) >> 16) == 0), text_(text) {
+      : atom_(text != nullptr && IsAtom(text)), text_(text) {
     if (text != nullptr && !atom_) converted_ = ToSystemText(text);
   }
   const wchar_t* get() const {
