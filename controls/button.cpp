@@ -41,17 +41,15 @@ DWORD AlignmentStyle(const ButtonSettings& s) {
 
 DWORD KindStyle(const ButtonSettings& s) { return s.buttonType == 1 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
 
-class ButtonUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
+class ButtonUnit : public ControlUnit<ButtonUnit, kFirstSpare, kPropertyCount> {
  public:
   ButtonUnit(const CreateRequest& request, const ButtonSettings& settings)
       : ControlUnit(request), settings_(settings) {
     font_.LoadStored(settings.font);
   }
 
-  bool Create(const CreateRequest& request) {
-    return Build(request.parent, request.childId, RequestedRect(request), CommonChildStyle(request));
-  }
-
+  // Makes the system window, on creation and again on a rebuild.
+  bool Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle);
   bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
   int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
   void Rebuild() override;
@@ -67,7 +65,6 @@ class ButtonUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
   }
 
  private:
-  bool Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle);
   void MakePicture();
   DWORD PictureStyle() const { return icon_ ? BS_ICON : bitmap_ ? BS_BITMAP : 0; }
   void ApplyStyleBits(DWORD mask, DWORD bits) {
@@ -94,7 +91,7 @@ bool ButtonUnit::Build(HWND parent, int childId, const RECT& rect, DWORD commonS
   DWORD style = commonStyle | KindStyle(settings_) | BS_MULTILINE | AlignmentStyle(settings_) | PictureStyle();
   HWND hwnd = MakeSystemWindow({"BUTTON", settings_.caption, style, 0, rect, parent, childId});
   if (!hwnd) return false;
-  Adopt<ButtonUnit>(hwnd, true, &font_);
+  Adopt(hwnd, true, &font_);
   if (icon_) SendMessageA(hwnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_.get()));
   if (bitmap_) SendMessageA(hwnd, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.get()));
   return true;

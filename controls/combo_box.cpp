@@ -53,10 +53,10 @@ HWND ComboBoxUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyle)
     SetSystemWindowText(combo, settings_.content);
     ApplyEditSelection(combo);
   }
-  comboProcedure_ = Adopt<ComboBoxUnit>(combo, true);
+  comboProcedure_ = Adopt(combo, true);
   COMBOBOXINFO info = {};
   info.cbSize = sizeof info;
-  if (GetComboBoxInfo(combo, &info) && info.hwndItem && info.hwndItem != combo) AdoptPart<ComboBoxUnit>(info.hwndItem);
+  if (GetComboBoxInfo(combo, &info) && info.hwndItem && info.hwndItem != combo) AdoptPart(info.hwndItem);
   mirror_.ClaimOwner(this);
   MirrorControl(true);
   return combo;

@@ -24,8 +24,9 @@ namespace klv {
 
 enum ComboStyle : uint32_t { kSimple = 0, kDropDown = 1, kDropDownList = 2 };
 
-class ComboBoxUnit : public ControlUnit<ComboBoxProperty::kFirstSpare, ComboBoxProperty::kPropertyCount>,
-                     private ComboMirror::LiveSource {
+class ComboBoxUnit
+    : public ControlUnit<ComboBoxUnit, ComboBoxProperty::kFirstSpare, ComboBoxProperty::kPropertyCount>,
+      private ComboMirror::LiveSource {
  public:
   ComboBoxUnit(const CreateRequest& request, const ComboBoxSettings& settings)
       : ControlUnit(request), record_(request.record), settings_(settings), background_(settings.backgroundColour) {
@@ -33,13 +34,8 @@ class ComboBoxUnit : public ControlUnit<ComboBoxProperty::kFirstSpare, ComboBoxP
     settings_.style = std::min<uint32_t>(settings_.style, kDropDownList);
   }
 
-  static constexpr UnitTypeTag kTypeTag{};
-  const UnitTypeTag* typeTag() const override { return &kTypeTag; }
-
-  bool Create(const CreateRequest& request) {
-    return Build(request.parent, request.childId, RequestedRect(request), CommonChildStyle(request)) != nullptr;
-  }
-
+  // Makes the system window, on creation and again on a rebuild.
+  HWND Build(HWND parent, int childId, RECT rect, DWORD commonStyle);
   bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
   int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
   void Rebuild() override;
@@ -52,7 +48,6 @@ class ComboBoxUnit : public ControlUnit<ComboBoxProperty::kFirstSpare, ComboBoxP
   const ComboMirror& mirror() const { return mirror_; }
 
  private:
-  HWND Build(HWND parent, int childId, RECT rect, DWORD commonStyle);
   // Brings the mirror up to date: the shown text and selection, and with
   // items the item texts too. Owner thread.
   void MirrorControl(bool items);

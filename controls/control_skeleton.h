@@ -79,10 +79,24 @@ bool RegisterUnitClass(const char* name, UINT style, HBRUSH background = nullptr
   return RegisterOwnClass(name, &UnitProcedure<Unit>, style, background);
 }
 
-// The base of every type's unit: its spare properties, held without effect,
-// and the taking of its window.
-template <int kFirstSpare, int kPropertyCount>
+// The base of every type's unit, named with the type itself: its spare
+// properties, held without effect, its tag for a typed lookup, and the
+// taking of its window.
+template <class Unit, int kFirstSpare, int kPropertyCount>
 class ControlUnit : public UnitObject {
+ public:
+  static constexpr UnitTypeTag kTypeTag{};
+  const UnitTypeTag* typeTag() const override { return &kTypeTag; }
+
+  // Makes the unit's window where the request places it, through the
+  // type's Build(parent, childId, rect, commonStyle), which a rebuild calls
+  // again. A type that makes its window another way has its own Create.
+  bool Create(const CreateRequest& request) {
+    Unit* unit = static_cast<Unit*>(this);
+    auto built = unit->Build(request.parent, request.childId, RequestedRect(request), CommonChildStyle(request));
+    return static_cast<bool>(built);
+  }
+
  protected:
   explicit ControlUnit(const CreateRequest& request) : UnitObject(request.windowId, request.unitId) {}
 
@@ -90,7 +104,6 @@ class ControlUnit : public UnitObject {
   // UnitProcedure<Unit> in front of the system's, whose procedure is
   // answered (a window of the runtime's own class enters by it already, and
   // answers null); the font, when given, goes to the window.
-  template <class Unit>
   WNDPROC Adopt(HWND window, bool systemClass, const ControlFont* font = nullptr) {
     AttachWindow(window);
     WNDPROC system = systemClass ? ChainProcedure(window, &UnitProcedure<Unit>) : nullptr;
@@ -99,7 +112,6 @@ class ControlUnit : public UnitObject {
   }
   // A part of the unit's window (a combo box's edit field) enters by the
   // same procedure.
-  template <class Unit>
   void AdoptPart(HWND part) {
     NotePart(part, this);
     ChainProcedure(part, &UnitProcedure<Unit>);

@@ -97,7 +97,7 @@ DWORD EditStyle(const EditBoxSettings& s) {
   return style;
 }
 
-class EditBoxUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
+class EditBoxUnit : public ControlUnit<EditBoxUnit, kFirstSpare, kPropertyCount> {
  public:
   EditBoxUnit(const CreateRequest& request, const EditBoxSettings& settings)
       : ControlUnit(request), settings_(settings), background_(settings.backgroundColour) {
@@ -105,10 +105,8 @@ class EditBoxUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
   }
   ~EditBoxUnit() override { DestroySpin(); }
 
-  bool Create(const CreateRequest& request) {
-    return Build(request.parent, request.childId, RequestedRect(request), CommonChildStyle(request));
-  }
-
+  // Makes the system window, on creation and again on a rebuild.
+  bool Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle);
   bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
   int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
   void Rebuild() override;
@@ -117,7 +115,6 @@ class EditBoxUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
   LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  bool Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle);
   void FitSingleLineHeight();
   void ApplyPasswordCharacter();
   void CreateSpin();
@@ -146,7 +143,7 @@ bool EditBoxUnit::Build(HWND parent, int childId, const RECT& rect, DWORD common
   HWND hwnd = MakeSystemWindow({"EDIT", settings_.content, commonStyle | EditStyle(settings_),
                                 BorderFor(settings_.borderStyle).extended, rect, parent, childId});
   if (!hwnd) return false;
-  Adopt<EditBoxUnit>(hwnd, true, &font_);
+  Adopt(hwnd, true, &font_);
   FitSingleLineHeight();
   SendMessageW(hwnd, EM_LIMITTEXT, settings_.maximumLength, 0);
   ApplyPasswordCharacter();

@@ -34,7 +34,7 @@ DWORD CaptionAlignmentStyle(uint32_t alignment) {
   return alignment == 1 ? BS_CENTER : alignment == 2 ? BS_RIGHT : BS_LEFT;
 }
 
-class GroupBoxUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
+class GroupBoxUnit : public ControlUnit<GroupBoxUnit, kFirstSpare, kPropertyCount> {
  public:
   GroupBoxUnit(const CreateRequest& request, const GroupBoxSettings& settings)
       : ControlUnit(request), settings_(settings), background_(settings.backgroundColour) {
@@ -47,7 +47,7 @@ class GroupBoxUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
     HWND hwnd = MakeSystemWindow({"BUTTON", settings_.caption, style, 0, RequestedRect(request), request.parent,
                                   request.childId});
     if (!hwnd) return false;
-    Adopt<GroupBoxUnit>(hwnd, true, &font_);
+    Adopt(hwnd, true, &font_);
     return true;
   }
 

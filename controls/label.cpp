@@ -66,7 +66,7 @@ LONG AlignedTop(const RECT& client, LONG height, uint32_t alignment) {
   return client.top;
 }
 
-class LabelUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
+class LabelUnit : public ControlUnit<LabelUnit, kFirstSpare, kPropertyCount> {
  public:
   LabelUnit(const CreateRequest& request, const LabelSettings& settings)
       : ControlUnit(request), settings_(settings), background_(settings.backgroundColour) {
@@ -79,7 +79,7 @@ class LabelUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
     HWND hwnd = MakeSystemWindow({kLabelClass, settings_.text, CommonChildStyle(request) | border.style,
                                   border.extended, RequestedRect(request), request.parent, request.childId});
     if (!hwnd) return false;
-    Adopt<LabelUnit>(hwnd, false);
+    Adopt(hwnd, false);
     return true;
   }
 

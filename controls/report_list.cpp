@@ -88,7 +88,7 @@ HWND ReportListUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyl
   if (settings_.view == kReportView) InsertColumns(list, settings_.columns);
   InsertRows(list);
   ApplyCurrentRow(list);
-  mirroring_.Attach(Adopt<ReportListUnit>(list, true));
+  mirroring_.Attach(Adopt(list, true));
   return list;
 }
 

@@ -22,20 +22,16 @@
 
 namespace klv {
 
-class ReportListUnit : public ControlUnit<ReportListProperty::kFirstSpare, ReportListProperty::kPropertyCount> {
+class ReportListUnit
+    : public ControlUnit<ReportListUnit, ReportListProperty::kFirstSpare, ReportListProperty::kPropertyCount> {
  public:
   ReportListUnit(const CreateRequest& request, const ReportListSettings& settings)
       : ControlUnit(request), settings_(settings), mirroring_(*this) {
     font_.LoadStored(settings.font);
   }
 
-  static constexpr UnitTypeTag kTypeTag{};
-  const UnitTypeTag* typeTag() const override { return &kTypeTag; }
-
-  bool Create(const CreateRequest& request) {
-    return Build(request.parent, request.childId, RequestedRect(request), CommonChildStyle(request)) != nullptr;
-  }
-
+  // Makes the system window, on creation and again on a rebuild.
+  HWND Build(HWND parent, int childId, RECT rect, DWORD commonStyle);
   bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
   int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
   void Rebuild() override;
@@ -51,7 +47,6 @@ class ReportListUnit : public ControlUnit<ReportListProperty::kFirstSpare, Repor
   const ListMirror& mirror() const { return mirroring_.mirror(); }
 
  private:
-  HWND Build(HWND parent, int childId, RECT rect, DWORD commonStyle);
   void ApplyColours(HWND list) const;
   void ApplyViewImages(HWND list) const;
   void ApplyStateImages(HWND list) const;

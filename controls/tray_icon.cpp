@@ -92,7 +92,7 @@ IconHandle ProgramIcon() {
   return IconHandle(reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr);  // 1: not a file with icons
 }
 
-class TrayIconUnit : public ControlUnit<kFirstSpare, kPropertyCount> {
+class TrayIconUnit : public ControlUnit<TrayIconUnit, kFirstSpare, kPropertyCount> {
  public:
   TrayIconUnit(const CreateRequest& request, const TrayIconSettings& settings)
       : ControlUnit(request), settings_(settings) {
@@ -207,7 +207,7 @@ bool TrayIconUnit::Create(const CreateRequest& request) {
   HWND hwnd = MakeSystemWindow({kTrayClass, "", WS_CHILD | WS_CLIPSIBLINGS, 0, RequestedRect(request), request.parent,
                                 request.childId});
   if (!hwnd) return false;
-  Adopt<TrayIconUnit>(hwnd, false);
+  Adopt(hwnd, false);
   Trays().taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
   JoinList();
   Add();

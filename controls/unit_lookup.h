@@ -19,7 +19,8 @@ UnitObject* FindUnitObject(uint32_t windowId, uint32_t unitId);
 UnitObject* RequireUnitObject(uint32_t windowId, uint32_t unitId);
 
 // The unit as a Unit, looked up as RequireUnitObject does; null for a unit
-// of another type. Unit names its tag kTypeTag and answers it from typeTag().
+// of another type. Every control type has its tag from the skeleton
+// (ControlUnit::kTypeTag).
 template <class Unit>
 Unit* RequireUnit(uint32_t windowId, uint32_t unitId) {
   UnitObject* unit = RequireUnitObject(windowId, unitId);

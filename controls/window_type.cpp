@@ -95,7 +95,7 @@ bool WindowUnit::Create(const CreateRequest& request) {
     design.menu = request.menu;
     HWND hwnd = MakeSystemWindow(design);
     if (!hwnd) return false;
-    Adopt<WindowUnit>(hwnd, false);
+    Adopt(hwnd, false);
     ApplyBackground();
     ApplyIcon();
     return true;

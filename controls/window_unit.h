@@ -19,7 +19,7 @@ struct FrameStyle {
 };
 FrameStyle FrameFor(const WindowSettings& s);
 
-class WindowUnit : public ControlUnit<WindowProperty::kFirstSpare, WindowProperty::kPropertyCount> {
+class WindowUnit : public ControlUnit<WindowUnit, WindowProperty::kFirstSpare, WindowProperty::kPropertyCount> {
  public:
   WindowUnit(const CreateRequest& request, const WindowSettings& settings) : ControlUnit(request), settings_(settings) {}
 

@@ -72,7 +72,7 @@ constexpr UINT kLoadFinished = 0x8076;  // to every control, once the window is 
 }  // namespace LoadNotice
 
 // A unit type's identity for a typed lookup (controls/unit_lookup.h): a type
-// that commands look up by type holds one as kTypeTag and answers its address.
+// holds one and answers its address from typeTag().
 struct UnitTypeTag {};
 
 struct CreateRequest {
