@@ -17,19 +17,27 @@ const char kSettings[] =
     "[Configuration]\r\n前后台=1\r\n窗口标题=没有这个窗口\r\n坐标个数=1\r\n"
     "[Coordinate]\r\n坐标1=10|10|0|左键\r\n";
 
+// Waits for the program's main window, loads the plan and starts it, as the
+// operator's two buttons do; answers the window once the run is going (its
+// start button greyed), null when any step failed.
+HWND LoadAndStart(DWORD processId) {
+  HWND window = WaitForShownWindow(processId, "Klikvane");
+  if (window == nullptr) return nullptr;
+  HWND load = FindChildWindow(window, "Button", "读取"), start = FindChildWindow(window, "Button", "开始/F6");
+  if (load == nullptr || start == nullptr) return nullptr;
+  SendMessageA(load, BM_CLICK, 0, 0);
+  SendMessageA(start, BM_CLICK, 0, 0);
+  return IsWindowEnabled(start) ? nullptr : window;
+}
+
 TEST(ExitDuringRun, ClosingTheWindowWhileRunningEndsTheProgramWithCodeZero) {
   std::string folder = ProgramFolder() + "\\..";
   std::string settings = folder + "\\Marrowfen.ini";
   WriteWholeFile(settings, kSettings);
   for (int round = 0; round < 3; ++round) {
     ChildProcess program(folder + "\\Klikvane.exe", "");
-    HWND window = WaitForShownWindow(program.id(), "Klikvane");
+    HWND window = LoadAndStart(program.id());
     ASSERT_NE(nullptr, window);
-    HWND load = FindChildWindow(window, "Button", "读取"), start = FindChildWindow(window, "Button", "开始/F6");
-    ASSERT_TRUE(load && start);
-    SendMessageA(load, BM_CLICK, 0, 0);
-    SendMessageA(start, BM_CLICK, 0, 0);
-    ASSERT_FALSE(IsWindowEnabled(start));
     Sleep(300 + 50 * round);
     PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD code = program.Wait(15000);
@@ -53,13 +61,8 @@ TEST(ExitDuringRun, QuittingWhileRunningGivesBackWhatTheRunAskedOnce) {
   DeleteFileA(log.c_str());
   {
     ChildProcess program(ProgramFolder() + "\\watched_klikvane.exe", "\"" + log + "\"");
-    HWND window = WaitForShownWindow(program.id(), "Klikvane");
+    HWND window = LoadAndStart(program.id());
     ASSERT_NE(nullptr, window);
-    HWND load = FindChildWindow(window, "Button", "读取"), start = FindChildWindow(window, "Button", "开始/F6");
-    ASSERT_TRUE(load && start);
-    SendMessageA(load, BM_CLICK, 0, 0);
-    SendMessageA(start, BM_CLICK, 0, 0);
-    ASSERT_FALSE(IsWindowEnabled(start));
     Sleep(300);
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, program.Wait(15000));

@@ -87,6 +87,20 @@ std::string ClassOf(HWND window) {
   return name;
 }
 
+// The main window by its title, with found=1 or found=0 printed first, as
+// every answer about the window starts.
+HWND FoundMainWindow() {
+  HWND window = FindWindowA(nullptr, kMainTitle);
+  Print("found", window ? 1 : 0);
+  return window;
+}
+
+DWORD ProcessOf(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return processId;
+}
+
 // The first point (stepping from `from` by `step`) where the window's
 // non-client hit test answers `wanted`, moved to the middle of that run.
 bool FindHitArea(HWND window, POINT from, POINT step, int steps, LRESULT wanted, POINT* found) {
@@ -113,11 +127,9 @@ bool OnTopOfTheNormalWindows(HWND window) {
 }
 
 int DescribeWindow() {
-  HWND window = FindWindowA(nullptr, kMainTitle);
-  Print("found", window ? 1 : 0);
+  HWND window = FoundMainWindow();
   if (!window) return 1;
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
+  DWORD processId = ProcessOf(window);
   Print("hwnd", static_cast<long>(Handle(window)));
   Print("pid", static_cast<long>(processId));
   Print("visible", IsWindowVisible(window) ? 1 : 0);
@@ -225,9 +237,7 @@ std::string ListCellText(HWND list, HANDLE process, int row, int column) {
 }
 
 void DescribePlan(HWND list) {
-  DWORD processId = 0;
-  GetWindowThreadProcessId(list, &processId);
-  ProcessHandle process(processId);
+  ProcessHandle process(ProcessOf(list));
   int rows = static_cast<int>(Send(list, LVM_GETITEMCOUNT, 0, 0));
   Print("rows", rows);
   for (int row = 0; row < rows; ++row) {
@@ -251,8 +261,7 @@ void DescribeCombo(const std::string& name, HWND combo) {
 }
 
 int DescribeState() {
-  HWND main = FindWindowA(nullptr, kMainTitle);
-  Print("found", main ? 1 : 0);
+  HWND main = FoundMainWindow();
   if (!main) return 1;
   for (const ControlPlace& place : kControls) {
     HWND control = FindControl(main, place);
@@ -306,18 +315,14 @@ void Post(const char* what, HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 // The runtime's hidden message window of Klikvane's own process.
+// It is looked for among the message-only windows first, then among the
+// top-level ones.
 HWND FindRuntimeWindow(DWORD processId) {
-  for (HWND w = FindWindowExA(HWND_MESSAGE, nullptr, "KlikvaneRuntimeMessages", nullptr); w;
-       w = FindWindowExA(HWND_MESSAGE, w, "KlikvaneRuntimeMessages", nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == processId) return w;
-  }
-  for (HWND w = FindWindowExA(nullptr, nullptr, "KlikvaneRuntimeMessages", nullptr); w;
-       w = FindWindowExA(nullptr, w, "KlikvaneRuntimeMessages", nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == processId) return w;
+  for (HWND parent : {HWND_MESSAGE, HWND{nullptr}}) {
+    for (HWND w = FindWindowExA(parent, nullptr, "KlikvaneRuntimeMessages", nullptr); w;
+         w = FindWindowExA(parent, w, "KlikvaneRuntimeMessages", nullptr)) {
+      if (ProcessOf(w) == processId) return w;
+    }
   }
   return nullptr;
 }
@@ -342,11 +347,9 @@ void PostToWindow(const char* what, HWND window) {
 }
 
 int PostForeignMessages() {
-  HWND main = FindWindowA(nullptr, kMainTitle);
-  Print("found", main ? 1 : 0);
+  HWND main = FoundMainWindow();
   if (!main) return 1;
-  DWORD processId = 0;
-  GetWindowThreadProcessId(main, &processId);
+  DWORD processId = ProcessOf(main);
   HWND runtime = FindRuntimeWindow(processId);
   Print("runtime_window", static_cast<long>(Handle(runtime)));
   HWND tray = FindWindowExA(main, nullptr, "KlikvaneTrayIcon", nullptr);
@@ -370,8 +373,7 @@ void DumpChildren(HWND parent, int depth) {
 }
 
 int DumpTree() {
-  HWND main = FindWindowA(nullptr, kMainTitle);
-  Print("found", main ? 1 : 0);
+  HWND main = FoundMainWindow();
   if (!main) return 1;
   DumpChildren(main, 0);
   return 0;

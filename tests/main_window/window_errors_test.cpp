@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 
 #include "tests/support/child_process.h"
@@ -13,7 +14,13 @@ namespace {
 struct Outcome {
   DWORD exitCode;
   std::string report;
+  bool operator==(const Outcome& o) const { return exitCode == o.exitCode && report == o.report; }
 };
+
+// A failure shows both.
+void PrintTo(const Outcome& o, std::ostream* out) {
+  *out << "exit code " << o.exitCode << ", report \"" << o.report << "\"";
+}
 
 Outcome RunCase(const char* which) {
   std::string report = TempPath(std::string("window_error_") + which + ".txt");
@@ -25,31 +32,27 @@ Outcome RunCase(const char* which) {
   return outcome;
 }
 
+// A case that ends in the runtime error with this message: code -1, and the
+// report holds the lines the case wrote before it, then the error.
+Outcome EndsInError(const std::string& before, const char* message) {
+  return {0xFFFFFFFFu, before + "error 0 " + HexBytes(message) + "\n"};
+}
+
 TEST(WindowErrors, ReadingFromAWindowNeverLoaded) {
-  Outcome o = RunCase("never-loaded");
-  EXPECT_EQ(0xFFFFFFFFu, o.exitCode);
-  EXPECT_EQ("error 0 " + HexBytes("未载入欲访问窗口组件所在的窗口") + "\n", o.report);
+  EXPECT_EQ(EndsInError("", "未载入欲访问窗口组件所在的窗口"), RunCase("never-loaded"));
 }
 
 TEST(WindowErrors, AfterTheWindowIsDestroyedCommonPropertiesComeFromTheStoredRecord) {
-  Outcome o = RunCase("destroyed");
-  EXPECT_EQ(0xFFFFFFFFu, o.exitCode);
-  EXPECT_EQ("width 60\nleft 226\nerror 0 " + HexBytes("指定窗口尚未载入") + "\n", o.report);
+  EXPECT_EQ(EndsInError("width 60\nleft 226\n", "指定窗口尚未载入"), RunCase("destroyed"));
 }
 
 TEST(WindowErrors, AnEventOfAnUnknownWindowOrUnit) {
-  Outcome window = RunCase("event-window");
-  EXPECT_EQ(0xFFFFFFFFu, window.exitCode);
-  EXPECT_EQ("error 0 " + HexBytes("未找到引发事件的窗口") + "\n", window.report);
-  Outcome unit = RunCase("event-unit");
-  EXPECT_EQ(0xFFFFFFFFu, unit.exitCode);
-  EXPECT_EQ("error 0 " + HexBytes("未找到引发事件的窗口组件") + "\n", unit.report);
+  EXPECT_EQ(EndsInError("", "未找到引发事件的窗口"), RunCase("event-window"));
+  EXPECT_EQ(EndsInError("", "未找到引发事件的窗口组件"), RunCase("event-unit"));
 }
 
 TEST(WindowErrors, LoadingALoadedMinimisedWindowRestoresIt) {
-  Outcome o = RunCase("load-twice");
-  EXPECT_EQ(0u, o.exitCode);
-  EXPECT_EQ("same 1\niconic 0\nforms 1\n", o.report);
+  EXPECT_EQ((Outcome{0, "same 1\niconic 0\nforms 1\n"}), RunCase("load-twice"));
 }
 
 }  // namespace

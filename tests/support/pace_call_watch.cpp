@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/support/bound_functions.h"
+#include "tests/support/line_log.h"
 
 namespace klvtest {
 namespace {
@@ -38,13 +39,7 @@ void Count(int which) { InterlockedIncrement(&g_counts[which]); }
 
 void Log(const std::string& line) {
   if (g_logPath.empty()) return;
-  HANDLE file = CreateFileA(g_logPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  std::string text = line + "\n";
-  DWORD written = 0;
-  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  CloseHandle(file);
+  AppendLogLine(g_logPath, line);
 }
 
 UINT WINAPI WatchedBeginPeriod(UINT period) {

@@ -21,6 +21,7 @@
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/system_binding.h"
+#include "tests/support/line_log.h"
 
 namespace {
 
@@ -35,13 +36,7 @@ HANDLE g_worker = nullptr;
 const SupportEntries* g_support = nullptr;
 
 void Log(const std::string& line) {
-  HANDLE file = CreateFileA(g_logPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  std::string text = line + "\n";
-  DWORD written = 0;
-  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  CloseHandle(file);
+  klvtest::AppendLogLine(g_logPath, line);
 }
 
 std::string Hex(const char* bytes) {
