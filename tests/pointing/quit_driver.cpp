@@ -24,6 +24,9 @@ constexpr LPARAM kEndMarker = MAKELPARAM(902, 902);
 // Wine waits 2 s for the withdrawn main window to be confirmed, whatever the
 // program does.
 constexpr DWORD kEndBoundMs = 5000;
+// A bound on the run's first two clicks reaching the target, generous for a
+// loaded machine's first start of the program.
+constexpr DWORD kStartBoundMs = 15000;
 constexpr UINT kMenuQuitCommand = 20006;  // 20000 + the menu index of "退出"
 
 std::string Settings() {
@@ -135,7 +138,8 @@ const char* WayOutName(WayOut way) {
 
 std::string Describe(const QuitOutcome& o) {
   std::ostringstream out;
-  out << "started " << o.started << ", exit code " << o.exitCode << ", exit routine " << o.exitRoutineEntries
+  out << "started " << o.started << " (" << o.messagesAtStart << " messages" << (o.boxAtStart ? ", a box" : "")
+      << "), exit code " << o.exitCode << ", exit routine " << o.exitRoutineEntries
       << (o.exitRoutineOnMainThread ? " (main thread)" : " (other thread)") << ", session end refused "
       << o.sessionEndRefused << ", error box \"" << o.errorBox << "\", " << (o.endedInTime ? "ended after " : "not ended after ")
       << o.endMs << " ms, late clicks "
@@ -154,7 +158,9 @@ QuitOutcome QuitDuringRun(WayOut way, DWORD pauseMs) {
   SendMessageA(FindChildWindow(main, "Button", "读取"), BM_CLICK, 0, 0);
   ClickInto(main);
   SendMessageA(FindChildWindow(main, "Button", "开始/F6"), BM_CLICK, 0, 0);
-  outcome.started = target.WaitFor(6).size() >= 6;
+  outcome.messagesAtStart = target.WaitFor(6, kStartBoundMs).size();
+  outcome.started = outcome.messagesAtStart >= 6;
+  outcome.boxAtStart = !outcome.started && MessageBoxShown(program.id());
   Sleep(pauseMs);
 
   DWORD quitAt = GetTickCount();

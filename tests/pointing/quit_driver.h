@@ -22,6 +22,8 @@ const char* WayOutName(WayOut way);
 
 struct QuitOutcome {
   bool started = false;            // the program ran the plan before the quit
+  size_t messagesAtStart = 0;      // what the target had taken when the wait for the run's first clicks ended
+  bool boxAtStart = false;         // a message box of the program showed then
   DWORD exitCode = STILL_ACTIVE;   // STILL_ACTIVE: not ended within the bound
   int exitRoutineEntries = 0;
   bool exitRoutineOnMainThread = false;
