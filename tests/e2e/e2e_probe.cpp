@@ -314,9 +314,8 @@ void Post(const char* what, HWND window, UINT message, WPARAM wParam, LPARAM lPa
               static_cast<unsigned long>(lParam), posted ? 1 : 0);
 }
 
-// The runtime's hidden message window of Klikvane's own process.
-// It is looked for among the message-only windows first, then among the
-// top-level ones.
+// The runtime's hidden message window of Klikvane's own process, looked for
+// among the message-only windows first, then among the top-level ones.
 HWND FindRuntimeWindow(DWORD processId) {
   for (HWND parent : {HWND_MESSAGE, HWND{nullptr}}) {
     for (HWND w = FindWindowExA(parent, nullptr, "KlikvaneRuntimeMessages", nullptr); w;

@@ -138,7 +138,7 @@ const char* WayOutName(WayOut way) {
 
 std::string Describe(const QuitOutcome& o) {
   std::ostringstream out;
-  out << "started " << o.started << " (" << o.messagesAtStart << " messages" << (o.boxAtStart ? ", a box" : "")
+  out << "started " << o.started() << " (" << o.messagesAtStart << " messages" << (o.boxAtStart ? ", a box" : "")
       << "), exit code " << o.exitCode << ", exit routine " << o.exitRoutineEntries
       << (o.exitRoutineOnMainThread ? " (main thread)" : " (other thread)") << ", session end refused "
       << o.sessionEndRefused << ", error box \"" << o.errorBox << "\", " << (o.endedInTime ? "ended after " : "not ended after ")
@@ -159,8 +159,7 @@ QuitOutcome QuitDuringRun(WayOut way, DWORD pauseMs) {
   ClickInto(main);
   SendMessageA(FindChildWindow(main, "Button", "开始/F6"), BM_CLICK, 0, 0);
   outcome.messagesAtStart = target.WaitFor(6, kStartBoundMs).size();
-  outcome.started = outcome.messagesAtStart >= 6;
-  outcome.boxAtStart = !outcome.started && MessageBoxShown(program.id());
+  outcome.boxAtStart = !outcome.started() && MessageBoxShown(program.id());
   Sleep(pauseMs);
 
   DWORD quitAt = GetTickCount();

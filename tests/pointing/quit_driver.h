@@ -21,9 +21,11 @@ constexpr int kWayOutCount = 7;
 const char* WayOutName(WayOut way);
 
 struct QuitOutcome {
-  bool started = false;            // the program ran the plan before the quit
-  size_t messagesAtStart = 0;      // what the target had taken when the wait for the run's first clicks ended
-  bool boxAtStart = false;         // a message box of the program showed then
+  // What the target had taken when the wait for the run's first two clicks
+  // (three messages each) ended, and whether a box of the program showed then.
+  size_t messagesAtStart = 0;
+  bool boxAtStart = false;
+  bool started() const { return messagesAtStart >= 6; }  // the program ran the plan before the quit
   DWORD exitCode = STILL_ACTIVE;   // STILL_ACTIVE: not ended within the bound
   int exitRoutineEntries = 0;
   bool exitRoutineOnMainThread = false;

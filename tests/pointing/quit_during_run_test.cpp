@@ -28,7 +28,7 @@ struct WayFigures {
 };
 
 bool Clean(const QuitOutcome& o) {
-  return o.started && o.endedInTime && o.exitCode == 0 && o.exitRoutineEntries == 1 && o.exitRoutineOnMainThread &&
+  return o.started() && o.endedInTime && o.exitCode == 0 && o.exitRoutineEntries == 1 && o.exitRoutineOnMainThread &&
          !o.sessionEndRefused && o.errorBox.empty() && o.lateClicks == 0;
 }
 
