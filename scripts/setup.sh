@@ -22,11 +22,30 @@ generate_locales() {
     locale -a 2>/dev/null | grep -qx "$name.utf8" || $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
   done
 }
+apt_install() {
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "$@"
+}
+release_codename() {
+  (. /etc/os-release 2>/dev/null && echo "${VERSION_CODENAME:-}")
+}
 if [ ${#missing[@]} -eq 0 ]; then generate_locales "$@"; exit 0; fi
 echo "setup.sh: installing ${missing[*]}"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
-$sudo apt-get update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+# A registry mid-sync fails one list or another; apt keeps the lists it did
+# fetch, and those are enough for the packages here.
+$sudo apt-get update -q ||
+  echo "setup.sh: apt-get update failed for some lists; going on with the lists it fetched" >&2
+# Without one suite's lists the two halves of a Multi-Arch package (amd64
+# and i386) may have candidates of different versions, which apt refuses to
+# pair; preferring the release's own suite takes both from one suite.
+if ! apt_install "${missing[@]}"; then
+  codename="$(release_codename)"
+  echo "setup.sh: the install failed; trying again with the release's own suite (${codename:-unknown}) preferred" >&2
+  if [ -z "$codename" ] || ! apt_install -t "$codename" "${missing[@]}"; then
+    echo "setup.sh: could not install: ${missing[*]}" >&2
+    exit 1
+  fi
+fi
 generate_locales "$@"
