@@ -1,6 +1,7 @@
 #include "clicker/operator_commands.h"
 
 #include "clicker/runtime_access.h"
+#include "clicker/system_numbers.h"
 #include "clicker/units.h"
 #include "controls/core_commands.h"
 #include "controls/report_list_commands.h"
@@ -11,8 +12,38 @@ namespace {
 
 constexpr int32_t kNoRow = -1;
 constexpr int32_t kMinimised = 2;
+constexpr uint32_t kNotFound = static_cast<uint32_t>(-1);
 
 int32_t SelectedRow() { return ReadUnitInteger(Unit::kPlanList, Property::kListSelection); }
+
+// The typed fields, each with the column title that names it to the operator.
+struct TypedField {
+  uint32_t unit;
+  const char* name;
+};
+constexpr TypedField kTypedFields[] = {
+    {Unit::kEditX, kConstants.columnX}, {Unit::kEditY, kConstants.columnY}, {Unit::kEditDelay, kConstants.columnDelay}};
+
+// A "|" of its own would split the saved row into more columns than four,
+// and the next load would drop the row. The search walks the text a
+// character at a time, as the load's split does, so a double-byte
+// character whose second byte is 0x7C is no separator.
+bool HoldsSeparator(const HeapText& text) {
+  return CallCore(core::kFindText, {TextArgument(text.get()), TextArgument(kConstants.rowSeparator)}).low != kNotFound;
+}
+
+// False, with a box naming the field, when a typed field holds the
+// separator: such a row could not be kept in the settings file.
+bool FieldsFitTheFile() {
+  for (const TypedField& field : kTypedFields) {
+    if (!HoldsSeparator(ReadUnitText(field.unit, Property::kEditText))) continue;
+    HeapText message(JoinTexts({field.name, kConstants.separatorInFieldMessage}));
+    CallCore(core::kShowMessageBox,
+             {TextArgument(message.get()), IntegerArgument(MessageBoxStyle::kSystemModalInformation)});
+    return false;
+  }
+  return true;
+}
 
 // The four editing fields go into the row's four cells, verbatim.
 void WriteFieldsToRow(int32_t row) {
@@ -35,13 +66,14 @@ void ShowRaised() {
 }  // namespace
 
 void AddStep() {
+  if (!FieldsFitTheFile()) return;
   int32_t row = static_cast<int32_t>(CallReportList(reportlist::kListInsertRow, {PlanListArgument()}).low);
   WriteFieldsToRow(row);
 }
 
 void EditStep() {
   int32_t row = SelectedRow();
-  if (row == kNoRow) return;
+  if (row == kNoRow || !FieldsFitTheFile()) return;
   WriteFieldsToRow(row);
 }
 
@@ -81,10 +113,12 @@ void ToggleMainWindow() {
 
 void ShowMainWindow() { ShowRaised(); }
 
+// Hidden, the window comes back only through the tray icon: without the
+// icon in the notification area it stays a taskbar button instead.
 void HideWhenMinimised() {
-  if (ReadUnitInteger(Unit::kMainWindowOwn, Property::kWindowState) == kMinimised) {
-    WriteUnitInteger(Unit::kMainWindowOwn, Property::kVisible, 0);
-  }
+  if (ReadUnitInteger(Unit::kMainWindowOwn, Property::kWindowState) != kMinimised) return;
+  if (ReadUnitInteger(Unit::kTray, Property::kTrayInNotificationArea) == 0) return;
+  WriteUnitInteger(Unit::kMainWindowOwn, Property::kVisible, 0);
 }
 
 }  // namespace klv::clicker

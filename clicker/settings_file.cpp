@@ -98,16 +98,31 @@ void LoadFromText(const profile::ProfileText& text, LoadedSettings* settings) {
   ReadRowsFromText(text, settings);
 }
 
+void ShowNoSettings() {
+  CallCore(core::kShowMessageBox,
+           {TextArgument(kConstants.noSettingsMessage), IntegerArgument(MessageBoxStyle::kSystemModal)});
+}
+
 // Reads the file once and parses it when the model reads it as the system
 // does; else asks the system key by key where it reads the file as meant.
-// False, with the message shown, when nothing could be read as meant.
+// False, with the message shown, when nothing could be read as meant: a
+// file that cannot be read at all (held open by another program, denied,
+// a folder) would read as the defaults, an empty plan.
 bool ReadSettings(LoadedSettings* settings) {
   std::string bytes;
   uint32_t error = 0;
   FileRead read = ReadWholeSettingsFile(Globals().settingsPath, Access::kToRead, &bytes, &error);
-  if (read == FileRead::kRead && profile::IsPlainProfileFile(bytes) && SurvivesProgramTextRoundTrip(bytes)) {
+  if (read == FileRead::kMissing) {  // gone since it was found
+    ShowNoSettings();
+    return false;
+  }
+  if (read == FileRead::kFailed) {
+    ShowReadFailed(Globals().settingsPath, error);
+    return false;
+  }
+  if (profile::IsPlainProfileFile(bytes) && SurvivesProgramTextRoundTrip(bytes)) {
     LoadFromText(profile::ProfileText::Parse(bytes), settings);
-  } else if (read != FileRead::kRead || SystemProfileKeepsMeaning(bytes)) {
+  } else if (SystemProfileKeepsMeaning(bytes)) {
     LoadKeyByKey(settings);
   } else {
     ShowUnreadableFile(Globals().settingsPath, kConstants.unreadableFileReason);
@@ -195,11 +210,7 @@ void SaveSettings() {
 
 void LoadSettings() {
   CommandResult exists = CallCore(core::kFileExists, {TextArgument(Globals().settingsPath)});
-  if (exists.low != 1) {
-    CallCore(core::kShowMessageBox,
-             {TextArgument(kConstants.noSettingsMessage), IntegerArgument(MessageBoxStyle::kSystemModal)});
-    return;
-  }
+  if (exists.low != 1) return ShowNoSettings();
   LoadedSettings settings;
   if (!ReadSettings(&settings)) return;
   ApplyClickModeFromFile(settings.mode);

@@ -50,6 +50,13 @@ std::string SystemReason(uint32_t error) {
   return std::string(reason.data(), length);
 }
 
+// A box about the settings file: what went wrong, the file, and why.
+void ShowFileBox(const char* lead, const char* path, const char* reason) {
+  HeapText message(JoinTexts({lead, path, kConstants.lineBreak, reason}));
+  CallCore(core::kShowMessageBox,
+           {TextArgument(message.get()), IntegerArgument(MessageBoxStyle::kSystemModalInformation)});
+}
+
 }  // namespace
 
 uint32_t LastSystemError() { return CallSystem(kGetLastError, {}); }
@@ -117,16 +124,15 @@ bool SystemProfileKeepsWrites(const std::string& bytes, const std::vector<profil
 }
 
 void ShowUnreadableFile(const char* path, const char* reason) {
-  HeapText message(JoinTexts({kConstants.unreadableFileMessage, path, kConstants.lineBreak, reason}));
-  CallCore(core::kShowMessageBox,
-           {TextArgument(message.get()), IntegerArgument(MessageBoxStyle::kSystemModalInformation)});
+  ShowFileBox(kConstants.unreadableFileMessage, path, reason);
+}
+
+void ShowReadFailed(const char* path, uint32_t error) {
+  ShowFileBox(kConstants.unreadableFileMessage, path, SystemReason(error).c_str());
 }
 
 void ShowSaveFailed(const char* path, uint32_t error) {
-  std::string reason = SystemReason(error);
-  HeapText message(JoinTexts({kConstants.saveFailedMessage, path, kConstants.lineBreak, reason.c_str()}));
-  CallCore(core::kShowMessageBox,
-           {TextArgument(message.get()), IntegerArgument(MessageBoxStyle::kSystemModalInformation)});
+  ShowFileBox(kConstants.saveFailedMessage, path, SystemReason(error).c_str());
 }
 
 }  // namespace klv::clicker

@@ -45,6 +45,9 @@ bool SystemSpeaksProgramCodePage();
 
 // The message of a failed save: the file and the system's reason.
 void ShowSaveFailed(const char* path, uint32_t error);
+// The message of a file that exists but could not be read: the file and
+// the system's reason.
+void ShowReadFailed(const char* path, uint32_t error);
 // The message for a file that only the system's functions could follow,
 // where they would misread it or what is written to it: the file and why.
 void ShowUnreadableFile(const char* path, const char* reason);

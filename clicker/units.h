@@ -24,6 +24,7 @@ constexpr int kComboSelection = TypeProperty(ComboBoxProperty::kCurrentItem);
 constexpr int kListSelection = TypeProperty(ReportListProperty::kCurrentRow);
 constexpr int kWindowState = TypeProperty(WindowProperty::kWindowState);  // the window's own unit
 constexpr int kAlwaysOnTop = TypeProperty(WindowProperty::kAlwaysOnTop);
+constexpr int kTrayInNotificationArea = TypeProperty(TrayIconProperty::kInNotificationArea);
 }  // namespace Property
 
 }  // namespace klv::clicker

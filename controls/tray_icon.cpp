@@ -46,6 +46,7 @@ constexpr PropertyRow kNamedProperties[] = {
     {kIcon, "图标", "Icon", PropertyKind::kIcon},
     {kTooltip, "提示文本", "Tip", PropertyKind::kText},
     {kShown, "是否显示", "Visible", PropertyKind::kLogical},
+    {kInNotificationArea, "在通知区域", "InNotificationArea", PropertyKind::kLogical},
     {kPositionX, "图标横坐标", "IconX", PropertyKind::kInteger},
     {kPositionY, "图标纵坐标", "IconY", PropertyKind::kInteger},
 };
@@ -219,6 +220,7 @@ bool TrayIconUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kIcon: out->bytes = settings_.icon; return true;
     case kTooltip: out->text = settings_.tooltip; return true;
     case kShown: out->low = settings_.shown; return true;
+    case kInNotificationArea: out->low = added_ ? 1 : 0; return true;
     case kPositionX: out->low = static_cast<uint32_t>(NotificationAreaCentre().x); return true;
     case kPositionY: out->low = static_cast<uint32_t>(NotificationAreaCentre().y); return true;
     default: out->low = spare_.Read(k); return spare_.Holds(k);
@@ -237,7 +239,7 @@ int TrayIconUnit::WriteTypeProperty(int k, int element, const PropertyValue& val
       if (settings_.shown) Update();
       else Remove();
       return 0;
-    case kPositionX: case kPositionY: return 0;  // read-only
+    case kInNotificationArea: case kPositionX: case kPositionY: return 0;  // read-only
     default: spare_.Write(k, value.low); return 0;
   }
 }

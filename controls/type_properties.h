@@ -64,7 +64,8 @@ enum Index : int {
 
 namespace TrayIconProperty {  // the tray icon
 enum Index : int {
-  kIcon = 0, kTooltip = 1, kShown = 2, kFirstSpare = 3, kPositionX = 8, kPositionY = 9, kPropertyCount = 18,
+  kIcon = 0, kTooltip = 1, kShown = 2, kInNotificationArea = 3, kFirstSpare = 4, kPositionX = 8, kPositionY = 9,
+  kPropertyCount = 18,
 };
 }  // namespace TrayIconProperty
 

@@ -5,6 +5,7 @@
 
 #include "image/main_window_builder.h"
 #include "image/main_window_units.h"
+#include "image/program_constants.h"
 #include "runtime/command_values.h"
 #include "runtime/events.h"
 
@@ -52,7 +53,7 @@ Bytes PlanListBlock() {
   settings.singleSelection = 1;
   settings.showSelectionAlways = 1;
   settings.selectedRow = -1;
-  for (const char* title : {"坐标X", "坐标Y", "延迟", "模式"}) {
+  for (const char* title : {kConstants.columnX, kConstants.columnY, kConstants.columnDelay, kConstants.columnButton}) {
     ColumnRecord column;
     column.width = 50;
     column.alignment = kAlignLeft;

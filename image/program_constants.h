@@ -37,6 +37,11 @@ struct ProgramConstants {
   char unreadableFileMessage[sizeof "无法读写配置文件 "];
   char unreadableFileReason[sizeof "这个文件的编码只有在“非 Unicode 程序的语言”为中文(简体)的系统上才能正确读写，文件没有改动。"];
   char unwritableCharactersReason[sizeof "这个文件的编码存不下要保存的某些字符，文件没有改动。"];
+  char columnX[sizeof "坐标X"];
+  char columnY[sizeof "坐标Y"];
+  char columnDelay[sizeof "延迟"];
+  char columnButton[sizeof "模式"];
+  char separatorInFieldMessage[sizeof "中不能有“|”：配置文件用它分隔各列。计划没有改动。"];
 };
 
 inline constexpr ProgramConstants kConstants = {
@@ -71,6 +76,11 @@ inline constexpr ProgramConstants kConstants = {
     "无法读写配置文件 ",
     "这个文件的编码只有在“非 Unicode 程序的语言”为中文(简体)的系统上才能正确读写，文件没有改动。",
     "这个文件的编码存不下要保存的某些字符，文件没有改动。",
+    "坐标X",
+    "坐标Y",
+    "延迟",
+    "模式",
+    "中不能有“|”：配置文件用它分隔各列。计划没有改动。",
 };
 
 }  // namespace klv

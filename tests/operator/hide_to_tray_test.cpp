@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include "clicker/units.h"
+#include "controls/shell_notify_seam.h"
+#include "controls/type_properties.h"
 #include "runtime/events.h"
 #include "runtime/private_messages.h"
 #include "tests/support/klikvane_session.h"
@@ -43,6 +45,37 @@ TEST(WindowCommands, MinimisingHidesAndTheTrayBringsTheWindowBackOnTop) {
   EXPECT_FALSE(IsIconic(MainWindowHandle()));  // back as it was, not a taskbar button
   EXPECT_FALSE(Topmost());
   EXPECT_TRUE(OnTopOfTheNormalWindows());
+}
+
+// The shell refuses every new icon; the rest goes to it as usual.
+BOOL RefuseAdds(DWORD message, NOTIFYICONDATAW* data) {
+  return message == NIM_ADD ? FALSE : Shell_NotifyIconW(message, data);
+}
+
+bool TrayInNotificationArea() { return ReadUnit(Unit::kTray, Property::kTrayInNotificationArea) != 0; }
+
+// Hidden without the icon in the notification area, the window could not be
+// brought back: minimising then leaves a taskbar button, until the shell
+// takes the icon again (the taskbar made anew).
+TEST(WindowCommands, WithoutTheTrayIconMinimisingLeavesTheWindowOnTheTaskbar) {
+  BringMainWindowToFront();
+  const int shown = Property::TypeProperty(klv::TrayIconProperty::kShown);
+  klv::SetShellNotifyFunction(&RefuseAdds);
+  WriteUnit(Unit::kTray, shown, 0);
+  WriteUnit(Unit::kTray, shown, 1);  // the add is refused
+  ASSERT_FALSE(TrayInNotificationArea());
+  ShowWindow(MainWindowHandle(), SW_MINIMIZE);
+  Pump(300);
+  EXPECT_TRUE(IsIconic(MainWindowHandle()));
+  EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
+  ShowWindow(MainWindowHandle(), SW_RESTORE);
+  klv::SetShellNotifyFunction(nullptr);
+  PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  ASSERT_TRUE(PumpUntil(TrayInNotificationArea));
+  ShowWindow(MainWindowHandle(), SW_MINIMIZE);
+  EXPECT_TRUE(PumpUntil([] { return !IsWindowVisible(MainWindowHandle()); }));
+  LeftClickOnTrayIcon();
+  EXPECT_TRUE(PumpUntil([] { return IsWindowVisible(MainWindowHandle()) != FALSE; }));
 }
 
 TEST(WindowCommands, TheTrayToggleHidesAShownWindowMinimisedOrNot) {

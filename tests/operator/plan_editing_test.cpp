@@ -4,12 +4,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "clicker/units.h"
+#include "runtime/events.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/recorded_boxes.h"
 #include "tests/support/ui_driver.h"
 
 namespace klvtest {
@@ -165,6 +168,56 @@ TEST_F(PlanEditing, WithoutASelectedRowTheRowCommandsChangeNothing) {
   EXPECT_EQ("", ReadUnitText(Unit::kEditX, Property::kEditText));
   EXPECT_EQ(1, RowCount());
   EXPECT_EQ("9", Cell(0, 0));
+}
+
+// A "|" of its own in X, Y or the delay would split the saved row into more
+// columns than the settings file holds, and the next load would drop it:
+// adding or overwriting with one is refused with a box naming the field.
+TEST_F(PlanEditing, TheColumnSeparatorInATypedFieldIsRefusedByAddAndEdit) {
+  struct Field {
+    uint32_t unit;
+    const char* name;
+  };
+  const Field fields[] = {{Unit::kEditX, "坐标X"}, {Unit::kEditY, "坐标Y"}, {Unit::kEditDelay, "延迟"}};
+  auto fillFields = [](const char* x, const char* y, const char* delay) {
+    WriteUnitText(Unit::kEditX, Property::kEditText, x);
+    WriteUnitText(Unit::kEditY, Property::kEditText, y);
+    WriteUnitText(Unit::kEditDelay, Property::kEditText, delay);
+  };
+  ChooseMouseButton(0);
+  fillFields("1", "2", "3");
+  ClickUnit(Unit::kButtonAdd);
+  POINT at = RowPoint(0);
+  ClickAt(at.x, at.y);
+  ASSERT_EQ(0, SelectedRow());
+  auto chooseEdit = [] {
+    ASSERT_TRUE(RaiseUnitEvent(Unit::kMainWindow, Unit::kMenuEdit, klv::MenuEntryEvent::kChosen));
+  };
+  for (const Field& field : fields) {
+    SCOPED_TRACE(field.name);
+    fillFields("10", "20", "30");
+    WriteUnitText(field.unit, Property::kEditText, "1|2");
+    for (const auto& action : std::vector<std::function<void()>>{[] { ClickUnit(Unit::kButtonAdd); }, chooseEdit}) {
+      const std::vector<BoxCall> boxes = BoxesDuring([&] {
+        action();
+        Pump(50);
+      });
+      ASSERT_EQ(1u, boxes.size());
+      EXPECT_EQ(std::string(field.name) + "中不能有“|”：配置文件用它分隔各列。计划没有改动。", boxes[0].text);
+      EXPECT_EQ("信息：", boxes[0].caption);
+      EXPECT_EQ(static_cast<uint32_t>(MB_SYSTEMMODAL | MB_ICONINFORMATION), boxes[0].style);
+      ASSERT_EQ(1, RowCount());
+      EXPECT_EQ((Row{"1", "2", "3", "左键"}), RowAt(0));
+    }
+  }
+  // A double-byte character whose second byte is 0x7C is no separator.
+  const std::string odd = "\x81\x7C";
+  fillFields(odd.c_str(), ("5" + odd).c_str(), "6");
+  EXPECT_TRUE(BoxesDuring(chooseEdit).empty());
+  EXPECT_TRUE(BoxesDuring([] { ClickUnit(Unit::kButtonAdd); }).empty());
+  ASSERT_EQ(2, RowCount());
+  EXPECT_EQ((Row{odd, "5" + odd, "6", "左键"}), RowAt(0));
+  EXPECT_EQ((Row{odd, "5" + odd, "6", "左键"}), RowAt(1));
 }
 
 TEST_F(PlanEditing, ChoosingTheClickModeEnablesAndDisablesTheTitleList) {

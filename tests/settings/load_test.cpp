@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "clicker/units.h"
 #include "tests/settings/settings_harness.h"
@@ -191,6 +193,50 @@ TEST_F(LoadTest, TheMissingFileMessageIsSystemModalWithTheDefaultCaption) {
   EXPECT_EQ("你确定你之前有保存过配置？", boxes[0].text);
   EXPECT_EQ("信息：", boxes[0].caption);
   EXPECT_EQ(4096u, boxes[0].style);
+}
+
+// A file that is there but cannot be read would read as the defaults, an
+// empty foreground plan: the load says why instead and changes nothing.
+TEST_F(LoadTest, AFileThatCannotBeReadSaysWhyAndChangesNothing) {
+  const std::string path = SettingsPathHere();
+  HANDLE held = INVALID_HANDLE_VALUE;
+  struct Case {
+    const char* name;
+    DWORD error;
+    std::function<void()> block, unblock;
+  };
+  const Case cases[] = {
+      {"held open by another without sharing", ERROR_SHARING_VIOLATION,
+       [&] {
+         WriteFile("[Configuration]\r\n前后台=0\r\n坐标个数=0\r\n");
+         held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+         ASSERT_NE(INVALID_HANDLE_VALUE, held);
+       },
+       [&] { CloseHandle(held); }},
+      {"a folder of the file's name", ERROR_ACCESS_DENIED,
+       [&] {
+         DeleteFileA(path.c_str());
+         ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
+       },
+       [&] { RemoveDirectoryA(path.c_str()); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SelectMode(1);
+    SetTitle("留下");
+    PutPlan(kTwoRows);
+    c.block();
+    const std::vector<BoxCall> boxes = BoxesDuring(PressLoad);
+    c.unblock();
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ("无法读写配置文件 " + path + "\r\n" + SystemReason(c.error), boxes[0].text);
+    EXPECT_EQ("信息：", boxes[0].caption);
+    EXPECT_EQ(static_cast<uint32_t>(MB_SYSTEMMODAL | MB_ICONINFORMATION), boxes[0].style);
+    EXPECT_EQ(kTwoRows, CurrentPlan());
+    EXPECT_EQ("后台点击", ModeText());
+    EXPECT_EQ("留下", TitleText());
+    EXPECT_EQ(1u, ReadUnit(Unit::kComboWindowTitle, kComboStyle));
+  }
 }
 
 }  // namespace

@@ -35,15 +35,6 @@ uint64_t FileIdentity(const std::string& path) {
   return known ? (uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow) : 0;
 }
 
-// The system's text for an error code, without its final line break.
-std::string SystemReason(DWORD error) {
-  char text[512] = "";
-  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
-                                sizeof text, nullptr);
-  while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' || text[length - 1] == ' ')) --length;
-  return std::string(text, length);
-}
-
 // Whether the model of the file follows it (see clicker/profile_text.h).
 bool ModelFollows(const std::string& bytes) {
   return klv::profile::IsPlainProfileFile(bytes) && klv::profile::ProfileText::Parse(bytes).RereadsTheSame();

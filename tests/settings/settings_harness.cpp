@@ -79,6 +79,14 @@ KeptFile::~KeptFile() {
 
 bool FileThere(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+std::string SystemReason(DWORD error) {
+  char text[512] = "";
+  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
+                                sizeof text, nullptr);
+  while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' || text[length - 1] == ' ')) --length;
+  return std::string(text, length);
+}
+
 std::string SettingsPathHere() { return ProgramFolder() + "\\Marrowfen.ini"; }
 
 Plan PlanInList(HWND list) {

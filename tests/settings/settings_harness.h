@@ -52,6 +52,10 @@ void PutPlan(const Plan& plan);
 void PressSave();
 void PressLoad();
 
+// The system's text for an error code, without its final line break, as
+// the program's boxes give it.
+std::string SystemReason(DWORD error);
+
 // Bytes as a readable literal in failure messages: line ends shown as \r
 // and \n, other bytes outside printable ASCII as \xHH.
 std::string Shown(const std::string& bytes);
