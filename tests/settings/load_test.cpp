@@ -228,7 +228,8 @@ TEST_F(LoadTest, AFileThatCannotBeReadSaysWhyAndChangesNothing) {
     c.block();
     const std::vector<BoxCall> boxes = BoxesDuring(PressLoad);
     c.unblock();
-    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ(1u, boxes.size());
+    if (boxes.size() != 1) continue;
     EXPECT_EQ("无法读写配置文件 " + path + "\r\n" + SystemReason(c.error), boxes[0].text);
     EXPECT_EQ("信息：", boxes[0].caption);
     EXPECT_EQ(static_cast<uint32_t>(MB_SYSTEMMODAL | MB_ICONINFORMATION), boxes[0].style);

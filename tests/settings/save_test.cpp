@@ -117,6 +117,8 @@ TEST_F(SaveTest, ARowWithAnEmptyLastColumnIsSavedWithATrailingSeparatorAndNotRes
   EXPECT_EQ((Plan{{"1", "2", "3", "右键"}}), CurrentPlan());
 }
 
+// The operator's fields refuse the separator; a cell can hold one only when
+// put there through the list's commands. Such a plan is saved as it is.
 TEST_F(SaveTest, AColumnHoldingTheSeparatorIsSavedAsItIsAndNotRestored) {
   PutPlan({{"1|2", "20", "1000", "左键"}, {"|20", "1000", "左键", ""}, {"5", "6", "7", "左键"}});
   PressSave();

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <sstream>
+#include <utility>
 
 namespace klvtest {
 namespace {
@@ -37,9 +38,23 @@ std::string Describe(const Plan& plan) {
   return text.empty() ? " none" : text;
 }
 
-void OperatorModel::Add() { plan_.push_back({fields_.x, fields_.y, fields_.delay, ButtonText(button_)}); }
+// The fields typed here are ASCII, so any "|" is one of its own.
+std::string OperatorModel::FieldsRefusal() const {
+  const std::pair<const std::string*, const char*> named[] = {
+      {&fields_.x, "坐标X"}, {&fields_.y, "坐标Y"}, {&fields_.delay, "延迟"}};
+  for (const auto& [text, name] : named) {
+    if (text->find('|') != std::string::npos) return std::string(name) + "中不能有“|”：配置文件用它分隔各列。计划没有改动。";
+  }
+  return "";
+}
 
-void OperatorModel::Edit(size_t row) { plan_.at(row) = {fields_.x, fields_.y, fields_.delay, ButtonText(button_)}; }
+void OperatorModel::Add() {
+  if (FieldsRefusal().empty()) plan_.push_back({fields_.x, fields_.y, fields_.delay, ButtonText(button_)});
+}
+
+void OperatorModel::Edit(size_t row) {
+  if (FieldsRefusal().empty()) plan_.at(row) = {fields_.x, fields_.y, fields_.delay, ButtonText(button_)};
+}
 
 void OperatorModel::Delete(size_t row) { plan_.erase(plan_.begin() + static_cast<long>(row)); }
 

@@ -71,6 +71,10 @@ class OperatorModel {
   explicit OperatorModel(std::vector<TargetPlace> targets) : targets_(std::move(targets)) {}
 
   void SetFields(const Fields& fields) { fields_ = fields; }
+  // The box add and edit show instead of taking the fields when a typed
+  // field holds the column separator; empty when they take them.
+  std::string FieldsRefusal() const;
+  // Both change nothing when the fields are refused.
   void Add();
   void Edit(size_t row);
   void Delete(size_t row);

@@ -13,6 +13,19 @@ constexpr size_t kMostLoadedRows = 5;
 // on the first target's caption).
 constexpr int kMargin = 10;
 constexpr int kTopMargin = 30;
+// One typed row in this many holds a column separator, which add and edit
+// refuse.
+constexpr uint32_t kSeparatorOdds = 8;
+constexpr uint32_t kSeparatorStream = 0x7C7C7C7C;
+
+// Typed fields as a row would hold them; fields holding a separator as
+// three texts, since the row is refused.
+std::string Shown(const Fields& fields) {
+  if ((fields.x + fields.y + fields.delay).find('|') == std::string::npos) {
+    return fields.x + "|" + fields.y + "|" + fields.delay;
+  }
+  return "\"" + fields.x + "\", \"" + fields.y + "\", \"" + fields.delay + "\" (a separator: refused)";
+}
 
 bool Always(const OperatorModel&) { return true; }
 bool HasRows(const OperatorModel& m) { return m.rows() > 0; }
@@ -51,7 +64,7 @@ const O::Action O::kActions[] = {
 };
 
 RandomOperator::RandomOperator(StressStage& stage, uint32_t seed, int delayMs)
-    : stage_(stage), random_(seed), delayMs_(delayMs) {}
+    : stage_(stage), random_(seed), separators_(seed ^ kSeparatorStream), delayMs_(delayMs) {}
 
 bool RandomOperator::Run(int actions) {
   for (int i = 0; i < actions; ++i) {
@@ -118,6 +131,15 @@ Fields RandomOperator::FieldsToAdd() {
   return NewFields();
 }
 
+// A "|" put at random into X, Y or the delay, now and then.
+Fields RandomOperator::WithSeparatorSometimes(Fields fields) {
+  if (separators_() % kSeparatorOdds != 0) return fields;
+  std::string* const texts[] = {&fields.x, &fields.y, &fields.delay};
+  std::string* text = texts[separators_() % 3];
+  text->insert(separators_() % (text->size() + 1), "|");
+  return fields;
+}
+
 Settings RandomOperator::NewSettings(Mode mode) {
   Settings settings;
   settings.mode = mode;
@@ -140,15 +162,15 @@ std::string RandomOperator::TitleName(const std::string& title) const {
 }
 
 bool RandomOperator::Add() {
-  const Fields fields = FieldsToAdd();
-  Note("add " + fields.x + "|" + fields.y + "|" + fields.delay);
+  const Fields fields = WithSeparatorSometimes(FieldsToAdd());
+  Note("add " + Shown(fields));
   return AddRow(stage_, fields);
 }
 
 bool RandomOperator::Edit() {
   const size_t row = AnyRow();
-  const Fields fields = NewFields();
-  Note("edit row " + std::to_string(row) + " to " + fields.x + "|" + fields.y + "|" + fields.delay);
+  const Fields fields = WithSeparatorSometimes(NewFields());
+  Note("edit row " + std::to_string(row) + " to " + Shown(fields));
   return EditRow(stage_, row, fields);
 }
 

@@ -41,6 +41,7 @@ class RandomOperator {
   POINT ClientPoint(int target);
   Fields NewFields();
   Fields FieldsToAdd();
+  Fields WithSeparatorSometimes(Fields fields);
   Settings NewSettings(Mode mode);
   std::string TitleName(const std::string& title) const;
   void Note(const std::string& what);
@@ -71,6 +72,9 @@ class RandomOperator {
 
   StressStage& stage_;
   std::mt19937 random_;
+  // Its own stream, so that the actions a seed chose before typed fields
+  // could hold a separator are chosen still.
+  std::mt19937 separators_;
   int delayMs_;
   std::string log_;
   int done_ = 0;

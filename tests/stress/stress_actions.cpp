@@ -30,15 +30,19 @@ bool Load(StressStage& stage) {
 bool AddRow(StressStage& stage, const Fields& fields) {
   stage.Begin();
   TypeFields(stage, fields);
+  const std::string refusal = stage.model().FieldsRefusal();
   stage.model().Add();
-  return stage.Press(stage.window().AddButton()) && stage.Check();
+  return stage.Press(stage.window().AddButton(), refusal.empty() ? nullptr : refusal.c_str()) && stage.Check();
 }
 
 bool EditRow(StressStage& stage, size_t row, const Fields& fields) {
   stage.Begin();
   TypeFields(stage, fields);
+  const std::string refusal = stage.model().FieldsRefusal();
   stage.model().Edit(row);
-  return ChooseFromMenu(stage, row, RowMenuEntry::kEdit) && stage.Check();
+  if (!ChooseFromMenu(stage, row, RowMenuEntry::kEdit)) return false;
+  if (!refusal.empty() && !stage.TakeBox(refusal.c_str(), [] { return true; })) return false;
+  return stage.Check();
 }
 
 bool DeleteRow(StressStage& stage, size_t row) {
