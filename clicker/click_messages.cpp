@@ -1,5 +1,6 @@
 #include "clicker/click_messages.h"
 
+#include <algorithm>
 
 #include "clicker/system_numbers.h"
 
@@ -64,6 +65,40 @@ uint32_t ForegroundClickFlags(int32_t button) {
   if (button == kLeftButton) return MouseEventFlag::kLeftDown | MouseEventFlag::kLeftUp;
   if (button == kRightButton) return MouseEventFlag::kRightDown | MouseEventFlag::kRightUp;
   return 0;
+}
+
+namespace {
+
+constexpr int64_t kDeskUnits = 65536;
+
+int32_t InUnits(int32_t coordinate, int32_t origin, int32_t extent) {
+  if (extent <= 0) return 0;
+  const int64_t pixel = std::clamp<int64_t>(static_cast<int64_t>(coordinate) - origin, 0, extent - 1);
+  // (pixel + 1/4) * 65536 / extent, in whole units.
+  return static_cast<int32_t>((4 * pixel + 1) * kDeskUnits / (4 * static_cast<int64_t>(extent)));
+}
+
+MouseInput AbsoluteInput(ScreenPoint units, uint32_t buttonFlag) {
+  MouseInput input;
+  input.dx = units.x;
+  input.dy = units.y;
+  input.flags = MouseEventFlag::kMove | MouseEventFlag::kAbsolute | MouseEventFlag::kVirtualDesk | buttonFlag;
+  return input;
+}
+
+}  // namespace
+
+ScreenPoint InDeskUnits(ScreenPoint point, const VirtualDesk& desk) {
+  return {InUnits(point.x, desk.left, desk.width), InUnits(point.y, desk.top, desk.height)};
+}
+
+std::vector<MouseInput> ForegroundClickInputs(ScreenPoint point, ScreenPoint home, int32_t button,
+                                              const VirtualDesk& desk) {
+  const uint32_t flags = ForegroundClickFlags(button);
+  if (flags == 0) return {};
+  const uint32_t down = flags & ~(flags - 1);  // the lower flag of the pair
+  const ScreenPoint at = InDeskUnits(point, desk);
+  return {AbsoluteInput(at, down), AbsoluteInput(at, flags & ~down), AbsoluteInput(InDeskUnits(home, desk), 0)};
 }
 
 }  // namespace klv::clicker

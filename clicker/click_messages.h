@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "clicker/system_numbers.h"
+
 namespace klv::clicker {
 
 struct PostedMessage {
@@ -33,5 +35,27 @@ std::vector<PostedMessage> BackgroundClickMessages(int32_t x, int32_t y, int32_t
 // mouse_event flags for a foreground click: down and up of the button, no
 // move flag; 0 for a button that foreground clicks do not support.
 uint32_t ForegroundClickFlags(int32_t button);
+
+struct ScreenPoint {
+  int32_t x = 0, y = 0;
+  bool operator==(const ScreenPoint& o) const { return x == o.x && y == o.y; }
+};
+// The virtual desk: the rectangle around every monitor, its corner negative
+// when a monitor lies left of or above the main one.
+struct VirtualDesk {
+  int32_t left = 0, top = 0, width = 0, height = 0;
+};
+
+// A screen point in the desk's absolute units (0 to 65535 across it), a
+// quarter pixel into the pixel, so that the system's mapping back lands on
+// it whether it rounds or truncates. A point off the desk goes to its edge.
+ScreenPoint InDeskUnits(ScreenPoint point, const VirtualDesk& desk);
+
+// One foreground click as one batch of input: the press and the release,
+// each carrying its point, then the move back home. Bound to the input
+// itself, the point cannot be overtaken by a move the system takes later.
+// Empty for a button that foreground clicks do not support.
+std::vector<MouseInput> ForegroundClickInputs(ScreenPoint point, ScreenPoint home, int32_t button,
+                                              const VirtualDesk& desk);
 
 }  // namespace klv::clicker

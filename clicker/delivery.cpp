@@ -1,13 +1,14 @@
 #include "clicker/delivery.h"
 
-#include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "clicker/click_messages.h"
 #include "clicker/dpi_context.h"
 #include "clicker/reached_window.h"
-#include "clicker/step_profile.h"
 #include "clicker/runtime_access.h"
+#include "clicker/step_profile.h"
+#include "clicker/system_numbers.h"
 #include "clicker/units.h"
 #include "clicker/window_list.h"
 #include "controls/core_commands.h"
@@ -22,8 +23,12 @@ int32_t* NewPoint() {
   return point;
 }
 
-int32_t SumTruncated(int32_t a, int32_t b) {
-  return static_cast<int32_t>(std::trunc(static_cast<double>(a) + static_cast<double>(b)));
+int32_t Metric(int32_t index) { return static_cast<int32_t>(CallSystem(kGetSystemMetrics, {static_cast<uint32_t>(index)})); }
+
+// Read at every click: monitors come and go.
+VirtualDesk CurrentVirtualDesk() {
+  return {Metric(SystemMetric::kVirtualLeft), Metric(SystemMetric::kVirtualTop), Metric(SystemMetric::kVirtualWidth),
+          Metric(SystemMetric::kVirtualHeight)};
 }
 
 bool HasTitle(uint32_t window, const char* title) {
@@ -49,15 +54,16 @@ void DeliverClick(int32_t x, int32_t y, uint32_t targetWindow) {
 }
 
 void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWindow) {
-  ThreadDpiContext context;
-  DeliverClickInMode(foreground, x, y, targetWindow, context);
+  DeliveryState state;
+  DeliverClickInMode(foreground, x, y, targetWindow, state);
 }
 
-void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWindow, ThreadDpiContext& context) {
+void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWindow, DeliveryState& state) {
+  ThreadDpiContext& context = state.dpiContext;
   if (foreground) {
     // The screen point is in Klikvane's own coordinates, as it was captured.
     context.Leave();
-    ForegroundClick(x, y, ChosenButton());
+    ForegroundClick(x, y, ChosenButton(), state.cursorHome);
     MarkStepPart(StepPart::kPosts);
     return;
   }
@@ -102,24 +108,14 @@ void BackgroundClick(uint32_t window, int32_t x, int32_t y, int32_t button, int3
   }
 }
 
-void ForegroundClick(int32_t x, int32_t y, int32_t button) {
-  uint32_t flags = ForegroundClickFlags(button);
-  if (flags == 0) return;
-  int32_t* saved = ReadCursorPoint();
-  MoveCursorTo(0, x, y);
-  // No move flag: x and y cause no motion; the press and release happen
-  // where the cursor now is.
-  CallSystem(kMouseEvent, {flags, static_cast<uint32_t>(x), static_cast<uint32_t>(y), 0, 0});
-  MoveCursorTo(0, saved[0], saved[1]);
-  Free(saved);
-}
-
-void MoveCursorTo(uint32_t window, int32_t x, int32_t y) {
-  int32_t* origin = NewPoint();
-  if (window != 0) CallSystem(kClientToScreen, {window, Word(origin)});
-  CallSystem(kSetCursorPos, {static_cast<uint32_t>(SumTruncated(origin[0], x)),
-                             static_cast<uint32_t>(SumTruncated(origin[1], y))});
-  Free(origin);
+void ForegroundClick(int32_t x, int32_t y, int32_t button, CursorHome& home) {
+  if (ForegroundClickFlags(button) == 0) return;
+  int32_t* cursor = ReadCursorPoint();
+  const ScreenPoint back = home.Settle({cursor[0], cursor[1]});
+  Free(cursor);
+  std::vector<MouseInput> inputs = ForegroundClickInputs({x, y}, back, button, CurrentVirtualDesk());
+  home.Sent({x, y});
+  CallSystem(kSendInput, {static_cast<uint32_t>(inputs.size()), Word(inputs.data()), sizeof(MouseInput)});
 }
 
 int32_t* ReadCursorPoint() {

@@ -5,9 +5,17 @@
 #pragma once
 #include <cstdint>
 
+#include "clicker/cursor_home.h"
+#include "clicker/dpi_context.h"
+
 namespace klv::clicker {
 
-class ThreadDpiContext;
+// What one thread's clicks carry from one to the next: the thread's DPI
+// awareness context, and where the operator left the cursor.
+struct DeliveryState {
+  ThreadDpiContext dpiContext;
+  CursorHome cursorHome;
+};
 
 void DeliverClick(int32_t x, int32_t y, uint32_t targetWindow);
 // The same, in the mode the caller has just read for this click (the runner
@@ -17,9 +25,10 @@ void DeliverClick(int32_t x, int32_t y, uint32_t targetWindow);
 // the thread is back in its own when the call returns. A foreground point
 // is in the thread's own coordinates.
 void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWindow);
-// The same with the thread's context kept by the caller: the runner keeps
-// its thread in the target's context from one click to the next.
-void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWindow, ThreadDpiContext& context);
+// The same with the state kept by the caller: the runner keeps its thread in
+// the target's context from one click to the next, and knows where the
+// operator left the cursor while its own clicks move it.
+void DeliverClickInMode(bool foreground, int32_t x, int32_t y, uint32_t targetWindow, DeliveryState& state);
 // The first top-level window with exactly that title; 0 for none, and 0 for
 // an empty title, so that clicks never go to a window nobody chose.
 uint32_t FirstWindowTitled(const char* title);
@@ -33,10 +42,9 @@ uint32_t PickedOrFirstWindowTitled(const char* title, uint32_t pickedWindow);
 // the single step alike).
 uint32_t TargetOfTitleBox();
 void BackgroundClick(uint32_t window, int32_t x, int32_t y, int32_t button, int32_t action);
-void ForegroundClick(int32_t x, int32_t y, int32_t button);
-// Places the cursor at (x, y) relative to the window's client origin, or at
-// the screen point when window is 0.
-void MoveCursorTo(uint32_t window, int32_t x, int32_t y);
+// Presses and releases the button at the screen point and puts the cursor
+// back home, in one batch of input.
+void ForegroundClick(int32_t x, int32_t y, int32_t button, CursorHome& home);
 // A fresh 8-byte point block (X then Y) filled by GetCursorPos; the caller
 // frees it.
 int32_t* ReadCursorPoint();

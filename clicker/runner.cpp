@@ -50,7 +50,7 @@ enum class StepEnd { kNextRow, kPassEnded, kStopped };
 // next pass begins at the first row. The row's cells come from one state of
 // the plan, the title and the picked window from one state of the title box,
 // and the mode is read once for the lookup and the click together.
-StepEnd RunStep(int32_t row, const WaitTimer& stepTimer, ThreadDpiContext& dpiContext) {
+StepEnd RunStep(int32_t row, const WaitTimer& stepTimer, DeliveryState& delivery) {
   const std::optional<PlanStep> step = ReadPlanStep(row);
   MarkStepPart(StepPart::kPlanRow);
   if (!step) return StepEnd::kPassEnded;
@@ -59,7 +59,7 @@ StepEnd RunStep(int32_t row, const WaitTimer& stepTimer, ThreadDpiContext& dpiCo
   uint32_t target = foreground ? 0 : TargetOfTitleBox();
   MarkStepPart(StepPart::kTarget);
   if (StopRequested()) return StepEnd::kStopped;
-  DeliverClickInMode(foreground, step->x, step->y, target, dpiContext);
+  DeliverClickInMode(foreground, step->x, step->y, target, delivery);
   const bool stopped = PreciseWait(step->delay, 0, g_stopSignal, &stepTimer) == WaitEnd::kStopped;
   MarkStepPart(StepPart::kWait);
   return stopped ? StepEnd::kStopped : StepEnd::kNextRow;
@@ -149,10 +149,11 @@ void StopRunForExit() {
 
 // One timer serves every wait of the run: made and closed once, not at
 // every step. The thread stays in the target's DPI awareness context from
-// one background click to the next, and leaves it when the run ends.
+// one background click to the next, and leaves it when the run ends; the
+// foreground clicks of the run know where the operator left the cursor.
 void RunLoop() {
   WaitTimer stepTimer;
-  ThreadDpiContext dpiContext;
+  DeliveryState delivery;
   StepProfileScope profile;
   while (!StopRequested()) {
     int32_t count = CountPlanRows();
@@ -162,7 +163,7 @@ void RunLoop() {
       continue;
     }
     for (int32_t row = 0; row < count; ++row) {
-      const StepEnd end = RunStep(row, stepTimer, dpiContext);
+      const StepEnd end = RunStep(row, stepTimer, delivery);
       if (end == StepEnd::kStopped) return;
       if (end == StepEnd::kPassEnded) break;
     }

@@ -27,8 +27,27 @@ constexpr int32_t kWheelDelta = 120;
 
 // The flags of a synthesised mouse event.
 namespace MouseEventFlag {
-enum : uint32_t { kLeftDown = 0x0002, kLeftUp = 0x0004, kRightDown = 0x0008, kRightUp = 0x0010 };
+enum : uint32_t {
+  kMove = 0x0001, kLeftDown = 0x0002, kLeftUp = 0x0004, kRightDown = 0x0008, kRightUp = 0x0010,
+  kVirtualDesk = 0x4000,  // absolute points span every monitor, not the main one alone
+  kAbsolute = 0x8000,     // the point is absolute, in units of 1/65536 of the desk
+};
 }  // namespace MouseEventFlag
+
+// One record of synthesised input, of the mouse kind: the system's INPUT as
+// a 32-bit program passes it.
+constexpr uint32_t kMouseInputType = 0;
+struct MouseInput {
+  uint32_t type = kMouseInputType;
+  int32_t dx = 0, dy = 0;
+  uint32_t mouseData = 0, flags = 0, time = 0, extraInfo = 0;
+};
+static_assert(sizeof(MouseInput) == 28, "the 32-bit INPUT record");
+
+// The system metrics of the virtual desk: the rectangle around every monitor.
+namespace SystemMetric {
+enum : int32_t { kVirtualLeft = 76, kVirtualTop = 77, kVirtualWidth = 78, kVirtualHeight = 79 };
+}  // namespace SystemMetric
 
 // Message box styles; no icon flag and no button flag is the OK button alone.
 namespace MessageBoxStyle {

@@ -97,6 +97,9 @@ constexpr SystemFunctionRow kRows[] = {
     {kGetACP, "kernel32", "GetACP"},
     // Titles of any length.
     {kGetWindowTextLengthA, "user32", "GetWindowTextLengthA"},
+    // A foreground click as one batch of input.
+    {kSendInput, "user32", "SendInput"},
+    {kGetSystemMetrics, "user32", "GetSystemMetrics"},
 };
 static_assert(std::size(kRows) == kSystemFunctionEntries, "one row per system function");
 static_assert(RowsInNumberOrder(kRows), "system functions out of entry-number order");

@@ -84,6 +84,10 @@ enum SystemFunction : int {
   kGetACP = 59,
   // Titles of any length: the room a long title needs, in program text.
   kGetWindowTextLengthA = 60,
+  // A foreground click's press and release carry their point, and the move
+  // back follows them in the same batch of input, in virtual-desk units.
+  kSendInput = 61,
+  kGetSystemMetrics = 62,
   kSystemFunctionCount             // not an entry: the number of entries
 };
 

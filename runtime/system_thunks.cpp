@@ -192,6 +192,9 @@ constexpr ThunkRow kThunkRows[] = {
     {kGetACP, Declared<decltype(::GetACP)>()},
     // Titles of any length.
     {kGetWindowTextLengthA, Declared<decltype(::GetWindowTextLengthA)>()},
+    // A foreground click as one batch of input.
+    {kSendInput, Declared<decltype(::SendInput)>()},
+    {kGetSystemMetrics, Declared<decltype(::GetSystemMetrics)>()},
 };
 static_assert(std::size(kThunkRows) == kSystemFunctionCount, "one prototype per system function");
 static_assert(RowsInNumberOrder(kThunkRows), "prototypes out of entry-number order");

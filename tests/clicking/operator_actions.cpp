@@ -190,11 +190,15 @@ void ClearPlan() {
                                {klv::clicker::UnitArgument(kPlanList, klv::TypeCode::kReportList)});
 }
 
-void LoadPlanFile(const std::string& title, const std::string& rows, int count, bool background) {
+void LoadPlanFile(const std::string& title, const std::string& rows, int count, bool background, Press press) {
   const std::string path = ProgramFolder() + "\\Marrowfen.ini";
   WriteWholeFile(path, std::string("[Configuration]\r\n前后台=") + (background ? "1" : "0") + "\r\n窗口标题=" + title +
                            "\r\n坐标个数=" + std::to_string(count) + "\r\n[Coordinate]\r\n" + rows);
-  PressButton(klv::clicker::Unit::kButtonLoad);
+  if (press == Press::kRealClick) {
+    PressButton(klv::clicker::Unit::kButtonLoad);
+  } else {
+    RaiseClickedEvent(klv::clicker::Unit::kButtonLoad);
+  }
   PumpUntil([count, background, &title] {
     return PlanRowCount() == count && (!background || ReadUnitText(kComboWindowTitle, kComboText) == title);
   });

@@ -38,8 +38,11 @@ int PlanRowCount();
 void ClearPlan();
 
 // A plan file in Klikvane's folder aimed at the title, in background or
-// foreground mode, loaded with a real click on "读取" and removed again.
-void LoadPlanFile(const std::string& title, const std::string& rows, int count, bool background = true);
+// foreground mode, loaded with a real click on "读取" (or, while a
+// foreground run owns the cursor, with the button's event) and removed again.
+enum class Press { kRealClick, kEvent };
+void LoadPlanFile(const std::string& title, const std::string& rows, int count, bool background = true,
+                  Press press = Press::kRealClick);
 // The title box's edit field (it has one after a background-mode load).
 HWND TitleEditField();
 // Types ASCII letters and digits into the title's edit field with real keys,
