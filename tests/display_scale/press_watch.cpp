@@ -8,27 +8,34 @@
 namespace klvtest {
 namespace {
 
-using MouseEventFunction = void(WINAPI*)(DWORD, DWORD, DWORD, DWORD, ULONG_PTR);
+using SendInputFunction = UINT(WINAPI*)(UINT, INPUT*, int);
 
 constexpr DWORD kPresses = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_RIGHTDOWN;
 
-void* g_realMouseEvent = nullptr;
+void* g_realSendInput = nullptr;
 std::mutex g_lock;
 std::vector<POINT> g_presses;
 
-void WINAPI WatchedMouseEvent(DWORD flags, DWORD x, DWORD y, DWORD data, ULONG_PTR extra) {
-  if (flags & kPresses) {
+// The batch goes on record by record, so that where the system put the
+// cursor for a press can be read right after it.
+UINT WINAPI WatchedSendInput(UINT count, INPUT* inputs, int size) {
+  auto send = reinterpret_cast<SendInputFunction>(g_realSendInput);
+  if (size != static_cast<int>(sizeof(INPUT))) return send(count, inputs, size);
+  UINT sent = 0;
+  for (UINT i = 0; i < count; ++i) {
+    sent += send(1, &inputs[i], size);
+    if (inputs[i].type != INPUT_MOUSE || !(inputs[i].mi.dwFlags & kPresses)) continue;
     POINT cursor = PhysicalCursor();
     std::lock_guard<std::mutex> guard(g_lock);
     g_presses.push_back(cursor);
   }
-  reinterpret_cast<MouseEventFunction>(g_realMouseEvent)(flags, x, y, data, extra);
+  return sent;
 }
 
 }  // namespace
 
 void WatchSynthesisedPresses() {
-  StandInFor("mouse_event", reinterpret_cast<void*>(&WatchedMouseEvent), &g_realMouseEvent);
+  StandInFor("SendInput", reinterpret_cast<void*>(&WatchedSendInput), &g_realSendInput);
 }
 
 std::vector<POINT> PressesSoFar() {
