@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "bench/bare_click_loop.h"
+#include "bench/foreground_section.h"
 #include "bench/klikvane_program.h"
 #include "bench/linux_cpu.h"
 #include "clicker/delivery.h"
@@ -97,16 +98,6 @@ void RaiseTarget() {
 }
 
 // The machine's load average over the last minute, as Linux counts it.
-std::string LoadAverage() {
-  std::FILE* file = std::fopen("Z:\\proc\\loadavg", "r");
-  char text[16] = "?";
-  if (file) {
-    if (std::fscanf(file, "%15s", text) != 1) text[0] = '?', text[1] = 0;
-    std::fclose(file);
-  }
-  return text;
-}
-
 // --- timing -----------------------------------------------------------------
 
 // Waits (sleeping, reading the target's log now and then) until the target
@@ -580,6 +571,7 @@ int main(int argc, char** argv) {
     if (which == "all" || which == "busy") klvbench::BusySection(program, scale);
     if (which == "all" || which == "throughput") klvbench::ThroughputSection(program, scale);
     if (which == "background" && argc > 3) klvbench::BackgroundSection(program, argv[3], scale);
+    if (which == "foreground") klvbench::ForegroundSection(program, scale);
   }
   if (which == "lookups") {
     klvtest::StartKlikvaneInProcess();

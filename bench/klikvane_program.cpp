@@ -23,8 +23,9 @@ KlikvaneProgram::~KlikvaneProgram() {
   DeleteFileA(settings_.c_str());
 }
 
-void KlikvaneProgram::LoadPlan(const std::string& title, int rows, int delayMilliseconds, int x, int y) {
-  std::string text = "[Configuration]\r\n前后台=1\r\n窗口标题=" + title + "\r\n坐标个数=" + std::to_string(rows) +
+void KlikvaneProgram::LoadPlan(const std::string& title, int rows, int delayMilliseconds, int x, int y,
+                               bool background) {
+  std::string text = std::string("[Configuration]\r\n前后台=") + (background ? "1" : "0") + "\r\n窗口标题=" + title + "\r\n坐标个数=" + std::to_string(rows) +
                      "\r\n[Coordinate]\r\n";
   for (int row = 0; row < rows; ++row) {
     text += "坐标" + std::to_string(row + 1) + "=" + std::to_string(x + row) + "|" + std::to_string(y) + "|" +

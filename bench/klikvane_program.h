@@ -20,9 +20,10 @@ class KlikvaneProgram {
   KlikvaneProgram& operator=(const KlikvaneProgram&) = delete;
 
   bool ready() const { return window_ != nullptr; }
-  // Background mode aimed at the title (GBK), rows rows at (x + row, y)
-  // with the delay, loaded through the settings file.
-  void LoadPlan(const std::string& title, int rows, int delayMilliseconds, int x = 10, int y = 20);
+  // Background mode aimed at the title (GBK), or foreground mode, rows rows
+  // at (x + row, y) with the delay, loaded through the settings file.
+  void LoadPlan(const std::string& title, int rows, int delayMilliseconds, int x = 10, int y = 20,
+                bool background = true);
   // After a load: drops the title list down (the program refills it) and
   // selects the item of that window, as the operator picks it; false when
   // the window is not listed.

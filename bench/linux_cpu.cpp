@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -65,6 +66,16 @@ double LinuxCpuMs(const std::string& processDirectory) {
     total += std::strtod(ReadSmallFile(processDirectory + "\\task\\" + task + "\\schedstat").c_str(), nullptr) / 1e6;
   }
   return total;
+}
+
+std::string LoadAverage() {
+  std::FILE* file = std::fopen("Z:\\proc\\loadavg", "r");
+  char text[16] = "?";
+  if (file) {
+    if (std::fscanf(file, "%15s", text) != 1) text[0] = '?', text[1] = 0;
+    std::fclose(file);
+  }
+  return text;
 }
 
 }  // namespace klvbench

@@ -16,5 +16,8 @@ std::string LinuxProcessDirectory(const std::string& commandLinePart);
 std::string WineServerDirectory();
 // Processor time of every thread of the process so far, in ms.
 double LinuxCpuMs(const std::string& processDirectory);
+// The machine's load average over the last minute, as Linux gives it ("?"
+// when it cannot be read).
+std::string LoadAverage();
 
 }  // namespace klvbench

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under the headless Wine session, each side by
 # side with its baseline in the same run.
-#   scripts/bench.sh [all|startup|settings|clicking|step|soak|ending|saves|stress]
+#   scripts/bench.sh [all|startup|settings|clicking|foreground|step|soak|ending|saves|stress]
 # "all" (the default) runs every one but the step, soak, ending, saves and
 # stress runs.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 which="${1:-all}"
 case "$which" in
-  all | startup | settings | clicking | step | soak | ending | saves | stress) ;;
-  *) echo "bench.sh: no benchmark named \"$which\"; use all, startup, settings, clicking, step, soak, ending, saves or stress" >&2; exit 2 ;;
+  all | startup | settings | clicking | foreground | step | soak | ending | saves | stress) ;;
+  *) echo "bench.sh: no benchmark named \"$which\"; use all, startup, settings, clicking, foreground, step, soak, ending, saves or stress" >&2; exit 2 ;;
 esac
 export KLIKVANE_BUILD="${KLIKVANE_BUILD:-$root/build}"
 bash "$root/scripts/setup.sh"
@@ -45,6 +45,11 @@ fi
 if [ "$which" = all ] || [ "$which" = clicking ]; then
   echo "== Clicking: timing, processor use, throughput; Klikvane against a bare post-and-wait loop"
   run "$bin/bench_clicking.exe" all "${KLIKVANE_BENCH_SCALE:-1}"
+fi
+if [ "$which" = foreground ]; then
+  echo "== Foreground: delay-0 foreground clicks of the real program against bare loops of both ways of synthesising"
+  echo "   one; every Wine process on one processor"
+  on_one_processor "$root/scripts/wine-run.sh" "$bin/bench_clicking.exe" foreground "${KLIKVANE_BENCH_SCALE:-1}"
 fi
 if [ "$which" = step ]; then
   echo "== Step: where a step of the real program goes (its profiling build), and steps per second against the bare"

@@ -153,14 +153,21 @@ TEST_F(TrayIconTest, TooltipAndIconWritesModifyTheAddedIcon) {
   EXPECT_EQ(4u, g_calls.size());
 }
 
+// "In the notification area" follows what the shell took, and is read-only.
 TEST_F(TrayIconTest, AFailedAddIsTriedAgainByTheNextUpdate) {
   g_answer = FALSE;
   TestUnit tray(klv::TrayIconTypeRecord(), kTrayId, parent_.hwnd(), TraySettings(icon32_, "a"), {8, 8, 34, 34});
+  EXPECT_EQ(0u, tray.ReadWord(kInNotificationArea));
+  tray.WriteWord(kInNotificationArea, 1);
+  EXPECT_EQ(0u, tray.ReadWord(kInNotificationArea));
   g_answer = TRUE;
   tray.WriteText(kTooltip, "b");
   std::vector<DWORD> expected = {NIM_ADD, NIM_ADD};
   ASSERT_EQ(expected, Messages(g_calls));
   EXPECT_EQ("b", g_calls[1].tip);
+  EXPECT_EQ(1u, tray.ReadWord(kInNotificationArea));
+  tray.WriteWord(kShown, 0);
+  EXPECT_EQ(0u, tray.ReadWord(kInNotificationArea));
 }
 
 TEST_F(TrayIconTest, ALongGbkTooltipIsCutAtACharacterBoundary) {

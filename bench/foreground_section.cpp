@@ -1,0 +1,143 @@
+#include "bench/foreground_section.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "bench/linux_cpu.h"
+#include "tests/clicking/target_log.h"
+
+namespace klvbench {
+namespace {
+
+enum class Way { kMovedCursor, kOneBatch };
+
+struct Loop {
+  Way way;
+  POINT point;
+  volatile long stop = 0;
+};
+
+void ClickByMovingTheCursor(POINT point) {
+  POINT home;
+  GetCursorPos(&home);
+  SetCursorPos(point.x, point.y);
+  mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+  SetCursorPos(home.x, home.y);
+}
+
+LONG InDeskUnits(LONG coordinate, int originMetric, int extentMetric) {
+  const LONGLONG extent = GetSystemMetrics(extentMetric);
+  return static_cast<LONG>((4 * (coordinate - GetSystemMetrics(originMetric)) + 1) * 65536 / (4 * extent));
+}
+
+void ClickInOneBatch(POINT point) {
+  POINT home;
+  GetCursorPos(&home);
+  INPUT inputs[3] = {};
+  const DWORD absolute = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  const DWORD flags[3] = {absolute | MOUSEEVENTF_LEFTDOWN, absolute | MOUSEEVENTF_LEFTUP, absolute};
+  const POINT at[3] = {point, point, home};
+  for (int i = 0; i < 3; ++i) {
+    inputs[i].type = INPUT_MOUSE;
+    inputs[i].mi.dwFlags = flags[i];
+    inputs[i].mi.dx = InDeskUnits(at[i].x, SM_XVIRTUALSCREEN, SM_CXVIRTUALSCREEN);
+    inputs[i].mi.dy = InDeskUnits(at[i].y, SM_YVIRTUALSCREEN, SM_CYVIRTUALSCREEN);
+  }
+  SendInput(3, inputs, sizeof(INPUT));
+}
+
+DWORD WINAPI RunLoop(void* parameter) {
+  Loop* loop = static_cast<Loop*>(parameter);
+  while (!loop->stop) {
+    if (loop->way == Way::kMovedCursor) {
+      ClickByMovingTheCursor(loop->point);
+    } else {
+      ClickInOneBatch(loop->point);
+    }
+  }
+  return 0;
+}
+
+// Presses per second the target took while something clicked, and how many
+// of them landed away from the point, once the target has worked off its
+// queue.
+struct Round {
+  double perSecond = 0;
+  size_t elsewhere = 0;
+};
+
+Round Measure(const std::function<void()>& start, const std::function<void()>& stop, POINT client, double seconds) {
+  const size_t from = klvtest::MarkTarget();
+  const DWORD began = GetTickCount();
+  start();
+  Sleep(static_cast<DWORD>(seconds * 1000));
+  stop();
+  const DWORD took = GetTickCount() - began;
+  Sleep(500);  // input the system has not taken yet
+  Round round;
+  size_t presses = 0;
+  const uint32_t at = klvtest::Packed(client.x, client.y);
+  for (const klvtest::ReceivedMessage& m : klvtest::QueuedBetween(from, klvtest::MarkTarget(120000))) {
+    if (m.message != WM_LBUTTONDOWN) continue;
+    ++presses;
+    if (m.lParam != at) ++round.elsewhere;
+  }
+  round.perSecond = static_cast<double>(presses) * 1000 / took;
+  return round;
+}
+
+Round BareLoop(Way way, POINT screen, POINT client, double seconds) {
+  Loop loop = {way, screen};
+  HANDLE thread = nullptr;
+  return Measure([&] { thread = CreateThread(nullptr, 0, &RunLoop, &loop, 0, nullptr); },
+                 [&] {
+                   loop.stop = 1;
+                   WaitForSingleObject(thread, INFINITE);
+                   CloseHandle(thread);
+                 },
+                 client, seconds);
+}
+
+void PrintRounds(const char* what, std::vector<Round> rounds) {
+  std::vector<double> rates;
+  size_t elsewhere = 0;
+  for (const Round& r : rounds) {
+    rates.push_back(r.perSecond);
+    elsewhere += r.elsewhere;
+  }
+  std::sort(rates.begin(), rates.end());
+  std::printf("%-40s %8.0f %8.0f %8.0f %10zu\n", what, rates.front(), rates[rates.size() / 2], rates.back(), elsewhere);
+}
+
+}  // namespace
+
+void ForegroundSection(KlikvaneProgram& program, double scale) {
+  const double seconds = 2 * std::max(scale, 0.1);
+  const int rounds = 5;
+  const POINT origin = klvtest::Target().clientOrigin();
+  const POINT client = {60, 70}, screen = {origin.x + client.x, origin.y + client.y};
+  std::printf("\nForeground clicks, one row with delay 0 on the target (presses per second; %d rounds of %.0f s "
+              "taken in turns; load average before: %s)\n",
+              rounds, seconds, LoadAverage().c_str());
+  std::vector<Round> klikvane, moved, batch;
+  for (int round = 0; round < rounds; ++round) {
+    SetCursorPos(1010, 750);
+    program.LoadPlan("", 1, 0, screen.x, screen.y, false);
+    klikvane.push_back(Measure([&] { program.Start(); }, [&] { program.Stop(); }, client, seconds));
+    moved.push_back(BareLoop(Way::kMovedCursor, screen, client, seconds));
+    batch.push_back(BareLoop(Way::kOneBatch, screen, client, seconds));
+  }
+  std::printf("%-40s %8s %8s %8s %10s\n", "", "min", "median", "max", "elsewhere");
+  PrintRounds("Klikvane runner", klikvane);
+  PrintRounds("bare loop, cursor moved (earlier way)", moved);
+  PrintRounds("bare loop, one batch (the program's way)", batch);
+  std::printf("load average after: %s\n", LoadAverage().c_str());
+  std::fflush(stdout);
+}
+
+}  // namespace klvbench
