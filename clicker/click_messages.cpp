@@ -95,7 +95,9 @@ ScreenPoint InDeskUnits(ScreenPoint point, const VirtualDesk& desk) {
 std::vector<MouseInput> ForegroundClickInputs(ScreenPoint point, ScreenPoint home, int32_t button,
                                               const VirtualDesk& desk) {
   const uint32_t flags = ForegroundClickFlags(button);
-  if (flags == 0) return {};
+  // Without the desk's size no point can be placed: no click rather than
+  // one at the desk's corner.
+  if (flags == 0 || desk.width <= 0 || desk.height <= 0) return {};
   const uint32_t down = flags & ~(flags - 1);  // the lower flag of the pair
   const ScreenPoint at = InDeskUnits(point, desk);
   return {AbsoluteInput(at, down), AbsoluteInput(at, flags & ~down), AbsoluteInput(InDeskUnits(home, desk), 0)};

@@ -54,7 +54,8 @@ ScreenPoint InDeskUnits(ScreenPoint point, const VirtualDesk& desk);
 // One foreground click as one batch of input: the press and the release,
 // each carrying its point, then the move back home. Bound to the input
 // itself, the point cannot be overtaken by a move the system takes later.
-// Empty for a button that foreground clicks do not support.
+// Empty for a button that foreground clicks do not support, and when the
+// desk's size is unknown.
 std::vector<MouseInput> ForegroundClickInputs(ScreenPoint point, ScreenPoint home, int32_t button,
                                               const VirtualDesk& desk);
 

@@ -160,6 +160,7 @@ TEST(ForegroundClick, OneBatchOfPressAndReleaseAtThePointThenTheMoveHome) {
     }
   }
   EXPECT_TRUE(ForegroundClickInputs({1, 1}, {2, 2}, 3, desk).empty());
+  EXPECT_TRUE(ForegroundClickInputs({1, 1}, {2, 2}, 1, VirtualDesk{}).empty());
 }
 
 // A read that shows a point a recent click sent the cursor to is the
