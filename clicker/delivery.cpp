@@ -23,7 +23,9 @@ int32_t* NewPoint() {
   return point;
 }
 
-int32_t Metric(int32_t index) { return static_cast<int32_t>(CallSystem(kGetSystemMetrics, {static_cast<uint32_t>(index)})); }
+int32_t Metric(int32_t index) {
+  return static_cast<int32_t>(CallSystem(kGetSystemMetrics, {static_cast<uint32_t>(index)}));
+}
 
 // Read at every click: monitors come and go.
 VirtualDesk CurrentVirtualDesk() {
