@@ -209,7 +209,9 @@ TEST_F(LoadTest, AFileThatCannotBeReadSaysWhyAndChangesNothing) {
       {"held open by another without sharing", ERROR_SHARING_VIOLATION,
        [&] {
          WriteFile("[Configuration]\r\n前后台=0\r\n坐标个数=0\r\n");
-         held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+         wchar_t widePath[MAX_PATH] = L"";
+         MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
+         held = CreateFileW(widePath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
          ASSERT_NE(INVALID_HANDLE_VALUE, held);
        },
        [&] { CloseHandle(held); }},
