@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/linux_cpu.h"
+#include "clicker/click_messages.h"
 #include "tests/clicking/target_log.h"
 
 namespace klvbench {
@@ -31,25 +32,16 @@ void ClickByMovingTheCursor(POINT point) {
   SetCursorPos(home.x, home.y);
 }
 
-LONG InDeskUnits(LONG coordinate, int originMetric, int extentMetric) {
-  const LONGLONG extent = GetSystemMetrics(extentMetric);
-  return static_cast<LONG>((4 * (coordinate - GetSystemMetrics(originMetric)) + 1) * 65536 / (4 * extent));
-}
-
+// The batch the program sends, made by the program's own function.
 void ClickInOneBatch(POINT point) {
+  using namespace klv::clicker;
   POINT home;
   GetCursorPos(&home);
-  INPUT inputs[3] = {};
-  const DWORD absolute = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-  const DWORD flags[3] = {absolute | MOUSEEVENTF_LEFTDOWN, absolute | MOUSEEVENTF_LEFTUP, absolute};
-  const POINT at[3] = {point, point, home};
-  for (int i = 0; i < 3; ++i) {
-    inputs[i].type = INPUT_MOUSE;
-    inputs[i].mi.dwFlags = flags[i];
-    inputs[i].mi.dx = InDeskUnits(at[i].x, SM_XVIRTUALSCREEN, SM_CXVIRTUALSCREEN);
-    inputs[i].mi.dy = InDeskUnits(at[i].y, SM_YVIRTUALSCREEN, SM_CYVIRTUALSCREEN);
-  }
-  SendInput(3, inputs, sizeof(INPUT));
+  const VirtualDesk desk = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                            GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  std::vector<MouseInput> inputs =
+      ForegroundClickInputs({point.x, point.y}, {home.x, home.y}, kLeftButton, desk);
+  SendInput(static_cast<UINT>(inputs.size()), reinterpret_cast<INPUT*>(inputs.data()), sizeof(INPUT));
 }
 
 DWORD WINAPI RunLoop(void* parameter) {
