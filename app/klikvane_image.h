@@ -1,7 +1,7 @@
 // The program image of Klikvane: the header that joins the image's data
 // (image/) and the program's code (clicker/).
 #pragma once
-#include "runtime/image_format.h"
+#include "runtime/interface/image_format.h"
 
 namespace klv {
 

@@ -11,7 +11,7 @@
 #include "clicker/system_numbers.h"
 #include "clicker/units.h"
 #include "clicker/window_list.h"
-#include "controls/core_commands.h"
+#include "controls/commands/core_commands.h"
 #include "image/program_constants.h"
 
 namespace klv::clicker {

@@ -8,7 +8,7 @@
 #include "clicker/runtime_access.h"
 #include "clicker/settings_file.h"
 #include "clicker/window_list.h"
-#include "runtime/numbered_table.h"
+#include "runtime/interface/numbered_table.h"
 
 namespace klv::clicker {
 namespace {

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "image/handler_ids.h"
-#include "runtime/support_entries.h"
+#include "runtime/interface/support_entries.h"
 
 namespace klv::clicker {
 

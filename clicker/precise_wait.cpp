@@ -4,7 +4,7 @@
 
 #include "clicker/runtime_access.h"
 #include "clicker/system_numbers.h"
-#include "controls/core_commands.h"
+#include "controls/commands/core_commands.h"
 
 namespace klv::clicker {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 #include "image/main_window_units.h"
-#include "runtime/support_entries.h"
+#include "runtime/interface/support_entries.h"
 
 namespace klv::clicker {
 

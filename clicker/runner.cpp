@@ -15,8 +15,8 @@
 #include "clicker/system_numbers.h"
 #include "clicker/target_rights.h"
 #include "clicker/units.h"
-#include "controls/core_commands.h"
-#include "controls/report_list_commands.h"
+#include "controls/commands/core_commands.h"
+#include "controls/report_list/report_list_commands.h"
 #include "image/program_constants.h"
 
 namespace klv::clicker {

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "clicker/units.h"
-#include "controls/core_commands.h"
-#include "controls/libraries.h"
-#include "controls/report_list_commands.h"
+#include "controls/commands/core_commands.h"
+#include "controls/commands/libraries.h"
+#include "controls/report_list/report_list_commands.h"
 
 namespace klv::clicker {
 namespace {

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "runtime/support_entries.h"
-#include "runtime/system_function_numbers.h"
+#include "runtime/interface/support_entries.h"
+#include "runtime/interface/system_function_numbers.h"
 
 namespace klv::clicker {
 

@@ -7,7 +7,7 @@
 #include "clicker/globals.h"
 #include "clicker/settings_storage.h"
 #include "clicker/runtime_access.h"
-#include "controls/core_commands.h"
+#include "controls/commands/core_commands.h"
 #include "image/program_constants.h"
 #include "runtime/byte_reader.h"
 

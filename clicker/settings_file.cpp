@@ -12,8 +12,8 @@
 #include "clicker/settings_storage.h"
 #include "clicker/system_numbers.h"
 #include "clicker/units.h"
-#include "controls/core_commands.h"
-#include "controls/report_list_commands.h"
+#include "controls/commands/core_commands.h"
+#include "controls/report_list/report_list_commands.h"
 #include "image/program_constants.h"
 #include "runtime/gb18030.h"
 

@@ -5,7 +5,7 @@
 #include "clicker/call_table_handle.h"
 #include "clicker/runtime_access.h"
 #include "clicker/system_numbers.h"
-#include "controls/core_commands.h"
+#include "controls/commands/core_commands.h"
 #include "image/program_constants.h"
 #include "runtime/gb18030.h"
 

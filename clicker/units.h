@@ -2,10 +2,10 @@
 #pragma once
 #include <cstdint>
 
-#include "controls/type_properties.h"
+#include "runtime/interface/type_properties.h"
 #include "image/main_window_units.h"
-#include "runtime/command_values.h"
-#include "runtime/property_indices.h"
+#include "runtime/interface/command_values.h"
+#include "runtime/interface/property_indices.h"
 
 namespace klv::clicker {
 

@@ -22,7 +22,7 @@ if(NOT KLV_WINE_CODE_PAGE_936)
 endif()
 
 set(KLV_GB18030_GENERATOR_SOURCES
-    ${KLV_GB18030_ROOT}/runtime/gb18030_table_generator.cpp ${KLV_GB18030_ROOT}/runtime/byte_reader.cpp)
+    ${KLV_GB18030_ROOT}/cmake/gb18030_table_generator.cpp ${KLV_GB18030_ROOT}/runtime/byte_reader.cpp)
 set(KLV_GB18030_GENERATOR_HEADERS
     ${KLV_GB18030_ROOT}/runtime/gb18030_tables.h ${KLV_GB18030_ROOT}/runtime/gb18030_glibc.h
     ${KLV_GB18030_ROOT}/runtime/byte_reader.h)

@@ -15,7 +15,7 @@ set(KLV_IMAGE_GENERATOR_SOURCES
     ${KLV_IMAGE_GENERATOR_ONLY_SOURCES}
     ${CMAKE_SOURCE_DIR}/runtime/byte_reader.cpp
     ${CMAKE_SOURCE_DIR}/runtime/window_template.cpp
-    ${CMAKE_SOURCE_DIR}/controls/unit_settings.cpp)
+    ${CMAKE_SOURCE_DIR}/controls/skeleton/unit_settings.cpp)
 set(KLV_IMAGE_GENERATOR_HEADERS
     ${CMAKE_SOURCE_DIR}/image/main_window_description.h
     ${CMAKE_SOURCE_DIR}/image/main_window_builder.h
@@ -23,8 +23,8 @@ set(KLV_IMAGE_GENERATOR_HEADERS
     ${CMAKE_SOURCE_DIR}/image/handler_ids.h
     ${CMAKE_SOURCE_DIR}/runtime/byte_reader.h
     ${CMAKE_SOURCE_DIR}/runtime/window_template.h
-    ${CMAKE_SOURCE_DIR}/runtime/command_values.h
-    ${CMAKE_SOURCE_DIR}/controls/unit_settings.h)
+    ${CMAKE_SOURCE_DIR}/runtime/interface/command_values.h
+    ${CMAKE_SOURCE_DIR}/controls/skeleton/unit_settings.h)
 # Host-only files live in image/ but are not part of the cross-built program.
 set_source_files_properties(${KLV_IMAGE_GENERATOR_ONLY_SOURCES} PROPERTIES HEADER_FILE_ONLY TRUE)
 
@@ -50,7 +50,6 @@ add_custom_command(
   VERBATIM)
 list(APPEND KLV_GENERATED_IMAGE_SOURCES ${KLV_GENERATED_TEMPLATE_SOURCE} ${KLV_GENERATED_TEMPLATE_HEADER})
 
-# The GB18030 converter's tables. The generator is a host-only file in
-# runtime/, which the runtime's glob would otherwise compile.
+# The GB18030 converter's tables, made by a host tool that sits beside the
+# file that builds and runs it.
 include(${CMAKE_CURRENT_LIST_DIR}/gb18030_tables.cmake)
-set_source_files_properties(${CMAKE_SOURCE_DIR}/runtime/gb18030_table_generator.cpp PROPERTIES HEADER_FILE_ONLY TRUE)

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "runtime/command_values.h"
+#include "runtime/interface/command_values.h"
 
 namespace klv {
 namespace {

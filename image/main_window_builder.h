@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/unit_settings.h"
+#include "controls/skeleton/unit_settings.h"
 #include "image/handler_ids.h"
 #include "runtime/window_template.h"
 

@@ -6,7 +6,7 @@
 #include "image/main_window_builder.h"
 #include "image/main_window_units.h"
 #include "image/program_constants.h"
-#include "runtime/command_values.h"
+#include "runtime/interface/command_values.h"
 #include "runtime/events.h"
 
 namespace klv {

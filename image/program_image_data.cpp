@@ -1,6 +1,6 @@
 #include "image/program_image_data.h"
 
-#include "controls/libraries.h"
+#include "controls/commands/libraries.h"
 
 namespace klv {
 

@@ -2,7 +2,7 @@
 // constants: the library list and the system-function table.
 #pragma once
 #include "image/system_function_table.h"
-#include "runtime/image_format.h"
+#include "runtime/interface/image_format.h"
 
 namespace klv {
 

@@ -5,7 +5,7 @@
 
 #include <iterator>
 
-#include "runtime/numbered_table.h"
+#include "runtime/interface/numbered_table.h"
 
 namespace klv {
 namespace {

@@ -1,9 +1,9 @@
 // The program's system-function table: the library text and the export name
-// of every entry, by entry number (runtime/system_function_numbers.h).
+// of every entry, by entry number (runtime/interface/system_function_numbers.h).
 #pragma once
 #include <array>
 
-#include "runtime/system_function_numbers.h"
+#include "runtime/interface/system_function_numbers.h"
 
 namespace klv {
 

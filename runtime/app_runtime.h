@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/image_format.h"
+#include "runtime/interface/image_format.h"
 #include "runtime/private_messages.h"
-#include "runtime/support_entries.h"
+#include "runtime/interface/support_entries.h"
 
 namespace klv {
 

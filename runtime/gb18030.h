@@ -5,7 +5,7 @@
 // sequence: lead (0x81..0xFE), digit, lead, digit.
 //
 // Pure logic (no system calls), so it builds natively for tests and fuzzing.
-// The tables come from the build (runtime/gb18030_table_generator.cpp):
+// The tables come from the build (cmake/gb18030_table_generator.cpp):
 // code page 936's one- and two-byte cells as Wine's table holds them, and
 // the four-byte ranges of the host's iconv GB18030. Where the two differ on
 // a cell, 936's character stays there and iconv's moves to a four-byte

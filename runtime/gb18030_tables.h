@@ -1,5 +1,5 @@
 // The data behind the GB18030 converter, written at build time by
-// runtime/gb18030_table_generator.cpp: code page 936's one- and two-byte
+// cmake/gb18030_table_generator.cpp: code page 936's one- and two-byte
 // cells as Wine's table holds them, and the four-byte sequences as ranges.
 // Only runtime/gb18030.cpp reads it.
 #pragma once

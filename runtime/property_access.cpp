@@ -7,7 +7,7 @@
 
 #include "runtime/array_value.h"
 #include "runtime/heap.h"
-#include "runtime/property_indices.h"
+#include "runtime/interface/property_indices.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/text_value.h"
 #include "runtime/unit_conversions.h"

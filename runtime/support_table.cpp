@@ -24,7 +24,7 @@ void RaiseRuntimeErrorEntry(int number) { RaiseRuntimeError(number); }
 void ExitProgramEntry(int exitCode) { ExitProgram(exitCode); }
 
 // Filled by name, so that no entry can land in another's place; the order
-// of the entries is the struct's (runtime/support_entries.h).
+// of the entries is the struct's (runtime/interface/support_entries.h).
 constexpr SupportEntries MakeSupportEntries() {
   SupportEntries entries = {};
   // Errors and system functions.

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "runtime/image_format.h"
+#include "runtime/interface/image_format.h"
 
 namespace klv {
 

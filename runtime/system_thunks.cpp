@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "runtime/control_mirror.h"
-#include "runtime/numbered_table.h"
+#include "runtime/interface/numbered_table.h"
 
 namespace klv {
 namespace {
@@ -104,7 +104,7 @@ uint32_t InvokeChildWindowFromPointEx(void* address, const uint32_t* arguments) 
   return ToWord(function(FromWord<HWND>(arguments[0]), point, arguments[3]));
 }
 
-// One row per entry, in entry-number order (runtime/system_function_numbers.h).
+// One row per entry, in entry-number order (runtime/interface/system_function_numbers.h).
 struct ThunkRow {
   SystemFunction number;
   SystemFunctionThunk thunk;

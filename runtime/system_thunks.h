@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "runtime/system_function_numbers.h"
+#include "runtime/interface/system_function_numbers.h"
 
 namespace klv {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/image_format.h"
-#include "runtime/support_entries.h"
+#include "runtime/interface/image_format.h"
+#include "runtime/interface/support_entries.h"
 #include "runtime/window_template.h"
 
 namespace klv {
@@ -71,7 +71,7 @@ constexpr UINT kWindowLoaded = 0x8004;  // to the window's own unit, right after
 constexpr UINT kLoadFinished = 0x8076;  // to every control, once the window is shown
 }  // namespace LoadNotice
 
-// A unit type's identity for a typed lookup (controls/unit_lookup.h): a type
+// A unit type's identity for a typed lookup (controls/skeleton/unit_lookup.h): a type
 // holds one and answers its address from typeTag().
 struct UnitTypeTag {};
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "runtime/image_format.h"
-#include "runtime/support_entries.h"
+#include "runtime/interface/image_format.h"
+#include "runtime/interface/support_entries.h"
 #include "runtime/unit_object.h"
 #include "runtime/window_template.h"
 

@@ -17,7 +17,7 @@
 #include "clicker/capture.h"
 #include "clicker/delivery.h"
 #include "runtime/system_binding.h"
-#include "runtime/system_function_numbers.h"
+#include "runtime/interface/system_function_numbers.h"
 #include "tests/clicking/clicking_fixture.h"
 #include "tests/support/bound_functions.h"
 #include "tests/support/dpi_awareness.h"

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "clicker/runtime_access.h"
-#include "controls/core_commands.h"
-#include "controls/report_list_commands.h"
+#include "controls/commands/core_commands.h"
+#include "controls/report_list/report_list_commands.h"
 #include "tests/clicking/clicking_fixture.h"
 #include "tests/support/child_process.h"
 #include "tests/support/ui_driver.h"

@@ -8,7 +8,7 @@
 #include "clicker/globals.h"
 #include "clicker/runtime_access.h"
 #include "clicker/units.h"
-#include "controls/report_list_commands.h"
+#include "controls/report_list/report_list_commands.h"
 #include "runtime/events.h"
 #include "runtime/system_text.h"
 #include "tests/support/child_process.h"

@@ -12,9 +12,9 @@
 
 #include "clicker/delivery.h"
 #include "clicker/runtime_access.h"
-#include "controls/core_commands.h"
-#include "controls/message_box_seam.h"
-#include "controls/report_list_commands.h"
+#include "controls/commands/core_commands.h"
+#include "controls/skeleton/message_box_seam.h"
+#include "controls/report_list/report_list_commands.h"
 #include "tests/clicking/clicking_fixture.h"
 
 namespace klvtest {

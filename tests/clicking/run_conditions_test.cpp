@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "runtime/system_binding.h"
-#include "runtime/system_function_numbers.h"
+#include "runtime/interface/system_function_numbers.h"
 #include "tests/clicking/clicking_fixture.h"
 #include "tests/support/bound_functions.h"
 #include "tests/support/integrity_fakes.h"

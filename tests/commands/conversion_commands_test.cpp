@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "controls/core_commands.h"
-#include "runtime/command_values.h"
+#include "controls/commands/core_commands.h"
+#include "runtime/interface/command_values.h"
 #include "tests/support/command_call.h"
 
 namespace klvtest {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "controls/core_commands.h"
+#include "controls/commands/core_commands.h"
 #include "tests/support/command_call.h"
 #include "tests/support/child_process.h"
 

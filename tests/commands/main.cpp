@@ -2,7 +2,7 @@
 // library receives HostNotify the way the program's does, then runs the tests.
 #include <gtest/gtest.h>
 
-#include "controls/libraries.h"
+#include "controls/commands/libraries.h"
 #include "runtime/app_runtime.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <thread>
 #include <vector>
 
-#include "controls/core_commands.h"
-#include "controls/message_box_seam.h"
+#include "controls/commands/core_commands.h"
+#include "controls/skeleton/message_box_seam.h"
 #include "runtime/app_runtime.h"
 #include "runtime/private_messages.h"
 #include "runtime/program_path.h"

@@ -5,7 +5,7 @@
 #include <climits>
 #include <vector>
 
-#include "controls/core_commands.h"
+#include "controls/commands/core_commands.h"
 #include "tests/support/command_call.h"
 
 namespace klvtest {

@@ -3,9 +3,9 @@
 // picture that rebuilds the system window in place.
 #include <gtest/gtest.h>
 
-#include "controls/type_properties.h"
-#include "controls/type_records.h"
-#include "controls/unit_settings.h"
+#include "runtime/interface/type_properties.h"
+#include "controls/skeleton/type_records.h"
+#include "controls/skeleton/unit_settings.h"
 #include "tests/support/control_harness.h"
 #include "tests/controls_basic/icon_files.h"
 

@@ -6,10 +6,10 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "controls/control_font.h"
-#include "controls/type_properties.h"
-#include "controls/type_records.h"
-#include "controls/unit_settings.h"
+#include "controls/skeleton/control_font.h"
+#include "runtime/interface/type_properties.h"
+#include "controls/skeleton/type_records.h"
+#include "controls/skeleton/unit_settings.h"
 #include "tests/support/control_harness.h"
 
 namespace ctltest {

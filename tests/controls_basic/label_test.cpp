@@ -3,9 +3,9 @@
 // becomes event 0 and carries the handler's result back.
 #include <gtest/gtest.h>
 
-#include "controls/type_properties.h"
-#include "controls/type_records.h"
-#include "controls/unit_settings.h"
+#include "runtime/interface/type_properties.h"
+#include "controls/skeleton/type_records.h"
+#include "controls/skeleton/unit_settings.h"
 #include "runtime/private_messages.h"
 #include "tests/support/control_harness.h"
 

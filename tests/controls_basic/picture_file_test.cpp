@@ -2,7 +2,7 @@
 // character boundary: pure logic over byte blobs.
 #include <gtest/gtest.h>
 
-#include "controls/picture_file.h"
+#include "controls/skeleton/picture_file.h"
 #include "runtime/gb18030.h"
 #include "tests/controls_basic/icon_files.h"
 

@@ -8,10 +8,10 @@
 #include <cstring>
 #include <memory>
 
-#include "controls/shell_notify_seam.h"
-#include "controls/type_properties.h"
-#include "controls/type_records.h"
-#include "controls/unit_settings.h"
+#include "controls/tray_icon/shell_notify_seam.h"
+#include "runtime/interface/type_properties.h"
+#include "controls/skeleton/type_records.h"
+#include "controls/skeleton/unit_settings.h"
 #include "runtime/private_messages.h"
 #include "runtime/system_text.h"
 #include "tests/support/control_harness.h"

@@ -7,10 +7,10 @@
 
 #include <vector>
 
-#include "controls/shell_notify_seam.h"
-#include "controls/type_properties.h"
-#include "controls/type_records.h"
-#include "controls/unit_settings.h"
+#include "controls/tray_icon/shell_notify_seam.h"
+#include "runtime/interface/type_properties.h"
+#include "controls/skeleton/type_records.h"
+#include "controls/skeleton/unit_settings.h"
 #include "tests/support/control_harness.h"
 #include "tests/controls_basic/icon_files.h"
 

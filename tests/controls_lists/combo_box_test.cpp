@@ -6,11 +6,11 @@
 #include <cstring>
 #include <memory>
 
-#include "controls/core_commands.h"
-#include "controls/type_properties.h"
-#include "controls/type_records.h"
-#include "controls/unit_settings.h"
-#include "runtime/command_values.h"
+#include "controls/commands/core_commands.h"
+#include "runtime/interface/type_properties.h"
+#include "controls/skeleton/type_records.h"
+#include "controls/skeleton/unit_settings.h"
+#include "runtime/interface/command_values.h"
 #include "tests/support/control_harness.h"
 
 namespace ctltest {

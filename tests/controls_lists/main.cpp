@@ -3,7 +3,7 @@
 // tests create, then runs the tests.
 #include <gtest/gtest.h>
 
-#include "controls/libraries.h"
+#include "controls/commands/libraries.h"
 #include "runtime/app_runtime.h"
 #include "tests/support/control_harness.h"
 

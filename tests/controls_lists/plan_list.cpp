@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "controls/type_records.h"
+#include "controls/skeleton/type_records.h"
 
 namespace ctltest {
 

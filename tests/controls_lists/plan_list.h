@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "controls/unit_settings.h"
+#include "controls/skeleton/unit_settings.h"
 #include "tests/support/control_harness.h"
 
 namespace ctltest {

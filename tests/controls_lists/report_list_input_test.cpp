@@ -12,11 +12,11 @@
 #include <string>
 #include <thread>
 
-#include "controls/report_list_commands.h"
-#include "controls/type_properties.h"
-#include "controls/type_records.h"
-#include "controls/unit_settings.h"
-#include "controls/command_arguments.h"
+#include "controls/report_list/report_list_commands.h"
+#include "runtime/interface/type_properties.h"
+#include "controls/skeleton/type_records.h"
+#include "controls/skeleton/unit_settings.h"
+#include "controls/commands/command_arguments.h"
 #include "runtime/heap.h"
 #include "tests/controls_lists/plan_list.h"
 

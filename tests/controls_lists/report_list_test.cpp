@@ -9,10 +9,10 @@
 #include <memory>
 #include <thread>
 
-#include "controls/report_list_commands.h"
-#include "controls/type_properties.h"
-#include "controls/type_records.h"
-#include "controls/unit_settings.h"
+#include "controls/report_list/report_list_commands.h"
+#include "runtime/interface/type_properties.h"
+#include "controls/skeleton/type_records.h"
+#include "controls/skeleton/unit_settings.h"
 #include "runtime/system_text.h"
 #include "tests/controls_lists/plan_list.h"
 

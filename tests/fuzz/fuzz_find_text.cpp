@@ -6,7 +6,7 @@
 // find text; ignoring case never finds a later position than matching it.
 #include <string>
 
-#include "controls/core_commands.h"
+#include "controls/commands/core_commands.h"
 #include "fuzz_support.h"
 
 namespace {

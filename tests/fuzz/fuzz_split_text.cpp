@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/core_commands.h"
+#include "controls/commands/core_commands.h"
 #include "fuzz_support.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "controls/command_arguments.h"
+#include "controls/commands/command_arguments.h"
 #include "runtime/array_value.h"
 #include "runtime/heap.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/command_values.h"
+#include "runtime/interface/command_values.h"
 
 namespace klvfuzz {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/core_commands.h"
+#include "controls/commands/core_commands.h"
 #include "fuzz_support.h"
 #include "runtime/array_value.h"
 #include "runtime/heap.h"

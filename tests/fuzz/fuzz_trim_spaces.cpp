@@ -2,7 +2,7 @@
 // The result is part of the text, and trimming it again changes nothing.
 #include <string>
 
-#include "controls/core_commands.h"
+#include "controls/commands/core_commands.h"
 #include "fuzz_support.h"
 
 namespace {

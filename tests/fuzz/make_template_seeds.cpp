@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "controls/unit_settings.h"
+#include "controls/skeleton/unit_settings.h"
 #include "image/main_window_builder.h"
 #include "image/main_window_description.h"
 #include "image/tray_icon_maker.h"
-#include "runtime/command_values.h"
+#include "runtime/interface/command_values.h"
 #include "runtime/window_template.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "controls/combo_box_mirror.h"
-#include "controls/report_list_row_mirror.h"
+#include "controls/combo_box/combo_box_mirror.h"
+#include "controls/report_list/report_list_row_mirror.h"
 #include "runtime/control_mirror.h"
 
 namespace {

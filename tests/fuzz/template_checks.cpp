@@ -1,6 +1,6 @@
 #include "template_checks.h"
 
-#include "runtime/command_values.h"
+#include "runtime/interface/command_values.h"
 
 namespace klvfuzz {
 namespace {

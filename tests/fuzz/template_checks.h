@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "controls/unit_settings.h"
+#include "controls/skeleton/unit_settings.h"
 #include "runtime/window_template.h"
 
 namespace klvfuzz {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "clicker/units.h"
-#include "controls/core_commands.h"
-#include "controls/libraries.h"
+#include "controls/commands/core_commands.h"
+#include "controls/commands/libraries.h"
 #include "runtime/app_runtime.h"
 #include "runtime/heap.h"
 #include "tests/support/klikvane_session.h"

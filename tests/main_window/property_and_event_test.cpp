@@ -6,11 +6,11 @@
 #include <thread>
 
 #include "clicker/units.h"
-#include "controls/core_commands.h"
-#include "controls/libraries.h"
+#include "controls/commands/core_commands.h"
+#include "controls/commands/libraries.h"
 #include "runtime/app_runtime.h"
 #include "runtime/events.h"
-#include "runtime/property_indices.h"
+#include "runtime/interface/property_indices.h"
 #include "runtime/runtime_errors.h"
 #include "tests/support/klikvane_session.h"
 

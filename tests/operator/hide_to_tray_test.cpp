@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include "clicker/units.h"
-#include "controls/shell_notify_seam.h"
-#include "controls/type_properties.h"
+#include "controls/tray_icon/shell_notify_seam.h"
+#include "runtime/interface/type_properties.h"
 #include "runtime/events.h"
 #include "runtime/private_messages.h"
 #include "tests/support/klikvane_session.h"

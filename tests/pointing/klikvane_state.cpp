@@ -3,8 +3,8 @@
 #include "clicker/hotkeys.h"
 #include "clicker/runtime_access.h"
 #include "clicker/units.h"
-#include "controls/report_list_commands.h"
-#include "runtime/command_values.h"
+#include "controls/report_list/report_list_commands.h"
+#include "runtime/interface/command_values.h"
 #include "tests/pointing/pointing_support.h"
 #include "tests/support/klikvane_session.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/image_format.h"
+#include "runtime/interface/image_format.h"
 
 namespace klvtest {
 

@@ -15,7 +15,7 @@
 #include "runtime/private_messages.h"
 #include "runtime/program_path.h"
 #include "runtime/system_binding.h"
-#include "runtime/system_function_numbers.h"
+#include "runtime/interface/system_function_numbers.h"
 #include "runtime/system_thunks.h"
 #include "tests/runtime/expected_logs.h"
 #include "tests/runtime/in_process_runtime.h"

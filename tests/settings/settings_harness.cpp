@@ -7,7 +7,7 @@
 
 #include "clicker/runtime_access.h"
 #include "clicker/units.h"
-#include "controls/report_list_commands.h"
+#include "controls/report_list/report_list_commands.h"
 #include "runtime/events.h"
 #include "tests/support/child_process.h"
 #include "tests/support/klikvane_session.h"

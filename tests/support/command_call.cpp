@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "controls/command_arguments.h"
+#include "controls/commands/command_arguments.h"
 #include "runtime/app_runtime.h"
 #include "runtime/array_value.h"
 #include "runtime/heap.h"

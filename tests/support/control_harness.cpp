@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <utility>
 
-#include "controls/command_arguments.h"
-#include "controls/unit_lookup.h"
+#include "controls/commands/command_arguments.h"
+#include "controls/skeleton/unit_lookup.h"
 #include "runtime/app_runtime.h"
 #include "runtime/heap.h"
 #include "runtime/runtime_errors.h"

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "runtime/command_values.h"
+#include "runtime/interface/command_values.h"
 #include "runtime/events.h"
-#include "runtime/image_format.h"
+#include "runtime/interface/image_format.h"
 #include "runtime/unit_object.h"
 #include "tests/support/command_call.h"
 #include "tests/support/event_log.h"

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "controls/message_box_seam.h"
+#include "controls/skeleton/message_box_seam.h"
 
 namespace klvtest {
 namespace {

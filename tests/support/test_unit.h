@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/command_values.h"
-#include "runtime/image_format.h"
+#include "runtime/interface/command_values.h"
+#include "runtime/interface/image_format.h"
 #include "runtime/unit_object.h"
 
 namespace klvtest {
@@ -51,7 +51,7 @@ class TestUnit {
   void Show() const;
   void Destroy();
 
-  // Type property k (the numbers of controls/type_properties.h). A write
+  // Type property k (the numbers of runtime/interface/type_properties.h). A write
   // the type answers with 1 rebuilds the system window with events
   // suppressed, as the runtime does; the write's answer is returned.
   klv::PropertyValue Read(int k) const;

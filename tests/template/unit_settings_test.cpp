@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/unit_settings.h"
+#include "controls/skeleton/unit_settings.h"
 #include "guarded_buffer.h"
 #include "image/window_template_data.h"
 #include "runtime/byte_reader.h"

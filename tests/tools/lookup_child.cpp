@@ -9,8 +9,8 @@
 #include "app/klikvane_image.h"
 #include "clicker/globals.h"
 #include "clicker/runtime_access.h"
-#include "controls/core_commands.h"
-#include "controls/libraries.h"
+#include "controls/commands/core_commands.h"
+#include "controls/commands/libraries.h"
 #include "runtime/app_runtime.h"
 #include "runtime/runtime_errors.h"
 

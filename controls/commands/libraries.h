@@ -1,0 +1,27 @@
+// The four libraries the program image lists, in library-number order.
+#pragma once
+#include <array>
+
+#include "controls/commands/core_commands.h"
+#include "runtime/interface/image_format.h"
+
+namespace klv {
+
+extern const LibraryRecord kCoreLibrary;               // 1
+extern const LibraryRecord kExtendedControlsLibrary;   // 2
+extern const LibraryRecord kSpecialFunctionsLibrary;   // 3
+extern const LibraryRecord kTrayIconLibrary;           // 4
+
+// A command table's row: the command and the number it answers to.
+template <typename Number>
+struct CommandRow {
+  Number number;
+  CommandFunction command;
+};
+
+// Command tables, in command-number order.
+extern const std::array<CommandFunction, core::kCoreCommandCount> kCoreCommands;
+constexpr int kReportListCommandCount = 7;
+extern const std::array<CommandFunction, kReportListCommandCount> kReportListCommands;
+
+}  // namespace klv

@@ -1,0 +1,114 @@
+// The six report-list commands. The click runner reads the plan from its own
+// thread while the user-interface thread owns the list: the two reading
+// commands answer from the list's mirror, so another thread never waits for
+// the owner, and the owner reads its own up-to-date view of it instead of
+// asking the list view for every cell (a save reads every cell of the plan).
+// The changing commands reach the list through messages to its system
+// window, which the system hands to the owning thread, whose list keeps its
+// mirror.
+#include "controls/report_list/report_list_commands.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "controls/commands/command_arguments.h"
+#include "controls/report_list/list_view_items.h"
+#include "controls/report_list/report_list_window.h"
+#include "runtime/system_text.h"
+#include "runtime/text_value.h"
+
+namespace klv {
+namespace {
+
+ReportListAccess AccessOf(const CommandArguments& args) {
+  const CommandArgument& list = args.At(0);
+  return FindReportList(list.low, list.high);
+}
+
+HWND ListOf(const CommandArguments& args) { return AccessOf(args).window; }
+
+}  // namespace
+
+namespace reportlist {
+
+void ListRowCount(CommandResult* result, int count, const CommandArgument* arguments) {
+  ReportListAccess list = AccessOf(CommandArguments(count, arguments));
+  int32_t rows = 0;
+  if (list.mirror) rows = list.mirror->RowCount();
+  SetIntegerResult(result, rows);
+}
+
+void ListCellText(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  ReportListAccess list = AccessOf(args);
+  int32_t row = args.Integer(1, 0), column = args.Integer(2, 0);
+  std::string text = list.mirror ? list.mirror->Cell(row, column) : std::string();
+  SetTextResult(result, CopyText(text.c_str()));
+}
+
+void ListDeleteRow(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  HWND list = ListOf(args);
+  SetLogicalResult(result, list && SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(args.Integer(1, 0)), 0));
+}
+
+void ListSetCellText(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  HWND list = ListOf(args);
+  const char* text = args.Text(3, "");
+  std::wstring cell = ToSystemText(text ? text : "");
+  LVITEMW item = {};
+  item.iSubItem = args.Integer(2, 0);
+  item.pszText = &cell[0];
+  SetLogicalResult(result, list && SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(args.Integer(1, 0)),
+                                                reinterpret_cast<LPARAM>(&item)));
+}
+
+// Omitted or negative position: after the last row (the list view appends an
+// index past its end). The state image goes into the state with a zero state
+// mask.
+void ListInsertRow(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  HWND list = ListOf(args);
+  const char* text = args.Text(2, "");
+  std::wstring cell = ToSystemText(text ? text : "");
+  int32_t position = args.Integer(1, -1);
+  LVITEMW item = {};
+  item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE | LVIF_INDENT;
+  item.iItem = position < 0 ? INT_MAX : position;
+  item.pszText = &cell[0];
+  item.iImage = std::max(args.Integer(3, -1), -1);
+  item.state = StateImageState(args.Integer(4, -1));
+  item.stateMask = 0;
+  item.iIndent = std::max(args.Integer(5, 0), 0);
+  item.lParam = static_cast<LPARAM>(args.Integer(6, 0));
+  LRESULT inserted = list ? SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)) : -1;
+  SetIntegerResult(result, static_cast<int32_t>(inserted));
+}
+
+void ListDeleteAllRows(CommandResult* result, int count, const CommandArgument* arguments) {
+  if (HWND list = ListOf(CommandArguments(count, arguments))) SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+}
+
+// Another thread gets every cell of the row from one state of the mirror,
+// never cells from both sides of a change.
+void ListRowTexts(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  ReportListAccess list = AccessOf(args);
+  int32_t row = args.Integer(1, 0);
+  ListMirror::Row cells;
+  if (list.mirror) cells = list.mirror->RowAt(row);
+  std::vector<char*> texts;
+  texts.reserve(cells.size());
+  for (const std::string& cell : cells) texts.push_back(CopyText(cell.c_str()));
+  SetArrayResult(result, NewTextArray(texts), TypeCode::kText);
+}
+
+}  // namespace reportlist
+}  // namespace klv
