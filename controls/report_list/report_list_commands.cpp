@@ -1,11 +1,8 @@
-// The six report-list commands. The click runner reads the plan from its own
-// thread while the user-interface thread owns the list: the two reading
-// commands answer from the list's mirror, so another thread never waits for
-// the owner, and the owner reads its own up-to-date view of it instead of
-// asking the list view for every cell (a save reads every cell of the plan).
-// The changing commands reach the list through messages to its system
-// window, which the system hands to the owning thread, whose list keeps its
-// mirror.
+// The report-list commands. The reading commands answer from the list's
+// mirror, so the click runner's thread never waits for the owner thread, and
+// the owner reads its own up-to-date view instead of asking the list view
+// for every cell. The changing commands send messages to the list's system
+// window, which the system hands to the owner thread.
 #include "controls/report_list/report_list_commands.h"
 
 #include <windows.h>
@@ -19,36 +16,44 @@
 
 #include "controls/commands/command_arguments.h"
 #include "controls/report_list/list_view_items.h"
-#include "controls/report_list/report_list_window.h"
+#include "controls/report_list/report_list_unit.h"
+#include "controls/skeleton/unit_lookup.h"
 #include "runtime/system_text.h"
 #include "runtime/text_value.h"
 
 namespace klv {
 namespace {
 
-ReportListAccess AccessOf(const CommandArguments& args) {
+// The report list named by a command's first argument; the lookup raises
+// the runtime error when the unit is missing (a list whose window is being
+// built anew is not). Null for a unit of another type.
+ReportListUnit* ListUnit(const CommandArguments& args) {
   const CommandArgument& list = args.At(0);
-  return FindReportList(list.low, list.high);
+  return RequireUnit<ReportListUnit>(list.low, list.high);
 }
 
-HWND ListOf(const CommandArguments& args) { return AccessOf(args).window; }
+// Null also while the window is being built anew.
+HWND ListOf(const CommandArguments& args) {
+  ReportListUnit* unit = ListUnit(args);
+  return unit ? unit->hwnd() : nullptr;
+}
 
 }  // namespace
 
 namespace reportlist {
 
 void ListRowCount(CommandResult* result, int count, const CommandArgument* arguments) {
-  ReportListAccess list = AccessOf(CommandArguments(count, arguments));
+  ReportListUnit* list = ListUnit(CommandArguments(count, arguments));
   int32_t rows = 0;
-  if (list.mirror) rows = list.mirror->RowCount();
+  if (list) rows = list->mirror().RowCount();
   SetIntegerResult(result, rows);
 }
 
 void ListCellText(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  ReportListAccess list = AccessOf(args);
+  ReportListUnit* list = ListUnit(args);
   int32_t row = args.Integer(1, 0), column = args.Integer(2, 0);
-  std::string text = list.mirror ? list.mirror->Cell(row, column) : std::string();
+  std::string text = list ? list->mirror().Cell(row, column) : std::string();
   SetTextResult(result, CopyText(text.c_str()));
 }
 
@@ -100,10 +105,10 @@ void ListDeleteAllRows(CommandResult* result, int count, const CommandArgument* 
 // never cells from both sides of a change.
 void ListRowTexts(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  ReportListAccess list = AccessOf(args);
+  ReportListUnit* list = ListUnit(args);
   int32_t row = args.Integer(1, 0);
   ListMirror::Row cells;
-  if (list.mirror) cells = list.mirror->RowAt(row);
+  if (list) cells = list->mirror().RowAt(row);
   std::vector<char*> texts;
   texts.reserve(cells.size());
   for (const std::string& cell : cells) texts.push_back(CopyText(cell.c_str()));
