@@ -26,7 +26,8 @@ constexpr ReportListCommandRow kReportListCommandRows[] = {
     // Reading a whole row.
     {reportlist::kListRowTexts, reportlist::ListRowTexts},
 };
-static_assert(std::size(kReportListCommandRows) == reportlist::kReportListCommandCount, "one row per report list command");
+static_assert(std::size(kReportListCommandRows) == reportlist::kReportListCommandCount,
+              "one row per report list command");
 static_assert(RowsInNumberOrder(kReportListCommandRows), "report list commands out of command-number order");
 
 }  // namespace

@@ -22,28 +22,10 @@
 #include "runtime/text_value.h"
 
 namespace klv {
-namespace {
-
-// The report list named by a command's first argument; the lookup raises
-// the runtime error when the unit is missing (a list whose window is being
-// built anew is not). Null for a unit of another type.
-ReportListUnit* ListUnit(const CommandArguments& args) {
-  const CommandArgument& list = args.At(0);
-  return RequireUnit<ReportListUnit>(list.low, list.high);
-}
-
-// Null also while the window is being built anew.
-HWND ListOf(const CommandArguments& args) {
-  ReportListUnit* unit = ListUnit(args);
-  return unit ? unit->hwnd() : nullptr;
-}
-
-}  // namespace
-
 namespace reportlist {
 
 void ListRowCount(CommandResult* result, int count, const CommandArgument* arguments) {
-  ReportListUnit* list = ListUnit(CommandArguments(count, arguments));
+  ReportListUnit* list = RequireUnit<ReportListUnit>(CommandArguments(count, arguments).At(0));
   int32_t rows = 0;
   if (list) rows = list->mirror().RowCount();
   SetIntegerResult(result, rows);
@@ -51,7 +33,7 @@ void ListRowCount(CommandResult* result, int count, const CommandArgument* argum
 
 void ListCellText(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  ReportListUnit* list = ListUnit(args);
+  ReportListUnit* list = RequireUnit<ReportListUnit>(args.At(0));
   int32_t row = args.Integer(1, 0), column = args.Integer(2, 0);
   std::string text = list ? list->mirror().Cell(row, column) : std::string();
   SetTextResult(result, CopyText(text.c_str()));
@@ -59,13 +41,13 @@ void ListCellText(CommandResult* result, int count, const CommandArgument* argum
 
 void ListDeleteRow(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  HWND list = ListOf(args);
+  HWND list = RequireUnitWindow<ReportListUnit>(args.At(0));
   SetLogicalResult(result, list && SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(args.Integer(1, 0)), 0));
 }
 
 void ListSetCellText(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  HWND list = ListOf(args);
+  HWND list = RequireUnitWindow<ReportListUnit>(args.At(0));
   const char* text = args.Text(3, "");
   std::wstring cell = ToSystemText(text ? text : "");
   LVITEMW item = {};
@@ -80,7 +62,7 @@ void ListSetCellText(CommandResult* result, int count, const CommandArgument* ar
 // mask.
 void ListInsertRow(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  HWND list = ListOf(args);
+  HWND list = RequireUnitWindow<ReportListUnit>(args.At(0));
   const char* text = args.Text(2, "");
   std::wstring cell = ToSystemText(text ? text : "");
   int32_t position = args.Integer(1, -1);
@@ -98,14 +80,15 @@ void ListInsertRow(CommandResult* result, int count, const CommandArgument* argu
 }
 
 void ListDeleteAllRows(CommandResult* result, int count, const CommandArgument* arguments) {
-  if (HWND list = ListOf(CommandArguments(count, arguments))) SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  HWND list = RequireUnitWindow<ReportListUnit>(CommandArguments(count, arguments).At(0));
+  if (list) SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
 }
 
 // Another thread gets every cell of the row from one state of the mirror,
 // never cells from both sides of a change.
 void ListRowTexts(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  ReportListUnit* list = ListUnit(args);
+  ReportListUnit* list = RequireUnit<ReportListUnit>(args.At(0));
   int32_t row = args.Integer(1, 0);
   ListMirror::Row cells;
   if (list) cells = list->mirror().RowAt(row);

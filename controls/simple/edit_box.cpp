@@ -137,7 +137,7 @@ bool EditBoxUnit::Build(HWND parent, int childId, const RECT& rect, DWORD common
   if (!hwnd) return false;
   Adopt(hwnd, true, &font_);
   FitSingleLineHeight();
-  SendMessageW(hwnd, EM_LIMITTEXT, settings_.maximumLength, 0);
+  ApplyMaximumLength();
   ApplyPasswordCharacter();
   if (!settings_.multiLine && settings_.spinButtons) CreateSpin();
   Select(settings_.selectionStart, settings_.selectionLength);

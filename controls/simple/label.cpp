@@ -57,7 +57,6 @@ class LabelUnit : public ControlUnit<LabelUnit, kFirstSpare, kPropertyCount> {
   LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   // Effects of property writes, named by the property table.
-  void Redraw() { InvalidateRect(hwnd(), nullptr, TRUE); }
   void ApplyBorder() {
     klv::ApplyBorder(hwnd(), settings_.border);
     Redraw();
@@ -68,6 +67,7 @@ class LabelUnit : public ControlUnit<LabelUnit, kFirstSpare, kPropertyCount> {
   }
 
  private:
+  void Redraw() { InvalidateRect(hwnd(), nullptr, TRUE); }
   void Paint();
   LRESULT Feedback(WPARAM wParam, LPARAM lParam) {
     HandlerResult result = {false, 0};

@@ -48,13 +48,12 @@ inline constexpr std::array<IndexedName, kPropertyIndexLimit> kUnknownNames = Na
 // The English name of a property whose role is unknown: unknownN.
 inline constexpr const char* kUnknownRole = nullptr;
 
-// What writing a settings word does once the word holds its new value.
+// What writing a settings word does once the word holds its new value, when
+// no hook of the type does it.
 enum class WriteEffect {
   kNone,           // held only
   kRepaint,        // the window is painted again
   kRebuildWindow,  // a style the system reads only when it makes the window
-  kApply,          // a hook of the type applies the value to its live window
-  kDecide,         // a hook of the type applies it and tells whether to rebuild
 };
 
 // A word's value before and after a write.
@@ -64,7 +63,9 @@ struct WordChange {
   bool changed() const { return before != after; }
 };
 
-// A row's write effect: a WriteEffect, or one of the type's hooks.
+// A row's write effect: a WriteEffect, or a hook of the type that applies
+// the new value to its live window (Apply), or that does and tells whether
+// the window must be built anew (Decide).
 template <class Unit>
 class OnWrite {
  public:
@@ -72,22 +73,18 @@ class OnWrite {
   using Decide = WriteOutcome (Unit::*)(WordChange change);
 
   constexpr OnWrite(WriteEffect effect = WriteEffect::kNone) : effect_(effect) {}
-  constexpr OnWrite(Apply apply) : effect_(WriteEffect::kApply), apply_(apply) {}
-  constexpr OnWrite(Decide decide) : effect_(WriteEffect::kDecide), decide_(decide) {}
+  constexpr OnWrite(Apply apply) : apply_(apply) {}
+  constexpr OnWrite(Decide decide) : decide_(decide) {}
 
   WriteOutcome Run(Unit& unit, WordChange change) const {
-    switch (effect_) {
-      case WriteEffect::kRepaint: InvalidateRect(unit.hwnd(), nullptr, TRUE); break;
-      case WriteEffect::kRebuildWindow: return WriteOutcome::kRebuildWindow;
-      case WriteEffect::kApply: (unit.*apply_)(); break;
-      case WriteEffect::kDecide: return (unit.*decide_)(change);
-      default: break;
-    }
-    return WriteOutcome::kApplied;
+    if (apply_) (unit.*apply_)();
+    if (decide_) return (unit.*decide_)(change);
+    if (effect_ == WriteEffect::kRepaint) InvalidateRect(unit.hwnd(), nullptr, TRUE);
+    return effect_ == WriteEffect::kRebuildWindow ? WriteOutcome::kRebuildWindow : WriteOutcome::kApplied;
   }
 
  private:
-  WriteEffect effect_;
+  WriteEffect effect_ = WriteEffect::kNone;
   Apply apply_ = nullptr;
   Decide decide_ = nullptr;
 };
