@@ -1,6 +1,6 @@
-// Numbered property access: the common properties 0 to 7 of every unit, the
-// four of menu entries, and type properties through the type's operations,
-// converted by the property's kind.
+// Numbered property access: the common properties of every unit, those of
+// menu entries, and type properties through the type's operations, converted
+// by the property's kind.
 #include "runtime/property_access.h"
 
 #include <cstring>
@@ -178,12 +178,12 @@ void WriteMenuEntry(LiveWindow& window, LiveUnit& unit, int index, uint64_t valu
   RebuildMenuBar(window);
 }
 
-const PropertyDescriptor* Descriptor(const LiveUnit& unit, int k) {
-  if (unit.type == nullptr || k < 0 || static_cast<uint32_t>(k) >= unit.type->propertyCount ||
+const PropertyDescriptor* Descriptor(const LiveUnit& unit, TypePropertyNumber property) {
+  if (unit.type == nullptr || property < 0 || static_cast<uint32_t>(property) >= unit.type->propertyCount ||
       unit.type->properties == nullptr) {
     return nullptr;
   }
-  return &unit.type->properties[k];
+  return &unit.type->properties[property];
 }
 
 UnitObject* RequireLive(LiveUnit& unit) {
@@ -198,13 +198,13 @@ uint64_t ReadProperty(uint32_t windowId, uint32_t unitId, int index, int element
   if (at.unit->isMenuEntry()) return ReadMenuEntry(*at.unit, index);
   if (index >= 0 && index < CommonProperty::kFirstTypeProperty) return ReadCommon(*at.unit, index);
   UnitObject* object = RequireLive(*at.unit);
-  int k = index - CommonProperty::kFirstTypeProperty;
-  const PropertyDescriptor* descriptor = Descriptor(*at.unit, k);
+  TypePropertyNumber property = index - CommonProperty::kFirstTypeProperty;
+  const PropertyDescriptor* descriptor = Descriptor(*at.unit, property);
   if (descriptor == nullptr) RaiseRuntimeError(RuntimeError::kArgumentTypeMismatch);
   auto read = reinterpret_cast<ReadPropertyOperation>(at.unit->type->interfaceFunction(TypeOperation::kReadProperty));
   PropertyValue value;
   int fontElement = (descriptor->kind & 0xFFFF) == PropertyKind::kFont ? -1 : element;
-  if (read) read(object, k, fontElement, &value);
+  if (read) read(object, property, fontElement, &value);
   return PropertyValueToProgram(descriptor->kind, element, value);
 }
 
@@ -216,19 +216,19 @@ void WriteProperty(uint32_t windowId, uint32_t unitId, int index, int element, u
     return WriteCommon(*at.window, *at.unit, unitIndex, index, value);
   }
   UnitObject* object = RequireLive(*at.unit);
-  int k = index - CommonProperty::kFirstTypeProperty;
-  const PropertyDescriptor* descriptor = Descriptor(*at.unit, k);
+  TypePropertyNumber property = index - CommonProperty::kFirstTypeProperty;
+  const PropertyDescriptor* descriptor = Descriptor(*at.unit, property);
   if (descriptor == nullptr) RaiseRuntimeError(RuntimeError::kArgumentTypeMismatch);
   auto fn = at.unit->type->interfaceFunction;
   auto read = reinterpret_cast<ReadPropertyOperation>(fn(TypeOperation::kReadProperty));
   auto write = reinterpret_cast<WritePropertyOperation>(fn(TypeOperation::kWriteProperty));
   PropertyValue converted;
   if ((descriptor->kind & 0xFFFF) == PropertyKind::kFont && element >= 0 && read) {
-    read(object, k, -1, &converted);  // one field changes, the rest stays
+    read(object, property, -1, &converted);  // one field changes, the rest stays
   }
   ProgramValueToProperty(descriptor->kind, element, value, &converted);
-  int relayout = write ? write(object, k, -1, converted) : 0;
-  if (relayout == 1 && at.window->alive() && at.unit->object) {
+  WriteOutcome outcome = write ? write(object, property, -1, converted) : WriteOutcome::kApplied;
+  if (outcome == WriteOutcome::kRebuildWindow && at.window->alive() && at.unit->object) {
     const EventSuppressionScope suppressed;
     at.unit->object->Rebuild();
   }

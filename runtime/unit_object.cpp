@@ -65,11 +65,11 @@ DataTypeRecord MakeTypeRecord(const char* displayName, const char* englishName, 
 
 namespace {
 
-int WriteOperation(UnitObject* unit, int k, int element, const PropertyValue& value) {
-  return unit ? unit->WriteTypeProperty(k, element, value) : 0;
+WriteOutcome WriteOperation(UnitObject* unit, TypePropertyNumber property, int element, const PropertyValue& value) {
+  return unit ? unit->WriteTypeProperty(property, element, value) : WriteOutcome::kApplied;
 }
-bool ReadOperation(UnitObject* unit, int k, int element, PropertyValue* out) {
-  return unit ? unit->ReadTypeProperty(k, element, out) : false;
+bool ReadOperation(UnitObject* unit, TypePropertyNumber property, int element, PropertyValue* out) {
+  return unit ? unit->ReadTypeProperty(property, element, out) : false;
 }
 void DestroyOperation(UnitObject* unit) { delete unit; }
 void EnumerateTexts(const ControlRecord& record, void (*callback)(const std::string&, void*), void* context) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "runtime/interface/image_format.h"
+#include "runtime/interface/property_indices.h"
 #include "runtime/interface/support_entries.h"
 #include "runtime/window_template.h"
 
@@ -63,7 +64,6 @@ constexpr uint32_t kBlob = 1023;
 constexpr uint32_t kOtherBlob = 1024;
 }  // namespace PropertyKind
 
-// What a type's create operation gets.
 // The runtime's private notices of a window load (UnitObject::HandleLoadNotice).
 namespace LoadNotice {
 constexpr UINT kApplyFont = 0x806F;     // to every control, once all exist and are placed
@@ -75,6 +75,7 @@ constexpr UINT kLoadFinished = 0x8076;  // to every control, once the window is 
 // holds one and answers its address from typeTag().
 struct UnitTypeTag {};
 
+// What a type's create operation gets.
 struct CreateRequest {
   HWND parent;           // the window, the temporary parent of every control
   uint32_t windowId;     // UnitIds of the window and of the unit
@@ -86,6 +87,12 @@ struct CreateRequest {
   bool tabStop;
   int childId;           // 100, 110, 120, ... in creation order
   HMENU menu;            // the window's menu bar (window type only)
+};
+
+// What writing a type property asks of the runtime.
+enum class WriteOutcome : int {
+  kApplied = 0,        // the live window shows the new value already
+  kRebuildWindow = 1,  // the system window must be built anew (Rebuild)
 };
 
 class UnitObject {
@@ -105,11 +112,10 @@ class UnitObject {
   // asks the window something waits until this one answers.
   bool OnOwnerThread() const { return GetCurrentThreadId() == ownerThread_.load(std::memory_order_relaxed); }
 
-  // Type property k (the property index minus 8). Reading fills *out;
-  // writing returns 1 when the unit must be laid out again (its system window
-  // built anew), else 0.
-  virtual bool ReadTypeProperty(int k, int element, PropertyValue* out) = 0;
-  virtual int WriteTypeProperty(int k, int element, const PropertyValue& value) = 0;
+  // One of the type's own properties. Reading fills *out; writing tells
+  // whether the unit's system window must be built anew.
+  virtual bool ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) = 0;
+  virtual WriteOutcome WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) = 0;
   // Builds the system window again from the current properties, keeping the
   // child identifier, position, size, z-order place, parent and visibility.
   virtual void Rebuild() {}
@@ -158,8 +164,9 @@ constexpr int kEnumerateTexts = 9;
 }  // namespace TypeOperation
 
 using CreateOperation = UnitObject* (*)(const CreateRequest& request);  // null: creation failed
-using WritePropertyOperation = int (*)(UnitObject* unit, int k, int element, const PropertyValue& value);
-using ReadPropertyOperation = bool (*)(UnitObject* unit, int k, int element, PropertyValue* out);
+using WritePropertyOperation = WriteOutcome (*)(UnitObject* unit, TypePropertyNumber property, int element,
+                                                const PropertyValue& value);
+using ReadPropertyOperation = bool (*)(UnitObject* unit, TypePropertyNumber property, int element, PropertyValue* out);
 using SharedOperation = void (*)(UnitObject* unit);  // destroys the live object
 using EnumerateTextsOperation = void (*)(const ControlRecord& record, void (*callback)(const std::string&, void*),
                                          void* context);

@@ -33,14 +33,13 @@ int32_t Clamp(int32_t value, int32_t low, int32_t high) { return std::max(low, s
 // data, current item, and for the types with an edit field its text and
 // selection. The window is tagged only when all of this is done, so the
 // steps raise no events.
-HWND ComboBoxUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyle) {
+bool ComboBoxUnit::Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle) {
   DWORD style = commonStyle | WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | CBS_AUTOHSCROLL | StyleBits(settings_.style);
   if (settings_.sorted) style |= CBS_SORT;
-  int height = rect.bottom - rect.top;
-  if (settings_.style != kSimple) height = std::max(height, kMinimumDropDownHeight);
-  rect.bottom = rect.top + height;
-  HWND combo = MakeSystemWindow({"COMBOBOX", settings_.content, style, 0, rect, parent, childId});
-  if (!combo) return nullptr;
+  RECT room = rect;
+  if (settings_.style != kSimple) room.bottom = std::max<LONG>(rect.bottom, rect.top + kMinimumDropDownHeight);
+  HWND combo = MakeSystemWindow({"COMBOBOX", settings_.content, style, 0, room, parent, childId});
+  if (!combo) return false;
   font_.ApplyTo(combo, false);
   baseItemHeight_ = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
   SendMessageA(combo, CB_SETITEMHEIGHT, 0, baseItemHeight_ + settings_.extraItemHeight);
@@ -59,7 +58,7 @@ HWND ComboBoxUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyle)
   if (GetComboBoxInfo(combo, &info) && info.hwndItem && info.hwndItem != combo) AdoptPart(info.hwndItem);
   mirror_.ClaimOwner(this);
   MirrorControl(true);
-  return combo;
+  return true;
 }
 
 void ComboBoxUnit::MirrorControl(bool items) {

@@ -7,23 +7,6 @@
 #include "runtime/text_value.h"
 
 namespace klv {
-namespace {
-
-// The combo box named by a command's first argument; the lookup raises the
-// runtime error when the unit is missing (a combo box whose window is being
-// built anew is not). Null for a unit of another type.
-ComboBoxUnit* ComboUnit(const CommandArguments& arguments) {
-  const CommandArgument& combo = arguments.At(0);
-  return RequireUnit<ComboBoxUnit>(combo.low, combo.high);
-}
-
-// Null also while the window is being built anew.
-HWND ComboWindow(const CommandArguments& arguments) {
-  ComboBoxUnit* unit = ComboUnit(arguments);
-  return unit ? unit->hwnd() : nullptr;
-}
-
-}  // namespace
 
 // The commands reach the combo box through messages to its system window,
 // so they work from any thread; another thread reads item texts from the
@@ -32,7 +15,7 @@ namespace core {
 
 void ComboItemText(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  ComboBoxUnit* combo = ComboUnit(args);
+  ComboBoxUnit* combo = RequireUnit<ComboBoxUnit>(args.At(0));
   int32_t index = args.Integer(1, -1);
   std::string text;
   if (combo) text = combo->mirror().Item(index);
@@ -41,7 +24,7 @@ void ComboItemText(CommandResult* result, int count, const CommandArgument* argu
 
 void ComboAddItem(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  HWND combo = ComboWindow(args);
+  HWND combo = RequireUnitWindow<ComboBoxUnit>(args.At(0));
   const char* text = args.Text(1, "");
   LRESULT at = combo ? AddItem({combo}, text ? text : "") : CB_ERR;
   if (at < 0) {
@@ -54,12 +37,12 @@ void ComboAddItem(CommandResult* result, int count, const CommandArgument* argum
 
 void ComboClear(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  if (HWND combo = ComboWindow(args)) SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+  if (HWND combo = RequireUnitWindow<ComboBoxUnit>(args.At(0))) SendMessageA(combo, CB_RESETCONTENT, 0, 0);
 }
 
 void ComboItemData(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  ComboBoxUnit* combo = ComboUnit(args);
+  ComboBoxUnit* combo = RequireUnit<ComboBoxUnit>(args.At(0));
   int32_t item = args.Integer(1, -1);
   uint32_t data = combo ? combo->mirror().ItemData(item) : 0;
   SetIntegerResult(result, static_cast<int32_t>(data));
@@ -70,7 +53,7 @@ void ComboItemData(CommandResult* result, int count, const CommandArgument* argu
 // change.
 void ComboShownChoice(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  ComboBoxUnit* combo = ComboUnit(args);
+  ComboBoxUnit* combo = RequireUnit<ComboBoxUnit>(args.At(0));
   ComboMirror::Choice choice;
   if (combo) choice = combo->mirror().ShownChoice();
   if (auto* place = static_cast<uint32_t*>(const_cast<void*>(args.Pointer(1)))) *place = choice.itemData;

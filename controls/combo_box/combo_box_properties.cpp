@@ -16,57 +16,63 @@ constexpr uint32_t kDropDownBackground = 0xFFFFFF;
 
 using namespace ComboBoxProperty;
 
-constexpr PropertyRow kNamedProperties[] = {
+using Row = PropertySpec<ComboBoxUnit, ComboBoxSettings>;
+using S = ComboBoxSettings;
+constexpr WordRange kUpToLongestLimit = {0, kLongestLimit};
+
+constexpr Row kTable[] = {
     {kStyle, "类型", "Style", PropertyKind::kChoice},
     {kContent, "内容", "Text", PropertyKind::kText},
-    {kMaximumLength, "最大文本长度", "MaxLength", PropertyKind::kNonNegative},
+    {kMaximumLength, "最大文本长度", "MaxLength", PropertyKind::kNonNegative, &S::maximumLength, kUpToLongestLimit,
+     &ComboBoxUnit::ApplyMaximumLength},
     {kSelectionStart, "起始选择位置", "SelStart", PropertyKind::kInteger},
     {kSelectionLength, "被选择文本长度", "SelLength", PropertyKind::kInteger},
     {kSelectedText, "被选择文本", "SelText", PropertyKind::kText},
     {kSorted, "自动排序", "Sorted", PropertyKind::kLogical},
-    {kRowSpacing, "行间距", "RowSpacing", PropertyKind::kNonNegative},
-    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour},
-    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour},
+    {kRowSpacing, "行间距", "RowSpacing", PropertyKind::kNonNegative, &S::extraItemHeight, kUpToLongestLimit,
+     &ComboBoxUnit::ApplyItemHeight},
+    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour, &S::textColour, kAnyWord, &ComboBoxUnit::Redraw},
+    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour, &S::backgroundColour, kAnyWord,
+     &ComboBoxUnit::ApplyBackground},
     {kFont, "字体", "Font", PropertyKind::kFont},
     {kCurrentItem, "现行选中项", "CurrentItem", PropertyKind::kInteger},
     {kItemTexts, "列表项目", "Items", PropertyKind::kTextList},
     {kItemData, "项目数值", "ItemData", PropertyKind::kBytes},
-    UnknownProperty(kUnknown22, PropertyKind::kText),
-    UnknownProperty(kUnknown23, PropertyKind::kText),
-    UnknownProperty(kUnknown24, PropertyKind::kInteger),
+    {kUnknown22, "", kUnknownRole, PropertyKind::kText},
+    {kUnknown23, "", kUnknownRole, PropertyKind::kText},
+    {kUnknown24, "", kUnknownRole, PropertyKind::kInteger, &S::unknown24},
 };
-static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "combo box properties out of order");
-constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
+static_assert(RowsInPropertyOrder(kTable, kPropertyCount), "combo box properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kTable);
 
 uint32_t DefaultBackground(uint32_t style) { return style == kSimple ? kSystemColour : kDropDownBackground; }
 
 int32_t Clamp(int32_t value, int32_t low, int32_t high) { return std::max(low, std::min(value, high)); }
 
-// Stores a stored list that the system window is built from: 1 (build the
-// window anew) when it changed.
+// Stores a list that the system window is built from, which is then built
+// anew when the list changed.
 template <class List>
-int Replace(List* stored, const List& wanted) {
-  if (*stored == wanted) return 0;
+WriteOutcome Replace(List* stored, const List& wanted) {
+  if (*stored == wanted) return WriteOutcome::kApplied;
   *stored = wanted;
-  return 1;
+  return WriteOutcome::kRebuildWindow;
 }
 
 }  // namespace
 
-bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
-  switch (k) {
+bool ComboBoxUnit::ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) {
+  switch (property) {
     case kStyle: out->low = settings_.style; return true;
     case kContent:
       // A drop-down list answers its window text with the selected item's
       // text (empty when none is selected).
       out->text = mirror_.Text();
       return true;
-    case kMaximumLength: out->low = settings_.maximumLength; return true;
     case kSelectionStart:
     case kSelectionLength: {
       TextSelection live = {settings_.selectionStart, settings_.selectionStart + settings_.selectionLength};
       if (HasEditField()) live = ComboEditSelection(hwnd());
-      out->low = static_cast<uint32_t>(k == kSelectionStart ? live.start : live.length());
+      out->low = static_cast<uint32_t>(property == kSelectionStart ? live.start : live.length());
       return true;
     }
     case kSelectedText: {
@@ -75,9 +81,6 @@ bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
       return true;
     }
     case kSorted: out->low = settings_.sorted; return true;
-    case kRowSpacing: out->low = settings_.extraItemHeight; return true;
-    case kTextColour: out->low = settings_.textColour; return true;
-    case kBackgroundColour: out->low = settings_.backgroundColour; return true;
     case kFont: out->font = font_.Value(); return true;
     case kCurrentItem:
       out->low = static_cast<uint32_t>(mirror_.Selected());
@@ -86,8 +89,7 @@ bool ComboBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kItemData: out->bytes = settings_.itemData; return true;
     case kUnknown22: out->text = settings_.unknown22; return true;
     case kUnknown23: out->text = settings_.unknown23; return true;
-    case kUnknown24: out->low = settings_.unknown24; return true;
-    default: out->low = spare_.Read(k); return spare_.Holds(k);
+    default: return ReadSettingWord(kTable, settings_, property, &out->low);
   }
 }
 
@@ -146,50 +148,31 @@ void ComboBoxUnit::WriteCurrentItem(int32_t index) {
   SendMessageA(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(settings_.selectedItem), 0);
 }
 
-int ComboBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
+WriteOutcome ComboBoxUnit::WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) {
   const int32_t number = static_cast<int32_t>(value.low);
-  switch (k) {
+  switch (property) {
     case kStyle: {
       uint32_t before = settings_.style;
       WriteStyle(number);
-      return settings_.style != before ? 1 : 0;
+      return settings_.style != before ? WriteOutcome::kRebuildWindow : WriteOutcome::kApplied;
     }
     case kContent:
       settings_.content = value.text;
       if (HasEditField()) SetSystemWindowText(hwnd(), value.text);
-      return 0;
-    case kMaximumLength:
-      settings_.maximumLength = static_cast<uint32_t>(Clamp(number, 0, kLongestLimit));
-      if (HasEditField()) SendMessageA(hwnd(), CB_LIMITTEXT, settings_.maximumLength, 0);
-      return 0;
-    case kSelectionStart: WriteSelectionStart(number); return 0;
-    case kSelectionLength: WriteSelectionLength(number); return 0;
-    case kSelectedText: ReplaceSelection(value.text); return 0;
-    case kSorted: {
-      uint32_t sorted = value.low ? 1 : 0;
-      if (sorted == settings_.sorted) return 0;
-      settings_.sorted = sorted;
-      return 1;
-    }
-    case kRowSpacing:
-      settings_.extraItemHeight = static_cast<uint32_t>(Clamp(number, 0, kLongestLimit));
-      ApplyItemHeight();
-      return 0;
-    case kTextColour: settings_.textColour = value.low; Redraw(); return 0;
-    case kBackgroundColour:
-      settings_.backgroundColour = value.low;
-      background_.Set(value.low);
-      Redraw();
-      return 0;
-    case kFont: font_.Set(value.font); ApplyFont(true); return 0;
-    case kCurrentItem: WriteCurrentItem(number); return 0;
+      break;
+    case kSelectionStart: WriteSelectionStart(number); break;
+    case kSelectionLength: WriteSelectionLength(number); break;
+    case kSelectedText: ReplaceSelection(value.text); break;
+    case kSorted: return Replace(&settings_.sorted, value.low ? 1u : 0u);
+    case kFont: font_.Set(value.font); ApplyFont(true); break;
+    case kCurrentItem: WriteCurrentItem(number); break;
     case kItemTexts: return Replace(&settings_.items, SplitItems(value.text));
     case kItemData: return Replace(&settings_.itemData, value.bytes);
-    case kUnknown22: settings_.unknown22 = value.text; return 0;
-    case kUnknown23: settings_.unknown23 = value.text; return 0;
-    case kUnknown24: settings_.unknown24 = value.low; return 0;
-    default: spare_.Write(k, value.low); return 0;
+    case kUnknown22: settings_.unknown22 = value.text; break;
+    case kUnknown23: settings_.unknown23 = value.text; break;
+    default: return WriteSettingWord(kTable, settings_, property, value.low);
   }
+  return WriteOutcome::kApplied;
 }
 
 DataTypeRecord ComboBoxTypeRecord() {

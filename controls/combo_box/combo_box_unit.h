@@ -1,12 +1,8 @@
 // The combo box: a system "COMBOBOX" with the control's stored items, item
-// data, colours and font, its events, and the core commands that work on it
-// (controls/combo_box/combo_box_commands.cpp). Items added by the commands live only
-// in the system control, so a rebuild of the system window loses them.
-// The control keeps a mirror of its shown text, selected item and item texts
-// for other threads. The combo box and its edit field both enter by the
-// unit's procedure, which brings the mirror up to date after every message
-// that may have changed them (commands, property writes, the user's picks
-// and typing, texts set by other programs), before the message returns.
+// data, colours and font, and a mirror of its shown text, selected item and
+// item texts for other threads, which its procedure brings up to date after
+// every message that may have changed them. Items added by the commands live
+// only in the system control, so a rebuild loses them.
 #pragma once
 #include <windows.h>
 
@@ -35,9 +31,9 @@ class ComboBoxUnit
   }
 
   // Makes the system window, on creation and again on a rebuild.
-  HWND Build(HWND parent, int childId, RECT rect, DWORD commonStyle);
-  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
-  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  bool Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle);
+  bool ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) override;
+  WriteOutcome WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) override;
   void Rebuild() override;
   bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   void HandleLoadNotice(UINT notice) override;
@@ -46,6 +42,17 @@ class ComboBoxUnit
   // What the commands read of the combo box: the owner thread its live
   // window, other threads the published copy.
   const ComboMirror& mirror() const { return mirror_; }
+
+  // Effects of property writes, named by the property table.
+  void ApplyMaximumLength() {
+    if (HasEditField()) SendMessageA(hwnd(), CB_LIMITTEXT, settings_.maximumLength, 0);
+  }
+  void ApplyItemHeight() { SendMessageA(hwnd(), CB_SETITEMHEIGHT, 0, baseItemHeight_ + settings_.extraItemHeight); }
+  void Redraw() { RedrawWindow(hwnd(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME); }
+  void ApplyBackground() {
+    background_.Set(settings_.backgroundColour);
+    Redraw();
+  }
 
  private:
   // Brings the mirror up to date: the shown text and selection, and with
@@ -61,7 +68,6 @@ class ComboBoxUnit
   uint32_t LiveItemData(int32_t index) const override;
   void FillItems(HWND combo);
   void ApplyFont(bool redraw);
-  void ApplyItemHeight() { SendMessageA(hwnd(), CB_SETITEMHEIGHT, 0, baseItemHeight_ + settings_.extraItemHeight); }
   void ApplyEditSelection(HWND combo) const {
     int32_t end = settings_.selectionStart + settings_.selectionLength;
     SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(settings_.selectionStart, end));
@@ -73,7 +79,6 @@ class ComboBoxUnit
   void WriteSelectionLength(int32_t length);
   void ReplaceSelection(const std::string& text);
   void WriteCurrentItem(int32_t index);
-  void Redraw() { RedrawWindow(hwnd(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME); }
   // Typed handlers of the combo box's own messages.
   LRESULT OnEraseBackground(HWND hwnd, HDC dc);
   LRESULT ForwardAndMirror(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

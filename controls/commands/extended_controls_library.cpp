@@ -1,5 +1,5 @@
-// The extended controls library: five data type slots (the report list is
-// entry 4) and the report list's commands.
+// The extended controls library: its data type slots, one of them the
+// report list's, and the report list's commands.
 #include <iterator>
 
 #include "controls/commands/libraries.h"
@@ -26,12 +26,13 @@ constexpr ReportListCommandRow kReportListCommandRows[] = {
     // Reading a whole row.
     {reportlist::kListRowTexts, reportlist::ListRowTexts},
 };
-static_assert(std::size(kReportListCommandRows) == kReportListCommandCount, "one row per report list command");
+static_assert(std::size(kReportListCommandRows) == reportlist::kReportListCommandCount,
+              "one row per report list command");
 static_assert(RowsInNumberOrder(kReportListCommandRows), "report list commands out of command-number order");
 
 }  // namespace
 
-const std::array<CommandFunction, kReportListCommandCount> kReportListCommands =
+const std::array<CommandFunction, reportlist::kReportListCommandCount> kReportListCommands =
     ColumnOf(kReportListCommandRows, &ReportListCommandRow::command);
 
 namespace {

@@ -1,8 +1,9 @@
-// The four libraries the program image lists, in library-number order.
+// The libraries the program image lists, in library-number order.
 #pragma once
 #include <array>
 
 #include "controls/commands/core_commands.h"
+#include "controls/report_list/report_list_commands.h"
 #include "runtime/interface/image_format.h"
 
 namespace klv {
@@ -21,7 +22,6 @@ struct CommandRow {
 
 // Command tables, in command-number order.
 extern const std::array<CommandFunction, core::kCoreCommandCount> kCoreCommands;
-constexpr int kReportListCommandCount = 7;
-extern const std::array<CommandFunction, kReportListCommandCount> kReportListCommands;
+extern const std::array<CommandFunction, reportlist::kReportListCommandCount> kReportListCommands;
 
 }  // namespace klv

@@ -1,7 +1,7 @@
 // Building a library record by field name instead of by position. Every
 // library here has the same frame: the record format, version words, the
-// minimum runtime and core versions 5.0, language 1, eight empty descriptive
-// texts and the shared notification entry. What sets one apart (its types
+// minimum runtime and core versions 5.0, language 1, empty descriptive texts
+// and the shared notification entry. What sets one apart (its types
 // and commands) is set on the returned record by name.
 #pragma once
 #include <array>

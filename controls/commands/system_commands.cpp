@@ -1,5 +1,5 @@
 // The core commands that ask the system: the program directory, ini files,
-// file existence, message boxes and the message queue.
+// file existence, message boxes, the message queue and a unit's window handle.
 #include <windows.h>
 
 #include "controls/commands/command_arguments.h"
@@ -7,6 +7,7 @@
 #include "controls/commands/core_commands.h"
 #include "controls/skeleton/host.h"
 #include "controls/skeleton/message_box_seam.h"
+#include "controls/skeleton/unit_lookup.h"
 #include "runtime/control_mirror.h"
 #include "runtime/heap.h"
 #include "runtime/program_profile.h"
@@ -120,6 +121,15 @@ void ShowMessageBox(CommandResult* result, int count, const CommandArgument* arg
 
 void ProcessPendingMessages(CommandResult*, int, const CommandArgument*) {
   Host(HostNotifyCode::kProcessPendingMessages);
+}
+
+void GetWindowHandle(CommandResult* result, int count, const CommandArgument* arguments) {
+  result->type = TypeCode::kInteger;
+  if (count < 1) return;
+  UnitObject* unit = FindUnitObject(arguments[0].low, arguments[0].high);
+  HWND window = unit ? unit->hwnd() : nullptr;
+  // A window destroyed with its parent, before the unit is released, has no handle any more.
+  result->low = window && IsWindow(window) ? static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)) : 0;
 }
 
 }  // namespace core

@@ -1,11 +1,6 @@
-// The report list: a system list view ("SysListView32") built from the
-// control's stored settings: view, styles, colours, font, image lists,
-// columns and initial rows. Rows added at run time live only in the system
-// control; a rebuild of the system window starts again from the stored rows.
-// The control keeps a mirror of the rows' texts and of the selected row for
-// other threads (controls/report_list/report_list_mirror.h): every message that changes
-// the content passes through the control's own procedure, which brings the
-// mirror up to date before it returns. This file builds the system window.
+// The report list's system window: a list view built from the stored
+// settings. Rows added at run time live only in the list view; a rebuild
+// starts again from the stored rows.
 #include <algorithm>
 #include <vector>
 
@@ -70,12 +65,12 @@ HIMAGELIST ListImages(HWND list, int which) {
 // Creation: window and list-view styles, font, image lists, colours, hot
 // cursor, columns, rows and the current row. The window is tagged only at
 // the end, so none of these steps raises an event.
-HWND ReportListUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyle) {
+bool ReportListUnit::Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle) {
   RegisterListViewClass();
   BorderStyle border = BorderFor(settings_.borderStyle);
   DWORD style = commonStyle | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | border.style | ListStyle(settings_);
   HWND list = MakeSystemWindow({WC_LISTVIEWA, "", style, border.extended, rect, parent, childId});
-  if (!list) return nullptr;
+  if (!list) return false;
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(ExtendedListStyle(settings_)));
   font_.ApplyTo(list, false);
   ApplyViewImages(list);
@@ -89,7 +84,7 @@ HWND ReportListUnit::Build(HWND parent, int childId, RECT rect, DWORD commonStyl
   InsertRows(list);
   ApplyCurrentRow(list);
   mirroring_.Attach(Adopt(list, true));
-  return list;
+  return true;
 }
 
 void ReportListUnit::ApplyColours(HWND list) const {

@@ -1,11 +1,8 @@
-// The six report-list commands. The click runner reads the plan from its own
-// thread while the user-interface thread owns the list: the two reading
-// commands answer from the list's mirror, so another thread never waits for
-// the owner, and the owner reads its own up-to-date view of it instead of
-// asking the list view for every cell (a save reads every cell of the plan).
-// The changing commands reach the list through messages to its system
-// window, which the system hands to the owning thread, whose list keeps its
-// mirror.
+// The report-list commands. The reading commands answer from the list's
+// mirror, so the click runner's thread never waits for the owner thread, and
+// the owner reads its own up-to-date view instead of asking the list view
+// for every cell. The changing commands send messages to the list's system
+// window, which the system hands to the owner thread.
 #include "controls/report_list/report_list_commands.h"
 
 #include <windows.h>
@@ -19,48 +16,38 @@
 
 #include "controls/commands/command_arguments.h"
 #include "controls/report_list/list_view_items.h"
-#include "controls/report_list/report_list_window.h"
+#include "controls/report_list/report_list_unit.h"
+#include "controls/skeleton/unit_lookup.h"
 #include "runtime/system_text.h"
 #include "runtime/text_value.h"
 
 namespace klv {
-namespace {
-
-ReportListAccess AccessOf(const CommandArguments& args) {
-  const CommandArgument& list = args.At(0);
-  return FindReportList(list.low, list.high);
-}
-
-HWND ListOf(const CommandArguments& args) { return AccessOf(args).window; }
-
-}  // namespace
-
 namespace reportlist {
 
 void ListRowCount(CommandResult* result, int count, const CommandArgument* arguments) {
-  ReportListAccess list = AccessOf(CommandArguments(count, arguments));
+  ReportListUnit* list = RequireUnit<ReportListUnit>(CommandArguments(count, arguments).At(0));
   int32_t rows = 0;
-  if (list.mirror) rows = list.mirror->RowCount();
+  if (list) rows = list->mirror().RowCount();
   SetIntegerResult(result, rows);
 }
 
 void ListCellText(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  ReportListAccess list = AccessOf(args);
+  ReportListUnit* list = RequireUnit<ReportListUnit>(args.At(0));
   int32_t row = args.Integer(1, 0), column = args.Integer(2, 0);
-  std::string text = list.mirror ? list.mirror->Cell(row, column) : std::string();
+  std::string text = list ? list->mirror().Cell(row, column) : std::string();
   SetTextResult(result, CopyText(text.c_str()));
 }
 
 void ListDeleteRow(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  HWND list = ListOf(args);
+  HWND list = RequireUnitWindow<ReportListUnit>(args.At(0));
   SetLogicalResult(result, list && SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(args.Integer(1, 0)), 0));
 }
 
 void ListSetCellText(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  HWND list = ListOf(args);
+  HWND list = RequireUnitWindow<ReportListUnit>(args.At(0));
   const char* text = args.Text(3, "");
   std::wstring cell = ToSystemText(text ? text : "");
   LVITEMW item = {};
@@ -75,7 +62,7 @@ void ListSetCellText(CommandResult* result, int count, const CommandArgument* ar
 // mask.
 void ListInsertRow(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  HWND list = ListOf(args);
+  HWND list = RequireUnitWindow<ReportListUnit>(args.At(0));
   const char* text = args.Text(2, "");
   std::wstring cell = ToSystemText(text ? text : "");
   int32_t position = args.Integer(1, -1);
@@ -93,17 +80,18 @@ void ListInsertRow(CommandResult* result, int count, const CommandArgument* argu
 }
 
 void ListDeleteAllRows(CommandResult* result, int count, const CommandArgument* arguments) {
-  if (HWND list = ListOf(CommandArguments(count, arguments))) SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  HWND list = RequireUnitWindow<ReportListUnit>(CommandArguments(count, arguments).At(0));
+  if (list) SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
 }
 
 // Another thread gets every cell of the row from one state of the mirror,
 // never cells from both sides of a change.
 void ListRowTexts(CommandResult* result, int count, const CommandArgument* arguments) {
   CommandArguments args(count, arguments);
-  ReportListAccess list = AccessOf(args);
+  ReportListUnit* list = RequireUnit<ReportListUnit>(args.At(0));
   int32_t row = args.Integer(1, 0);
   ListMirror::Row cells;
-  if (list.mirror) cells = list.mirror->RowAt(row);
+  if (list) cells = list->mirror().RowAt(row);
   std::vector<char*> texts;
   texts.reserve(cells.size());
   for (const std::string& cell : cells) texts.push_back(CopyText(cell.c_str()));

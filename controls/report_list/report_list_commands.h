@@ -14,6 +14,7 @@ enum ReportListCommandNumber {
   kListInsertRow = 4,
   kListDeleteAllRows = 5,
   kListRowTexts = 6,
+  kReportListCommandCount  // not a command: the number of commands
 };
 
 void ListRowCount(CommandResult* result, int count, const CommandArgument* arguments);

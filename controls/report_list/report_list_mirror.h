@@ -10,7 +10,7 @@
 #include <string>
 
 #include "controls/skeleton/child_window.h"
-#include "controls/report_list/report_list_row_mirror.h"
+#include "controls/report_list/list_mirror.h"
 #include "runtime/unit_object.h"
 
 namespace klv {

@@ -4,60 +4,10 @@
 
 #include <algorithm>
 
-#include "runtime/interface/type_properties.h"
-
 namespace klv {
 namespace ReportListStyle {
-namespace {
-
-using namespace ReportListProperty;
-
-const SettingRule kSettingRules[] = {
-    {kView, &ReportListSettings::view, kReportView, Effect::kRebuild, Applies::kAlways},
-    {kIconAlignment, &ReportListSettings::iconAlignLeft, 1, Effect::kRebuild, Applies::kInIconViews},
-    {kAutoArrange, &ReportListSettings::autoArrange, 1, Effect::kRebuild, Applies::kInIconViews},
-    {kLabelWrap, &ReportListSettings::labelWrap, 1, Effect::kStyleInPlace, Applies::kAlways},
-    {kNoColumnHeader, &ReportListSettings::noColumnHeader, 1, Effect::kStyleInPlace, Applies::kAlways},
-    {kHeaderClickable, &ReportListSettings::headerClickable, 1, Effect::kRebuild, Applies::kInReportView},
-    {kFullRowSelect, &ReportListSettings::fullRowSelect, 1, Effect::kRebuild, Applies::kInReportView},
-    {kGridLines, &ReportListSettings::gridLines, 1, Effect::kRebuild, Applies::kInReportView},
-    {kHeaderDragDrop, &ReportListSettings::headerDragDrop, 1, Effect::kRebuild, Applies::kInReportView},
-    {kHotTracking, &ReportListSettings::hotTracking, 1, Effect::kRebuild, Applies::kAlways},
-    {kHandCursor, &ReportListSettings::handCursor, 1, Effect::kRebuild, Applies::kWithHotTracking},
-    {kUnderlineCold, &ReportListSettings::underlineCold, 1, Effect::kRebuild, Applies::kWithHotTracking},
-    {kUnderlineHot, &ReportListSettings::underlineHot, 1, Effect::kRebuild, Applies::kWithHotTracking},
-    {kEditLabels, &ReportListSettings::editLabels, 1, Effect::kRebuild, Applies::kAlways},
-    {kSortOrder, &ReportListSettings::sortOrder, 2, Effect::kRebuild, Applies::kAlways},
-    {kCheckBoxes, &ReportListSettings::checkBoxes, 1, Effect::kRebuild, Applies::kAlways},
-    {kFlatScrollBars, &ReportListSettings::flatScrollBars, 1, Effect::kRebuild, Applies::kAlways},
-    {kSingleSelection, &ReportListSettings::singleSelection, 1, Effect::kRebuild, Applies::kAlways},
-    {kShowSelectionAlways, &ReportListSettings::showSelectionAlways, 1, Effect::kRebuild, Applies::kAlways},
-};
 
 bool InIconView(const ReportListSettings& s) { return s.view == kLargeIcons || s.view == kSmallIcons; }
-
-}  // namespace
-
-const SettingRule* RuleFor(int k) {
-  for (const SettingRule& rule : kSettingRules) {
-    if (rule.property == k) return &rule;
-  }
-  return nullptr;
-}
-
-uint32_t ClampSetting(uint32_t value, uint32_t highest) {
-  int32_t number = static_cast<int32_t>(value);
-  return number < 0 ? 0 : std::min(static_cast<uint32_t>(number), highest);
-}
-
-bool RuleApplies(Applies when, const ReportListSettings& s) {
-  switch (when) {
-    case Applies::kInIconViews: return InIconView(s);
-    case Applies::kInReportView: return s.view == kReportView;
-    case Applies::kWithHotTracking: return s.hotTracking != 0;
-    default: return true;
-  }
-}
 
 DWORD ListStyle(const ReportListSettings& s) {
   static const DWORD kViewBits[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};

@@ -1,13 +1,8 @@
-// The report list: a system list view ("SysListView32") built from the
-// control's stored settings: view, styles, colours, font, image lists,
-// columns and initial rows. Rows added at run time live only in the system
-// control; a rebuild of the system window starts again from the stored rows.
-// The control keeps a mirror of the rows' texts and of the selected row for
-// other threads (controls/report_list/report_list_mirror.h): every message that changes
-// the content passes through the control's own procedure, which brings the
-// mirror up to date before it returns. Its properties are in
-// report_list_properties.cpp, its notifications and messages in
-// report_list_messages.cpp.
+// The report list: a system list view built from the control's stored
+// settings, with a mirror of its rows and selected row for other threads
+// (report_list_mirror.h). Its window is built in report_list.cpp, its
+// properties are in report_list_properties.cpp, its notifications and
+// messages in report_list_messages.cpp.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
@@ -31,9 +26,9 @@ class ReportListUnit
   }
 
   // Makes the system window, on creation and again on a rebuild.
-  HWND Build(HWND parent, int childId, RECT rect, DWORD commonStyle);
-  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
-  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  bool Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle);
+  bool ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) override;
+  WriteOutcome WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) override;
   void Rebuild() override;
   bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   void HandleLoadNotice(UINT notice) override {
@@ -46,7 +41,30 @@ class ReportListUnit
   // What other threads read of the list instead of asking its window.
   const ListMirror& mirror() const { return mirroring_.mirror(); }
 
+  // Effects of property writes, named by the property table. A changed
+  // style that the list view reads only when it is made needs a new window;
+  // one it reads only in some views, or with hot tracking, only there.
+  void ApplyBorderStyle() { ApplyBorder(hwnd(), settings_.borderStyle); }
+  void ApplyLiveColours() { ApplyColours(hwnd()); }
+  WriteOutcome RestyleWhenChanged(WordChange change) {
+    if (change.changed()) ApplyStyleInPlace();
+    return WriteOutcome::kApplied;
+  }
+  WriteOutcome RebuildWhenChanged(WordChange change) { return RebuildWhen(change.changed()); }
+  WriteOutcome RebuildInIconViews(WordChange change) {
+    return RebuildWhen(change.changed() && ReportListStyle::InIconView(settings_));
+  }
+  WriteOutcome RebuildInReportView(WordChange change) {
+    return RebuildWhen(change.changed() && settings_.view == ReportListStyle::kReportView);
+  }
+  WriteOutcome RebuildWithHotTracking(WordChange change) {
+    return RebuildWhen(change.changed() && settings_.hotTracking != 0);
+  }
+
  private:
+  static WriteOutcome RebuildWhen(bool needed) {
+    return needed ? WriteOutcome::kRebuildWindow : WriteOutcome::kApplied;
+  }
   void ApplyColours(HWND list) const;
   void ApplyViewImages(HWND list) const;
   void ApplyStateImages(HWND list) const;
@@ -59,7 +77,6 @@ class ReportListUnit
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     InvalidateRect(hwnd(), nullptr, TRUE);
   }
-  int WriteRuledSetting(const ReportListStyle::SettingRule& rule, uint32_t value);
   const RowCellRecord* RowRecord(int row) const;
   // Notifications to the parent, one typed handler each.
   void OnItemChanged(const NMLISTVIEW& change);

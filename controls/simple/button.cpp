@@ -9,7 +9,6 @@
 #include "controls/skeleton/type_records.h"
 #include "controls/skeleton/unit_creation.h"
 #include "controls/skeleton/unit_settings.h"
-#include "controls/skeleton/word_properties.h"
 #include "runtime/system_text.h"
 #include "runtime/events.h"
 
@@ -17,19 +16,6 @@ namespace klv {
 namespace {
 
 using namespace ButtonProperty;
-
-constexpr PropertyRow kNamedProperties[] = {
-    {kPicture, "图片", "Picture", PropertyKind::kPicture},
-    {kButtonType, "类型", "Type", PropertyKind::kChoice},
-    {kCaption, "标题", "Caption", PropertyKind::kText},
-    {kHorizontalAlignment, "横向对齐方式", "Alignment", PropertyKind::kChoice},
-    {kVerticalAlignment, "纵向对齐方式", "VAlignment", PropertyKind::kChoice},
-    {kFont, "字体", "Font", PropertyKind::kFont},
-};
-static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "button properties out of order");
-constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
-
-const WordRange kRanges[] = {{kButtonType, 0, 1}, {kHorizontalAlignment, 0, 2}, {kVerticalAlignment, 0, 2}};
 
 constexpr DWORD kAlignmentBits = BS_CENTER | BS_VCENTER;
 
@@ -50,8 +36,8 @@ class ButtonUnit : public ControlUnit<ButtonUnit, kFirstSpare, kPropertyCount> {
 
   // Makes the system window, on creation and again on a rebuild.
   bool Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle);
-  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
-  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  bool ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) override;
+  WriteOutcome WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) override;
   void Rebuild() override;
   bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
     if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
@@ -63,6 +49,10 @@ class ButtonUnit : public ControlUnit<ButtonUnit, kFirstSpare, kPropertyCount> {
   LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return CallPreviousProcedure(hwnd, message, wParam, lParam);
   }
+
+  // Effects of property writes, named by the property table.
+  void ApplyKind() { SendMessageA(hwnd(), BM_SETSTYLE, KindStyle(settings_), TRUE); }
+  void ApplyAlignment() { ApplyStyleBits(kAlignmentBits, AlignmentStyle(settings_)); }
 
  private:
   void MakePicture();
@@ -78,6 +68,23 @@ class ButtonUnit : public ControlUnit<ButtonUnit, kFirstSpare, kPropertyCount> {
   IconHandle icon_;
   BitmapHandle bitmap_;
 };
+
+using Row = PropertySpec<ButtonUnit, ButtonSettings>;
+using S = ButtonSettings;
+
+constexpr Row kTable[] = {
+    // The picture style is the window's from its making: a new picture needs a new window.
+    {kPicture, "图片", "Picture", PropertyKind::kPicture},
+    {kButtonType, "类型", "Type", PropertyKind::kChoice, &S::buttonType, {0, 1}, &ButtonUnit::ApplyKind},
+    {kCaption, "标题", "Caption", PropertyKind::kText},
+    {kHorizontalAlignment, "横向对齐方式", "Alignment", PropertyKind::kChoice, &S::horizontalAlignment, {0, 2},
+     &ButtonUnit::ApplyAlignment},
+    {kVerticalAlignment, "纵向对齐方式", "VAlignment", PropertyKind::kChoice, &S::verticalAlignment, {0, 2},
+     &ButtonUnit::ApplyAlignment},
+    {kFont, "字体", "Font", PropertyKind::kFont},
+};
+static_assert(RowsInPropertyOrder(kTable, kPropertyCount), "button properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kTable);
 
 void ButtonUnit::MakePicture() {
   icon_.Reset();
@@ -104,35 +111,23 @@ void ButtonUnit::Rebuild() {
   BuildInPlace(this, &ButtonUnit::Build, placement);
 }
 
-bool ButtonUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
-  switch (k) {
+bool ButtonUnit::ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) {
+  switch (property) {
     case kPicture: out->bytes = settings_.picture; return true;
-    case kButtonType: out->low = settings_.buttonType; return true;
     case kCaption: out->text = SystemWindowText(hwnd()); return true;
-    case kHorizontalAlignment: out->low = settings_.horizontalAlignment; return true;
-    case kVerticalAlignment: out->low = settings_.verticalAlignment; return true;
     case kFont: out->font = font_.Value(); return true;
-    default: out->low = spare_.Read(k); return spare_.Holds(k);
+    default: return ReadSettingWord(kTable, settings_, property, &out->low);
   }
 }
 
-int ButtonUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
-  uint32_t word = ClampWord(kRanges, k, value.low);
-  switch (k) {
-    case kPicture: settings_.picture = value.bytes; return 1;  // the picture style needs a new window
-    case kButtonType:
-      settings_.buttonType = word;
-      SendMessageA(hwnd(), BM_SETSTYLE, KindStyle(settings_), TRUE);
-      return 0;
-    case kCaption: settings_.caption = value.text; SetSystemWindowText(hwnd(), value.text); return 0;
-    case kHorizontalAlignment:
-    case kVerticalAlignment:
-      (k == kHorizontalAlignment ? settings_.horizontalAlignment : settings_.verticalAlignment) = word;
-      ApplyStyleBits(kAlignmentBits, AlignmentStyle(settings_));
-      return 0;
-    case kFont: font_.Set(value.font); font_.ApplyTo(hwnd(), true); return 0;
-    default: spare_.Write(k, value.low); return 0;
+WriteOutcome ButtonUnit::WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) {
+  switch (property) {
+    case kPicture: settings_.picture = value.bytes; return WriteOutcome::kRebuildWindow;
+    case kCaption: settings_.caption = value.text; SetSystemWindowText(hwnd(), value.text); break;
+    case kFont: font_.Set(value.font); font_.ApplyTo(hwnd(), true); break;
+    default: return WriteSettingWord(kTable, settings_, property, value.low);
   }
+  return WriteOutcome::kApplied;
 }
 
 }  // namespace

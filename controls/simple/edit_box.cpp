@@ -17,7 +17,6 @@
 #include "controls/skeleton/type_records.h"
 #include "controls/skeleton/unit_creation.h"
 #include "controls/skeleton/unit_settings.h"
-#include "controls/skeleton/word_properties.h"
 #include "runtime/system_text.h"
 #include "runtime/events.h"
 
@@ -25,55 +24,6 @@ namespace klv {
 namespace {
 
 using namespace EditBoxProperty;
-
-constexpr PropertyRow kNamedProperties[] = {
-    {kContent, "内容", "Content", PropertyKind::kText},
-    {kBorder, "边框", "Border", PropertyKind::kChoice},
-    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour},
-    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour},
-    {kFont, "字体", "Font", PropertyKind::kFont},
-    {kHideSelection, "隐藏选择", "HideSelection", PropertyKind::kLogical},
-    {kMaximumLength, "最大允许长度", "MaxLength", PropertyKind::kNonNegative},
-    {kMultiLine, "是否允许多行", "MultiLine", PropertyKind::kLogical},
-    {kScrollBars, "滚动条", "ScrollBars", PropertyKind::kChoice},
-    {kAlignment, "对齐方式", "Alignment", PropertyKind::kChoice},
-    {kInputMode, "输入方式", "InputMode", PropertyKind::kChoice},
-    {kPasswordCharacter, "密码遮盖字符", "PasswordChar", PropertyKind::kText},
-    {kCaseConversion, "转换方式", "CaseConversion", PropertyKind::kChoice},
-    {kSpinButtons, "调节器方式", "SpinButtons", PropertyKind::kChoice},
-    {kSpinLower, "调节器底限值", "SpinLower", PropertyKind::kInteger},
-    {kSpinUpper, "调节器上限值", "SpinUpper", PropertyKind::kInteger},
-    {kSelectionStart, "起始选择位置", "SelStart", PropertyKind::kNonNegative},
-    {kSelectionLength, "被选择字符数", "SelLength", PropertyKind::kNonNegative},
-    {kSelectedText, "被选择文本", "SelText", PropertyKind::kText},
-    UnknownProperty(kUnknown27, PropertyKind::kText),
-    UnknownProperty(kUnknown28, PropertyKind::kText),
-};
-static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "edit box properties out of order");
-constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
-
-const WordRange kRanges[] = {
-    {kBorder, 0, static_cast<int32_t>(kLastBorderStyle)},
-    {kMaximumLength, 0, INT32_MAX},
-    {kScrollBars, 0, 3},
-    {kAlignment, 0, 2},
-    {kInputMode, 0, INT32_MAX},
-    {kCaseConversion, 0, 2},
-    {kSelectionStart, 0, INT32_MAX},
-    {kSelectionLength, 0, INT32_MAX},
-};
-
-// Properties whose change needs a new system window: they are styles the
-// edit control reads only when it is made.
-bool ChangesStyle(int k) {
-  switch (k) {
-    case kHideSelection: case kMultiLine: case kScrollBars: case kAlignment: case kInputMode:
-    case kCaseConversion: case kSpinButtons:
-      return true;
-    default:
-      return false;
-  }
-}
 
 constexpr uint32_t kReadOnlyInput = 1;
 constexpr uint32_t kPasswordInput = 2;
@@ -107,18 +57,26 @@ class EditBoxUnit : public ControlUnit<EditBoxUnit, kFirstSpare, kPropertyCount>
 
   // Makes the system window, on creation and again on a rebuild.
   bool Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle);
-  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
-  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  bool ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) override;
+  WriteOutcome WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) override;
   void Rebuild() override;
   bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   void HandleLoadNotice(UINT notice) override { font_.ReapplyOnLoadNotice(notice, hwnd()); }
   LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+  // Effects of property writes, named by the property table.
+  void ApplyBorder() { klv::ApplyBorder(hwnd(), settings_.borderStyle); }
+  void ApplyBackground() {
+    background_.Set(settings_.backgroundColour);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+  }
+  void ApplyMaximumLength() { SendMessageW(hwnd(), EM_LIMITTEXT, settings_.maximumLength, 0); }
+  void ApplySpinRange();
+
  private:
   void FitSingleLineHeight();
   void ApplyPasswordCharacter();
   void CreateSpin();
-  void ApplySpinRange();
   void FollowWithSpin();
   void DestroySpin() {
     if (spin_ && IsWindow(spin_)) DestroyWindow(spin_);
@@ -129,8 +87,6 @@ class EditBoxUnit : public ControlUnit<EditBoxUnit, kFirstSpare, kPropertyCount>
     SendMessageW(hwnd(), EM_SCROLLCARET, 0, 0);
   }
   void WriteContent(const std::string& text);
-  void WriteWord(int k, uint32_t value);
-  uint32_t* Word(int k);
 
   EditBoxSettings settings_;
   ControlFont font_;
@@ -139,13 +95,49 @@ class EditBoxUnit : public ControlUnit<EditBoxUnit, kFirstSpare, kPropertyCount>
   bool quiet_ = false;  // true while the runtime, not the user, changes the text
 };
 
+using Row = PropertySpec<EditBoxUnit, EditBoxSettings>;
+using S = EditBoxSettings;
+constexpr WriteEffect kRebuild = WriteEffect::kRebuildWindow;  // a style the edit control reads when it is made
+constexpr WordRange kCount = {0, INT32_MAX};
+
+constexpr Row kTable[] = {
+    {kContent, "内容", "Content", PropertyKind::kText},
+    {kBorder, "边框", "Border", PropertyKind::kChoice, &S::borderStyle, {0, kLastBorderStyle}, &EditBoxUnit::ApplyBorder},
+    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour, &S::textColour, kAnyWord, WriteEffect::kRepaint},
+    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour, &S::backgroundColour, kAnyWord,
+     &EditBoxUnit::ApplyBackground},
+    {kFont, "字体", "Font", PropertyKind::kFont},
+    {kHideSelection, "隐藏选择", "HideSelection", PropertyKind::kLogical, &S::hideSelection, kAnyWord, kRebuild},
+    {kMaximumLength, "最大允许长度", "MaxLength", PropertyKind::kNonNegative, &S::maximumLength, kCount,
+     &EditBoxUnit::ApplyMaximumLength},
+    {kMultiLine, "是否允许多行", "MultiLine", PropertyKind::kLogical, &S::multiLine, kAnyWord, kRebuild},
+    {kScrollBars, "滚动条", "ScrollBars", PropertyKind::kChoice, &S::scrollBars, {0, 3}, kRebuild},
+    {kAlignment, "对齐方式", "Alignment", PropertyKind::kChoice, &S::alignment, {0, 2}, kRebuild},
+    {kInputMode, "输入方式", "InputMode", PropertyKind::kChoice, &S::inputMode, kCount, kRebuild},
+    {kPasswordCharacter, "密码遮盖字符", "PasswordChar", PropertyKind::kText},
+    {kCaseConversion, "转换方式", "CaseConversion", PropertyKind::kChoice, &S::caseConversion, {0, 2}, kRebuild},
+    {kSpinButtons, "调节器方式", "SpinButtons", PropertyKind::kChoice, &S::spinButtons, kAnyWord, kRebuild},
+    {kSpinLower, "调节器底限值", "SpinLower", PropertyKind::kInteger, &S::spinMinimum, kAnyWord,
+     &EditBoxUnit::ApplySpinRange},
+    {kSpinUpper, "调节器上限值", "SpinUpper", PropertyKind::kInteger, &S::spinMaximum, kAnyWord,
+     &EditBoxUnit::ApplySpinRange},
+    // The selection is the live window's; its range clamps what the program selects.
+    {kSelectionStart, "起始选择位置", "SelStart", PropertyKind::kNonNegative, {}, kCount},
+    {kSelectionLength, "被选择字符数", "SelLength", PropertyKind::kNonNegative, {}, kCount},
+    {kSelectedText, "被选择文本", "SelText", PropertyKind::kText},
+    {kUnknown27, "", kUnknownRole, PropertyKind::kText},
+    {kUnknown28, "", kUnknownRole, PropertyKind::kText},
+};
+static_assert(RowsInPropertyOrder(kTable, kPropertyCount), "edit box properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kTable);
+
 bool EditBoxUnit::Build(HWND parent, int childId, const RECT& rect, DWORD commonStyle) {
   HWND hwnd = MakeSystemWindow({"EDIT", settings_.content, commonStyle | EditStyle(settings_),
                                 BorderFor(settings_.borderStyle).extended, rect, parent, childId});
   if (!hwnd) return false;
   Adopt(hwnd, true, &font_);
   FitSingleLineHeight();
-  SendMessageW(hwnd, EM_LIMITTEXT, settings_.maximumLength, 0);
+  ApplyMaximumLength();
   ApplyPasswordCharacter();
   if (!settings_.multiLine && settings_.spinButtons) CreateSpin();
   Select(settings_.selectionStart, settings_.selectionLength);
@@ -262,29 +254,9 @@ void EditBoxUnit::WriteContent(const std::string& text) {
   RaiseEvent(EditBoxEvent::kContentChanged);
 }
 
-uint32_t* EditBoxUnit::Word(int k) {
-  EditBoxSettings& s = settings_;
-  switch (k) {
-    case kBorder: return &s.borderStyle;
-    case kTextColour: return &s.textColour;
-    case kBackgroundColour: return &s.backgroundColour;
-    case kHideSelection: return &s.hideSelection;
-    case kMaximumLength: return &s.maximumLength;
-    case kMultiLine: return &s.multiLine;
-    case kScrollBars: return &s.scrollBars;
-    case kAlignment: return &s.alignment;
-    case kInputMode: return &s.inputMode;
-    case kCaseConversion: return &s.caseConversion;
-    case kSpinButtons: return &s.spinButtons;
-    case kSpinLower: return reinterpret_cast<uint32_t*>(&s.spinMinimum);
-    case kSpinUpper: return reinterpret_cast<uint32_t*>(&s.spinMaximum);
-    default: return nullptr;
-  }
-}
-
-bool EditBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
+bool EditBoxUnit::ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) {
   TextSelection selection = EditSelection(hwnd());
-  switch (k) {
+  switch (property) {
     case kContent: out->text = SystemWindowText(hwnd()); return true;
     case kFont: out->font = font_.Value(); return true;
     case kPasswordCharacter: {
@@ -299,46 +271,29 @@ bool EditBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kUnknown28: out->text = settings_.unknown28; return true;
     default: break;
   }
-  return ReadWordOrSpare(Word(k), spare_, k, &out->low);
+  return ReadSettingWord(kTable, settings_, property, &out->low);
 }
 
-void EditBoxUnit::WriteWord(int k, uint32_t value) {
-  *Word(k) = value;
-  switch (k) {
-    case kBorder: ApplyBorder(hwnd(), value); break;
-    case kBackgroundColour: background_.Set(value); InvalidateRect(hwnd(), nullptr, TRUE); break;
-    case kTextColour: InvalidateRect(hwnd(), nullptr, TRUE); break;
-    case kMaximumLength: SendMessageW(hwnd(), EM_LIMITTEXT, value, 0); break;
-    case kSpinLower: case kSpinUpper: ApplySpinRange(); break;
-    default: break;
-  }
-}
-
-int EditBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
-  uint32_t word = ClampWord(kRanges, k, value.low);
+WriteOutcome EditBoxUnit::WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) {
+  uint32_t word = ClampedWord(kTable, property, value.low);
   TextSelection selection = EditSelection(hwnd());
-  switch (k) {
-    case kContent: WriteContent(value.text); return 0;
-    case kFont: font_.Set(value.font); font_.ApplyTo(hwnd(), true); return 0;
+  switch (property) {
+    case kContent: WriteContent(value.text); break;
+    case kFont: font_.Set(value.font); font_.ApplyTo(hwnd(), true); break;
     case kPasswordCharacter:
       settings_.passwordCharacter = static_cast<uint8_t>(value.text.empty() ? 0 : value.text[0]);
       ApplyPasswordCharacter();
-      return 0;
-    case kSelectionStart: Select(word, selection.length()); return 0;
-    case kSelectionLength: Select(selection.start, word); return 0;
+      break;
+    case kSelectionStart: Select(word, selection.length()); break;
+    case kSelectionLength: Select(selection.start, word); break;
     case kSelectedText:
       SendMessageW(hwnd(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(ToSystemText(value.text).c_str()));
-      return 0;
-    case kUnknown27: settings_.unknown27 = value.text; return 0;
-    case kUnknown28: settings_.unknown28 = value.text; return 0;
-    default: break;
+      break;
+    case kUnknown27: settings_.unknown27 = value.text; break;
+    case kUnknown28: settings_.unknown28 = value.text; break;
+    default: return WriteSettingWord(kTable, settings_, property, value.low);
   }
-  if (Word(k) == nullptr) {
-    spare_.Write(k, value.low);
-    return 0;
-  }
-  WriteWord(k, word);
-  return ChangesStyle(k) ? 1 : 0;
+  return WriteOutcome::kApplied;
 }
 
 }  // namespace

@@ -10,25 +10,12 @@
 #include "controls/skeleton/type_records.h"
 #include "controls/skeleton/unit_creation.h"
 #include "controls/skeleton/unit_settings.h"
-#include "controls/skeleton/word_properties.h"
 #include "runtime/system_text.h"
 
 namespace klv {
 namespace {
 
 using namespace GroupBoxProperty;
-
-constexpr PropertyRow kNamedProperties[] = {
-    {kCaption, "标题", "Caption", PropertyKind::kText},
-    {kCaptionAlignment, "标题对齐方式", "Alignment", PropertyKind::kChoice},
-    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour},
-    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour},
-    {kFont, "字体", "Font", PropertyKind::kFont},
-};
-static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "group box properties out of order");
-constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
-
-const WordRange kRanges[] = {{kCaptionAlignment, 0, 2}};
 
 DWORD CaptionAlignmentStyle(uint32_t alignment) {
   return alignment == 1 ? BS_CENTER : alignment == 2 ? BS_RIGHT : BS_LEFT;
@@ -51,8 +38,8 @@ class GroupBoxUnit : public ControlUnit<GroupBoxUnit, kFirstSpare, kPropertyCoun
     return true;
   }
 
-  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
-  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  bool ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) override;
+  WriteOutcome WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) override;
   bool HandleParentNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
     if (message != WM_CTLCOLORSTATIC && message != WM_CTLCOLORBTN) return false;
     *result = AnswerControlColour(wParam, settings_.textColour, background_);
@@ -61,10 +48,16 @@ class GroupBoxUnit : public ControlUnit<GroupBoxUnit, kFirstSpare, kPropertyCoun
   void HandleLoadNotice(UINT notice) override { font_.ReapplyOnLoadNotice(notice, hwnd()); }
   LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+  // Effects of property writes, named by the property table.
+  void ApplyAlignment();
+  void ApplyBackground() {
+    background_.Set(settings_.backgroundColour);
+    Redraw();
+  }
+
  private:
   LRESULT OnEraseBackground(HWND hwnd, HDC dc);
   void Redraw() { InvalidateRect(hwnd(), nullptr, TRUE); }
-  void SetAlignment(uint32_t alignment);
 
   GroupBoxSettings settings_;
   ControlFont font_;
@@ -87,34 +80,43 @@ LRESULT GroupBoxUnit::OnEraseBackground(HWND hwnd, HDC dc) {
   return 1;
 }
 
-void GroupBoxUnit::SetAlignment(uint32_t alignment) {
-  settings_.captionAlignment = alignment;
+void GroupBoxUnit::ApplyAlignment() {
   DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd(), GWL_STYLE)) & ~static_cast<DWORD>(BS_CENTER);
-  SetWindowLongA(hwnd(), GWL_STYLE, static_cast<LONG>(style | CaptionAlignmentStyle(alignment)));
+  SetWindowLongA(hwnd(), GWL_STYLE, static_cast<LONG>(style | CaptionAlignmentStyle(settings_.captionAlignment)));
+  Redraw();
 }
 
-bool GroupBoxUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
-  switch (k) {
+using Row = PropertySpec<GroupBoxUnit, GroupBoxSettings>;
+using S = GroupBoxSettings;
+
+constexpr Row kTable[] = {
+    {kCaption, "标题", "Caption", PropertyKind::kText},
+    {kCaptionAlignment, "标题对齐方式", "Alignment", PropertyKind::kChoice, &S::captionAlignment, {0, 2},
+     &GroupBoxUnit::ApplyAlignment},
+    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour, &S::textColour, kAnyWord, WriteEffect::kRepaint},
+    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour, &S::backgroundColour, kAnyWord,
+     &GroupBoxUnit::ApplyBackground},
+    {kFont, "字体", "Font", PropertyKind::kFont},
+};
+static_assert(RowsInPropertyOrder(kTable, kPropertyCount), "group box properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kTable);
+
+bool GroupBoxUnit::ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) {
+  switch (property) {
     case kCaption: out->text = SystemWindowText(hwnd()); return true;
-    case kCaptionAlignment: out->low = settings_.captionAlignment; return true;
-    case kTextColour: out->low = settings_.textColour; return true;
-    case kBackgroundColour: out->low = settings_.backgroundColour; return true;
     case kFont: out->font = font_.Value(); return true;
-    default: out->low = spare_.Read(k); return spare_.Holds(k);
+    default: return ReadSettingWord(kTable, settings_, property, &out->low);
   }
 }
 
-int GroupBoxUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
-  switch (k) {
+WriteOutcome GroupBoxUnit::WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) {
+  switch (property) {
     case kCaption: settings_.caption = value.text; SetSystemWindowText(hwnd(), value.text); break;
-    case kCaptionAlignment: SetAlignment(ClampWord(kRanges, k, value.low)); break;
-    case kTextColour: settings_.textColour = value.low; break;
-    case kBackgroundColour: settings_.backgroundColour = value.low; background_.Set(value.low); break;
     case kFont: font_.Set(value.font); font_.ApplyTo(hwnd(), false); break;
-    default: spare_.Write(k, value.low); return 0;
+    default: return WriteSettingWord(kTable, settings_, property, value.low);
   }
   Redraw();
-  return 0;
+  return WriteOutcome::kApplied;
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include "controls/skeleton/type_records.h"
 #include "controls/skeleton/unit_creation.h"
 #include "controls/skeleton/unit_settings.h"
-#include "controls/skeleton/word_properties.h"
 #include "runtime/system_text.h"
 #include "runtime/events.h"
 #include "runtime/private_messages.h"
@@ -20,39 +19,6 @@ namespace {
 const char kLabelClass[] = "KlikvaneLabel";
 
 using namespace LabelProperty;
-
-constexpr PropertyRow kNamedProperties[] = {
-    {kText, "标题", "Caption", PropertyKind::kText},
-    {kEffect, "效果", "Effect", PropertyKind::kChoice},
-    {kBorder, "边框", "Border", PropertyKind::kChoice},
-    UnknownProperty(kUnknown11, PropertyKind::kInteger),
-    {kFrameColour1, "", "FrameColour1", PropertyKind::kColour},
-    {kFrameColour2, "", "FrameColour2", PropertyKind::kColour},
-    {kFrameColour3, "", "FrameColour3", PropertyKind::kColour},
-    {kFont, "字体", "Font", PropertyKind::kFont},
-    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour},
-    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour},
-    {kBackgroundPicture, "底图", "Picture", PropertyKind::kPicture},
-    UnknownProperty(kUnknown19, PropertyKind::kChoice),
-    UnknownProperty(kUnknown20, PropertyKind::kChoice),
-    {kMoreColour1, "", "MoreColour1", PropertyKind::kColour},
-    {kMoreColour2, "", "MoreColour2", PropertyKind::kColour},
-    {kMoreColour3, "", "MoreColour3", PropertyKind::kColour},
-    {kHorizontalAlignment, "横向对齐方式", "Alignment", PropertyKind::kChoice},
-    {kWordWrap, "是否自动折行", "WordWrap", PropertyKind::kLogical},
-    {kVerticalAlignment, "纵向对齐方式", "VAlignment", PropertyKind::kChoice},
-    UnknownProperty(kUnknown27, PropertyKind::kText),
-    UnknownProperty(kUnknown28, PropertyKind::kText),
-};
-static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "label properties out of order");
-constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
-
-const WordRange kRanges[] = {
-    {kEffect, 0, 3},          {kBorder, 0, static_cast<int32_t>(kLastBorderStyle)},
-    {kUnknown11, 5, INT32_MAX}, {kUnknown19, 0, 2},
-    {kUnknown20, 0, 8},       {kHorizontalAlignment, 0, 2},
-    {kVerticalAlignment, 0, 2},
-};
 
 UINT HorizontalFormat(uint32_t alignment) {
   return alignment == 1 ? DT_CENTER : alignment == 2 ? DT_RIGHT : DT_LEFT;
@@ -83,15 +49,24 @@ class LabelUnit : public ControlUnit<LabelUnit, kFirstSpare, kPropertyCount> {
     return true;
   }
 
-  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
-  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  bool ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) override;
+  WriteOutcome WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) override;
   void HandleLoadNotice(UINT notice) override {
     if (font_.ReapplyOnLoadNotice(notice, hwnd())) Redraw();
   }
   LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+  // Effects of property writes, named by the property table.
+  void ApplyBorder() {
+    klv::ApplyBorder(hwnd(), settings_.border);
+    Redraw();
+  }
+  void ApplyBackground() {
+    background_.Set(settings_.backgroundColour);
+    Redraw();
+  }
+
  private:
-  uint32_t* Word(int k);
   void Redraw() { InvalidateRect(hwnd(), nullptr, TRUE); }
   void Paint();
   LRESULT Feedback(WPARAM wParam, LPARAM lParam) {
@@ -105,27 +80,41 @@ class LabelUnit : public ControlUnit<LabelUnit, kFirstSpare, kPropertyCount> {
   ColourBrush background_;
 };
 
-uint32_t* LabelUnit::Word(int k) {
-  LabelSettings& s = settings_;
-  switch (k) {
-    case kEffect: return &s.effect;
-    case kBorder: return &s.border;
-    case kUnknown11: return &s.unknown11;
-    case kFrameColour1: case kFrameColour2: case kFrameColour3: return &s.frameColours[k - kFrameColour1];
-    case kTextColour: return &s.textColour;
-    case kBackgroundColour: return &s.backgroundColour;
-    case kUnknown19: return &s.unknown19;
-    case kUnknown20: return &s.unknown20;
-    case kMoreColour1: case kMoreColour2: case kMoreColour3: return &s.moreColours[k - kMoreColour1];
-    case kHorizontalAlignment: return &s.horizontalAlignment;
-    case kWordWrap: return &s.wordWrap;
-    case kVerticalAlignment: return &s.verticalAlignment;
-    default: return nullptr;
-  }
-}
+using Row = PropertySpec<LabelUnit, LabelSettings>;
+using S = LabelSettings;
+constexpr WriteEffect kRepaint = WriteEffect::kRepaint;
 
-bool LabelUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
-  switch (k) {
+constexpr Row kTable[] = {
+    {kText, "标题", "Caption", PropertyKind::kText},
+    {kEffect, "效果", "Effect", PropertyKind::kChoice, &S::effect, {0, 3}, kRepaint},
+    {kBorder, "边框", "Border", PropertyKind::kChoice, &S::border, {0, kLastBorderStyle}, &LabelUnit::ApplyBorder},
+    {kUnknown11, "", kUnknownRole, PropertyKind::kInteger, &S::unknown11, {5, INT32_MAX}, kRepaint},
+    {kFrameColour1, "", "FrameColour1", PropertyKind::kColour, &S::frameColour1, kAnyWord, kRepaint},
+    {kFrameColour2, "", "FrameColour2", PropertyKind::kColour, &S::frameColour2, kAnyWord, kRepaint},
+    {kFrameColour3, "", "FrameColour3", PropertyKind::kColour, &S::frameColour3, kAnyWord, kRepaint},
+    {kFont, "字体", "Font", PropertyKind::kFont},
+    {kTextColour, "文本颜色", "TextColor", PropertyKind::kColour, &S::textColour, kAnyWord, kRepaint},
+    {kBackgroundColour, "背景颜色", "BackColor", PropertyKind::kColour, &S::backgroundColour, kAnyWord,
+     &LabelUnit::ApplyBackground},
+    {kBackgroundPicture, "底图", "Picture", PropertyKind::kPicture},
+    {kUnknown19, "", kUnknownRole, PropertyKind::kChoice, &S::unknown19, {0, 2}, kRepaint},
+    {kUnknown20, "", kUnknownRole, PropertyKind::kChoice, &S::unknown20, {0, 8}, kRepaint},
+    {kMoreColour1, "", "MoreColour1", PropertyKind::kColour, &S::moreColour1, kAnyWord, kRepaint},
+    {kMoreColour2, "", "MoreColour2", PropertyKind::kColour, &S::moreColour2, kAnyWord, kRepaint},
+    {kMoreColour3, "", "MoreColour3", PropertyKind::kColour, &S::moreColour3, kAnyWord, kRepaint},
+    {kHorizontalAlignment, "横向对齐方式", "Alignment", PropertyKind::kChoice, &S::horizontalAlignment, {0, 2},
+     kRepaint},
+    {kWordWrap, "是否自动折行", "WordWrap", PropertyKind::kLogical, &S::wordWrap, kAnyWord, kRepaint},
+    {kVerticalAlignment, "纵向对齐方式", "VAlignment", PropertyKind::kChoice, &S::verticalAlignment, {0, 2},
+     kRepaint},
+    {kUnknown27, "", kUnknownRole, PropertyKind::kText},
+    {kUnknown28, "", kUnknownRole, PropertyKind::kText},
+};
+static_assert(RowsInPropertyOrder(kTable, kPropertyCount), "label properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kTable);
+
+bool LabelUnit::ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) {
+  switch (property) {
     case kText: out->text = settings_.text; return true;
     case kFont: out->font = font_.Value(); return true;
     case kBackgroundPicture: out->bytes = settings_.backgroundPicture; return true;
@@ -133,32 +122,23 @@ bool LabelUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
     case kUnknown28: out->text = settings_.unknown28; return true;
     default: break;
   }
-  return ReadWordOrSpare(Word(k), spare_, k, &out->low);
+  return ReadSettingWord(kTable, settings_, property, &out->low);
 }
 
-int LabelUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
-  switch (k) {
+WriteOutcome LabelUnit::WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) {
+  switch (property) {
     case kText:
       settings_.text = value.text;
       SetSystemWindowText(hwnd(), value.text);
       Redraw();
-      return 0;
-    case kFont: font_.Set(value.font); Redraw(); return 0;
-    case kBackgroundPicture: settings_.backgroundPicture = value.bytes; Redraw(); return 0;
-    case kUnknown27: settings_.unknown27 = value.text; return 0;
-    case kUnknown28: settings_.unknown28 = value.text; return 0;
-    default: break;
+      break;
+    case kFont: font_.Set(value.font); Redraw(); break;
+    case kBackgroundPicture: settings_.backgroundPicture = value.bytes; Redraw(); break;
+    case kUnknown27: settings_.unknown27 = value.text; break;
+    case kUnknown28: settings_.unknown28 = value.text; break;
+    default: return WriteSettingWord(kTable, settings_, property, value.low);
   }
-  uint32_t* word = Word(k);
-  if (word == nullptr) {
-    spare_.Write(k, value.low);
-    return 0;
-  }
-  *word = ClampWord(kRanges, k, value.low);
-  if (k == kBorder) ApplyBorder(hwnd(), settings_.border);
-  if (k == kBackgroundColour) background_.Set(settings_.backgroundColour);
-  Redraw();
-  return 0;
+  return WriteOutcome::kApplied;
 }
 
 // The text block is measured first (wrapped at words when asked) and then

@@ -1,10 +1,8 @@
 // The skeleton every control type stands on, the window type and the tray
-// icon included. It is the one place that makes the controls' system
-// windows, the one procedure form their messages enter by, and the one way
-// a unit takes its window: tagged with the unit, and for a window of a
-// system class with the unit's procedure put in front of the system's.
-// A type's file holds its property table, its typed message handlers and
-// its commands.
+// icon included: the one place that makes the controls' system windows, the
+// one procedure their messages enter by, and the one way a unit takes its
+// window. A type's file holds its property table, its typed message
+// handlers and its commands.
 #pragma once
 #include <windows.h>
 
@@ -12,6 +10,7 @@
 
 #include "controls/skeleton/child_window.h"
 #include "controls/skeleton/control_font.h"
+#include "controls/skeleton/property_table.h"
 #include "controls/skeleton/word_properties.h"
 #include "runtime/unit_object.h"
 
@@ -80,7 +79,8 @@ bool RegisterUnitClass(const char* name, UINT style, HBRUSH background = nullptr
 }
 
 // The base of every type's unit, named with the type itself: its spare
-// properties, held without effect, its tag for a typed lookup, and the
+// properties, held without effect, the reading and writing of the settings
+// words its property table names, its tag for a typed lookup, and the
 // taking of its window.
 template <class Unit, int kFirstSpare, int kPropertyCount>
 class ControlUnit : public UnitObject {
@@ -89,12 +89,12 @@ class ControlUnit : public UnitObject {
   const UnitTypeTag* typeTag() const override { return &kTypeTag; }
 
   // Makes the unit's window where the request places it, through the
-  // type's Build(parent, childId, rect, commonStyle), which a rebuild calls
-  // again. A type that makes its window another way has its own Create.
+  // type's bool Build(parent, childId, const RECT& rect, commonStyle), which
+  // a rebuild calls again. A type that makes its window another way has its
+  // own Create.
   bool Create(const CreateRequest& request) {
-    Unit* unit = static_cast<Unit*>(this);
-    auto built = unit->Build(request.parent, request.childId, RequestedRect(request), CommonChildStyle(request));
-    return static_cast<bool>(built);
+    return static_cast<Unit*>(this)->Build(request.parent, request.childId, RequestedRect(request),
+                                           CommonChildStyle(request));
   }
 
  protected:
@@ -115,6 +115,34 @@ class ControlUnit : public UnitObject {
   void AdoptPart(HWND part) {
     NotePart(part, this);
     ChainProcedure(part, &UnitProcedure<Unit>);
+  }
+
+  // A property that is a settings word of the table, or else a spare;
+  // false when it is neither.
+  template <class Settings, std::size_t N>
+  bool ReadSettingWord(const PropertySpec<Unit, Settings> (&rows)[N], const Settings& settings,
+                       TypePropertyNumber property, uint32_t* out) const {
+    const PropertySpec<Unit, Settings>* row = FindRow(rows, property);
+    if (row != nullptr && row->word) {
+      *out = row->word.Read(settings);
+      return true;
+    }
+    *out = spare_.Read(property);
+    return spare_.Holds(property);
+  }
+  // Writes a settings word of the table, clamped to its range, and has the
+  // row's effect; a spare is held, anything else ignored.
+  template <class Settings, std::size_t N>
+  WriteOutcome WriteSettingWord(const PropertySpec<Unit, Settings> (&rows)[N], Settings& settings,
+                                TypePropertyNumber property, uint32_t value) {
+    const PropertySpec<Unit, Settings>* row = FindRow(rows, property);
+    if (row == nullptr || !row->word) {
+      spare_.Write(property, value);
+      return WriteOutcome::kApplied;
+    }
+    WordChange change = {row->word.Read(settings), ClampWord(row->range, value)};
+    row->word.Write(settings, change.after);
+    return row->onWrite.Run(*static_cast<Unit*>(this), change);
   }
 
   SpareProperties<kPropertyCount - kFirstSpare> spare_{kFirstSpare};

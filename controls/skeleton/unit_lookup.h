@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 
+#include "runtime/interface/command_values.h"
 #include "runtime/unit_object.h"
 
 namespace klv {
@@ -25,6 +26,19 @@ template <class Unit>
 Unit* RequireUnit(uint32_t windowId, uint32_t unitId) {
   UnitObject* unit = RequireUnitObject(windowId, unitId);
   return unit != nullptr && unit->typeTag() == &Unit::kTypeTag ? static_cast<Unit*>(unit) : nullptr;
+}
+
+// The unit a command's argument names (window UnitId low, unit UnitId high),
+// looked up as above: a unit whose window is being built anew is not missing.
+template <class Unit>
+Unit* RequireUnit(const CommandArgument& named) {
+  return RequireUnit<Unit>(named.low, named.high);
+}
+// Its system window: null also while the window is being built anew.
+template <class Unit>
+HWND RequireUnitWindow(const CommandArgument& named) {
+  Unit* unit = RequireUnit<Unit>(named);
+  return unit ? unit->hwnd() : nullptr;
 }
 
 }  // namespace klv

@@ -143,12 +143,16 @@ void Visit(Io& io, LabelSettings& s) {
   io.Word(s.effect);
   io.Word(s.unknown11);
   io.Word(s.border);
-  for (uint32_t& colour : s.frameColours) io.Word(colour);
+  io.Word(s.frameColour1);
+  io.Word(s.frameColour2);
+  io.Word(s.frameColour3);
   io.Word(s.textColour);
   io.Word(s.backgroundColour);
   io.Word(s.unknown19);
   io.Word(s.unknown20);
-  for (uint32_t& colour : s.moreColours) io.Word(colour);
+  io.Word(s.moreColour1);
+  io.Word(s.moreColour2);
+  io.Word(s.moreColour3);
   io.Word(s.horizontalAlignment);
   io.Word(s.verticalAlignment);
   io.Word(s.wordWrap);

@@ -1,59 +1,68 @@
-// Type properties that are plain 32-bit settings. Each type maps a property
-// index to its setting word; a table of ranges says where written values
-// are clamped. Properties a type carries without giving them any effect are
-// kept in a small array of spare words.
+// Type properties that are plain 32-bit words: a settings field a property
+// reads and writes, the range a written value is clamped to, and the spare
+// words a type holds without giving them any effect.
 #pragma once
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
+#include "runtime/interface/property_indices.h"
+
 namespace klv {
 
+// Signed bounds of a written word; the default bounds keep every value.
 struct WordRange {
-  int k;  // property index - 8
-  int32_t minimum;
-  int32_t maximum;
+  int32_t minimum = INT32_MIN;
+  int32_t maximum = INT32_MAX;
 };
+inline constexpr WordRange kAnyWord{};
 
-// The value clamped (as a signed number) to the range the table gives k;
-// unchanged when k has no range.
-template <size_t N>
-uint32_t ClampWord(const WordRange (&ranges)[N], int k, uint32_t value) {
-  for (const WordRange& range : ranges) {
-    if (range.k != k) continue;
-    int32_t signedValue = static_cast<int32_t>(value);
-    if (signedValue < range.minimum) return static_cast<uint32_t>(range.minimum);
-    if (signedValue > range.maximum) return static_cast<uint32_t>(range.maximum);
-  }
+constexpr uint32_t ClampWord(WordRange range, uint32_t value) {
+  int32_t signedValue = static_cast<int32_t>(value);
+  if (signedValue < range.minimum) return static_cast<uint32_t>(range.minimum);
+  if (signedValue > range.maximum) return static_cast<uint32_t>(range.maximum);
   return value;
 }
 
-// Properties k in [first, first + N) that only hold what was written.
-template <size_t N>
-class SpareProperties {
+// A 32-bit field of Settings, unsigned or signed, read and written as the
+// property's word; empty for a property its type handles in code.
+template <class Settings>
+class SettingWord {
  public:
-  explicit SpareProperties(int first) : first_(first) {}
-  bool Holds(int k) const { return k >= first_ && k < first_ + static_cast<int>(N); }
-  uint32_t Read(int k) const { return Holds(k) ? values_[k - first_] : 0; }
-  void Write(int k, uint32_t value) {
-    if (Holds(k)) values_[k - first_] = value;
+  constexpr SettingWord() = default;
+  constexpr SettingWord(uint32_t Settings::*word) : word_(word) {}
+  constexpr SettingWord(int32_t Settings::*number) : number_(number) {}
+
+  constexpr explicit operator bool() const { return word_ != nullptr || number_ != nullptr; }
+  uint32_t Read(const Settings& settings) const {
+    return word_ ? settings.*word_ : static_cast<uint32_t>(settings.*number_);
+  }
+  void Write(Settings& settings, uint32_t value) const {
+    if (word_) settings.*word_ = value;
+    else settings.*number_ = static_cast<int32_t>(value);
   }
 
  private:
-  int first_;
-  std::array<uint32_t, N> values_ = {};
+  uint32_t Settings::*word_ = nullptr;
+  int32_t Settings::*number_ = nullptr;
 };
 
-// Reads a property that is a setting word (word not null) or else a spare
-// one; false when it is neither.
+// Properties in [first, first + N) that only hold what was written.
 template <size_t N>
-bool ReadWordOrSpare(const uint32_t* word, const SpareProperties<N>& spare, int k, uint32_t* out) {
-  if (word) {
-    *out = *word;
-    return true;
+class SpareProperties {
+ public:
+  explicit SpareProperties(TypePropertyNumber first) : first_(first) {}
+  bool Holds(TypePropertyNumber property) const {
+    return property >= first_ && property < first_ + static_cast<int>(N);
   }
-  *out = spare.Read(k);
-  return spare.Holds(k);
-}
+  uint32_t Read(TypePropertyNumber property) const { return Holds(property) ? values_[property - first_] : 0; }
+  void Write(TypePropertyNumber property, uint32_t value) {
+    if (Holds(property)) values_[property - first_] = value;
+  }
+
+ private:
+  TypePropertyNumber first_;
+  std::array<uint32_t, N> values_ = {};
+};
 
 }  // namespace klv

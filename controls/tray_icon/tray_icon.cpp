@@ -19,7 +19,6 @@
 #include "controls/skeleton/type_records.h"
 #include "controls/skeleton/unit_creation.h"
 #include "controls/skeleton/unit_settings.h"
-#include "controls/skeleton/word_properties.h"
 #include "runtime/events.h"
 #include "runtime/gb18030.h"
 #include "runtime/private_messages.h"
@@ -41,17 +40,6 @@ static_assert(offsetof(NOTIFYICONDATAW, dwInfoFlags) + sizeof(DWORD) == kRecordS
 static_assert(sizeof(NOTIFYICONDATAW) >= kRecordSize, "the record holds at least version 2");
 
 using namespace TrayIconProperty;
-
-constexpr PropertyRow kNamedProperties[] = {
-    {kIcon, "图标", "Icon", PropertyKind::kIcon},
-    {kTooltip, "提示文本", "Tip", PropertyKind::kText},
-    {kShown, "是否显示", "Visible", PropertyKind::kLogical},
-    {kInNotificationArea, "在通知区域", "InNotificationArea", PropertyKind::kLogical},
-    {kPositionX, "图标横坐标", "IconX", PropertyKind::kInteger},
-    {kPositionY, "图标纵坐标", "IconY", PropertyKind::kInteger},
-};
-static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "tray icon properties out of order");
-constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
 
 BOOL SystemShellNotify(DWORD message, NOTIFYICONDATAW* data) { return Shell_NotifyIconW(message, data); }
 ShellNotifyFunction g_shellNotify = &SystemShellNotify;
@@ -109,8 +97,8 @@ class TrayIconUnit : public ControlUnit<TrayIconUnit, kFirstSpare, kPropertyCoun
 
   bool Create(const CreateRequest& request);
   bool IsWindowless() const override { return true; }
-  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
-  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  bool ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) override;
+  WriteOutcome WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) override;
   LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   // The shell lost every icon (the taskbar was made anew).
   void AddAgain() {
@@ -134,6 +122,20 @@ class TrayIconUnit : public ControlUnit<TrayIconUnit, kFirstSpare, kPropertyCoun
   NOTIFYICONDATAW record_ = {};  // the record last added, kept for modify and delete
   bool added_ = false;
 };
+
+// Every property is the type's own in code: none is a plain settings word.
+using Row = PropertySpec<TrayIconUnit, TrayIconSettings>;
+
+constexpr Row kTable[] = {
+    {kIcon, "图标", "Icon", PropertyKind::kIcon},
+    {kTooltip, "提示文本", "Tip", PropertyKind::kText},
+    {kShown, "是否显示", "Visible", PropertyKind::kLogical},
+    {kInNotificationArea, "在通知区域", "InNotificationArea", PropertyKind::kLogical},
+    {kPositionX, "图标横坐标", "IconX", PropertyKind::kInteger},
+    {kPositionY, "图标纵坐标", "IconY", PropertyKind::kInteger},
+};
+static_assert(RowsInPropertyOrder(kTable, kPropertyCount), "tray icon properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kTable);
 
 NOTIFYICONDATAW TrayIconUnit::FreshRecord() const {
   NOTIFYICONDATAW record = {};
@@ -215,33 +217,34 @@ bool TrayIconUnit::Create(const CreateRequest& request) {
   return true;
 }
 
-bool TrayIconUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
-  switch (k) {
+bool TrayIconUnit::ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) {
+  switch (property) {
     case kIcon: out->bytes = settings_.icon; return true;
     case kTooltip: out->text = settings_.tooltip; return true;
     case kShown: out->low = settings_.shown; return true;
     case kInNotificationArea: out->low = added_ ? 1 : 0; return true;
     case kPositionX: out->low = static_cast<uint32_t>(NotificationAreaCentre().x); return true;
     case kPositionY: out->low = static_cast<uint32_t>(NotificationAreaCentre().y); return true;
-    default: out->low = spare_.Read(k); return spare_.Holds(k);
+    default: return ReadSettingWord(kTable, settings_, property, &out->low);
   }
 }
 
-int TrayIconUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
-  switch (k) {
-    case kIcon: WriteIcon(value.bytes); return 0;
+WriteOutcome TrayIconUnit::WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) {
+  switch (property) {
+    case kIcon: WriteIcon(value.bytes); break;
     case kTooltip:
       settings_.tooltip = gb18030::CutToWholeCharacters(value.text, kTooltipBytes);
       Update();
-      return 0;
+      break;
     case kShown:
       settings_.shown = value.low ? 1 : 0;
       if (settings_.shown) Update();
       else Remove();
-      return 0;
-    case kInNotificationArea: case kPositionX: case kPositionY: return 0;  // read-only
-    default: spare_.Write(k, value.low); return 0;
+      break;
+    case kInNotificationArea: case kPositionX: case kPositionY: break;  // read-only
+    default: return WriteSettingWord(kTable, settings_, property, value.low);
   }
+  return WriteOutcome::kApplied;
 }
 
 void TrayIconUnit::Paint() {

@@ -1,6 +1,6 @@
 // Menu entries: their data type, and the pop-up menu command that shows an
 // entry's children as a context menu. The runtime itself builds the menus
-// and carries the entries' four properties.
+// and carries the entries' properties.
 #include <iterator>
 
 #include "controls/commands/core_commands.h"
@@ -60,15 +60,6 @@ void PopupMenu(CommandResult* result, int count, const CommandArgument* argument
     TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, owner->hwnd(), nullptr);
   }
   DestroyMenu(popup);
-}
-
-void GetWindowHandle(CommandResult* result, int count, const CommandArgument* arguments) {
-  result->type = TypeCode::kInteger;
-  if (count < 1) return;
-  UnitObject* unit = FindUnitObject(arguments[0].low, arguments[0].high);
-  HWND window = unit ? unit->hwnd() : nullptr;
-  // A window destroyed with its parent, before the unit is released, has no handle any more.
-  result->low = window && IsWindow(window) ? static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)) : 0;
 }
 
 }  // namespace core

@@ -2,6 +2,7 @@
 #include "controls/skeleton/host.h"
 #include "controls/skeleton/property_table.h"
 #include "controls/skeleton/type_records.h"
+#include "controls/skeleton/unit_creation.h"
 #include "controls/window/window_unit.h"
 #include "runtime/events.h"
 #include "runtime/system_text.h"
@@ -13,47 +14,40 @@ namespace {
 const char kWindowClass[] = "KlikvaneForm";
 
 using namespace WindowProperty;
+using Row = PropertySpec<WindowUnit, WindowSettings>;
+using S = WindowSettings;
 
-constexpr PropertyRow kNamedProperties[] = {
+constexpr Row kTable[] = {
     {kCaption, "标题", "Caption", PropertyKind::kText},
     {kBorderStyle, "边框", "Border", PropertyKind::kChoice},
-    {kBackgroundColour, "底色", "BackColor", PropertyKind::kColour},
+    {kBackgroundColour, "底色", "BackColor", PropertyKind::kColour, &S::backgroundColour, kAnyWord,
+     &WindowUnit::ApplyBackground},
     {kBackgroundPicture, "底图", "Picture", PropertyKind::kPicture},
-    {kPictureMode, "底图方式", "PictureMode", PropertyKind::kChoice},
-    UnknownProperty(kUnknown13, PropertyKind::kBytes),
-    UnknownProperty(kUnknown14, PropertyKind::kInteger),
-    {kControlBox, "控制按钮", "ControlBox", PropertyKind::kLogical},
-    {kMaximizeBox, "最大化按钮", "MaxButton", PropertyKind::kLogical},
-    {kMinimizeBox, "最小化按钮", "MinButton", PropertyKind::kLogical},
+    {kPictureMode, "底图方式", "PictureMode", PropertyKind::kChoice, &S::pictureMode},
+    {kUnknown13, "", kUnknownRole, PropertyKind::kBytes},
+    {kUnknown14, "", kUnknownRole, PropertyKind::kInteger, &S::unknown14},
+    {kControlBox, "控制按钮", "ControlBox", PropertyKind::kLogical, &S::controlBox, kAnyWord, &WindowUnit::ApplyFrame},
+    {kMaximizeBox, "最大化按钮", "MaxButton", PropertyKind::kLogical, &S::maximizeBox, kAnyWord,
+     &WindowUnit::ApplyFrame},
+    {kMinimizeBox, "最小化按钮", "MinButton", PropertyKind::kLogical, &S::minimizeBox, kAnyWord,
+     &WindowUnit::ApplyFrame},
     {kWindowState, "位置", "WindowState", PropertyKind::kChoice},
-    {kMovable, "可否移动", "Movable", PropertyKind::kLogical},
+    {kMovable, "可否移动", "Movable", PropertyKind::kLogical, &S::movable},
     {kIcon, "图标", "Icon", PropertyKind::kIcon},
-    UnknownProperty(kUnknown21, PropertyKind::kInteger),
-    UnknownProperty(kUnknown22, PropertyKind::kInteger),
-    UnknownProperty(kUnknown23, PropertyKind::kInteger),
-    UnknownProperty(kUnknown24, PropertyKind::kText),
-    UnknownProperty(kUnknown25, PropertyKind::kInteger),
-    UnknownProperty(kUnknown26, PropertyKind::kInteger),
-    UnknownProperty(kUnknown27, PropertyKind::kInteger),
-    UnknownProperty(kUnknown28, PropertyKind::kInteger),
+    {kUnknown21, "", kUnknownRole, PropertyKind::kInteger, &S::unknown21},
+    {kUnknown22, "", kUnknownRole, PropertyKind::kInteger, &S::unknown22},
+    {kUnknown23, "", kUnknownRole, PropertyKind::kInteger, &S::unknown23},
+    {kUnknown24, "", kUnknownRole, PropertyKind::kText},
+    {kUnknown25, "", kUnknownRole, PropertyKind::kInteger, &S::unknown25},
+    {kUnknown26, "", kUnknownRole, PropertyKind::kInteger, &S::unknown26},
+    {kUnknown27, "", kUnknownRole, PropertyKind::kInteger, &S::unknown27},
+    {kUnknown28, "", kUnknownRole, PropertyKind::kInteger, &S::unknown28},
     {kAlwaysOnTop, "总在最前", "TopMost", PropertyKind::kLogical},
-    UnknownProperty(kUnknown30, PropertyKind::kInteger),
-    UnknownProperty(kUnknown31, PropertyKind::kText),
+    {kUnknown30, "", kUnknownRole, PropertyKind::kInteger, &S::unknown30},
+    {kUnknown31, "", kUnknownRole, PropertyKind::kText},
 };
-static_assert(RowsInPropertyOrder(kNamedProperties, kPropertyCount), "window type properties out of order");
-constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kNamedProperties);
-
-UnitObject* CreateWindowUnit(const CreateRequest& request) {
-  WindowSettings settings;
-  if (!ParseSettings(request.record->settings, &settings)) return nullptr;
-  auto* unit = new WindowUnit(request, settings);
-  if (!unit->Create(request)) {
-    delete unit;
-    return nullptr;
-  }
-  return unit;
-}
-
+static_assert(RowsInPropertyOrder(kTable, kPropertyCount), "window type properties out of order");
+constexpr PropertyTable<kPropertyCount> kProperties = WithSpares<kPropertyCount>(kTable);
 
 }  // namespace
 
@@ -77,29 +71,28 @@ FrameStyle FrameFor(const WindowSettings& s) {
   return frame;
 }
 
-
 bool WindowUnit::Create(const CreateRequest& request) {
-    const HBRUSH face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    if (!RegisterUnitClass<WindowUnit>(kWindowClass, CS_DBLCLKS, face)) return false;
-    FrameStyle frame = FrameFor(settings_);
-    int left = request.left, top = request.top;
-    if (settings_.startPosition == 1) {
-      left = (GetSystemMetrics(SM_CXSCREEN) - request.width) / 2;
-      top = (GetSystemMetrics(SM_CYSCREEN) - request.height) / 2;
-    }
-    DWORD style = frame.style | (request.disabled ? WS_DISABLED : 0);
-    if (settings_.startPosition == 2) style |= WS_MINIMIZE;
-    if (settings_.startPosition == 3) style |= WS_MAXIMIZE;
-    SystemWindowDesign design = {kWindowClass, settings_.caption, style, frame.extended,
-                             {left, top, left + request.width, top + request.height}};
-    design.menu = request.menu;
-    HWND hwnd = MakeSystemWindow(design);
-    if (!hwnd) return false;
-    Adopt(hwnd, false);
-    ApplyBackground();
-    ApplyIcon();
-    return true;
+  const HBRUSH face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  if (!RegisterUnitClass<WindowUnit>(kWindowClass, CS_DBLCLKS, face)) return false;
+  FrameStyle frame = FrameFor(settings_);
+  int left = request.left, top = request.top;
+  if (settings_.startPosition == 1) {
+    left = (GetSystemMetrics(SM_CXSCREEN) - request.width) / 2;
+    top = (GetSystemMetrics(SM_CYSCREEN) - request.height) / 2;
   }
+  DWORD style = frame.style | (request.disabled ? WS_DISABLED : 0);
+  if (settings_.startPosition == 2) style |= WS_MINIMIZE;
+  if (settings_.startPosition == 3) style |= WS_MAXIMIZE;
+  SystemWindowDesign design = {kWindowClass, settings_.caption, style, frame.extended,
+                               {left, top, left + request.width, top + request.height}};
+  design.menu = request.menu;
+  HWND hwnd = MakeSystemWindow(design);
+  if (!hwnd) return false;
+  Adopt(hwnd, false);
+  ApplyBackground();
+  ApplyIcon();
+  return true;
+}
 
 void WindowUnit::ApplyIcon() {
   icon_.Reset();
@@ -148,74 +141,40 @@ void WindowUnit::WriteAlwaysOnTop(bool on) {
   }
 }
 
-uint32_t* WindowUnit::GenericSetting(int k) {
-  switch (k) {
-    case kPictureMode: return &settings_.pictureMode;
-    case kUnknown14: return &settings_.unknown14;
-    case kMovable: return &settings_.movable;
-    case kUnknown21: return &settings_.unknown21;
-    case kUnknown22: return &settings_.unknown22;
-    case kUnknown23: return &settings_.unknown23;
-    case kUnknown25: return &settings_.unknown25;
-    case kUnknown26: return &settings_.unknown26;
-    case kUnknown27: return &settings_.unknown27;
-    case kUnknown28: return &settings_.unknown28;
-    case kUnknown30: return &settings_.unknown30;
-    default: return nullptr;
-  }
-}
-
-bool WindowUnit::ReadTypeProperty(int k, int element, PropertyValue* out) {
-  switch (k) {
+bool WindowUnit::ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) {
+  switch (property) {
     case kCaption: out->text = SystemWindowText(hwnd()); return true;
     case kBorderStyle: out->low = settings_.borderStyle; return true;
-    case kBackgroundColour: out->low = settings_.backgroundColour; return true;
     case kBackgroundPicture: out->bytes = settings_.backgroundPicture; return true;
     case kUnknown13: out->bytes = settings_.unknown13; return true;
-    case kControlBox: out->low = settings_.controlBox; return true;
-    case kMaximizeBox: out->low = settings_.maximizeBox; return true;
-    case kMinimizeBox: out->low = settings_.minimizeBox; return true;
     case kWindowState: out->low = WindowState(); return true;
     case kIcon: out->bytes = settings_.icon; return true;
     case kUnknown24: out->text = settings_.unknown24; return true;
     case kAlwaysOnTop: out->low = settings_.alwaysOnTop; return true;
     case kUnknown31: out->text = settings_.unknown31; return true;
-    default: {
-      uint32_t* setting = GenericSetting(k);
-      if (!setting) return ReadWordOrSpare(nullptr, spare_, k, &out->low);
-      out->low = *setting;
-      return true;
-    }
+    default: return ReadSettingWord(kTable, settings_, property, &out->low);
   }
 }
 
-int WindowUnit::WriteTypeProperty(int k, int element, const PropertyValue& value) {
-  switch (k) {
-    case kCaption: settings_.caption = value.text; SetSystemWindowText(hwnd(), value.text); return 0;
-    case kBorderStyle: settings_.borderStyle = value.low > 6 ? 6 : value.low; ApplyFrame(); return 0;
-    case kBackgroundColour: settings_.backgroundColour = value.low; ApplyBackground(); return 0;
-    case kBackgroundPicture: settings_.backgroundPicture = value.bytes; InvalidateRect(hwnd(), nullptr, TRUE); return 0;
-    case kUnknown13: settings_.unknown13 = value.bytes; return 0;
-    case kControlBox: settings_.controlBox = value.low; ApplyFrame(); return 0;
-    case kMaximizeBox: settings_.maximizeBox = value.low; ApplyFrame(); return 0;
-    case kMinimizeBox: settings_.minimizeBox = value.low; ApplyFrame(); return 0;
-    case kWindowState: WriteWindowState(value.low > 3 ? 3 : value.low); return 0;
-    case kIcon: settings_.icon = value.bytes; ApplyIcon(); return 0;
-    case kUnknown24: settings_.unknown24 = value.text; return 0;
-    case kAlwaysOnTop: WriteAlwaysOnTop(value.low != 0); return 0;
-    case kUnknown31: settings_.unknown31 = value.text; return 0;
-    default: {
-      uint32_t* setting = GenericSetting(k);
-      if (setting) *setting = value.low;
-      else spare_.Write(k, value.low);
-      return 0;
-    }
+WriteOutcome WindowUnit::WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) {
+  switch (property) {
+    case kCaption: settings_.caption = value.text; SetSystemWindowText(hwnd(), value.text); break;
+    case kBorderStyle: settings_.borderStyle = value.low > 6 ? 6 : value.low; ApplyFrame(); break;
+    case kBackgroundPicture: settings_.backgroundPicture = value.bytes; InvalidateRect(hwnd(), nullptr, TRUE); break;
+    case kUnknown13: settings_.unknown13 = value.bytes; break;
+    case kWindowState: WriteWindowState(value.low > 3 ? 3 : value.low); break;
+    case kIcon: settings_.icon = value.bytes; ApplyIcon(); break;
+    case kUnknown24: settings_.unknown24 = value.text; break;
+    case kAlwaysOnTop: WriteAlwaysOnTop(value.low != 0); break;
+    case kUnknown31: settings_.unknown31 = value.text; break;
+    default: return WriteSettingWord(kTable, settings_, property, value.low);
   }
+  return WriteOutcome::kApplied;
 }
 
 DataTypeRecord WindowTypeRecord() {
   return MakeTypeRecord("窗口", "window", TypeFlags::kEvents | TypeFlags::kContainer, kProperties.rows,
-                        kPropertyCount, &TypeInterface<CreateWindowUnit>);
+                        kPropertyCount, &TypeInterface<CreateFromSettings<WindowUnit, WindowSettings>>);
 }
 
 }  // namespace klv

@@ -24,17 +24,16 @@ class WindowUnit : public ControlUnit<WindowUnit, WindowProperty::kFirstSpare, W
   WindowUnit(const CreateRequest& request, const WindowSettings& settings) : ControlUnit(request), settings_(settings) {}
 
   bool Create(const CreateRequest& request);
-  bool ReadTypeProperty(int k, int element, PropertyValue* out) override;
-  int WriteTypeProperty(int k, int element, const PropertyValue& value) override;
+  bool ReadTypeProperty(TypePropertyNumber property, int element, PropertyValue* out) override;
+  WriteOutcome WriteTypeProperty(TypePropertyNumber property, int element, const PropertyValue& value) override;
   LRESULT HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
- private:
+  // Effects of property writes, named by the property table.
   void ApplyBackground() {
     brush_.Reset();
     if (settings_.backgroundColour != kSystemColour) brush_.Reset(CreateSolidBrush(settings_.backgroundColour));
     if (hwnd()) InvalidateRect(hwnd(), nullptr, TRUE);
   }
-  void ApplyIcon();
   void ApplyFrame() {
     FrameStyle frame = FrameFor(settings_);
     DWORD keep = GetWindowLongA(hwnd(), GWL_STYLE) & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE);
@@ -42,14 +41,16 @@ class WindowUnit : public ControlUnit<WindowUnit, WindowProperty::kFirstSpare, W
     SetWindowLongA(hwnd(), GWL_EXSTYLE, frame.extended & ~WS_EX_TOPMOST);
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   }
+
+ private:
   uint32_t WindowState() const {
     if (IsIconic(hwnd())) return 2;
     if (IsZoomed(hwnd())) return 3;
     return 0;
   }
+  void ApplyIcon();
   void WriteWindowState(uint32_t state);
   void WriteAlwaysOnTop(bool on);
-  uint32_t* GenericSetting(int k);
 
   // One handler per message that Handle decodes.
   LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,5 @@
 // Property indices shared by the runtime and the program: the common
-// properties every unit has, the four of menu entries, and where each type's
+// properties every unit has, those of menu entries, and where each type's
 // own properties begin.
 #pragma once
 
@@ -14,9 +14,12 @@ constexpr int kTag = 4;
 constexpr int kVisible = 5;
 constexpr int kDisabled = 6;
 constexpr int kMousePointer = 7;
-// A type's own property k has the index kFirstTypeProperty + k.
 constexpr int kFirstTypeProperty = 8;
 }  // namespace CommonProperty
+
+// A type's own property by its number among the type's properties: the
+// property index minus CommonProperty::kFirstTypeProperty.
+using TypePropertyNumber = int;
 
 namespace MenuEntryProperty {
 constexpr int kCaption = 0;

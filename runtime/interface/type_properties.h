@@ -1,12 +1,9 @@
-// Each control type's own properties by number, written once: a type's
-// property k has the property index CommonProperty::kFirstTypeProperty + k.
-// The types' descriptor tables and property handlers use these names, and so
-// does the program for the properties it reads and writes. kFirstSpare and
+// Each control type's own properties by number, written once: the types'
+// property tables and the program use these names. kFirstSpare and
 // kPropertyCount are not properties: the spares (held without effect) run
 // from kFirstSpare, and kPropertyCount is the type's stated count. kUnknownN
-// is the type property at property index N whose role is unknown: it is held
-// and kept as stored (UnknownProperty, controls/skeleton/property_table.h). Pure: no
-// system headers.
+// is the property at index N whose role is unknown: it is held and kept as
+// stored. Pure: no system headers.
 #pragma once
 
 namespace klv {

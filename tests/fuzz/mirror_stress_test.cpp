@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "controls/combo_box/combo_box_mirror.h"
-#include "controls/report_list/report_list_row_mirror.h"
+#include "controls/report_list/list_mirror.h"
 #include "runtime/control_mirror.h"
 
 namespace {

@@ -80,12 +80,12 @@ klv::PropertyValue TestUnit::Read(int k) const {
 int TestUnit::Write(int k, const klv::PropertyValue& value) {
   auto write =
       reinterpret_cast<klv::WritePropertyOperation>(type_.interfaceFunction(klv::TypeOperation::kWriteProperty));
-  int answer = write(unit_, k, -1, value);
-  if (answer == 1) {
+  bool rebuild = write(unit_, k, -1, value) == klv::WriteOutcome::kRebuildWindow;
+  if (rebuild) {
     const klv::EventSuppressionScope suppressed;
     unit_->Rebuild();
   }
-  return answer;
+  return rebuild ? 1 : 0;
 }
 
 int TestUnit::WriteWord(int k, uint32_t value) {

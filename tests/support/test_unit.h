@@ -52,8 +52,9 @@ class TestUnit {
   void Destroy();
 
   // Type property k (the numbers of runtime/interface/type_properties.h). A write
-  // the type answers with 1 rebuilds the system window with events
-  // suppressed, as the runtime does; the write's answer is returned.
+  // the type answers with WriteOutcome::kRebuildWindow rebuilds the system
+  // window with events suppressed, as the runtime does, and answers 1; any
+  // other write answers 0.
   klv::PropertyValue Read(int k) const;
   uint32_t ReadWord(int k) const { return Read(k).low; }
   int32_t ReadNumber(int k) const { return static_cast<int32_t>(Read(k).low); }

@@ -1,4 +1,4 @@
-#include "controls/report_list/report_list_row_mirror.h"
+#include "controls/report_list/list_mirror.h"
 
 #include <algorithm>
 #include <cstddef>
