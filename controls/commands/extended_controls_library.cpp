@@ -25,13 +25,14 @@ constexpr ReportListCommandRow kReportListCommandRows[] = {
     {reportlist::kListDeleteAllRows, reportlist::ListDeleteAllRows},
     // Reading a whole row.
     {reportlist::kListRowTexts, reportlist::ListRowTexts},
+    {reportlist::kListRowNumbers, reportlist::ListRowNumbers},
 };
-static_assert(std::size(kReportListCommandRows) == kReportListCommandCount, "one row per report list command");
+static_assert(std::size(kReportListCommandRows) == reportlist::kReportListCommandCount, "one row per report list command");
 static_assert(RowsInNumberOrder(kReportListCommandRows), "report list commands out of command-number order");
 
 }  // namespace
 
-const std::array<CommandFunction, kReportListCommandCount> kReportListCommands =
+const std::array<CommandFunction, reportlist::kReportListCommandCount> kReportListCommands =
     ColumnOf(kReportListCommandRows, &ReportListCommandRow::command);
 
 namespace {

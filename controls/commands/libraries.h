@@ -1,16 +1,17 @@
-// The four libraries the program image lists, in library-number order.
+// The libraries the program image lists (positions: LibraryPosition).
 #pragma once
 #include <array>
 
 #include "controls/commands/core_commands.h"
+#include "controls/report_list/report_list_commands.h"
 #include "runtime/interface/image_format.h"
 
 namespace klv {
 
-extern const LibraryRecord kCoreLibrary;               // 1
-extern const LibraryRecord kExtendedControlsLibrary;   // 2
-extern const LibraryRecord kSpecialFunctionsLibrary;   // 3
-extern const LibraryRecord kTrayIconLibrary;           // 4
+extern const LibraryRecord kCoreLibrary;
+extern const LibraryRecord kExtendedControlsLibrary;
+extern const LibraryRecord kSpecialFunctionsLibrary;
+extern const LibraryRecord kTrayIconLibrary;
 
 // A command table's row: the command and the number it answers to.
 template <typename Number>
@@ -21,7 +22,6 @@ struct CommandRow {
 
 // Command tables, in command-number order.
 extern const std::array<CommandFunction, core::kCoreCommandCount> kCoreCommands;
-constexpr int kReportListCommandCount = 7;
-extern const std::array<CommandFunction, kReportListCommandCount> kReportListCommands;
+extern const std::array<CommandFunction, reportlist::kReportListCommandCount> kReportListCommands;
 
 }  // namespace klv

@@ -1,5 +1,5 @@
-// The six report-list commands. The click runner reads the plan from its own
-// thread while the user-interface thread owns the list: the two reading
+// The report-list commands. The click runner reads the plan from its own
+// thread while the user-interface thread owns the list: the reading
 // commands answer from the list's mirror, so another thread never waits for
 // the owner, and the owner reads its own up-to-date view of it instead of
 // asking the list view for every cell (a save reads every cell of the plan).
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "controls/commands/command_arguments.h"
+#include "controls/commands/conversion_commands.h"
 #include "controls/report_list/list_view_items.h"
 #include "controls/report_list/report_list_window.h"
 #include "runtime/system_text.h"
@@ -108,6 +109,20 @@ void ListRowTexts(CommandResult* result, int count, const CommandArgument* argum
   texts.reserve(cells.size());
   for (const std::string& cell : cells) texts.push_back(CopyText(cell.c_str()));
   SetArrayResult(result, NewTextArray(texts), TypeCode::kText);
+}
+
+void ListRowNumbers(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  ReportListAccess list = AccessOf(args);
+  ListMirror::Row cells;
+  if (list.mirror) cells = list.mirror->RowAt(args.Integer(1, 0));
+  auto* numbers = static_cast<int32_t*>(const_cast<void*>(args.Pointer(2)));
+  const int32_t wanted = args.Integer(3, 0);
+  for (int32_t column = 0; numbers != nullptr && column < wanted; ++column) {
+    const auto at = static_cast<size_t>(column);
+    numbers[column] = at < cells.size() ? TextToInteger(cells[at].c_str()) : 0;
+  }
+  SetLogicalResult(result, !cells.empty());
 }
 
 }  // namespace reportlist

@@ -1,5 +1,5 @@
 // Property indices shared by the runtime and the program: the common
-// properties every unit has, the four of menu entries, and where each type's
+// properties every unit has, those of menu entries, and where each type's
 // own properties begin.
 #pragma once
 

@@ -1,12 +1,9 @@
-// Each control type's own properties by number, written once: a type's
-// property k has the property index CommonProperty::kFirstTypeProperty + k.
-// The types' descriptor tables and property handlers use these names, and so
-// does the program for the properties it reads and writes. kFirstSpare and
-// kPropertyCount are not properties: the spares (held without effect) run
-// from kFirstSpare, and kPropertyCount is the type's stated count. kUnknownN
-// is the type property at property index N whose role is unknown: it is held
-// and kept as stored (UnknownProperty, controls/skeleton/property_table.h). Pure: no
-// system headers.
+// Each control type's own properties by number, for the types' tables and
+// the program alike: type property k has the property index
+// CommonProperty::kFirstTypeProperty + k. Not properties: kFirstSpare (the
+// first of the spares, held without effect) and kPropertyCount (the type's
+// stated count). kUnknownN: the property at index N, role unknown, kept as
+// stored (controls/skeleton/property_table.h).
 #pragma once
 
 namespace klv {
