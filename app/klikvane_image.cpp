@@ -1,7 +1,5 @@
 #include "app/klikvane_image.h"
 
-#include <iterator>
-
 #include "clicker/program_code.h"
 #include "image/program_constants.h"
 #include "image/program_image_data.h"
@@ -10,7 +8,7 @@
 namespace klv {
 namespace {
 
-// The header's first three words. The runtime keeps them; nothing in the
+// The header's first words. The runtime keeps them; nothing in the
 // program depends on them.
 constexpr uint32_t kRunMode = 3;
 constexpr uint32_t kSecondHeaderWord = 0;
@@ -30,8 +28,8 @@ const ProgramImageHeader kProgramImage = {
     .constantsLength = sizeof kConstants,
     .templateBlock = kMainWindowTemplate,
     .templateLength = kMainWindowTemplateLength,
-    .libraryCount = std::size(kProgramLibraries),
-    .libraries = kProgramLibraries,
+    .libraryCount = kProgramLibraries.size(),
+    .libraries = kProgramLibraries.data(),
     .systemFunctionCount = kSystemFunctionEntries,
     .libraryNames = kSystemLibraryNames.data(),
     .functionNames = kSystemFunctionNames.data(),

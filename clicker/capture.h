@@ -4,14 +4,15 @@
 #pragma once
 #include <cstdint>
 
+#include "clicker/heap_values.h"
+
 namespace klv::clicker {
 
 void CaptureCoordinates();
 uint32_t WindowUnderCursor();
 // The top-level window that contains the window under the cursor; 0 for none.
 uint32_t TopLevelWindowUnderCursor();
-// Fresh 8-byte points the caller frees.
-int32_t* CursorFromClientOrigin(uint32_t window);
-int32_t* ClientOriginOnScreen(uint32_t window);
+HeapPoint CursorFromClientOrigin(uint32_t window);
+HeapPoint ClientOriginOnScreen(uint32_t window);
 
 }  // namespace klv::clicker

@@ -17,10 +17,9 @@
 namespace klv::clicker {
 namespace {
 
-int32_t* NewPoint() {
-  auto* point = static_cast<int32_t*>(Allocate(8));
-  point[0] = point[1] = 0;  // a failed system call leaves zeros
-  return point;
+ScreenPoint CursorPosition() {
+  const HeapPoint cursor = ReadCursorPoint();
+  return {cursor[0], cursor[1]};
 }
 
 int32_t Metric(int32_t index) {
@@ -112,17 +111,15 @@ void BackgroundClick(uint32_t window, int32_t x, int32_t y, int32_t button, int3
 
 void ForegroundClick(int32_t x, int32_t y, int32_t button, CursorHome& home) {
   if (ForegroundClickFlags(button) == 0) return;
-  int32_t* cursor = ReadCursorPoint();
-  const ScreenPoint back = home.Settle({cursor[0], cursor[1]});
-  Free(cursor);
+  const ScreenPoint back = home.Settle(CursorPosition());
   std::vector<MouseInput> inputs = ForegroundClickInputs({x, y}, back, button, CurrentVirtualDesk());
   home.Sent({x, y});
   CallSystem(kSendInput, {static_cast<uint32_t>(inputs.size()), Word(inputs.data()), sizeof(MouseInput)});
 }
 
-int32_t* ReadCursorPoint() {
-  int32_t* point = NewPoint();
-  CallSystem(kGetCursorPos, {Word(point)});
+HeapPoint ReadCursorPoint() {
+  HeapPoint point = NewPoint();
+  CallSystem(kGetCursorPos, {Word(point.get())});
   return point;
 }
 

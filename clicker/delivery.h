@@ -7,6 +7,7 @@
 
 #include "clicker/cursor_home.h"
 #include "clicker/dpi_context.h"
+#include "clicker/heap_values.h"
 
 namespace klv::clicker {
 
@@ -45,9 +46,8 @@ void BackgroundClick(uint32_t window, int32_t x, int32_t y, int32_t button, int3
 // Presses and releases the button at the screen point and puts the cursor
 // back home, in one batch of input.
 void ForegroundClick(int32_t x, int32_t y, int32_t button, CursorHome& home);
-// A fresh 8-byte point block (X then Y) filled by GetCursorPos; the caller
-// frees it.
-int32_t* ReadCursorPoint();
+// A point block filled by GetCursorPos.
+HeapPoint ReadCursorPoint();
 void PostMouseMessage(uint32_t window, uint32_t message, uint32_t wParam, uint32_t lParam);
 
 // True when the click mode combo box shows the foreground mode.

@@ -30,7 +30,7 @@ struct ClickerGlobals {
 
 ClickerGlobals& Globals();
 
-// Program start: the two tables become empty arrays.
+// Program start: the tables become empty arrays.
 void CreateGlobals();
 // The exit routine: frees the settings path and both tables with the texts
 // their records hold. Hotkeys stay registered; the system drops them.

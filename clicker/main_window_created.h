@@ -3,7 +3,7 @@
 namespace klv::clicker {
 
 // Runs while the main window is still invisible: forms the settings path,
-// registers the four hotkeys and fills the target window list.
+// registers the hotkeys and fills the target window list.
 void OnMainWindowCreated();
 
 }  // namespace klv::clicker

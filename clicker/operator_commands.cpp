@@ -1,5 +1,6 @@
 #include "clicker/operator_commands.h"
 
+#include "clicker/plan_list.h"
 #include "clicker/runtime_access.h"
 #include "clicker/system_numbers.h"
 #include "clicker/units.h"
@@ -24,7 +25,7 @@ struct TypedField {
 constexpr TypedField kTypedFields[] = {
     {Unit::kEditX, kConstants.columnX}, {Unit::kEditY, kConstants.columnY}, {Unit::kEditDelay, kConstants.columnDelay}};
 
-// A "|" of its own would split the saved row into more columns than four,
+// A "|" of its own would split the saved row into more columns than the plan has,
 // and the next load would drop the row. The search walks the text a
 // character at a time, as the load's split does, so a double-byte
 // character whose second byte is 0x7C is no separator.
@@ -45,7 +46,7 @@ bool FieldsFitTheFile() {
   return true;
 }
 
-// The four editing fields go into the row's four cells, verbatim.
+// The editing fields go into the row's cells, verbatim.
 void WriteFieldsToRow(int32_t row) {
   SetPlanCellText(row, PlanColumn::kX, ReadUnitText(Unit::kEditX, Property::kEditText).get());
   SetPlanCellText(row, PlanColumn::kY, ReadUnitText(Unit::kEditY, Property::kEditText).get());

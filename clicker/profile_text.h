@@ -1,29 +1,7 @@
 // The private-profile (ini) text of the settings file as the system itself
-// reads and rewrites it, in plain C++ so that it builds natively for tests
-// and fuzzing. The rules were taken from the system's behaviour on real
-// files:
-//   - lines end at CR or LF; blank lines are dropped;
-//   - spaces (tab, LF, VT, FF, CR, Ctrl-Z, space) around a line, a name and
-//     a value are dropped;
-//   - "[name]" (up to the last "]", spaces inside dropped) starts a section;
-//     every other line is a key: the name up to the first "=", then the
-//     value, or no value when the line has no "="; a key with an empty name
-//     right after another key with an empty name is dropped;
-//   - the keys before the first section form an unnamed section;
-//   - section and key names match ignoring the case of ASCII letters; the
-//     first match counts;
-//   - a write strips the value's leading spaces, changes nothing when the
-//     key already holds that value, else sets it, adding the key at the end
-//     of its section or the section at the end of the file; a change makes
-//     the system write the whole file anew: "[name]" for each named section,
-//     "name=value" or "name" for each key, each line ended by CR LF.
-// Texts are program text (GB18030: GBK and four-byte sequences). A text
-// whose bytes are not whole characters, or that holds a zero byte, is outside
-// what this model represents; callers ask IsPlainText first and leave such
-// texts to the system. A four-byte sequence is two pairs of a lead byte and a
-// digit, which the system's rules above read as two double-byte characters:
-// neither holds a space, "=", "[", "]" or a letter, so the model follows
-// them whole.
+// reads and rewrites it, each rule taken from the system's behaviour on real
+// files. Plain C++, so that it builds natively for tests and fuzzing. Texts
+// are program text; callers leave any that is not plain to the system.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -36,7 +14,9 @@ namespace klv::profile {
 
 // True when every byte is ASCII other than zero, or 0x80, or part of a double-byte
 // character (lead 0x81..0xFE, trail 0x40..0x7E or 0x80..0xFE) or of a
-// four-byte sequence (lead, digit, lead, digit).
+// four-byte sequence (lead, digit, lead, digit). The system reads a four-byte
+// sequence as two double-byte characters, neither of which holds a space,
+// "=", "[", "]" or a letter: the model follows it whole.
 bool IsPlainText(const std::string& text);
 // A file this model reads as the system does: plain text that does not start
 // with the UTF-8 mark (the system then reads the file as UTF-8).
@@ -61,7 +41,13 @@ struct ProfileSection {
 
 class ProfileText {
  public:
-  // Parses the file's bytes. Plain text is assumed (see IsPlainText).
+  // Parses the file's bytes (plain text: IsPlainText). Lines end at CR or
+  // LF; blank lines are dropped, and so are spaces around a line, a name and
+  // a value. "[name]" (up to the last "]", spaces inside dropped) starts a
+  // section; every other line is a key: the name up to the first "=", then
+  // the value, or no value when the line has no "="; a key with an empty
+  // name right after another key with an empty name is dropped. The keys
+  // before the first section form an unnamed section.
   static ProfileText Parse(const std::string& bytes);
 
   // The value a read of the key gives, one pair of matching quotes around it
@@ -69,7 +55,9 @@ class ProfileText {
   // no value. *found tells which.
   std::string Read(const std::string& section, const std::string& key, const std::string& fallback,
                    bool* found = nullptr) const;
-  // The raw value of the key (before quotes are removed), or null.
+  // The raw value of the key (before quotes are removed), or null. Section
+  // and key names match ignoring the case of ASCII letters; the first match
+  // counts.
   const ProfileKey* Find(const std::string& section, const std::string& key) const;
   const ProfileSection* FindSection(const std::string& section) const;
 
@@ -77,11 +65,16 @@ class ProfileText {
   struct Place {
     size_t section = 0, key = 0;
   };
-  // One write of the system; true when it changed the text.
+  // One write of the system; true when it changed the text. The value's
+  // leading spaces are stripped; a key that holds the value already is left
+  // as it is; a new key goes at the end of its section, a new section at the
+  // end of the text.
   bool Write(const std::string& section, const std::string& key, const std::string& value, Place* place = nullptr);
   ProfileKey& At(const Place& place) { return sections_[place.section].keys[place.key]; }
 
-  // The bytes the system writes for this text.
+  // The bytes the system writes for this text, all anew after a change:
+  // "[name]" for each named section, "name=value" or "name" for each key,
+  // each line ended by CR LF.
   std::string Serialize() const;
 
   // False when rewriting the text and reading it back would not give the
@@ -99,7 +92,7 @@ class ProfileText {
 };
 
 // Whether the system's write would strip this byte at the start of a value
-// or around a line, name or value.
+// or around a line, name or value: tab, LF, VT, FF, CR, Ctrl-Z or space.
 bool IsProfileSpace(uint8_t byte);
 // The value as a write stores it: leading spaces removed.
 std::string StripLeadingSpaces(const std::string& value);

@@ -8,6 +8,7 @@
 #include "clicker/delivery.h"
 #include "clicker/dpi_context.h"
 #include "clicker/globals.h"
+#include "clicker/plan_list.h"
 #include "clicker/precise_wait.h"
 #include "clicker/run_pace.h"
 #include "clicker/runtime_access.h"

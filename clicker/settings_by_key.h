@@ -12,7 +12,7 @@
 
 namespace klv::clicker {
 
-// What a load takes from the file: the three settings as read, and the
+// What a load takes from the file: the settings as read, and the
 // values of the row keys 1 to the count that the file holds, in key order.
 struct LoadedSettings {
   std::string mode, title;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "clicker/globals.h"
+#include "clicker/plan_list.h"
 #include "clicker/profile_text.h"
 #include "clicker/runtime_access.h"
 #include "clicker/settings_by_key.h"
@@ -157,8 +158,8 @@ class PlanListDrawingPaused {
   uint32_t list_;
 };
 
-// A row of four cells, inserted with its first cell's text and given the
-// others; a value that does not split into four cells adds no row.
+// A row of the plan's cells, inserted with its first cell's text and given
+// the others; a value that does not split into as many cells adds no row.
 void AppendRow(const std::string& value) {
   CommandResult split =
       CallCore(core::kSplitText, {TextArgument(value.c_str()), TextArgument(kConstants.rowSeparator)});

@@ -17,7 +17,7 @@ enum class StepPart : int {
   kDpiContext,  // the target's DPI awareness context
   kDescent,     // the child at the point
   kButton,      // the button box
-  kPosts,       // the three posted messages, or the foreground click
+  kPosts,       // the posted messages, or the foreground click
   kWait,        // the delay, or the check that there is none
   kCount
 };

@@ -17,13 +17,6 @@ constexpr uint32_t kClassStyleBit80 = 0x80;
 constexpr int32_t kClassNameRoom = 50;
 constexpr int32_t kTitleRoom = 256;
 
-uint32_t* HandleArray(uint32_t count) {
-  auto* array = static_cast<uint32_t*>(Allocate(8 + 4 * count));
-  array[0] = 1;
-  array[1] = count;
-  return array;
-}
-
 uint32_t StyleOf(uint32_t window) {
   return CallSystem(kGetWindowLongA, {window, static_cast<uint32_t>(WindowLongSlot::kStyle)});
 }
@@ -40,7 +33,7 @@ bool StyleHas(uint32_t window, uint32_t mask) {
   return static_cast<int32_t>(masked) > 0;
 }
 
-// The five tests, in order; the first failing one leaves the window out.
+// The tests, in order; the first failing one leaves the window out.
 bool Listable(uint32_t window, HeapText* title) {
   if (!StyleHas(window, BitsOf(kClassStyleBit80, WindowStyle::kVisible))) return false;
   if (!StyleHas(window, BitsOf(WindowStyle::kSizingBorder, WindowStyle::kVisible))) return false;
@@ -89,16 +82,13 @@ uint32_t ListChildWindowHandles(uint32_t parent, void** handles, const char* cla
   Free(*handles);
   CommandResult none = CallCore(core::kCharText, {IntegerArgument(0)});  // the empty text: any title
   const char* anyTitle = reinterpret_cast<const char*>(static_cast<uintptr_t>(none.low));
-  uint32_t count = 0;
-  uint32_t* array = HandleArray(0);
+  void* array = NewEmptyPointerArray();
   for (uint32_t found = CallSystem(kFindWindowExA, {parent, 0, Word(className), Word(anyTitle)}); found != 0;
        found = CallSystem(kFindWindowExA, {parent, found, Word(className), Word(anyTitle)})) {
-    array = static_cast<uint32_t*>(Support().ResizeMemory(array, 8 + 4 * (count + 1)));
-    array[1] = count + 1;
-    array[2 + count++] = found;
+    array = AppendWord(array, found);
   }
   *handles = array;
-  return count;
+  return PointerCount(array);
 }
 
 // Most titles fit the first room. A read cuts a title at a whole character,
@@ -119,11 +109,11 @@ void RefreshWindowTitles() {
   uint32_t count = ListChildWindowHandles(0, &handles, nullptr);
   CommandArgument combo = UnitArgument(Unit::kComboWindowTitle, TypeCode::kComboBox);
   CallCore(core::kComboClear, {combo});
-  const uint32_t* list = static_cast<const uint32_t*>(handles) + 2;
   for (uint32_t i = 0; i < count; ++i) {
+    const uint32_t window = WordAt(handles, i);
     HeapText title;
-    if (!Listable(list[i], &title)) continue;
-    CallCore(core::kComboAddItem, {combo, TextArgument(title.get()), IntegerArgument(static_cast<int32_t>(list[i]))});
+    if (!Listable(window, &title)) continue;
+    CallCore(core::kComboAddItem, {combo, TextArgument(title.get()), IntegerArgument(static_cast<int32_t>(window))});
   }
   Free(handles);
 }

@@ -1,12 +1,5 @@
 // Runs on the build machine: turns the MainWindow description into the
-// template block of the program image, as C++ data.
-//   generate_image_data --icon <tray .ico> --out <folder>
-//       writes <folder>/main_window_template.cpp (the block's bytes) and
-//       <folder>/main_window_template_length.h (its length, a constant);
-//   generate_image_data --write-icon <path>
-//       writes the drawn tray icon to <path>.
-// Before writing, the block is read back and every setting block parsed, so
-// that a description the runtime could not load fails the build.
+// template block of the program image, as C++ data (usage: main).
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -111,6 +104,9 @@ std::string LengthHeaderFor(const Bytes& block) {
   return out.str();
 }
 
+// The block's bytes and its length, as two generated files. The block is
+// read back first, every setting block parsed, so that a description the
+// runtime could not load fails the build.
 int Generate(const std::string& iconPath, const std::string& folder) {
   Bytes icon;
   if (!ReadFile(iconPath, &icon) || !HasIconOf32Pixels(icon)) {
@@ -130,6 +126,7 @@ int Generate(const std::string& iconPath, const std::string& folder) {
   return 0;
 }
 
+// The drawn tray icon, as an icon file.
 int WriteIcon(const std::string& path) {
   Bytes icon = klv::MakeTrayIcon();
   if (!WriteFile(path, std::string(icon.begin(), icon.end()))) {

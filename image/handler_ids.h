@@ -1,16 +1,13 @@
 // The numbers under which the window template refers to the program's event
-// handlers. The template stores the number; at start-up the runtime looks it
-// up in the image's handler table, whose rows name these numbers in this
-// order (clicker/event_handlers.cpp), so that the build fails when a row is
-// out of place. The numbers are written out and the list is append-only: a
-// new handler takes the next number, just above Count. -1 (not listed here)
-// means that an event has no handler. A scoped enum, so that the names do
-// not clash with the handler functions of the same names.
+// handlers; at start-up the runtime looks each up in the image's handler
+// table (clicker/event_handlers.cpp), whose rows name them in this order.
+// Append-only. -1 (not listed) means that an event has no handler.
 #pragma once
 #include <cstdint>
 
 namespace klv {
 
+// Scoped, so that the names do not clash with the handler functions'.
 enum class HandlerId : int32_t {
   OnMainWindowCreated = 0,
   HideWhenMinimised = 1,

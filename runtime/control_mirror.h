@@ -1,21 +1,8 @@
-// The mechanism behind the mirrors of what other threads read of a control
-// (each control type keeps its own mirror beside it, in controls/). The thread that owns a
-// control's system window keeps a copy of its content up to date on every
-// path that changes it; any other thread reads the copy under a lock instead
-// of sending a message to the owner and waiting for it to answer. One thread
-// writes (the owner), any number read; every read returns the state of one
-// moment, never a mix of two. A mirror knows its owner thread and picks the
-// path of each read itself: the owner reads its own view, every other thread
-// the published copy.
-//
-// An operator action changes a control in several steps (adding a plan row
-// inserts the row, then fills its cells one by one). While the owner thread
-// runs an event handler a batch is open: the changes go to a draft and are
-// published together when the outermost batch closes, so another thread
-// never sees half an action. Outside a batch each change is published before
-// the call that made it returns.
-//
-// Pure code (no system headers): built natively under ThreadSanitizer too.
+// What other threads read of a control: the thread that owns its window
+// keeps a copy of its content up to date (each control type's mirror, in
+// controls/), and any other thread reads the copy under a lock instead of
+// waiting for the owner. Every read gives the state of one moment. Pure code
+// (no system headers): built natively under ThreadSanitizer too.
 #pragma once
 #include <atomic>
 #include <cstdint>
@@ -27,6 +14,12 @@
 
 namespace klv {
 
+// An operator action changes a control in several steps (adding a plan row
+// inserts the row, then fills its cells one by one). While the owner thread
+// runs an event handler a batch is open: the changes go to a draft and are
+// published together when the outermost batch closes, so another thread
+// never sees half an action. Outside a batch each change is published before
+// the call that made it returns.
 class MirrorBatch {
  public:
   // On the owner thread, around an event handler; batches nest.

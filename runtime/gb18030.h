@@ -1,23 +1,8 @@
 // Program text's encoding: GB18030, the superset of GBK that holds every
 // Unicode character. Every text GBK holds keeps its GBK bytes (code page
 // 936's, 0x80 for the euro sign included), so settings files written by
-// earlier versions read the same; every other character is a four-byte
-// sequence: lead (0x81..0xFE), digit, lead, digit.
-//
-// Pure logic (no system calls), so it builds natively for tests and fuzzing.
-// The tables come from the build (cmake/gb18030_table_generator.cpp):
-// code page 936's one- and two-byte cells as Wine's table holds them, and
-// the four-byte ranges of the host's iconv GB18030. Where the two differ on
-// a cell, 936's character stays there and iconv's moves to a four-byte
-// sequence. 0xFF is U+F8F5, as 936 reads it when not asked to be strict
-// and writes it back.
-//
-// Bytes that are not valid: a well-formed sequence (two bytes: lead and a
-// trail 0x40..0x7E or 0x80..0xFE; four bytes: lead, digit, lead, digit)
-// that stands for no character reads as one U+FFFD; any other byte that
-// starts no well-formed sequence reads as one U+FFFD on its own, and reading
-// goes on with the next byte. Going the other way, a lone surrogate becomes
-// "?", as the system's own conversions give it.
+// earlier versions read the same. Pure logic, built natively for tests and
+// fuzzing, on tables the build writes (gb18030_tables.h).
 #pragma once
 #include <cstddef>
 #include <string>
@@ -72,13 +57,18 @@ inline std::string CutToWholeCharacters(const std::string& text, size_t longest)
 
 // The character at text[0] (available > 0): its code point, or
 // kReplacement for bytes that stand for none; *length gets the bytes read.
+// A well-formed sequence (lead and a trail 0x40..0x7E or 0x80..0xFE; lead,
+// digit, lead, digit) that stands for no character is one kReplacement; any
+// other byte that starts none is one on its own. 0xFF is U+F8F5, as 936
+// reads it when not asked to be strict and writes it back.
 char32_t Decode(const unsigned char* text, size_t available, size_t* length);
 
 // The bytes of a code point into out: 1, 2 or 4; 0 for a surrogate or a
 // number beyond U+10FFFF.
 size_t Encode(char32_t codePoint, unsigned char out[4]);
 
-// Whole texts, to and from UTF-16.
+// Whole texts, to and from UTF-16. A lone surrogate becomes "?", as the
+// system's own conversions give it.
 std::u16string ToUtf16(const std::string& programText);
 std::string FromUtf16(const std::u16string& text);
 

@@ -1,7 +1,8 @@
 // The data behind the GB18030 converter, written at build time by
 // cmake/gb18030_table_generator.cpp: code page 936's one- and two-byte
-// cells as Wine's table holds them, and the four-byte sequences as ranges.
-// Only runtime/gb18030.cpp reads it.
+// cells as Wine's table holds them, and the host iconv's four-byte sequences
+// as ranges (where the two differ on a cell, 936's character stays there and
+// iconv's moves to a four-byte sequence). Only runtime/gb18030.cpp reads it.
 #pragma once
 #include <cstddef>
 #include <cstdint>

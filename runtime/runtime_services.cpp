@@ -1,4 +1,4 @@
-// The seven runtime services, and HostNotify, the callback libraries use.
+// The runtime services, and HostNotify, the callback libraries use.
 #include "runtime/runtime_services.h"
 
 #include "runtime/app_runtime.h"

@@ -72,9 +72,6 @@ HMODULE LoadNamedLibrary(const char* library) {
   return module;
 }
 
-// Binds entry n on its first call. An entry that cannot be bound is the
-// runtime error, unless it may be missing: then it is noted as absent and
-// the answer is null, now and on every later call.
 // Binding is invisible to the caller: the thread's last error stays what the
 // call before left (the first call of GetLastError through the table would
 // otherwise answer the binding's own failed library loads).
@@ -89,6 +86,9 @@ class LastErrorKept {
   DWORD error_;
 };
 
+// Binds entry n on its first call. An entry that cannot be bound is the
+// runtime error, unless it may be missing: then it is noted as absent and
+// the answer is null, now and on every later call.
 void* Bind(int n, bool mayBeMissing) {
   if (CacheSlot(n) && g_tables.boundAddresses[n] != nullptr) return g_tables.boundAddresses[n];
   if (mayBeMissing && CacheSlot(n) && g_tables.absent[n]) return nullptr;
@@ -112,7 +112,7 @@ void* Bind(int n, bool mayBeMissing) {
   }
   // Where the system has the function, an entry that carries text binds to
   // the runtime's own, which speaks program text to the wide function.
-  if (void* wide = WideEntryFor(exportName)) address = wide;
+  if (void* wide = WideEntryFor(n)) address = wide;
   if (CacheSlot(n)) {
     g_tables.boundModules[n] = module;
     g_tables.boundAddresses[n] = address;

@@ -9,6 +9,17 @@
 #include "runtime/control_mirror.h"
 #include "runtime/interface/numbered_table.h"
 
+// Functions of a later Windows than the build targets, which its headers
+// leave out so that no direct call of them compiles: declared here, as the
+// headers of that Windows declare them, only for the table's prototypes.
+extern "C" {
+WINBASEAPI WINBOOL WINAPI SetProcessInformation(HANDLE process, PROCESS_INFORMATION_CLASS informationClass,
+                                                LPVOID information, DWORD informationSize);
+WINUSERAPI DPI_AWARENESS_CONTEXT WINAPI GetWindowDpiAwarenessContext(HWND window);
+WINUSERAPI DPI_AWARENESS_CONTEXT WINAPI SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT context);
+WINUSERAPI UINT WINAPI GetDpiForWindow(HWND window);
+}
+
 namespace klv {
 namespace {
 
@@ -56,8 +67,8 @@ uint32_t InvokeNested(void* address, const uint32_t* arguments) {
 
 // The prototype of a function as the system headers declare it. The build
 // targets the oldest supported Windows (WINVER), whose headers declare only
-// the functions it has: an entry marked Declared that needs a later Windows
-// does not compile.
+// the functions it has: an entry of a later Windows compiles only with its
+// declaration above and its release below.
 template <typename Function>
 struct Prototype;
 template <typename R, typename... A>
@@ -66,27 +77,6 @@ struct Prototype<R WINAPI(A...)> {
   static constexpr SystemFunctionThunk Plain() { return {kWords, &Invoke<R, A...>}; }
   static constexpr SystemFunctionThunk NestedLoop() { return {kWords, &InvokeNested<R, A...>}; }
 };
-
-template <typename Function>
-constexpr SystemFunctionThunk Declared() {
-  return Prototype<Function>::Plain();
-}
-template <typename Function>
-constexpr SystemFunctionThunk DeclaredNestedLoop() {
-  return Prototype<Function>::NestedLoop();
-}
-// Declared, with arguments the caller passes otherwise (a structure by value).
-template <typename Function>
-constexpr SystemFunctionThunk DeclaredWith(int words, uint32_t (*invoke)(void*, const uint32_t*)) {
-  return {words, invoke};
-}
-// A function of a later Windows than the build targets, with its prototype
-// written out here: optional.
-template <WindowsRelease Since, typename R, typename... A>
-constexpr SystemFunctionThunk Newer() {
-  static_assert(Since != kOldestSupportedWindows, "a function every supported Windows has is Declared");
-  return {static_cast<int>(sizeof...(A)), &Invoke<R, A...>, Since};
-}
 
 // WindowFromPoint takes its POINT by value: the caller passes its two
 // members, X first.
@@ -104,98 +94,66 @@ uint32_t InvokeChildWindowFromPointEx(void* address, const uint32_t* arguments) 
   return ToWord(function(FromWord<HWND>(arguments[0]), point, arguments[3]));
 }
 
-// One row per entry, in entry-number order (runtime/interface/system_function_numbers.h).
+// How an entry is called: through its function's declared prototype,
+// unless its number says otherwise below.
+template <SystemFunction N>
+struct CallForm {
+  template <typename Function>
+  static constexpr SystemFunctionThunk Thunk() {
+    return Prototype<Function>::Plain();
+  }
+};
+// A function of a later Windows than the build targets: optional.
+template <WindowsRelease Since>
+struct LaterWindows {
+  static_assert(Since != kOldestSupportedWindows, "a function every supported Windows has is not optional");
+  template <typename Function>
+  static constexpr SystemFunctionThunk Thunk() {
+    SystemFunctionThunk thunk = Prototype<Function>::Plain();
+    thunk.since = Since;
+    return thunk;
+  }
+};
+// With arguments the caller passes otherwise (a structure by value).
+template <int Words, uint32_t (*Invoke)(void*, const uint32_t*)>
+struct PassedOtherwise {
+  template <typename Function>
+  static constexpr SystemFunctionThunk Thunk() {
+    return {Words, Invoke};
+  }
+};
+
+template <>
+struct CallForm<kMessageBoxA> {
+  template <typename Function>
+  static constexpr SystemFunctionThunk Thunk() {
+    return Prototype<Function>::NestedLoop();
+  }
+};
+template <>
+struct CallForm<kWindowFromPoint> : PassedOtherwise<2, &InvokeWindowFromPoint> {};
+template <>
+struct CallForm<kChildWindowFromPointEx> : PassedOtherwise<4, &InvokeChildWindowFromPointEx> {};
+template <>
+struct CallForm<kSetProcessInformation> : LaterWindows<WindowsRelease::kWindows8> {};
+template <>
+struct CallForm<kGetWindowDpiAwarenessContext> : LaterWindows<WindowsRelease::kWindows10Version1607> {};
+template <>
+struct CallForm<kSetThreadDpiAwarenessContext> : LaterWindows<WindowsRelease::kWindows10Version1607> {};
+template <>
+struct CallForm<kGetDpiForWindow> : LaterWindows<WindowsRelease::kWindows10Version1607> {};
+
 struct ThunkRow {
   SystemFunction number;
   SystemFunctionThunk thunk;
 };
 
-constexpr ThunkRow kThunkRows[] = {
-    // Stopping a thread.
-    {kTerminateThread, Declared<decltype(::TerminateThread)>()},
-    // Clicking: the target window, the cursor and the mouse messages.
-    {kFindWindowExA, Declared<decltype(::FindWindowExA)>()},
-    {kMouseEvent, Declared<decltype(::mouse_event)>()},
-    {kGetCursorPos, Declared<decltype(::GetCursorPos)>()},
-    {kClientToScreen, Declared<decltype(::ClientToScreen)>()},
-    {kSetCursorPos, Declared<decltype(::SetCursorPos)>()},
-    {kGetDesktopWindow, Declared<decltype(::GetDesktopWindow)>()},
-    {kPostMessageA, Declared<decltype(::PostMessageA)>()},
-    // Looking at a window.
-    {kGetWindowLongA, Declared<decltype(::GetWindowLongA)>()},
-    {kGetWindowTextA, Declared<decltype(::GetWindowTextA)>()},
-    {kGetParent, Declared<decltype(::GetParent)>()},
-    // The runner thread and its waits.
-    {kCreateThread, Declared<decltype(::CreateThread)>()},
-    {kCreateWaitableTimerA, Declared<decltype(::CreateWaitableTimerA)>()},
-    {kSetWaitableTimer, Declared<decltype(::SetWaitableTimer)>()},
-    {kMsgWaitForMultipleObjects, Declared<decltype(::MsgWaitForMultipleObjects)>()},
-    {kCloseHandle, Declared<decltype(::CloseHandle)>()},
-    // Hotkeys and the replaced window procedure.
-    {kUnregisterHotKey, Declared<decltype(::UnregisterHotKey)>()},
-    {kRegisterHotKey, Declared<decltype(::RegisterHotKey)>()},
-    {kSetWindowLongA, Declared<decltype(::SetWindowLongA)>()},
-    // Listing the top-level windows.
-    {kGetCurrentProcessId, Declared<decltype(::GetCurrentProcessId)>()},
-    {kEnumWindows, Declared<decltype(::EnumWindows)>()},
-    {kGetWindowThreadProcessId, Declared<decltype(::GetWindowThreadProcessId)>()},
-    {kGetClassNameA, Declared<decltype(::GetClassNameA)>()},
-    {kIsWindowVisible, Declared<decltype(::IsWindowVisible)>()},
-    // Telling the operator; passing messages on.
-    {kMessageBoxA, DeclaredNestedLoop<decltype(::MessageBoxA)>()},
-    {kCallWindowProcA, Declared<decltype(::CallWindowProcA)>()},
-    // Capturing a point: the window under the cursor.
-    {kFindWindowA, Declared<decltype(::FindWindowA)>()},
-    {kGetWindowRect, Declared<decltype(::GetWindowRect)>()},
-    {kWindowFromPoint, DeclaredWith<decltype(::WindowFromPoint)>(2, &InvokeWindowFromPoint)},
-    {kGetFocus, Declared<decltype(::GetFocus)>()},
-    // The settings file.
-    {kGetPrivateProfileStringA, Declared<decltype(::GetPrivateProfileStringA)>()},
-    // The window a background click reaches; the top-level window of a captured point.
-    {kChildWindowFromPointEx, DeclaredWith<decltype(::ChildWindowFromPointEx)>(4, &InvokeChildWindowFromPointEx)},
-    {kMapWindowPoints, Declared<decltype(::MapWindowPoints)>()},
-    {kGetAncestor, Declared<decltype(::GetAncestor)>()},
-    {kGetWindow, Declared<decltype(::GetWindow)>()},
-    // A run's timer resolution and its high-resolution step timer.
-    {kTimeBeginPeriod, Declared<decltype(::timeBeginPeriod)>()},
-    {kTimeEndPeriod, Declared<decltype(::timeEndPeriod)>()},
-    {kCreateWaitableTimerExW, Declared<decltype(::CreateWaitableTimerExW)>()},
-    // The settings file read and written in one piece, its failures told, and
-    // the plan list's drawing paused while a plan is loaded.
-    {kCreateFileA, Declared<decltype(::CreateFileA)>()},
-    {kReadFile, Declared<decltype(::ReadFile)>()},
-    {kWriteFile, Declared<decltype(::WriteFile)>()},
-    {kFlushFileBuffers, Declared<decltype(::FlushFileBuffers)>()},
-    {kMoveFileExA, Declared<decltype(::MoveFileExA)>()},
-    {kDeleteFileA, Declared<decltype(::DeleteFileA)>()},
-    {kGetLastError, Declared<decltype(::GetLastError)>()},
-    {kFormatMessageA, Declared<decltype(::FormatMessageA)>()},
-    {kMultiByteToWideChar, Declared<decltype(::MultiByteToWideChar)>()},
-    {kWideCharToMultiByte, Declared<decltype(::WideCharToMultiByte)>()},
-    {kSendMessageA, Declared<decltype(::SendMessageA)>()},
-    {kInvalidateRect, Declared<decltype(::InvalidateRect)>()},
-    // A run keeps its pace while the window is hidden.
-    {kGetCurrentProcess, Declared<decltype(::GetCurrentProcess)>()},
-    {kSetProcessInformation, Newer<WindowsRelease::kWindows8, BOOL, HANDLE, int, LPVOID, DWORD>()},
-    // The integrity level of the target's process and of this one.
-    {kOpenProcess, Declared<decltype(::OpenProcess)>()},
-    {kOpenProcessToken, Declared<decltype(::OpenProcessToken)>()},
-    {kGetTokenInformation, Declared<decltype(::GetTokenInformation)>()},
-    // Background points in the target's own pixels at any display scale.
-    {kGetWindowDpiAwarenessContext, Newer<WindowsRelease::kWindows10Version1607, DPI_AWARENESS_CONTEXT, HWND>()},
-    {kSetThreadDpiAwarenessContext,
-     Newer<WindowsRelease::kWindows10Version1607, DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT>()},
-    {kGetDpiForWindow, Newer<WindowsRelease::kWindows10Version1607, UINT, HWND>()},
-    // A foreground single step frees the mouse capture first.
-    {kReleaseCapture, Declared<decltype(::ReleaseCapture)>()},
-    // The system's code page, for the settings file's odd forms.
-    {kGetACP, Declared<decltype(::GetACP)>()},
-    // Titles of any length.
-    {kGetWindowTextLengthA, Declared<decltype(::GetWindowTextLengthA)>()},
-    // A foreground click as one batch of input.
-    {kSendInput, Declared<decltype(::SendInput)>()},
-    {kGetSystemMetrics, Declared<decltype(::GetSystemMetrics)>()},
-};
+#define KLV_THUNK_ROW(number, name, library, exportName) \
+  {k##name, CallForm<k##name>::Thunk<decltype(::exportName)>()},
+#define KLV_THUNK_ENTRY(number, library, exportName) KLV_THUNK_ROW(number, exportName, library, exportName)
+constexpr ThunkRow kThunkRows[] = {KLV_SYSTEM_FUNCTIONS(KLV_THUNK_ENTRY, KLV_THUNK_ROW)};
+#undef KLV_THUNK_ENTRY
+#undef KLV_THUNK_ROW
 static_assert(std::size(kThunkRows) == kSystemFunctionCount, "one prototype per system function");
 static_assert(RowsInNumberOrder(kThunkRows), "prototypes out of entry-number order");
 

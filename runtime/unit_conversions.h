@@ -8,8 +8,7 @@
 
 namespace klv {
 
-// The font record the program reads and writes: seven fields, the face
-// name a heap text.
+// The font record the program reads and writes, the face name a heap text.
 struct FontRecord {
   int32_t angle;
   uint32_t bold;

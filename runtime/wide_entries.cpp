@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "runtime/interface/system_function_numbers.h"
 #include "runtime/program_profile.h"
 #include "runtime/system_text.h"
 
@@ -85,32 +85,31 @@ LRESULT WINAPI CallWindowProcWide(WNDPROC procedure, HWND window, UINT message, 
 }
 
 struct WideEntry {
-  const char* exportName;
+  SystemFunction number;
   void* entry;
 };
 
 const WideEntry kWideEntries[] = {
-    {"FindWindowA", reinterpret_cast<void*>(&FindWindowProgramText)},
-    {"FindWindowExA", reinterpret_cast<void*>(&FindWindowExProgramText)},
-    {"GetWindowTextA", reinterpret_cast<void*>(&GetWindowTextProgramText)},
-    {"GetWindowTextLengthA", reinterpret_cast<void*>(&GetWindowTextLengthProgramText)},
-    {"GetClassNameA", reinterpret_cast<void*>(&GetClassNameProgramText)},
-    {"MessageBoxA", reinterpret_cast<void*>(&MessageBoxProgramText)},
-    {"FormatMessageA", reinterpret_cast<void*>(&FormatMessageProgramText)},
-    {"CreateFileA", reinterpret_cast<void*>(&CreateFileProgramText)},
-    {"MoveFileExA", reinterpret_cast<void*>(&MoveFileExProgramText)},
-    {"DeleteFileA", reinterpret_cast<void*>(&DeleteFileProgramText)},
-    {"GetPrivateProfileStringA", reinterpret_cast<void*>(&ReadProfileText)},
-    {"SetWindowLongA", reinterpret_cast<void*>(&SetWindowLongWide)},
-    {"CallWindowProcA", reinterpret_cast<void*>(&CallWindowProcWide)},
+    {kFindWindowA, reinterpret_cast<void*>(&FindWindowProgramText)},
+    {kFindWindowExA, reinterpret_cast<void*>(&FindWindowExProgramText)},
+    {kGetWindowTextA, reinterpret_cast<void*>(&GetWindowTextProgramText)},
+    {kGetWindowTextLengthA, reinterpret_cast<void*>(&GetWindowTextLengthProgramText)},
+    {kGetClassNameA, reinterpret_cast<void*>(&GetClassNameProgramText)},
+    {kMessageBoxA, reinterpret_cast<void*>(&MessageBoxProgramText)},
+    {kFormatMessageA, reinterpret_cast<void*>(&FormatMessageProgramText)},
+    {kCreateFileA, reinterpret_cast<void*>(&CreateFileProgramText)},
+    {kMoveFileExA, reinterpret_cast<void*>(&MoveFileExProgramText)},
+    {kDeleteFileA, reinterpret_cast<void*>(&DeleteFileProgramText)},
+    {kGetPrivateProfileStringA, reinterpret_cast<void*>(&ReadProfileText)},
+    {kSetWindowLongA, reinterpret_cast<void*>(&SetWindowLongWide)},
+    {kCallWindowProcA, reinterpret_cast<void*>(&CallWindowProcWide)},
 };
 
 }  // namespace
 
-void* WideEntryFor(const char* exportName) {
-  if (exportName == nullptr) return nullptr;
+void* WideEntryFor(int number) {
   for (const WideEntry& wide : kWideEntries) {
-    if (std::strcmp(wide.exportName, exportName) == 0) return wide.entry;
+    if (wide.number == number) return wide.entry;
   }
   return nullptr;
 }

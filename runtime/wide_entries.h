@@ -7,8 +7,8 @@
 
 namespace klv {
 
-// The runtime's entry for an exported name, or null for a name bound as
-// the system exports it.
-void* WideEntryFor(const char* exportName);
+// The runtime's entry for system-function entry number n, or null for an
+// entry bound as the system exports it.
+void* WideEntryFor(int number);
 
 }  // namespace klv

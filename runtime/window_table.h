@@ -1,11 +1,7 @@
 // A value kept per system window in this process, found without asking the
-// system. A window property would do the same, but under Wine every property
-// read is a round trip to the server (about 10 microseconds), and the unit
-// and subclass look-ups run for every message a control gets: a list filled
-// with thousands of rows spent most of its time there.
-//
-// Any thread may read and write; the windows themselves are served by their
-// owning threads, which may differ.
+// system: under Wine a window property read is a round trip to the server
+// (about 10 microseconds), and the unit and subclass look-ups run for every
+// message a control gets. Any thread may read and write.
 #pragma once
 #include <windows.h>
 

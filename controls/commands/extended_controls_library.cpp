@@ -25,6 +25,7 @@ constexpr ReportListCommandRow kReportListCommandRows[] = {
     {reportlist::kListDeleteAllRows, reportlist::ListDeleteAllRows},
     // Reading a whole row.
     {reportlist::kListRowTexts, reportlist::ListRowTexts},
+    {reportlist::kListRowNumbers, reportlist::ListRowNumbers},
 };
 static_assert(std::size(kReportListCommandRows) == reportlist::kReportListCommandCount,
               "one row per report list command");

@@ -1,4 +1,4 @@
-// The libraries the program image lists, in library-number order.
+// The libraries the program image lists (positions: LibraryPosition).
 #pragma once
 #include <array>
 
@@ -8,10 +8,10 @@
 
 namespace klv {
 
-extern const LibraryRecord kCoreLibrary;               // 1
-extern const LibraryRecord kExtendedControlsLibrary;   // 2
-extern const LibraryRecord kSpecialFunctionsLibrary;   // 3
-extern const LibraryRecord kTrayIconLibrary;           // 4
+extern const LibraryRecord kCoreLibrary;
+extern const LibraryRecord kExtendedControlsLibrary;
+extern const LibraryRecord kSpecialFunctionsLibrary;
+extern const LibraryRecord kTrayIconLibrary;
 
 // A command table's row: the command and the number it answers to.
 template <typename Number>

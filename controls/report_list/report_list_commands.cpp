@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "controls/commands/command_arguments.h"
+#include "controls/commands/conversion_commands.h"
 #include "controls/report_list/list_view_items.h"
 #include "controls/report_list/report_list_unit.h"
 #include "controls/skeleton/unit_lookup.h"
@@ -96,6 +97,20 @@ void ListRowTexts(CommandResult* result, int count, const CommandArgument* argum
   texts.reserve(cells.size());
   for (const std::string& cell : cells) texts.push_back(CopyText(cell.c_str()));
   SetArrayResult(result, NewTextArray(texts), TypeCode::kText);
+}
+
+void ListRowNumbers(CommandResult* result, int count, const CommandArgument* arguments) {
+  CommandArguments args(count, arguments);
+  ReportListUnit* list = RequireUnit<ReportListUnit>(args.At(0));
+  ListMirror::Row cells;
+  if (list) cells = list->mirror().RowAt(args.Integer(1, 0));
+  auto* numbers = static_cast<int32_t*>(const_cast<void*>(args.Pointer(2)));
+  const int32_t wanted = args.Integer(3, 0);
+  for (int32_t column = 0; numbers != nullptr && column < wanted; ++column) {
+    const auto at = static_cast<size_t>(column);
+    numbers[column] = at < cells.size() ? TextToInteger(cells[at].c_str()) : 0;
+  }
+  SetLogicalResult(result, !cells.empty());
 }
 
 }  // namespace reportlist

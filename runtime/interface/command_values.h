@@ -7,6 +7,16 @@
 
 namespace klv {
 
+// The image's libraries by their position in its library list. A library's
+// number, as control type codes carry it, is its position plus one.
+enum LibraryPosition : int {
+  kCoreLibraryPosition,
+  kExtendedControlsLibraryPosition,
+  kSpecialFunctionsLibraryPosition,
+  kTrayIconLibraryPosition,
+  kLibraryCount  // not a library: the number of libraries
+};
+
 namespace TypeCode {
 constexpr uint32_t kOmitted = 0;
 constexpr uint32_t kByte = 0x80000101;
@@ -23,15 +33,18 @@ constexpr uint32_t kSubroutine = 0x80000006;
 constexpr uint32_t kArrayFlag = 0x20000000;
 
 // Controls: library number * 65536 + type number.
-constexpr uint32_t kWindow = 0x00010001;
-constexpr uint32_t kMenu = 0x00010003;
-constexpr uint32_t kEditBox = 0x00010005;
-constexpr uint32_t kGroupBox = 0x00010009;
-constexpr uint32_t kLabel = 0x0001000A;
-constexpr uint32_t kButton = 0x0001000B;
-constexpr uint32_t kComboBox = 0x0001000E;
-constexpr uint32_t kReportList = 0x00020004;
-constexpr uint32_t kTrayIcon = 0x00040001;
+constexpr uint32_t Control(LibraryPosition library, uint32_t type) {
+  return (static_cast<uint32_t>(library) + 1) << 16 | type;
+}
+constexpr uint32_t kWindow = Control(kCoreLibraryPosition, 0x01);
+constexpr uint32_t kMenu = Control(kCoreLibraryPosition, 0x03);
+constexpr uint32_t kEditBox = Control(kCoreLibraryPosition, 0x05);
+constexpr uint32_t kGroupBox = Control(kCoreLibraryPosition, 0x09);
+constexpr uint32_t kLabel = Control(kCoreLibraryPosition, 0x0A);
+constexpr uint32_t kButton = Control(kCoreLibraryPosition, 0x0B);
+constexpr uint32_t kComboBox = Control(kCoreLibraryPosition, 0x0E);
+constexpr uint32_t kReportList = Control(kExtendedControlsLibraryPosition, 0x04);
+constexpr uint32_t kTrayIcon = Control(kTrayIconLibraryPosition, 0x01);
 
 // Numeric codes: top bit set, next bit clear, low byte 1.
 constexpr bool IsNumeric(uint32_t type) {

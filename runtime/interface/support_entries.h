@@ -1,5 +1,5 @@
-// The thirteen support entries: the program's code reaches the runtime only
-// through this table, filled in this order.
+// The support entries: the program's code reaches the runtime only through
+// this table, filled in this order.
 #pragma once
 #include <cstdint>
 
@@ -29,8 +29,8 @@ struct SupportEntries {
   uint32_t (*CallRuntimeService)(int service, uint32_t first, uint32_t second);
 };
 
-// The table is fixed: thirteen entries, in the order above.
-static_assert(sizeof(SupportEntries) == 13 * sizeof(void*), "thirteen support entries");
+// The table's size is fixed: an entry is never added or taken away.
+static_assert(sizeof(SupportEntries) == 13 * sizeof(void*), "the support table's size changed");
 
 // Runtime services by number (CallRuntimeService).
 namespace RuntimeService {

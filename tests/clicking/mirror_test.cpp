@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "clicker/plan_list.h"
 #include "clicker/runtime_access.h"
 #include "controls/commands/core_commands.h"
 #include "controls/report_list/report_list_commands.h"

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "clicker/delivery.h"
+#include "clicker/plan_list.h"
 #include "clicker/runtime_access.h"
 #include "controls/commands/core_commands.h"
 #include "controls/skeleton/message_box_seam.h"

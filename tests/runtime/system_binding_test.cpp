@@ -163,7 +163,7 @@ TEST_F(SystemBinding, EveryEntryOfTheProgramsTableBindsBeforeTheSearchReachesThe
     }
     ASSERT_NE(nullptr, klv::BoundSystemAddress(n));
     // An entry that carries text is the runtime's own, speaking program text.
-    void* wide = klv::WideEntryFor(klv::kSystemFunctionNames[n]);
+    void* wide = klv::WideEntryFor(n);
     EXPECT_EQ(wide ? wide : reinterpret_cast<void*>(GetProcAddress(module, klv::kSystemFunctionNames[n])),
               klv::BoundSystemAddress(n));
   }
