@@ -1,4 +1,4 @@
-#include "bench/foreground_section.h"
+#include "bench/click_sections.h"
 
 #include <windows.h>
 
@@ -11,7 +11,7 @@
 
 #include "bench/linux_cpu.h"
 #include "clicker/click_messages.h"
-#include "tests/clicking/target_log.h"
+#include "tests/support/target_log.h"
 
 namespace klvbench {
 namespace {
