@@ -23,11 +23,11 @@
 #include <vector>
 
 #include "image/main_window_units.h"
-#include "runtime/gb18030.h"
 #include "runtime/private_messages.h"
 #include "tests/support/other_plan_list.h"
 #include "tests/support/program_window.h"
 #include "tests/support/remote_block.h"
+#include "tests/support/ui_driver.h"
 
 namespace {
 
@@ -58,27 +58,6 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
   SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
   return static_cast<LRESULT>(result);
-}
-
-LRESULT SendW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
-  return static_cast<LRESULT>(result);
-}
-
-// Texts are asked for in UTF-16, as the screen shows them, and turned into
-// Klikvane's own program text (GB18030) here, whatever the system's code
-// page: the script compares them with GB18030 bytes.
-std::string Narrow(const wchar_t* text, LRESULT length) {
-  if (length <= 0) return "";
-  return klv::gb18030::FromUtf16(std::u16string(text, text + length));
-}
-
-std::string ComboItemText(HWND combo, int index) {
-  if (SendW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) >= 1024) return "?";
-  wchar_t text[1024] = L"";
-  LRESULT length = SendW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-  return Narrow(text, length);
 }
 
 std::string ClassOf(HWND window) {
@@ -198,7 +177,9 @@ void DescribeCombo(const std::string& name, HWND combo) {
   Print((name + "_editable").c_str(), (GetWindowLongA(combo, GWL_STYLE) & 3) == CBS_DROPDOWN ? 1 : 0);
   int count = static_cast<int>(Send(combo, CB_GETCOUNT, 0, 0));
   Print((name + "_items").c_str(), count);
-  for (int i = 0; i < count; ++i) Print((name + "_item" + std::to_string(i)).c_str(), Hex(ComboItemText(combo, i)));
+  for (int i = 0; i < count; ++i) {
+    Print((name + "_item" + std::to_string(i)).c_str(), Hex(klvtest::ComboItemText(combo, i)));
+  }
 }
 
 int DescribeState() {
