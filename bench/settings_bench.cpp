@@ -24,6 +24,7 @@
 #include "runtime/events.h"
 #include "tests/support/child_process.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/program_window.h"
 
 namespace {
 
@@ -164,7 +165,7 @@ void PrintTable(const std::vector<Figures>& all, double addToEmpty) {
 int main(int argc, char** argv) {
   int largest = argc > 1 ? std::atoi(argv[1]) : 10000;
   klvtest::StartKlikvaneInProcess();
-  const std::string path = klvtest::ProgramFolder() + "\\Marrowfen.ini";
+  const std::string path = klvtest::SettingsPathHere();
   const bool existed = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
   const std::string kept = existed ? klvtest::ReadWholeFile(path) : std::string();
   ShowWindow(klvtest::MainWindowHandle(), SW_SHOWNORMAL);

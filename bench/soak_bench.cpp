@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "bench/klikvane_program.h"
+#include "tests/support/klikvane_program.h"
 #include "bench/linux_cpu.h"
 #include "tests/support/child_process.h"
 #include "tests/support/process_footprint.h"
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
   bool cycling = mode == "cycle";
   klvtest::ClickTarget target(kTargetTitle, 520, 380, 300, 200);
   const std::string program = klvtest::ProgramFolder() + "\\..\\Klikvane.exe";
-  klvbench::KlikvaneProgram klikvane(program);
+  klvtest::KlikvaneProgram klikvane(program);
   if (!target.ready() || !klikvane.ready()) return 1;
   klikvane.LoadPlan(kTargetTitle, cycling ? 10 : 1000, 0);
   Watched watched(klikvane.processId(), program);

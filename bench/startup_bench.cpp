@@ -12,30 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/program_window.h"
+
 namespace {
 
 struct Sample {
   double milliseconds;
   double peakKiB;
 };
-
-struct Search {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK FindShown(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<Search*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char title[64] = "";
-  GetWindowTextA(window, title, sizeof title);
-  if (owner == search->processId && IsWindowVisible(window) && std::string(title) == "Klikvane") {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 bool RunOnce(const std::string& program, Sample* sample) {
   LARGE_INTEGER frequency, start, now;
@@ -48,10 +32,10 @@ bool RunOnce(const std::string& program, Sample* sample) {
   if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
     return false;
   }
-  Search search = {info.dwProcessId, nullptr};
-  for (int i = 0; i < 20000 && !search.found; ++i) {
-    EnumWindows(FindShown, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) Sleep(1);
+  HWND found = nullptr;
+  for (int i = 0; i < 20000 && !found; ++i) {
+    found = klvtest::ShownProgramWindow(info.dwProcessId);
+    if (!found) Sleep(1);
   }
   QueryPerformanceCounter(&now);
   Sleep(300);  // let it settle before reading the peak
@@ -60,11 +44,11 @@ bool RunOnce(const std::string& program, Sample* sample) {
   GetProcessMemoryInfo(info.hProcess, &counters, sizeof counters);
   sample->milliseconds = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart;
   sample->peakKiB = counters.PeakWorkingSetSize / 1024.0;
-  if (search.found) PostMessageA(search.found, WM_CLOSE, 0, 0);
+  if (found) PostMessageA(found, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(info.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
   CloseHandle(info.hThread);
   CloseHandle(info.hProcess);
-  return search.found != nullptr;
+  return found != nullptr;
 }
 
 double Median(std::vector<double> values) {

@@ -14,6 +14,7 @@
 #include "clicker/delivery.h"
 #include "tests/clicking/clicking_fixture.h"
 #include "tests/support/child_process.h"
+#include "tests/support/program_window.h"
 #include "tests/support/recording_target.h"
 #include "tests/support/target_children.h"
 #include "tests/support/ui_driver.h"
@@ -167,7 +168,7 @@ TEST_F(ChildDelivery, OfTwoWindowsWithOneTitleThePickedOneIsClickedUntilItCloses
 }
 
 TEST_F(ChildDelivery, AHandWrittenSettingsFileFromBeforePlaysAsBeforeOnAWindowWithoutChildren) {
-  const std::string path = ProgramFolder() + "\\Marrowfen.ini";
+  const std::string path = SettingsPathHere();
   WriteWholeFile(path, std::string("[Configuration]\r\n前后台=1\r\n窗口标题=") + kTargetTitle +
                            "\r\n坐标个数=2\r\n[Coordinate]\r\n坐标1=100|200|300|左键\r\n坐标2=-1|1|300|右键\r\n");
   RaiseClickedEvent(Unit::kButtonLoad);

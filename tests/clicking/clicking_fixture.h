@@ -5,9 +5,9 @@
 
 #include "clicker/runner.h"
 #include "clicker/units.h"
-#include "tests/clicking/operator_actions.h"
-#include "tests/clicking/target_log.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/operator_actions.h"
+#include "tests/support/target_log.h"
 
 namespace klvtest {
 

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "tests/support/child_process.h"
-#include "tests/support/ui_driver.h"
+#include "tests/support/klikvane_window.h"
+#include "tests/support/program_window.h"
 
 namespace klvtest {
 namespace {
@@ -21,18 +22,19 @@ const char kSettings[] =
 // operator's two buttons do; answers the window once the run is going (its
 // start button greyed), null when any step failed.
 HWND LoadAndStart(DWORD processId) {
-  HWND window = WaitForShownWindow(processId, "Klikvane");
-  if (window == nullptr) return nullptr;
-  HWND load = FindChildWindow(window, "Button", "读取"), start = FindChildWindow(window, "Button", "开始/F6");
+  HWND main = WaitForShownWindow(processId, kProgramWindowTitle);
+  if (main == nullptr) return nullptr;
+  KlikvaneWindow window(main, processId);
+  HWND load = window.LoadButton(), start = window.StartButton();
   if (load == nullptr || start == nullptr) return nullptr;
-  SendMessageA(load, BM_CLICK, 0, 0);
-  SendMessageA(start, BM_CLICK, 0, 0);
-  return IsWindowEnabled(start) ? nullptr : window;
+  window.Press(load);
+  window.Press(start);
+  return window.Running() ? main : nullptr;
 }
 
 TEST(ExitDuringRun, ClosingTheWindowWhileRunningEndsTheProgramWithCodeZero) {
   std::string folder = ProgramFolder() + "\\..";
-  std::string settings = folder + "\\Marrowfen.ini";
+  std::string settings = SettingsFileIn(folder);
   WriteWholeFile(settings, kSettings);
   for (int round = 0; round < 3; ++round) {
     ChildProcess program(folder + "\\Klikvane.exe", "");
@@ -55,7 +57,7 @@ TEST(ExitDuringRun, ClosingTheWindowWhileRunningEndsTheProgramWithCodeZero) {
 // gives back the timer resolution the run raised and hands its throttling
 // back to the system, each exactly once.
 TEST(ExitDuringRun, QuittingWhileRunningGivesBackWhatTheRunAskedOnce) {
-  std::string settings = ProgramFolder() + "\\Marrowfen.ini";
+  std::string settings = SettingsPathHere();
   std::string log = ProgramFolder() + "\\pace_calls.log";
   WriteWholeFile(settings, kSettings);
   DeleteFileA(log.c_str());

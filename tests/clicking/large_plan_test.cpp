@@ -9,8 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "image/program_constants.h"
 #include "tests/clicking/clicking_fixture.h"
 #include "tests/support/child_process.h"
+#include "tests/support/program_window.h"
+#include "tests/support/settings_text.h"
 #include "tests/support/ui_driver.h"
 
 namespace klvtest {
@@ -44,7 +47,7 @@ class LargePlan : public Clicking {
     WriteUnit(Unit::kComboWindowTitle, Property::kComboStyle, 2);
     Clicking::TearDown();
   }
-  const std::string path_ = ProgramFolder() + "\\Marrowfen.ini";
+  const std::string path_ = SettingsPathHere();
 
  private:
   bool existed_ = false;
@@ -52,13 +55,11 @@ class LargePlan : public Clicking {
 };
 
 TEST_F(LargePlan, TenThousandRowsLoadIntoTheShownWindowAndTheRunnerClicksThem) {
-  std::string file = std::string("[Configuration]\r\n前后台=1\r\n窗口标题=") + kTargetTitle + "\r\n坐标个数=" +
-                     std::to_string(kRows) + "\r\n[Coordinate]\r\n";
+  Plan plan;
   for (int row = 0; row < kRows; ++row) {
-    file += "坐标" + std::to_string(row + 1) + "=" + std::to_string(RowX(row)) + "|" + std::to_string(RowY(row)) +
-            "|20|左键\r\n";
+    plan.push_back({std::to_string(RowX(row)), std::to_string(RowY(row)), "20", klv::kConstants.leftButton});
   }
-  WriteWholeFile(path_, file);
+  WriteWholeFile(path_, FreshFile("1", kTargetTitle, plan));
   ASSERT_TRUE(IsWindowVisible(MainWindowHandle()));
   RaiseClickedEvent(Unit::kButtonLoad);
   HWND list = UnitHandle(Unit::kPlanList);

@@ -3,12 +3,12 @@
 // another process; the program's timer calls are counted.
 #include <gtest/gtest.h>
 
-#include "tests/clicking/target_log.h"
 #include "tests/support/dpi_fakes.h"
 #include "tests/support/faked_desk.h"
-#include "tests/support/klikvane_session.h"
 #include "tests/support/integrity_fakes.h"
+#include "tests/support/klikvane_session.h"
 #include "tests/support/pace_call_watch.h"
+#include "tests/support/target_log.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);

@@ -17,6 +17,7 @@
 #include "controls/skeleton/message_box_seam.h"
 #include "controls/report_list/report_list_commands.h"
 #include "tests/clicking/clicking_fixture.h"
+#include "tests/support/program_window.h"
 
 namespace klvtest {
 namespace {
@@ -189,7 +190,7 @@ TEST_F(Rebuilds, ALoadDuringARunWithAPickedTitleKeepsClicking) {
   AddPlanRow(100, 200, 0);
   PressButton(Unit::kButtonStart);
   ASSERT_TRUE(PumpUntil(ShowsRunning));
-  const std::string settings = ProgramFolder() + "\\Marrowfen.ini";
+  const std::string settings = SettingsPathHere();
   WriteWholeFile(settings, std::string("[Configuration]\r\n前后台=1\r\n窗口标题=") + kTargetTitle +
                                "\r\n坐标个数=1\r\n[Coordinate]\r\n坐标1=130|200|0|左键\r\n");
   PressButton(Unit::kButtonLoad);  // the title box becomes one with an edit field
@@ -224,7 +225,7 @@ class BoxUp : public Clicking {
 
 TEST_F(BoxUp, RowsAddedAndARunStartedWithF6WhileTheLoadBoxIsUpAreClicked) {
   ASSERT_TRUE(ChooseBackgroundTarget(kTargetTitle));
-  DeleteFileA((ProgramFolder() + "\\Marrowfen.ini").c_str());
+  DeleteFileA((SettingsPathHere()).c_str());
   Messages clicked;
   bool boxShown = false;
   g_whileBoxIsUp = [&] {

@@ -10,6 +10,7 @@
 #include "runtime/system_text.h"
 #include "tests/clicking/clicking_fixture.h"
 #include "tests/support/child_process.h"
+#include "tests/support/program_window.h"
 #include "tests/support/recording_target.h"
 #include "tests/support/ui_driver.h"
 
@@ -39,15 +40,13 @@ Messages SingleStepAt(const ClickTarget& target) {
   return QueuedBetween(target, before, MarkTarget(target));
 }
 
-std::string SettingsPath() { return ProgramFolder() + "\\Marrowfen.ini"; }
-
 // The file the save button writes, read once it is there; removed after.
 std::string SavedFile() {
-  DeleteFileA(SettingsPath().c_str());
+  DeleteFileA(SettingsPathHere().c_str());
   PressButton(Unit::kButtonSave);
-  PumpUntil([] { return GetFileAttributesA(SettingsPath().c_str()) != INVALID_FILE_ATTRIBUTES; });
-  std::string bytes = ReadWholeFile(SettingsPath());
-  DeleteFileA(SettingsPath().c_str());
+  PumpUntil([] { return GetFileAttributesA(SettingsPathHere().c_str()) != INVALID_FILE_ATTRIBUTES; });
+  std::string bytes = ReadWholeFile(SettingsPathHere());
+  DeleteFileA(SettingsPathHere().c_str());
   return bytes;
 }
 

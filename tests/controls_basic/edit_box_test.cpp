@@ -20,6 +20,14 @@ using namespace klv::EditBoxProperty;  // type property k of the edit box, by na
 constexpr uint32_t kEditA = 0x160134c8;
 constexpr uint32_t kEditB = 0x160134c9;
 
+// A write to the content, or to the selected text, whatever the text was
+// before: one content-changed event.
+const EventSequence kContentChanged = {{klv::EditBoxEvent::kContentChanged}};
+// Three writes in a row: one event each, a write of the same text included.
+const EventSequence kThreeContentChanges = {{klv::EditBoxEvent::kContentChanged},
+                                            {klv::EditBoxEvent::kContentChanged},
+                                            {klv::EditBoxEvent::kContentChanged}};
+
 std::vector<uint8_t> EditSettings(const std::string& content, void (*adjust)(klv::EditBoxSettings&) = nullptr) {
   klv::EditBoxSettings settings;
   settings.content = content;
@@ -38,9 +46,7 @@ TEST_F(EditBoxTest, EachContentWriteRaisesEventZeroExactlyOnce) {
   edit.WriteText(kContent, "250");
   edit.WriteText(kContent, "");
   Pump();
-  std::vector<LoggedEvent> expected = {{kEditA, klv::EditBoxEvent::kContentChanged, {}}, {kEditA, klv::EditBoxEvent::kContentChanged, {}}, {kEditA, klv::EditBoxEvent::kContentChanged, {}}};
-  std::vector<LoggedEvent> seen = events_.Take();
-  EXPECT_EQ(expected, seen) << Describe(seen);
+  EXPECT_TRUE(EventsFollow(events_.Take(), kThreeContentChanges, kEditA));
   EXPECT_EQ("", edit.ReadText(kContent));
 }
 
@@ -211,8 +217,7 @@ TEST_F(EditBoxTest, SelectionPropertiesCountCharacters) {
   events_.Take();
   edit.WriteText(kSelectedText, "鼠标");
   EXPECT_EQ("鼠标llo", edit.ReadText(kContent));
-  std::vector<LoggedEvent> seen = events_.Take();
-  EXPECT_EQ((std::vector<LoggedEvent>{{kEditA, klv::EditBoxEvent::kContentChanged, {}}}), seen) << Describe(seen);
+  EXPECT_TRUE(EventsFollow(events_.Take(), kContentChanged, kEditA));
 }
 
 TEST_F(EditBoxTest, StoredSelectionIsAppliedAtCreation) {

@@ -91,9 +91,11 @@ TEST_F(LabelTest, FeedbackMessageRaisesEventZeroAndReturnsTheHandlersResult) {
   EXPECT_EQ(0, SendMessageA(label.hwnd(), klv::kLabelFeedbackMessage, 5, 0x80000007));
   events_.SupplyResult(42);
   EXPECT_EQ(42, SendMessageA(label.hwnd(), klv::kLabelFeedbackMessage, 6, 8));
-  std::vector<LoggedEvent> expected = {{kLabelId, klv::LabelEvent::kFeedback, {5, 0x80000007}}, {kLabelId, klv::LabelEvent::kFeedback, {6, 8}}};
-  std::vector<LoggedEvent> seen = events_.Take();
-  EXPECT_EQ(expected, seen) << Describe(seen);
+  // The two feedback messages: one feedback event each, with the message's
+  // two parameters as its arguments.
+  const EventSequence twoFeedbacks = {{klv::LabelEvent::kFeedback, {5, 0x80000007}},
+                                      {klv::LabelEvent::kFeedback, {6, 8}}};
+  EXPECT_TRUE(EventsFollow(events_.Take(), twoFeedbacks, kLabelId));
 }
 
 TEST_F(LabelTest, SettingsAreClampedToTheirRanges) {

@@ -20,13 +20,13 @@
 #include "clicker/operator_commands.h"
 #include "clicker/units.h"
 #include "clicker/window_list.h"
-#include "tests/clicking/operator_actions.h"
-#include "tests/clicking/target_log.h"
 #include "tests/display_scale/press_watch.h"
 #include "tests/display_scale/unaware_klikvane.h"
 #include "tests/support/dpi_awareness.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/operator_actions.h"
 #include "tests/support/recording_target.h"
+#include "tests/support/target_log.h"
 
 namespace klvtest {
 namespace {

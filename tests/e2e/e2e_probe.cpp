@@ -11,8 +11,9 @@
 //   e2e_probe.exe foreign             posts messages Klikvane never issued itself
 //                                     to its windows (see PostToWindow)
 //   e2e_probe.exe tree                every child window of the main window
-// The main window is the top-level window titled "Klikvane". Exit code 0 when
-// the windows asked about were found, 1 when not, 2 on bad use.
+// The main window is the top-level window with the program's caption; its
+// controls are found by their units, as the shared driver finds them. Exit
+// code 0 when the windows asked about were found, 1 when not, 2 on bad use.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -21,12 +22,17 @@
 #include <string>
 #include <vector>
 
-#include "runtime/gb18030.h"
+#include "image/main_window_units.h"
 #include "runtime/private_messages.h"
+#include "tests/support/other_plan_list.h"
+#include "tests/support/program_window.h"
+#include "tests/support/remote_block.h"
+#include "tests/support/ui_driver.h"
 
 namespace {
 
-const char kMainTitle[] = "Klikvane";
+namespace Unit = klv::MainWindowUnit;
+
 constexpr DWORD kSendTimeoutMs = 5000;
 
 std::string Hex(const std::string& bytes) {
@@ -54,33 +60,6 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return static_cast<LRESULT>(result);
 }
 
-LRESULT SendW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
-  return static_cast<LRESULT>(result);
-}
-
-// Texts are asked for in UTF-16, as the screen shows them, and turned into
-// Klikvane's own program text (GB18030) here, whatever the system's code
-// page: the script compares them with GB18030 bytes.
-std::string Narrow(const wchar_t* text, LRESULT length) {
-  if (length <= 0) return "";
-  return klv::gb18030::FromUtf16(std::u16string(text, text + length));
-}
-
-std::string WindowText(HWND window) {
-  wchar_t text[1024] = L"";
-  LRESULT length = SendW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-  return Narrow(text, length);
-}
-
-std::string ComboItemText(HWND combo, int index) {
-  if (SendW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) >= 1024) return "?";
-  wchar_t text[1024] = L"";
-  LRESULT length = SendW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-  return Narrow(text, length);
-}
-
 std::string ClassOf(HWND window) {
   char name[128] = "";
   GetClassNameA(window, name, sizeof name);
@@ -90,7 +69,7 @@ std::string ClassOf(HWND window) {
 // The main window by its title, with found=1 or found=0 printed first, as
 // every answer about the window starts.
 HWND FoundMainWindow() {
-  HWND window = FindWindowA(nullptr, kMainTitle);
+  HWND window = FindWindowA(nullptr, klvtest::kProgramWindowTitle);
   Print("found", window ? 1 : 0);
   return window;
 }
@@ -156,18 +135,21 @@ int DescribeWindow() {
   return 0;
 }
 
-// The main window's controls, told apart by where the window template puts
-// them (client coordinates of their top-left corner) and by their class.
-struct ControlPlace {
+// The main window's controls the script reads, by their units.
+enum class Shows { kText, kItems, kRows };
+
+struct ControlUnit {
   const char* name;
-  const char* className;
-  POINT corner;
+  uint32_t unitId;
+  Shows shows;
 };
 
-const ControlPlace kControls[] = {
-    {"start", "Button", {8, 8}},         {"stop", "Button", {65, 8}},       {"mode", "ComboBox", {9, 42}},
-    {"title", "ComboBox", {85, 42}},     {"button", "ComboBox", {167, 70}}, {"x", "Edit", {9, 70}},
-    {"y", "Edit", {61, 70}},             {"delay", "Edit", {113, 70}},      {"plan", "SysListView32", {10, 99}},
+const ControlUnit kControls[] = {
+    {"start", Unit::kButtonStart, Shows::kText},        {"stop", Unit::kButtonStop, Shows::kText},
+    {"mode", Unit::kComboClickMode, Shows::kItems},     {"title", Unit::kComboWindowTitle, Shows::kItems},
+    {"button", Unit::kComboMouseButton, Shows::kItems}, {"x", Unit::kEditX, Shows::kText},
+    {"y", Unit::kEditY, Shows::kText},                  {"delay", Unit::kEditDelay, Shows::kText},
+    {"plan", Unit::kPlanList, Shows::kRows},
 };
 
 POINT CornerInParent(HWND child, HWND parent) {
@@ -178,103 +160,43 @@ POINT CornerInParent(HWND child, HWND parent) {
   return corner;
 }
 
-HWND FindControl(HWND main, const ControlPlace& place) {
-  for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    POINT corner = CornerInParent(child, main);
-    if (corner.x == place.corner.x && corner.y == place.corner.y && lstrcmpiA(ClassOf(child).c_str(), place.className) == 0) {
-      return child;
-    }
-  }
-  return nullptr;
-}
-
-// Memory inside another process, for messages whose parameters point to
-// memory the receiver writes (list view cell texts).
-class RemoteBlock {
- public:
-  RemoteBlock(HANDLE process, SIZE_T size)
-      : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
-  ~RemoteBlock() {
-    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-  }
-  RemoteBlock(const RemoteBlock&) = delete;
-  RemoteBlock& operator=(const RemoteBlock&) = delete;
-  char* address() const { return static_cast<char*>(address_); }
-
- private:
-  HANDLE process_;
-  void* address_;
-};
-
-class ProcessHandle {
- public:
-  explicit ProcessHandle(DWORD id)
-      : handle_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id)) {}
-  ~ProcessHandle() {
-    if (handle_) CloseHandle(handle_);
-  }
-  ProcessHandle(const ProcessHandle&) = delete;
-  ProcessHandle& operator=(const ProcessHandle&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
-std::string ListCellText(HWND list, HANDLE process, int row, int column) {
-  constexpr int kTextUnits = 1024;
-  RemoteBlock block(process, sizeof(LVITEMW) + kTextUnits * sizeof(wchar_t));
-  if (!block.address()) return "?";
-  LVITEMW item = {};
-  item.iSubItem = column;
-  item.pszText = reinterpret_cast<wchar_t*>(block.address() + sizeof(LVITEMW));
-  item.cchTextMax = kTextUnits;
-  WriteProcessMemory(process, block.address(), &item, sizeof item, nullptr);
-  LRESULT length = Send(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(block.address()));
-  std::vector<wchar_t> text(kTextUnits, L'\0');
-  ReadProcessMemory(process, item.pszText, text.data(), kTextUnits * sizeof(wchar_t), nullptr);
-  return Narrow(text.data(), length > 0 && length < kTextUnits ? length : 0);
-}
-
 void DescribePlan(HWND list) {
-  ProcessHandle process(ProcessOf(list));
-  int rows = static_cast<int>(Send(list, LVM_GETITEMCOUNT, 0, 0));
-  Print("rows", rows);
-  for (int row = 0; row < rows; ++row) {
-    std::string cells;
-    for (int column = 0; column < 4; ++column) {
-      if (column) cells += "|";
-      cells += process.get() ? Hex(ListCellText(list, process.get(), row, column)) : "?";
-    }
-    Print(("row" + std::to_string(row)).c_str(), cells);
+  const klvtest::Plan plan = klvtest::RowsOf(list, ProcessOf(list));
+  Print("rows", static_cast<long>(plan.size()));
+  for (size_t row = 0; row < plan.size(); ++row) {
+    const klvtest::PlanRow& cells = plan[row];
+    Print(("row" + std::to_string(row)).c_str(),
+          Hex(cells.x) + "|" + Hex(cells.y) + "|" + Hex(cells.delay) + "|" + Hex(cells.button));
   }
 }
 
 void DescribeCombo(const std::string& name, HWND combo) {
-  Print(name.c_str(), Hex(WindowText(combo)));
+  Print(name.c_str(), Hex(klvtest::AskedText(combo)));
   Print((name + "_selected").c_str(), static_cast<long>(Send(combo, CB_GETCURSEL, 0, 0)));
   Print((name + "_dropped").c_str(), Send(combo, CB_GETDROPPEDSTATE, 0, 0) ? 1 : 0);
   Print((name + "_editable").c_str(), (GetWindowLongA(combo, GWL_STYLE) & 3) == CBS_DROPDOWN ? 1 : 0);
   int count = static_cast<int>(Send(combo, CB_GETCOUNT, 0, 0));
   Print((name + "_items").c_str(), count);
-  for (int i = 0; i < count; ++i) Print((name + "_item" + std::to_string(i)).c_str(), Hex(ComboItemText(combo, i)));
+  for (int i = 0; i < count; ++i) {
+    Print((name + "_item" + std::to_string(i)).c_str(), Hex(klvtest::ComboItemText(combo, i)));
+  }
 }
 
 int DescribeState() {
   HWND main = FoundMainWindow();
   if (!main) return 1;
-  for (const ControlPlace& place : kControls) {
-    HWND control = FindControl(main, place);
-    std::string name = place.name;
+  for (const ControlUnit& unit : kControls) {
+    HWND control = klvtest::ProgramUnit(main, unit.unitId);
+    std::string name = unit.name;
     Print((name + "_found").c_str(), control ? 1 : 0);
     if (!control) continue;
     Print((name + "_enabled").c_str(), IsWindowEnabled(control) ? 1 : 0);
-    if (name == "plan") {
+    if (unit.shows == Shows::kRows) {
       DescribePlan(control);
-    } else if (lstrcmpiA(place.className, "ComboBox") == 0) {
+    } else if (unit.shows == Shows::kItems) {
       DescribeCombo(name, control);
     } else {
-      Print(name.c_str(), Hex(WindowText(control)));
+      Print(name.c_str(), Hex(klvtest::AskedText(control)));
     }
   }
   return 0;
@@ -351,7 +273,7 @@ int PostForeignMessages() {
   DWORD processId = ProcessOf(main);
   HWND runtime = FindRuntimeWindow(processId);
   Print("runtime_window", static_cast<long>(Handle(runtime)));
-  HWND tray = FindWindowExA(main, nullptr, "KlikvaneTrayIcon", nullptr);
+  HWND tray = klvtest::ProgramUnit(main, Unit::kTray);
   Print("tray_window", static_cast<long>(Handle(tray)));
   PostToWindow("main", main);
   if (runtime) PostToWindow("runtime", runtime);
@@ -366,7 +288,7 @@ void DumpChildren(HWND parent, int depth) {
     POINT corner = CornerInParent(child, parent);
     std::printf("%*s%s at %ld,%ld (screen %ld,%ld,%ld,%ld) visible=%d enabled=%d text=%s\n", depth * 2, "",
                 ClassOf(child).c_str(), corner.x, corner.y, rect.left, rect.top, rect.right, rect.bottom,
-                IsWindowVisible(child) ? 1 : 0, IsWindowEnabled(child) ? 1 : 0, Hex(WindowText(child)).c_str());
+                IsWindowVisible(child) ? 1 : 0, IsWindowEnabled(child) ? 1 : 0, Hex(klvtest::AskedText(child)).c_str());
     DumpChildren(child, depth + 1);
   }
 }

@@ -395,7 +395,7 @@ save_quit_restart_load() {
   local expected
   expected="$(printf '%s\n' "[Configuration]" "前后台=1" "窗口标题=$target_title" "坐标个数=2" \
     "[Coordinate]" "坐标1=100|60|300|左键" "坐标2=250|180|500|左键")"
-  check "保存 writes the plan, the mode and the title to Marrowfen.ini" "$expected" "$(ini_text)"
+  check "保存 writes the plan, the mode and the title to the settings file" "$expected" "$(ini_text)"
 
   quit_klikvane "after saving"
   wait_for 10 window_is found 0 || fail "the window is gone after Control+Q"

@@ -1,5 +1,6 @@
-// The loaded main window as the operator first sees it: every control with
-// its class, place, size, text, state and z-order.
+// The loaded main window as the operator first sees it: every control where
+// the template places it, in its parent and z-order, its texts shown, and
+// the state the program relies on.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -11,7 +12,9 @@
 
 #include "clicker/units.h"
 #include "runtime/system_text.h"
+#include "runtime/interface/command_values.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/program_window.h"
 #include "tests/support/ui_driver.h"
 
 namespace klvtest {
@@ -19,55 +22,26 @@ namespace {
 
 using namespace klv::clicker;
 
-struct ExpectedControl {
+// The controls of the template that have a window, in template order (the
+// first on top), each with its template record.
+struct TemplateControl {
   uint32_t unitId;
-  const char* className;  // of the system window
-  int left, top, width, height;  // in the parent's client area
-  const char* text;       // nullptr: not checked
-  bool enabled;
-  bool visible;
+  const klv::ControlRecord* record;
 };
 
-// Geometry as stored, except combo boxes, whose system window includes the
-// list's room (160 pixels), and single-line edits, which may be made taller
-// for the font.
-const ExpectedControl kControls[] = {
-    {0x16015009, nullptr, 0, 48, 256, 32, "此软件为免费软件 禁止任何人出售", true, true},
-    {0x16015008, nullptr, 64, -24, 136, 16, "标签", true, true},
-    {0x16015007, nullptr, 72, -24, 80, 24, "标签", true, true},
-    {0x160135a8, "Edit", -18, 16, 276, 76, "", true, true},
-    {0x160135a7, "Button", 8, 280, 268, 100, "记事本", true, true},
-    {0x160134d3, "Button", 226, 66, 48, 24, "添加", true, true},
-    {0x160134d2, "ComboBox", 167, 70, 48, 160, nullptr, true, true},
-    {0x160134cb, "Edit", 113, 70, 40, -1, "1000", true, true},
-    {0x160134c9, "Edit", 61, 70, 40, -1, "", true, true},
-    {0x160134c8, "Edit", 9, 70, 40, -1, "", true, true},
-    {0x160134a7, "ComboBox", 85, 42, 190, 160, nullptr, false, true},
-    {0x1601349f, nullptr, 24, 12, 24, 18, "", true, true},
-    {0x160134a0, nullptr, 24, 29, 24, 18, "", true, true},
-    {0x1601349d, nullptr, 24, 12, 24, 18, "", true, true},
-    {0x1601349e, nullptr, 24, 29, 24, 18, "", true, true},
-    {0x1601349b, nullptr, 2, 12, 24, 18, "X:", true, true},
-    {0x1601349c, nullptr, 2, 29, 24, 18, "Y:", true, true},
-    {0x16013499, nullptr, 2, 12, 24, 18, "X:", true, true},
-    {0x1601349a, nullptr, 2, 29, 24, 18, "Y:", true, true},
-    {0x16011a47, "Button", 220, 227, 56, 52, "窗口", true, true},
-    {0x16011a46, "Button", 220, 173, 56, 52, "屏幕", true, true},
-    {0x16011a45, nullptr, 260, 120, 16, 12, "F1", true, true},
-    {0x16011a44, nullptr, 224, 96, 48, 80, "在你需要点击的地方按下  按键即可获取对应的坐标", true, true},
-    {0x16011a43, "SysListView32", 10, 99, 204, 180, nullptr, true, true},
-    {0x16011a42, "ComboBox", 9, 42, 72, 160, nullptr, true, true},
-    {0x16011a41, "Button", 233, 8, 40, 24, "保存", true, true},
-    {0x16011a40, "Button", 185, 8, 40, 24, "读取", true, true},
-    {0x16011a3f, "Button", 122, 8, 56, 24, "单步调试", true, true},
-    {0x16011a3e, "Button", 65, 8, 50, 24, "停止/F7", false, true},
-    {0x16011a3d, "Button", 8, 8, 50, 24, "开始/F6", true, true},
-};
+std::vector<TemplateControl> ControlsWithWindows() {
+  std::vector<TemplateControl> controls;
+  const klv::WindowDescription& window = MainWindowTemplate();
+  for (size_t i = 1; i < window.units.size(); ++i) {
+    const klv::UnitDescription& unit = window.units[i];
+    if (!unit.isMenuEntry && unit.unitId != Unit::kTray) controls.push_back({unit.unitId, &unit.control});
+  }
+  return controls;
+}
 
-std::string ClassOf(HWND window) {
-  char name[64] = "";
-  GetClassNameA(window, name, sizeof name);
-  return name;
+// The window a control's template parent has: a group box, or the window.
+HWND TemplateParentOf(const klv::ControlRecord& record) {
+  return record.parent == 0 ? MainWindowHandle() : UnitHandle(record.parent);
 }
 
 std::string TextOf(HWND window) { return ShownText(window); }
@@ -100,38 +74,36 @@ TEST(MainWindowLayout, TheWindowItself) {
   EXPECT_TRUE(IsWindowVisible(window));
 }
 
-TEST(MainWindowLayout, EveryControlInItsPlace) {
-  for (const ExpectedControl& c : kControls) {
-    SCOPED_TRACE(testing::Message() << std::hex << "unit 0x" << c.unitId);
-    HWND window = UnitHandle(c.unitId);
-    ASSERT_NE(nullptr, window);
-    if (c.className) {
-      EXPECT_EQ(c.className, ClassOf(window));
-    }
-    RECT rect = RectInParent(window);
-    EXPECT_EQ(c.left, rect.left);
-    EXPECT_EQ(c.top, rect.top);
-    EXPECT_EQ(c.width, rect.right - rect.left);
-    if (c.className && std::string(c.className) == "ComboBox") {
-      // A drop-down combo is made 160 pixels high, field and list together,
-      // instead of the stored 20: the list gets the room (the system reports
-      // the list's part with or without the field, give or take a border).
-      RECT dropped;
-      SendMessageA(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
-      int field = rect.bottom - rect.top;
-      int list = dropped.bottom - dropped.top;
-      EXPECT_NEAR(c.height, list < c.height - field / 2 ? list + field : list, 4);
-    } else if (c.height >= 0) {
-      EXPECT_EQ(c.height, rect.bottom - rect.top);
-    } else {
-      EXPECT_GE(rect.bottom - rect.top, 20);  // a single-line edit at least as high as its font needs
-    }
-    if (c.text) {
-      EXPECT_EQ(c.text, TextOf(window));
-    }
-    EXPECT_EQ(c.enabled, IsWindowEnabled(window) != FALSE);
-    EXPECT_EQ(c.visible, (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0);
+// The control a click at a point of a parent's client area should reach:
+// of the controls the template places there in that parent, the first in
+// template order (the top one); group boxes pass the click on.
+uint32_t TopControlAt(uint32_t parent, POINT point) {
+  for (const TemplateControl& c : ControlsWithWindows()) {
+    const klv::ControlRecord& r = *c.record;
+    bool holds = point.x >= r.left && point.x < r.left + r.width && point.y >= r.top && point.y < r.top + r.height;
+    if (r.parent == parent && r.type != klv::TypeCode::kGroupBox && holds) return c.unitId;
   }
+  return 0;
+}
+
+// Where the template places a control, a click through the real window
+// lands on it, or on the control the template puts above it there: the
+// deepest shown window at the middle of its stored rectangle. Group boxes
+// are left out (their middle is their controls'), and so are the controls
+// placed where no click reaches (above the client area).
+TEST(MainWindowLayout, EveryControlTakesTheClickAtTheMiddleOfItsPlace) {
+  int checked = 0;
+  for (const TemplateControl& c : ControlsWithWindows()) {
+    SCOPED_TRACE(testing::Message() << std::hex << "unit 0x" << c.unitId);
+    const klv::ControlRecord& r = *c.record;
+    POINT middle = {r.left + r.width / 2, r.top + r.height / 2};
+    if (r.type == klv::TypeCode::kGroupBox || middle.y < 0) continue;
+    HWND parent = TemplateParentOf(r);
+    ASSERT_NE(nullptr, parent);
+    EXPECT_EQ(UnitHandle(TopControlAt(r.parent, middle)), DeepestChildAt(parent, middle));
+    ++checked;
+  }
+  EXPECT_GT(checked, 20);
 }
 
 // The characters of `text` that the font of `window` has no glyph for.
@@ -151,18 +123,17 @@ int MissingGlyphs(HWND window, const std::string& text) {
 // font has a glyph for every character of its caption, its items and its
 // column titles.
 TEST(MainWindowLayout, EveryTextHasItsGlyphsInItsFont) {
-  for (const ExpectedControl& c : kControls) {
-    if (c.text) {
-      EXPECT_EQ(0, MissingGlyphs(UnitHandle(c.unitId), c.text)) << c.text;
-    }
+  for (const TemplateControl& c : ControlsWithWindows()) {
+    HWND window = UnitHandle(c.unitId);
+    EXPECT_EQ(0, MissingGlyphs(window, TextOf(window))) << TextOf(window);
   }
-  for (uint32_t comboId : {0x16011a42u, 0x160134d2u}) {
+  for (uint32_t comboId : {Unit::kComboClickMode, Unit::kComboMouseButton}) {
     HWND combo = UnitHandle(comboId);
     const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
     ASSERT_GT(count, 0);
     for (int i = 0; i < count; ++i) EXPECT_EQ(0, MissingGlyphs(combo, ComboItemText(combo, i))) << i;
   }
-  HWND header = reinterpret_cast<HWND>(SendMessageW(UnitHandle(0x16011a43), LVM_GETHEADER, 0, 0));
+  HWND header = reinterpret_cast<HWND>(SendMessageW(UnitHandle(Unit::kPlanList), LVM_GETHEADER, 0, 0));
   ASSERT_EQ(4, SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
   for (int column = 0; column < 4; ++column) {
     wchar_t title[32] = L"";
@@ -175,22 +146,19 @@ TEST(MainWindowLayout, EveryTextHasItsGlyphsInItsFont) {
   }
 }
 
+// Each control's window is a child of its template parent's: the group
+// boxes hold theirs, the rest lie on the window.
 TEST(MainWindowLayout, GroupBoxesHoldTheirControls) {
-  EXPECT_EQ(UnitHandle(0x160135a7), GetParent(UnitHandle(Unit::kNoticeLabel)));  // in Group3
-  EXPECT_EQ(UnitHandle(0x160135a7), GetParent(UnitHandle(0x160135a8)));  // EditNotes in Group3
-  for (uint32_t id : {0x1601349fu, 0x160134a0u, 0x1601349bu, 0x1601349cu}) {
-    EXPECT_EQ(UnitHandle(0x16011a47), GetParent(UnitHandle(id)));
+  for (const TemplateControl& c : ControlsWithWindows()) {
+    SCOPED_TRACE(testing::Message() << std::hex << "unit 0x" << c.unitId);
+    EXPECT_EQ(TemplateParentOf(*c.record), GetParent(UnitHandle(c.unitId)));
   }
-  for (uint32_t id : {0x1601349du, 0x1601349eu, 0x16013499u, 0x1601349au}) {
-    EXPECT_EQ(UnitHandle(0x16011a46), GetParent(UnitHandle(id)));
-  }
-  EXPECT_EQ(MainWindowHandle(), GetParent(UnitHandle(Unit::kPlanList)));
 }
 
 TEST(MainWindowLayout, ZOrderIsTemplateOrderWithinEachParent) {
   // Direct children of the window, top to bottom, skip the tray's helper window.
   std::vector<HWND> expected;
-  for (const ExpectedControl& c : kControls) {
+  for (const TemplateControl& c : ControlsWithWindows()) {
     HWND window = UnitHandle(c.unitId);
     if (GetParent(window) == MainWindowHandle()) expected.push_back(window);
   }

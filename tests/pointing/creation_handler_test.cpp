@@ -14,6 +14,7 @@
 #include "tests/pointing/pointing_support.h"
 #include "tests/support/child_process.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/program_window.h"
 
 namespace klvtest {
 namespace {
@@ -23,7 +24,7 @@ constexpr UINT kControl = MOD_CONTROL;
 
 TEST(CreationHandler, PlacesTheSettingsPathBesideTheProgram) {
   ASSERT_NE(nullptr, klv::clicker::Globals().settingsPath);
-  EXPECT_EQ(ProgramFolder() + "\\Marrowfen.ini", klv::clicker::Globals().settingsPath);
+  EXPECT_EQ(SettingsPathHere(), klv::clicker::Globals().settingsPath);
 }
 
 TEST(CreationHandler, RegistersTheFourProgramKeysOnTheMainWindowAndReplacesItsProcedure) {

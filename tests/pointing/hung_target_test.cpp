@@ -10,12 +10,15 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <memory>
 #include <thread>
 
-#include "tests/pointing/debugged_klikvane.h"
+#include "image/program_constants.h"
 #include "tests/pointing/pointing_support.h"
 #include "tests/support/child_process.h"
+#include "tests/support/debugged_klikvane.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/klikvane_window.h"
 #include "tests/support/recording_target.h"
 #include "tests/support/ui_driver.h"
 
@@ -81,13 +84,11 @@ class AnswerProbe {
 };
 
 std::string Settings(bool foreground, POINT first) {
-  std::string text = std::string("[Configuration]\r\n前后台=") + (foreground ? "0" : "1") + "\r\n窗口标题=" +
-                     kHungTitle + "\r\n坐标个数=3\r\n[Coordinate]\r\n";
+  Plan plan;
   for (int row = 0; row < 3; ++row) {
-    text += "坐标" + std::to_string(row + 1) + "=" + std::to_string(first.x + 10 * row) + "|" +
-            std::to_string(first.y) + "|0|左键\r\n";
+    plan.push_back({std::to_string(first.x + 10 * row), std::to_string(first.y), "0", klv::kConstants.leftButton});
   }
-  return text;
+  return FreshFile(foreground ? "0" : "1", kHungTitle, plan);
 }
 
 class HungTargetTest : public testing::Test {
@@ -96,25 +97,21 @@ class HungTargetTest : public testing::Test {
     WriteWholeFile(folder_.settingsFile(), Settings(false, {20, 20}));
     program_ = std::make_unique<DebuggedKlikvane>(folder_.program(), folder_.folder());
     main_ = program_->WaitForMainWindow();
+    window_ = std::make_unique<KlikvaneWindow>(main_, program_->id());
   }
   void TearDown() override {
     PressKey('Q', true);
     EXPECT_EQ(0u, program_->WaitForExit(5000));
   }
 
-  HWND Unit(POINT clientPoint) const { return DeepestChildAt(main_, clientPoint); }
-  HWND StartButton() const { return FindChildWindow(main_, "Button", "开始/F6"); }
-  void ClickClient(POINT point) const {
-    ClientToScreen(main_, &point);
-    ClickAt(point.x, point.y);
-  }
+  HWND StartButton() const { return window_->StartButton(); }
 
   // The drop-down opened with a real click on its arrow (the title list is
   // built then), checked to hold the hung window, and closed again. The
   // items are told by the window handle each carries.
   void ListTitles() {
-    ClickClient({267, 52});
-    HWND combo = Unit({267, 52});
+    HWND combo = window_->TitleBox();
+    window_->OpenList(combo);
     auto itemsForTarget = [&] {
       int found = 0;
       LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
@@ -134,7 +131,7 @@ class HungTargetTest : public testing::Test {
     POINT middle = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     MoveCursor(middle.x, middle.y);
     PressKey('1', true);
-    HWND screenX = Unit({256, 194});
+    HWND screenX = window_->ScreenXLabel();
     EXPECT_TRUE(PumpUntil([&] { return TextOf(screenX) == std::to_string(middle.x); }));
   }
 
@@ -160,9 +157,9 @@ class HungTargetTest : public testing::Test {
       ASSERT_EQ(target_.window(), WindowFromPoint({first.x + 20, first.y}));
     }
     WriteWholeFile(folder_.settingsFile(), Settings(foreground, first));
-    SendMessageA(FindChildWindow(main_, "Button", "读取"), BM_CLICK, 0, 0);
+    window_->Press(window_->LoadButton());
     probe.Enter(foreground ? kClickingForeground : kClickingBackground);
-    SendMessageA(StartButton(), BM_CLICK, 0, 0);
+    window_->Press(StartButton());
     EXPECT_FALSE(IsWindowEnabled(StartButton())) << "the run did not start";
     Sleep(milliseconds);
     probe.Enter(kStopping);
@@ -173,7 +170,7 @@ class HungTargetTest : public testing::Test {
   // Every case, with the probe running all along; returns the longest answer.
   double RunScenario(DWORD clickMilliseconds) {
     AnswerProbe probe(main_);
-    ClickClient({150, 260});  // activates Klikvane, so that its hotkeys fire
+    window_->ClickInto();  // so that Klikvane's hotkeys fire
     ListTitles();
     probe.Enter(kCapturing);
     CaptureOverTarget();
@@ -195,6 +192,7 @@ class HungTargetTest : public testing::Test {
   ProgramFolderCopy folder_{"pointing_hung_target"};
   std::unique_ptr<DebuggedKlikvane> program_;
   HWND main_ = nullptr;
+  std::unique_ptr<KlikvaneWindow> window_;
 };
 
 // The same probe, sent to the target itself, finds no answer.

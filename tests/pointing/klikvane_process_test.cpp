@@ -5,15 +5,15 @@
 // whatever the current directory was.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <commctrl.h>
 
 #include <memory>
 
-#include "tests/pointing/debugged_klikvane.h"
 #include "tests/pointing/helper_process.h"
 #include "tests/pointing/pointing_support.h"
 #include "tests/support/child_process.h"
+#include "tests/support/debugged_klikvane.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/klikvane_window.h"
 
 namespace klvtest {
 namespace {
@@ -22,33 +22,6 @@ namespace {
 // clicks nothing.
 constexpr char kHarmlessSettings[] =
     "[Configuration]\r\n前后台=1\r\n窗口标题=\r\n坐标个数=1\r\n[Coordinate]\r\n坐标1=5|5|40|左键\r\n";
-
-// Units of a Klikvane main window in another process, found where the
-// window template places them in the main window's client area.
-class OtherKlikvane {
- public:
-  explicit OtherKlikvane(HWND main) : main_(main) {}
-  HWND main() const { return main_; }
-  HWND startButton() const { return At({33, 20}); }
-  HWND loadButton() const { return At({205, 20}); }
-  HWND saveButton() const { return At({253, 20}); }
-  HWND screenXLabel() const { return At({256, 194}); }  // group box 屏幕 at (220, 173)
-  HWND screenYLabel() const { return At({256, 211}); }
-  int planRows() const {
-    return static_cast<int>(SendMessageA(FindChildOfClass(main_, "SysListView32"), LVM_GETITEMCOUNT, 0, 0));
-  }
-  // Activates the window with a real click on an empty part of the plan.
-  void ClickInto() const { Click(At({100, 240})); }
-  void Click(HWND unit) const {
-    RECT rect;
-    GetWindowRect(unit, &rect);
-    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  }
-
- private:
-  HWND At(POINT clientPoint) const { return DeepestChildAt(main_, clientPoint); }
-  HWND main_;
-};
 
 bool Enabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
 
@@ -75,7 +48,8 @@ TEST_F(KlikvaneProcess, ControlQEndsTheProgramWithCodeZeroThroughItsExitRoutine)
   ASSERT_TRUE(klikvane_->started());
   ASSERT_TRUE(klikvane_->exitRoutineMarked()) << klikvane_->problem();
   ASSERT_NE(nullptr, main);
-  OtherKlikvane(main).ClickInto();
+  KlikvaneWindow other(main, klikvane_->id());
+  other.ClickInto();
   PressKey('Q', true);
   EXPECT_EQ(0u, klikvane_->WaitForExit());
   EXPECT_EQ(1, klikvane_->exitRoutineEntries());
@@ -87,31 +61,31 @@ TEST_F(KlikvaneProcess, WithFSixTakenBeforeStartOnlyFSixIsDeadAndNoBoxShows) {
   ASSERT_TRUE(holder->holdsHotkey());
   HWND main = Start("pointing_f6", kHarmlessSettings);
   ASSERT_NE(nullptr, main);
-  OtherKlikvane other(main);
-  ASSERT_EQ("开始/F6", TextOf(other.startButton()));
-  ASSERT_EQ("读取", TextOf(other.loadButton()));
+  KlikvaneWindow other(main, klikvane_->id());
+  ASSERT_EQ("开始/F6", TextOf(other.StartButton()));
+  ASSERT_EQ("读取", TextOf(other.LoadButton()));
 
   // Active first: a click that has to activate a window of another process
   // was once lost under a full suite's load.
   other.ClickInto();
   ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == main; }));
-  other.Click(other.loadButton());
-  ASSERT_TRUE(PumpUntil([&] { return other.planRows() == 1; }));
+  other.ClickOn(other.LoadButton());
+  ASSERT_TRUE(PumpUntil([&] { return other.RowCount() == 1; }));
   PressKey(VK_F6);  // reaches the other program, not Klikvane
   ASSERT_TRUE(PumpUntil([&] { return holder->HotkeysReceived() == 1; }));
   Pump(300);
-  EXPECT_TRUE(Enabled(other.startButton()));
+  EXPECT_TRUE(Enabled(other.StartButton()));
 
-  other.Click(other.startButton());  // the button still starts the run
-  ASSERT_TRUE(PumpUntil([&] { return !Enabled(other.startButton()); }));
+  other.ClickOn(other.StartButton());  // the button still starts the run
+  ASSERT_TRUE(PumpUntil([&] { return !Enabled(other.StartButton()); }));
   PressKey(VK_F7);
-  EXPECT_TRUE(PumpUntil([&] { return Enabled(other.startButton()); }));
+  EXPECT_TRUE(PumpUntil([&] { return Enabled(other.StartButton()); }));
 
   MoveCursor(700, 650);
   PressKey('1', true);
-  EXPECT_TRUE(PumpUntil([&] { return TextOf(other.screenYLabel()) != ""; }));
-  EXPECT_EQ("700", TextOf(other.screenXLabel()));
-  EXPECT_EQ("650", TextOf(other.screenYLabel()));
+  EXPECT_TRUE(PumpUntil([&] { return TextOf(other.ScreenYLabel()) != ""; }));
+  EXPECT_EQ("700", TextOf(other.ScreenXLabel()));
+  EXPECT_EQ("650", TextOf(other.ScreenYLabel()));
 
   EXPECT_FALSE(MessageBoxShown(klikvane_->id()));
   PressKey('Q', true);
@@ -127,15 +101,15 @@ TEST_F(KlikvaneProcess, AFreshStartShowsAnEmptyPlanAndTheSettingsFileLiesBesideT
   WriteWholeFile(elsewhere.settingsFile(), decoy);
   HWND main = Start("pointing_app", kHarmlessSettings, elsewhere.folder());
   ASSERT_NE(nullptr, main);
-  OtherKlikvane other(main);
-  ASSERT_EQ("保存", TextOf(other.saveButton()));
+  KlikvaneWindow other(main, klikvane_->id());
+  ASSERT_EQ("保存", TextOf(other.SaveButton()));
   Pump(300);
-  EXPECT_EQ(0, other.planRows());
+  EXPECT_EQ(0, other.RowCount());
 
-  other.Click(other.loadButton());
-  ASSERT_TRUE(PumpUntil([&] { return other.planRows() == 1; }));
+  other.ClickOn(other.LoadButton());
+  ASSERT_TRUE(PumpUntil([&] { return other.RowCount() == 1; }));
   DeleteFileA(app_->settingsFile().c_str());
-  other.Click(other.saveButton());
+  other.ClickOn(other.SaveButton());
   PumpUntil([&] { return ReadWholeFile(app_->settingsFile()) == kHarmlessSettings; });
   EXPECT_EQ(kHarmlessSettings, ReadWholeFile(app_->settingsFile()));
   EXPECT_EQ(decoy, ReadWholeFile(elsewhere.settingsFile()));

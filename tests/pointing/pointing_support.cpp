@@ -6,6 +6,7 @@
 #include "clicker/globals.h"
 #include "clicker/hotkeys.h"
 #include "clicker/runtime_access.h"
+#include "image/main_window_units.h"
 #include "runtime/system_text.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/test_window_class.h"
@@ -52,37 +53,6 @@ void ForEachProgramRecord(Action action) {
   }
 }
 
-struct TopLevelSearch {
-  DWORD processId;
-  const std::function<bool(HWND)>* matches;
-  HWND found;
-};
-
-BOOL CALLBACK MatchTopLevel(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<TopLevelSearch*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !(*search->matches)(window)) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-struct ClassSearch {
-  const std::string* className;
-  HWND found;
-};
-
-BOOL CALLBACK FindClass(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<ClassSearch*>(context);
-  char className[64] = "";
-  GetClassNameA(window, className, sizeof className);
-  if (*search->className == className) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 }  // namespace
 
 void SetCaptureKeyHolder(HelperProcess* holder) { g_captureKeyHolder = holder; }
@@ -110,7 +80,7 @@ int ItemsFor(const std::vector<ComboItem>& items, HWND window) {
   return count;
 }
 
-void RecordCreationTimeTitles() { g_creationTimeTitles = ComboItems(UnitHandle(0x160134a7)); }
+void RecordCreationTimeTitles() { g_creationTimeTitles = ComboItems(UnitHandle(klv::MainWindowUnit::kComboWindowTitle)); }
 const std::vector<ComboItem>& CreationTimeTitles() { return g_creationTimeTitles; }
 
 ProbeWindow::ProbeWindow(const std::string& title, DWORD style, const RECT& place, HWND owner) {
@@ -143,37 +113,6 @@ ProgramHotkeysSetAside::~ProgramHotkeysSetAside() {
   });
 }
 
-HWND DeepestChildAt(HWND window, POINT clientPoint) {
-  for (;;) {
-    HWND child = ChildWindowFromPointEx(window, clientPoint, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-    if (child == nullptr || child == window) return window;
-    MapWindowPoints(window, child, &clientPoint, 1);
-    window = child;
-  }
-}
-
 std::string TextOf(HWND window) { return ShownText(window); }
-
-HWND FindChildOfClass(HWND parent, const std::string& className) {
-  ClassSearch search = {&className, nullptr};
-  EnumChildWindows(parent, FindClass, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-HWND FindTopLevelWindow(DWORD processId, const std::function<bool(HWND)>& matches) {
-  TopLevelSearch search = {processId, &matches, nullptr};
-  EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-HWND ShownMessageBox(DWORD processId) {
-  return FindTopLevelWindow(processId, [](HWND window) {
-    char className[16] = "";
-    GetClassNameA(window, className, sizeof className);
-    return std::string(className) == "#32770" && IsWindowVisible(window);
-  });
-}
-
-bool MessageBoxShown(DWORD processId) { return ShownMessageBox(processId) != nullptr; }
 
 }  // namespace klvtest

@@ -1,12 +1,14 @@
 // What the pointing tests share: windows of the test's own, the title list
 // as the combo box holds it, the program's hotkeys set aside while another
-// Klikvane runs, and finding units in another process's Klikvane window.
+// Klikvane runs, and a window's shown text.
 #pragma once
 #include <windows.h>
 
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "tests/support/program_window.h"
 
 namespace klvtest {
 
@@ -58,14 +60,6 @@ class ProgramHotkeysSetAside {
 };
 
 
-// The deepest visible window under a client point of window.
-HWND DeepestChildAt(HWND window, POINT clientPoint);
 std::string TextOf(HWND window);
-HWND FindChildOfClass(HWND parent, const std::string& className);
-// The first top-level window of that process for which matches holds.
-HWND FindTopLevelWindow(DWORD processId, const std::function<bool(HWND)>& matches);
-// A visible message box (class "#32770") of that process, or null.
-HWND ShownMessageBox(DWORD processId);
-bool MessageBoxShown(DWORD processId);
 
 }  // namespace klvtest

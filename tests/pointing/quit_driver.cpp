@@ -4,10 +4,12 @@
 #include <sstream>
 #include <vector>
 
-#include "tests/pointing/debugged_klikvane.h"
+#include "image/program_constants.h"
 #include "tests/pointing/pointing_support.h"
 #include "tests/support/child_process.h"
+#include "tests/support/debugged_klikvane.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/klikvane_window.h"
 #include "tests/support/recording_target.h"
 #include "tests/support/ui_driver.h"
 
@@ -30,12 +32,9 @@ constexpr DWORD kStartBoundMs = 15000;
 constexpr UINT kMenuQuitCommand = 20006;  // 20000 + the menu index of "退出"
 
 std::string Settings() {
-  std::string text = std::string("[Configuration]\r\n前后台=1\r\n窗口标题=") + kTargetTitle + "\r\n坐标个数=" +
-                     std::to_string(kRows) + "\r\n[Coordinate]\r\n";
-  for (int row = 0; row < kRows; ++row) {
-    text += "坐标" + std::to_string(row + 1) + "=" + std::to_string(10 + row) + "|20|0|左键\r\n";
-  }
-  return text;
+  Plan plan;
+  for (int row = 0; row < kRows; ++row) plan.push_back({std::to_string(10 + row), "20", "0", klv::kConstants.leftButton});
+  return FreshFile("1", kTargetTitle, plan);
 }
 
 bool IsPlanClick(const ReceivedMessage& m) {
@@ -101,14 +100,6 @@ bool EndSession(DWORD processId) {
   return true;
 }
 
-// Activates the window with a real click on an empty part of the plan list,
-// so that hotkeys and keys reach it.
-void ClickInto(HWND main) {
-  POINT point = {150, 260};
-  ClientToScreen(main, &point);
-  ClickAt(point.x, point.y);
-}
-
 void Quit(WayOut way, HWND main, DebuggedKlikvane& program, QuitOutcome& outcome) {
   switch (way) {
     case WayOut::kControlQ: PressKey('Q', true); break;
@@ -155,9 +146,10 @@ QuitOutcome QuitDuringRun(WayOut way, DWORD pauseMs) {
   DebuggedKlikvane program(folder.program(), folder.folder());
   HWND main = program.WaitForMainWindow();
   if (!target.ready() || main == nullptr) return outcome;
-  SendMessageA(FindChildWindow(main, "Button", "读取"), BM_CLICK, 0, 0);
-  ClickInto(main);
-  SendMessageA(FindChildWindow(main, "Button", "开始/F6"), BM_CLICK, 0, 0);
+  KlikvaneWindow window(main, program.id());
+  window.Press(window.LoadButton());
+  window.ClickInto();
+  window.Press(window.StartButton());
   outcome.messagesAtStart = target.WaitFor(6, kStartBoundMs).size();
   outcome.boxAtStart = !outcome.started() && MessageBoxShown(program.id());
   Sleep(pauseMs);

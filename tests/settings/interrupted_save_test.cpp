@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
-#include "tests/settings/other_klikvane.h"
 #include "tests/settings/settings_harness.h"
 #include "tests/support/child_process.h"
 #include "tests/support/klikvane_session.h"
@@ -42,21 +42,15 @@ int Kills() {
   return wanted && std::atoi(wanted) > 0 ? std::atoi(wanted) : kKills;
 }
 
-std::string FullPath(const std::string& path) {
-  char full[MAX_PATH] = "";
-  GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-  return full;
-}
-
 // A Klikvane.exe with the new plan loaded into its shown window.
 class Saver {
  public:
   Saver(const std::string& program, const std::string& settings, const std::string& newFile)
-      : child_(program, ""), other_(child_.id()), settings_(settings) {
+      : child_(program, ""), settings_(settings) {
     WriteWholeFile(settings, newFile);
-    if (!child_.started() || !other_.WaitForMainWindow(kPatience)) return;
-    if (HWND load = other_.ButtonNamed("读取")) PostMessageA(load, BM_CLICK, 0, 0);
-    ready_ = PumpUntil([this] { return other_.RowCount() == 10000; }, kPatience);
+    if (!child_.started() || !(other_ = WaitForOtherKlikvane(child_.id(), kPatience))) return;
+    if (HWND load = other_->LoadButton()) other_->PostPress(load);
+    ready_ = PumpUntil([this] { return other_->RowCount() == 10000; }, kPatience);
   }
   bool ready() const { return ready_; }
   // Saves; the program is killed after the given time (counted from the
@@ -64,9 +58,9 @@ class Saver {
   // finish and closed when the time is INFINITE.
   void SaveAndKillAfter(DWORD milliseconds, const std::string& waitFor = "") {
     const size_t oldSize = FileSize(settings_);
-    PostMessageA(other_.ButtonNamed("保存"), BM_CLICK, 0, 0);
+    other_->PostPress(other_->SaveButton());
     if (milliseconds == INFINITE) {
-      PostMessageA(other_.mainWindow(), WM_CLOSE, 0, 0);
+      PostMessageA(other_->main(), WM_CLOSE, 0, 0);
       child_.Wait(kPatience);
       return;
     }
@@ -82,14 +76,14 @@ class Saver {
 
  private:
   ChildProcess child_;
-  OtherKlikvane other_;
+  std::unique_ptr<KlikvaneWindow> other_;
   std::string settings_;
   bool ready_ = false;
 };
 
 TEST(InterruptedSave, TheFileHoldsTheOldOrTheNewPlanWheneverTheSaveIsCut) {
-  const std::string program = FullPath(ProgramFolder() + "\\..\\Klikvane.exe");
-  const std::string settings = FullPath(ProgramFolder() + "\\..\\Marrowfen.ini");
+  const std::string program = BuiltProgram();
+  const std::string settings = BuiltProgramSettings();
   const std::string saving = settings + ".saving";
   KeptFile kept(settings);
   const std::string oldFile = FreshFile("0", "", PlanOf(10, 5));

@@ -5,13 +5,14 @@
 #include <windows.h>
 
 #include <cctype>
+#include <memory>
 #include <string>
 
 #include "clicker/units.h"
-#include "tests/settings/other_klikvane.h"
 #include "tests/settings/settings_harness.h"
 #include "tests/support/child_process.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/remote_block.h"
 
 namespace klvtest {
 namespace {
@@ -45,12 +46,6 @@ void PickWithKeys(uint32_t comboUnit, WORD key) {
 }
 
 HWND TitleEditField() { return GetWindow(UnitHandle(Unit::kComboWindowTitle), GW_CHILD); }
-
-std::string FullPath(const std::string& path) {
-  char full[MAX_PATH] = "";
-  GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-  return full;
-}
 
 using RoundTripTest = SettingsFileTest;
 
@@ -87,30 +82,27 @@ TEST_F(RoundTripTest, APlanSavedHereComesBackInAnotherKlikvaneWithOneClickOnLoad
   ASSERT_EQ(Shown(FreshFile("1", "notepad 7", plan)), Shown(saved));
 
   // The other program keeps its settings beside Klikvane.exe.
-  const std::string program = FullPath(ProgramFolder() + "\\..\\Klikvane.exe");
-  const std::string otherSettings = FullPath(ProgramFolder() + "\\..\\Marrowfen.ini");
+  const std::string otherSettings = BuiltProgramSettings();
   KeptFile keptOther(otherSettings);
   WriteWholeFile(otherSettings, saved);
-  ChildProcess child(program, "");
+  ChildProcess child(BuiltProgram(), "");
   ASSERT_TRUE(child.started());
-  OtherKlikvane other(child.id());
-  ASSERT_TRUE(other.WaitForMainWindow(kPatience));
+  std::unique_ptr<KlikvaneWindow> found = WaitForOtherKlikvane(child.id(), kPatience);
+  ASSERT_NE(nullptr, found);
+  const KlikvaneWindow& other = *found;
   ASSERT_NE(nullptr, other.PlanList());
   EXPECT_EQ(0, other.RowCount());
-  EXPECT_EQ("前台点击", AskedText(other.ClickModeCombo()));
-  EXPECT_FALSE(IsWindowEnabled(other.TitleCombo()));
+  EXPECT_EQ("前台点击", AskedText(other.ModeBox()));
+  EXPECT_FALSE(IsWindowEnabled(other.TitleBox()));
 
-  HWND load = other.ButtonNamed("读取");
+  HWND load = other.LoadButton();
   ASSERT_NE(nullptr, load);
-  SetForegroundWindow(other.mainWindow());
-  PumpUntil([&other] { return GetForegroundWindow() == other.mainWindow(); });
-  RECT rect;
-  GetWindowRect(load, &rect);
-  ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  other.Activate();
+  other.ClickOn(load);
   ASSERT_TRUE(PumpUntil([&] { return other.RowCount() == 2; }, kPatience));
   EXPECT_EQ(plan, other.Rows());
-  EXPECT_EQ("后台点击", AskedText(other.ClickModeCombo()));
-  HWND title = other.TitleCombo();
+  EXPECT_EQ("后台点击", AskedText(other.ModeBox()));
+  HWND title = other.TitleBox();
   ASSERT_NE(nullptr, title);
   EXPECT_EQ(CBS_DROPDOWN, GetWindowLongA(title, GWL_STYLE) & 3);
   EXPECT_TRUE(IsWindowEnabled(title));
@@ -118,7 +110,7 @@ TEST_F(RoundTripTest, APlanSavedHereComesBackInAnotherKlikvaneWithOneClickOnLoad
 
   // This process holds the program's hotkeys, so the other one is closed
   // through its window rather than with Control+Q.
-  PostMessageA(other.mainWindow(), WM_CLOSE, 0, 0);
+  PostMessageA(other.main(), WM_CLOSE, 0, 0);
   EXPECT_EQ(0u, child.Wait(kPatience));
   EXPECT_EQ(saved, ReadWholeFile(otherSettings));  // loading writes nothing
 }

@@ -11,6 +11,7 @@
 #include "runtime/events.h"
 #include "tests/support/child_process.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/program_window.h"
 #include "tests/support/ui_driver.h"
 
 namespace klvtest {
@@ -87,7 +88,25 @@ std::string SystemReason(DWORD error) {
   return std::string(text, length);
 }
 
-std::string SettingsPathHere() { return ProgramFolder() + "\\Marrowfen.ini"; }
+namespace {
+
+std::string FullPath(const std::string& path) {
+  char full[MAX_PATH] = "";
+  GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+  return full;
+}
+
+}  // namespace
+
+std::string BuiltProgram() { return FullPath(ProgramFolder() + "\\..\\Klikvane.exe"); }
+
+std::string BuiltProgramSettings() { return FullPath(SettingsFileIn(ProgramFolder() + "\\..")); }
+
+std::unique_ptr<KlikvaneWindow> WaitForOtherKlikvane(DWORD processId, DWORD milliseconds) {
+  HWND main = nullptr;
+  if (!PumpUntil([&] { return (main = ShownProgramWindow(processId)) != nullptr; }, milliseconds)) return nullptr;
+  return std::make_unique<KlikvaneWindow>(main, processId);
+}
 
 Plan PlanInList(HWND list) {
   Plan plan;

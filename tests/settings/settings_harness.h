@@ -1,6 +1,7 @@
 // Shared by the settings tests: the settings file beside the test program,
 // kept aside and removed around each test; the plan as the real list view
-// holds it; and saving and loading through the buttons' bound click events.
+// holds it; saving and loading through the buttons' bound click events; and
+// a separate Klikvane.exe's window.
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -13,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/klikvane_window.h"
 #include "tests/support/recorded_boxes.h"
 #include "tests/support/settings_text.h"
 
@@ -37,9 +39,13 @@ class KeptFile {
 
 bool FileThere(const std::string& path);
 
-// The settings file of the program running in this process: beside the
-// test program, where the creation handler put it.
-std::string SettingsPathHere();
+// The built Klikvane.exe beside the test programs' folder, and the settings
+// file beside it (full paths), for a separate Klikvane.
+std::string BuiltProgram();
+std::string BuiltProgramSettings();
+// The shown main window of a separate Klikvane, waited for while this
+// thread's messages are served; null on time-out.
+std::unique_ptr<KlikvaneWindow> WaitForOtherKlikvane(DWORD processId, DWORD milliseconds);
 
 // The rows of a list view, read with list-view messages (this process).
 Plan PlanInList(HWND list);

@@ -6,10 +6,11 @@
 #include <sstream>
 #include <thread>
 
-#include "tests/pointing/pointing_support.h"
 #include "tests/stress/click_judge.h"
 #include "tests/support/child_process.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/program_window.h"
+#include "tests/support/ui_driver.h"
 
 namespace klvtest {
 
@@ -124,7 +125,7 @@ std::string WindowName(HWND window) {
   GetClassNameA(window, className, sizeof className);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  return std::string(className) + " \"" + TextOf(window) + "\" of process " + std::to_string(process);
+  return std::string(className) + " \"" + ShownText(window) + "\" of process " + std::to_string(process);
 }
 
 std::string ThreadState(DWORD thread) {
@@ -209,7 +210,7 @@ bool StressStage::AliveWithoutBox() {
   if (Ended()) return false;
   HWND box = ShownMessageBox(program_->id());
   if (box == nullptr) return true;
-  std::string caption = TextOf(box), text = MessageBoxText(box);
+  std::string caption = ShownText(box), text = MessageBoxText(box);
   if (caption == kErrorCaption) return Fail("the runtime-error box shows: \"" + text + "\"");
   return Fail("a box shows that the model does not expect, \"" + caption + "\": \"" + text + "\"");
 }
@@ -226,7 +227,7 @@ bool StressStage::TakeBox(const char* expected, const std::function<bool()>& don
     if (Ended()) return false;
     HWND box = ShownMessageBox(program_->id());
     if (box != nullptr) {
-      if (taken || TextOf(box) == kErrorCaption || MessageBoxText(box) != expected) return AliveWithoutBox();
+      if (taken || ShownText(box) == kErrorCaption || MessageBoxText(box) != expected) return AliveWithoutBox();
       DismissMessageBox(box);
       taken = PumpUntil([box] { return !IsWindowVisible(box); }, kShownBound);
       if (!taken) return Fail(std::string("the box \"") + expected + "\" did not close");

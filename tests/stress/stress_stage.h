@@ -13,11 +13,11 @@
 #include <optional>
 #include <string>
 
-#include "tests/pointing/debugged_klikvane.h"
 #include "tests/stress/click_judge.h"
-#include "tests/stress/klikvane_window.h"
 #include "tests/stress/operator_model.h"
 #include "tests/stress/target_watch.h"
+#include "tests/support/debugged_klikvane.h"
+#include "tests/support/klikvane_window.h"
 #include "tests/support/recording_target.h"
 
 namespace klvtest {

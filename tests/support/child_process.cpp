@@ -1,4 +1,5 @@
 #include "tests/support/child_process.h"
+#include "tests/support/program_window.h"
 #include "tests/support/ui_driver.h"
 
 #include <cstdio>
@@ -60,27 +61,6 @@ void ChildProcess::Kill() {
 
 namespace {
 
-struct WindowSearch {
-  DWORD processId;
-  const std::string* title;
-  const std::string* className;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<WindowSearch*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char className[64] = "";
-  GetClassNameA(window, className, sizeof className);
-  bool classMatches = search->className->empty() || *search->className == className;
-  if (owner == search->processId && classMatches && *search->title == ShownText(window) && IsWindowVisible(window)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 BOOL CALLBACK LongestStatic(HWND child, LPARAM context) {
   auto* text = reinterpret_cast<std::string*>(context);
   char className[64] = "";
@@ -94,13 +74,19 @@ BOOL CALLBACK LongestStatic(HWND child, LPARAM context) {
 
 }  // namespace
 
+HWND ShownWindow(DWORD processId, const std::string& title, const std::string& className) {
+  return FindTopLevelWindow(processId, [&](HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    return (className.empty() || className == name) && title == ShownText(window) && IsWindowVisible(window);
+  });
+}
+
 HWND WaitForShownWindow(DWORD processId, const std::string& title, const std::string& className,
                         DWORD milliseconds) {
   DWORD start = GetTickCount();
   do {
-    WindowSearch search = {processId, &title, &className, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
+    if (HWND found = ShownWindow(processId, title, className)) return found;
     Sleep(20);
   } while (GetTickCount() - start < milliseconds);
   return nullptr;

@@ -33,8 +33,9 @@ class ChildProcess {
 };
 
 // A shown top-level window of the given process with that title (and that
-// class, when one is given), waited for up to the time given; null when none
-// shows.
+// class, when one is given); null when none shows. The second waits for it
+// up to the time given.
+HWND ShownWindow(DWORD processId, const std::string& title, const std::string& className = "");
 HWND WaitForShownWindow(DWORD processId, const std::string& title, const std::string& className = "",
                         DWORD milliseconds = 15000);
 // A message box of the given process (class "#32770") with that caption.

@@ -1,5 +1,5 @@
 // A plan as its rows' four cells, and the settings file that holds a plan,
-// in the format the program reads ("Marrowfen.ini", GBK).
+// in the format the program reads (GBK).
 #pragma once
 #include <string>
 #include <vector>

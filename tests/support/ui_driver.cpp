@@ -116,10 +116,6 @@ std::string ComboItemText(HWND combo, int index) {
 
 HWND FindTitledWindow(const std::string& title) { return FindWindowW(nullptr, klv::ToSystemText(title).c_str()); }
 
-HWND FindChildWindow(HWND parent, const char* className, const std::string& text) {
-  return FindWindowExW(parent, nullptr, klv::ToSystemText(className).c_str(), klv::ToSystemText(text).c_str());
-}
-
 int FindComboItem(HWND combo, const std::string& text) {
   const std::wstring item = klv::ToSystemText(text);
   return static_cast<int>(

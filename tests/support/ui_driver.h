@@ -52,9 +52,7 @@ std::string ShownText(HWND window);
 // that text (-1 for none).
 std::string ComboItemText(HWND combo, int index);
 int FindComboItem(HWND combo, const std::string& text);
-// The first top-level window with that title, and the first child of the
-// parent of that class with that text (program text; null for none).
+// The first top-level window with that title (program text; null for none).
 HWND FindTitledWindow(const std::string& title);
-HWND FindChildWindow(HWND parent, const char* className, const std::string& text);
 
 }  // namespace klvtest

@@ -1,10 +1,10 @@
-#include "tests/pointing/debugged_klikvane.h"
+#include "tests/support/debugged_klikvane.h"
 
 #include <vector>
 
-#include "tests/pointing/image_symbols.h"
-#include "tests/pointing/pointing_support.h"
 #include "tests/support/child_process.h"
+#include "tests/support/image_symbols.h"
+#include "tests/support/program_window.h"
 
 namespace klvtest {
 namespace {
@@ -35,6 +35,8 @@ ProgramFolderCopy::ProgramFolderCopy(const std::string& name, bool withProgram) 
   DeleteFolderContents(folder_);
   if (withProgram) CopyFileA((ProgramFolder() + "\\..\\Klikvane.exe").c_str(), program().c_str(), FALSE);
 }
+
+std::string ProgramFolderCopy::settingsFile() const { return SettingsFileIn(folder_); }
 
 ProgramFolderCopy::~ProgramFolderCopy() {
   DeleteFolderContents(folder_);
@@ -67,13 +69,7 @@ DWORD DebuggedKlikvane::WaitForExit(DWORD milliseconds) {
 }
 
 HWND DebuggedKlikvane::WaitForMainWindow(DWORD milliseconds) const {
-  auto isMainWindow = [](HWND window) { return IsWindowVisible(window) && TextOf(window) == "Klikvane"; };
-  DWORD start = GetTickCount();
-  do {
-    if (HWND found = FindTopLevelWindow(processId_, isMainWindow)) return found;
-    Sleep(20);
-  } while (GetTickCount() - start < milliseconds && WaitForSingleObject(ended_, 0) != WAIT_OBJECT_0);
-  return nullptr;
+  return WaitForProgramWindow(processId_, milliseconds, [this] { return WaitForSingleObject(ended_, 0) == WAIT_OBJECT_0; });
 }
 
 // The routine takes its one argument where a thread's start routine finds

@@ -1,4 +1,9 @@
-#include "bench/foreground_section.h"
+// Foreground clicks at delay 0: the program's run against two bare loops on
+// a thread of this process, one per way of synthesising a click: the
+// cursor moved, a press and release that carry no point, the cursor moved
+// back (the earlier way); or one batch of input whose press and release
+// carry their point, the move back after them (the program's way).
+#include "bench/click_sections.h"
 
 #include <windows.h>
 
@@ -11,7 +16,7 @@
 
 #include "bench/linux_cpu.h"
 #include "clicker/click_messages.h"
-#include "tests/clicking/target_log.h"
+#include "tests/support/target_log.h"
 
 namespace klvbench {
 namespace {

@@ -21,7 +21,7 @@ class ProgramFolderCopy {
   ProgramFolderCopy& operator=(const ProgramFolderCopy&) = delete;
   const std::string& folder() const { return folder_; }
   std::string program() const { return folder_ + "\\Klikvane.exe"; }
-  std::string settingsFile() const { return folder_ + "\\Marrowfen.ini"; }
+  std::string settingsFile() const;
 
  private:
   std::string folder_;
@@ -48,7 +48,7 @@ class DebuggedKlikvane {
   // on the process's first (main) thread.
   int exitRoutineEntries() const { return entries_; }
   bool exitRoutineOnMainThread() const { return onMainThread_; }
-  // The program's visible main window (caption "Klikvane"), waited for.
+  // The program's visible main window, waited for.
   HWND WaitForMainWindow(DWORD milliseconds = 20000) const;
   // Starts a new thread in the program that calls the runtime's
   // ExitProgram with the code; false when it could not be started.

@@ -1,4 +1,4 @@
-#include "tests/clicking/target_log.h"
+#include "tests/support/target_log.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/pointing/image_symbols.h"
+#include "tests/support/image_symbols.h"
 
 #include <cstring>
 

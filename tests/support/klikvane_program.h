@@ -1,6 +1,7 @@
 // The real Klikvane.exe as a child process, driven the way the benchmarks
 // need: a plan loaded through its settings file and its "读取" button, runs
-// started and stopped with its buttons.
+// started and stopped with its buttons, the window worked by the shared
+// driver.
 #pragma once
 #include <windows.h>
 
@@ -8,8 +9,9 @@
 #include <string>
 
 #include "tests/support/child_process.h"
+#include "tests/support/klikvane_window.h"
 
-namespace klvbench {
+namespace klvtest {
 
 class KlikvaneProgram {
  public:
@@ -24,24 +26,22 @@ class KlikvaneProgram {
   // at (x + row, y) with the delay, loaded through the settings file.
   void LoadPlan(const std::string& title, int rows, int delayMilliseconds, int x = 10, int y = 20,
                 bool background = true);
-  // After a load: drops the title list down (the program refills it) and
-  // selects the item of that window, as the operator picks it; false when
-  // the window is not listed.
-  bool PickListedWindow(HWND window);
-  // The buttons' own click handling (BM_CLICK); each returns when the
-  // program has handled the click.
-  void Start();
-  void Stop();
-  bool Running() const { return !IsWindowEnabled(start_); }
-  HWND stopButton() const { return stop_; }
-  HWND window() const { return window_; }
+  // After a load: the item of that window selected in the title list, as
+  // the operator picks it; false when the window is not listed.
+  bool PickListedWindow(HWND window) { return window_->SelectTitleOf(window); }
+  // The buttons' own click handling; each returns when the program has
+  // handled the click.
+  void Start() { window_->Press(window_->StartButton()); }
+  void Stop() { window_->Press(window_->StopButton()); }
+  bool Running() const { return window_->Running(); }
+  HWND stopButton() const { return window_->StopButton(); }
+  HWND window() const { return window_->main(); }
   DWORD processId() const { return process_->id(); }
 
  private:
   std::string settings_;
-  std::unique_ptr<klvtest::ChildProcess> process_;
-  HWND window_ = nullptr, start_ = nullptr, stop_ = nullptr, load_ = nullptr;
-  HWND TitleCombo() const;
+  std::unique_ptr<ChildProcess> process_;
+  std::unique_ptr<KlikvaneWindow> window_;
 };
 
-}  // namespace klvbench
+}  // namespace klvtest

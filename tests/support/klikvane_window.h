@@ -1,5 +1,6 @@
 // The real Klikvane's main window in another process, worked as an operator
-// works it. Units are found where the window template places them, anew at
+// works it: the one driver of the real program that the tests and benches
+// share. Units are found by their place in the window template, anew at
 // every use (the title box is built anew when its kind changes). Real mouse
 // and keys go where Klikvane's behaviour depends on them: the drop-down
 // lists, the plan's rows and their menu, the title typed, the hotkeys.
@@ -7,8 +8,11 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
+#include "image/main_window_units.h"
+#include "tests/support/program_window.h"
 #include "tests/support/settings_text.h"
 
 namespace klvtest {
@@ -30,23 +34,46 @@ class KlikvaneWindow {
   HWND main() const { return main_; }
   DWORD processId() const { return processId_; }
 
-  HWND StartButton() const { return UnitAt({33, 20}); }
-  HWND StopButton() const { return UnitAt({90, 20}); }
-  HWND StepButton() const { return UnitAt({150, 20}); }
-  HWND LoadButton() const { return UnitAt({205, 20}); }
-  HWND SaveButton() const { return UnitAt({253, 20}); }
-  HWND AddButton() const { return UnitAt({250, 78}); }
-  HWND ModeBox() const { return UnitAt({45, 52}); }
-  HWND TitleBox() const { return UnitAt({180, 52}); }
-  HWND ButtonBox() const { return UnitAt({191, 80}); }
-  HWND FieldX() const { return UnitAt({29, 80}); }
-  HWND FieldY() const { return UnitAt({81, 80}); }
-  HWND FieldDelay() const { return UnitAt({133, 80}); }
-  HWND PlanList() const;
+  // The control of a unit of the window (klv::MainWindowUnit).
+  HWND Unit(uint32_t unitId) const { return ProgramUnit(main_, unitId); }
+  HWND StartButton() const { return Unit(klv::MainWindowUnit::kButtonStart); }
+  HWND StopButton() const { return Unit(klv::MainWindowUnit::kButtonStop); }
+  HWND StepButton() const { return Unit(klv::MainWindowUnit::kButtonDebug); }
+  HWND LoadButton() const { return Unit(klv::MainWindowUnit::kButtonLoad); }
+  HWND SaveButton() const { return Unit(klv::MainWindowUnit::kButtonSave); }
+  HWND AddButton() const { return Unit(klv::MainWindowUnit::kButtonAdd); }
+  HWND ModeBox() const { return Unit(klv::MainWindowUnit::kComboClickMode); }
+  HWND TitleBox() const { return Unit(klv::MainWindowUnit::kComboWindowTitle); }
+  HWND ButtonBox() const { return Unit(klv::MainWindowUnit::kComboMouseButton); }
+  HWND FieldX() const { return Unit(klv::MainWindowUnit::kEditX); }
+  HWND FieldY() const { return Unit(klv::MainWindowUnit::kEditY); }
+  HWND FieldDelay() const { return Unit(klv::MainWindowUnit::kEditDelay); }
+  HWND PlanList() const { return Unit(klv::MainWindowUnit::kPlanList); }
+  HWND ScreenXLabel() const { return Unit(klv::MainWindowUnit::kLabelScreenX); }
+  HWND ScreenYLabel() const { return Unit(klv::MainWindowUnit::kLabelScreenY); }
 
+  // A button's own click handling (BM_CLICK): Press returns once the
+  // program has handled it, PostPress at once.
+  void Press(HWND button) const;
+  void PostPress(HWND button) const;
+  // A real left click at the middle of a unit.
+  void ClickOn(HWND unit) const;
+  // A run goes on while the start button is disabled.
+  bool Running() const { return !IsWindowEnabled(StartButton()); }
+  // Without input: drops the title list down (the program refills it),
+  // selects the item that carries the window and closes the list; false
+  // when the window is not listed.
+  bool SelectTitleOf(HWND window) const;
+
+  // Activates the window with a real click on the lowest part of the plan
+  // list, below the rows of a short plan, so that hotkeys and keys reach it.
+  void ClickInto() const;
   // Gives the window the keyboard, so that the hotkeys fire.
   void Activate() const;
   void PressHotkey(WORD key, bool control = false) const;
+  // Opens a drop-down list with a real click on its arrow; false when it
+  // did not open.
+  bool OpenList(HWND box) const;
   // Opens a drop-down list with a click on its arrow and clicks the item;
   // false when the list did not open or the item was not chosen.
   bool PickItem(HWND box, int index) const;
@@ -74,10 +101,10 @@ class KlikvaneWindow {
   bool RestoreFromTray() const;
 
   int RowCount() const;
+  Plan Rows() const;
   ShownState Shown() const;
 
  private:
-  HWND UnitAt(POINT clientPoint) const;
   void StepAside() const;
   bool RowPoint(int row, POINT* screen);
 

@@ -1,4 +1,4 @@
-#include "tests/clicking/operator_actions.h"
+#include "tests/support/operator_actions.h"
 
 #include <commctrl.h>
 
@@ -13,6 +13,7 @@
 #include "runtime/system_text.h"
 #include "tests/support/child_process.h"
 #include "tests/support/klikvane_session.h"
+#include "tests/support/program_window.h"
 #include "tests/support/real_input.h"
 #include "tests/support/ui_driver.h"
 
@@ -191,7 +192,7 @@ void ClearPlan() {
 }
 
 void LoadPlanFile(const std::string& title, const std::string& rows, int count, bool background, Press press) {
-  const std::string path = ProgramFolder() + "\\Marrowfen.ini";
+  const std::string path = SettingsPathHere();
   WriteWholeFile(path, std::string("[Configuration]\r\n前后台=") + (background ? "1" : "0") + "\r\n窗口标题=" + title +
                            "\r\n坐标个数=" + std::to_string(count) + "\r\n[Coordinate]\r\n" + rows);
   if (press == Press::kRealClick) {

@@ -1,10 +1,9 @@
-#include "tests/stress/klikvane_window.h"
+#include "tests/support/klikvane_window.h"
 
 #include <commctrl.h>
 
 #include "runtime/private_messages.h"
 #include "runtime/system_text.h"
-#include "tests/pointing/pointing_support.h"
 #include "tests/support/klikvane_session.h"
 #include "tests/support/other_plan_list.h"
 #include "tests/support/remote_block.h"
@@ -30,14 +29,6 @@ LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 bool Dropped(HWND box) { return Ask(box, CB_GETDROPPEDSTATE, 0, 0) != 0; }
 
 POINT Middle(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
-
-// A drop-down list opens with a click on its arrow, at the box's right end.
-bool OpenList(HWND box) {
-  RECT rect;
-  GetWindowRect(box, &rect);
-  ClickAt(rect.right - 8, Middle(rect).y);
-  return PumpUntil([box] { return Dropped(box); }, 3000);
-}
 
 // The shown list of a dropped box belongs to the box's process.
 HWND DroppedList(DWORD processId) {
@@ -104,20 +95,40 @@ void TypeCharacter(char c) {
 
 }  // namespace
 
-// The first shown child in z-order whose place holds the point; found by
-// its place rather than by the system's search, which finds nothing in a
-// window that is minimised.
-HWND KlikvaneWindow::UnitAt(POINT clientPoint) const {
-  for (HWND child = GetWindow(main_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    RECT place;
-    GetWindowRect(child, &place);
-    MapWindowPoints(HWND_DESKTOP, main_, reinterpret_cast<POINT*>(&place), 2);
-    if ((GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) && PtInRect(&place, clientPoint)) return child;
-  }
-  return nullptr;
+void KlikvaneWindow::Press(HWND button) const { SendMessageA(button, BM_CLICK, 0, 0); }
+
+void KlikvaneWindow::PostPress(HWND button) const { PostMessageA(button, BM_CLICK, 0, 0); }
+
+void KlikvaneWindow::ClickOn(HWND unit) const {
+  RECT rect;
+  GetWindowRect(unit, &rect);
+  POINT middle = Middle(rect);
+  ClickAt(middle.x, middle.y);
 }
 
-HWND KlikvaneWindow::PlanList() const { return FindChildOfClass(main_, "SysListView32"); }
+void KlikvaneWindow::ClickInto() const {
+  RECT rect;
+  GetWindowRect(PlanList(), &rect);
+  ClickAt(Middle(rect).x, rect.bottom - 20);
+}
+
+bool KlikvaneWindow::SelectTitleOf(HWND window) const {
+  HWND box = TitleBox();
+  if (!box) return false;
+  SendMessageA(box, CB_SHOWDROPDOWN, TRUE, 0);
+  int item = ItemCarrying(box, window);
+  if (item >= 0) SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+  SendMessageA(box, CB_SHOWDROPDOWN, FALSE, 0);
+  return item >= 0;
+}
+
+// A drop-down list opens with a click on its arrow, at the box's right end.
+bool KlikvaneWindow::OpenList(HWND box) const {
+  RECT rect;
+  GetWindowRect(box, &rect);
+  ClickAt(rect.right - 8, Middle(rect).y);
+  return PumpUntil([box] { return Dropped(box); }, 3000);
+}
 
 void KlikvaneWindow::Activate() const {
   SetForegroundWindow(main_);
@@ -219,7 +230,7 @@ bool KlikvaneWindow::MinimiseToTray() const {
 }
 
 bool KlikvaneWindow::RestoreFromTray() const {
-  HWND tray = FindWindowExA(main_, nullptr, "KlikvaneTrayIcon", nullptr);
+  HWND tray = Unit(klv::MainWindowUnit::kTray);
   PostMessageA(tray, klv::kTrayCallbackMessage, 0, WM_LBUTTONUP);
   return PumpUntil([this] { return IsWindowVisible(main_) && !IsIconic(main_); });
 }
@@ -242,6 +253,8 @@ bool KlikvaneWindow::ParkCursor() const {
 
 int KlikvaneWindow::RowCount() const { return RowCountOf(PlanList()); }
 
+Plan KlikvaneWindow::Rows() const { return RowsOf(PlanList(), processId_); }
+
 ShownState KlikvaneWindow::Shown() const {
   ShownState shown;
   shown.modeItem = static_cast<int>(Ask(ModeBox(), CB_GETCURSEL, 0, 0));
@@ -255,7 +268,7 @@ ShownState KlikvaneWindow::Shown() const {
   shown.x = AskedText(FieldX());
   shown.y = AskedText(FieldY());
   shown.delay = AskedText(FieldDelay());
-  shown.plan = RowsOf(PlanList(), processId_);
+  shown.plan = Rows();
   shown.running = !IsWindowEnabled(StartButton());
   return shown;
 }
