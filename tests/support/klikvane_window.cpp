@@ -132,7 +132,7 @@ bool KlikvaneWindow::OpenList(HWND box) const {
 
 void KlikvaneWindow::Activate() const {
   SetForegroundWindow(main_);
-  PumpUntil([this] { return GetForegroundWindow() == main_; }, 1000);
+  PumpUntil([this] { return GetForegroundWindow() == main_; }, 5000);
 }
 
 void KlikvaneWindow::PressHotkey(WORD key, bool control) const {
