@@ -43,6 +43,9 @@ constexpr int kResized = 4;
 constexpr int kIdle = 7;             // with the idle time in ms; a true result asks for more
 constexpr int kShown = 10;
 constexpr int kHidden = 11;
+// Files dropped from a file manager, with the drop's handle, which the
+// handler owns and must finish. A window binding it accepts dropped files.
+constexpr int kFilesDropped = 12;
 }  // namespace WindowEvent
 
 namespace MenuEntryEvent {

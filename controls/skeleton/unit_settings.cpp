@@ -271,6 +271,14 @@ void Visit(Io& io, TrayIconSettings& s) {
 }
 
 template <class Io>
+void Visit(Io& io, HotkeyBoxSettings& s) {
+  io.Version(s.version, 1);
+  io.Word(s.key);
+  io.Word(s.modifiers);
+  io.Blob(s.font);
+}
+
+template <class Io>
 void Visit(Io& io, ColumnRecord& column) {
   io.Byte(column.imageOnRight);
   io.Word(column.imageIndex);
@@ -339,6 +347,7 @@ bool ParseSettings(const Bytes& block, ButtonSettings* out) { return Parse(block
 bool ParseSettings(const Bytes& block, ComboBoxSettings* out) { return Parse(block, out); }
 bool ParseSettings(const Bytes& block, ReportListSettings* out) { return Parse(block, out); }
 bool ParseSettings(const Bytes& block, TrayIconSettings* out) { return Parse(block, out); }
+bool ParseSettings(const Bytes& block, HotkeyBoxSettings* out) { return Parse(block, out); }
 
 Bytes WriteSettings(const WindowSettings& settings) { return Write(settings); }
 Bytes WriteSettings(const LabelSettings& settings) { return Write(settings); }
@@ -348,6 +357,7 @@ Bytes WriteSettings(const ButtonSettings& settings) { return Write(settings); }
 Bytes WriteSettings(const ComboBoxSettings& settings) { return Write(settings); }
 Bytes WriteSettings(const ReportListSettings& settings) { return Write(settings); }
 Bytes WriteSettings(const TrayIconSettings& settings) { return Write(settings); }
+Bytes WriteSettings(const HotkeyBoxSettings& settings) { return Write(settings); }
 
 bool ParseColumnList(const Bytes& blob, std::vector<ColumnRecord>* out) { return ParseRecords(blob, out); }
 Bytes WriteColumnList(const std::vector<ColumnRecord>& columns) { return WriteRecords(columns); }

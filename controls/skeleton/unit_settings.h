@@ -180,6 +180,13 @@ struct TrayIconSettings {  // version 1
   uint32_t shown = 1;
 };
 
+struct HotkeyBoxSettings {  // version 1
+  uint32_t version = 1;
+  uint32_t key = 0;                // a virtual-key code; 0: no key
+  uint32_t modifiers = 0;          // RegisterHotKey's MOD_ flags: Alt 1, Control 2, Shift 4, Win 8
+  Bytes font;
+};
+
 // Parse a setting block; an empty block gives the defaults. False when the
 // block is truncated, has bytes left after its last field, holds a column or
 // row blob that does not parse, or is of a higher version than the type reads.
@@ -191,6 +198,7 @@ bool ParseSettings(const Bytes& block, ButtonSettings* out);
 bool ParseSettings(const Bytes& block, ComboBoxSettings* out);
 bool ParseSettings(const Bytes& block, ReportListSettings* out);
 bool ParseSettings(const Bytes& block, TrayIconSettings* out);
+bool ParseSettings(const Bytes& block, HotkeyBoxSettings* out);
 
 // Write a setting block with the fields of the settings' version. An item
 // list of 0xFFFF items or more is written with the 32-bit count.
@@ -202,6 +210,7 @@ Bytes WriteSettings(const ButtonSettings& settings);
 Bytes WriteSettings(const ComboBoxSettings& settings);
 Bytes WriteSettings(const ReportListSettings& settings);
 Bytes WriteSettings(const TrayIconSettings& settings);
+Bytes WriteSettings(const HotkeyBoxSettings& settings);
 
 // The packed column and row blobs of a report list.
 bool ParseColumnList(const Bytes& blob, std::vector<ColumnRecord>* out);

@@ -44,6 +44,7 @@ constexpr uint32_t kLabel = Control(kCoreLibraryPosition, 0x0A);
 constexpr uint32_t kButton = Control(kCoreLibraryPosition, 0x0B);
 constexpr uint32_t kComboBox = Control(kCoreLibraryPosition, 0x0E);
 constexpr uint32_t kReportList = Control(kExtendedControlsLibraryPosition, 0x04);
+constexpr uint32_t kHotkeyBox = Control(kExtendedControlsLibraryPosition, 0x05);
 constexpr uint32_t kTrayIcon = Control(kTrayIconLibraryPosition, 0x01);
 
 // Numeric codes: top bit set, next bit clear, low byte 1.

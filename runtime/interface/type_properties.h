@@ -66,6 +66,12 @@ enum Index : int {
 };
 }  // namespace TrayIconProperty
 
+namespace HotkeyBoxProperty {  // the hotkey box
+enum Index : int {
+  kKey = 0, kModifiers = 1, kFont = 2, kFirstSpare = 3, kPropertyCount = 3,
+};
+}  // namespace HotkeyBoxProperty
+
 namespace ReportListProperty {  // the report list
 enum Index : int {
   kBorder = 0, kTextColour = 1, kTextBackground = 2, kBackground = 3, kFont = 4, kView = 5, kIconAlignment = 6,
