@@ -2,11 +2,15 @@
 
 #include <iterator>
 
+#include "clicker/hotkey_choices.h"
 #include "clicker/main_window_created.h"
 #include "clicker/operator_commands.h"
+#include "clicker/options_window.h"
+#include "clicker/plan_files.h"
 #include "clicker/runner.h"
 #include "clicker/runtime_access.h"
 #include "clicker/settings_file.h"
+#include "clicker/tray_menu.h"
 #include "clicker/window_list.h"
 #include "runtime/interface/numbered_table.h"
 
@@ -17,6 +21,13 @@ namespace {
 template <void (*Command)()>
 HandlerResult Handler(const uint32_t*, int) {
   Command();
+  return {false, 0};
+}
+
+// A handler that takes the event's first argument (0 when it has none).
+template <void (*Command)(uint32_t)>
+HandlerResult HandlerOfFirst(const uint32_t* arguments, int count) {
+  Command(count > 0 ? arguments[0] : 0);
   return {false, 0};
 }
 
@@ -48,6 +59,18 @@ constexpr HandlerRow kHandlerRows[] = {
     {HandlerId::EditStep, Handler<EditStep>},
     {HandlerId::ShowMainWindow, Handler<ShowMainWindow>},
     {HandlerId::QuitProgram, Handler<QuitProgram>},
+    {HandlerId::ShowTrayMenu, Handler<ShowTrayMenu>},
+    {HandlerId::OpenOptionsWindow, Handler<OpenOptionsWindow>},
+    {HandlerId::OpenPlanFile, Handler<OpenPlanFile>},
+    {HandlerId::SavePlanAsFile, Handler<SavePlanAsFile>},
+    {HandlerId::LoadDroppedPlan, HandlerOfFirst<LoadDroppedPlan>},
+    {HandlerId::OnOptionsWindowCreated, Handler<OnOptionsWindowCreated>},
+    {HandlerId::CloseOptionsWindow, Handler<CloseOptionsWindow>},
+    {HandlerId::CloseOptionsOnEscape, HandlerOfFirst<CloseOptionsOnEscape>},
+    {HandlerId::ApplyChangedHotkey, Handler<ApplyChangedHotkey>},
+    {HandlerId::WithdrawHotkeysWhileTyping, Handler<WithdrawHotkeysWhileTyping>},
+    {HandlerId::ApplyLeftHotkeyBox, Handler<ApplyLeftHotkeyBox>},
+    {HandlerId::RestoreDefaultHotkeys, Handler<RestoreDefaultHotkeys>},
 };
 static_assert(std::size(kHandlerRows) == kHandlerCount, "one handler per handler id");
 static_assert(RowsInNumberOrder(kHandlerRows), "handlers out of handler-id order");

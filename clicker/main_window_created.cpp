@@ -6,6 +6,7 @@
 #include "clicker/runtime_access.h"
 #include "clicker/settings_file.h"
 #include "clicker/system_numbers.h"
+#include "clicker/tray_menu.h"
 #include "clicker/units.h"
 #include "clicker/window_list.h"
 #include "controls/commands/core_commands.h"
@@ -45,6 +46,7 @@ void OnMainWindowCreated() {
   RegisterWindowHotkey(MainWindowHandle(), control, VirtualKey::kQ, QuitHotkey, kConstants.hotkeyQuit);
   RegisterWindowHotkey(MainWindowHandle(), 0, VirtualKey::kF6, StartHotkey, kConstants.hotkeyStart);
   RegisterWindowHotkey(MainWindowHandle(), 0, VirtualKey::kF7, StopHotkey, kConstants.hotkeyStop);
+  AddFunctionsToSystemMenu();
   RefreshWindowTitles();
 }
 

@@ -40,20 +40,24 @@ uint32_t CallSystem(SystemFunction function, std::initializer_list<uint32_t> arg
 
 HeapText ResultText(const CommandResult& result) { return HeapTextAt(result.low); }
 
-HeapText ReadUnitText(uint32_t unitId, int index) {
-  return HeapTextAt(static_cast<uint32_t>(Support().ReadProperty(Unit::kMainWindow, unitId, index, -1)));
+HeapText ReadUnitText(uint32_t unitId, int index, uint32_t windowId) {
+  return HeapTextAt(static_cast<uint32_t>(Support().ReadProperty(windowId, unitId, index, -1)));
 }
 
-void WriteUnitText(uint32_t unitId, int index, const char* text) {
-  Support().WriteProperty(Unit::kMainWindow, unitId, index, -1, Word(text));
+void WriteUnitText(uint32_t unitId, int index, const char* text, uint32_t windowId) {
+  Support().WriteProperty(windowId, unitId, index, -1, Word(text));
 }
 
-int32_t ReadUnitInteger(uint32_t unitId, int index) {
-  return static_cast<int32_t>(Support().ReadProperty(Unit::kMainWindow, unitId, index, -1));
+int32_t ReadUnitInteger(uint32_t unitId, int index, uint32_t windowId) {
+  return static_cast<int32_t>(Support().ReadProperty(windowId, unitId, index, -1));
 }
 
-void WriteUnitInteger(uint32_t unitId, int index, int32_t value) {
-  Support().WriteProperty(Unit::kMainWindow, unitId, index, -1, static_cast<uint32_t>(value));
+void WriteUnitInteger(uint32_t unitId, int index, int32_t value, uint32_t windowId) {
+  Support().WriteProperty(windowId, unitId, index, -1, static_cast<uint32_t>(value));
+}
+
+uint32_t WindowHandle(uint32_t windowId) {
+  return CallCore(core::kGetWindowHandle, {{windowId, 0, TypeCode::kWindow}}).low;
 }
 
 int32_t TextToInteger(const char* text) {

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "clicker/heap_values.h"
+#include "image/main_window_units.h"
 #include "runtime/interface/support_entries.h"
 #include "runtime/interface/system_function_numbers.h"
 
@@ -32,11 +33,15 @@ uint32_t Word(T* pointer) {
 // Takes over the heap text a command's result holds.
 HeapText ResultText(const CommandResult& result);
 
-// Properties of the main window's units.
-HeapText ReadUnitText(uint32_t unitId, int index);
-void WriteUnitText(uint32_t unitId, int index, const char* text);
-int32_t ReadUnitInteger(uint32_t unitId, int index);
-void WriteUnitInteger(uint32_t unitId, int index, int32_t value);
+// Properties of a window's units: the main window's unless another is named.
+HeapText ReadUnitText(uint32_t unitId, int index, uint32_t windowId = MainWindowUnit::kMainWindow);
+void WriteUnitText(uint32_t unitId, int index, const char* text, uint32_t windowId = MainWindowUnit::kMainWindow);
+int32_t ReadUnitInteger(uint32_t unitId, int index, uint32_t windowId = MainWindowUnit::kMainWindow);
+void WriteUnitInteger(uint32_t unitId, int index, int32_t value, uint32_t windowId = MainWindowUnit::kMainWindow);
+
+// The system window of a loaded window (the main window's unless another is
+// named).
+uint32_t WindowHandle(uint32_t windowId = MainWindowUnit::kMainWindow);
 
 // Frequent conversions through the core commands.
 int32_t TextToInteger(const char* text);

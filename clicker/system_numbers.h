@@ -9,7 +9,7 @@ namespace klv::clicker {
 
 namespace SystemMessage {
 enum : uint32_t {
-  kSetRedraw = 0x000B, kContextMenu = 0x007B, kHotkey = 0x0312, kMouseMove = 0x0200, kMouseWheel = 0x020A,
+  kNull = 0x0000, kClose = 0x0010, kSetRedraw = 0x000B, kContextMenu = 0x007B, kHotkey = 0x0312, kMouseMove = 0x0200, kMouseWheel = 0x020A,
   // Each button's down, up and double click.
   kLeftButtonDown = 0x0201, kLeftButtonUp = 0x0202, kLeftButtonDoubleClick = 0x0203,
   kRightButtonDown = 0x0204, kRightButtonUp = 0x0205, kRightButtonDoubleClick = 0x0206,
@@ -57,6 +57,11 @@ enum : uint32_t {
   kSystemModalInformation = kSystemModal | kInformation,
 };
 }  // namespace MessageBoxStyle
+
+// Keys the options window answers.
+namespace VirtualKey {
+enum : uint32_t { kEscape = 0x1B };
+}  // namespace VirtualKey
 
 // Hotkey registration: the modifier, the virtual keys, and the last
 // identifier an application may register under.

@@ -3,12 +3,13 @@
 find_program(KLV_HOST_CXX NAMES g++ c++ clang++ REQUIRED)
 set(KLV_GENERATED_IMAGE_SOURCES "")
 
-# The image generator: writes the MainWindow template block as C++ data from
+# The image generator: writes the template block of the program's windows as C++ data from
 # its description in image/. It is built from the same pure sources the
 # program uses to read the block, so both sides share one format.
 set(KLV_IMAGE_GENERATOR_ONLY_SOURCES
     ${CMAKE_SOURCE_DIR}/image/generate_image_data.cpp
     ${CMAKE_SOURCE_DIR}/image/main_window_description.cpp
+    ${CMAKE_SOURCE_DIR}/image/options_window_description.cpp
     ${CMAKE_SOURCE_DIR}/image/main_window_builder.cpp
     ${CMAKE_SOURCE_DIR}/image/tray_icon_maker.cpp)
 set(KLV_IMAGE_GENERATOR_SOURCES
@@ -18,6 +19,9 @@ set(KLV_IMAGE_GENERATOR_SOURCES
     ${CMAKE_SOURCE_DIR}/controls/skeleton/unit_settings.cpp)
 set(KLV_IMAGE_GENERATOR_HEADERS
     ${CMAKE_SOURCE_DIR}/image/main_window_description.h
+    ${CMAKE_SOURCE_DIR}/image/options_window_description.h
+    ${CMAKE_SOURCE_DIR}/image/main_window_units.h
+    ${CMAKE_SOURCE_DIR}/runtime/event_notice.h
     ${CMAKE_SOURCE_DIR}/image/main_window_builder.h
     ${CMAKE_SOURCE_DIR}/image/tray_icon_maker.h
     ${CMAKE_SOURCE_DIR}/image/handler_ids.h

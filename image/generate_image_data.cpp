@@ -9,6 +9,7 @@
 
 #include "controls/skeleton/unit_settings.h"
 #include "image/main_window_description.h"
+#include "image/options_window_description.h"
 #include "image/tray_icon_maker.h"
 #include "runtime/interface/command_values.h"
 #include "runtime/window_template.h"
@@ -64,6 +65,7 @@ bool SettingsParse(uint32_t type, const Bytes& block) {
     case T::kComboBox: return Parses<klv::ComboBoxSettings>(block);
     case T::kReportList: return Parses<klv::ReportListSettings>(block);
     case T::kTrayIcon: return Parses<klv::TrayIconSettings>(block);
+    case T::kHotkeyBox: return Parses<klv::HotkeyBoxSettings>(block);
     default: return false;
   }
 }
@@ -113,9 +115,9 @@ int Generate(const std::string& iconPath, const std::string& folder) {
     std::fprintf(stderr, "%s: not an icon file with a 32 x 32 image\n", iconPath.c_str());
     return 1;
   }
-  Bytes block = klv::WriteTemplateBlock({klv::MainWindowDescription(icon)});
+  Bytes block = klv::WriteTemplateBlock({klv::MainWindowDescription(icon), klv::OptionsWindowDescription()});
   if (!BlockLoads(block)) {
-    std::fprintf(stderr, "the MainWindow template block does not read back\n");
+    std::fprintf(stderr, "the window template block does not read back\n");
     return 1;
   }
   if (!WriteFile(folder + "/main_window_template.cpp", SourceFor(block)) ||

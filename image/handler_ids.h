@@ -27,6 +27,18 @@ enum class HandlerId : int32_t {
   EditStep = 15,
   ShowMainWindow = 16,
   QuitProgram = 17,
+  ShowTrayMenu = 18,
+  OpenOptionsWindow = 19,
+  OpenPlanFile = 20,
+  SavePlanAsFile = 21,
+  LoadDroppedPlan = 22,       // with the drop's handle
+  OnOptionsWindowCreated = 23,
+  CloseOptionsWindow = 24,
+  CloseOptionsOnEscape = 25,  // a key pressed anywhere in the options window: with its key code
+  ApplyChangedHotkey = 26,    // a hotkey box reported a change
+  WithdrawHotkeysWhileTyping = 27,  // a hotkey box took the focus
+  ApplyLeftHotkeyBox = 28,    // a hotkey box lost the focus
+  RestoreDefaultHotkeys = 29,
   Count  // not a handler: the number of handlers
 };
 

@@ -78,26 +78,33 @@ WindowDescription MainWindowDescription(const std::vector<uint8_t>& trayIcon) {
   const Alignment kLeft = kAlignLeft, kCentre = kAlignCentre;
   WindowBuilder w(Unit::kMainWindow, 0x027CA060, 0x19010002);
   w.Window(Unit::kMainWindowOwn, {50, 50, 290, 412}, V,
-           {On(WindowEvent::kCreated, HandlerId::OnMainWindowCreated), On(WindowEvent::kMoved, HandlerId::HideWhenMinimised)},
+           {On(WindowEvent::kCreated, HandlerId::OnMainWindowCreated), On(WindowEvent::kMoved, HandlerId::HideWhenMinimised),
+            On(WindowEvent::kFilesDropped, HandlerId::LoadDroppedPlan)},
            MainWindowBlock());
 
   w.Control(Unit::kNoticeLabel, "标签9", kLabel, kGroup3, {0, 48, 256, 32}, V, {On(LabelEvent::kFeedback, HandlerId::IgnoreNoticeFeedback)},
             LabelBlock("此软件为免费软件 禁止任何人出售", kLeft, kCentre, kBlack));
   w.Control(0x16015008, "标签2", kLabel, kOnWindow, {64, -24, 136, 16}, V, {}, {});
   w.Control(0x16015007, "标签1", kLabel, kOnWindow, {72, -24, 80, 24}, V, {}, {});
-  w.Control(Unit::kTray, "托盘图标", kTrayIcon, kOnWindow, {8, 8, 26, 26}, 0, {On(TrayIconEvent::kLeftClick, HandlerId::ToggleMainWindow)},
+  w.Control(Unit::kTray, "托盘图标", kTrayIcon, kOnWindow, {8, 8, 26, 26}, 0,
+            {On(TrayIconEvent::kLeftClick, HandlerId::ToggleMainWindow),
+             On(TrayIconEvent::kRightClick, HandlerId::ShowTrayMenu)},
             TrayBlock(trayIcon));
   w.Control(Unit::kEditNotes, "编辑框_记事本", kEditBox, kGroup3, {-18, 16, 276, 76}, V | T, {}, EditBlock("", kLeft, true));
   w.Control(kGroup3, "分组框3", kGroupBox, kOnWindow, {8, 280, 268, 100}, V, {}, GroupBlock("记事本"));
 
   // The menu entries sit here, after Group3. They are only ever popped up:
-  // both top-level entries are hidden, so the window has no menu bar.
+  // both top-level entries are hidden, so the window has no menu bar. The
+  // functions' entries after "显示" are also added to the system menu.
   w.Menu(Unit::kMenuOperations, 0, "操作", MenuFlag::kHidden, kNoHandler);
   w.Menu(Unit::kMenuDelete, 1, "删除", 0, HandlerRef(HandlerId::DeleteStep));
   w.Menu(Unit::kMenuEdit, 1, "编辑", 0, HandlerRef(HandlerId::EditStep));
   w.Menu(Unit::kMenuRunStep, 1, "执行", 0, HandlerRef(HandlerId::SingleStep));
   w.Menu(Unit::kMenuFunctions, 0, "功能", MenuFlag::kHidden, kNoHandler);
   w.Menu(Unit::kMenuShow, 1, "显示", 0, HandlerRef(HandlerId::ShowMainWindow));
+  w.Menu(Unit::kMenuOptions, 1, "选项…", 0, HandlerRef(HandlerId::OpenOptionsWindow));
+  w.Menu(Unit::kMenuOpenPlan, 1, "打开配置…", 0, HandlerRef(HandlerId::OpenPlanFile));
+  w.Menu(Unit::kMenuSavePlanAs, 1, "配置另存为…", 0, HandlerRef(HandlerId::SavePlanAsFile));
   w.Menu(Unit::kMenuQuit, 1, "退出", 0, HandlerRef(HandlerId::QuitProgram));
 
   w.Control(Unit::kButtonAdd, "按钮_添加", kButton, kOnWindow, {226, 66, 48, 24}, V | T, {On(ButtonEvent::kClicked, HandlerId::AddStep)},

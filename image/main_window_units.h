@@ -35,7 +35,22 @@ constexpr uint32_t kMenuEdit = 0x2601350a;
 constexpr uint32_t kMenuRunStep = 0x2601350b;
 constexpr uint32_t kMenuFunctions = 0x260135ae;
 constexpr uint32_t kMenuShow = 0x260135af;
+constexpr uint32_t kMenuOptions = 0x260135b1;
+constexpr uint32_t kMenuOpenPlan = 0x260135b2;
+constexpr uint32_t kMenuSavePlanAs = 0x260135b3;
 constexpr uint32_t kMenuQuit = 0x260135b0;
 }  // namespace MainWindowUnit
+
+// The options window: the operator's hotkeys.
+namespace OptionsWindowUnit {
+constexpr uint32_t kOptionsWindow = 0x52010002;     // the window as a whole
+constexpr uint32_t kOptionsWindowOwn = 0x06010000;  // the window's own unit
+constexpr uint32_t kHotkeyGroup = 0x16020001;
+// One hotkey box and one refusal label per hotkey, in the order of HotkeyAction.
+constexpr uint32_t kHotkeyBoxes[4] = {0x16020011, 0x16020012, 0x16020013, 0x16020014};
+constexpr uint32_t kRefusalLabels[4] = {0x16020021, 0x16020022, 0x16020023, 0x16020024};
+constexpr uint32_t kButtonDefaults = 0x16020031;
+constexpr uint32_t kButtonClose = 0x16020032;
+}  // namespace OptionsWindowUnit
 
 }  // namespace klv

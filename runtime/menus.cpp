@@ -72,16 +72,46 @@ HMENU BuildPopupMenu(LiveWindow& window, size_t menuIndex) {
   return popup;
 }
 
-bool RaiseMenuCommand(LiveWindow& window, UINT commandId) {
-  if (commandId < kFirstMenuCommand || commandId >= kMenuCommandLimit) return false;
+namespace {
+
+bool RaiseChosen(LiveWindow& window, size_t menuIndex) {
   std::vector<LiveUnit*> entries = MenuEntries(window);
-  size_t index = commandId - kFirstMenuCommand;
-  if (index >= entries.size()) return false;
+  if (menuIndex >= entries.size()) return false;
   EventNotice notice = {};
   notice.windowId = window.windowId;
-  notice.unitId = entries[index]->description.unitId;
+  notice.unitId = entries[menuIndex]->description.unitId;
   notice.event = MenuEntryEvent::kChosen;
   return DispatchEvent(&notice);
+}
+
+constexpr UINT kSystemMenuStep = 16;
+
+}  // namespace
+
+bool RaiseMenuCommand(LiveWindow& window, UINT commandId) {
+  if (commandId < kFirstMenuCommand || commandId >= kMenuCommandLimit) return false;
+  return RaiseChosen(window, commandId - kFirstMenuCommand);
+}
+
+bool AddSystemMenuEntry(uint32_t windowId, uint32_t menuEntryId) {
+  LiveWindow* window = FindWindowDescription(windowId);
+  HMENU menu = window && window->alive() ? GetSystemMenu(window->hwnd(), FALSE) : nullptr;
+  if (menu == nullptr) return false;
+  if (menuEntryId == 0) return AppendMenuW(menu, MF_SEPARATOR, 0, nullptr) != FALSE;
+  std::vector<LiveUnit*> entries = MenuEntries(*window);
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i]->description.unitId != menuEntryId) continue;
+    UINT id = kFirstSystemMenuCommand + static_cast<UINT>(i) * kSystemMenuStep;
+    if (id >= kSystemMenuCommandLimit) return false;
+    return AppendMenuW(menu, MF_STRING, id, ToSystemText(entries[i]->description.menu.caption).c_str()) != FALSE;
+  }
+  return false;
+}
+
+bool RaiseSystemMenuCommand(LiveWindow& window, WPARAM command) {
+  UINT id = static_cast<UINT>(command) & 0xFFF0;
+  if (id < kFirstSystemMenuCommand || id >= kSystemMenuCommandLimit) return false;
+  return RaiseChosen(window, (id - kFirstSystemMenuCommand) / kSystemMenuStep);
 }
 
 }  // namespace klv

@@ -9,6 +9,7 @@
 #include "runtime/system_text.h"
 #include "runtime/text_value.h"
 #include "runtime/window_manager.h"
+#include "runtime/window_registry.h"
 
 namespace klv {
 
@@ -93,6 +94,8 @@ uint32_t CallRuntimeService(int service, uint32_t first, uint32_t second) {
     case RuntimeService::kSetEndingHook:
       Runtime().endingHook = reinterpret_cast<void (*)()>(first);
       return 0;
+    case RuntimeService::kLoadWindow: return LoadOwnedWindow(first, second) ? 1 : 0;
+    case RuntimeService::kAddSystemMenuEntry: return AddSystemMenuEntry(first, second) ? 1 : 0;
     default:
       // Properties of non-window objects: no such object exists in this program.
       RaiseRuntimeError(RuntimeError::kArgumentTypeMismatch);

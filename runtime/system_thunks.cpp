@@ -1,6 +1,8 @@
 #include "runtime/system_thunks.h"
 
 #include <windows.h>
+#include <commdlg.h>
+#include <shellapi.h>
 
 #include <iterator>
 #include <type_traits>
@@ -123,13 +125,20 @@ struct PassedOtherwise {
   }
 };
 
-template <>
-struct CallForm<kMessageBoxA> {
+// A function with a message loop of its own (a message box, a file dialog).
+struct RunsOwnLoop {
   template <typename Function>
   static constexpr SystemFunctionThunk Thunk() {
     return Prototype<Function>::NestedLoop();
   }
 };
+
+template <>
+struct CallForm<kMessageBoxA> : RunsOwnLoop {};
+template <>
+struct CallForm<kGetOpenFileNameW> : RunsOwnLoop {};
+template <>
+struct CallForm<kGetSaveFileNameW> : RunsOwnLoop {};
 template <>
 struct CallForm<kWindowFromPoint> : PassedOtherwise<2, &InvokeWindowFromPoint> {};
 template <>

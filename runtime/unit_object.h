@@ -89,6 +89,17 @@ struct CreateRequest {
   HMENU menu;            // the window's menu bar (window type only)
 };
 
+// True when the unit's stored record binds a handler to the event: a type
+// may offer what only a handled event needs (a window accepts dropped files
+// only when something handles the drop).
+inline bool BindsEvent(const CreateRequest& request, int event) {
+  if (request.record == nullptr) return false;
+  for (const EventBinding& binding : request.record->events) {
+    if (binding.event == event && binding.handlerRef != kNoHandler) return true;
+  }
+  return false;
+}
+
 // What writing a type property asks of the runtime.
 enum class WriteOutcome : int {
   kApplied = 0,        // the live window shows the new value already

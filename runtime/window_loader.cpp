@@ -38,11 +38,13 @@ void DestroyPartialLoad(LiveWindow& window) {
   ForgetLiveWindow(window.windowId);
 }
 
-bool CreateWindowUnit(LiveWindow& window) {
+// The parent of a top-level window is its owner: it stays above it and goes
+// with it when it is minimised or closed.
+bool CreateWindowUnit(LiveWindow& window, HWND owner) {
   LiveUnit& own = window.units[0];
   CreateOperation create = CreateOperationOf(own);
   window.menuBar = BuildMenuBar(window);
-  own.object = create ? create(RequestFor(window, own, nullptr, 0, window.menuBar)) : nullptr;
+  own.object = create ? create(RequestFor(window, own, owner, 0, window.menuBar)) : nullptr;
   if (own.object == nullptr) {
     if (window.menuBar) DestroyMenu(window.menuBar);
     window.menuBar = nullptr;
@@ -152,7 +154,7 @@ bool LoadWindowById(uint32_t windowId, bool modal, HWND parent) {
   g_loadingWindow = windowId;
   window.everLoaded = true;
   window.modal = modal;
-  if (!CreateWindowUnit(window) || !CreateControls(window)) {
+  if (!CreateWindowUnit(window, modal ? nullptr : parent) || !CreateControls(window)) {
     DestroyPartialLoad(window);
     g_loadingWindow = 0;
     return false;
@@ -180,6 +182,16 @@ bool LoadWindowById(uint32_t windowId, bool modal, HWND parent) {
   if (focus && IsChild(window.hwnd(), focus)) SetFocus(focus);
   window.loaded = true;
   return true;
+}
+
+bool LoadOwnedWindow(uint32_t windowId, uint32_t ownerId) {
+  HWND owner = nullptr;
+  if (ownerId != 0) {
+    LiveWindow* found = FindWindowDescription(ownerId);
+    if (found == nullptr || !found->alive()) return false;
+    owner = found->hwnd();
+  }
+  return LoadWindowById(windowId, false, owner);
 }
 
 UnitObject* LoadedUnitObject(uint32_t windowId, uint32_t unitId, bool required) {

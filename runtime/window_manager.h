@@ -11,6 +11,8 @@ namespace klv {
 bool ReadWindowTemplates(const uint8_t* block, uint32_t length);
 // Creates and shows a window from its description; false when it fails.
 bool LoadWindowById(uint32_t windowId, bool modal, HWND parent);
+// Loads a window owned by another loaded window (ownerId 0: none).
+bool LoadOwnedWindow(uint32_t windowId, uint32_t ownerId);
 bool AnyLoadedWindowAlive();
 // True when the window is loaded and alive and no other loaded window is:
 // its going ends the message loop.

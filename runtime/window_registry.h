@@ -64,5 +64,14 @@ constexpr UINT kFirstMenuCommand = 20000;
 constexpr UINT kMenuCommandLimit = 57600;
 // Raises the click event of the entry with that command identifier.
 bool RaiseMenuCommand(LiveWindow& window, UINT commandId);
+// System-menu entries are numbered apart from the menu's own commands, in
+// steps of 16: the system keeps the low four bits of WM_SYSCOMMAND.
+constexpr UINT kFirstSystemMenuCommand = 0x1000;
+constexpr UINT kSystemMenuCommandLimit = 0xF000;
+// Appends a menu entry (0: a separator) to a loaded window's system menu.
+bool AddSystemMenuEntry(uint32_t windowId, uint32_t menuEntryId);
+// Raises the chosen event of the entry a system-menu command stands for;
+// false for the system's own commands.
+bool RaiseSystemMenuCommand(LiveWindow& window, WPARAM command);
 
 }  // namespace klv

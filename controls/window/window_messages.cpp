@@ -78,6 +78,20 @@ LRESULT WindowUnit::OnCloseRequest(HWND hwnd, UINT message) {
   return 0;
 }
 
+// Entries the program added to the system menu raise their chosen event;
+// the system's own commands take their usual course.
+LRESULT WindowUnit::OnSystemCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  LiveWindow* window = FindWindowDescription(windowId());
+  if (window && RaiseSystemMenuCommand(*window, wParam)) return 0;
+  return DefaultProcedure(hwnd, WM_SYSCOMMAND, wParam, lParam);
+}
+
+// The drop's handle goes to the handler, which finishes it.
+LRESULT WindowUnit::OnFilesDropped(WPARAM wParam) {
+  RaiseEvent(WindowEvent::kFilesDropped, {static_cast<uint32_t>(wParam)});
+  return 0;
+}
+
 LRESULT WindowUnit::OnDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   // Any other way of destroying the window tells the runtime here.
   Host(HostNotifyCode::kWindowClosing, windowId());
@@ -120,6 +134,8 @@ LRESULT WindowUnit::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
     case WM_DESTROY: return OnDestroy(hwnd, wParam, lParam);
     case WM_NCDESTROY: return OnFinalDestroy(hwnd, wParam, lParam);
     case WM_NCLBUTTONDOWN: return OnNonClientLeftDown(hwnd, wParam, lParam);
+    case WM_SYSCOMMAND: return OnSystemCommand(hwnd, wParam, lParam);
+    case WM_DROPFILES: return OnFilesDropped(wParam);
     default: return CallPreviousProcedure(hwnd, message, wParam, lParam);
   }
 }

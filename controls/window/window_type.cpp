@@ -86,6 +86,8 @@ bool WindowUnit::Create(const CreateRequest& request) {
   SystemWindowDesign design = {kWindowClass, settings_.caption, style, frame.extended,
                                {left, top, left + request.width, top + request.height}};
   design.menu = request.menu;
+  design.parent = request.parent;  // the owner, when there is one
+  if (BindsEvent(request, WindowEvent::kFilesDropped)) design.extendedStyle |= WS_EX_ACCEPTFILES;
   HWND hwnd = MakeSystemWindow(design);
   if (!hwnd) return false;
   Adopt(hwnd, false);

@@ -63,6 +63,8 @@ class WindowUnit : public ControlUnit<WindowUnit, WindowProperty::kFirstSpare, W
   LRESULT OnDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
   LRESULT OnFinalDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
   LRESULT OnNonClientLeftDown(HWND hwnd, WPARAM wParam, LPARAM lParam);
+  LRESULT OnSystemCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
+  LRESULT OnFilesDropped(WPARAM wParam);
 
   WindowSettings settings_;
   BrushHandle brush_;  // null for the system's colour

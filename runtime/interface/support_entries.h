@@ -45,6 +45,14 @@ constexpr int kInitRuntime = 6;
 // begins to end (quit, last window closing, session end, runtime error),
 // before the runtime tears anything down; the place to stop worker threads.
 constexpr int kSetEndingHook = 7;
+// (window UnitId, owner window UnitId or 0) -> 1 loaded, 0 failed: loads a
+// window of the template, owned by a loaded window; a window already loaded
+// comes to the front instead.
+constexpr int kLoadWindow = 8;
+// (window UnitId, menu entry UnitId or 0 for a separator) -> 1 added, 0 not:
+// appends the entry to the loaded window's system menu, where choosing it
+// raises the entry's chosen event as the entry's own menu would.
+constexpr int kAddSystemMenuEntry = 9;
 }  // namespace RuntimeService
 
 // Event handlers take their arguments as 32-bit values in order and may

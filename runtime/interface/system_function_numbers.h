@@ -94,7 +94,17 @@
   /* A foreground click's press and release carry their point, and the move back follows them */    \
   /* in the same batch of input, in virtual-desk units. */                                          \
   ENTRY(61, "user32", SendInput)                                                                    \
-  ENTRY(62, "user32", GetSystemMetrics)
+  ENTRY(62, "user32", GetSystemMetrics)                                                             \
+  /* The tray menu: the window comes to the front first, so that the menu closes on a click */    \
+  /* elsewhere. */                                                                                  \
+  ENTRY(63, "user32", SetForegroundWindow)                                                          \
+  /* Plans in files of the operator's choosing, and files dropped on the window; the libraries */  \
+  /* load when first used. */                                                                       \
+  ENTRY(64, "comdlg32", GetOpenFileNameW)                                                           \
+  ENTRY(65, "comdlg32", GetSaveFileNameW)                                                           \
+  ENTRY(66, "shell32", DragQueryFileW)                                                              \
+  ENTRY(67, "shell32", DragFinish)                                                                  \
+  ENTRY(68, "user32", ChangeWindowMessageFilterEx)
 
 namespace klv {
 

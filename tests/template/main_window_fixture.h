@@ -18,16 +18,29 @@ using namespace klv;
 // The group boxes' UnitIds.
 constexpr uint32_t kGroup1 = 0x16011a46, kGroup2 = 0x16011a47, kGroup3 = 0x160135a7;
 
-inline std::vector<uint8_t> Block() { return {kMainWindowTemplate, kMainWindowTemplate + kMainWindowTemplateLength}; }
+// The program's windows, as its template block holds them: the main window
+// first, then the options window.
+inline std::vector<WindowDescription> ProgramWindows() {
+  std::vector<WindowDescription> windows;
+  if (!ReadTemplateBlock(kMainWindowTemplate, kMainWindowTemplateLength, &windows)) windows.clear();
+  return windows;
+}
+
+// The block of the main window alone, in the stored format: the tests of
+// the format's bytes work on it.
+inline std::vector<uint8_t> Block() {
+  std::vector<WindowDescription> windows = ProgramWindows();
+  if (!windows.empty()) windows.resize(1);
+  return WriteTemplateBlock(windows);
+}
 
 class MainWindowTemplate : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::vector<WindowDescription> windows;
-    ASSERT_TRUE(ReadTemplateBlock(kMainWindowTemplate, kMainWindowTemplateLength, &windows));
-    ASSERT_EQ(1u, windows.size());
+    std::vector<WindowDescription> windows = ProgramWindows();
+    ASSERT_EQ(2u, windows.size());
     window_ = windows[0];
-    ASSERT_EQ(39u, window_.units.size());
+    ASSERT_EQ(42u, window_.units.size());
   }
 
   // The units in template order without the menu entries: the window, then the controls.

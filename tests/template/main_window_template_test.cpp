@@ -40,7 +40,7 @@ const std::vector<Expected>& ExpectedControls() {
       {"标签9", 0x16015009, kLabelT, kGroup3, 0, 48, 256, 32, V, {On(0, HandlerId::IgnoreNoticeFeedback)}},
       {"标签2", 0x16015008, kLabelT, 0, 64, -24, 136, 16, V, {}},
       {"标签1", 0x16015007, kLabelT, 0, 72, -24, 80, 24, V, {}},
-      {"托盘图标", 0x160135aa, kTrayT, 0, 8, 8, 26, 26, 0, {On(0, HandlerId::ToggleMainWindow)}},
+      {"托盘图标", 0x160135aa, kTrayT, 0, 8, 8, 26, 26, 0, {On(0, HandlerId::ToggleMainWindow), On(2, HandlerId::ShowTrayMenu)}},
       {"编辑框_记事本", 0x160135a8, kEditT, kGroup3, -18, 16, 276, 76, V | T, {}},
       {"分组框3", kGroup3, kGroupT, 0, 8, 280, 268, 100, V, {}},
       {"按钮_添加", 0x160134d3, kButtonT, 0, 226, 66, 48, 24, V | T, {On(0, HandlerId::AddStep)}},
@@ -88,6 +88,9 @@ const ExpectedMenu kMenus[] = {
     {0x2601350b, 1, "执行", 0, static_cast<int32_t>(HandlerId::SingleStep)},
     {0x260135ae, 0, "功能", 1, -1},
     {0x260135af, 1, "显示", 0, static_cast<int32_t>(HandlerId::ShowMainWindow)},
+    {0x260135b1, 1, "选项…", 0, static_cast<int32_t>(HandlerId::OpenOptionsWindow)},
+    {0x260135b2, 1, "打开配置…", 0, static_cast<int32_t>(HandlerId::OpenPlanFile)},
+    {0x260135b3, 1, "配置另存为…", 0, static_cast<int32_t>(HandlerId::SavePlanAsFile)},
     {0x260135b0, 1, "退出", 0, static_cast<int32_t>(HandlerId::QuitProgram)},
 };
 constexpr size_t kFirstMenuIndex = 7;  // right after Group3, the sixth control
@@ -107,11 +110,13 @@ TEST_F(MainWindowTemplate, WindowRecordAndOwnUnit) {
   EXPECT_EQ(290, own.control.width);
   EXPECT_EQ(412, own.control.height);
   EXPECT_EQ(V, own.control.flags);
-  ASSERT_EQ(2u, own.control.events.size());
+  ASSERT_EQ(3u, own.control.events.size());
   EXPECT_EQ(0, own.control.events[0].event);
   EXPECT_EQ(static_cast<int32_t>(HandlerId::OnMainWindowCreated), own.control.events[0].handlerRef);
   EXPECT_EQ(3, own.control.events[1].event);
   EXPECT_EQ(static_cast<int32_t>(HandlerId::HideWhenMinimised), own.control.events[1].handlerRef);
+  EXPECT_EQ(12, own.control.events[2].event);  // files dropped
+  EXPECT_EQ(static_cast<int32_t>(HandlerId::LoadDroppedPlan), own.control.events[2].handlerRef);
 
   WindowSettings settings;
   ASSERT_TRUE(ParseSettings(own.control.settings, &settings));
@@ -174,7 +179,7 @@ TEST_F(MainWindowTemplate, GroupBoxesListTheirChildrenInTemplateOrder) {
 
 TEST_F(MainWindowTemplate, MenuEntriesFollowGroup3) {
   EXPECT_EQ(kGroup3, window_.units[kFirstMenuIndex - 1].unitId);
-  for (size_t i = 0; i < 7; ++i) {
+  for (size_t i = 0; i < std::size(kMenus); ++i) {
     const UnitDescription& unit = window_.units[kFirstMenuIndex + i];
     SCOPED_TRACE(kMenus[i].caption);
     EXPECT_EQ(kMenus[i].unitId, unit.unitId);
@@ -210,11 +215,23 @@ TEST(MainWindowTemplateBytes, ButtonStartRecordIsExact) {
 
   std::vector<uint8_t> block = Block();
   BlockLayout layout = LayoutOf(block);
-  ASSERT_EQ(39u, layout.unitIds.size());
+  ASSERT_EQ(42u, layout.unitIds.size());
   ASSERT_EQ(0x16011a3du, layout.unitIds.back());
   const RecordLayout& record = layout.records.back();
   ASSERT_EQ(155u, record.length);
   EXPECT_EQ(want, std::vector<uint8_t>(block.begin() + record.start, block.begin() + record.start + 155));
+}
+
+// The program's block holds the main window, then the options window; the
+// whole block reads back and writes out to the same bytes.
+TEST(MainWindowTemplateBytes, ProgramBlockHoldsTheMainWindowThenTheOptionsWindow) {
+  const std::vector<uint8_t> program(kMainWindowTemplate, kMainWindowTemplate + kMainWindowTemplateLength);
+  EXPECT_EQ(16u, WordAt(program, 0));
+  EXPECT_EQ(0x52010001u, WordAt(program, 4));
+  EXPECT_EQ(0x52010002u, WordAt(program, 8));
+  std::vector<WindowDescription> windows = ProgramWindows();
+  ASSERT_EQ(2u, windows.size());
+  EXPECT_EQ(program, WriteTemplateBlock(windows));
 }
 
 TEST(MainWindowTemplateBytes, BlockHeadIsOneWindow) {
@@ -222,7 +239,7 @@ TEST(MainWindowTemplateBytes, BlockHeadIsOneWindow) {
   EXPECT_EQ(8u, WordAt(block, 0));
   EXPECT_EQ(0x52010001u, WordAt(block, 4));
   BlockLayout layout = LayoutOf(block);
-  EXPECT_EQ(39u, layout.unitCount);
+  EXPECT_EQ(42u, layout.unitCount);
   EXPECT_EQ(block.size(), layout.areaStart + layout.areaLength);
   EXPECT_EQ(0x06010000u, layout.unitIds[0]);
 }

@@ -9,15 +9,16 @@
 #include <vector>
 
 #include "guarded_buffer.h"
+#include "main_window_fixture.h"
 #include "image/window_template_data.h"
 #include "runtime/window_template.h"
 #include "template_layout.h"
 
 using namespace klv;
+using templatetest::Block;
 
 namespace {
 
-std::vector<uint8_t> Block() { return {kMainWindowTemplate, kMainWindowTemplate + kMainWindowTemplateLength}; }
 
 bool Reads(const std::vector<uint8_t>& bytes, std::vector<WindowDescription>* windows = nullptr) {
   GuardedBuffer buffer(bytes);

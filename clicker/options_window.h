@@ -1,0 +1,15 @@
+// The options window: opened from the functions' menu, owned by the main
+// window, closed by its close box, Escape or its "关闭" button. Changes apply
+// as they are made, so closing keeps them all.
+#pragma once
+#include <cstdint>
+
+namespace klv::clicker {
+
+// Loads the window, or brings the open one to the front.
+void OpenOptionsWindow();
+void CloseOptionsWindow();
+// key: the virtual key of a key-down event anywhere in the window.
+void CloseOptionsOnEscape(uint32_t key);
+
+}  // namespace klv::clicker
