@@ -84,6 +84,10 @@ constexpr int kLabelEditEnds = 7;     // with the row index; a false result reje
 constexpr int kCheckBoxChanged = 8;   // with the row index and the new state-image index minus 1
 }  // namespace ReportListEvent
 
+namespace HotkeyBoxEvent {
+constexpr int kChanged = 0;  // the user typed a key
+}  // namespace HotkeyBoxEvent
+
 namespace TrayIconEvent {
 constexpr int kLeftClick = 0;
 constexpr int kDoubleClick = 1;

@@ -1,5 +1,5 @@
-// The extended controls library: its data type slots, one of them the
-// report list's, and the report list's commands.
+// The extended controls library: its data type slots, two of them the
+// report list's and the hotkey box's, and the report list's commands.
 #include <iterator>
 
 #include "controls/commands/libraries.h"
@@ -37,7 +37,7 @@ const std::array<CommandFunction, reportlist::kReportListCommandCount> kReportLi
     ColumnOf(kReportListCommandRows, &ReportListCommandRow::command);
 
 namespace {
-const TypeSlots<5> kExtendedTypes({{3, ReportListTypeRecord}});
+const TypeSlots<5> kExtendedTypes({{3, ReportListTypeRecord}, {4, HotkeyBoxTypeRecord}});
 }  // namespace
 
 const LibraryRecord kExtendedControlsLibrary = WithContents(

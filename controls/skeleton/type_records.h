@@ -12,6 +12,7 @@ DataTypeRecord LabelTypeRecord();
 DataTypeRecord ButtonTypeRecord();
 DataTypeRecord ComboBoxTypeRecord();
 DataTypeRecord ReportListTypeRecord();
+DataTypeRecord HotkeyBoxTypeRecord();
 DataTypeRecord TrayIconTypeRecord();
 
 }  // namespace klv

@@ -79,6 +79,7 @@ SettingsCheck CheckSettings(uint32_t type, const klv::Bytes& block) {
     case T::kButton: return Check<klv::ButtonSettings>(block);
     case T::kComboBox: return Check<klv::ComboBoxSettings>(block);
     case T::kReportList: return Check<klv::ReportListSettings>(block);
+    case T::kHotkeyBox: return Check<klv::HotkeyBoxSettings>(block);
     case T::kTrayIcon: return Check<klv::TrayIconSettings>(block);
     default: return SettingsCheck::kUnknownType;
   }
