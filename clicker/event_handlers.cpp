@@ -35,6 +35,14 @@ void QuitProgram() { Support().ExitProgram(0); }
 // The notice label's feedback event is bound to a handler that does nothing.
 void IgnoreNoticeFeedback() {}
 
+// A key-down handler: a key it took is swallowed (the answer 0), any
+// other goes on.
+template <bool (*Command)(uint32_t)>
+HandlerResult KeyHandler(const uint32_t* arguments, int count) {
+  if (Command(count > 0 ? arguments[0] : 0)) return {true, 0};
+  return {false, 0};
+}
+
 struct HandlerRow {
   HandlerId number;
   EventHandler handler;
@@ -66,11 +74,12 @@ constexpr HandlerRow kHandlerRows[] = {
     {HandlerId::LoadDroppedPlan, HandlerOfFirst<LoadDroppedPlan>},
     {HandlerId::OnOptionsWindowCreated, Handler<OnOptionsWindowCreated>},
     {HandlerId::CloseOptionsWindow, Handler<CloseOptionsWindow>},
-    {HandlerId::CloseOptionsOnEscape, HandlerOfFirst<CloseOptionsOnEscape>},
+    {HandlerId::CloseOptionsOnEscape, KeyHandler<CloseOptionsOnEscape>},
     {HandlerId::ApplyChangedHotkey, Handler<ApplyChangedHotkey>},
     {HandlerId::WithdrawHotkeysWhileTyping, Handler<WithdrawHotkeysWhileTyping>},
     {HandlerId::ApplyLeftHotkeyBox, Handler<ApplyLeftHotkeyBox>},
     {HandlerId::RestoreDefaultHotkeys, Handler<RestoreDefaultHotkeys>},
+    {HandlerId::OnOptionsWindowClosed, Handler<OnOptionsWindowClosed>},
 };
 static_assert(std::size(kHandlerRows) == kHandlerCount, "one handler per handler id");
 static_assert(RowsInNumberOrder(kHandlerRows), "handlers out of handler-id order");

@@ -13,5 +13,6 @@ void ApplyChangedHotkey();
 void WithdrawHotkeysWhileTyping();
 void ApplyLeftHotkeyBox();
 void RestoreDefaultHotkeys();
+void OnOptionsWindowClosed();
 
 }  // namespace klv::clicker

@@ -59,9 +59,14 @@ bool RegisterWindowHotkey(uint32_t window, uint32_t modifiers, uint32_t key, Hot
     ShowReminderBox(kConstants.emptyIdentifierMessage);
     return false;
   }
+  return RegisterFreshHotkey(window, modifiers, key, callback, identifier) != 0;
+}
+
+uint32_t RegisterFreshHotkey(uint32_t window, uint32_t modifiers, uint32_t key, HotkeyRoutine callback,
+                             const char* identifier) {
   uint32_t systemId = HotkeySystemId(RecordCount());
-  if (systemId > kLastApplicationHotkeyId) return false;  // every identifier of the range is taken
-  if (CallSystem(kRegisterHotKey, {window, systemId, modifiers, key}) == 0) return false;
+  if (systemId > kLastApplicationHotkeyId) return 0;  // every identifier of the range is taken
+  if (CallSystem(kRegisterHotKey, {window, systemId, modifiers, key}) == 0) return 0;
   auto* record = static_cast<HotkeyRecord*>(Allocate(sizeof(HotkeyRecord)));
   *record = {window, CopyHeapText(identifier), Word(reinterpret_cast<void*>(callback))};
   Globals().hotkeyTable = AppendPointer(Globals().hotkeyTable, record);
@@ -70,7 +75,7 @@ bool RegisterWindowHotkey(uint32_t window, uint32_t modifiers, uint32_t key, Hot
         CallSystem(kSetWindowLongA, {window, static_cast<uint32_t>(WindowLongSlot::kWindowProcedure),
                                      Word(reinterpret_cast<void*>(&HotkeyWindowProc))});
   }
-  return true;
+  return systemId;
 }
 
 // WM_HOTKEY stops here and runs the routine of the first record whose

@@ -14,6 +14,13 @@ using HotkeyRoutine = long(__stdcall*)(void* window, unsigned message, unsigned 
 // registered and recorded.
 bool RegisterWindowHotkey(uint32_t window, uint32_t modifiers, uint32_t key, HotkeyRoutine callback,
                           const char* identifier);
+// Registers under a system identifier no registration has had yet, without
+// withdrawing the registrations of an equal identifier text (so a hotkey can
+// be moved to a new combination before its old one is given up), and
+// records it. The identifier must not be blank. Returns the system
+// identifier, 0 when the system refused the combination.
+uint32_t RegisterFreshHotkey(uint32_t window, uint32_t modifiers, uint32_t key, HotkeyRoutine callback,
+                             const char* identifier);
 // 1-based position of the first record with that identifier; 0 for none.
 uint32_t FindHotkeyRecord(const char* identifier);
 // The system hotkey identifier of the record at a 0-based table position

@@ -15,8 +15,10 @@ void CloseOptionsWindow() {
   CallSystem(kPostMessageA, {WindowHandle(OptionsWindowUnit::kOptionsWindow), SystemMessage::kClose, 0, 0});
 }
 
-void CloseOptionsOnEscape(uint32_t key) {
-  if (key == VirtualKey::kEscape) CloseOptionsWindow();
+bool CloseOptionsOnEscape(uint32_t key) {
+  if (key != VirtualKey::kEscape) return false;
+  CloseOptionsWindow();
+  return true;
 }
 
 }  // namespace klv::clicker

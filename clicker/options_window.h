@@ -9,7 +9,9 @@ namespace klv::clicker {
 // Loads the window, or brings the open one to the front.
 void OpenOptionsWindow();
 void CloseOptionsWindow();
-// key: the virtual key of a key-down event anywhere in the window.
-void CloseOptionsOnEscape(uint32_t key);
+// key: the virtual key of a key-down event anywhere in the window. True
+// when the key was Escape: it goes no further (a hotkey box would take it
+// as an edit).
+bool CloseOptionsOnEscape(uint32_t key);
 
 }  // namespace klv::clicker

@@ -66,7 +66,7 @@ enum : uint32_t { kEscape = 0x1B };
 // Hotkey registration: the modifier, the virtual keys, and the last
 // identifier an application may register under.
 namespace HotkeyModifier {
-enum : uint32_t { kControl = 0x0002 };
+enum : uint32_t { kAlt = 0x0001, kControl = 0x0002, kShift = 0x0004, kWindows = 0x0008 };
 }  // namespace HotkeyModifier
 namespace VirtualKey {
 // A digit's or a letter's key is its character's code.

@@ -66,7 +66,6 @@ bool SettingsParse(uint32_t type, const Bytes& block) {
     case T::kReportList: return Parses<klv::ReportListSettings>(block);
     case T::kHotkeyBox: return Parses<klv::HotkeyBoxSettings>(block);
     case T::kTrayIcon: return Parses<klv::TrayIconSettings>(block);
-    case T::kHotkeyBox: return Parses<klv::HotkeyBoxSettings>(block);
     default: return false;
   }
 }

@@ -39,6 +39,7 @@ enum class HandlerId : int32_t {
   WithdrawHotkeysWhileTyping = 27,  // a hotkey box took the focus
   ApplyLeftHotkeyBox = 28,    // a hotkey box lost the focus
   RestoreDefaultHotkeys = 29,
+  OnOptionsWindowClosed = 30,
   Count  // not a handler: the number of handlers
 };
 

@@ -6,6 +6,7 @@
 
 #include "image/main_window_builder.h"
 #include "image/main_window_units.h"
+#include "image/program_constants.h"
 #include "runtime/events.h"
 #include "runtime/interface/command_values.h"
 
@@ -21,7 +22,8 @@ constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kRed = 0x0000FF;
 
 // The hotkeys' names, in the order of the boxes.
-constexpr const char* kHotkeyNames[4] = {"开始", "停止", "取坐标", "退出"};
+constexpr const char* kHotkeyNames[4] = {kConstants.hotkeyNameStart, kConstants.hotkeyNameStop,
+                                         kConstants.hotkeyNameCapture, kConstants.hotkeyNameQuit};
 constexpr int32_t kFirstRowTop = 22;
 constexpr int32_t kRowStep = 30;
 
@@ -60,7 +62,9 @@ WindowDescription OptionsWindowDescription() {
   using namespace TypeCode;
   WindowBuilder w(Unit::kOptionsWindow, 0, 0);
   w.Window(Unit::kOptionsWindowOwn, {50, 50, 300, 258}, V,
-           {On(WindowEvent::kCreated, HandlerId::OnOptionsWindowCreated), kCloseOnEscape}, OptionsWindowBlock());
+           {On(WindowEvent::kCreated, HandlerId::OnOptionsWindowCreated),
+            On(WindowEvent::kDestroyed, HandlerId::OnOptionsWindowClosed), kCloseOnEscape},
+           OptionsWindowBlock());
   w.Control(Unit::kHotkeyGroup, "", kGroupBox, kOnWindow, {8, 8, 278, 176}, V, {kCloseOnEscape}, GroupBlock("热键"));
   for (int row = 0; row < 4; ++row) HotkeyRow(w, row);
   w.Control(Unit::kButtonDefaults, "", kButton, Unit::kHotkeyGroup, {10, 144, 72, 24}, V | T,

@@ -42,6 +42,18 @@ struct ProgramConstants {
   char columnDelay[sizeof "延迟"];
   char columnButton[sizeof "模式"];
   char separatorInFieldMessage[sizeof "中不能有“|”：配置文件用它分隔各列。计划没有改动。"];
+  // The operator's own hotkeys: the preferences file, its section, and the
+  // hotkeys' names (its keys, the options window's labels, and the start and
+  // stop buttons' captions before their key).
+  char preferencesFileName[sizeof "\\Klikvane.ini"];
+  char sectionHotkeys[sizeof "Hotkeys"];
+  char hotkeyNameStart[sizeof "开始"];
+  char hotkeyNameStop[sizeof "停止"];
+  char hotkeyNameCapture[sizeof "取坐标"];
+  char hotkeyNameQuit[sizeof "退出"];
+  char captionKeySeparator[sizeof "/"];
+  char hotkeyTakenMessage[sizeof "已被占用"];
+  char combinationSeparator[sizeof ","];
 };
 
 inline constexpr ProgramConstants kConstants = {
@@ -81,6 +93,15 @@ inline constexpr ProgramConstants kConstants = {
     "延迟",
     "模式",
     "中不能有“|”：配置文件用它分隔各列。计划没有改动。",
+    "\\Klikvane.ini",
+    "Hotkeys",
+    "开始",
+    "停止",
+    "取坐标",
+    "退出",
+    "/",
+    "已被占用",
+    ",",
 };
 
 }  // namespace klv

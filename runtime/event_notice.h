@@ -95,8 +95,4 @@ constexpr int kRightClick = 2;
 constexpr int kMouseMove = 3;  // with the cursor's screen position
 }  // namespace TrayIconEvent
 
-namespace HotkeyBoxEvent {
-constexpr int kChanged = 0;
-}  // namespace HotkeyBoxEvent
-
 }  // namespace klv

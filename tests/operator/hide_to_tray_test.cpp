@@ -85,8 +85,14 @@ TEST(WindowCommands, TheTrayToggleHidesAShownWindowMinimisedOrNot) {
   LeftClickOnTrayIcon();
   EXPECT_TRUE(IsWindowVisible(MainWindowHandle()));
   EXPECT_FALSE(Topmost());
-  // Other mouse messages on the icon do nothing to the window.
+  // The right button's release pops up the functions' menu, dismissed here;
+  // other mouse messages on the icon do nothing to the window.
+  std::vector<std::string> menu;
+  std::thread dismisser = ReadAndChoosePopupEntryLater(0, &menu);
   PostMessageA(UnitHandle(Unit::kTray), klv::kTrayCallbackMessage, 0, WM_RBUTTONUP);
+  ASSERT_TRUE(PumpUntilTaken(UnitHandle(Unit::kTray), klv::kTrayCallbackMessage));
+  dismisser.join();
+  EXPECT_FALSE(menu.empty());
   PostMessageA(UnitHandle(Unit::kTray), klv::kTrayCallbackMessage, 0, WM_MOUSEMOVE);
   PostMessageA(UnitHandle(Unit::kTray), klv::kTrayCallbackMessage, 0, 0x12345);
   ASSERT_TRUE(PumpUntilTaken(UnitHandle(Unit::kTray), klv::kTrayCallbackMessage));

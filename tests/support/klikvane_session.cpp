@@ -8,6 +8,7 @@
 #include "clicker/runtime_access.h"
 #include "runtime/app_runtime.h"
 #include "runtime/heap.h"
+#include "runtime/system_text.h"
 #include "runtime/runtime_errors.h"
 #include "runtime/window_registry.h"
 #include "tests/support/real_input.h"
@@ -70,8 +71,8 @@ bool PumpUntilTaken(HWND window, UINT message, DWORD milliseconds) {
 
 HWND MainWindowHandle() { return UnitHandle(0x06010000); }
 
-HWND UnitHandle(uint32_t unitId) {
-  klv::LiveWindow* window = klv::FindWindowDescription(kMainWindow);
+HWND UnitHandle(uint32_t unitId, uint32_t windowId) {
+  klv::LiveWindow* window = klv::FindWindowDescription(windowId);
   klv::LiveUnit* unit = window ? klv::FindUnit(*window, unitId) : nullptr;
   return unit && unit->object ? unit->object->hwnd() : nullptr;
 }
@@ -157,6 +158,36 @@ HWND VisiblePopupMenu() {
   HWND found = nullptr;
   EnumWindows(FindVisibleMenu, reinterpret_cast<LPARAM>(&found));
   return found;
+}
+
+std::vector<std::string> MenuEntryTexts(HMENU menu) {
+  std::vector<std::string> texts;
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[128] = L"";
+    MENUITEMINFOW item = {sizeof item, MIIM_FTYPE | MIIM_STRING};
+    item.dwTypeData = text;
+    item.cch = ARRAYSIZE(text);
+    GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
+    texts.push_back((item.fType & MFT_SEPARATOR) ? "-" : klv::ToProgramText(text));
+  }
+  return texts;
+}
+
+std::thread ReadAndChoosePopupEntryLater(int entry, std::vector<std::string>* entries) {
+  return std::thread([entry, entries] {
+    HWND menu = nullptr;
+    for (int i = 0; i < 500 && !(menu = VisiblePopupMenu()); ++i) Sleep(10);
+    if (menu == nullptr) return;
+    Sleep(150);
+    *entries = MenuEntryTexts(reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0)));
+    if (entry == 0) {
+      TapKey(VK_ESCAPE);
+      return;
+    }
+    for (int i = 0; i < entry; ++i) TapKey(VK_DOWN);
+    TapKey(VK_RETURN);
+  });
 }
 
 void ChoosePopupEntryLater(int entry) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "runtime/events.h"
@@ -29,7 +30,9 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 5000
 bool PumpUntilTaken(HWND window, UINT message, DWORD milliseconds = 5000);
 
 HWND MainWindowHandle();
-HWND UnitHandle(uint32_t unitId);
+// The system window of a loaded unit (of the main window unless another
+// window is named); null when there is none.
+HWND UnitHandle(uint32_t unitId, uint32_t windowId = 0x52010001);
 
 uint64_t ReadUnit(uint32_t unitId, int index, int element = -1);
 void WriteUnit(uint32_t unitId, int index, uint64_t value, int element = -1);
@@ -52,6 +55,13 @@ namespace klvtest {
 
 // A visible pop-up menu window (class "#32768") of any thread, or null.
 HWND VisiblePopupMenu();
+// The entries of a menu as program text, a separator as "-".
+std::vector<std::string> MenuEntryTexts(HMENU menu);
+// From another thread: waits for a pop-up menu of this process to show,
+// reads its entries, then chooses the n-th entry (1-based) with real Down
+// and Enter key presses, or dismisses the menu with Escape when entry is 0.
+// The entries read are kept in *entries, which must outlive the thread.
+std::thread ReadAndChoosePopupEntryLater(int entry, std::vector<std::string>* entries);
 // From another thread: waits for a pop-up menu to show, releases the right
 // button (menus opened by a right press track it), and chooses the n-th
 // entry (1-based) with real Down and Enter key presses.
