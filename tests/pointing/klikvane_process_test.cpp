@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "tests/pointing/helper_process.h"
+#include "tests/pointing/klikvane_process.h"
 #include "tests/pointing/pointing_support.h"
 #include "tests/support/child_process.h"
 #include "tests/support/debugged_klikvane.h"
@@ -17,31 +18,6 @@
 
 namespace klvtest {
 namespace {
-
-// A plan of one row in background mode with no target title: a run that
-// clicks nothing.
-constexpr char kHarmlessSettings[] =
-    "[Configuration]\r\n前后台=1\r\n窗口标题=\r\n坐标个数=1\r\n[Coordinate]\r\n坐标1=5|5|40|左键\r\n";
-
-bool Enabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
-
-class KlikvaneProcess : public testing::Test {
- protected:
-  // Starts a copy of Klikvane.exe in a folder of that name, with these
-  // settings beside it (none when empty), from currentFolder (the program's
-  // folder when empty); returns its main window once shown.
-  HWND Start(const std::string& folderName, const std::string& settings, const std::string& currentFolder = "") {
-    app_ = std::make_unique<ProgramFolderCopy>(folderName);
-    if (!settings.empty()) WriteWholeFile(app_->settingsFile(), settings);
-    klikvane_ =
-        std::make_unique<DebuggedKlikvane>(app_->program(), currentFolder.empty() ? app_->folder() : currentFolder);
-    return klikvane_->WaitForMainWindow();
-  }
-
-  ProgramHotkeysSetAside setAside_;  // the child takes the four keys
-  std::unique_ptr<ProgramFolderCopy> app_;
-  std::unique_ptr<DebuggedKlikvane> klikvane_;
-};
 
 TEST_F(KlikvaneProcess, ControlQEndsTheProgramWithCodeZeroThroughItsExitRoutine) {
   HWND main = Start("pointing_quit", "");
@@ -62,7 +38,8 @@ TEST_F(KlikvaneProcess, WithFSixTakenBeforeStartOnlyFSixIsDeadAndNoBoxShows) {
   HWND main = Start("pointing_f6", kHarmlessSettings);
   ASSERT_NE(nullptr, main);
   KlikvaneWindow other(main, klikvane_->id());
-  ASSERT_EQ("开始/F6", TextOf(other.StartButton()));
+  ASSERT_EQ("开始", TextOf(other.StartButton()));  // F6 is not in force
+  ASSERT_EQ("停止/F7", TextOf(other.StopButton()));
   ASSERT_EQ("读取", TextOf(other.LoadButton()));
 
   // Active first: a click that has to activate a window of another process

@@ -29,7 +29,6 @@ constexpr DWORD kEndBoundMs = 5000;
 // A bound on the run's first two clicks reaching the target, generous for a
 // loaded machine's first start of the program.
 constexpr DWORD kStartBoundMs = 15000;
-constexpr UINT kMenuQuitCommand = 20006;  // 20000 + the menu index of "退出"
 
 std::string Settings() {
   Plan plan;
@@ -103,7 +102,7 @@ bool EndSession(DWORD processId) {
 void Quit(WayOut way, HWND main, DebuggedKlikvane& program, QuitOutcome& outcome) {
   switch (way) {
     case WayOut::kControlQ: PressKey('Q', true); break;
-    case WayOut::kMenuQuit: PostMessageA(main, WM_COMMAND, kMenuQuitCommand, 0); break;
+    case WayOut::kMenuQuit: PostMessageA(main, WM_COMMAND, MenuCommandOf(klv::MainWindowUnit::kMenuQuit), 0); break;
     case WayOut::kSystemClose: PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0); break;
     case WayOut::kAltF4: PressAltF4(); break;
     case WayOut::kCloseMessage: PostMessageA(main, WM_CLOSE, 0, 0); break;

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "image/main_window_units.h"
 #include "runtime/events.h"
 #include "tests/support/event_log.h"
 
@@ -32,7 +33,7 @@ bool PumpUntilTaken(HWND window, UINT message, DWORD milliseconds = 5000);
 HWND MainWindowHandle();
 // The system window of a loaded unit (of the main window unless another
 // window is named); null when there is none.
-HWND UnitHandle(uint32_t unitId, uint32_t windowId = 0x52010001);
+HWND UnitHandle(uint32_t unitId, uint32_t windowId = klv::MainWindowUnit::kMainWindow);
 
 uint64_t ReadUnit(uint32_t unitId, int index, int element = -1);
 void WriteUnit(uint32_t unitId, int index, uint64_t value, int element = -1);

@@ -235,6 +235,26 @@ bool KlikvaneWindow::RestoreFromTray() const {
   return PumpUntil([this] { return IsWindowVisible(main_) && !IsIconic(main_); });
 }
 
+bool KlikvaneWindow::ChooseFromTrayMenu(int entry) const {
+  ChoosePopupEntryLater(entry);
+  PostMessageA(Unit(klv::MainWindowUnit::kTray), klv::kTrayCallbackMessage, 0, WM_RBUTTONUP);
+  bool shown = PumpUntil([] { return VisiblePopupMenu() != nullptr; }, 5000);
+  bool closed = PumpUntil([] { return VisiblePopupMenu() == nullptr; }, 5000);
+  Pump(300);  // the chooser's last button release
+  return shown && closed;
+}
+
+HWND KlikvaneWindow::OpenOptions() const {
+  constexpr int kOptionsEntry = 2;
+  if (!ChooseFromTrayMenu(kOptionsEntry)) return nullptr;
+  PumpUntil([this] { return ShownOptionsWindow(main_) != nullptr; }, 5000);
+  return ShownOptionsWindow(main_);
+}
+
+HWND KlikvaneWindow::OptionsUnit(uint32_t unitId) const {
+  return ProgramUnit(ShownOptionsWindow(main_), unitId, klv::OptionsWindowUnit::kOptionsWindow);
+}
+
 void KlikvaneWindow::StepAside() const { MoveCursor(kParkingPlace.x, kParkingPlace.y); }
 
 bool KlikvaneWindow::ParkCursor() const {

@@ -99,6 +99,14 @@ class KlikvaneWindow {
   bool ParkCursor() const;
   bool MinimiseToTray() const;
   bool RestoreFromTray() const;
+  // Chooses the n-th entry (1-based: 显示, 选项…, 打开配置…, 配置另存为…,
+  // 退出) of the menu the tray icon pops up on a right click, with keys;
+  // false when the menu did not show and close.
+  bool ChooseFromTrayMenu(int entry) const;
+  // Opens the options window from the tray menu; null when it did not show.
+  HWND OpenOptions() const;
+  // A control of the shown options window; null when none.
+  HWND OptionsUnit(uint32_t unitId) const;
 
   int RowCount() const;
   Plan Rows() const;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "image/main_window_units.h"
 #include "image/program_constants.h"
 #include "image/window_template_data.h"
 #include "tests/support/child_process.h"
@@ -46,17 +47,23 @@ bool HasClass(HWND window, const std::string& className) {
 
 }  // namespace
 
-const klv::WindowDescription& MainWindowTemplate() {
-  static const klv::WindowDescription window = [] {
-    std::vector<klv::WindowDescription> windows;
-    klv::ReadTemplateBlock(klv::kMainWindowTemplate, klv::kMainWindowTemplateLength, &windows);
-    return windows.empty() ? klv::WindowDescription() : windows.front();
+const klv::WindowDescription& ProgramWindowTemplate(uint32_t windowId) {
+  static const std::vector<klv::WindowDescription> windows = [] {
+    std::vector<klv::WindowDescription> read;
+    klv::ReadTemplateBlock(klv::kMainWindowTemplate, klv::kMainWindowTemplateLength, &read);
+    return read;
   }();
-  return window;
+  static const klv::WindowDescription none;
+  for (const klv::WindowDescription& window : windows) {
+    if (window.windowId == windowId) return window;
+  }
+  return none;
 }
 
-int ChildIdOf(uint32_t unitId) {
-  const klv::WindowDescription& window = MainWindowTemplate();
+const klv::WindowDescription& MainWindowTemplate() { return ProgramWindowTemplate(klv::MainWindowUnit::kMainWindow); }
+
+int ChildIdOf(uint32_t unitId, uint32_t windowId) {
+  const klv::WindowDescription& window = ProgramWindowTemplate(windowId);
   int childId = kFirstChildId;
   for (size_t i = window.units.size(); i-- > 1;) {
     const klv::UnitDescription& unit = window.units[i];
@@ -67,9 +74,20 @@ int ChildIdOf(uint32_t unitId) {
   return 0;
 }
 
-HWND ProgramUnit(HWND mainWindow, uint32_t unitId) {
-  const int childId = ChildIdOf(unitId);
-  if (childId == 0) return nullptr;
+UINT MenuCommandOf(uint32_t menuEntryId) {
+  constexpr UINT kFirstMenuCommand = 20000;
+  UINT command = kFirstMenuCommand;
+  for (const klv::UnitDescription& unit : MainWindowTemplate().units) {
+    if (!unit.isMenuEntry) continue;
+    if (unit.unitId == menuEntryId) return command;
+    ++command;
+  }
+  return 0;
+}
+
+HWND ProgramUnit(HWND mainWindow, uint32_t unitId, uint32_t windowId) {
+  const int childId = ChildIdOf(unitId, windowId);
+  if (childId == 0 || mainWindow == nullptr) return nullptr;
   return FindDescendant(mainWindow, [childId](HWND window) { return GetDlgCtrlID(window) == childId; });
 }
 
@@ -82,6 +100,15 @@ HWND FindTopLevelWindow(DWORD processId, const std::function<bool(HWND)>& matche
   Search search = {&ofTheProcess, nullptr};
   EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND ShownOptionsWindow(HWND mainWindow) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(mainWindow, &processId);
+  return FindTopLevelWindow(processId, [mainWindow](HWND window) {
+    return GetWindow(window, GW_OWNER) == mainWindow && IsWindowVisible(window) && !HasClass(window, "#32768") &&
+           !HasClass(window, "#32770");
+  });
 }
 
 HWND ShownProgramWindow(DWORD processId) { return ShownWindow(processId, kProgramWindowTitle); }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "image/main_window_units.h"
 #include "runtime/window_template.h"
 
 namespace klvtest {
@@ -16,16 +17,25 @@ namespace klvtest {
 // The main window's caption.
 constexpr char kProgramWindowTitle[] = "Klikvane";
 
-// The main window as the program's template block describes it: its units
-// in template order, unit 0 the window itself.
+// A window as the program's template block describes it: its units in
+// template order, unit 0 the window itself (an empty description for an
+// unknown window).
+const klv::WindowDescription& ProgramWindowTemplate(uint32_t windowId);
 const klv::WindowDescription& MainWindowTemplate();
-// The child-window identifier the runtime gives a control of the main
-// window; 0 for a unit that is no control (a menu entry, the window).
-int ChildIdOf(uint32_t unitId);
-// The control of that unit (klv::MainWindowUnit) in a main window of any
-// process, looked up anew at every call: a control rebuilt when its kind
-// changes keeps its identifier but not its handle. Null when none.
-HWND ProgramUnit(HWND mainWindow, uint32_t unitId);
+// The child-window identifier the runtime gives a control of a window (the
+// main window unless another is named); 0 for a unit that is no control (a
+// menu entry, the window).
+int ChildIdOf(uint32_t unitId, uint32_t windowId = klv::MainWindowUnit::kMainWindow);
+// The control of that unit (klv::MainWindowUnit, or of the window named) in
+// a loaded window of any process, looked up anew at every call: a control
+// rebuilt when its kind changes keeps its identifier but not its handle.
+// Null when none.
+HWND ProgramUnit(HWND window, uint32_t unitId, uint32_t windowId = klv::MainWindowUnit::kMainWindow);
+// The command a menu entry of the main window sends when chosen: 20000 plus
+// its place among the window's menu entries; 0 for no entry.
+UINT MenuCommandOf(uint32_t menuEntryId);
+// The options window the main window owns, when it shows; null otherwise.
+HWND ShownOptionsWindow(HWND mainWindow);
 
 // The first top-level window of that process for which matches holds.
 HWND FindTopLevelWindow(DWORD processId, const std::function<bool(HWND)>& matches);
