@@ -21,6 +21,9 @@ static_assert(MessageBoxStyle::kInformation == (MB_ICONINFORMATION | MB_OK) &&
 // their characters.
 static_assert(HotkeyModifier::kControl == MOD_CONTROL && VirtualKey::kDigit1 == '1' && VirtualKey::kQ == 'Q' &&
               VirtualKey::kF6 == VK_F6 && VirtualKey::kF7 == VK_F7);
+static_assert(HotkeyModifier::kAlt == MOD_ALT && HotkeyModifier::kShift == MOD_SHIFT &&
+              HotkeyModifier::kWindows == MOD_WIN && VirtualKey::kEscape == VK_ESCAPE);
+static_assert(SystemMessage::kNull == WM_NULL && SystemMessage::kClose == WM_CLOSE);
 
 // Windows and controls.
 static_assert(WindowLongSlot::kWindowProcedure == GWL_WNDPROC && WindowLongSlot::kStyle == GWL_STYLE &&
