@@ -133,7 +133,7 @@ void InitRuntime() {
   InitRuntimeForImage(g_state.image);
   const ProgramImageHeader* image = g_state.image;
   if (image && image->templateLength > 0 && !ReadWindowTemplates(image->templateBlock, image->templateLength)) {
-    ReportRuntimeError("载入窗口模板数据段出错!", 0);
+    ReportRuntimeError(kUnreadableTemplateMessage, 0);
   }
 }
 

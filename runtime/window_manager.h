@@ -7,7 +7,11 @@
 
 namespace klv {
 
-// Reads every window template; false when the block cannot be read.
+// The runtime error of a template block that cannot be read.
+constexpr char kUnreadableTemplateMessage[] = "载入窗口模板数据段出错!";
+
+// Finds every window's template in the block; false when the block cannot
+// be read. Each window's own record is read when it is first asked for.
 bool ReadWindowTemplates(const uint8_t* block, uint32_t length);
 // Creates and shows a window from its description; false when it fails.
 bool LoadWindowById(uint32_t windowId, bool modal, HWND parent);

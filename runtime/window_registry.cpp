@@ -43,30 +43,52 @@ const DataTypeRecord* TypeRecordFor(uint32_t typeCode) {
       static_cast<uintptr_t>(HostNotify(HostNotifyCode::kDataTypeRecord, typeCode, 0)));
 }
 
+// Start-up finds where each window's record lies; a window's units are read
+// and their handlers resolved when the window is first asked for, so that a
+// window the operator never opens costs nothing.
 bool ReadWindowTemplates(const uint8_t* block, uint32_t length) {
-  std::vector<WindowDescription> windows;
-  if (!ReadTemplateBlock(block, length, &windows)) return false;
+  std::vector<WindowRecordSpan> spans;
+  if (!IndexTemplateBlock(block, length, &spans)) return false;
   std::vector<std::unique_ptr<LiveWindow>> live;
-  for (WindowDescription& description : windows) {
+  for (const WindowRecordSpan& span : spans) {
     auto window = std::make_unique<LiveWindow>();
-    window->windowId = description.windowId;
-    window->units.resize(description.units.size());
-    for (size_t i = 0; i < description.units.size(); ++i) {
-      window->units[i].description = std::move(description.units[i]);
-      if (!ResolveUnit(window->units[i])) return false;
-    }
-    description.units.clear();
-    window->head = std::move(description);
-    if (window->units.empty() || window->units[0].isMenuEntry()) return false;
+    window->windowId = span.windowId;
+    window->record = block + span.offset;
+    window->recordLength = span.length;
     live.push_back(std::move(window));
   }
   g_windows = std::move(live);
   return true;
 }
 
+namespace {
+
+bool Describe(LiveWindow& window) {
+  WindowDescription description;
+  if (!ReadWindowRecord(window.record, window.recordLength, window.windowId, &description)) return false;
+  window.units.resize(description.units.size());
+  for (size_t i = 0; i < description.units.size(); ++i) {
+    window.units[i].description = std::move(description.units[i]);
+    if (!ResolveUnit(window.units[i])) return false;
+  }
+  description.units.clear();
+  window.head = std::move(description);
+  return true;
+}
+
+}  // namespace
+
 LiveWindow* FindWindowDescription(uint32_t windowId) {
   for (auto& window : g_windows) {
-    if (window->windowId == windowId) return window.get();
+    if (window->windowId != windowId) continue;
+    if (!window->described) {
+      if (!Describe(*window)) {
+        window->units.clear();
+        ReportRuntimeError(kUnreadableTemplateMessage, 0);
+      }
+      window->described = true;
+    }
+    return window.get();
   }
   return nullptr;
 }

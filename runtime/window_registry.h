@@ -28,6 +28,11 @@ struct LiveUnit {
 
 struct LiveWindow {
   uint32_t windowId = 0;
+  // The window's record in the image's template block, read into head and
+  // units when the window is first asked for.
+  const uint8_t* record = nullptr;
+  size_t recordLength = 0;
+  bool described = false;
   WindowDescription head;  // head words and texts (units moved out)
   std::vector<LiveUnit> units;
   HMENU menuBar = nullptr;
@@ -41,6 +46,9 @@ struct LiveWindow {
   bool alive() const { return hwnd() != nullptr && IsWindow(hwnd()); }
 };
 
+// The window with that UnitId, its record read on the first call; null for
+// an unknown window. A record that does not read is the runtime error of an
+// unreadable template block (the call does not return).
 LiveWindow* FindWindowDescription(uint32_t windowId);
 // The unit with that UnitId (0: the window's own unit); null when none.
 LiveUnit* FindUnit(LiveWindow& window, uint32_t unitId, size_t* index = nullptr);

@@ -107,17 +107,16 @@ bool ReadUnitArea(ByteReader* area, WindowDescription* window, uint32_t unitCoun
   return !window->units[0].isMenuEntry;
 }
 
-bool ReadWindowRecord(ByteReader* reader, WindowDescription* window) {
+// The record's head; *area then covers its unit area.
+bool ReadWindowHead(ByteReader* reader, WindowDescription* window, uint32_t* unitCount, ByteReader* area) {
   reader->ReadU32(&window->headWords[0]);
   reader->ReadU32(&window->headWords[1]);
   reader->ReadCountedText(&window->firstText);
   reader->ReadCountedText(&window->secondText);
-  uint32_t unitCount = 0, areaLength = 0;
-  reader->ReadU32(&unitCount);
+  uint32_t areaLength = 0;
+  reader->ReadU32(unitCount);
   reader->ReadU32(&areaLength);
-  ByteReader area(nullptr, 0);
-  if (!reader->Sub(areaLength, &area)) return false;
-  return ReadUnitArea(&area, window, unitCount);
+  return reader->Sub(areaLength, area);
 }
 
 void WriteControlRecord(const ControlRecord& record, ByteWriter* out) {
@@ -195,19 +194,44 @@ void WriteWindowRecord(const WindowDescription& window, ByteWriter* out) {
 
 }  // namespace
 
-bool ReadTemplateBlock(const uint8_t* block, size_t length, std::vector<WindowDescription>* windows) {
-  windows->clear();
+bool IndexTemplateBlock(const uint8_t* block, size_t length, std::vector<WindowRecordSpan>* spans) {
+  spans->clear();
   if (length == 0) return true;  // a program without windows
   ByteReader reader(block, length);
   uint32_t listLength;
   if (!reader.ReadU32(&listLength) || listLength % 8 != 0 || listLength > reader.remaining()) return false;
-  windows->resize(listLength / 8);
-  for (WindowDescription& window : *windows) reader.ReadU32(&window.windowId);
-  SkipWords(&reader, windows->size());  // the reserved slots
-  for (WindowDescription& window : *windows) {
-    if (!ReadWindowRecord(&reader, &window)) return false;
+  spans->resize(listLength / 8);
+  for (WindowRecordSpan& span : *spans) reader.ReadU32(&span.windowId);
+  SkipWords(&reader, spans->size());  // the reserved slots
+  for (WindowRecordSpan& span : *spans) {
+    span.offset = static_cast<size_t>(reader.current() - block);
+    WindowDescription head;
+    uint32_t unitCount = 0;
+    ByteReader area(nullptr, 0);
+    if (!ReadWindowHead(&reader, &head, &unitCount, &area)) return false;
+    span.length = static_cast<size_t>(reader.current() - block) - span.offset;
   }
   return reader.ok() && reader.atEnd();
+}
+
+bool ReadWindowRecord(const uint8_t* record, size_t length, uint32_t windowId, WindowDescription* window) {
+  ByteReader reader(record, length);
+  window->windowId = windowId;
+  uint32_t unitCount = 0;
+  ByteReader area(nullptr, 0);
+  return ReadWindowHead(&reader, window, &unitCount, &area) && ReadUnitArea(&area, window, unitCount) &&
+         reader.atEnd();
+}
+
+bool ReadTemplateBlock(const uint8_t* block, size_t length, std::vector<WindowDescription>* windows) {
+  std::vector<WindowRecordSpan> spans;
+  windows->clear();
+  if (!IndexTemplateBlock(block, length, &spans)) return false;
+  windows->resize(spans.size());
+  for (size_t i = 0; i < spans.size(); ++i) {
+    if (!ReadWindowRecord(block + spans[i].offset, spans[i].length, spans[i].windowId, &(*windows)[i])) return false;
+  }
+  return true;
 }
 
 std::vector<uint8_t> WriteTemplateBlock(const std::vector<WindowDescription>& windows) {

@@ -95,6 +95,21 @@ struct WindowDescription {
 // located through the offsets table; the records need not be contiguous.
 bool ReadTemplateBlock(const uint8_t* block, size_t length, std::vector<WindowDescription>* windows);
 
+// Where a window's record lies in a template block.
+struct WindowRecordSpan {
+  uint32_t windowId = 0;
+  size_t offset = 0;  // from the block's first byte
+  size_t length = 0;
+};
+// Finds every window's record without reading its units, so that each can
+// be read when it is first needed. False when the window list, a record's
+// head or its unit area's length does not fit the block, or bytes are left
+// after the last record.
+bool IndexTemplateBlock(const uint8_t* block, size_t length, std::vector<WindowRecordSpan>* spans);
+// Reads one window's record as the index located it; false, as for the
+// whole block, when it is truncated or inconsistent.
+bool ReadWindowRecord(const uint8_t* record, size_t length, uint32_t windowId, WindowDescription* window);
+
 // Writes a template block in the exact stored format: reserved words and
 // window slots are zero, records follow one another in unit order. No
 // windows give the empty block.

@@ -10,6 +10,7 @@
 
 #include "clicker/units.h"
 #include "runtime/private_messages.h"
+#include "runtime/window_registry.h"
 #include "tests/support/klikvane_session.h"
 
 namespace klvtest {
@@ -68,8 +69,20 @@ TEST(FunctionsMenu, ShowBringsAHiddenWindowBack) {
   EXPECT_TRUE(PumpUntil([] { return IsWindowVisible(MainWindowHandle()) != FALSE; }));
 }
 
+// Whether the runtime has read a window's record yet (looking does not read it).
+bool Described(uint32_t windowId) {
+  for (const auto& window : klv::AllWindowDescriptions()) {
+    if (window->windowId == windowId) return window->described;
+  }
+  return false;
+}
+
+// The options window's record is read when the window is first opened (no
+// test before this one opens it).
 TEST(FunctionsMenu, OptionsTwiceGiveOneWindowOwnedByTheMainWindowAndItsButtonClosesIt) {
   BringMainWindowToFront();
+  EXPECT_TRUE(Described(klv::MainWindowUnit::kMainWindow));
+  EXPECT_FALSE(Described(Options::kOptionsWindow));
   ChooseFromTrayMenu(kOptionsEntry);
   ASSERT_TRUE(PumpUntil(OptionsWindowShown));
   const HWND first = OptionsWindow();
