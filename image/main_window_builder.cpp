@@ -94,6 +94,17 @@ Bytes EditBlock(const std::string& content, Alignment alignment, bool multiLine)
   return WriteSettings(settings);
 }
 
+Bytes FixedWindowBlock(const std::string& caption, bool minimizeBox) {
+  WindowSettings settings;
+  settings.borderStyle = 2;
+  settings.minimizeBox = minimizeBox ? 1 : 0;
+  settings.maximizeBox = 0;
+  settings.controlBox = 1;
+  settings.startPosition = 1;
+  settings.caption = caption;
+  return WriteSettings(settings);
+}
+
 Bytes GroupBlock(const std::string& caption) {
   GroupBoxSettings settings;
   settings.caption = caption;

@@ -42,6 +42,9 @@ class WindowBuilder {
 // Setting blocks of the forms this program uses.
 enum Alignment : uint32_t { kAlignLeft = 0, kAlignCentre = 1, kAlignRight = 2 };
 
+// A window with a fixed frame, a close box and no maximise box, centred on
+// the screen at its first showing.
+Bytes FixedWindowBlock(const std::string& caption, bool minimizeBox);
 Bytes LabelBlock(const std::string& text, Alignment horizontal, Alignment vertical, uint32_t textColour,
                  bool wordWrap = false);
 Bytes EditBlock(const std::string& content, Alignment alignment, bool multiLine = false);

@@ -29,17 +29,6 @@ constexpr uint32_t kRed = 0x0000FF;
 constexpr uint32_t kWindowCoordinateColour = 0xFF0090;
 constexpr uint32_t kScreenCoordinateColour = 0xFF8800;
 
-Bytes MainWindowBlock() {
-  WindowSettings settings;
-  settings.borderStyle = 2;
-  settings.minimizeBox = 1;
-  settings.maximizeBox = 0;
-  settings.controlBox = 1;
-  settings.startPosition = 1;
-  settings.caption = "Klikvane";
-  return WriteSettings(settings);
-}
-
 Bytes PlanListBlock() {
   ReportListSettings settings;
   settings.borderStyle = 1;
@@ -80,7 +69,7 @@ WindowDescription MainWindowDescription(const std::vector<uint8_t>& trayIcon) {
   w.Window(Unit::kMainWindowOwn, {50, 50, 290, 412}, V,
            {On(WindowEvent::kCreated, HandlerId::OnMainWindowCreated), On(WindowEvent::kMoved, HandlerId::HideWhenMinimised),
             On(WindowEvent::kFilesDropped, HandlerId::LoadDroppedPlan)},
-           MainWindowBlock());
+           FixedWindowBlock("Klikvane", true));
 
   w.Control(Unit::kNoticeLabel, "标签9", kLabel, kGroup3, {0, 48, 256, 32}, V, {On(LabelEvent::kFeedback, HandlerId::IgnoreNoticeFeedback)},
             LabelBlock("此软件为免费软件 禁止任何人出售", kLeft, kCentre, kBlack));

@@ -29,17 +29,6 @@ constexpr int32_t kRowStep = 30;
 
 const EventBinding kCloseOnEscape = On(CommonEvent::kKeyDown, HandlerId::CloseOptionsOnEscape);
 
-Bytes OptionsWindowBlock() {
-  WindowSettings settings;
-  settings.borderStyle = 2;
-  settings.minimizeBox = 0;
-  settings.maximizeBox = 0;
-  settings.controlBox = 1;
-  settings.startPosition = 1;
-  settings.caption = "选项";
-  return WriteSettings(settings);
-}
-
 Bytes HotkeyBoxBlock() { return WriteSettings(HotkeyBoxSettings{}); }
 
 void HotkeyRow(WindowBuilder& w, int row) {
@@ -64,7 +53,7 @@ WindowDescription OptionsWindowDescription() {
   w.Window(Unit::kOptionsWindowOwn, {50, 50, 300, 258}, V,
            {On(WindowEvent::kCreated, HandlerId::OnOptionsWindowCreated),
             On(WindowEvent::kDestroyed, HandlerId::OnOptionsWindowClosed), kCloseOnEscape},
-           OptionsWindowBlock());
+           FixedWindowBlock("选项", false));
   w.Control(Unit::kHotkeyGroup, "", kGroupBox, kOnWindow, {8, 8, 278, 176}, V, {kCloseOnEscape}, GroupBlock("热键"));
   for (int row = 0; row < 4; ++row) HotkeyRow(w, row);
   w.Control(Unit::kButtonDefaults, "", kButton, Unit::kHotkeyGroup, {10, 144, 72, 24}, V | T,
