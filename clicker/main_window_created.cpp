@@ -2,6 +2,7 @@
 
 #include "clicker/capture.h"
 #include "clicker/hotkeys.h"
+#include "clicker/plan_files.h"
 #include "clicker/runner.h"
 #include "clicker/runtime_access.h"
 #include "clicker/settings_file.h"
@@ -47,6 +48,7 @@ void OnMainWindowCreated() {
   RegisterWindowHotkey(MainWindowHandle(), 0, VirtualKey::kF6, StartHotkey, kConstants.hotkeyStart);
   RegisterWindowHotkey(MainWindowHandle(), 0, VirtualKey::kF7, StopHotkey, kConstants.hotkeyStop);
   AddFunctionsToSystemMenu();
+  AcceptDropsFromLowerLevels(MainWindowHandle());
   RefreshWindowTitles();
 }
 

@@ -42,6 +42,9 @@ struct ProgramConstants {
   char columnDelay[sizeof "延迟"];
   char columnButton[sizeof "模式"];
   char separatorInFieldMessage[sizeof "中不能有“|”：配置文件用它分隔各列。计划没有改动。"];
+  char planFileKind[sizeof "配置文件 (*.ini)"];
+  char planFilePattern[sizeof "*.ini"];
+  char planFileExtension[sizeof "ini"];
 };
 
 inline constexpr ProgramConstants kConstants = {
@@ -81,6 +84,9 @@ inline constexpr ProgramConstants kConstants = {
     "延迟",
     "模式",
     "中不能有“|”：配置文件用它分隔各列。计划没有改动。",
+    "配置文件 (*.ini)",
+    "*.ini",
+    "ini",
 };
 
 }  // namespace klv

@@ -4,6 +4,7 @@
 
 #include "image/program_constants.h"
 #include "image/window_template_data.h"
+#include "runtime/window_registry.h"
 #include "tests/support/child_process.h"
 
 namespace klvtest {
@@ -63,6 +64,16 @@ int ChildIdOf(uint32_t unitId) {
     if (unit.isMenuEntry) continue;
     if (unit.unitId == unitId) return childId;
     childId += kChildIdStep;
+  }
+  return 0;
+}
+
+UINT MenuCommandOf(uint32_t unitId) {
+  UINT place = 0;
+  for (const klv::UnitDescription& unit : MainWindowTemplate().units) {
+    if (!unit.isMenuEntry) continue;
+    if (unit.unitId == unitId) return klv::kFirstMenuCommand + place;
+    ++place;
   }
   return 0;
 }

@@ -26,6 +26,10 @@ int ChildIdOf(uint32_t unitId);
 // process, looked up anew at every call: a control rebuilt when its kind
 // changes keeps its identifier but not its handle. Null when none.
 HWND ProgramUnit(HWND mainWindow, uint32_t unitId);
+// The command a menu entry of the main window sends when chosen: the first
+// menu command plus the entry's place among the window's menu entries; 0
+// for a unit that is no menu entry.
+UINT MenuCommandOf(uint32_t unitId);
 
 // The first top-level window of that process for which matches holds.
 HWND FindTopLevelWindow(DWORD processId, const std::function<bool(HWND)>& matches);
