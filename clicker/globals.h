@@ -26,6 +26,7 @@ struct ClickerGlobals {
   void* hotkeyTable = nullptr;     // array of HotkeyRecord pointers
   uint32_t previousWindowProc = 0; // replaced by the hotkey module's procedure
   void* windowSnapshot = nullptr;  // array of WindowInfo pointers
+  bool planDialogShown = false;    // a plan file dialog showed before: the system keeps its folder
 };
 
 ClickerGlobals& Globals();

@@ -10,4 +10,9 @@ void SavePlanAsFile();
 // drop: the handle a files-dropped event carries; finished here.
 void LoadDroppedPlan(uint32_t drop);
 
+// Where Klikvane runs elevated, the system drops the messages of a drag from
+// programs of a lower level: the window lets them through. Nothing
+// otherwise.
+void AcceptDropsFromLowerLevels(uint32_t window);
+
 }  // namespace klv::clicker

@@ -4,7 +4,6 @@
 #include <climits>
 #include <cstring>
 
-#include "clicker/globals.h"
 #include "clicker/settings_storage.h"
 #include "clicker/runtime_access.h"
 #include "controls/commands/core_commands.h"
@@ -23,17 +22,17 @@ HeapText RowKey(int32_t number) {
   return HeapText(JoinTexts({kConstants.keyRowPrefix, IntegerToText(number).get()}));
 }
 
-uint32_t ReadRowSection(const char* key, const char* fallback, char* buffer, uint32_t room) {
+uint32_t ReadRowSection(const char* path, const char* key, const char* fallback, char* buffer, uint32_t room) {
   return CallSystem(kGetPrivateProfileStringA, {Word(kConstants.sectionCoordinate), Word(key), Word(fallback),
-                                                Word(buffer), room, Word(Globals().settingsPath)});
+                                                Word(buffer), room, Word(path)});
 }
 
 // True when the "Coordinate" section holds a key whose name is empty (a line
 // "=value"): asked with two different defaults, a missing key answers each.
-bool RowSectionHasEmptyKeyName() {
+bool RowSectionHasEmptyKeyName(const char* path) {
   char answers[2][4];
-  ReadRowSection(kEmptyKeyName, kConstants.zero, answers[0], sizeof answers[0]);
-  ReadRowSection(kEmptyKeyName, kConstants.one, answers[1], sizeof answers[1]);
+  ReadRowSection(path, kEmptyKeyName, kConstants.zero, answers[0], sizeof answers[0]);
+  ReadRowSection(path, kEmptyKeyName, kConstants.one, answers[1], sizeof answers[1]);
   return !TextsMatch(answers[0], kConstants.zero) || !TextsMatch(answers[1], kConstants.one);
 }
 
@@ -41,15 +40,15 @@ bool RowSectionHasEmptyKeyName() {
 // as one list. False when the system cannot hand over the whole list: it
 // grew past the largest room, or the first name is empty, in which case the
 // system answers the default as if the section held no key at all.
-bool ReadRowKeyNames(std::vector<char>* names) {
+bool ReadRowKeyNames(const char* path, std::vector<char>* names) {
   for (uint32_t room = kFirstNamesRoom; room <= kLargestNamesRoom; room *= 2) {
     names->assign(room, '\0');
-    uint32_t length = ReadRowSection(nullptr, nullptr, names->data(), room);
+    uint32_t length = ReadRowSection(path, nullptr, nullptr, names->data(), room);
     // A list that fills the room (room - 2, or room - 1 when converting the
     // names to GBK overflowed) may have been cut: ask again with more.
     if (length + 2 < room) {
       names->resize(length);
-      return length > 0 || !RowSectionHasEmptyKeyName();
+      return length > 0 || !RowSectionHasEmptyKeyName(path);
     }
   }
   return false;
@@ -71,41 +70,41 @@ std::vector<int32_t> RowNumbersListed(const std::vector<char>& names, int32_t li
   return numbers;
 }
 
-std::string RowValue(int32_t number) {
-  return ReadItem(kConstants.sectionCoordinate, RowKey(number).get(), nullptr).str();
+std::string RowValue(const char* path, int32_t number) {
+  return ReadItem(path, kConstants.sectionCoordinate, RowKey(number).get(), nullptr).str();
 }
 
 // The values of the keys "坐标" + i for i from 1 to the count, in that order.
 // Only the keys the section holds are read: the plan is the same as reading
 // every i, but a damaged count costs nothing more than the keys the file
 // really has. When the names cannot be listed, every i is read.
-void ReadRowsUpTo(int32_t count, std::vector<std::string>* rows) {
+void ReadRowsUpTo(const char* path, int32_t count, std::vector<std::string>* rows) {
   if (count < 1) return;
   std::vector<char> names;
-  if (ReadRowKeyNames(&names)) {
-    for (int32_t number : RowNumbersListed(names, count)) rows->push_back(RowValue(number));
+  if (ReadRowKeyNames(path, &names)) {
+    for (int32_t number : RowNumbersListed(names, count)) rows->push_back(RowValue(path, number));
     return;
   }
   for (int32_t number = 1;; ++number) {
-    rows->push_back(RowValue(number));
+    rows->push_back(RowValue(path, number));
     if (number == count) break;  // stops before the number could wrap
   }
 }
 
 }  // namespace
 
-HeapText ReadItem(const char* section, const char* key, const char* fallback) {
-  CommandResult result = CallCore(core::kReadIniItem, {TextArgument(Globals().settingsPath), TextArgument(section),
+HeapText ReadItem(const char* path, const char* section, const char* key, const char* fallback) {
+  CommandResult result = CallCore(core::kReadIniItem, {TextArgument(path), TextArgument(section),
                                                        TextArgument(key),
                                                        fallback ? TextArgument(fallback) : OmittedArgument()});
   return ResultText(result);
 }
 
-bool SaveKeyByKey(const std::vector<profile::ProfileWrite>& writes, uint32_t* error) {
+bool SaveKeyByKey(const char* path, const std::vector<profile::ProfileWrite>& writes, uint32_t* error) {
   PrepareErrorReading();
   for (const profile::ProfileWrite& write : writes) {
     CommandResult written =
-        CallCore(core::kWriteIniItem, {TextArgument(Globals().settingsPath), TextArgument(write.section.c_str()),
+        CallCore(core::kWriteIniItem, {TextArgument(path), TextArgument(write.section.c_str()),
                                        TextArgument(write.key.c_str()), TextArgument(write.value.c_str())});
     if (written.low == 0) {
       *error = LastSystemError();
@@ -115,12 +114,12 @@ bool SaveKeyByKey(const std::vector<profile::ProfileWrite>& writes, uint32_t* er
   return true;
 }
 
-void LoadKeyByKey(LoadedSettings* settings) {
-  settings->mode = ReadItem(kConstants.sectionConfiguration, kConstants.keyClickMode, kConstants.zero).str();
-  settings->title = ReadItem(kConstants.sectionConfiguration, kConstants.keyWindowTitle, nullptr).str();
-  HeapText count = ReadItem(kConstants.sectionConfiguration, kConstants.keyRowCount, kConstants.zero);
+void LoadKeyByKey(const char* path, LoadedSettings* settings) {
+  settings->mode = ReadItem(path, kConstants.sectionConfiguration, kConstants.keyClickMode, kConstants.zero).str();
+  settings->title = ReadItem(path, kConstants.sectionConfiguration, kConstants.keyWindowTitle, nullptr).str();
+  HeapText count = ReadItem(path, kConstants.sectionConfiguration, kConstants.keyRowCount, kConstants.zero);
   settings->count = TextToInteger(count.get());
-  ReadRowsUpTo(settings->count, &settings->rows);
+  ReadRowsUpTo(path, settings->count, &settings->rows);
 }
 
 int32_t RowNumberOf(const std::string& name) {

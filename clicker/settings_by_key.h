@@ -23,12 +23,13 @@ struct LoadedSettings {
 // The longest value a read gives whole; longer ones come back cut.
 constexpr size_t kLongestWholeValue = 10239;
 
-HeapText ReadItem(const char* section, const char* key, const char* fallback);
+// Each works on the plan file at path (program text).
+HeapText ReadItem(const char* path, const char* section, const char* key, const char* fallback);
 
 // Writes each key in turn; false at the first write the system refused,
 // with its error code in *error.
-bool SaveKeyByKey(const std::vector<profile::ProfileWrite>& writes, uint32_t* error);
-void LoadKeyByKey(LoadedSettings* settings);
+bool SaveKeyByKey(const char* path, const std::vector<profile::ProfileWrite>& writes, uint32_t* error);
+void LoadKeyByKey(const char* path, LoadedSettings* settings);
 
 // The row number a key name stands for: i when the name is "坐标" followed
 // by the decimal text of i with no leading zeros, else 0.

@@ -62,17 +62,17 @@ bool SaveInOnePiece(const char* path, const std::string& old, const std::vector<
 // A value as the system's read gives it; one too long to come back whole is
 // read through the system, which knows how it cuts it, where the system
 // reads the file as meant; elsewhere it is cut at a whole character.
-std::string ValueOf(const profile::ProfileKey* key, const char* section, const char* fallback) {
+std::string ValueOf(const char* path, const profile::ProfileKey* key, const char* section, const char* fallback) {
   if (key == nullptr) return fallback ? fallback : "";
   const std::string value = profile::ValueAsRead(*key, fallback ? fallback : "");
   if (!key->hasValue || key->value.size() <= kLongestWholeValue) return value;
-  if (SystemSpeaksProgramCodePage()) return ReadItem(section, key->name.c_str(), fallback).str();
+  if (SystemSpeaksProgramCodePage()) return ReadItem(path, section, key->name.c_str(), fallback).str();
   return gb18030::CutToWholeCharacters(value, kLongestWholeValue);
 }
 
 // The row keys 1..count of the first "Coordinate" section, in number order;
 // of two keys with one name the first counts, as for the system's reads.
-void ReadRowsFromText(const profile::ProfileText& text, LoadedSettings* settings) {
+void ReadRowsFromText(const char* path, const profile::ProfileText& text, LoadedSettings* settings) {
   const profile::ProfileSection* section = text.FindSection(kConstants.sectionCoordinate);
   if (section == nullptr || settings->count < 1) return;
   std::vector<std::pair<int32_t, size_t>> numbered;
@@ -86,17 +86,19 @@ void ReadRowsFromText(const profile::ProfileText& text, LoadedSettings* settings
                              [](const auto& a, const auto& b) { return a.first == b.first; }),
                  numbered.end());
   for (const auto& [number, index] : numbered) {
-    settings->rows.push_back(ValueOf(&section->keys[index], kConstants.sectionCoordinate, nullptr));
+    settings->rows.push_back(ValueOf(path, &section->keys[index], kConstants.sectionCoordinate, nullptr));
   }
 }
 
-void LoadFromText(const profile::ProfileText& text, LoadedSettings* settings) {
+void LoadFromText(const char* path, const profile::ProfileText& text, LoadedSettings* settings) {
   const char* configuration = kConstants.sectionConfiguration;
-  settings->mode = ValueOf(text.Find(configuration, kConstants.keyClickMode), configuration, kConstants.zero);
-  settings->title = ValueOf(text.Find(configuration, kConstants.keyWindowTitle), configuration, nullptr);
-  std::string count = ValueOf(text.Find(configuration, kConstants.keyRowCount), configuration, kConstants.zero);
-  settings->count = TextToInteger(count.c_str());
-  ReadRowsFromText(text, settings);
+  auto value = [&](const char* key, const char* fallback) {
+    return ValueOf(path, text.Find(configuration, key), configuration, fallback);
+  };
+  settings->mode = value(kConstants.keyClickMode, kConstants.zero);
+  settings->title = value(kConstants.keyWindowTitle, nullptr);
+  settings->count = TextToInteger(value(kConstants.keyRowCount, kConstants.zero).c_str());
+  ReadRowsFromText(path, text, settings);
 }
 
 void ShowNoSettings() {
@@ -109,24 +111,24 @@ void ShowNoSettings() {
 // False, with the message shown, when nothing could be read as meant: a
 // file that cannot be read at all (held open by another program, denied,
 // a folder) would read as the defaults, an empty plan.
-bool ReadSettings(LoadedSettings* settings) {
+bool ReadSettings(const char* path, LoadedSettings* settings) {
   std::string bytes;
   uint32_t error = 0;
-  FileRead read = ReadWholeSettingsFile(Globals().settingsPath, Access::kToRead, &bytes, &error);
+  FileRead read = ReadWholeSettingsFile(path, Access::kToRead, &bytes, &error);
   if (read == FileRead::kMissing) {  // gone since it was found
     ShowNoSettings();
     return false;
   }
   if (read == FileRead::kFailed) {
-    ShowReadFailed(Globals().settingsPath, error);
+    ShowReadFailed(path, error);
     return false;
   }
   if (profile::IsPlainProfileFile(bytes) && SurvivesProgramTextRoundTrip(bytes)) {
-    LoadFromText(profile::ProfileText::Parse(bytes), settings);
+    LoadFromText(path, profile::ProfileText::Parse(bytes), settings);
   } else if (SystemProfileKeepsMeaning(bytes)) {
-    LoadKeyByKey(settings);
+    LoadKeyByKey(path, settings);
   } else {
-    ShowUnreadableFile(Globals().settingsPath, kConstants.unreadableFileReason);
+    ShowUnreadableFile(path, kConstants.unreadableFileReason);
     return false;
   }
   return true;
@@ -192,9 +194,7 @@ void FormSettingsPath() {
 // cannot follow (another encoding, a zero byte, a broken character, a value
 // with a line break) goes through the system's writes where they keep what
 // is written.
-void SaveSettings() {
-  FormSettingsPath();
-  const char* path = Globals().settingsPath;
+void SavePlanTo(const char* path) {
   const std::vector<profile::ProfileWrite> writes = PlanWrites();
   std::string old;
   uint32_t error = 0;
@@ -206,19 +206,26 @@ void SaveSettings() {
   if (SaveInOnePiece(path, old, writes)) return;
   if (!SystemProfileKeepsMeaning(old)) return ShowUnreadableFile(path, kConstants.unreadableFileReason);
   if (!SystemProfileKeepsWrites(old, writes)) return ShowUnreadableFile(path, kConstants.unwritableCharactersReason);
-  if (!SaveKeyByKey(writes, &error)) ShowSaveFailed(path, error);
+  if (!SaveKeyByKey(path, writes, &error)) ShowSaveFailed(path, error);
 }
 
-void LoadSettings() {
-  CommandResult exists = CallCore(core::kFileExists, {TextArgument(Globals().settingsPath)});
+void LoadPlanFrom(const char* path) {
+  CommandResult exists = CallCore(core::kFileExists, {TextArgument(path)});
   if (exists.low != 1) return ShowNoSettings();
   LoadedSettings settings;
-  if (!ReadSettings(&settings)) return;
+  if (!ReadSettings(path, &settings)) return;
   ApplyClickModeFromFile(settings.mode);
   WriteUnitText(Unit::kComboWindowTitle, Property::kComboText, settings.title.c_str());
   PlanListDrawingPaused paused;
   CallReportList(reportlist::kListDeleteAllRows, {PlanListArgument()});
   for (const std::string& row : settings.rows) AppendRow(row);
 }
+
+void SaveSettings() {
+  FormSettingsPath();
+  SavePlanTo(Globals().settingsPath);
+}
+
+void LoadSettings() { LoadPlanFrom(Globals().settingsPath); }
 
 }  // namespace klv::clicker

@@ -169,4 +169,38 @@ namespace SidLayout {
 enum : uint32_t { kHeaderBytes = 8, kSubAuthorityBytes = 4 };
 }  // namespace SidLayout
 
+// The file dialogs: the block GetOpenFileNameW and GetSaveFileNameW take, as
+// a 32-bit program lays it out, and their flags.
+struct OpenFileNameBlock {
+  uint32_t structSize = sizeof(OpenFileNameBlock);
+  uint32_t owner = 0, instance = 0;
+  const char16_t* filter = nullptr;
+  char16_t* customFilter = nullptr;
+  uint32_t customFilterRoom = 0, filterIndex = 0;
+  char16_t* file = nullptr;
+  uint32_t fileRoom = 0;
+  char16_t* fileTitle = nullptr;
+  uint32_t fileTitleRoom = 0;
+  const char16_t* initialDirectory = nullptr;
+  const char16_t* title = nullptr;
+  uint32_t flags = 0;
+  uint16_t fileOffset = 0, fileExtension = 0;
+  const char16_t* defaultExtension = nullptr;
+  uint32_t customData = 0, hook = 0;
+  const char16_t* templateName = nullptr;
+  uint32_t reserved = 0, reservedWord = 0, flagsEx = 0;
+};
+static_assert(sizeof(OpenFileNameBlock) == 88, "the 32-bit OPENFILENAMEW block");
+namespace FileDialogFlag {
+enum : uint32_t { kOverwritePrompt = 0x2, kHideReadOnly = 0x4, kNoChangeDirectory = 0x8, kPathMustExist = 0x800, kFileMustExist = 0x1000 };
+}  // namespace FileDialogFlag
+
+// The messages an elevated window lets through from programs of a lower
+// integrity level, so that files dragged from them can be dropped on it, and
+// the filter's action that lets them through.
+namespace DropMessage {
+enum : uint32_t { kDropFiles = 0x0233, kCopyData = 0x004A, kCopyGlobalData = 0x0049 };
+}  // namespace DropMessage
+constexpr uint32_t kMessageFilterAllow = 1;
+
 }  // namespace klv::clicker

@@ -32,6 +32,9 @@ IntegrityAnswer LevelOf(uint32_t process) {
                       reinterpret_cast<uintptr_t>(label));
 }
 
+// The own process's pseudo-handle needs no closing.
+IntegrityAnswer OwnLevel() { return LevelOf(CallSystem(kGetCurrentProcess, {})); }
+
 IntegrityAnswer LevelOfWindowProcess(uint32_t window) {
   uint32_t processId = 0;
   CallSystem(kGetWindowThreadProcessId, {window, Word(&processId)});
@@ -45,11 +48,15 @@ IntegrityAnswer LevelOfWindowProcess(uint32_t window) {
 bool RefusedAsElevated(uint32_t window) {
   if (window == 0) return false;
   IntegrityAnswer target = LevelOfWindowProcess(window);
-  // The own process's pseudo-handle needs no closing.
-  if (!TargetOutranks(target, LevelOf(CallSystem(kGetCurrentProcess, {})))) return false;
+  if (!TargetOutranks(target, OwnLevel())) return false;
   CallCore(core::kShowMessageBox,
            {TextArgument(kConstants.elevatedTargetMessage), IntegerArgument(MessageBoxStyle::kSystemModalInformation)});
   return true;
+}
+
+bool RunsElevated() {
+  const IntegrityAnswer own = OwnLevel();
+  return own.kind == IntegrityAnswer::Kind::kLevel && own.level >= ProcessRights::kHighIntegrity;
 }
 
 }  // namespace klv::clicker

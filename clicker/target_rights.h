@@ -11,4 +11,7 @@ namespace klv::clicker {
 // process of window (0: none) outranks Klikvane's; otherwise false.
 bool RefusedAsElevated(uint32_t window);
 
+// Whether Klikvane itself runs elevated (at the high integrity level or above).
+bool RunsElevated();
+
 }  // namespace klv::clicker

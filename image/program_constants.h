@@ -53,7 +53,9 @@ struct ProgramConstants {
   char hotkeyNameQuit[sizeof "退出"];
   char captionKeySeparator[sizeof "/"];
   char hotkeyTakenMessage[sizeof "已被占用"];
-  char combinationSeparator[sizeof ","];
+  char planFileKind[sizeof "配置文件 (*.ini)"];
+  char planFilePattern[sizeof "*.ini"];
+  char planFileExtension[sizeof "ini"];
 };
 
 inline constexpr ProgramConstants kConstants = {
@@ -101,7 +103,9 @@ inline constexpr ProgramConstants kConstants = {
     "退出",
     "/",
     "已被占用",
-    ",",
+    "配置文件 (*.ini)",
+    "*.ini",
+    "ini",
 };
 
 }  // namespace klv

@@ -2,6 +2,7 @@
 // against those headers: a wrong number fails the build.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commdlg.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -56,6 +57,24 @@ static_assert(MoveFileFlag::kReplaceExisting == MOVEFILE_REPLACE_EXISTING &&
               MoveFileFlag::kWriteThrough == MOVEFILE_WRITE_THROUGH);
 static_assert(FormatMessageFlag::kFromSystem == FORMAT_MESSAGE_FROM_SYSTEM &&
               FormatMessageFlag::kIgnoreInserts == FORMAT_MESSAGE_IGNORE_INSERTS);
+
+// The file dialogs' block, field by field, and their flags; the messages an
+// elevated window lets through for a drop (0x0049 has no name in the headers).
+static_assert(sizeof(OpenFileNameBlock) == sizeof(OPENFILENAMEW) &&
+              offsetof(OpenFileNameBlock, owner) == offsetof(OPENFILENAMEW, hwndOwner) &&
+              offsetof(OpenFileNameBlock, filter) == offsetof(OPENFILENAMEW, lpstrFilter) &&
+              offsetof(OpenFileNameBlock, filterIndex) == offsetof(OPENFILENAMEW, nFilterIndex) &&
+              offsetof(OpenFileNameBlock, file) == offsetof(OPENFILENAMEW, lpstrFile) &&
+              offsetof(OpenFileNameBlock, fileRoom) == offsetof(OPENFILENAMEW, nMaxFile) &&
+              offsetof(OpenFileNameBlock, initialDirectory) == offsetof(OPENFILENAMEW, lpstrInitialDir) &&
+              offsetof(OpenFileNameBlock, flags) == offsetof(OPENFILENAMEW, Flags) &&
+              offsetof(OpenFileNameBlock, defaultExtension) == offsetof(OPENFILENAMEW, lpstrDefExt) &&
+              offsetof(OpenFileNameBlock, flagsEx) == offsetof(OPENFILENAMEW, FlagsEx));
+static_assert(FileDialogFlag::kHideReadOnly == OFN_HIDEREADONLY && FileDialogFlag::kNoChangeDirectory == OFN_NOCHANGEDIR &&
+              FileDialogFlag::kPathMustExist == OFN_PATHMUSTEXIST && FileDialogFlag::kFileMustExist == OFN_FILEMUSTEXIST &&
+              FileDialogFlag::kOverwritePrompt == OFN_OVERWRITEPROMPT);
+static_assert(DropMessage::kDropFiles == WM_DROPFILES && DropMessage::kCopyData == WM_COPYDATA &&
+              DropMessage::kCopyGlobalData == 0x0049 && kMessageFilterAllow == MSGFLT_ALLOW);
 
 // A security identifier's layout.
 static_assert(SidLayout::kHeaderBytes == offsetof(SID, SubAuthority) &&

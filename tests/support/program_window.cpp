@@ -5,6 +5,7 @@
 #include "image/main_window_units.h"
 #include "image/program_constants.h"
 #include "image/window_template_data.h"
+#include "runtime/window_registry.h"
 #include "tests/support/child_process.h"
 
 namespace klvtest {
@@ -74,13 +75,12 @@ int ChildIdOf(uint32_t unitId, uint32_t windowId) {
   return 0;
 }
 
-UINT MenuCommandOf(uint32_t menuEntryId) {
-  constexpr UINT kFirstMenuCommand = 20000;
-  UINT command = kFirstMenuCommand;
+UINT MenuCommandOf(uint32_t unitId) {
+  UINT place = 0;
   for (const klv::UnitDescription& unit : MainWindowTemplate().units) {
     if (!unit.isMenuEntry) continue;
-    if (unit.unitId == menuEntryId) return command;
-    ++command;
+    if (unit.unitId == unitId) return klv::kFirstMenuCommand + place;
+    ++place;
   }
   return 0;
 }
