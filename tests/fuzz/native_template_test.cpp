@@ -63,7 +63,7 @@ TEST(MainWindowBlock, EverySettingBlockParsesByItsUnitType) {
         << unit.control.name << std::hex << " type 0x" << unit.control.type;
   }
   EXPECT_EQ(32u, controls);  // the window's own unit and 31 controls
-  EXPECT_EQ(7u, menuEntries);
+  EXPECT_EQ(10u, menuEntries);
 }
 
 TEST(MainWindowBlock, EveryShortenedBlockIsRefused) {
