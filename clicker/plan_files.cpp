@@ -41,7 +41,9 @@ std::u16string PlanFileFilter() {
 bool AskForPlanPath(SystemFunction dialog, uint32_t flags, std::string* path) {
   const std::u16string filter = PlanFileFilter();
   const std::u16string extension = WideText(kConstants.planFileExtension);
-  const std::u16string folder = WideText(ResultText(CallCore(core::kGetRunDirectory, {})).get());
+  // The program's folder is asked for only when the dialog will start there.
+  const std::u16string folder =
+      Globals().planDialogShown ? std::u16string() : WideText(ResultText(CallCore(core::kGetRunDirectory, {})).get());
   std::vector<char16_t> file(kPathRoom, u'\0');
   OpenFileNameBlock block;
   block.owner = WindowHandle();
